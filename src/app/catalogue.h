@@ -1,0 +1,40 @@
+#pragma once
+// The six camera models the program knows, and what each model decides.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace wks {
+
+enum class CameraFamily { FamilyFX200, FamilyGroup1, FamilyLN713Z, FamilyLN714W };
+
+struct CameraModel {
+    std::string displayName;
+    std::string fileStem;  // the settings file's stem and its file mark
+    CameraFamily family;
+    bool hasSmtpSsl;
+    bool hasGameCall;
+    std::string caption;  // of the main parameter screen
+    int picture;          // product picture resource number
+
+    std::string settingsFileName() const { return fileStem + ".TXT"; }
+    std::string settingsRelPath() const { return "GSM\\" + settingsFileName(); }
+    std::string backupPath() const;
+    // Where the card file would be before any drive has been examined.
+    std::string initialSavePath() const { return "C:\\" + settingsRelPath(); }
+};
+
+inline constexpr const char* kBackupFolder = "C:\\VelmoraBackup";
+inline constexpr const char* kSettingsFolder = "GSM\\";
+inline constexpr int kGenericPicture = 135;
+inline constexpr const char* kSwedenModel = "KT320V-8PRO";
+
+// The models in the order of the selection list (sorted by display name).
+const std::vector<CameraModel>& catalogue();
+// The model whose display name equals the name exactly, case included.
+const CameraModel* findModel(const std::string& displayName);
+std::vector<std::string> displayNames();
+const char* familyName(CameraFamily family);
+
+}  // namespace wks

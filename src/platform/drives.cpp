@@ -1,0 +1,114 @@
+#include "platform/drives.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <system_error>
+#include <vector>
+
+namespace fsys = std::filesystem;
+
+namespace wks {
+namespace {
+
+DriveTable& current() {
+    static DriveTable table;
+    return table;
+}
+
+char upper(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
+
+std::vector<fsys::path> mountedMedia() {
+    std::vector<fsys::path> found;
+    const char* user = std::getenv("USER");
+    if (!user || !*user) return found;
+    for (const fsys::path& base : {fsys::path("/media") / user, fsys::path("/run/media") / user}) {
+        std::error_code ec;
+        for (const auto& entry : fsys::directory_iterator(base, ec)) {
+            if (entry.is_directory(ec)) found.push_back(entry.path());
+        }
+    }
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+}  // namespace
+
+DriveTable::DriveTable(std::map<char, fsys::path> letters) {
+    for (auto& [letter, folder] : letters) set(letter, std::move(folder));
+}
+
+fsys::path DriveTable::dataHome() {
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    if (xdg && *xdg) return fsys::path(xdg) / "wks-config";
+    const char* home = std::getenv("HOME");
+    return fsys::path(home && *home ? home : ".") / ".local/share/wks-config";
+}
+
+DriveTable DriveTable::forUser() {
+    DriveTable table;
+    const fsys::path dos = dataHome() / "dosdevices";
+    std::error_code ec;
+    fsys::create_directories(dos, ec);
+    fsys::create_directories(dataHome() / "drive_c", ec);
+    if (!fsys::exists(fsys::symlink_status(dos / "c:", ec))) {
+        fsys::create_directory_symlink("../drive_c", dos / "c:", ec);
+    }
+    for (const auto& entry : fsys::directory_iterator(dos, ec)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() == 2 && name[1] == ':' && std::isalpha(static_cast<unsigned char>(name[0]))) {
+            table.set(name[0], entry.path());
+        }
+    }
+    char next = 'D';
+    for (const auto& media : mountedMedia()) {
+        while (next <= 'Z' && table.folderOf(next)) ++next;
+        if (next > 'Z') break;
+        table.set(next, media);
+    }
+    return table;
+}
+
+void DriveTable::set(char letter, fsys::path folder) { letters_[upper(letter)] = std::move(folder); }
+
+void DriveTable::remove(char letter) { letters_.erase(upper(letter)); }
+
+std::optional<fsys::path> DriveTable::folderOf(char letter) const {
+    auto it = letters_.find(upper(letter));
+    if (it == letters_.end()) return std::nullopt;
+    return it->second;
+}
+
+bool DriveTable::isDrivePath(const std::string& path) {
+    return path.size() >= 2 && path[1] == ':' && std::isalpha(static_cast<unsigned char>(path[0]));
+}
+
+std::optional<fsys::path> DriveTable::resolve(const std::string& path) const {
+    if (!isDrivePath(path)) return fsys::path(path);
+    auto folder = folderOf(path[0]);
+    if (!folder) return std::nullopt;
+    std::string rest = path.substr(2);
+    std::replace(rest.begin(), rest.end(), '\\', '/');
+    while (!rest.empty() && rest.front() == '/') rest.erase(rest.begin());
+    if (rest.empty()) return *folder;
+    return *folder / rest;
+}
+
+bool DriveTable::canEnter(const std::string& path) const {
+    auto native = resolve(path);
+    if (!native || native->empty()) return false;
+    std::error_code ec;
+    return fsys::is_directory(*native, ec) && ::access(native->c_str(), X_OK) == 0;
+}
+
+DriveTable& drives() { return current(); }
+void setDrives(DriveTable table) { current() = std::move(table); }
+
+ScopedDrives::ScopedDrives(DriveTable table) : previous_(current()) {
+    current() = std::move(table);
+}
+ScopedDrives::~ScopedDrives() { current() = std::move(previous_); }
+
+}  // namespace wks

@@ -1,0 +1,64 @@
+#pragma once
+// File operations with the results a Windows program relies on. Every path may be a native
+// path or a drive-letter path ("E:\GSM\X.TXT"), resolved through the drive table in force.
+// Each operation returns false on failure and leaves the reason in lastError().
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+namespace wks::files {
+
+inline constexpr std::uint32_t kInvalidAttributes = 0xFFFFFFFFu;
+inline constexpr std::uint32_t kReadOnly = 0x01;
+inline constexpr std::uint32_t kHidden = 0x02;
+inline constexpr std::uint32_t kDirectory = 0x10;
+inline constexpr std::uint32_t kNormal = 0x80;
+
+// A settings file is under 2 KB; anything past this bound is not read.
+inline constexpr std::size_t kMaxReadBytes = 1024 * 1024;
+
+std::error_code lastError();
+
+// Read-only is the absence of the owner's write bit; hidden is kept in the user.DOSATTRIB
+// extended attribute where the file system has them.
+std::uint32_t getAttributes(const std::string& path);
+// Sets read-only and hidden as given; the directory bit is ignored.
+bool setAttributes(const std::string& path, std::uint32_t attributes);
+
+bool exists(const std::string& path);
+bool isFolder(const std::string& path);
+bool isReadOnly(const std::string& path);
+
+bool createFolder(const std::string& path);  // fails when it exists or its parent is missing
+bool deleteFile(const std::string& path);    // fails on a read-only file, a folder, nothing there
+bool removeFolder(const std::string& path);  // fails when not empty
+bool renameNoReplace(const std::string& from, const std::string& to);  // never replaces
+
+struct Entry {
+    std::string name;
+    bool folder = false;
+};
+// The entries of a folder, without "." and "..", sorted by name.
+std::optional<std::vector<Entry>> listFolder(const std::string& path);
+
+// Reads a whole file; fails past maxBytes (EFBIG) rather than reading it.
+std::optional<std::string> readFile(const std::string& path,
+                                    std::size_t maxBytes = kMaxReadBytes);
+// Creates the file anew (replacing one that is there) and writes the bytes.
+bool writeNewFile(const std::string& path, std::string_view bytes);
+// Replaces the file's content in one step: a temporary file beside it is written, flushed and
+// renamed over it, so the file is always either the old whole file or the new whole file.
+// A read-only file is refused before anything is written. The file's mode and hidden flag stay.
+bool replaceAtomically(const std::string& path, std::string_view bytes);
+
+// The native form of a path, or nothing when its drive letter has no folder.
+std::optional<std::string> native(const std::string& path);
+
+// Joins a Windows-form folder and a name with a backslash ("C:\WKS_TEMP" + "x" -> "C:\WKS_TEMP\x").
+std::string join(const std::string& folder, const std::string& name);
+
+}  // namespace wks::files

@@ -1,0 +1,218 @@
+#include "platform/profile.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstring>
+
+#include "platform/files.h"
+
+namespace wks {
+namespace {
+
+constexpr std::string_view kBlanks = " \t\n\v\f\r";
+constexpr const char* kNewLine = "\r\n";
+
+std::string_view trim(std::string_view s) {
+    auto first = s.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) return {};
+    auto last = s.find_last_not_of(kBlanks);
+    return s.substr(first, last - first + 1);
+}
+
+bool sameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        unsigned char x = static_cast<unsigned char>(a[i]);
+        unsigned char y = static_cast<unsigned char>(b[i]);
+        if (x != y && std::tolower(x) != std::tolower(y)) return false;
+    }
+    return true;
+}
+
+// "[name]" -> name; nothing for a line that is no section header.
+std::optional<std::string_view> sectionName(std::string_view line) {
+    std::string_view t = trim(line);
+    if (t.empty() || t.front() != '[') return std::nullopt;
+    auto close = t.find(']');
+    if (close == std::string_view::npos) return std::nullopt;
+    return trim(t.substr(1, close - 1));
+}
+
+bool isComment(std::string_view line) {
+    std::string_view t = trim(line);
+    return !t.empty() && t.front() == ';';
+}
+
+// The key of an entry line; nothing for a line without "=" or a comment.
+std::optional<std::string_view> entryKey(std::string_view line) {
+    if (isComment(line)) return std::nullopt;
+    auto eq = line.find('=');
+    if (eq == std::string_view::npos) return std::nullopt;
+    return trim(line.substr(0, eq));
+}
+
+std::string_view entryValue(std::string_view line) {
+    std::string_view v = trim(line.substr(line.find('=') + 1));
+    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front()) {
+        v = v.substr(1, v.size() - 2);
+    }
+    return v;
+}
+
+}  // namespace
+
+ProfileDocument ProfileDocument::parse(std::string_view bytes) {
+    ProfileDocument doc;
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        auto nl = bytes.find('\n', pos);
+        if (nl == std::string_view::npos) {
+            doc.lines_.push_back({std::string(bytes.substr(pos)), ""});
+            break;
+        }
+        bool crlf = nl > pos && bytes[nl - 1] == '\r';
+        std::size_t end = crlf ? nl - 1 : nl;
+        doc.lines_.push_back({std::string(bytes.substr(pos, end - pos)), crlf ? "\r\n" : "\n"});
+        pos = nl + 1;
+    }
+    return doc;
+}
+
+std::optional<ProfileDocument> ProfileDocument::load(const std::string& path) {
+    if (!files::exists(path)) {
+        if (!files::native(path)) return std::nullopt;
+        return ProfileDocument{};
+    }
+    auto bytes = files::readFile(path);
+    if (!bytes) return std::nullopt;
+    return parse(*bytes);
+}
+
+std::optional<std::pair<std::size_t, std::size_t>> ProfileDocument::findSection(
+    std::string_view name) const {
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        auto n = sectionName(lines_[i].text);
+        if (!n || !sameName(*n, name)) continue;
+        std::size_t end = i + 1;
+        while (end < lines_.size() && !sectionName(lines_[end].text)) ++end;
+        return std::make_pair(i, end);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::size_t> ProfileDocument::findKey(std::size_t begin, std::size_t end,
+                                                    std::string_view key) const {
+    for (std::size_t i = begin + 1; i < end; ++i) {
+        auto k = entryKey(lines_[i].text);
+        if (k && sameName(*k, key)) return i;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> ProfileDocument::value(std::string_view section,
+                                                  std::string_view key) const {
+    auto s = findSection(section);
+    if (!s) return std::nullopt;
+    auto k = findKey(s->first, s->second, key);
+    if (!k) return std::nullopt;
+    return std::string(entryValue(lines_[*k].text));
+}
+
+std::string ProfileDocument::read(std::string_view section, std::string_view key,
+                                  std::string_view defaultValue, DWORD size) const {
+    if (size == 0) return {};
+    auto v = value(section, key);
+    std::string result = v ? std::move(*v) : std::string(defaultValue);
+    if (result.size() > size - 1) result.resize(size - 1);
+    return result;
+}
+
+void ProfileDocument::insertLine(std::size_t at, std::string text) {
+    // The line before the new one may be a last line without a line end.
+    if (at > 0 && lines_[at - 1].eol.empty()) lines_[at - 1].eol = kNewLine;
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), Line{std::move(text), kNewLine});
+}
+
+void ProfileDocument::write(std::string_view section, std::string_view key,
+                            std::string_view value) {
+    std::string entry = std::string(key) + "=" + std::string(value);
+    auto s = findSection(section);
+    if (!s) {
+        insertLine(lines_.size(), "[" + std::string(section) + "]");
+        insertLine(lines_.size(), std::move(entry));
+        return;
+    }
+    if (auto k = findKey(s->first, s->second, key)) {
+        Line& line = lines_[*k];
+        line.text = std::string(*entryKey(line.text)) + "=" + std::string(value);
+        return;
+    }
+    std::size_t after = s->first;
+    for (std::size_t i = s->first + 1; i < s->second; ++i) {
+        if (entryKey(lines_[i].text)) after = i;
+    }
+    insertLine(after + 1, std::move(entry));
+}
+
+std::string ProfileDocument::serialize() const {
+    std::size_t total = 0;
+    for (const auto& l : lines_) total += l.text.size() + l.eol.size();
+    std::string out;
+    out.reserve(total);
+    for (const auto& l : lines_) {
+        out += l.text;
+        out += l.eol;
+    }
+    return out;
+}
+
+bool ProfileDocument::save(const std::string& path) const {
+    return files::replaceAtomically(path, serialize());
+}
+
+std::vector<std::string> ProfileDocument::sections() const {
+    std::vector<std::string> names;
+    for (const auto& l : lines_) {
+        if (auto n = sectionName(l.text)) names.emplace_back(*n);
+    }
+    return names;
+}
+
+std::vector<std::string> ProfileDocument::keys(std::string_view section) const {
+    std::vector<std::string> names;
+    auto s = findSection(section);
+    if (!s) return names;
+    for (std::size_t i = s->first + 1; i < s->second; ++i) {
+        if (auto k = entryKey(lines_[i].text)) names.emplace_back(*k);
+    }
+    return names;
+}
+
+}  // namespace wks
+
+DWORD GetPrivateProfileStringA(const char* section, const char* key, const char* defaultValue,
+                               char* buffer, DWORD size, const char* path) {
+    if (!buffer || size == 0) return 0;
+    buffer[0] = '\0';
+    if (!section || !key || !path) return 0;
+    std::string result;
+    auto doc = wks::ProfileDocument::load(path);
+    if (doc) {
+        result = doc->read(section, key, defaultValue ? defaultValue : "", size);
+    } else {
+        result = std::string(defaultValue ? defaultValue : "").substr(0, size - 1);
+    }
+    std::memcpy(buffer, result.data(), result.size());
+    buffer[result.size()] = '\0';
+    return static_cast<DWORD>(result.size());
+}
+
+BOOL WritePrivateProfileStringA(const char* section, const char* key, const char* value,
+                                const char* path) {
+    if (!section || !key || !value || !path) return 0;
+    auto doc = wks::ProfileDocument::load(path);
+    if (!doc) return 0;
+    doc->write(section, key, value);
+    return doc->save(path) ? 1 : 0;
+}
