@@ -14,5 +14,10 @@ struct Command {
 };
 
 int cmdModels(Args& args);
+int cmdNew(Args& args);
+int cmdShow(Args& args);
+int cmdCheck(Args& args);
+int cmdIni(Args& args);
+int cmdPresets(Args& args);
 
 }  // namespace wks::cli

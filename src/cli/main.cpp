@@ -4,6 +4,7 @@
 #include <iostream>
 #include <iterator>
 
+#include "cli/changes.h"
 #include "cli/commands.h"
 
 namespace {
@@ -16,6 +17,35 @@ const Command kCommands[] = {
      "Lists the six camera models: display name, file stem, camera family,\n"
      "whether the model has the SMTP SSL option and the game call.\n",
      cmdModels},
+    {"new", "write a new settings file for a model onto a card folder",
+     "usage: wks-settings new MODEL --card DIR [CHANGES]\n"
+     "Starts from the model's defaults, applies CHANGES in the order below and writes\n"
+     "DIR/GSM/<stem>.TXT exactly as a save writes the card file; prints its path.\n"
+     "MODEL is a display name, compared exactly (wks-settings models lists them).\n",
+     cmdNew},
+    {"show", "print every key of a settings file with its meaning",
+     "usage: wks-settings show FILE --model MODEL\n"
+     "Prints each section and key of FILE; camera values with their meaning\n"
+     "(\"PIR Interval = 13  (2 minutes)\").\n",
+     cmdShow},
+    {"check", "check a settings file against a model",
+     "usage: wks-settings check FILE --model MODEL\n"
+     "Checks the file mark, every key the model needs and every camera value against its\n"
+     "codes. Names each problem on its own line; exit status 1 when there is one.\n",
+     cmdCheck},
+    {"ini", "read or write one key of an INI file",
+     "usage: wks-settings ini get FILE SECTION KEY [--size N]\n"
+     "       wks-settings ini set FILE SECTION KEY VALUE\n"
+     "get prints what the private-profile read returns with a buffer of N bytes\n"
+     "(default 256); set is one private-profile write.\n",
+     cmdIni},
+    {"presets", "list the built-in country/operator presets, or one country's values",
+     "usage: wks-settings presets [COUNTRY]\n"
+     "Without COUNTRY, lists the 25 countries in table order, each with its operators\n"
+     "(tab-separated). With COUNTRY (exact name, case included), prints each operator's\n"
+     "13 network values under the settings file's key names, with the sender account\n"
+     "that choosing it gives (Sweden and Denmark have their own).\n",
+     cmdPresets},
 };
 
 void usage(std::ostream& out) {
@@ -36,6 +66,7 @@ int main(int argc, char** argv) {
         Args args(std::vector<std::string>(argv + 2, argv + argc));
         if (args.helpRequested()) {
             std::cout << c.help;
+            if (std::strstr(c.help, "[CHANGES]")) std::cout << "\n" << Changes::help();
             return kExitOk;
         }
         try {

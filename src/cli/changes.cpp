@@ -1,0 +1,148 @@
+#include "cli/changes.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "presets/operatorchoice.h"
+#include "presets/presettable.h"
+#include "util/cutil.h"
+
+namespace wks::cli {
+namespace {
+
+std::pair<std::string, std::string> splitAssignment(const std::string& option,
+                                                    const std::string& text) {
+    auto eq = text.find('=');
+    if (eq == std::string::npos) {
+        throw UsageError("--" + option + " takes KEY=VALUE, not \"" + text + "\"");
+    }
+    return {text.substr(0, eq), text.substr(eq + 1)};
+}
+
+bool isNumber(const std::string& text) {
+    std::size_t i = (!text.empty() && (text[0] == '-' || text[0] == '+')) ? 1 : 0;
+    if (i == text.size() || text.size() - i > 9) return false;
+    for (; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9') return false;
+    }
+    return true;
+}
+
+const char* const kRecipientOptions[Recipients::kCount] = {
+    "admin", "phone2", "phone3", "phone4", "email1", "email2", "email3", "email4"};
+
+}  // namespace
+
+std::optional<LocalTime> parseClock(const std::string& text) {
+    LocalTime t;
+    char sep = 0;
+    int consumed = 0;
+    if (std::sscanf(text.c_str(), "%4d-%2d-%2d%c%2d:%2d:%2d%n", &t.year, &t.month, &t.day, &sep,
+                    &t.hour, &t.minute, &t.second, &consumed) != 7 ||
+        (sep != 'T' && sep != ' ') || static_cast<std::size_t>(consumed) != text.size()) {
+        return std::nullopt;
+    }
+    DateTimeRecord r{t.year, t.month, t.day, t.hour, t.minute, t.second};
+    if (CUtil::ChkDateTime(r) != 0) return std::nullopt;
+    return t;
+}
+
+Changes Changes::take(Args& args) {
+    Changes c;
+    c.country_ = args.option("country");
+    c.operator_ = args.option("operator");
+    for (std::size_t i = 0; i < Recipients::kCount; ++i) {
+        if (auto text = args.option(kRecipientOptions[i])) c.recipients_.emplace_back(i, *text);
+    }
+    c.netTexts_ = args.options("net");
+    c.setTexts_ = args.options("set");
+    c.clockText_ = args.option("clock");
+    return c;
+}
+
+void Changes::check(const CameraModel& model) {
+    Changes& c = *this;
+    c.model_ = &model;
+    const auto& country = country_;
+    const auto& op = operator_;
+    if (country || op) {
+        if (!country || !op) throw UsageError("--country and --operator go together");
+        auto operators = presetTable().OperatorsOf(*country);
+        if (!operators) throw UsageError("unknown country \"" + *country + "\"");
+        if (std::find(operators->begin(), operators->end(), *op) == operators->end()) {
+            throw UsageError("unknown operator \"" + *op + "\" of " + *country);
+        }
+        c.preset_ = std::make_pair(*country, *op);
+    }
+
+    for (const auto& text : netTexts_) {
+        auto [key, value] = splitAssignment("net", text);
+        bool known = key == kSslKey && model.hasSmtpSsl;
+        for (const auto& k : kNetworkKeys) known = known || key == k.key;
+        if (!known) throw UsageError("\"" + key + "\" is not a network key of " + model.displayName);
+        c.network_.emplace_back(key, value);
+    }
+
+    const auto keys = cameraKeysFor(model.family, model.displayName);
+    for (const auto& text : setTexts_) {
+        auto [key, value] = splitAssignment("set", text);
+        auto it = std::find_if(keys.begin(), keys.end(),
+                               [&](const CameraKey* k) { return key == k->key; });
+        if (it == keys.end()) {
+            throw UsageError("\"" + key + "\" is not a camera key of " + model.displayName);
+        }
+        if (!isNumber(value)) throw UsageError("\"" + value + "\" for \"" + key + "\" is not a number");
+        c.camera_.emplace_back(*it, parseDecimal(value));
+    }
+
+    if (const auto& clock = clockText_; clock && *clock != "now") {
+        c.clock_ = parseClock(*clock);
+        if (!c.clock_) throw UsageError("invalid clock \"" + *clock + "\" (now or YYYY-MM-DDTHH:MM:SS)");
+    }
+}
+
+void Changes::apply(AppState& state, Recipients& recipients) const {
+    if (preset_) {
+        bool keepSsl = false;
+        ApplyOperatorChoice(state, *model_, preset_->first, preset_->second, keepSsl);
+    }
+    for (const auto& [index, text] : recipients_) recipients.texts[index] = text;
+    for (const auto& [key, value] : network_) {
+        if (key == kSslKey) {
+            state.SmtpSsl = value;
+            continue;
+        }
+        for (const auto& k : kNetworkKeys) {
+            if (key == k.key) state.CurrentNetworkParams.*k.field = value;
+        }
+    }
+    for (const auto& [key, value] : camera_) state.cameraParams.*key->field = value;
+    if (clock_) {
+        CameraParams& p = state.cameraParams;
+        p.ClockYear = clock_->year;
+        p.ClockMonth = clock_->month;
+        p.ClockDay = clock_->day;
+        p.ClockHour = clock_->hour;
+        p.ClockMinute = clock_->minute;
+        p.ClockSecond = clock_->second;
+        state.clockFollowsPc = false;
+    } else {
+        state.clockFollowsPc = true;
+    }
+}
+
+const char* Changes::help() {
+    return "CHANGES:\n"
+           "  --country NAME --operator NAME   apply that preset as the operator lists do\n"
+           "                                   (SMTP SSL rule included)\n"
+           "  --admin TEXT  --phone2 TEXT  --phone3 TEXT  --phone4 TEXT\n"
+           "  --email1 TEXT --email2 TEXT  --email3 TEXT  --email4 TEXT\n"
+           "  --net KEY=VALUE      a key of \"Via WAP Settings\" or \"Via Internet Settings\",\n"
+           "                       by its name in the file\n"
+           "  --set KEY=VALUE      a key of \"Camera Setting\", by its name in the file\n"
+           "                       (\"PIR Interval=13\")\n"
+           "  --clock now|YYYY-MM-DDTHH:MM:SS   now (the default) stamps the computer's time\n"
+           "                       at the save; a time sets the camera clock\n";
+}
+
+}  // namespace wks::cli

@@ -1,0 +1,42 @@
+#pragma once
+// The changes that `new` and `save` apply on top of a model's settings, taken from the
+// command line and checked before anything is written.
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "cli/args.h"
+#include "platform/clock.h"
+#include "settings/settingsfile.h"
+
+namespace wks::cli {
+
+class Changes {
+public:
+    // Takes the CHANGES options out of args, then checks them against the model: throws
+    // UsageError for an unknown country, operator or key, a value that is not a number, a bad
+    // clock. Options are taken first so that the positionals can be read before the model is known.
+    static Changes take(Args& args);
+    void check(const CameraModel& model);
+    // Applies them in the documented order: preset, recipients, network keys, camera keys, clock.
+    void apply(AppState& state, Recipients& recipients) const;
+
+    static const char* help();
+
+private:
+    const CameraModel* model_ = nullptr;
+    std::optional<std::string> country_, operator_, clockText_;
+    std::vector<std::string> netTexts_, setTexts_;
+    std::optional<std::pair<std::string, std::string>> preset_;
+    std::vector<std::pair<std::size_t, std::string>> recipients_;
+    std::vector<std::pair<std::string, std::string>> network_;  // key, value
+    std::vector<std::pair<const CameraKey*, std::int32_t>> camera_;
+    std::optional<LocalTime> clock_;  // nothing: the computer's time at the save
+};
+
+// "2026-12-07T14:05:09" -> its parts; nothing when it is not such a time or not a valid one.
+std::optional<LocalTime> parseClock(const std::string& text);
+
+}  // namespace wks::cli

@@ -1,0 +1,223 @@
+// new, show and check: settings files without a window.
+
+#include <filesystem>
+#include <iostream>
+#include <set>
+
+#include "cli/changes.h"
+#include "cli/commands.h"
+#include "platform/drives.h"
+#include "platform/files.h"
+#include "util/cutil.h"
+
+namespace wks::cli {
+
+const CameraModel& requireModel(const std::optional<std::string>& name) {
+    if (!name) throw UsageError("--model MODEL is required");
+    const CameraModel* m = findModel(*name);
+    if (!m) throw UsageError("unknown model \"" + *name + "\" (wks-settings models lists them)");
+    return *m;
+}
+
+ProfileDocument requireDocument(const std::string& path) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) throw UsageError("no such file \"" + path + "\"");
+    auto doc = ProfileDocument::load(path);
+    if (!doc) {
+        throw UsageError("cannot read \"" + path + "\": " + files::lastError().message());
+    }
+    return *doc;
+}
+
+int cmdNew(Args& args) {
+    auto card = args.option("card");
+    Changes changes = Changes::take(args);
+    auto p = args.expect(1, "wks-settings new MODEL --card DIR [CHANGES]");
+    const CameraModel& model = requireModel(p[0]);
+    if (!card) throw UsageError("--card DIR is required");
+    if (!std::filesystem::is_directory(*card)) throw UsageError("no such folder \"" + *card + "\"");
+    changes.check(model);  // every change is checked before anything is written
+
+    // The card is drive D: of a table of its own, so nothing outside it is touched.
+    ScopedDrives scope(DriveTable({{'D', std::filesystem::absolute(*card)}}));
+    AppState state;
+    Recipients recipients;
+    SettingsFile file(model.displayName, state, recipients);
+    file.savePath = "D:\\" + model.settingsRelPath();
+    file.Mng_AllParaSetDefault();
+    changes.apply(state, recipients);
+    if (!file.Mng_AllPara(0, 0)) {
+        std::cerr << "wks-settings new: could not write " << *files::native(file.savePath) << ": "
+                  << files::lastError().message() << "\n";
+        return kExitProblem;
+    }
+    std::cout << *files::native(file.savePath) << "\n";
+    return kExitOk;
+}
+
+namespace {
+
+const CameraKey* findCameraKey(const std::vector<const CameraKey*>& keys, const std::string& name) {
+    for (const CameraKey* k : keys) {
+        if (name == k->key) return k;
+    }
+    return nullptr;
+}
+
+bool isWholeNumber(const std::string& text) {
+    std::size_t i = (!text.empty() && (text[0] == '-' || text[0] == '+')) ? 1 : 0;
+    if (i == text.size()) return false;
+    for (; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9') return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int cmdShow(Args& args) {
+    auto modelName = args.option("model");
+    auto p = args.expect(1, "wks-settings show FILE --model MODEL");
+    const CameraModel& model = requireModel(modelName);
+    ProfileDocument doc = requireDocument(p[0]);
+    const auto keys = cameraKeysFor(model.family, model.displayName);
+    std::set<std::string> seen;
+    for (const auto& section : doc.sections()) {
+        if (!seen.insert(section).second) continue;  // a repeated section is never read
+        std::cout << "[" << section << "]\n";
+        for (const auto& key : doc.keys(section)) {
+            std::string value = *doc.value(section, key);
+            std::cout << key << " = " << value;
+            if (section == kCameraSection) {
+                const CameraKey* k = findCameraKey(keys, key);
+                std::int32_t code = parseDecimal(CUtil::TrimToLength(value, 10));
+                if (!k) {
+                    std::cout << "  (not read by " << model.displayName << ")";
+                } else if (k->field == &CameraParams::GameCallPlayTime && value.empty()) {
+                    std::cout << "  (" << k->codes->meaning(-1) << ")";
+                } else if (value.empty()) {
+                    std::cout << "  (nothing chosen)";
+                } else if (code >= k->codes->min && code <= k->codes->max) {
+                    std::cout << "  (" << k->codes->meaning(code) << ")";
+                } else {
+                    std::cout << "  (out of range)";
+                }
+            }
+            std::cout << "\n";
+        }
+    }
+    return kExitOk;
+}
+
+int cmdCheck(Args& args) {
+    auto modelName = args.option("model");
+    auto p = args.expect(1, "wks-settings check FILE --model MODEL");
+    const CameraModel& model = requireModel(modelName);
+    ProfileDocument doc = requireDocument(p[0]);
+    std::vector<std::string> problems;
+    auto problem = [&](std::string text) { problems.push_back(std::move(text)); };
+
+    auto mark = doc.value(kMarkSection, kMarkKey);
+    if (!mark) {
+        problem("no file mark: [WKSFileMark] Model is missing");
+    } else if (CUtil::TrimToLength(*mark, 15) != model.fileStem) {
+        problem("file mark \"" + *mark + "\" is not " + model.fileStem);
+    }
+
+    for (const auto& k : kNetworkKeys) {
+        auto v = doc.value(k.section, k.key);
+        if (!v) {
+            problem(std::string("[") + k.section + "] " + k.key + " is missing");
+        } else if (v->size() >= static_cast<std::size_t>(k.limit)) {
+            problem(std::string("[") + k.section + "] " + k.key + " is longer than " +
+                    std::to_string(k.limit - 1) + " characters, the most the camera reads");
+        }
+    }
+    auto ssl = doc.value(kInternetSection, kSslKey);
+    if (model.hasSmtpSsl && !ssl) problem("[Via Internet Settings] SMTP SSL is missing");
+    if (model.hasSmtpSsl && ssl && !ssl->empty() && *ssl != "0" && *ssl != "1") {
+        problem("[Via Internet Settings] SMTP SSL \"" + *ssl + "\" is neither 0 nor 1");
+    }
+    if (!model.hasSmtpSsl && ssl) problem("SMTP SSL is not a key of " + model.displayName);
+    for (const char* key : kRecipientKeys) {
+        auto v = doc.value(kReceiveSection, key);
+        if (!v) problem(std::string("[") + kReceiveSection + "] " + key + " is missing");
+        else if (v->size() >= static_cast<std::size_t>(kRecipientLimit))
+            problem(std::string("[") + kReceiveSection + "] " + key + " is longer than 79 characters");
+    }
+
+    const auto keys = cameraKeysFor(model.family, model.displayName);
+    DateTimeRecord clock;
+    std::int32_t* clockParts[] = {&clock.year, &clock.month, &clock.day,
+                                  &clock.hour, &clock.minute, &clock.second};
+    std::size_t clockIndex = 0;
+    bool clockComplete = true;
+    for (const CameraKey* k : keys) {
+        auto v = doc.value(kCameraSection, k->key);
+        const std::string name = std::string("[Camera Setting] ") + k->key;
+        if (!v) {
+            problem(name + " is missing");
+        } else if (v->empty() && k->field == &CameraParams::GameCallPlayTime) {
+        } else if (v->empty()) {
+            problem(name + " has no value");
+        } else if (!isWholeNumber(*v)) {
+            problem(name + " \"" + *v + "\" is not a number");
+        } else {
+            std::int32_t code = parseDecimal(*v);
+            if (code < k->codes->min || code > k->codes->max) {
+                problem(name + " " + *v + " is outside " + std::to_string(k->codes->min) + " to " +
+                        std::to_string(k->codes->max));
+            }
+        }
+        if (isClockKey(*k)) {
+            if (v && isWholeNumber(*v)) *clockParts[clockIndex] = parseDecimal(*v);
+            else clockComplete = false;
+            ++clockIndex;
+        }
+    }
+    if (clockComplete && CUtil::ChkDateTime(clock) != 0) {
+        problem("the camera clock is not a valid date and time");
+    }
+    for (const auto& key : doc.keys(kCameraSection)) {
+        if (!findCameraKey(keys, key)) {
+            problem("[Camera Setting] " + key + " is not a key of " + model.displayName);
+        }
+    }
+
+    for (const auto& text : problems) std::cout << text << "\n";
+    if (problems.empty()) std::cout << "OK\n";
+    return problems.empty() ? kExitOk : kExitProblem;
+}
+
+int cmdIni(Args& args) {
+    auto size = args.option("size");
+    auto p = args.positionals();
+    if (p.size() == 4 && p[0] == "get") {
+        DWORD n = 256;
+        if (size) {
+            if (!isWholeNumber(*size) || size->front() == '-' || size->size() > 9)
+                throw UsageError("--size takes a number of bytes, not \"" + *size + "\"");
+            n = static_cast<DWORD>(parseDecimal(*size));
+        }
+        std::error_code ec;
+        if (std::filesystem::exists(p[1], ec) && !std::filesystem::is_regular_file(p[1], ec))
+            throw UsageError("\"" + p[1] + "\" is not a file");
+        std::string buffer(n + 1, '\0');
+        DWORD got = GetPrivateProfileStringA(p[2].c_str(), p[3].c_str(), "", buffer.data(), n,
+                                             p[1].c_str());
+        std::cout << buffer.substr(0, got) << "\n";
+        return kExitOk;
+    }
+    if (p.size() == 5 && p[0] == "set" && !size) {
+        if (!WritePrivateProfileStringA(p[2].c_str(), p[3].c_str(), p[4].c_str(), p[1].c_str())) {
+            std::cerr << "wks-settings ini set: could not write \"" << p[1]
+                      << "\": " << files::lastError().message() << "\n";
+            return kExitProblem;
+        }
+        return kExitOk;
+    }
+    throw UsageError(
+        "usage: wks-settings ini get FILE SECTION KEY [--size N] | ini set FILE SECTION KEY VALUE");
+}
+
+}  // namespace wks::cli

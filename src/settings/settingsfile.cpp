@@ -1,0 +1,229 @@
+#include "settings/settingsfile.h"
+
+#include "platform/clock.h"
+#include "platform/files.h"
+#include "platform/prompts.h"
+#include "presets/operatorchoice.h"
+#include "presets/presettable.h"
+#include "util/cutil.h"
+
+namespace wks {
+
+const NetworkKey kNetworkKeys[] = {
+    {kWapSection, "URL", &NetworkPreset::URL, 100},
+    {kWapSection, "APN", &NetworkPreset::APN, 50},
+    {kWapSection, "IP", &NetworkPreset::IP, 20},
+    {kWapSection, "Port", &NetworkPreset::Port, 10},
+    {kWapSection, "Account", &NetworkPreset::Account, 50},
+    {kWapSection, "Password", &NetworkPreset::Password, 30},
+    {kInternetSection, "GPRSAPN", &NetworkPreset::GPRSAPN, 50},
+    {kInternetSection, "GPRSAccount", &NetworkPreset::GPRSAccount, 50},
+    {kInternetSection, "GPRSPassword", &NetworkPreset::GPRSPassword, 30},
+    {kInternetSection, "SendEmailServer", &NetworkPreset::SendEmailServer, 100},
+    {kInternetSection, "SendEmailPort", &NetworkPreset::SendEmailPort, 10},
+    {kInternetSection, "SendEmailAddr", &NetworkPreset::SendEmailAddr, 50},
+    {kInternetSection, "SendEmailPassword", &NetworkPreset::SendEmailPassword, 30},
+};
+
+const char* const kRecipientKeys[Recipients::kCount] = {
+    "AdministratorNum", "PhoneNum2",     "PhoneNum3",     "PhoneNum4",
+    "ReceiveEmail1",    "ReceiveEmail2", "ReceiveEmail3", "ReceiveEmail4"};
+
+SettingsFile::SettingsFile(std::string displayName, AppState& state, Recipients& recipients)
+    : displayName_(std::move(displayName)),
+      model_(findModel(displayName_)),
+      state_(state),
+      recipients_(recipients) {
+    if (model_) {
+        savePath = model_->initialSavePath();
+        backupPath = model_->backupPath();
+    }
+}
+
+void SettingsFile::reportError(const char* operation) const {
+    showMessage(kCaptionTips, std::string("Error In CWKS_MainParaDlg::") + operation + "() !",
+                Buttons::Ok, Icon::Error);
+}
+
+bool SettingsFile::Mng_ChkFileMark(const std::string& path) const {
+    if (!model_) return false;
+    char mark[15];
+    GetPrivateProfileStringA(kMarkSection, kMarkKey, "", mark, sizeof mark, path.c_str());
+    return CUtil::TrimToLength(mark, 15) == model_->fileStem;
+}
+
+bool SettingsFile::makeFolders() const {
+    bool ok = true;
+    if (!files::isFolder(kBackupFolder)) ok = files::createFolder(kBackupFolder) && ok;
+    // The drive root of savePath followed by "GSM\".
+    const std::string cardFolder = savePath.substr(0, 3) + kSettingsFolder;
+    if (!files::isFolder(cardFolder)) ok = files::createFolder(cardFolder) && ok;
+    return ok;
+}
+
+bool SettingsFile::onFile(int load, int backup,
+                          const std::function<void(ProfileDocument&, bool)>& op) {
+    const std::string& path = backup ? backupPath : savePath;
+    auto doc = ProfileDocument::load(path);
+    if (!doc) return false;
+    op(*doc, load != 0);
+    return load || doc->save(path);
+}
+
+void SettingsFile::fileMark(ProfileDocument& doc, bool load) {
+    if (load || !model_) return;
+    doc.write(kMarkSection, kMarkKey, model_->fileStem);
+}
+
+void SettingsFile::wapInternet(ProfileDocument& doc, bool load) {
+    NetworkPreset& net = state_.CurrentNetworkParams;
+    const bool ssl = model_ && model_->hasSmtpSsl;
+    for (const auto& k : kNetworkKeys) {
+        if (load) {
+            net.*k.field = CUtil::TrimToLength(
+                doc.read(k.section, k.key, "", static_cast<DWORD>(k.limit)), k.limit);
+        } else {
+            doc.write(k.section, k.key, CUtil::TrimToLength(net.*k.field, k.limit));
+        }
+    }
+    if (!ssl) return;
+    if (load) {
+        state_.SmtpSsl = CUtil::TrimToLength(doc.read(kInternetSection, kSslKey, "", 10), kSslLimit);
+    } else {
+        doc.write(kInternetSection, kSslKey, CUtil::TrimToLength(state_.SmtpSsl, kSslLimit));
+    }
+}
+
+void SettingsFile::receive(ProfileDocument& doc, bool load) {
+    for (std::size_t i = 0; i < Recipients::kCount; ++i) {
+        std::string& text = recipients_.texts[i];
+        if (load) {
+            text = CUtil::TrimToLength(doc.read(kReceiveSection, kRecipientKeys[i], "",
+                                                kRecipientLimit),
+                                       kRecipientLimit);
+        } else {
+            doc.write(kReceiveSection, kRecipientKeys[i],
+                      CUtil::TrimToLength(text, kRecipientLimit));
+        }
+    }
+}
+
+void SettingsFile::cameraSection(ProfileDocument& doc, bool load, CameraFamily family) {
+    CameraParams& params = state_.cameraParams;
+    if (!load) Mng_ChkForSaveLatestTimeForSetClock();
+    for (const CameraKey* k : cameraKeysFor(family, displayName_)) {
+        if (load) {
+            std::string text = CUtil::TrimToLength(doc.read(kCameraSection, k->key, "", 10), 10);
+            params.*k->field = (k->field == &CameraParams::GameCallPlayTime && text.empty())
+                                   ? -1
+                                   : parseDecimal(text);
+        } else {
+            doc.write(kCameraSection, k->key, formatCameraValue(*k, params.*k->field));
+        }
+    }
+}
+
+bool SettingsFile::Mng_FileMarkWrite(int load, int backup) {
+    if (load) return true;
+    return onFile(load, backup, [this](ProfileDocument& d, bool l) { fileMark(d, l); });
+}
+
+bool SettingsFile::Mng_WapInternetPara(int load, int backup) {
+    return onFile(load, backup, [this](ProfileDocument& d, bool l) { wapInternet(d, l); });
+}
+
+bool SettingsFile::Mng_ReceivePara(int load, int backup) {
+    return onFile(load, backup, [this](ProfileDocument& d, bool l) { receive(d, l); });
+}
+
+bool SettingsFile::Mng_CamParaFX200(int load, int backup) {
+    return onFile(load, backup, [this](ProfileDocument& d, bool l) {
+        cameraSection(d, l, CameraFamily::FamilyFX200);
+    });
+}
+
+bool SettingsFile::Mng_CamParaGroup1(int load, int backup) {
+    return onFile(load, backup, [this](ProfileDocument& d, bool l) {
+        cameraSection(d, l, CameraFamily::FamilyGroup1);
+    });
+}
+
+bool SettingsFile::Mng_CamParaLN713Z(int load, int backup) {
+    return onFile(load, backup, [this](ProfileDocument& d, bool l) {
+        cameraSection(d, l, CameraFamily::FamilyLN713Z);
+    });
+}
+
+bool SettingsFile::Mng_CamParaLN714W(int load, int backup) {
+    return onFile(load, backup, [this](ProfileDocument& d, bool l) {
+        cameraSection(d, l, CameraFamily::FamilyLN714W);
+    });
+}
+
+bool SettingsFile::Mng_AllPara(int load, int backup) {
+    makeFolders();  // a folder that could not be made fails the write below
+    bool known = true;
+    bool written = onFile(load, backup, [&](ProfileDocument& d, bool l) {
+        fileMark(d, l);
+        wapInternet(d, l);
+        receive(d, l);
+        if (model_) {
+            cameraSection(d, l, model_->family);
+        } else {
+            known = false;
+        }
+    });
+    if (!known) {
+        reportError("Mng_AllPara");
+        return false;
+    }
+    return written;
+}
+
+void SettingsFile::Mng_ChkForSaveLatestTimeForSetClock() {
+    if (!state_.clockFollowsPc) return;
+    if (!model_) {
+        reportError("Mng_ChkForSaveLatestTimeForSetClock");
+        return;
+    }
+    const LocalTime t = now();
+    CameraParams& p = state_.cameraParams;
+    p.ClockYear = t.year;
+    p.ClockMonth = t.month;
+    p.ClockDay = t.day;
+    p.ClockHour = t.hour;
+    p.ClockMinute = t.minute;
+    p.ClockSecond = t.second;
+}
+
+void SettingsFile::Mng_Group1ParaSetDefault() {
+    const bool sweden = displayName_ == kSwedenModel;
+    for (const auto& k : cameraKeys(CameraFamily::FamilyGroup1)) {
+        state_.cameraParams.*k.field = sweden ? k.swedenDefault : k.defaultValue;
+    }
+    if (!sweden) return;
+    if (swedenSelection) {
+        swedenSelection();
+    } else {
+        bool keepSsl = false;
+        ApplyOperatorChoice(state_, *model_, "Sweden", "Telia", keepSsl);
+    }
+}
+
+int SettingsFile::Mng_AllParaSetDefault() {
+    if (!model_) {
+        reportError("Mng_AllParaSetDefault");
+        return 0;
+    }
+    if (model_->family == CameraFamily::FamilyGroup1) {
+        Mng_Group1ParaSetDefault();
+    } else {
+        for (const auto& k : cameraKeys(model_->family)) {
+            state_.cameraParams.*k.field = k.defaultValue;
+        }
+    }
+    state_.clockFollowsPc = true;
+    return 1;
+}
+
+}  // namespace wks
