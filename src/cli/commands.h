@@ -2,6 +2,10 @@
 // The commands of wks-settings. Each takes its arguments (after the command's name) and
 // returns the exit status; bad input throws UsageError.
 
+#include <optional>
+#include <string>
+
+#include "app/catalogue.h"
 #include "cli/args.h"
 
 namespace wks::cli {
@@ -13,11 +17,16 @@ struct Command {
     int (*run)(Args& args);
 };
 
+// The model of that display name; UsageError when there is none.
+const CameraModel& requireModel(const std::optional<std::string>& name);
+
 int cmdModels(Args& args);
+int cmdAudio(Args& args);
 int cmdNew(Args& args);
 int cmdShow(Args& args);
 int cmdCheck(Args& args);
 int cmdIni(Args& args);
+int cmdSave(Args& args);
 int cmdPresets(Args& args);
 
 }  // namespace wks::cli

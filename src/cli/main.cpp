@@ -17,6 +17,15 @@ const Command kCommands[] = {
      "Lists the six camera models: display name, file stem, camera family,\n"
      "whether the model has the SMTP SSL option and the game call.\n",
      cmdModels},
+    {"audio", "convert a game-call audio file onto a card folder",
+     "usage: wks-settings audio SOURCE --card DIR [--yes | --no]\n"
+     "Stages the converter in C:\\WKS_TEMP, converts SOURCE (mp3, wav or aac) into\n"
+     "DIR/DCIM/100WKSIM/ADUI0001.WAV as a save does, then removes C:\\WKS_TEMP.\n"
+     "When the camera's IMAG0001.JPG or VIDE0001.AVI is there, they must be renamed:\n"
+     "--yes agrees, --no declines; otherwise the terminal asks (no terminal: declined).\n"
+     "Prints the converted file's path. Exit status 0 when it was placed on the card,\n"
+     "1 when it was not, 2 for a missing SOURCE or DIR.\n",
+     cmdAudio},
     {"new", "write a new settings file for a model onto a card folder",
      "usage: wks-settings new MODEL --card DIR [CHANGES]\n"
      "Starts from the model's defaults, applies CHANGES in the order below and writes\n"
@@ -39,6 +48,20 @@ const Command kCommands[] = {
      "get prints what the private-profile read returns with a buffer of N bytes\n"
      "(default 256); set is one private-profile write.\n",
      cmdIni},
+    {"save", "open, change and save a model's settings as the main screen does",
+     "usage: wks-settings save MODEL [--drive L=DIR]... [--to L] [--defaults] [CHANGES]\n"
+     "                         [--audio SOURCE] [--yes | --no]\n"
+     "The main screen without a window. The drives are those given (C: is your own\n"
+     "drive_c unless given). Opening scans them and loads the card file, else the backup,\n"
+     "else the defaults, printing each message with its caption.\n"
+     "  --to L       save to drive L (otherwise the opening's choice stands)\n"
+     "  --defaults   \"Default Setting (&D)\", answered OK\n"
+     "  --audio SOURCE   the game call to convert onto the card (game-call models)\n"
+     "  --yes | --no     answer the questions; without either they are asked on the\n"
+     "                   terminal, and answered Cancel when there is none\n"
+     "Exit status 0 when everything was saved, 1 when a save failed or was cancelled,\n"
+     "2 for bad input.\n",
+     cmdSave},
     {"presets", "list the built-in country/operator presets, or one country's values",
      "usage: wks-settings presets [COUNTRY]\n"
      "Without COUNTRY, lists the 25 countries in table order, each with its operators\n"

@@ -1,0 +1,122 @@
+// save: the main screen without a window — open, change, save, exit.
+
+#include <filesystem>
+#include <iostream>
+
+#include "cli/changes.h"
+#include "cli/commands.h"
+#include "platform/drives.h"
+#include "platform/files.h"
+#include "platform/prompts.h"
+#include "session/mainsession.h"
+
+namespace wks::cli {
+
+namespace {
+
+const char* kUsage =
+    "wks-settings save MODEL [--drive L=DIR]... [--to L] [--defaults] [CHANGES] "
+    "[--audio SOURCE] [--yes | --no]";
+
+char driveLetter(const std::string& text) {
+    if (text.size() != 1 || text[0] < 'A' || (text[0] > 'Z' && text[0] < 'a') || text[0] > 'z') {
+        throw UsageError("\"" + text + "\" is not a drive letter");
+    }
+    char l = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+    if (l < 'C') throw UsageError("drive " + text + ": is never examined (C: to Z: are)");
+    return l;
+}
+
+DriveTable driveTable(const std::vector<std::string>& specs) {
+    DriveTable table;
+    if (auto c = DriveTable::forUser().folderOf('C')) table.set('C', *c);
+    for (const auto& spec : specs) {
+        auto eq = spec.find('=');
+        if (eq == std::string::npos) throw UsageError("--drive takes L=DIR, not \"" + spec + "\"");
+        char letter = driveLetter(spec.substr(0, eq));
+        std::filesystem::path dir = spec.substr(eq + 1);
+        if (!std::filesystem::is_directory(dir)) {
+            throw UsageError("no such folder \"" + dir.string() + "\" for drive " + letter + ":");
+        }
+        table.set(letter, std::filesystem::absolute(dir));
+    }
+    return table;
+}
+
+// Prints the busy state of the converter on the terminal.
+class ConverterProgress : public ProcessObserver {
+public:
+    void processStarted(const std::string&, const std::vector<std::string>&) override {
+        std::cout << "Converting the game call..." << std::endl;
+    }
+};
+
+}  // namespace
+
+int cmdSave(Args& args) {
+    const auto driveSpecs = args.options("drive");
+    const auto to = args.option("to");
+    const bool defaults = args.flag("defaults");
+    const auto audio = args.option("audio");
+    const bool yes = args.flag("yes");
+    const bool no = args.flag("no");
+    Changes changes = Changes::take(args);
+    auto p = args.expect(1, kUsage);
+
+    // Everything is checked before the opening, which may already delete invalid files.
+    const CameraModel& model = requireModel(p[0]);
+    if (yes && no) throw UsageError("--yes and --no exclude each other");
+    changes.check(model);
+    if (audio) {
+        if (!model.hasGameCall) throw UsageError(model.displayName + " has no game call");
+        if (!std::filesystem::is_regular_file(*audio)) {
+            throw UsageError("no such audio file \"" + *audio + "\"");
+        }
+    }
+    ScopedDrives scope(driveTable(driveSpecs));
+    std::optional<char> toLetter;
+    if (to) {
+        toLetter = driveLetter(*to);
+        if (!drives().canEnter(std::string(1, *toLetter) + ":\\")) {
+            throw UsageError("drive " + std::string(1, *toLetter) + ": is not usable");
+        }
+    }
+
+    ConsolePrompter console;
+    if (yes) console.setPresetAnswer(Answer::Ok);
+    if (no) console.setPresetAnswer(Answer::Cancel);
+    ScopedPrompter prompts(console);
+    SystemProcessRunner runner;
+    ConverterProgress progress;
+    runner.setObserver(&progress);
+
+    AppState state;
+    Recipients recipients;
+    MainSession session(model.displayName, state, recipients, runner);
+    session.Mng_CurModSaveInfoSet();
+    session.Mng_InitSaveDest();
+    if (model.hasGameCall) session.stageConverter();
+
+    if (toLetter) {
+        const auto& entries = session.destinations();
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            if (entries[i][0] == *toLetter) session.chooseDestination(i);
+        }
+    }
+    if (defaults) {
+        // The action's question is answered OK whatever answers the others get.
+        ScriptedPrompter confirm({Answer::Ok});
+        ScopedPrompter once(confirm);
+        session.applyDefaultSetting();
+        for (const auto& m : confirm.shown()) console.show(Message{m.caption, m.text, Buttons::Ok, m.icon});
+    }
+    changes.apply(state, recipients);
+    if (audio) state.gameCallAudioPath = std::filesystem::absolute(*audio).string();
+
+    SaveOutcome outcome = session.save();
+    session.exit();
+    if (outcome.complete()) std::cout << *files::native(session.savePath()) << "\n";
+    return outcome.complete() ? kExitOk : kExitProblem;
+}
+
+}  // namespace wks::cli

@@ -1,0 +1,203 @@
+#include "session/mainsession.h"
+
+#include <algorithm>
+
+#include "audio/converter.h"
+#include "audio/gamecall.h"
+#include "platform/drives.h"
+#include "platform/files.h"
+#include "platform/prompts.h"
+#include "util/cutil.h"
+
+namespace wks {
+namespace {
+
+Answer tip(const std::string& text, Icon icon, Buttons buttons = Buttons::Ok,
+           const char* caption = kCaptionTips) {
+    return showMessage(caption, text, buttons, icon);
+}
+
+}  // namespace
+
+MainSession::MainSession(std::string displayName, AppState& state, Recipients& recipients,
+                         ProcessRunner& runner)
+    : state_(state), file_(std::move(displayName), state, recipients), runner_(runner) {}
+
+std::vector<std::string> MainSession::driveRoots() {
+    std::vector<std::string> roots;
+    for (char c = 'C'; c <= 'Z'; ++c) roots.push_back(std::string(1, c) + ":\\");
+    return roots;
+}
+
+bool MainSession::Mng_CurModSaveInfoSet() {
+    const CameraModel* m = file_.model();
+    if (!m) {
+        tip("Error In CWKS_MainParaDlg::Mng_CurModSaveInfoSet() !", Icon::Error);
+        return false;
+    }
+    file_.savePath = m->initialSavePath();
+    file_.backupPath = m->backupPath();
+    return true;
+}
+
+void MainSession::Mng_InitSaveDest() {
+    if (!model()) return;
+    const std::string rel = model()->settingsRelPath();
+    bool found = false;
+    std::string lastUsable;
+    for (const auto& root : driveRoots()) {
+        if (!drives().canEnter(root)) continue;
+        const std::string entry = root + rel;
+        destinations_.push_back(entry);
+        if (file_.Mng_ChkFileMark(entry)) {
+            found = true;
+            file_.savePath = entry;
+            selected_ = static_cast<int>(destinations_.size()) - 1;
+        } else if (!found) {
+            lastUsable = root;
+        }
+    }
+
+    if (found) {
+        file_.Mng_AllPara(1, 0);
+        return;
+    }
+    if (destinations_.empty()) {
+        file_.Mng_AllParaSetDefault();
+        tip("No disk is valid !", Icon::Error);
+        return;
+    }
+
+    selected_ = static_cast<int>(destinations_.size()) - 1;
+    files::createFolder(lastUsable + kSettingsFolder);
+    const std::string invalid = lastUsable + rel;
+    if (files::exists(invalid)) {
+        CUtil::ClearReadOnly(invalid);
+        if (!files::deleteFile(invalid)) {
+            tip("Can't delete invalid file \"" + invalid + " \",\nPlease delete it manually!",
+                Icon::Warning);
+        }
+    }
+    file_.savePath = invalid;
+
+    if (drives().canEnter(kBackupFolder)) {
+        if (file_.Mng_ChkFileMark(file_.backupPath)) {
+            file_.Mng_AllPara(1, 1);
+            return;
+        }
+        file_.Mng_AllParaSetDefault();
+        if (files::exists(file_.backupPath) && !files::deleteFile(file_.backupPath)) {
+            tip("Can't delete invalid back-up file,\nPlease delete it manually!", Icon::Warning);
+        }
+    } else {
+        files::createFolder(kBackupFolder);
+        file_.Mng_AllParaSetDefault();
+    }
+}
+
+void MainSession::selectLast() {
+    selected_ = static_cast<int>(destinations_.size()) - 1;
+    file_.savePath = destinations_.empty() ? std::string() : destinations_.back();
+}
+
+void MainSession::Mng_RefreshDiskList() {
+    if (!model()) return;
+    const std::string rel = model()->settingsRelPath();
+    for (const auto& root : driveRoots()) {
+        const std::string entry = root + rel;
+        auto it = std::find(destinations_.begin(), destinations_.end(), entry);
+        const bool usable = drives().canEnter(root);
+        if (usable && it == destinations_.end()) {
+            destinations_.push_back(entry);
+        } else if (!usable && it != destinations_.end()) {
+            destinations_.erase(it);
+            selectLast();
+        }
+    }
+}
+
+void MainSession::chooseDestination(std::size_t index) {
+    if (index >= destinations_.size()) return;
+    selected_ = static_cast<int>(index);
+    file_.savePath = destinations_[index];
+}
+
+void MainSession::deleteCopiesElsewhere(bool& allDeleted) {
+    const std::string own = file_.savePath.substr(0, 3);
+    const std::string rel = model()->settingsRelPath();
+    for (const auto& root : driveRoots()) {
+        if (root == own) continue;
+        const std::string path = root + rel;
+        if (!drives().canEnter(root + kSettingsFolder) || !file_.Mng_ChkFileMark(path)) continue;
+        CUtil::ClearReadOnly(path);
+        if (!files::deleteFile(path)) {
+            allDeleted = false;
+            tip("Can't delete \"" + path + "\",Please delete it manually!", Icon::Warning,
+                Buttons::Ok, kCaptionTipsMixed);
+        }
+    }
+}
+
+bool MainSession::Mng_DiskFileOperate(int action) {
+    if (!model()) return false;
+    switch (action) {
+        case 0:
+            if (!model()->hasGameCall || state_.gameCallAudioPath.empty()) return true;
+            return SaveGameCallAudio(file_.savePath, state_.gameCallAudioPath, runner_);
+        case 1: {
+            bool allDeleted = true;
+            deleteCopiesElsewhere(allDeleted);
+            return allDeleted;
+        }
+        case 2: return file_.makeFolders();
+        default: return false;
+    }
+}
+
+bool MainSession::applyDefaultSetting() {
+    if (tip("Set all camera parameters to default ?", Icon::Question, Buttons::OkCancel) !=
+        Answer::Ok) {
+        return false;
+    }
+    if (!file_.Mng_AllParaSetDefault()) {
+        tip("Default setings is not applied, no data is modified !", Icon::Warning);
+        return false;
+    }
+    tip("OK,All camera parameters have been set to default !", Icon::Information);
+    return true;
+}
+
+SaveOutcome MainSession::save() {
+    SaveOutcome out;
+    // Every entry may have gone with its drive; there is then nowhere to write.
+    if (destinations_.empty() || file_.savePath.empty()) {
+        tip("No disk is valid !", Icon::Error);
+        return out;
+    }
+    out.asked = true;
+    if (tip("Sava all parameters to \"" + file_.savePath + "\" ?", Icon::Question,
+            Buttons::OkCancel) != Answer::Ok) {
+        return out;
+    }
+    out.confirmed = true;
+    out.cardWritten = file_.Mng_AllPara(0, 0);
+    // The backup is written even when the card was not, so the user's settings are kept.
+    out.backupWritten = file_.Mng_AllPara(0, 1);
+    if (!out.cardWritten) {
+        tip("Failed to save all parameters to \"" + file_.savePath + "\" !", Icon::Warning);
+        return out;
+    }
+    if (!out.backupWritten) {
+        tip("Failed to save all parameters to \"" + file_.backupPath + "\" !", Icon::Warning);
+    }
+    out.audioPlaced = Mng_DiskFileOperate(0);
+    out.copiesDeleted = Mng_DiskFileOperate(1);
+    tip("OK,All parameters have been saved success !", Icon::Information);
+    return out;
+}
+
+void MainSession::stageConverter() { StageConverter(); }
+
+void MainSession::exit() { RemoveConverter(); }
+
+}  // namespace wks

@@ -1,0 +1,74 @@
+#pragma once
+// The main parameter screen without its widgets: the destination list, opening (scan the
+// drives, load the card file, else the backup, else the defaults), the defaults action, the
+// save and the exit clean-up. The screen and wks-settings both drive it.
+
+#include <string>
+#include <vector>
+
+#include "platform/process.h"
+#include "settings/settingsfile.h"
+
+namespace wks {
+
+// What a save did, for callers that report it (the command line's exit status).
+struct SaveOutcome {
+    bool asked = false;     // the question was shown (there was a destination)
+    bool confirmed = false; // ... and answered OK
+    bool cardWritten = false;
+    bool backupWritten = false;
+    bool audioPlaced = true;   // false when a game call was due and not placed
+    bool copiesDeleted = true; // false when a copy on another drive could not be deleted
+
+    bool complete() const {
+        return confirmed && cardWritten && backupWritten && audioPlaced && copiesDeleted;
+    }
+};
+
+class MainSession {
+public:
+    MainSession(std::string displayName, AppState& state, Recipients& recipients,
+                ProcessRunner& runner);
+
+    // Looks the model up and sets the derived paths; an unknown name is reported and false.
+    bool Mng_CurModSaveInfoSet();
+    // Examines C: to Z:, fills the destination list, chooses the destination and loads.
+    void Mng_InitSaveDest();
+    // Adds drives that appeared, removes those that went (choosing the last entry then).
+    void Mng_RefreshDiskList();
+    // The user chose an entry of the destination list.
+    void chooseDestination(std::size_t index);
+    // 0 place the game call, 1 delete the copies on other drives, 2 make the folders.
+    // False when the action did not do all it had to.
+    bool Mng_DiskFileOperate(int action);
+
+    // "Default Setting (&D)": asks, then applies the defaults. True when they were applied.
+    bool applyDefaultSetting();
+    // "SAVE (&Y)".
+    SaveOutcome save();
+    // Timer 1 of a game-call model: stages the converter once.
+    void stageConverter();
+    // "EXIT (&N)": removes the converter's folder.
+    void exit();
+
+    const std::vector<std::string>& destinations() const { return destinations_; }
+    // The selected entry, or -1 when none is selected.
+    int selectedDestination() const { return selected_; }
+    const std::string& savePath() const { return file_.savePath; }
+    SettingsFile& settings() { return file_; }
+    const CameraModel* model() const { return file_.model(); }
+
+    static std::vector<std::string> driveRoots();  // "C:\" ... "Z:\"
+
+private:
+    void selectLast();
+    void deleteCopiesElsewhere(bool& allDeleted);
+
+    AppState& state_;
+    SettingsFile file_;
+    ProcessRunner& runner_;
+    std::vector<std::string> destinations_;
+    int selected_ = -1;
+};
+
+}  // namespace wks
