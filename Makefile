@@ -1,7 +1,10 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test bench clean
+FUZZ_SECONDS ?= 600
+FUZZ_JOBS ?= $(JOBS)
+
+.PHONY: all deps build run test bench fuzz clean
 
 all: build
 
@@ -23,6 +26,13 @@ test: build
 
 bench: build
 	@for b in $(BUILD)/bench/*-bench; do [ -x "$$b" ] && "$$b"; done; true
+
+# The private-profile document under libFuzzer with sanitizers, for FUZZ_SECONDS per job.
+fuzz:
+	@WKS_FUZZ=1 scripts/install-deps
+	cmake -S fuzz -B $(BUILD)-fuzz -DCMAKE_CXX_COMPILER=clang++
+	cmake --build $(BUILD)-fuzz -j $(JOBS)
+	scripts/run-fuzz $(BUILD)-fuzz $(FUZZ_SECONDS) $(FUZZ_JOBS)
 
 clean:
 	rm -rf $(BUILD)
