@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 600
 FUZZ_JOBS ?= $(JOBS)
 
-.PHONY: all deps build run test bench fuzz clean
+.PHONY: all deps build run test bench stress fuzz clean
 
 all: build
 
@@ -26,6 +26,10 @@ test: build
 
 bench: build
 	@for b in $(BUILD)/bench/*-bench; do [ -x "$$b" ] && "$$b"; done; true
+
+# 500 saves killed at random moments; the card file must always be the old or the new file.
+stress: build
+	$(BUILD)/bench/stress-kill 500
 
 # The private-profile document under libFuzzer with sanitizers, for FUZZ_SECONDS per job.
 fuzz:
