@@ -109,6 +109,7 @@ void TestCUtil::trimToLength_data() {
     QTest::newRow("negative only trims") << QByteArray("  a  b  ") << -1 << QByteArray("a  b");
     QTest::newRow("six blanks") << QByteArray(" \t\n\v\f\rx\r\f\v\n\t ") << -1 << QByteArray("x");
     QTest::newRow("limit above length") << QByteArray("\tabc\t") << 50 << QByteArray("abc");
+    QTest::newRow("n = 1") << QByteArray(" xy") << 1 << QByteArray("x");
     QTest::newRow("exact limit") << QByteArray("abcdef") << 6 << QByteArray("abcdef");
     QTest::newRow("empty") << QByteArray("") << -1 << QByteArray("");
     QTest::newRow("bytes, not characters") << QByteArray("\xe5\xe4\xf6") << 2 << QByteArray("\xe5\xe4");
