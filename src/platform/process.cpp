@@ -1,0 +1,165 @@
+#include "platform/process.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QThread>
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <thread>
+
+extern char** environ;
+
+namespace wks {
+namespace {
+
+// The spawn's file actions and attributes, released whatever happens.
+class SpawnSetup {
+public:
+    SpawnSetup() {
+        ::posix_spawn_file_actions_init(&actions_);
+        ::posix_spawnattr_init(&attr_);
+        // No console: input is empty, output goes nowhere, nothing else is inherited.
+        ::posix_spawn_file_actions_addopen(&actions_, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+        ::posix_spawn_file_actions_addopen(&actions_, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+        ::posix_spawn_file_actions_adddup2(&actions_, STDOUT_FILENO, STDERR_FILENO);
+#if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 34))
+        ::posix_spawn_file_actions_addclosefrom_np(&actions_, STDERR_FILENO + 1);
+#endif
+        // The program starts with no signal blocked and every signal handled by default,
+        // whatever our own threads have set up.
+        sigset_t none;
+        sigemptyset(&none);
+        sigset_t all;
+        sigfillset(&all);
+        ::posix_spawnattr_setsigmask(&attr_, &none);
+        ::posix_spawnattr_setsigdefault(&attr_, &all);
+        ::posix_spawnattr_setflags(&attr_, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+    }
+    ~SpawnSetup() {
+        ::posix_spawnattr_destroy(&attr_);
+        ::posix_spawn_file_actions_destroy(&actions_);
+    }
+    SpawnSetup(const SpawnSetup&) = delete;
+    SpawnSetup& operator=(const SpawnSetup&) = delete;
+
+    const posix_spawn_file_actions_t* actions() const { return &actions_; }
+    const posix_spawnattr_t* attr() const { return &attr_; }
+
+private:
+    posix_spawn_file_actions_t actions_;
+    posix_spawnattr_t attr_;
+};
+
+ProcessResult waitForExit(pid_t pid) {
+    ProcessResult result;
+    int status = 0;
+    pid_t got;
+    do {
+        got = ::waitpid(pid, &status, 0);
+    } while (got < 0 && errno == EINTR);
+    if (got < 0) {
+        // Someone else collected it (SIGCHLD ignored, for instance): it ran, but how it
+        // ended is unknown, which is not a success.
+        result.outcome = ProcessResult::Outcome::Exited;
+        result.exitCode = -1;
+    } else if (WIFSIGNALED(status)) {
+        result.outcome = ProcessResult::Outcome::Killed;
+        result.signal = WTERMSIG(status);
+    } else {
+        result.outcome = ProcessResult::Outcome::Exited;
+        result.exitCode = WEXITSTATUS(status);
+    }
+    return result;
+}
+
+bool onApplicationThread() {
+    QCoreApplication* app = QCoreApplication::instance();
+    return app && QThread::currentThread() == app->thread();
+}
+
+}  // namespace
+
+std::string ProcessResult::describe() const {
+    switch (outcome) {
+        case Outcome::NotStarted: return "could not start: " + startError.message();
+        case Outcome::Killed: return "killed by signal " + std::to_string(signal);
+        case Outcome::Exited: break;
+    }
+    return "exit status " + std::to_string(exitCode);
+}
+
+ProcessResult SystemProcessRunner::run(const std::string& program,
+                                       const std::vector<std::string>& args) {
+    std::vector<std::string> argvStrings;
+    argvStrings.reserve(args.size() + 1);
+    argvStrings.push_back(program);
+    argvStrings.insert(argvStrings.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    argv.reserve(argvStrings.size() + 1);
+    for (auto& s : argvStrings) argv.push_back(s.data());
+    argv.push_back(nullptr);
+
+    pid_t pid = 0;
+    int err;
+    {
+        SpawnSetup setup;
+        err = ::posix_spawn(&pid, program.c_str(), setup.actions(), setup.attr(), argv.data(),
+                            environ);
+    }
+    if (err != 0) {
+        ProcessResult result;
+        result.startError = std::error_code(err, std::generic_category());
+        return result;
+    }
+    notifyStarted(program, args);
+
+    ProcessResult result;
+    if (onApplicationThread()) {
+        // Wait on another thread and let this one go on dispatching paint events and timers.
+        QEventLoop loop;
+        std::thread waiter([&result, &loop, pid] {
+            result = waitForExit(pid);
+            QMetaObject::invokeMethod(&loop, [&loop] { loop.quit(); }, Qt::QueuedConnection);
+        });
+        // exec() returns early when the application is told to quit; then we simply block.
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        waiter.join();
+    } else {
+        result = waitForExit(pid);
+    }
+    notifyFinished(result);
+    return result;
+}
+
+std::optional<std::string> findProgramOnPath(const std::string& name) {
+    const char* path = std::getenv("PATH");
+    if (!path || name.empty() || name.find('/') != std::string::npos) return std::nullopt;
+    std::string_view rest(path);
+    for (;;) {
+        auto colon = rest.find(':');
+        std::string folder(rest.substr(0, colon));
+        if (folder.empty()) folder = ".";  // an empty entry stands for the current folder
+        std::string candidate = folder + "/" + name;
+        struct stat st{};
+        if (::stat(candidate.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+            ::access(candidate.c_str(), X_OK) == 0) {
+            std::error_code ec;
+            auto absolute = std::filesystem::absolute(candidate, ec);
+            return ec ? candidate : absolute.lexically_normal().string();
+        }
+        if (colon == std::string_view::npos) break;
+        rest.remove_prefix(colon + 1);
+    }
+    return std::nullopt;
+}
+
+}  // namespace wks

@@ -1,0 +1,79 @@
+#pragma once
+// Starting another program and waiting for it. A program is started directly with its
+// argument list (never through a shell), with no console of its own: its input is empty and
+// its output is discarded. The wait has no time limit.
+//
+// Whoever shows the user that something is running (a busy cursor on a screen, a line on a
+// terminal) installs an observer; it hears when the program has started and when it has ended.
+// A program that cannot be started is reported by the result alone.
+
+#include <optional>
+#include <string>
+#include <system_error>
+#include <vector>
+
+namespace wks {
+
+struct ProcessResult {
+    enum class Outcome {
+        NotStarted,  // the program could not be started; startError says why
+        Exited,      // the program ended by itself with exitCode
+        Killed,      // the program was ended by a signal
+    };
+    Outcome outcome = Outcome::NotStarted;
+    int exitCode = -1;  // when Exited
+    int signal = 0;     // when Killed
+    std::error_code startError;
+
+    bool started() const { return outcome != Outcome::NotStarted; }
+    bool succeeded() const { return outcome == Outcome::Exited && exitCode == 0; }
+    // "exit status 1", "killed by signal 9", "could not start: No such file or directory".
+    std::string describe() const;
+};
+
+class ProcessObserver {
+public:
+    virtual ~ProcessObserver() = default;
+    virtual void processStarted(const std::string& program, const std::vector<std::string>& args) {
+        (void)program;
+        (void)args;
+    }
+    virtual void processFinished(const ProcessResult& result) { (void)result; }
+};
+
+class ProcessRunner {
+public:
+    virtual ~ProcessRunner() = default;
+    // Starts program (a native path) with args and waits until it ends.
+    virtual ProcessResult run(const std::string& program, const std::vector<std::string>& args) = 0;
+
+    // Not owned; nullptr removes it.
+    void setObserver(ProcessObserver* observer) { observer_ = observer; }
+    ProcessObserver* observer() const { return observer_; }
+
+protected:
+    void notifyStarted(const std::string& program, const std::vector<std::string>& args) {
+        if (observer_) observer_->processStarted(program, args);
+    }
+    void notifyFinished(const ProcessResult& result) {
+        if (observer_) observer_->processFinished(result);
+    }
+
+private:
+    ProcessObserver* observer_ = nullptr;
+};
+
+// Runs real programs. The program inherits the caller's environment and current folder and
+// no open files besides its standard input and output, which lead nowhere.
+// Called on the thread of a running QCoreApplication, it waits in a local event loop that
+// leaves user input aside, so windows stay painted and timers keep running; elsewhere it
+// simply blocks.
+class SystemProcessRunner final : public ProcessRunner {
+public:
+    ProcessResult run(const std::string& program, const std::vector<std::string>& args) override;
+};
+
+// The first executable file called name in the folders of $PATH, as an absolute path.
+std::optional<std::string> findProgramOnPath(const std::string& name);
+
+}  // namespace wks
