@@ -1,0 +1,32 @@
+#pragma once
+// The converter's staging folder "C:\WKS_TEMP". The distribution's ffmpeg is placed there as
+// "ffmpeg.exe" while the main screen of a game-call model is open, and the folder is removed
+// again when that screen closes.
+
+#include <string>
+
+namespace wks {
+
+inline constexpr const char* kConverterFolder = "C:\\WKS_TEMP";
+inline constexpr const char* kConverterPath = "C:\\WKS_TEMP\\ffmpeg.exe";
+// The installed program that is staged, looked up on $PATH.
+inline constexpr const char* kInstalledConverter = "ffmpeg";
+
+// Empties the folder (or makes it), places the converter in it and hides the folder.
+// A staged file that cannot be deleted is reported with a message; everything else that goes
+// wrong is silent and shows up when the converter cannot be started. True when the folder
+// was emptied and the converter placed.
+bool StageConverter();
+
+// Empties and removes the folder. Nothing is reported; true when the folder is gone.
+bool RemoveConverter();
+
+// Deletes every file below the folder, at any depth; sub-folders stay, empty. Read-only files
+// are not made writable and are left. False when some file could not be deleted.
+bool EmptyFolder(const std::string& folder);
+
+// Puts the program at path as a symbolic link to it, or as a copy where no link can be made.
+// Something already at path is deleted first; false when that or the placing fails.
+bool PlaceProgram(const std::string& installed, const std::string& path);
+
+}  // namespace wks

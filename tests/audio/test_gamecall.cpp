@@ -1,0 +1,314 @@
+// The game call onto the card: folders, the old file, the camera's first files, the batch
+// file and the real converter.
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+#include "audio/converter.h"
+#include "audio/gamecall.h"
+#include "audiotools.h"
+#include "platform/files.h"
+#include "platform/prompts.h"
+#include "support/tempdrives.h"
+
+using namespace wks;
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* kSavePath = "E:\\GSM\\KT470RX.TXT";
+
+// Drives C: and E: (the card), the boxes shown, and the converter staged; one per test.
+struct Card {
+    test::TempDrives drives{"CE"};
+    ScriptedPrompter boxes;
+    ScopedPrompter scope{boxes};
+    explicit Card(bool stage = true) {
+        if (stage) StageConverter();
+    }
+    fs::path folder() const { return drives.folder('E') / "DCIM" / "100WKSIM"; }
+    QString target() const { return QString::fromStdString((folder() / "ADUI0001.WAV").string()); }
+    void put(const char* name, const std::string& bytes = "x") { test::writeBytes(folder() / name, bytes); }
+    bool has(const char* name) const { return fs::exists(folder() / name); }
+};
+
+// Counts the converter's runs and notes how many boxes had been shown when it started.
+struct Watch : ProcessObserver {
+    const ScriptedPrompter& boxes;
+    int runs = 0;
+    std::size_t boxesBefore = 0;
+    explicit Watch(const ScriptedPrompter& b) : boxes(b) {}
+    void processStarted(const std::string&, const std::vector<std::string>&) override {
+        ++runs;
+        boxesBefore = boxes.shown().size();
+    }
+};
+
+// Stands in for the converter where its exit alone matters: records its call, leaves
+// `leaves` as the target and exits with `status`.
+struct FakeConverter : ProcessRunner {
+    int status = 0;
+    std::string leaves;
+    std::string program;
+    std::vector<std::string> args;
+    ProcessResult run(const std::string& p, const std::vector<std::string>& a) override {
+        program = p;
+        args = a;
+        if (!leaves.empty()) test::writeBytes(a.back(), leaves);
+        ProcessResult r;
+        r.outcome = ProcessResult::Outcome::Exited;
+        r.exitCode = status;
+        return r;
+    }
+};
+
+void expectBox(const Message& m, const char* caption, const QString& text, Buttons buttons, Icon icon) {
+    QCOMPARE(QString::fromStdString(m.caption), QString(caption));
+    QCOMPARE(QString::fromStdString(m.text), text);
+    QCOMPARE(int(m.buttons), int(buttons));
+    QCOMPARE(int(m.icon), int(icon));
+}
+
+const QString kQuestion = "You must rename the existed \"IMAG0001.JPG\" and \"VIDE0001.AVI\" "
+                          "if you want to save the audio file ,continue ?";
+const QString kRenameFailed = "Failed to rename \"IMAG0001.JPG\" or \"VIDE0001.AVI\" !\n"
+                              " You can delete or rename them manually !";
+
+}  // namespace
+
+class TestGameCall : public QObject {
+    Q_OBJECT
+    QTemporaryDir sources_;
+    QString source(const char* ext) const { return sources_.filePath(QString("tone.") + ext); }
+
+private slots:
+    void initTestCase();
+    void convertsOntoCardWithoutPictureFolder_data();
+    void convertsOntoCardWithoutPictureFolder();
+    void onlyVideoIsRenamedAfterQuestion();
+    void declinedQuestionConvertsNothing();
+    void blockedRenameConvertsNothing_data();
+    void blockedRenameConvertsNothing();
+    void oldGameCall();
+    void blankSourceDoesNothing();
+    void batchFileHoldsTheCommandLine();
+    void nothingInTheSourceNameIsExecuted();
+    void failedConversions_data();
+    void failedConversions();
+    void converterArgumentsAndWhatItLeaves();
+};
+
+void TestGameCall::initTestCase() {
+    for (const char* ext : {"mp3", "wav", "aac"}) QVERIFY(test::makeTone(source(ext), 3.0));
+}
+
+void TestGameCall::convertsOntoCardWithoutPictureFolder_data() {
+    QTest::addColumn<QString>("ext");
+    QTest::newRow("mp3") << "mp3";
+    QTest::newRow("wav") << "wav";
+    QTest::newRow("aac") << "aac";
+}
+
+void TestGameCall::convertsOntoCardWithoutPictureFolder() {
+    QFETCH(QString, ext);
+    Card card;
+    SystemProcessRunner runner;
+    QVERIFY(SaveGameCallAudio(kSavePath, source(qPrintable(ext)).toStdString(), runner));
+    QCOMPARE(card.boxes.shown().size(), std::size_t(0));
+    WKS_VERIFY_GAME_CALL(card.target(), source(qPrintable(ext)));
+}
+
+void TestGameCall::onlyVideoIsRenamedAfterQuestion() {
+    Card card;
+    card.put("VIDE0001.AVI", "video");
+    ::chmod((card.folder() / "VIDE0001.AVI").c_str(), 0444);
+    SystemProcessRunner runner;
+    Watch watch(card.boxes);
+    runner.setObserver(&watch);
+    QVERIFY(SaveGameCallAudio(kSavePath, source("mp3").toStdString(), runner));
+
+    const auto& shown = card.boxes.shown();
+    QCOMPARE(shown.size(), std::size_t(2));
+    expectBox(shown[0], kCaptionTipsMixed, kQuestion, Buttons::OkCancel, Icon::Information);
+    expectBox(shown[1], kAppTitle, "OK,audio file have been saved !", Buttons::Ok, Icon::None);
+    QCOMPARE(watch.boxesBefore, std::size_t(2));  // both shown before the converter ran
+    QVERIFY(!card.has("VIDE0001.AVI"));
+    QCOMPARE(test::readBytes(card.folder() / "VIDE0001_RenameForSaveAudioFile.AVI"), std::string("video"));
+    QVERIFY(!files::isReadOnly((card.folder() / "VIDE0001_RenameForSaveAudioFile.AVI").string()));
+    QVERIFY(!card.has("IMAG0001_RenameForSaveAudioFile.JPG"));
+    WKS_VERIFY_GAME_CALL(card.target(), source("mp3"));
+}
+
+void TestGameCall::declinedQuestionConvertsNothing() {
+    Card card;
+    card.put("IMAG0001.JPG");
+    card.put("VIDE0001.AVI");
+    card.boxes.script({Answer::Cancel});
+    SystemProcessRunner runner;
+    Watch watch(card.boxes);
+    runner.setObserver(&watch);
+    QVERIFY(SaveGameCallAudio(kSavePath, source("wav").toStdString(), runner));
+
+    QCOMPARE(card.boxes.shown().size(), std::size_t(2));
+    expectBox(card.boxes.shown()[1], kCaptionTips, "You have given up saving audio file !",
+              Buttons::Ok, Icon::Information);
+    QCOMPARE(watch.runs, 0);
+    QVERIFY(card.has("IMAG0001.JPG") && card.has("VIDE0001.AVI"));
+    QVERIFY(!card.has("ADUI0001.WAV"));
+}
+
+void TestGameCall::blockedRenameConvertsNothing_data() {
+    QTest::addColumn<QString>("blocker");
+    QTest::addColumn<bool>("pictureRenamed");
+    QTest::newRow("picture's new name taken") << "IMAG0001_RenameForSaveAudioFile.JPG" << false;
+    QTest::newRow("video's new name taken") << "VIDE0001_RenameForSaveAudioFile.AVI" << true;
+}
+
+void TestGameCall::blockedRenameConvertsNothing() {
+    QFETCH(QString, blocker);
+    QFETCH(bool, pictureRenamed);
+    Card card;
+    card.put("IMAG0001.JPG", "new picture");
+    card.put("VIDE0001.AVI", "new video");
+    card.put(qPrintable(blocker), "renamed by an earlier save");
+    SystemProcessRunner runner;
+    Watch watch(card.boxes);
+    runner.setObserver(&watch);
+    QVERIFY(!SaveGameCallAudio(kSavePath, source("mp3").toStdString(), runner));
+
+    QCOMPARE(card.boxes.shown().size(), std::size_t(2));
+    expectBox(card.boxes.shown()[1], kCaptionTipsMixed, kRenameFailed, Buttons::Ok, Icon::Warning);
+    QCOMPARE(watch.runs, 0);
+    QCOMPARE(test::readBytes(card.folder() / qPrintable(blocker)), std::string("renamed by an earlier save"));
+    QCOMPARE(card.has("IMAG0001.JPG"), !pictureRenamed);  // a first rename is not undone
+    QVERIFY(card.has("VIDE0001.AVI"));
+    QVERIFY(!card.has("ADUI0001.WAV"));
+}
+
+void TestGameCall::oldGameCall() {
+    {  // a read-only one from an earlier save is replaced without a question
+        Card card;
+        card.put("ADUI0001.WAV", "old call");
+        ::chmod((card.folder() / "ADUI0001.WAV").c_str(), 0444);
+        SystemProcessRunner runner;
+        QVERIFY(SaveGameCallAudio(kSavePath, source("aac").toStdString(), runner));
+        QCOMPARE(card.boxes.shown().size(), std::size_t(0));
+        WKS_VERIFY_GAME_CALL(card.target(), source("aac"));
+    }
+    {  // one that cannot be deleted stops the save
+        Card card;
+        fs::create_directories(card.folder() / "ADUI0001.WAV");
+        SystemProcessRunner runner;
+        Watch watch(card.boxes);
+        runner.setObserver(&watch);
+        QVERIFY(!SaveGameCallAudio(kSavePath, source("aac").toStdString(), runner));
+        QCOMPARE(card.boxes.shown().size(), std::size_t(1));
+        expectBox(card.boxes.shown()[0], kAppTitle,
+                  "Failed to delete E:\\DCIM\\100WKSIM\\ADUI0001.WAV !", Buttons::Ok, Icon::None);
+        QCOMPARE(watch.runs, 0);
+    }
+}
+
+void TestGameCall::blankSourceDoesNothing() {
+    Card card;
+    FakeConverter converter;
+    QVERIFY(SaveGameCallAudio(kSavePath, "   \t ", converter));
+    QVERIFY(card.boxes.shown().empty());
+    QVERIFY(converter.program.empty());
+    QVERIFY(!fs::exists(card.drives.folder('E') / "DCIM"));
+    QVERIFY(!fs::exists(card.drives.folder('C') / "WKS_TEMP" / "_[wkstmp]_.bat"));
+}
+
+void TestGameCall::batchFileHoldsTheCommandLine() {
+    Card card;
+    FakeConverter converter;
+    converter.leaves = "RIFF";
+    QVERIFY(SaveGameCallAudio(kSavePath, "  D:\\Calls\\deer grunt.mp3 ", converter));
+    QCOMPARE(test::readBytes(card.drives.folder('C') / "WKS_TEMP" / "_[wkstmp]_.bat"),
+             std::string("\"C:\\WKS_TEMP\\ffmpeg.exe\" -i \"D:\\Calls\\deer grunt.mp3\" -ac 1 -ar "
+                         "22050 -acodec pcm_u8 \"E:\\DCIM\\100WKSIM\\ADUI0001.WAV\""));
+}
+
+void TestGameCall::nothingInTheSourceNameIsExecuted() {
+    Card card;
+    QTemporaryDir work;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(work.path());
+    const std::string name =
+        "a b $(touch pwned1) 'q' \"d\" `touch pwned2` %PATH% & touch pwned3 ; touch pwned4 !x.mp3";
+    const fs::path hostile = fs::path(work.path().toStdString()) / name;
+    fs::copy_file(source("mp3").toStdString(), hostile);
+    SystemProcessRunner runner;
+    const bool saved = SaveGameCallAudio(kSavePath, hostile.string(), runner);
+    QDir::setCurrent(previous);
+
+    for (const fs::path& where : {fs::path(work.path().toStdString()), card.drives.root()}) {
+        for (const auto& e : fs::recursive_directory_iterator(where)) {
+            QVERIFY2(e.path().filename().string().rfind("pwned", 0) != 0, e.path().c_str());
+        }
+    }
+    QVERIFY(saved);
+    QVERIFY(card.boxes.shown().empty());
+    WKS_VERIFY_GAME_CALL(card.target(), QString::fromStdString(hostile.string()));
+    const std::string batch = test::readBytes(card.drives.folder('C') / "WKS_TEMP" / "_[wkstmp]_.bat");
+    QVERIFY(batch.find("\"" + hostile.string() + "\"") != std::string::npos);
+}
+
+void TestGameCall::failedConversions_data() {
+    QTest::addColumn<QString>("situation");
+    QTest::addColumn<bool>("converterStarts");
+    QTest::newRow("source is no audio") << "not audio" << true;
+    QTest::newRow("converter missing") << "not staged" << false;
+    QTest::newRow("staging folder missing") << "no folder" << false;
+}
+
+void TestGameCall::failedConversions() {
+    QFETCH(QString, situation);
+    QFETCH(bool, converterStarts);
+    Card card(situation == "not audio");
+    if (situation == "not staged") fs::create_directories(card.drives.folder('C') / "WKS_TEMP");
+    QTemporaryDir work;
+    const QString notAudio = work.filePath("notes.mp3");
+    test::writeBytes(notAudio.toStdString(), "these are no sounds");
+    SystemProcessRunner runner;
+    Watch watch(card.boxes);
+    runner.setObserver(&watch);
+    const QString from = situation == "not audio" ? notAudio : source("mp3");
+    QVERIFY(!SaveGameCallAudio(kSavePath, from.toStdString(), runner));
+
+    QCOMPARE(watch.runs, converterStarts ? 1 : 0);
+    QVERIFY(!card.has("ADUI0001.WAV"));
+    QCOMPARE(card.boxes.shown().size(), std::size_t(1));
+    const Message& box = card.boxes.shown()[0];
+    QCOMPARE(QString::fromStdString(box.caption), QString(kAppTitle));
+    if (situation == "no folder") {
+        QVERIFY(QString::fromStdString(box.text).startsWith("Cannot write C:\\WKS_TEMP\\_[wkstmp]_.bat"));
+    } else {
+        expectBox(box, kAppTitle, "Transform Failed.", Buttons::Ok, Icon::None);
+    }
+}
+
+void TestGameCall::converterArgumentsAndWhatItLeaves() {
+    Card card;
+    const std::string nativeSource = source("wav").toStdString();
+    FakeConverter converter;  // exits 0 but writes nothing
+    QVERIFY(!SaveGameCallAudio(kSavePath, nativeSource, converter));
+    expectBox(card.boxes.shown().at(0), kAppTitle, "Transform Failed.", Buttons::Ok, Icon::None);
+    QCOMPARE(converter.program, (card.drives.folder('C') / "WKS_TEMP" / "ffmpeg.exe").string());
+    const std::vector<std::string> expected{"-i", nativeSource, "-ac", "1", "-ar", "22050",
+                                            "-acodec", "pcm_u8", card.target().toStdString()};
+    QVERIFY(converter.args == expected);
+
+    card.boxes.clear();
+    converter.status = 1;  // fails half-way: what it wrote is removed
+    converter.leaves = "RIFF....WAVE";
+    QVERIFY(!SaveGameCallAudio(kSavePath, nativeSource, converter));
+    QCOMPARE(card.boxes.shown().size(), std::size_t(1));
+    QVERIFY(!card.has("ADUI0001.WAV"));
+}
+
+QTEST_GUILESS_MAIN(TestGameCall)
+#include "test_gamecall.moc"

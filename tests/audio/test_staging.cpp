@@ -1,0 +1,143 @@
+// The converter's staging folder: made or emptied, the converter placed, hidden, removed.
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+#include <sys/xattr.h>
+
+#include "audio/converter.h"
+#include "platform/files.h"
+#include "platform/process.h"
+#include "platform/prompts.h"
+#include "support/tempdrives.h"
+
+using namespace wks;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Drive {
+    test::TempDrives drives{"C"};
+    ScriptedPrompter boxes;
+    ScopedPrompter scope{boxes};
+    fs::path temp() const { return drives.folder('C') / "WKS_TEMP"; }
+};
+
+// Hidden is kept only where the file system has extended attributes.
+bool hiddenIsKept(const fs::path& folder) {
+    return ::setxattr(folder.c_str(), "user.wks-probe", "1", 1, 0) == 0;
+}
+
+void verifyConverterRuns(const fs::path& program) {
+    SystemProcessRunner runner;
+    ProcessResult r = runner.run(program.string(), {"-hide_banner", "-version"});
+    QVERIFY2(r.succeeded(), r.describe().c_str());
+}
+
+void verifyHidden(const fs::path& folder) {
+    if (hiddenIsKept(folder)) QVERIFY(files::getAttributes(folder.string()) & files::kHidden);
+}
+
+}  // namespace
+
+class TestStaging : public QObject {
+    Q_OBJECT
+private slots:
+    void stagesIntoMissingFolder();
+    void emptiesFolderLeftFromEarlierRun();
+    void reportsStagedFileThatCannotBeDeleted();
+    void withoutInstalledConverterStagesNothing();
+    void removal_data();
+    void removal();
+};
+
+void TestStaging::stagesIntoMissingFolder() {
+    Drive c;
+    QVERIFY(StageConverter());
+    QVERIFY(c.boxes.shown().empty());
+    QCOMPARE(fs::directory_iterator(c.temp())->path().filename().string(), std::string("ffmpeg.exe"));
+    verifyConverterRuns(c.temp() / "ffmpeg.exe");
+    verifyHidden(c.temp());
+}
+
+void TestStaging::emptiesFolderLeftFromEarlierRun() {
+    Drive c;
+    test::writeBytes(c.temp() / "ffmpeg.exe", "stale converter");
+    test::writeBytes(c.temp() / "_[wkstmp]_.bat", "old line");
+    test::writeBytes(c.temp() / "sub" / "deeper" / "left.dll", "x");
+    test::writeBytes(c.temp() / "sub" / "a\\b", "a name with a backslash");
+    QVERIFY(StageConverter());
+    QVERIFY(c.boxes.shown().empty());
+    QVERIFY(fs::is_empty(c.temp() / "sub" / "deeper"));
+    QVERIFY(!fs::exists(c.temp() / "sub" / "a\\b"));
+    QVERIFY(!fs::exists(c.temp() / "_[wkstmp]_.bat"));
+    verifyConverterRuns(c.temp() / "ffmpeg.exe");
+    verifyHidden(c.temp());
+}
+
+void TestStaging::reportsStagedFileThatCannotBeDeleted() {
+    Drive c;
+    test::writeBytes(c.temp() / "sub" / "locked.dll", "in use");
+    test::writeBytes(c.temp() / "sub" / "zz.dll", "x");
+    test::writeBytes(c.temp() / "avcodec.dll", "x");
+    ::chmod((c.temp() / "sub" / "locked.dll").c_str(), 0444);
+    QVERIFY(!EmptyFolder("C:\\WKS_TEMP"));
+    QVERIFY(fs::exists(c.temp() / "sub" / "locked.dll"));
+    QVERIFY(!fs::exists(c.temp() / "sub" / "zz.dll"));  // the others are deleted all the same
+    QVERIFY(!fs::exists(c.temp() / "avcodec.dll"));
+
+    QVERIFY(!StageConverter());
+    QCOMPARE(c.boxes.shown().size(), std::size_t(1));
+    const Message& box = c.boxes.shown()[0];
+    QCOMPARE(QString::fromStdString(box.caption), QString(kAppTitle));
+    QCOMPARE(QString::fromStdString(box.text), QString("Delete Directory \"C:\\WKS_TEMP\" failed !"));
+    QCOMPARE(int(box.buttons), int(Buttons::Ok));
+    QCOMPARE(int(box.icon), int(Icon::None));
+    verifyConverterRuns(c.temp() / "ffmpeg.exe");  // staging went on
+}
+
+void TestStaging::withoutInstalledConverterStagesNothing() {
+    Drive c;
+    QTemporaryDir emptyPath;
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", emptyPath.path().toLocal8Bit());
+    const bool staged = StageConverter();
+    qputenv("PATH", path);
+    QVERIFY(!staged);
+    QVERIFY(c.boxes.shown().empty());
+    QVERIFY(fs::is_directory(c.temp()));
+    QVERIFY(fs::is_empty(c.temp()));
+}
+
+void TestStaging::removal_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<bool>("folderStays");
+    QTest::newRow("staged") << "staged" << false;
+    QTest::newRow("read-only folder") << "read-only" << false;
+    QTest::newRow("someone's sub-folder inside") << "sub-folder" << true;
+    QTest::newRow("never staged") << "" << false;
+}
+
+void TestStaging::removal() {
+    QFETCH(QString, before);
+    QFETCH(bool, folderStays);
+    Drive c;
+    if (!before.isEmpty()) {
+        StageConverter();
+        test::writeBytes(c.temp() / "_[wkstmp]_.bat", "line");
+    }
+    if (before == "read-only") ::chmod(c.temp().c_str(), 0555);
+    if (before == "sub-folder") test::writeBytes(c.temp() / "mine" / "notes.txt", "x");
+
+    QCOMPARE(RemoveConverter(), !before.isEmpty() && !folderStays);
+    QVERIFY(c.boxes.shown().empty());
+    QCOMPARE(fs::exists(c.temp()), folderStays);
+    if (folderStays) {
+        QVERIFY(!fs::exists(fs::symlink_status(c.temp() / "ffmpeg.exe")));
+        QVERIFY(fs::is_empty(c.temp() / "mine"));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestStaging)
+#include "test_staging.moc"
