@@ -34,11 +34,9 @@ struct ProcessResult {
 class ProcessObserver {
 public:
     virtual ~ProcessObserver() = default;
-    virtual void processStarted(const std::string& program, const std::vector<std::string>& args) {
-        (void)program;
-        (void)args;
-    }
-    virtual void processFinished(const ProcessResult& result) { (void)result; }
+    virtual void processStarted(const std::string& /*program*/,
+                                const std::vector<std::string>& /*args*/) {}
+    virtual void processFinished(const ProcessResult& /*result*/) {}
 };
 
 class ProcessRunner {
