@@ -1,6 +1,7 @@
 #include "audio/gamecall.h"
 
 #include <filesystem>
+#include <optional>
 
 #include "audio/converter.h"
 #include "platform/drives.h"
@@ -14,21 +15,23 @@ namespace {
 constexpr const char* kConverterOptions = " -ac 1 -ar 22050 -acodec pcm_u8 ";
 
 // The form the converter gets: native and absolute, so that it can only be taken for a file
-// (a name such as "http:x" or "-" would otherwise mean something else to it).
-std::string forConverter(const std::string& path) {
+// (a name such as "http:x" or "-" would otherwise mean something else to it). Nothing for a
+// drive letter that has no folder.
+std::optional<std::string> forConverter(const std::string& path) {
     auto native = files::native(path);
-    std::filesystem::path p = native ? *native : path;
+    if (!native) return std::nullopt;
     std::error_code ec;
-    auto absolute = std::filesystem::absolute(p, ec);
-    return ec ? p.string() : absolute.string();
+    auto absolute = std::filesystem::absolute(*native, ec);
+    return ec ? *native : absolute.string();
 }
 
+enum class Room { Made, GivenUp, Blocked };
+
 // Clears the way for the game call when the camera's first picture or video is in the folder.
-// False when the user gave up or a file could not be renamed.
-bool renameCameraFiles(const std::string& folder, bool& gaveUp) {
+Room renameCameraFiles(const std::string& folder) {
     const std::string picture = folder + "IMAG0001.JPG";
     const std::string video = folder + "VIDE0001.AVI";
-    if (!files::exists(picture) && !files::exists(video)) return true;
+    if (!files::exists(picture) && !files::exists(video)) return Room::Made;
 
     CUtil::ClearReadOnly(picture);
     CUtil::ClearReadOnly(video);
@@ -39,8 +42,7 @@ bool renameCameraFiles(const std::string& folder, bool& gaveUp) {
     if (answer != Answer::Ok) {
         showMessage(kCaptionTips, "You have given up saving audio file !", Buttons::Ok,
                     Icon::Information);
-        gaveUp = true;
-        return false;
+        return Room::GivenUp;
     }
     if (CUtil::RenameIfExists(picture, folder + "IMAG0001_RenameForSaveAudioFile.JPG") != 0 ||
         CUtil::RenameIfExists(video, folder + "VIDE0001_RenameForSaveAudioFile.AVI") != 0) {
@@ -48,10 +50,10 @@ bool renameCameraFiles(const std::string& folder, bool& gaveUp) {
                     "Failed to rename \"IMAG0001.JPG\" or \"VIDE0001.AVI\" !\n"
                     " You can delete or rename them manually !",
                     Buttons::Ok, Icon::Warning);
-        return false;
+        return Room::Blocked;
     }
     showMessage(kAppTitle, "OK,audio file have been saved !", Buttons::Ok, Icon::None);
-    return true;
+    return Room::Made;
 }
 
 }  // namespace
@@ -70,6 +72,10 @@ bool SaveGameCallAudio(const std::string& savePath, const std::string& gameCallA
     const std::string cardRoot = savePath.substr(0, 2);
     const std::string source = CUtil::TrimToLength(gameCallAudioPath, -1);
     if (source.empty()) return true;
+    if (!DriveTable::isDrivePath(cardRoot)) {  // no card to put it on
+        showMessage(kAppTitle, "Transform Failed.", Buttons::Ok, Icon::None);
+        return false;
+    }
 
     const std::string pictures = cardRoot + "\\DCIM\\";
     const std::string folder = cardRoot + kGameCallFolder;
@@ -91,8 +97,11 @@ bool SaveGameCallAudio(const std::string& savePath, const std::string& gameCallA
         }
     }
 
-    bool gaveUp = false;
-    if (!renameCameraFiles(folder, gaveUp)) return gaveUp;
+    switch (renameCameraFiles(folder)) {
+        case Room::Made: break;
+        case Room::GivenUp: return true;
+        case Room::Blocked: return false;
+    }
 
     if (files::exists(kConverterBatch)) files::deleteFile(kConverterBatch);
     if (!files::writeNewFile(kConverterBatch, ConverterCommandLine(source, target))) {
@@ -103,8 +112,11 @@ bool SaveGameCallAudio(const std::string& savePath, const std::string& gameCallA
         return false;
     }
 
-    ProcessResult result = runner.run(forConverter(kConverterPath),
-                                      ConverterArguments(forConverter(source), forConverter(target)));
+    auto program = forConverter(kConverterPath);
+    auto from = forConverter(source);
+    auto to = forConverter(target);
+    ProcessResult result;  // not started
+    if (program && from && to) result = runner.run(*program, ConverterArguments(*from, *to));
     if (result.succeeded() && files::exists(target)) return true;
 
     // What a failed conversion leaves behind is no game call the camera could play.

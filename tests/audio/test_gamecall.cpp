@@ -224,6 +224,7 @@ void TestGameCall::blankSourceDoesNothing() {
 
 void TestGameCall::batchFileHoldsTheCommandLine() {
     Card card;
+    card.drives.add('D');
     FakeConverter converter;
     converter.leaves = "RIFF";
     QVERIFY(SaveGameCallAudio(kSavePath, "  D:\\Calls\\deer grunt.mp3 ", converter));
@@ -263,12 +264,13 @@ void TestGameCall::failedConversions_data() {
     QTest::newRow("source is no audio") << "not audio" << true;
     QTest::newRow("converter missing") << "not staged" << false;
     QTest::newRow("staging folder missing") << "no folder" << false;
+    QTest::newRow("source on a drive that is gone") << "no drive" << false;
 }
 
 void TestGameCall::failedConversions() {
     QFETCH(QString, situation);
     QFETCH(bool, converterStarts);
-    Card card(situation == "not audio");
+    Card card(situation == "not audio" || situation == "no drive");
     if (situation == "not staged") fs::create_directories(card.drives.folder('C') / "WKS_TEMP");
     QTemporaryDir work;
     const QString notAudio = work.filePath("notes.mp3");
@@ -276,7 +278,8 @@ void TestGameCall::failedConversions() {
     SystemProcessRunner runner;
     Watch watch(card.boxes);
     runner.setObserver(&watch);
-    const QString from = situation == "not audio" ? notAudio : source("mp3");
+    const QString from = situation == "not audio" ? notAudio
+                         : situation == "no drive" ? "Q:\\Calls\\call.mp3" : source("mp3");
     QVERIFY(!SaveGameCallAudio(kSavePath, from.toStdString(), runner));
 
     QCOMPARE(watch.runs, converterStarts ? 1 : 0);
