@@ -1,0 +1,246 @@
+// wks-settings as a user runs it: new, show, check, ini and every command's --help.
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/stat.h>
+
+#include "platform/profile.h"
+#include "presets/presettable.h"
+#include "support/tempdrives.h"
+
+using namespace wks;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Run {
+    int code = -1;
+    QByteArray out, err;
+};
+
+Run run(const QStringList& args) {
+    QProcess p;
+    p.start(WKS_SETTINGS_EXE, args);
+    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit) return {};
+    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+}
+
+const QString kClock = "2026-12-07T14:05:09";
+
+// A card folder of its own, and the settings file that `new` writes onto it.
+struct Card {
+    QTemporaryDir dir;
+    QString path() const { return dir.path(); }
+    fs::path file(const std::string& stem) const {
+        return fs::path(dir.path().toStdString()) / "GSM" / (stem + ".TXT");
+    }
+    QString fileArg(const std::string& stem) const { return QString::fromStdString(file(stem).string()); }
+    Run create(const QString& model, const QStringList& changes = {"--clock", kClock}) const {
+        return run(QStringList{"new", model, "--card", path()} + changes);
+    }
+};
+
+std::optional<std::string> valueIn(const fs::path& file, const char* section, const char* key) {
+    return ProfileDocument::parse(test::readBytes(file)).value(section, key);
+}
+
+}  // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        // Nothing here may reach the user's own drive table or registry.
+        QVERIFY(home.isValid());
+        qputenv("XDG_DATA_HOME", home.path().toUtf8());
+    }
+    void newFile_data();
+    void newFile();
+    void newWithChanges();
+    void badInput_data();
+    void badInput();
+    void show();
+    void check();
+    void ini();
+    void help();
+
+private:
+    QTemporaryDir home;
+};
+
+void TestCli::newFile_data() {
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("stem");
+    for (auto [model, stem] : {std::pair{"FX200 SERIES", "FX200"}, {"KT320V-8PRO", "KT320V"},
+                               {"KT470RX-8PRO", "KT470RX"}, {"LN615Z-8PRO", "LN615Z"},
+                               {"LN713Z-10P", "LN713Z"}, {"LN714W-12P", "LN714W"}}) {
+        QTest::newRow(model) << model << stem;
+    }
+}
+
+void TestCli::newFile() {
+    QFETCH(QString, model);
+    QFETCH(QString, stem);
+    Card card;
+    const Run r = card.create(model);
+    QCOMPARE(r.code, 0);
+    QCOMPARE(r.out, card.fileArg(stem.toStdString()).toUtf8() + "\n");
+    QCOMPARE(test::readBytes(card.file(stem.toStdString())),
+             test::readBytes(fs::path(WKS_TEST_DATA) / (stem.toStdString() + ".TXT")));
+    QCOMPARE(std::distance(fs::recursive_directory_iterator(card.path().toStdString()), {}), 2);
+
+    const Run c = run({"check", card.fileArg(stem.toStdString()), "--model", model});
+    QCOMPARE(c.out, QByteArray("OK\n"));
+    QCOMPARE(c.code, 0);
+}
+
+void TestCli::newWithChanges() {
+    Card card;
+    const Run r = card.create("KT470RX-8PRO",
+                              {"--net", "URL=http://own.example/mms", "--country", "Sweden",
+                               "--operator", "Tele 2", "--admin", " +46 70 1 ", "--email4=d@e.se",
+                               "--set", "PIR Interval=13", "--set", "Max Number=150",
+                               "--clock", "2027-01-02T03:04:05"});
+    QCOMPARE(r.code, 0);
+    NetworkPreset tele2;
+    QVERIFY(presetTable().ApplyPreset(tele2, "Sweden", "Tele 2"));
+    const fs::path file = card.file("KT470RX");
+    auto expect = [&](const char* section, const char* key, const std::string& value) {
+        QCOMPARE(valueIn(file, section, key), std::optional(value));
+    };
+    expect("Via WAP Settings", "URL", "http://own.example/mms");  // after the preset
+    expect("Via WAP Settings", "APN", tele2.APN);
+    expect("Via Internet Settings", "GPRSAPN", tele2.GPRSAPN);
+    expect("Via Internet Settings", "SendEmailPort", "25");
+    expect("Via Internet Settings", "SMTP SSL", "0");
+    expect("Receive number and receive email", "AdministratorNum", "+46 70 1");
+    expect("Receive number and receive email", "ReceiveEmail4", "d@e.se");
+    expect("Camera Setting", "PIR Interval", "13");
+    expect("Camera Setting", "Max Number", "150");
+    const char* clock[] = {"Clock Year", "Clock Month", "Clock Day", "Clock Hour", "Clock Minute", "Clock Second"};
+    for (int i = 0; i < 6; ++i) expect("Camera Setting", clock[i], std::to_string(i == 0 ? 2027 : i));
+
+    // SMTP SSL as given; without --clock the computer's time is stamped.
+    Card other;
+    QCOMPARE(other.create("LN714W-12P", {"--net", "SMTP SSL=1"}).code, 0);
+    QCOMPARE(valueIn(other.file("LN714W"), "Via Internet Settings", "SMTP SSL"), std::optional<std::string>("1"));
+    const int year = std::stoi(valueIn(other.file("LN714W"), "Camera Setting", "Clock Year").value_or("0"));
+    QVERIFY(std::abs(year - QDate::currentDate().year()) <= 1);
+}
+
+void TestCli::badInput_data() {
+    QTest::addColumn<QStringList>("args");  // after "new"; the card folder follows them
+    QTest::newRow("unknown model") << QStringList{"KT999"};
+    QTest::newRow("name in wrong case") << QStringList{"fx200 series"};
+    QTest::newRow("no model") << QStringList{};
+    QTest::newRow("unknown country") << QStringList{"KT470RX-8PRO", "--country", "Narnia", "--operator", "Telia"};
+    QTest::newRow("other country's operator") << QStringList{"KT470RX-8PRO", "--country", "Germany", "--operator", "Telia"};
+    QTest::newRow("operator in wrong case") << QStringList{"KT470RX-8PRO", "--country", "Sweden", "--operator", "telia"};
+    QTest::newRow("country alone") << QStringList{"KT470RX-8PRO", "--country", "Sweden"};
+    QTest::newRow("SMS Control of KT320V") << QStringList{"KT320V-8PRO", "--set", "SMS Control=1"};
+    QTest::newRow("key of another family") << QStringList{"KT470RX-8PRO", "--set", "Work Mode=1"};
+    QTest::newRow("not a number") << QStringList{"KT470RX-8PRO", "--set", "PIR Interval=7x"};
+    QTest::newRow("no number") << QStringList{"KT470RX-8PRO", "--set", "PIR Interval="};
+    QTest::newRow("no equals sign") << QStringList{"KT470RX-8PRO", "--set", "PIR Interval"};
+    QTest::newRow("SMTP SSL of LN713Z") << QStringList{"LN713Z-10P", "--net", "SMTP SSL=1"};
+    QTest::newRow("unknown network key") << QStringList{"LN713Z-10P", "--net", "MMSC=x"};
+    QTest::newRow("invalid clock") << QStringList{"FX200 SERIES", "--clock", "2026-02-30T00:00:00"};
+    QTest::newRow("clock without time") << QStringList{"FX200 SERIES", "--clock", "2026-12-07"};
+    QTest::newRow("unknown option") << QStringList{"FX200 SERIES", "--colour", "red"};
+    QTest::newRow("missing card folder") << QStringList{"FX200 SERIES", "--card", "missing"};
+}
+
+void TestCli::badInput() {
+    QFETCH(QStringList, args);
+    Card card;
+    // A later --card wins, so the missing folder's row points inside the card folder.
+    const QString missing = card.path() + "/missing";
+    args.replaceInStrings(QRegularExpression("^missing$"), missing);
+    const Run r = run(QStringList{"new"} + QStringList{"--card", card.path()} + args);
+    QCOMPARE(r.code, 2);
+    QVERIFY(!r.err.isEmpty());
+    QVERIFY(r.out.isEmpty());
+    QVERIFY(fs::is_empty(card.path().toStdString()));
+}
+
+void TestCli::show() {
+    Card card;
+    QCOMPARE(card.create("KT320V-8PRO").code, 0);
+    const Run r = run({"show", card.fileArg("KT320V"), "--model", "KT320V-8PRO"});
+    QCOMPARE(r.code, 0);
+    const QList<QByteArray> lines = r.out.split('\n');
+    for (const char* expected : {"[Camera Setting]", "PIR Interval = 13  (2 minutes)",
+                                 "Language = 3  (Svenskt)", "Max Number = 100  (Unlimited)",
+                                 "Send To = 2  (Email [GPRS])", "Model = KT320V"}) {
+        QVERIFY2(lines.contains(expected), expected);
+    }
+    QCOMPARE(run({"show", card.fileArg("KT320V")}).code, 2);  // the model is required
+}
+
+void TestCli::check() {
+    Card card;
+    QCOMPARE(card.create("KT320V-8PRO").code, 0);
+    const fs::path file = card.file("KT320V");
+    std::string bytes = test::readBytes(file);
+    auto replace = [&](const std::string& from, const std::string& to) {
+        bytes.replace(bytes.find(from), from.size(), to);
+    };
+    replace("Model=KT320V", "Model=KT470RX");
+    replace("PIR Interval=13", "PIR Interval=40");
+    replace("Photo Size=1", "Photo Size=x");
+    replace("Video Size=0", "Video Size=0\r\nSMS Control=0");
+    test::writeBytes(file, bytes);
+    const Run r = run({"check", card.fileArg("KT320V"), "--model", "KT320V-8PRO"});
+    QCOMPARE(r.code, 1);
+    QList<QByteArray> lines = r.out.trimmed().split('\n');
+    QCOMPARE(lines.size(), 4);
+    for (const char* problem : {"KT470RX", "PIR Interval", "Photo Size", "SMS Control"}) {
+        QCOMPARE(std::count_if(lines.begin(), lines.end(), [&](const QByteArray& l) { return l.contains(problem); }), 1);
+    }
+    QCOMPARE(run({"check", card.fileArg("KT320V") + ".none", "--model", "KT320V-8PRO"}).code, 2);
+}
+
+void TestCli::ini() {
+    Card card;
+    const fs::path file = fs::path(card.path().toStdString()) / "A.INI";
+    const std::string bytes = "[Via WAP Settings]\nURL= http://a.example/mms \nAPN=x\n";
+    test::writeBytes(file, bytes);
+    const QString f = QString::fromStdString(file.string());
+    QCOMPARE(run({"ini", "get", f, "via wap settings", "url"}).out, QByteArray("http://a.example/mms\n"));
+    QCOMPARE(run({"ini", "get", f, "Via WAP Settings", "URL", "--size", "5"}).out, QByteArray("http\n"));
+    const Run none = run({"ini", "get", f, "Via WAP Settings", "Port"});
+    QCOMPARE(none.code, 0);
+    QCOMPARE(none.out, QByteArray("\n"));
+
+    QCOMPARE(run({"ini", "set", f, "Via WAP Settings", "Port", "8080"}).code, 0);
+    QCOMPARE(test::readBytes(file), bytes + "Port=8080\r\n");
+    QCOMPARE(run({"ini", "set", f, "Via WAP Settings", "APN", ""}).code, 0);
+    const std::string set = "[Via WAP Settings]\nURL= http://a.example/mms \nAPN=\nPort=8080\r\n";
+    QCOMPARE(test::readBytes(file), set);
+    ::chmod(file.c_str(), 0444);
+    QCOMPARE(run({"ini", "set", f, "Via WAP Settings", "APN", "y"}).code, 1);
+    QCOMPARE(test::readBytes(file), set);
+    QCOMPARE(run({"ini", "get", f, "Via WAP Settings"}).code, 2);
+}
+
+void TestCli::help() {
+    const Run all = run({"--help"});
+    QCOMPARE(all.code, 0);
+    QStringList commands;
+    for (const QByteArray& l : all.out.split('\n')) {
+        if (l.startsWith("  ")) commands << QString(l).split('\t').first().trimmed();
+    }
+    for (const char* c : {"models", "new", "show", "check", "ini", "presets"}) QVERIFY(commands.contains(c));
+    for (const QString& command : commands) {
+        const Run r = run({command, "--help"});
+        QCOMPARE(r.code, 0);
+        QVERIFY2(r.out.startsWith("usage: wks-settings " + command.toUtf8()), r.out.constData());
+    }
+    QCOMPARE(run({}).code, 2);
+    QCOMPARE(run({"colour"}).code, 2);
+}
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "test_cli.moc"

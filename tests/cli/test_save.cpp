@@ -1,0 +1,140 @@
+// `wks-settings save` as a script runs it: every drive given with --drive, questions answered
+// by --yes or --no, no terminal to ask on.
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/stat.h>
+
+#include "platform/profile.h"
+#include "support/tempdrives.h"
+
+using namespace wks;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Run {
+    int code = -1;
+    QByteArray out, err;
+};
+
+// Folders for C: and the cards, and a data home of their own that nothing should touch.
+struct Desk {
+    QTemporaryDir dir;
+    QString folder(const QString& name) const {
+        const QString f = dir.path() + "/" + name;
+        fs::create_directories(f.toStdString());
+        return f;
+    }
+    fs::path path(const QString& name) const { return fs::path(dir.path().toStdString()) / name.toStdString(); }
+    fs::path card(const QString& name) const { return path(name) / "GSM" / "KT470RX.TXT"; }
+    fs::path backup() const { return path("c") / "VelmoraBackup" / "KT470RX.TXT"; }
+    std::size_t files() const {
+        std::size_t n = 0;
+        for (const auto& e : fs::recursive_directory_iterator(dir.path().toStdString())) n += e.is_regular_file();
+        return n;
+    }
+    Run save(const QStringList& args) const {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_DATA_HOME", path("home").c_str());
+        p.setProcessEnvironment(env);
+        p.start(WKS_SETTINGS_EXE, QStringList{"save"} + args);
+        p.closeWriteChannel();
+        if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit) return {};
+        return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+    }
+};
+
+std::string valueIn(const fs::path& file, const char* section, const char* key) {
+    return ProfileDocument::parse(test::readBytes(file)).value(section, key).value_or("<none>");
+}
+
+const QString kClock = "2026-12-07T14:05:09";
+
+}  // namespace
+
+class TestSave : public QObject {
+    Q_OBJECT
+private slots:
+    void savesAndAnswers();
+    void badInput_data();
+    void badInput();
+    void manyCards();
+};
+
+void TestSave::savesAndAnswers() {
+    Desk d;
+    const QStringList drives{"--drive", "C=" + d.folder("c"), "--drive", "D=" + d.folder("d")};
+    const Run no = d.save(drives + QStringList{"KT470RX-8PRO", "--no", "--clock", kClock});
+    QCOMPARE(no.code, 1);
+    QCOMPARE(d.files(), 0u);
+
+    // Without --yes or --no and with no terminal, the question is answered Cancel.
+    QCOMPARE(d.save(drives + QStringList{"KT470RX-8PRO"}).code, 1);
+    QCOMPARE(d.files(), 0u);
+
+    const Run yes = d.save(drives + QStringList{"KT470RX-8PRO", "--yes", "--clock", kClock, "--admin", "+4670111"});
+    QCOMPARE(yes.code, 0);
+    QCOMPARE(yes.out.trimmed().split('\n').last(), QByteArray(d.card("d").c_str()));
+    QCOMPARE(valueIn(d.card("d"), "Receive number and receive email", "AdministratorNum"), "+4670111");
+    QCOMPARE(test::readBytes(d.backup()), test::readBytes(d.card("d")));
+    QVERIFY(!fs::exists(d.path("home")));  // C: was given, so the user's own drives stay out of it
+
+    // A read-only card file: the save says so and fails; the backup is still written.
+    ::chmod(d.card("d").c_str(), 0444);
+    fs::remove(d.backup());
+    const Run ro = d.save(drives + QStringList{"KT470RX-8PRO", "--yes", "--admin", "+4670222"});
+    QCOMPARE(ro.code, 1);
+    QVERIFY2(ro.err.contains("(warning) Failed to save all parameters to \"D:\\GSM\\KT470RX.TXT\" !"), ro.err);
+    QVERIFY(!ro.out.contains("saved success"));
+    QCOMPARE(valueIn(d.card("d"), "Receive number and receive email", "AdministratorNum"), "+4670111");
+    QCOMPARE(valueIn(d.backup(), "Receive number and receive email", "AdministratorNum"), "+4670222");
+}
+
+void TestSave::badInput_data() {
+    QTest::addColumn<QStringList>("args");  // after the drives C: and D:
+    QTest::newRow("unknown model") << QStringList{"KT999", "--yes"};
+    QTest::newRow("--to a letter with no drive") << QStringList{"KT470RX-8PRO", "--to", "E", "--yes"};
+    QTest::newRow("missing --drive folder") << QStringList{"KT470RX-8PRO", "--drive", "E=<missing>", "--yes"};
+    QTest::newRow("--audio without game call") << QStringList{"KT470RX-8PRO", "--audio", "<call>", "--yes"};
+    QTest::newRow("--yes and --no") << QStringList{"LN713Z-10P", "--yes", "--no"};
+}
+
+void TestSave::badInput() {
+    QFETCH(QStringList, args);
+    Desk d;
+    test::writeBytes(d.path("call.mp3"), "ID3");
+    args.replaceInStrings("<missing>", d.dir.path() + "/missing");
+    args.replaceInStrings("<call>", d.path("call.mp3").c_str());
+    // An unmarked card file that an opening would delete.
+    test::writeBytes(d.card("d"), "[Via WAP Settings]\r\n");
+    const Run r = d.save(QStringList{"--drive", "C=" + d.folder("c"), "--drive", "D=" + d.folder("d")} + args);
+    QCOMPARE(r.code, 2);
+    QVERIFY(!r.err.isEmpty());
+    QCOMPARE(d.files(), 2u);
+    QVERIFY(fs::exists(d.card("d")));
+    QVERIFY(fs::is_empty(d.path("c")));
+    QVERIFY(!fs::exists(d.path("home")));
+}
+
+void TestSave::manyCards() {
+    Desk d;
+    const QStringList cards{"card1", "card2", "card3"};
+    for (const QString& card : cards) {
+        const Run r = d.save({"KT470RX-8PRO", "--drive", "C=" + d.folder("c"), "--drive", "D=" + d.folder(card),
+                              "--country", "Sweden", "--operator", "Telia", "--admin", "+46" + card, "--yes"});
+        QCOMPARE(r.code, 0);
+    }
+    for (const QString& card : cards) {
+        QCOMPARE(valueIn(d.card(card), "Receive number and receive email", "AdministratorNum"),
+                 "+46" + card.toStdString());
+        QCOMPARE(valueIn(d.card(card), "WKSFileMark", "Model"), "KT470RX");
+    }
+    QCOMPARE(valueIn(d.backup(), "Receive number and receive email", "AdministratorNum"), "+46card3");
+}
+
+QTEST_GUILESS_MAIN(TestSave)
+#include "test_save.moc"
