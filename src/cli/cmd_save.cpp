@@ -29,7 +29,6 @@ char driveLetter(const std::string& text) {
 
 DriveTable driveTable(const std::vector<std::string>& specs) {
     DriveTable table;
-    if (auto c = DriveTable::forUser().folderOf('C')) table.set('C', *c);
     for (const auto& spec : specs) {
         auto eq = spec.find('=');
         if (eq == std::string::npos) throw UsageError("--drive takes L=DIR, not \"" + spec + "\"");
@@ -39,6 +38,10 @@ DriveTable driveTable(const std::vector<std::string>& specs) {
             throw UsageError("no such folder \"" + dir.string() + "\" for drive " + letter + ":");
         }
         table.set(letter, std::filesystem::absolute(dir));
+    }
+    // Only a C: that was not given is the user's own (whose first use makes its folders).
+    if (!table.folderOf('C')) {
+        if (auto c = DriveTable::forUser().folderOf('C')) table.set('C', *c);
     }
     return table;
 }
