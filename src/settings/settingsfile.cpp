@@ -98,9 +98,8 @@ void SettingsFile::receive(ProfileDocument& doc, bool load) {
     for (std::size_t i = 0; i < Recipients::kCount; ++i) {
         std::string& text = recipients_.texts[i];
         if (load) {
-            text = CUtil::TrimToLength(doc.read(kReceiveSection, kRecipientKeys[i], "",
-                                                kRecipientLimit),
-                                       kRecipientLimit);
+            // The field takes the text as the read gives it, without trimming or cutting.
+            text = doc.read(kReceiveSection, kRecipientKeys[i], "", kRecipientLimit);
         } else {
             doc.write(kReceiveSection, kRecipientKeys[i],
                       CUtil::TrimToLength(text, kRecipientLimit));

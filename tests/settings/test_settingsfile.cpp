@@ -215,6 +215,7 @@ void TestSettingsFile::textLimits_data() {
     row("admin of 90", 100, "AdministratorNum", digits(90), digits(80), digits(79));
     row("email 4 of 90", 107, "ReceiveEmail4", digits(90), digits(80), digits(79));
     row("phone blanks", 102, "PhoneNum3", "  +46 70 1\t", "+46 70 1", "+46 70 1");
+    row("email quoted", 105, "ReceiveEmail2", "\" a@b.se \"", "\" a@b.se \"", " a@b.se ");  // read as it comes
     row("SSL blanks", 200, "SMTP SSL", " 1 ", "1", "1");
     row("SSL cut", 200, "SMTP SSL", "1234567", "12345", "12345");
 }
