@@ -134,6 +134,13 @@ void TestSave::manyCards() {
         QCOMPARE(valueIn(d.card(card), "WKSFileMark", "Model"), "KT470RX");
     }
     QCOMPARE(valueIn(d.backup(), "Receive number and receive email", "AdministratorNum"), "+46card3");
+
+    // Two cards at once: the one chosen with --to is written, the other one's file removed.
+    const Run both = d.save({"KT470RX-8PRO", "--drive", "C=" + d.folder("c"), "--drive", "D=" + d.folder("card1"),
+                             "--drive", "E=" + d.folder("card2"), "--to", "D", "--yes"});
+    QCOMPARE(both.code, 0);
+    QVERIFY(!fs::exists(d.card("card2")));
+    QCOMPARE(valueIn(d.card("card1"), "Receive number and receive email", "AdministratorNum"), "+46card2");
 }
 
 QTEST_GUILESS_MAIN(TestSave)
