@@ -34,6 +34,14 @@ const char* const kRecipientOptions[Recipients::kCount] = {
 }  // namespace
 
 std::optional<LocalTime> parseClock(const std::string& text) {
+    // Exactly YYYY-MM-DD, then T or a blank, then HH:MM:SS: the scan below alone would also
+    // take blanks, signs and single digits inside the fields.
+    static const std::string kShape = "dddd-dd-ddTdd:dd:dd";
+    if (text.size() != kShape.size()) return std::nullopt;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool digit = text[i] >= '0' && text[i] <= '9';
+        if (kShape[i] == 'd' ? !digit : (kShape[i] != 'T' && text[i] != kShape[i])) return std::nullopt;
+    }
     LocalTime t;
     char sep = 0;
     int consumed = 0;

@@ -148,6 +148,8 @@ void TestCli::badInput_data() {
     QTest::newRow("unknown network key") << QStringList{"LN713Z-10P", "--net", "MMSC=x"};
     QTest::newRow("invalid clock") << QStringList{"FX200 SERIES", "--clock", "2026-02-30T00:00:00"};
     QTest::newRow("clock without time") << QStringList{"FX200 SERIES", "--clock", "2026-12-07"};
+    QTest::newRow("clock with a blank") << QStringList{"FX200 SERIES", "--clock", "2026-12-07T 14:05:09"};
+    QTest::newRow("clock with one digit") << QStringList{"FX200 SERIES", "--clock", "2026-12-7T14:05:09"};
     QTest::newRow("unknown option") << QStringList{"FX200 SERIES", "--colour", "red"};
     QTest::newRow("missing card folder") << QStringList{"FX200 SERIES", "--card", "missing"};
 }
