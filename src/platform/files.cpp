@@ -95,11 +95,25 @@ bool setAttributes(const std::string& path, std::uint32_t attributes) {
     if (!p) return fail(ENODEV);
     struct stat st{};
     if (::stat(p->c_str(), &st) != 0) return fail(errno);
-    mode_t mode = st.st_mode & 07777;
-    mode = (attributes & kReadOnly) ? (mode & ~mode_t(S_IWUSR | S_IWGRP | S_IWOTH)) : (mode | S_IWUSR);
-    if (mode != (st.st_mode & 07777) && ::chmod(p->c_str(), mode) != 0) return fail(errno);
-    std::uint32_t dos = (readDosAttrib(*p) & ~kHidden) | (attributes & kHidden);
-    if (!writeDosAttrib(*p, dos)) return fail(errno);
+    const mode_t was = st.st_mode & 07777;
+    mode_t now = was;
+    const mode_t mode =
+        (attributes & kReadOnly) ? (was & ~mode_t(S_IWUSR | S_IWGRP | S_IWOTH)) : (was | S_IWUSR);
+    // Only a writer may change user.* attributes, so the mark changes while the owner may write.
+    const std::uint32_t oldDos = readDosAttrib(*p);
+    const std::uint32_t dos = (oldDos & ~kHidden) | (attributes & kHidden);
+    if (dos != oldDos) {
+        if (!(now & S_IWUSR)) {
+            if (::chmod(p->c_str(), now | S_IWUSR) != 0) return fail(errno);
+            now |= S_IWUSR;
+        }
+        if (!writeDosAttrib(*p, dos)) {
+            int err = errno;
+            ::chmod(p->c_str(), was);
+            return fail(err);
+        }
+    }
+    if (mode != now && ::chmod(p->c_str(), mode) != 0) return fail(errno);
     return ok();
 }
 
