@@ -21,7 +21,8 @@ const CameraModel& requireModel(const std::optional<std::string>& name) {
 
 ProfileDocument requireDocument(const std::string& path) {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) throw UsageError("no such file \"" + path + "\"");
+    if (!std::filesystem::exists(path, ec)) throw UsageError("no such file \"" + path + "\"");
+    if (!std::filesystem::is_regular_file(path, ec)) throw UsageError("\"" + path + "\" is not a file");
     auto doc = ProfileDocument::load(path);
     if (!doc) {
         throw UsageError("cannot read \"" + path + "\": " + files::lastError().message());
@@ -73,6 +74,31 @@ bool isWholeNumber(const std::string& text) {
     return true;
 }
 
+bool sameName(const std::string& a, const std::string& b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+// "  (2 minutes)" for a camera value the model reads.
+std::string meaning(const std::vector<const CameraKey*>& keys, const CameraModel& model,
+                    const std::string& key, const std::string& value) {
+    const CameraKey* k = nullptr;
+    for (const CameraKey* candidate : keys) {
+        if (sameName(key, candidate->key)) k = candidate;
+    }
+    if (!k) return "  (not read by " + model.displayName + ")";
+    if (k->field == &CameraParams::GameCallPlayTime && value.empty()) {
+        return "  (" + k->codes->meaning(-1) + ")";
+    }
+    if (value.empty()) return "  (nothing chosen)";
+    const std::int32_t code = parseDecimal(CUtil::TrimToLength(value, 10));
+    if (code < k->codes->min || code > k->codes->max) return "  (out of range)";
+    return "  (" + k->codes->meaning(code) + ")";
+}
+
 }  // namespace
 
 int cmdShow(Args& args) {
@@ -81,30 +107,18 @@ int cmdShow(Args& args) {
     const CameraModel& model = requireModel(modelName);
     ProfileDocument doc = requireDocument(p[0]);
     const auto keys = cameraKeysFor(model.family, model.displayName);
-    std::set<std::string> seen;
-    for (const auto& section : doc.sections()) {
-        if (!seen.insert(section).second) continue;  // a repeated section is never read
-        std::cout << "[" << section << "]\n";
-        for (const auto& key : doc.keys(section)) {
-            std::string value = *doc.value(section, key);
-            std::cout << key << " = " << value;
-            if (section == kCameraSection) {
-                const CameraKey* k = findCameraKey(keys, key);
-                std::int32_t code = parseDecimal(CUtil::TrimToLength(value, 10));
-                if (!k) {
-                    std::cout << "  (not read by " << model.displayName << ")";
-                } else if (k->field == &CameraParams::GameCallPlayTime && value.empty()) {
-                    std::cout << "  (" << k->codes->meaning(-1) << ")";
-                } else if (value.empty()) {
-                    std::cout << "  (nothing chosen)";
-                } else if (code >= k->codes->min && code <= k->codes->max) {
-                    std::cout << "  (" << k->codes->meaning(code) << ")";
-                } else {
-                    std::cout << "  (out of range)";
-                }
-            }
-            std::cout << "\n";
+    std::string current;
+    bool any = false;
+    for (const auto& e : doc.entries()) {
+        if (!e.read) continue;  // a repeated section or key is never read
+        if (!any || e.section != current) {
+            std::cout << "[" << e.section << "]\n";
+            current = e.section;
+            any = true;
         }
+        std::cout << e.key << " = " << e.value;
+        if (sameName(e.section, kCameraSection)) std::cout << meaning(keys, model, e.key, e.value);
+        std::cout << "\n";
     }
     return kExitOk;
 }
@@ -199,9 +213,8 @@ int cmdIni(Args& args) {
                 throw UsageError("--size takes a number of bytes, not \"" + *size + "\"");
             n = static_cast<DWORD>(parseDecimal(*size));
         }
-        std::error_code ec;
-        if (std::filesystem::exists(p[1], ec) && !std::filesystem::is_regular_file(p[1], ec))
-            throw UsageError("\"" + p[1] + "\" is not a file");
+        // A missing file reads as the default; one that is there must be readable.
+        if (std::filesystem::exists(p[1])) requireDocument(p[1]);
         std::string buffer(n + 1, '\0');
         DWORD got = GetPrivateProfileStringA(p[2].c_str(), p[3].c_str(), "", buffer.data(), n,
                                              p[1].c_str());

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cerrno>
 #include <cstring>
+#include <set>
 
 #include "platform/files.h"
 
@@ -177,6 +178,32 @@ std::vector<std::string> ProfileDocument::sections() const {
         if (auto n = sectionName(l.text)) names.emplace_back(*n);
     }
     return names;
+}
+
+std::vector<ProfileDocument::Entry> ProfileDocument::entries() const {
+    auto lower = [](std::string_view s) {
+        std::string l(s);
+        for (char& c : l) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return l;
+    };
+    std::vector<Entry> out;
+    std::set<std::string> sectionsSeen;
+    std::set<std::string> keysSeen;  // of the current section, when it is the first of its name
+    std::string section;
+    bool first = false;
+    for (const auto& line : lines_) {
+        if (auto name = sectionName(line.text)) {
+            section = std::string(*name);
+            first = sectionsSeen.insert(lower(section)).second;
+            keysSeen.clear();
+            continue;
+        }
+        auto key = entryKey(line.text);
+        if (!key) continue;
+        const bool read = first && keysSeen.insert(lower(*key)).second;
+        out.push_back({section, std::string(*key), std::string(entryValue(line.text)), read});
+    }
+    return out;
 }
 
 std::vector<std::string> ProfileDocument::keys(std::string_view section) const {

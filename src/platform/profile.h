@@ -51,6 +51,15 @@ public:
 
     // Section names in file order, repeats included.
     std::vector<std::string> sections() const;
+
+    struct Entry {
+        std::string section;
+        std::string key;
+        std::string value;  // as the read primitive sees it
+        bool read;          // it is the entry a read of its section and key finds
+    };
+    // Every entry in file order, in one pass however large the file.
+    std::vector<Entry> entries() const;
     // Keys of the first section of that name, in file order.
     std::vector<std::string> keys(std::string_view section) const;
 
