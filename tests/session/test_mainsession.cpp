@@ -8,7 +8,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "audio/converter.h"
 #include "platform/clock.h"
 #include "platform/prompts.h"
 #include "session/mainsession.h"
@@ -21,18 +20,14 @@ namespace {
 
 const LocalTime kClock{2025, 6, 30, 8, 15, 42};
 
-// Converts nothing: counts its runs and leaves a small file where the game call goes, as a
+// Converts nothing: counts its runs and leaves a file where the game call goes, as a
 // converter that succeeded would.
 struct FakeConverter : ProcessRunner {
     fs::path target;
     int runs = 0;
     ProcessResult run(const std::string&, const std::vector<std::string>&) override {
-        ++runs;
-        if (!target.empty()) test::writeBytes(target, "RIFF");
-        ProcessResult r;
-        r.outcome = ProcessResult::Outcome::Exited;
-        r.exitCode = 0;
-        return r;
+        if (++runs, !target.empty()) test::writeBytes(target, "RIFF");
+        return {ProcessResult::Outcome::Exited, 0, 0, {}};
     }
 };
 
@@ -45,8 +40,7 @@ QStringList shown(const ScriptedPrompter& p) {
     static const char* icons[] = {"none", "information", "warning", "error", "question"};
     QStringList out;
     for (const Message& m : p.shown()) {
-        out << box(m.caption.c_str(), icons[static_cast<int>(m.icon)], m.text) +
-                   (m.buttons == Buttons::OkCancel ? "|ok-cancel" : "");
+        out << box(m.caption.c_str(), icons[int(m.icon)], m.text) + (m.buttons == Buttons::OkCancel ? "|ok-cancel" : "");
     }
     return out;
 }
@@ -71,9 +65,8 @@ struct Screen {
     explicit Screen(const QString& letters, std::string name = "KT470RX-8PRO")
         : model(std::move(name)), stem(findModel(model)->fileStem) {
         for (QChar c : letters) {
-            const char l = c.toLatin1();
-            if (c.isUpper()) drives.add(l);
-            else wks::drives().set(l, drives.root() / "no-medium");
+            if (c.isUpper()) drives.add(c.toLatin1());
+            else wks::drives().set(c.toLatin1(), drives.root() / "no-medium");
         }
     }
     std::string path(char l) const { return std::string(1, l) + ":\\GSM\\" + stem + ".TXT"; }
@@ -107,8 +100,7 @@ struct Screen {
     CameraParams defaults() const {
         AppState s;
         Recipients r;
-        SettingsFile(model, s, r).Mng_AllParaSetDefault();
-        return s.cameraParams;
+        return SettingsFile(model, s, r).Mng_AllParaSetDefault(), s.cameraParams;
     }
 };
 
@@ -122,24 +114,17 @@ public:
             ok_ = ::chmod(folder.c_str(), 0555) == 0;
             return;
         }
-        static const bool ownNamespace =
-            ::unshare(CLONE_NEWNS) == 0 &&
-            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
-        mounted_ = ownNamespace &&
-                   ::mount(folder.c_str(), folder.c_str(), nullptr, MS_BIND, nullptr) == 0;
-        ok_ = mounted_ && ::mount(nullptr, folder.c_str(), nullptr,
-                                  MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
+        static const bool ownNamespace = ::unshare(CLONE_NEWNS) == 0 &&
+                                         ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+        mounted_ = ownNamespace && ::mount(folder.c_str(), folder.c_str(), nullptr, MS_BIND, nullptr) == 0;
+        ok_ = mounted_ && ::mount(nullptr, folder.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
     }
-    ~Undeletable() {
-        if (mounted_) ::umount2(folder_.c_str(), MNT_DETACH);
-        else ::chmod(folder_.c_str(), 0755);
-    }
+    ~Undeletable() { mounted_ ? ::umount2(folder_.c_str(), MNT_DETACH) : ::chmod(folder_.c_str(), 0755); }
     bool ok() const { return ok_; }
 
 private:
     fs::path folder_;
-    bool mounted_ = false;
-    bool ok_ = false;
+    bool mounted_ = false, ok_ = false;
 };
 
 }  // namespace
@@ -221,18 +206,11 @@ void TestMainSession::opening() {
     QCOMPARE(m.savePath(), s.path(destination[0].toLatin1()));
     QCOMPARE(m.selectedDestination(), entries.indexOf(destination));
     if (!entries.isEmpty()) QVERIFY(fs::is_directory(s.drives.folder(destination[0].toLatin1()) / "GSM"));
-    if (loaded.isEmpty()) {
-        QVERIFY(s.state.cameraParams == s.defaults());
-        QVERIFY(s.state.clockFollowsPc);
-        QCOMPARE(s.state.CurrentNetworkParams.URL, "");
-    } else {
-        QCOMPARE(s.state.CurrentNetworkParams.URL, "http://" + loaded.toStdString());
-        QVERIFY(!s.state.clockFollowsPc);
-    }
+    QCOMPARE(s.state.CurrentNetworkParams.URL, loaded.isEmpty() ? "" : "http://" + loaded.toStdString());
+    QCOMPARE(s.state.clockFollowsPc, loaded.isEmpty());  // set by the defaults, kept by a load
+    if (loaded.isEmpty()) QVERIFY(s.state.cameraParams == s.defaults());
     QString there;
-    for (QChar l : letters) {
-        if (l.isUpper() && fs::exists(s.card(l.toLatin1()))) there += l;
-    }
+    for (QChar l : letters) there += l.isUpper() && fs::exists(s.card(l.toLatin1())) ? QString(l) : "";
     QCOMPARE(there, kept);
     QCOMPARE(fs::exists(s.backup()), backupKept);
 }
@@ -353,7 +331,6 @@ void TestMainSession::saveFailures() {
         QCOMPARE(m.savePath(), "");
     }
     const std::string card = test::readBytes(s.card('F')), backup = test::readBytes(s.backup());
-
     const SaveOutcome out = m.save();
     QCOMPARE(shown(s.prompts), messages);
     QVERIFY(!out.complete());
