@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 
 #include "platform/drives.h"
@@ -123,6 +124,14 @@ bool exists(const std::string& path) {
     return p && ::stat(p->c_str(), &st) == 0;
 }
 
+bool sameFile(const std::string& a, const std::string& b) {
+    auto pa = native(a);
+    auto pb = native(b);
+    struct stat sa{}, sb{};
+    return pa && pb && ::stat(pa->c_str(), &sa) == 0 && ::stat(pb->c_str(), &sb) == 0 &&
+           sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
 bool isFolder(const std::string& path) {
     auto p = native(path);
     struct stat st{};
@@ -199,7 +208,7 @@ std::optional<std::string> readFile(const std::string& path, std::size_t maxByte
     if (fd < 0) return fail(errno), std::nullopt;
     struct stat st{};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        int err = S_ISREG(st.st_mode) ? errno : EISDIR;
+        int err = ::fstat(fd, &st) != 0 ? errno : EISDIR;
         ::close(fd);
         return fail(err), std::nullopt;
     }
@@ -246,6 +255,9 @@ bool writeNewFile(const std::string& path, std::string_view bytes) {
 bool replaceAtomically(const std::string& path, std::string_view bytes) {
     auto p = native(path);
     if (!p) return fail(ENODEV);
+    // A settings file that is a link is replaced where the link leads; the link stays.
+    char target[PATH_MAX];
+    if (::realpath(p->c_str(), target) != nullptr) *p = target;
     struct stat old{};
     bool hadOld = ::stat(p->c_str(), &old) == 0;
     if (hadOld && !(old.st_mode & S_IWUSR)) return fail(EACCES);

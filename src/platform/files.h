@@ -30,6 +30,8 @@ std::uint32_t getAttributes(const std::string& path);
 bool setAttributes(const std::string& path, std::uint32_t attributes);
 
 bool exists(const std::string& path);
+// True when both paths lead to the same existing file, whatever letters or links lead there.
+bool sameFile(const std::string& a, const std::string& b);
 bool isFolder(const std::string& path);
 bool isReadOnly(const std::string& path);
 

@@ -129,6 +129,8 @@ void MainSession::deleteCopiesElsewhere(bool& allDeleted) {
         if (root == own) continue;
         const std::string path = root + rel;
         if (!drives().canEnter(root + kSettingsFolder) || !file_.Mng_ChkFileMark(path)) continue;
+        // Two letters may lead to the same folder: the file just saved is no copy.
+        if (files::sameFile(path, file_.savePath)) continue;
         CUtil::ClearReadOnly(path);
         if (!files::deleteFile(path)) {
             allDeleted = false;
@@ -185,14 +187,17 @@ SaveOutcome MainSession::save() {
     out.backupWritten = file_.Mng_AllPara(0, 1);
     if (!out.cardWritten) {
         tip("Failed to save all parameters to \"" + file_.savePath + "\" !", Icon::Warning);
-        return out;
     }
     if (!out.backupWritten) {
         tip("Failed to save all parameters to \"" + file_.backupPath + "\" !", Icon::Warning);
     }
+    // Without the card file on the card, nothing else may go: the copies elsewhere are the
+    // user's only settings on a card.
+    if (!out.cardWritten) return out;
     out.audioPlaced = Mng_DiskFileOperate(0);
     out.copiesDeleted = Mng_DiskFileOperate(1);
-    tip("OK,All parameters have been saved success !", Icon::Information);
+    // Success is said only of a save that did everything it had to.
+    if (out.complete()) tip("OK,All parameters have been saved success !", Icon::Information);
     return out;
 }
 

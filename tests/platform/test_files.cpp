@@ -96,6 +96,14 @@ private slots:
         QCOMPARE(readBytes(f), std::string("second"));
         QVERIFY(!wks::files::replaceAtomically("C:\\GSM\\S.TXT", "x") && !fs::exists(d.folder('C') / "GSM"));
         QCOMPARE(listFolder("C:\\")->size(), std::size_t(1));  // no temporary file left beside it
+
+        // A settings file that is a link is written where it leads; the link stays a link.
+        fs::create_directory(d.folder('C') / "real");
+        writeBytes(d.folder('C') / "real" / "T.TXT", "old");
+        fs::create_symlink("real/T.TXT", d.folder('C') / "T.TXT");
+        QVERIFY(wks::files::replaceAtomically("C:\\T.TXT", "new"));
+        QVERIFY(fs::is_symlink(d.folder('C') / "T.TXT"));
+        QCOMPARE(readBytes(d.folder('C') / "real" / "T.TXT"), std::string("new"));
     }
 };
 

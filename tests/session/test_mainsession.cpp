@@ -139,6 +139,7 @@ private slots:
     void saveMovesTheFileBetweenDrives();
     void copyThatCannotBeDeleted();
     void refreshFollowsTheDrives();
+    void twoLettersOneFolder();
     void saveFailures_data();
     void saveFailures();
     void savedFilesAreTwinsAndReopen_data();
@@ -258,12 +259,21 @@ void TestMainSession::copyThatCannotBeDeleted() {
     const SaveOutcome out = m.save();
     QCOMPARE(shown(s.prompts),
              (QStringList{question(s.path('F')),
-                          box("WKS Tips", "warning", "Can't delete \"" + s.path('D') + "\",Please delete it manually!"),
-                          kSaved}));
+                          box("WKS Tips", "warning", "Can't delete \"" + s.path('D') + "\",Please delete it manually!")}));
     QVERIFY(out.cardWritten && out.backupWritten && !out.copiesDeleted);
     QVERIFY(fs::exists(s.card('D')));
     QVERIFY(!fs::exists(s.card('E')));  // the loop went on
     QVERIFY(fs::exists(s.card('F')));
+}
+
+void TestMainSession::twoLettersOneFolder() {
+    // A card mounted as media and also linked by hand shows under two letters.
+    Screen s("CD");
+    wks::drives().set('E', s.drives.folder('D'));
+    MainSession& m = s.open();
+    s.choose('D');
+    QVERIFY(m.save().complete());
+    QVERIFY(m.settings().Mng_ChkFileMark(s.path('D')));
 }
 
 void TestMainSession::refreshFollowsTheDrives() {
@@ -288,7 +298,7 @@ void TestMainSession::refreshFollowsTheDrives() {
     QVERIFY(fs::exists(s.card('F')));  // out of reach, so out of the save's hands
 }
 
-enum Fault { ReadOnlyCard, CardRemoved, ReadOnlyBackup, NoEntryLeft };
+enum Fault { ReadOnlyCard, CardRemoved, ReadOnlyBackup, ReadOnlyBoth, NoEntryLeft };
 
 void TestMainSession::saveFailures_data() {
     QTest::addColumn<int>("fault");
@@ -302,7 +312,8 @@ void TestMainSession::saveFailures_data() {
     const QString backupFailed = box("WKS TIPS", "warning", "Failed to save all parameters to \"C:\\VelmoraBackup\\LN713Z.TXT\" !");
     QTest::newRow("read-only card file") << int(ReadOnlyCard) << QStringList{q, cardFailed} << false << true << false;
     QTest::newRow("card removed") << int(CardRemoved) << QStringList{q, cardFailed} << false << true << false;
-    QTest::newRow("read-only backup") << int(ReadOnlyBackup) << QStringList{q, backupFailed, kSaved} << true << false << true;
+    QTest::newRow("read-only backup") << int(ReadOnlyBackup) << QStringList{q, backupFailed} << true << false << true;
+    QTest::newRow("both read-only") << int(ReadOnlyBoth) << QStringList{q, cardFailed, backupFailed} << false << false << false;
     QTest::newRow("every entry refreshed away")
         << int(NoEntryLeft) << QStringList{box("WKS TIPS", "error", "No disk is valid !")} << false << false << false;
 }
@@ -317,13 +328,13 @@ void TestMainSession::saveFailures() {
     Screen s("CDF", "LN713Z-10P");
     s.put(s.card('D'), "LN713Z", "http://D");
     s.put(s.card('F'), "LN713Z", "http://F");
-    if (fault == ReadOnlyBackup) s.put(s.backup(), "!LN713Z", "http://backup");
+    if (fault == ReadOnlyBackup || fault == ReadOnlyBoth) s.put(s.backup(), "!LN713Z", "http://backup");
     MainSession& m = s.open();
     m.stageConverter();
     s.converter.target = s.drives.folder('F') / "DCIM" / "100WKSIM" / "ADUI0001.WAV";
     test::writeBytes(s.drives.root() / "call.mp3", "ID3");
     s.state.gameCallAudioPath = (s.drives.root() / "call.mp3").string();
-    if (fault == ReadOnlyCard) ::chmod(s.card('F').c_str(), 0444);
+    if (fault == ReadOnlyCard || fault == ReadOnlyBoth) ::chmod(s.card('F').c_str(), 0444);
     if (fault == CardRemoved) s.drives.remove('F');
     if (fault == NoEntryLeft) {
         for (char l : {'C', 'D', 'F'}) s.drives.remove(l);
