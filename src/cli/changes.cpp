@@ -69,6 +69,16 @@ Changes Changes::take(Args& args) {
 }
 
 void Changes::check(const CameraModel& model) {
+    // A line break in a value would add lines of its own to the file.
+    auto oneLine = [](const std::string& what, const std::string& text) {
+        if (text.find_first_of("\r\n") != std::string::npos) {
+            throw UsageError(what + " holds a line break");
+        }
+    };
+    for (const auto& [index, text] : recipients_) oneLine(kRecipientOptions[index], text);
+    for (const auto& text : netTexts_) oneLine("--net", text);
+    for (const auto& text : setTexts_) oneLine("--set", text);
+
     Changes& c = *this;
     c.model_ = &model;
     const auto& country = country_;

@@ -134,7 +134,8 @@ int cmdCheck(Args& args) {
     auto mark = doc.value(kMarkSection, kMarkKey);
     if (!mark) {
         problem("no file mark: [WKSFileMark] Model is missing");
-    } else if (CUtil::TrimToLength(*mark, 15) != model.fileStem) {
+    } else if (CUtil::TrimToLength(doc.read(kMarkSection, kMarkKey, "", 15), 15) !=
+               model.fileStem) {  // judged as the program judges it: the first 14 bytes
         problem("file mark \"" + *mark + "\" is not " + model.fileStem);
     }
 

@@ -62,8 +62,16 @@ DriveTable DriveTable::forUser() {
             table.set(name[0], entry.path());
         }
     }
+    // A medium that a link of the user's already names keeps that letter only.
+    std::vector<fsys::path> named;
+    for (const auto& [letter, folder] : table.letters()) {
+        named.push_back(fsys::weakly_canonical(folder, ec));
+    }
     char next = 'D';
     for (const auto& media : mountedMedia()) {
+        if (std::find(named.begin(), named.end(), fsys::weakly_canonical(media, ec)) != named.end()) {
+            continue;
+        }
         while (next <= 'Z' && table.folderOf(next)) ++next;
         if (next > 'Z') break;
         table.set(next, media);
@@ -89,11 +97,24 @@ std::optional<fsys::path> DriveTable::resolve(const std::string& path) const {
     if (!isDrivePath(path)) return fsys::path(path);
     auto folder = folderOf(path[0]);
     if (!folder) return std::nullopt;
-    std::string rest = path.substr(2);
-    std::replace(rest.begin(), rest.end(), '\\', '/');
-    while (!rest.empty() && rest.front() == '/') rest.erase(rest.begin());
-    if (rest.empty()) return *folder;
-    return *folder / rest;
+    // As on a drive, ".." stops at the root: a path never leads out of the drive's folder.
+    std::vector<std::string> parts;
+    std::string part;
+    for (char ch : path.substr(2) + "\\") {
+        if (ch != '\\' && ch != '/') {
+            part += ch;
+            continue;
+        }
+        if (part == "..") {
+            if (!parts.empty()) parts.pop_back();
+        } else if (!part.empty() && part != ".") {
+            parts.push_back(part);
+        }
+        part.clear();
+    }
+    fsys::path result = *folder;
+    for (const auto& p : parts) result /= p;
+    return result;
 }
 
 bool DriveTable::canEnter(const std::string& path) const {

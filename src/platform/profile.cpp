@@ -13,6 +13,7 @@ namespace {
 
 constexpr std::string_view kBlanks = " \t\n\v\f\r";
 constexpr const char* kNewLine = "\r\n";
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 std::string_view trim(std::string_view s) {
     auto first = s.find_first_not_of(kBlanks);
@@ -65,6 +66,12 @@ std::string_view entryValue(std::string_view line) {
 
 ProfileDocument ProfileDocument::parse(std::string_view bytes) {
     ProfileDocument doc;
+    // An editor may have put a UTF-8 byte-order mark in front; it is kept, and not read as
+    // part of the first section's name.
+    if (bytes.starts_with(kUtf8Bom)) {
+        doc.bom_ = true;
+        bytes.remove_prefix(kUtf8Bom.size());
+    }
     std::size_t pos = 0;
     while (pos < bytes.size()) {
         auto nl = bytes.find('\n', pos);
@@ -160,7 +167,8 @@ std::string ProfileDocument::serialize() const {
     std::size_t total = 0;
     for (const auto& l : lines_) total += l.text.size() + l.eol.size();
     std::string out;
-    out.reserve(total);
+    out.reserve(total + kUtf8Bom.size());
+    if (bom_) out += kUtf8Bom;
     for (const auto& l : lines_) {
         out += l.text;
         out += l.eol;

@@ -75,6 +75,7 @@ private:
     void insertLine(std::size_t at, std::string text);
 
     std::vector<Line> lines_;
+    bool bom_ = false;
 };
 
 }  // namespace wks

@@ -1,6 +1,7 @@
 #include "settings/settingsfile.h"
 
 #include "platform/clock.h"
+#include "platform/drives.h"
 #include "platform/files.h"
 #include "platform/prompts.h"
 #include "presets/operatorchoice.h"
@@ -55,7 +56,8 @@ bool SettingsFile::Mng_ChkFileMark(const std::string& path) const {
 bool SettingsFile::makeFolders() const {
     bool ok = true;
     if (!files::isFolder(kBackupFolder)) ok = files::createFolder(kBackupFolder) && ok;
-    // The drive root of savePath followed by "GSM\".
+    // The drive root of savePath followed by "GSM\"; a path without a drive has no card.
+    if (!DriveTable::isDrivePath(savePath)) return false;
     const std::string cardFolder = savePath.substr(0, 3) + kSettingsFolder;
     if (!files::isFolder(cardFolder)) ok = files::createFolder(cardFolder) && ok;
     return ok;

@@ -151,6 +151,7 @@ void TestCli::badInput_data() {
     QTest::newRow("clock with a blank") << QStringList{"FX200 SERIES", "--clock", "2026-12-07T 14:05:09"};
     QTest::newRow("clock with one digit") << QStringList{"FX200 SERIES", "--clock", "2026-12-7T14:05:09"};
     QTest::newRow("unknown option") << QStringList{"FX200 SERIES", "--colour", "red"};
+    QTest::newRow("line break in a value") << QStringList{"FX200 SERIES", "--admin", "1\r\n[Camera Setting]"};
     QTest::newRow("missing card folder") << QStringList{"FX200 SERIES", "--card", "missing"};
 }
 

@@ -18,7 +18,8 @@ private slots:
             {"E:\\GSM\\X.TXT", "/media/card/GSM/X.TXT"}, {"e:\\GSM\\X.TXT", "/media/card/GSM/X.TXT"},
             {"C:\\VelmoraBackup\\FX200.TXT", "/home/u/drive_c/VelmoraBackup/FX200.TXT"},
             {"E:\\", "/media/card"}, {"E:", "/media/card"}, {"F:\\GSM\\X.TXT", ""},
-            {"/tmp/a b/X.TXT", "/tmp/a b/X.TXT"}};
+            {"/tmp/a b/X.TXT", "/tmp/a b/X.TXT"}, {"E:\\..\\..\\etc\\x", "/media/card/etc/x"},
+            {"E:\\GSM\\.\\..\\X.TXT", "/media/card/X.TXT"}};
         for (const auto& r : rows) {
             auto p = table.resolve(r.path);
             QCOMPARE(p ? p->string() : std::string(), std::string(r.native));

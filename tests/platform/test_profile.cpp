@@ -64,7 +64,8 @@ private slots:
             {"[A]\r\nKey=1\r\n", "a", "KEY", "", "[A]\r\nKey=\r\n"},
             {"; head\n[A]\nx=1\n\n[B]\r\n y = 2 \r\nz=3", "A", "x", "9", "; head\n[A]\nx=9\n\n[B]\r\n y = 2 \r\nz=3"},
             {"[A]\r\nx=1", "A", "x", "2", "[A]\r\nx=2"},
-            {"[A]\r\nx=1\r\n[A]\r\nx=2\r\n", "A", "x", "3", "[A]\r\nx=3\r\n[A]\r\nx=2\r\n"}};
+            {"[A]\r\nx=1\r\n[A]\r\nx=2\r\n", "A", "x", "3", "[A]\r\nx=3\r\n[A]\r\nx=2\r\n"},
+            {"\xEF\xBB\xBF[A]\r\nx=1\r\n", "A", "x", "2", "\xEF\xBB\xBF[A]\r\nx=2\r\n"}};
         for (const auto& r : rows) {
             test::TempDrives d("C");
             if (r.before) test::writeBytes(d.folder('C') / "GSM" / "S.TXT", r.before);
