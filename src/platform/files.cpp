@@ -63,7 +63,27 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
+struct FaultPlan {
+    long count = 0;
+    long failAt = 0;
+    int error = 0;
+    bool fired = false;
+};
+FaultPlan g_faults;
+
 }  // namespace
+
+namespace faults {
+void failAt(long n, int err) { g_faults = FaultPlan{0, n, err, false}; }
+void reset() { g_faults = FaultPlan{}; }
+long count() { return g_faults.count; }
+bool fired() { return g_faults.fired; }
+int check(Op) {
+    if (++g_faults.count != g_faults.failAt) return 0;
+    g_faults.fired = true;
+    return g_faults.error;
+}
+}  // namespace faults
 
 std::error_code lastError() { return g_lastError; }
 
@@ -103,6 +123,8 @@ bool setAttributes(const std::string& path, std::uint32_t attributes) {
     // Only a writer may change user.* attributes, so the mark changes while the owner may write.
     const std::uint32_t oldDos = readDosAttrib(*p);
     const std::uint32_t dos = (oldDos & ~kHidden) | (attributes & kHidden);
+    if (dos == oldDos && mode == was) return ok();
+    if (int err = faults::check(faults::Op::SetAttributes)) return fail(err);
     if (dos != oldDos) {
         if (!(now & S_IWUSR)) {
             if (::chmod(p->c_str(), now | S_IWUSR) != 0) return fail(errno);
@@ -146,6 +168,7 @@ bool isReadOnly(const std::string& path) {
 bool createFolder(const std::string& path) {
     auto p = native(path);
     if (!p) return fail(ENODEV);
+    if (int err = faults::check(faults::Op::Create)) return fail(err);
     if (::mkdir(p->c_str(), 0777) != 0) return fail(errno);
     return ok();
 }
@@ -157,6 +180,7 @@ bool deleteFile(const std::string& path) {
     if (::lstat(p->c_str(), &st) != 0) return fail(errno);
     if (S_ISDIR(st.st_mode)) return fail(EISDIR);
     if (!S_ISLNK(st.st_mode) && !(st.st_mode & S_IWUSR)) return fail(EACCES);
+    if (int err = faults::check(faults::Op::Delete)) return fail(err);
     if (::unlink(p->c_str()) != 0) return fail(errno);
     return ok();
 }
@@ -164,6 +188,7 @@ bool deleteFile(const std::string& path) {
 bool removeFolder(const std::string& path) {
     auto p = native(path);
     if (!p) return fail(ENODEV);
+    if (int err = faults::check(faults::Op::Delete)) return fail(err);
     if (::rmdir(p->c_str()) != 0) return fail(errno);
     return ok();
 }
@@ -172,6 +197,7 @@ bool renameNoReplace(const std::string& from, const std::string& to) {
     auto a = native(from);
     auto b = native(to);
     if (!a || !b) return fail(ENODEV);
+    if (int err = faults::check(faults::Op::Rename)) return fail(err);
     if (::renameat2(AT_FDCWD, a->c_str(), AT_FDCWD, b->c_str(), RENAME_NOREPLACE) == 0) return ok();
     if (errno != EINVAL && errno != ENOSYS) return fail(errno);
     // File systems without RENAME_NOREPLACE: a hard link refuses an existing name too.
@@ -207,10 +233,14 @@ std::optional<std::string> readFile(const std::string& path, std::size_t maxByte
     int fd = ::open(p->c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return fail(errno), std::nullopt;
     struct stat st{};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        int err = ::fstat(fd, &st) != 0 ? errno : EISDIR;
+    if (::fstat(fd, &st) != 0) {
+        int err = errno;
         ::close(fd);
         return fail(err), std::nullopt;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return fail(EISDIR), std::nullopt;
     }
     if (static_cast<std::size_t>(st.st_size) > maxBytes) {
         ::close(fd);
@@ -241,10 +271,13 @@ std::optional<std::string> readFile(const std::string& path, std::size_t maxByte
 bool writeNewFile(const std::string& path, std::string_view bytes) {
     auto p = native(path);
     if (!p) return fail(ENODEV);
+    if (int err = faults::check(faults::Op::Create)) return fail(err);
     int fd = ::open(p->c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0) return fail(errno);
-    if (!writeAll(fd, bytes)) {
-        int err = errno;
+    int err = faults::check(faults::Op::Write);
+    if (!err && !writeAll(fd, bytes)) err = errno;
+    if (!err) err = faults::check(faults::Op::Flush);
+    if (err) {
         ::close(fd);
         return fail(err);
     }
@@ -264,6 +297,7 @@ bool replaceAtomically(const std::string& path, std::string_view bytes) {
     if (hadOld && !S_ISREG(old.st_mode)) return fail(EISDIR);
 
     std::string tmp = *p + ".wkstmp-XXXXXX";
+    if (int err = faults::check(faults::Op::Create)) return fail(err);
     int fd = ::mkstemp(tmp.data());
     if (fd < 0) return fail(errno);
     auto abandon = [&](int err) {
@@ -276,22 +310,34 @@ bool replaceAtomically(const std::string& path, std::string_view bytes) {
         ::umask(m);
         return m;
     }();
+    if (int err = faults::check(faults::Op::SetAttributes)) return abandon(err);
     if (::fchmod(fd, mode) != 0) return abandon(errno);
-    if (hadOld) {
-        std::uint32_t dos = readDosAttrib(*p);
-        if (dos != 0 && !writeDosAttrib(tmp, dos)) return abandon(errno);
+    if (const std::uint32_t dos = hadOld ? readDosAttrib(*p) : 0; dos != 0) {
+        if (int err = faults::check(faults::Op::SetAttributes)) return abandon(err);
+        if (!writeDosAttrib(tmp, dos)) return abandon(errno);
     }
+    if (int err = faults::check(faults::Op::Write)) return abandon(err);
     if (!writeAll(fd, bytes)) return abandon(errno);
+    if (int err = faults::check(faults::Op::Flush)) return abandon(err);
     if (::fsync(fd) != 0) return abandon(errno);
     if (::close(fd) != 0) {
         int err = errno;
         ::unlink(tmp.c_str());
         return fail(err);
     }
-    if (::rename(tmp.c_str(), p->c_str()) != 0) {
-        int err = errno;
+    int err = faults::check(faults::Op::Rename);
+    if (!err && ::rename(tmp.c_str(), p->c_str()) != 0) err = errno;
+    if (err) {
         ::unlink(tmp.c_str());
         return fail(err);
+    }
+    // The new name reaches the disk too, before anyone is told that the file is saved and
+    // takes the card out. Not every file system can sync a folder; the file itself is safe.
+    const std::string folder = p->substr(0, p->find_last_of('/') + 1);
+    if (int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
     }
     return ok();
 }

@@ -60,6 +60,23 @@ bool replaceAtomically(const std::string& path, std::string_view bytes);
 // The native form of a path, or nothing when its drive letter has no folder.
 std::optional<std::string> native(const std::string& path);
 
+// Failures on purpose, for tests: every operation above that changes something on disk
+// (create, write, flush, rename, delete, set attributes) is counted, and the chosen one fails.
+namespace faults {
+enum class Op { Create, Write, Flush, Rename, Delete, SetAttributes };
+// The nth changing operation from now (n >= 1) fails with err (EIO, ENOSPC, EACCES ...);
+// counting starts again at 0.
+void failAt(long n, int err);
+// Counting starts again at 0 and nothing fails.
+void reset();
+// The changing operations since the last failAt or reset.
+long count();
+// Whether the armed failure has happened.
+bool fired();
+// Called by each changing operation: the error to fail with, or 0.
+int check(Op op);
+}  // namespace faults
+
 // Joins a Windows-form folder and a name with a backslash ("C:\WKS_TEMP" + "x" -> "C:\WKS_TEMP\x").
 std::string join(const std::string& folder, const std::string& name);
 
