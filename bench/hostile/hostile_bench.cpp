@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "platform/profile.h"
+#include "support/child.h"
 
 namespace fs = std::filesystem;
 
@@ -73,18 +74,7 @@ struct Figures {
 
 Figures run(const std::vector<std::string>& args) {
     auto t0 = std::chrono::steady_clock::now();
-    pid_t pid = fork();
-    if (pid == 0) {
-        std::vector<char*> argv;
-        for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
-        int devnull = ::open("/dev/null", O_RDWR);
-        dup2(devnull, 0);
-        dup2(devnull, 1);
-        dup2(devnull, 2);
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
+    pid_t pid = wks::bench::startQuiet(args);
     int status = 0;
     rusage usage{};
     wait4(pid, &status, 0, &usage);

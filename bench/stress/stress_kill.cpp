@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "platform/profile.h"
+#include "support/child.h"
 
 namespace fs = std::filesystem;
 
@@ -35,21 +36,7 @@ void writeAll(const fs::path& p, const std::string& bytes) {
     out << bytes;
 }
 
-pid_t start(const std::vector<std::string>& args) {
-    pid_t pid = fork();
-    if (pid == 0) {
-        std::vector<char*> argv;
-        for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
-        int devnull = ::open("/dev/null", O_RDWR);
-        dup2(devnull, 0);
-        dup2(devnull, 1);
-        dup2(devnull, 2);
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
-    return pid;
-}
+pid_t start(const std::vector<std::string>& args) { return wks::bench::startQuiet(args); }
 
 int runToEnd(const std::vector<std::string>& args) {
     int status = 0;

@@ -27,13 +27,13 @@ char driveLetter(const std::string& text) {
     return l;
 }
 
-DriveTable driveTable(const std::vector<std::string>& specs) {
+DriveTable driveTable(const std::vector<std::string>& driveArgs) {
     DriveTable table;
-    for (const auto& spec : specs) {
-        auto eq = spec.find('=');
-        if (eq == std::string::npos) throw UsageError("--drive takes L=DIR, not \"" + spec + "\"");
-        char letter = driveLetter(spec.substr(0, eq));
-        std::filesystem::path dir = spec.substr(eq + 1);
+    for (const auto& driveArg : driveArgs) {
+        auto eq = driveArg.find('=');
+        if (eq == std::string::npos) throw UsageError("--drive takes L=DIR, not \"" + driveArg + "\"");
+        char letter = driveLetter(driveArg.substr(0, eq));
+        std::filesystem::path dir = driveArg.substr(eq + 1);
         if (!std::filesystem::is_directory(dir)) {
             throw UsageError("no such folder \"" + dir.string() + "\" for drive " + letter + ":");
         }

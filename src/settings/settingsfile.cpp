@@ -137,28 +137,21 @@ bool SettingsFile::Mng_ReceivePara(int load, int backup) {
     return onFile(load, backup, [this](ProfileDocument& d, bool l) { receive(d, l); });
 }
 
+bool SettingsFile::cameraFile(int load, int backup, CameraFamily family) {
+    return onFile(load, backup, [=, this](ProfileDocument& d, bool l) { cameraSection(d, l, family); });
+}
+
 bool SettingsFile::Mng_CamParaFX200(int load, int backup) {
-    return onFile(load, backup, [this](ProfileDocument& d, bool l) {
-        cameraSection(d, l, CameraFamily::FamilyFX200);
-    });
+    return cameraFile(load, backup, CameraFamily::FamilyFX200);
 }
-
 bool SettingsFile::Mng_CamParaGroup1(int load, int backup) {
-    return onFile(load, backup, [this](ProfileDocument& d, bool l) {
-        cameraSection(d, l, CameraFamily::FamilyGroup1);
-    });
+    return cameraFile(load, backup, CameraFamily::FamilyGroup1);
 }
-
 bool SettingsFile::Mng_CamParaLN713Z(int load, int backup) {
-    return onFile(load, backup, [this](ProfileDocument& d, bool l) {
-        cameraSection(d, l, CameraFamily::FamilyLN713Z);
-    });
+    return cameraFile(load, backup, CameraFamily::FamilyLN713Z);
 }
-
 bool SettingsFile::Mng_CamParaLN714W(int load, int backup) {
-    return onFile(load, backup, [this](ProfileDocument& d, bool l) {
-        cameraSection(d, l, CameraFamily::FamilyLN714W);
-    });
+    return cameraFile(load, backup, CameraFamily::FamilyLN714W);
 }
 
 bool SettingsFile::Mng_AllPara(int load, int backup) {

@@ -74,6 +74,7 @@ private:
     void wapInternet(ProfileDocument& doc, bool load);
     void receive(ProfileDocument& doc, bool load);
     void cameraSection(ProfileDocument& doc, bool load, CameraFamily family);
+    bool cameraFile(int load, int backup, CameraFamily family);
     void reportError(const char* operation) const;
 
     std::string displayName_;

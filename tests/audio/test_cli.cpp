@@ -5,30 +5,17 @@
 #include <QTest>
 
 #include "audiotools.h"
+#include "support/runcli.h"
 #include "support/tempdrives.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct Run {
-    int status = -1;
-    QString out;
-    QString err;
-};
+using Run = wks::test::CliRun;
 
-// Runs with its own data folder (and so its own drive C:) and no terminal to ask on.
 Run audio(const QString& dataHome, const QStringList& args) {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_DATA_HOME", dataHome);
-    p.setProcessEnvironment(env);
-    p.setStandardInputFile(QProcess::nullDevice());
-    p.start(WKS_SETTINGS_EXE, QStringList{"audio"} + args);
-    p.waitForFinished(-1);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromLocal8Bit(p.readAllStandardOutput()),
-            QString::fromLocal8Bit(p.readAllStandardError())};
+    return wks::test::runSettings(QStringList{"audio"} + args, dataHome);
 }
 
 }  // namespace
@@ -54,19 +41,19 @@ void TestAudioCommand::initTestCase() {
 
 void TestAudioCommand::badInput() {
     QTemporaryDir home, card;
-    QCOMPARE(audio(home.path(), {dir_.filePath("missing.mp3"), "--card", card.path()}).status, 2);
-    QCOMPARE(audio(home.path(), {tone_, "--card", card.filePath("no-such-card")}).status, 2);
-    QCOMPARE(audio(home.path(), {tone_}).status, 2);
-    QCOMPARE(audio(home.path(), {tone_, "--card", card.path(), "--yes", "--no"}).status, 2);
+    QCOMPARE(audio(home.path(), {dir_.filePath("missing.mp3"), "--card", card.path()}).code, 2);
+    QCOMPARE(audio(home.path(), {tone_, "--card", card.filePath("no-such-card")}).code, 2);
+    QCOMPARE(audio(home.path(), {tone_}).code, 2);
+    QCOMPARE(audio(home.path(), {tone_, "--card", card.path(), "--yes", "--no"}).code, 2);
     QVERIFY(QDir(card.path()).isEmpty());
 }
 
 void TestAudioCommand::convertsAndCleansUp() {
     QTemporaryDir home, card;
     Run r = audio(home.path(), {tone_, "--card", card.path()});
-    QCOMPARE(r.status, 0);
+    QCOMPARE(r.code, 0);
     const QString target = card.filePath("DCIM/100WKSIM/ADUI0001.WAV");
-    QCOMPARE(r.out.trimmed(), target);
+    QCOMPARE(QString::fromLocal8Bit(r.out.trimmed()), target);
     WKS_VERIFY_GAME_CALL(target, tone_);
     QVERIFY(QDir(home.filePath("wks-config/drive_c")).exists());
     QVERIFY(!QDir(home.filePath("wks-config/drive_c/WKS_TEMP")).exists());
@@ -88,9 +75,9 @@ void TestAudioCommand::renameQuestion() {
     QTemporaryDir home, card;
     wks::test::writeBytes(card.filePath("DCIM/100WKSIM/VIDE0001.AVI").toStdString(), "video");
     Run r = audio(home.path(), QStringList{tone_, "--card", card.path()} + answer);
-    QCOMPARE(r.status, status);
-    QVERIFY2(r.out.contains("[WKS Tips] (information) You must rename the existed \"IMAG0001.JPG\""), qPrintable(r.out));
-    QVERIFY2(r.out.contains(said), qPrintable(r.out));
+    QCOMPARE(r.code, status);
+    QVERIFY2(r.out.contains("[WKS Tips] (information) You must rename the existed \"IMAG0001.JPG\""), r.out.constData());
+    QVERIFY2(r.out.contains(said.toLocal8Bit()), r.out.constData());
     QCOMPARE(QFile::exists(card.filePath("DCIM/100WKSIM/VIDE0001.AVI")), status != 0);
     QCOMPARE(QFile::exists(card.filePath("DCIM/100WKSIM/ADUI0001.WAV")), status == 0);
 }
@@ -100,8 +87,8 @@ void TestAudioCommand::failedConversion() {
     const QString notAudio = dir_.filePath("notes.aac");
     wks::test::writeBytes(notAudio.toStdString(), "no sound here");
     Run r = audio(home.path(), {notAudio, "--card", card.path()});
-    QCOMPARE(r.status, 1);
-    QVERIFY2(r.out.contains("[WKS CONFIG] Transform Failed."), qPrintable(r.out));
+    QCOMPARE(r.code, 1);
+    QVERIFY2(r.out.contains("[WKS CONFIG] Transform Failed."), r.out.constData());
     QVERIFY(!QFile::exists(card.filePath("DCIM/100WKSIM/ADUI0001.WAV")));
     QVERIFY(!QDir(home.filePath("wks-config/drive_c/WKS_TEMP")).exists());
 }

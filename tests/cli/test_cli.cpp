@@ -8,6 +8,7 @@
 
 #include "platform/profile.h"
 #include "presets/presettable.h"
+#include "support/runcli.h"
 #include "support/tempdrives.h"
 
 using namespace wks;
@@ -15,17 +16,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Run {
-    int code = -1;
-    QByteArray out, err;
-};
-
-Run run(const QStringList& args) {
-    QProcess p;
-    p.start(WKS_SETTINGS_EXE, args);
-    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit) return {};
-    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-}
+using Run = test::CliRun;
+Run run(const QStringList& args) { return test::runSettings(args); }
 
 const QString kClock = "2026-12-07T14:05:09";
 

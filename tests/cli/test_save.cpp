@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 
 #include "platform/profile.h"
+#include "support/runcli.h"
 #include "support/tempdrives.h"
 
 using namespace wks;
@@ -15,10 +16,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Run {
-    int code = -1;
-    QByteArray out, err;
-};
+using Run = test::CliRun;
 
 // Folders for C: and the cards, and a data home of their own that nothing should touch.
 struct Desk {
@@ -37,14 +35,7 @@ struct Desk {
         return n;
     }
     Run save(const QStringList& args) const {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_DATA_HOME", path("home").c_str());
-        p.setProcessEnvironment(env);
-        p.start(WKS_SETTINGS_EXE, QStringList{"save"} + args);
-        p.closeWriteChannel();
-        if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit) return {};
-        return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+        return test::runSettings(QStringList{"save"} + args, QString::fromStdString(path("home")));
     }
 };
 

@@ -1,0 +1,20 @@
+#include "support/runcli.h"
+
+#include <QProcess>
+
+namespace wks::test {
+
+CliRun runSettings(const QStringList& args, const QString& dataHome) {
+    QProcess p;
+    if (!dataHome.isEmpty()) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_DATA_HOME", dataHome);
+        p.setProcessEnvironment(env);
+    }
+    p.setStandardInputFile(QProcess::nullDevice());
+    p.start(WKS_SETTINGS_EXE, args);
+    if (!p.waitForFinished(-1) || p.exitStatus() != QProcess::NormalExit) return {};
+    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+}
+
+}  // namespace wks::test

@@ -1,0 +1,18 @@
+#pragma once
+// wks-settings run as a script runs it: no terminal to ask on, and optionally a data folder of
+// its own (and so a drive C: of its own).
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace wks::test {
+
+struct CliRun {
+    int code = -1;  // -1 when it did not end by itself
+    QByteArray out, err;
+};
+
+CliRun runSettings(const QStringList& args, const QString& dataHome = {});
+
+}  // namespace wks::test
