@@ -45,8 +45,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     wks::ProfileDocument doc = wks::ProfileDocument::parse(bytes);
     check(doc.serialize() == bytes);
 
+    // Each lookup walks the document, so a few entries are looked up, not all of them.
+    int looked = 0;
     for (const auto& e : doc.entries()) {
-        if (!e.read) continue;
+        if (!e.read || ++looked > 8) continue;
         check(doc.value(e.section, e.key) == e.value);
         check(doc.read(e.section, e.key, "", 10) == e.value.substr(0, 9));
     }
