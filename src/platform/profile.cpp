@@ -180,14 +180,6 @@ bool ProfileDocument::save(const std::string& path) const {
     return files::replaceAtomically(path, serialize());
 }
 
-std::vector<std::string> ProfileDocument::sections() const {
-    std::vector<std::string> names;
-    for (const auto& l : lines_) {
-        if (auto n = sectionName(l.text)) names.emplace_back(*n);
-    }
-    return names;
-}
-
 std::vector<ProfileDocument::Entry> ProfileDocument::entries() const {
     auto lower = [](std::string_view s) {
         std::string l(s);

@@ -49,9 +49,6 @@ public:
     // Replaces the file with this document atomically.
     bool save(const std::string& path) const;
 
-    // Section names in file order, repeats included.
-    std::vector<std::string> sections() const;
-
     struct Entry {
         std::string section;
         std::string key;

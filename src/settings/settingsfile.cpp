@@ -196,12 +196,9 @@ void SettingsFile::Mng_Group1ParaSetDefault() {
         state_.cameraParams.*k.field = sweden ? k.swedenDefault : k.defaultValue;
     }
     if (!sweden) return;
-    if (swedenSelection) {
-        swedenSelection();
-    } else {
-        bool keepSsl = false;
-        ApplyOperatorChoice(state_, *model_, "Sweden", "Telia", keepSsl);
-    }
+    // The Sweden-customised camera sends through Telia in Sweden.
+    bool keepSsl = false;
+    ApplyOperatorChoice(state_, *model_, "Sweden", "Telia", keepSsl);
 }
 
 int SettingsFile::Mng_AllParaSetDefault() {

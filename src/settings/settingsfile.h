@@ -45,10 +45,6 @@ public:
     std::string savePath;
     std::string backupPath;
 
-    // Applied by the KT320V-8PRO defaults after the camera values; without it, Sweden's Telia
-    // preset is applied directly and SMTP SSL set to "0" (the main screen selects its lists).
-    std::function<void()> swedenSelection;
-
     bool Mng_ChkFileMark(const std::string& path) const;
     bool Mng_FileMarkWrite(int load, int backup);
     bool Mng_WapInternetPara(int load, int backup);
