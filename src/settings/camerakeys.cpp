@@ -143,6 +143,18 @@ const CodeBook kSecond{0, 59, plain};
     {"Clock Minute", &P::ClockMinute, -1, -1, false, &kMinute},             \
     {"Clock Second", &P::ClockSecond, -1, -1, false, &kSecond}
 
+// The two game-call families share the game call and the send-mode keys.
+#define WKS_GAME_CALL                                                       \
+    {"Game Call", &P::GameCall, 0, 0, false, &kOffOn},                      \
+    {"GameCall Hour", &P::GameCallHour, 0, 0, false, &kHour},               \
+    {"GameCall Minute", &P::GameCallMinute, 0, 0, false, &kMinute},         \
+    {"GameCall PlayTime", &P::GameCallPlayTime, -1, -1, false, &kPlayTime}
+#define WKS_SEND_MODE                                                       \
+    {"Send Mode", &P::SendMode, 0, 0, false, &kSendMode},                   \
+    {"Max Number", &P::MaxNumber, 0, 0, false, &kMaxNumber},                \
+    {"DR Time H", &P::DrTimeH, 0, 0, false, &kHour},                        \
+    {"DR Time M", &P::DrTimeM, 0, 0, false, &kMinute}
+
 const CameraKey kFx200[] = {
     {"Work Mode", &P::WorkMode, 0, 0, false, &kWorkMode},
     {"Camera Mode", &P::CameraMode, 0, 0, false, &kCameraMode2},
@@ -192,18 +204,12 @@ const CameraKey kLn713z[] = {
     {"Photo Burst", &P::PhotoBurst, 0, 0, false, &kBurst6},
     {"Video Size", &P::VideoSize, 0, 0, false, &kVideoSize},
     {"Video Length", &P::VideoLength, 0, 0, false, &kLength3z},
-    {"Game Call", &P::GameCall, 0, 0, false, &kOffOn},
-    {"GameCall Hour", &P::GameCallHour, 0, 0, false, &kHour},
-    {"GameCall Minute", &P::GameCallMinute, 0, 0, false, &kMinute},
-    {"GameCall PlayTime", &P::GameCallPlayTime, -1, -1, false, &kPlayTime},
+    WKS_GAME_CALL,
     WKS_CLOCK,
     WKS_WORK_HOURS,
     {"Work Day", &P::WorkDay, 127, 127, false, &kWorkDay},
     {"Send To", &P::SendTo, 0, 0, false, &kSendTo3z},
-    {"Send Mode", &P::SendMode, 0, 0, false, &kSendMode},
-    {"Max Number", &P::MaxNumber, 0, 0, false, &kMaxNumber},
-    {"DR Time H", &P::DrTimeH, 0, 0, false, &kHour},
-    {"DR Time M", &P::DrTimeM, 0, 0, false, &kMinute},
+    WKS_SEND_MODE,
 };
 
 const CameraKey kLn714w[] = {
@@ -218,21 +224,17 @@ const CameraKey kLn714w[] = {
     {"Photo Burst", &P::PhotoBurst, 0, 0, false, &kBurst6},
     {"Video Size", &P::VideoSize, 0, 0, false, &kVideoSize},
     {"Video Length", &P::VideoLength, 1, 1, false, &kLength4w},
-    {"Game Call", &P::GameCall, 0, 0, false, &kOffOn},
-    {"GameCall Hour", &P::GameCallHour, 0, 0, false, &kHour},
-    {"GameCall Minute", &P::GameCallMinute, 0, 0, false, &kMinute},
-    {"GameCall PlayTime", &P::GameCallPlayTime, -1, -1, false, &kPlayTime},
+    WKS_GAME_CALL,
     WKS_CLOCK,
     WKS_WORK_HOURS,
     {"Send To", &P::SendTo, 0, 0, false, &kSendTo4w},
-    {"Send Mode", &P::SendMode, 0, 0, false, &kSendMode},
-    {"Max Number", &P::MaxNumber, 0, 0, false, &kMaxNumber},
-    {"DR Time H", &P::DrTimeH, 0, 0, false, &kHour},
-    {"DR Time M", &P::DrTimeM, 0, 0, false, &kMinute},
+    WKS_SEND_MODE,
 };
 
 #undef WKS_WORK_HOURS
 #undef WKS_CLOCK
+#undef WKS_GAME_CALL
+#undef WKS_SEND_MODE
 
 }  // namespace
 
