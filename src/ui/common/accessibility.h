@@ -1,0 +1,24 @@
+#pragma once
+// Names for screen readers. A control is spoken by its visible label's words: the label is its
+// buddy (so Qt reports the "labelled by" relation) and its accessible name and description are
+// the label's text without "&", the colon and the blanks around them. Qt on Linux reports a
+// drop-down list's current text as its name, so the description is set as well.
+
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+namespace wks::ui {
+
+// "MMS URL :" -> "MMS URL", "Admin...Number :" -> "Admin...Number", " &Sunday" -> "Sunday".
+QString spokenText(const QString& labelText);
+
+// Makes label the control's buddy and names the control by the label's words, or by name when
+// the label's words do not say what the control is (two controls under one label).
+void labelControl(QLabel* label, QWidget* control, const QString& name = {});
+
+// Names a control that has no label of its own.
+void nameControl(QWidget* control, const QString& name);
+
+}  // namespace wks::ui

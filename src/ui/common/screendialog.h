@@ -1,0 +1,31 @@
+#pragma once
+// The base of every screen. A screen does its opening work in initDialog(), which the runner
+// calls once, after the caller has set the screen's inputs and before the screen is shown —
+// the moment a Windows dialog receives WM_INITDIALOG. A screen that ends itself while opening
+// (an unknown model, say) is then never shown.
+
+#include <QDialog>
+
+namespace wks::ui {
+
+class ScreenDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit ScreenDialog(QWidget* parent = nullptr);
+
+    // Runs the opening once; later calls do nothing.
+    void initOnce();
+    // True when the screen ended (done() ran) since its opening began.
+    bool hasEnded() const { return ended_; }
+
+    void done(int result) override;
+
+protected:
+    virtual void initDialog() {}
+
+private:
+    bool initialised_ = false;
+    bool ended_ = false;
+};
+
+}  // namespace wks::ui
