@@ -44,33 +44,36 @@ const std::vector<ListField> kSendMode = {
 
 FamilyScreen fx200() {
     return {join({{
-                field(&P::WorkMode, "workMode", l::workMode),
-                field(&P::CameraMode, "cameraMode", l::cameraMode2),
-                field(&P::PhotoBurst, "photoBurst", l::photoBurst3),
-                field(&P::TimeLapse, "timeLapse", l::timeLapse),
-                field(&P::PirTrigger, "pirTrigger", l::pirTrigger),
-                field(&P::PirInterval, "pirInterval", l::pirInterval),
-                field(&P::PhotoSize, "photoSize", l::photoSizeFx200),
-                field(&P::VideoLength, "videoLength", l::videoLengthFx200),
-                field(&P::VideoSize, "videoSize", l::videoSize),
-            }, kWorkHour}),
+                      field(&P::WorkMode, "workMode", l::workMode),
+                      field(&P::CameraMode, "cameraMode", l::cameraMode2),
+                      field(&P::PhotoBurst, "photoBurst", l::photoBurst3),
+                      field(&P::TimeLapse, "timeLapse", l::timeLapse),
+                      field(&P::PirTrigger, "pirTrigger", l::pirTrigger),
+                      field(&P::PirInterval, "pirInterval", l::pirInterval),
+                      field(&P::PhotoSize, "photoSize", l::photoSizeFx200),
+                      field(&P::VideoLength, "videoLength", l::videoLengthFx200),
+                      field(&P::VideoSize, "videoSize", l::videoSize),
+                  },
+                  kWorkHour}),
             {Step::Lists, Step::WorkHour, Step::Clock, Step::WorkDay, Step::SendTo},
             {"sendToLocal", "sendToPhoneMms", "sendToEmailGprs", "sendToCall"}};
 }
 
 FamilyScreen group1() {
     return {join({{
-                field(&P::Language, "language", l::languageGroup1),
-                field(&P::PhotoSize, "photoSize", l::photoSizeGroup1),
-                field(&P::PhotoBurst, "photoBurst", l::photoBurst3),
-                field(&P::CameraMode, "cameraMode", l::cameraMode2),
-                field(&P::PirInterval, "pirInterval", l::pirIntervalLeading),
-                field(&P::TimeLapse, "timeLapse", l::timeLapse),
-                field(&P::PirTrigger, "pirTrigger", l::pirTrigger),
-                field(&P::SmsControl, "smsControl", l::offOn),
-                field(&P::VideoSize, "videoSize", l::videoSize),
-                field(&P::VideoLength, "videoLength", l::videoLengthGroup1),
-            }, kWorkHour, kSendMode}),
+                      field(&P::Language, "language", l::languageGroup1),
+                      field(&P::PhotoSize, "photoSize", l::photoSizeGroup1),
+                      field(&P::PhotoBurst, "photoBurst", l::photoBurst3),
+                      field(&P::CameraMode, "cameraMode", l::cameraMode2),
+                      field(&P::PirInterval, "pirInterval", l::pirIntervalLeading),
+                      field(&P::TimeLapse, "timeLapse", l::timeLapse),
+                      field(&P::PirTrigger, "pirTrigger", l::pirTrigger),
+                      field(&P::SmsControl, "smsControl", l::offOn),
+                      field(&P::VideoSize, "videoSize", l::videoSize),
+                      field(&P::VideoLength, "videoLength", l::videoLengthGroup1),
+                  },
+                  kWorkHour,
+                  kSendMode}),
             {Step::ModelRules, Step::Lists, Step::TimeLapsePir, Step::WorkHour, Step::Clock,
              Step::SendTo, Step::SendMode},
             {"sendToPhoneMms", "sendToEmailMms", "sendToEmailGprs"}};
@@ -78,19 +81,22 @@ FamilyScreen group1() {
 
 FamilyScreen ln713z() {
     return {join({{
-                field(&P::Language, "language", l::language8),
-                field(&P::CameraMode, "cameraMode", l::cameraMode3),
-                field(&P::SecurityMode, "securityMode", l::offOn),
-                field(&P::CameraPosition, "cameraPosition", l::cameraPosition),
-                field(&P::TimeLapse, "timeLapse", l::timeLapse),
-                field(&P::PirTrigger, "pirTrigger", l::pirTrigger),
-                field(&P::PirInterval, "pirInterval", l::pirInterval),
-                field(&P::SmsControl, "smsControl", l::offOn),
-                field(&P::PhotoSize, "photoSize", l::photoSizeLn713z),
-                field(&P::PhotoBurst, "photoBurst", l::photoBurst6),
-                field(&P::VideoSize, "videoSize", l::videoSize),
-                field(&P::VideoLength, "videoLength", l::videoLengthLn713z),
-            }, kGameCall, kWorkHour, kSendMode}),
+                      field(&P::Language, "language", l::language8),
+                      field(&P::CameraMode, "cameraMode", l::cameraMode3),
+                      field(&P::SecurityMode, "securityMode", l::offOn),
+                      field(&P::CameraPosition, "cameraPosition", l::cameraPosition),
+                      field(&P::TimeLapse, "timeLapse", l::timeLapse),
+                      field(&P::PirTrigger, "pirTrigger", l::pirTrigger),
+                      field(&P::PirInterval, "pirInterval", l::pirInterval),
+                      field(&P::SmsControl, "smsControl", l::offOn),
+                      field(&P::PhotoSize, "photoSize", l::photoSizeLn713z),
+                      field(&P::PhotoBurst, "photoBurst", l::photoBurst6),
+                      field(&P::VideoSize, "videoSize", l::videoSize),
+                      field(&P::VideoLength, "videoLength", l::videoLengthLn713z),
+                  },
+                  kGameCall,
+                  kWorkHour,
+                  kSendMode}),
             {Step::Lists, Step::GameCall, Step::WorkHour, Step::WorkDay, Step::SendTo,
              Step::SendMode, Step::Clock, Step::TimeLapsePir},
             {"sendToPhoneMms", "sendToEmailMms", "sendToEmailGprs", "sendToCall"}};
@@ -98,18 +104,22 @@ FamilyScreen ln713z() {
 
 FamilyScreen ln714w() {
     return {join({{
-                field(&P::Language, "language", l::language8),
-                field(&P::CameraMode, "cameraMode", l::cameraMode3),
-                field(&P::CameraPosition, "cameraPosition", l::cameraPosition),
-                field(&P::TimeLapse, "timeLapse", l::timeLapse),
-                field(&P::PirTrigger, "pirTrigger", l::pirTrigger),
-                field(&P::PirInterval, "pirInterval", l::pirInterval),
-                field(&P::SmsControl, "smsControl", l::offOn),
-                field(&P::PhotoSize, "photoSize", l::photoSizeLn714w),
-                field(&P::PhotoBurst, "photoBurst", l::photoBurst6),
-                field(&P::VideoSize, "videoSize", l::videoSize),
-                field(&P::VideoLength, "videoLength", l::videoLengthLn714w),
-            }, kGameCall, kWorkHour, {field(&P::SendTo, "sendTo", l::sendToLn714w)}, kSendMode}),
+                      field(&P::Language, "language", l::language8),
+                      field(&P::CameraMode, "cameraMode", l::cameraMode3),
+                      field(&P::CameraPosition, "cameraPosition", l::cameraPosition),
+                      field(&P::TimeLapse, "timeLapse", l::timeLapse),
+                      field(&P::PirTrigger, "pirTrigger", l::pirTrigger),
+                      field(&P::PirInterval, "pirInterval", l::pirInterval),
+                      field(&P::SmsControl, "smsControl", l::offOn),
+                      field(&P::PhotoSize, "photoSize", l::photoSizeLn714w),
+                      field(&P::PhotoBurst, "photoBurst", l::photoBurst6),
+                      field(&P::VideoSize, "videoSize", l::videoSize),
+                      field(&P::VideoLength, "videoLength", l::videoLengthLn714w),
+                  },
+                  kGameCall,
+                  kWorkHour,
+                  {field(&P::SendTo, "sendTo", l::sendToLn714w)},
+                  kSendMode}),
             {Step::Lists, Step::GameCall, Step::WorkHour, Step::SendMode, Step::Clock,
              Step::TimeLapsePir},
             {}};
@@ -120,10 +130,14 @@ FamilyScreen ln714w() {
 const FamilyScreen& familyScreen(CameraFamily family) {
     static const FamilyScreen screens[] = {fx200(), group1(), ln713z(), ln714w()};
     switch (family) {
-        case CameraFamily::FamilyFX200: return screens[0];
-        case CameraFamily::FamilyGroup1: return screens[1];
-        case CameraFamily::FamilyLN713Z: return screens[2];
-        case CameraFamily::FamilyLN714W: return screens[3];
+        case CameraFamily::FamilyFX200:
+            return screens[0];
+        case CameraFamily::FamilyGroup1:
+            return screens[1];
+        case CameraFamily::FamilyLN713Z:
+            return screens[2];
+        case CameraFamily::FamilyLN714W:
+            return screens[3];
     }
     return screens[0];
 }

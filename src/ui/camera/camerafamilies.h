@@ -4,7 +4,6 @@
 // it runs them when opening, and its Send To buttons.
 
 #include <QStringList>
-
 #include <array>
 #include <cstdint>
 #include <span>
@@ -17,13 +16,14 @@ namespace wks::ui::camera {
 
 struct ListField {
     std::int32_t CameraParams::*field;
-    const char* control;               // objectName of the QComboBox
+    const char* control;  // objectName of the QComboBox
     const QStringList& (*options)();
-    int offset;                        // stored value = position + offset
-    const char* label;                 // its QLabel's objectName: nullptr for "<control>Label",
-                                       // "" when it shares the label of the list before it
-    const char* spokenName;            // when the label's words alone do not say it, or nullptr
-    std::int32_t (*shown)(std::int32_t) = nullptr;  // the value the list shows, when not the stored one
+    int offset;              // stored value = position + offset
+    const char* label;       // its QLabel's objectName: nullptr for "<control>Label",
+                             // "" when it shares the label of the list before it
+    const char* spokenName;  // when the label's words alone do not say it, or nullptr
+    std::int32_t (*shown)(std::int32_t) =
+        nullptr;  // the value the list shows, when not the stored one
 };
 
 // The opening steps; a family's list holds those it applies, in its order.
@@ -40,9 +40,9 @@ enum class Step {
 };
 
 struct FamilyScreen {
-    std::vector<ListField> lists;             // record order
+    std::vector<ListField> lists;  // record order
     std::vector<Step> opening;
-    std::vector<const char*> sendToButtons;   // by position; empty when Send To is a list
+    std::vector<const char*> sendToButtons;  // by position; empty when Send To is a list
 };
 
 const FamilyScreen& familyScreen(CameraFamily family);
@@ -58,8 +58,8 @@ inline constexpr const char* kClockTimer = "clockTimer";
 inline constexpr const char* kSelectAll = "selectAll";
 inline constexpr std::array<const char*, 7> kDays = {"sunday",   "monday", "tuesday", "wednesday",
                                                      "thursday", "friday", "saturday"};
-inline constexpr std::array<const char*, 4> kSendModes = {
-    "sendModeManual", "sendModeDailyReport", "sendModeInstant", "sendModeOff"};
+inline constexpr std::array<const char*, 4> kSendModes = {"sendModeManual", "sendModeDailyReport",
+                                                          "sendModeInstant", "sendModeOff"};
 inline constexpr const char* kAddAudio = "addAudio";
 inline constexpr const char* kAudioPath = "audioPath";
 }  // namespace controls

@@ -45,10 +45,10 @@ QStringList photos(int count) {
 
 }  // namespace
 
-#define WKS_LIST(name, ...)                     \
-    const QStringList& name() {                 \
+#define WKS_LIST(name, ...)                           \
+    const QStringList& name() {                       \
         static const QStringList items = __VA_ARGS__; \
-        return items;                           \
+        return items;                                 \
     }
 
 WKS_LIST(offOn, {"OFF", "ON"})
@@ -72,7 +72,8 @@ WKS_LIST(cameraPosition,
 WKS_LIST(language8,
          {"English", "Finnish", "German", "Swedish", "Danish", "Norwegian", "Czech", "Russian"})
 WKS_LIST(languageGroup1, {"English", "Suomi", "Deutsch", "Svenskt", "Slovakian"})
-WKS_LIST(replayTime, QStringList{"OFF"} + numbers(1, 99, 1, [](int n) { return QString::number(n); }))
+WKS_LIST(replayTime,
+         QStringList{"OFF"} + numbers(1, 99, 1, [](int n) { return QString::number(n); }))
 WKS_LIST(maxNumber,
          numbers(0, 99, 1, [](int n) { return QString::number(n); }) + QStringList{"Unlimited"})
 WKS_LIST(workMode, {"Indoor", "Outdoor"})

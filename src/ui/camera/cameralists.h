@@ -11,8 +11,8 @@ const QStringList& hours();
 const QStringList& minutes();
 const QStringList& timeLapse();
 const QStringList& pirTrigger();
-const QStringList& pirInterval();          // "0  Sec", "5  Sec", "1  Min"
-const QStringList& pirIntervalLeading();   // " 0 Sec", " 5 Sec", " 1 Min"
+const QStringList& pirInterval();         // "0  Sec", "5  Sec", "1  Min"
+const QStringList& pirIntervalLeading();  // " 0 Sec", " 5 Sec", " 1 Min"
 const QStringList& videoSize();
 const QStringList& photoBurst3();
 const QStringList& photoBurst6();

@@ -26,11 +26,16 @@ bool selectAllChecksEveryDay(Qt::CheckState before) { return before != Qt::Check
 
 SendModeEnabling sendModeEnabling(std::int32_t sendMode) {
     switch (sendMode) {
-        case 0: return {false, false};
-        case 1: return {true, false};
-        case 2: return {false, true};
-        case 3: return {false, false};
-        default: return {true, true};
+        case 0:
+            return {false, false};
+        case 1:
+            return {true, false};
+        case 2:
+            return {false, true};
+        case 3:
+            return {false, false};
+        default:
+            return {true, true};
     }
 }
 

@@ -5,7 +5,6 @@
 
 #include <QString>
 #include <Qt>
-
 #include <array>
 #include <cstdint>
 
@@ -53,10 +52,10 @@ inline constexpr const char* kAudioHint =
 
 // What "Add Audio" does once the file dialog has closed.
 enum class AudioOutcome {
-    TakeFile,              // the chosen file exists: it becomes the screen's audio file
-    AskKeepMissing,        // missing file while a path is shown: ask whether to keep that path
-    WarnMissing,           // missing file while the hint is shown
-    AskKeep,               // no file while a path is shown: ask whether to keep that path
+    TakeFile,        // the chosen file exists: it becomes the screen's audio file
+    AskKeepMissing,  // missing file while a path is shown: ask whether to keep that path
+    WarnMissing,     // missing file while the hint is shown
+    AskKeep,         // no file while a path is shown: ask whether to keep that path
     Nothing,
 };
 AudioOutcome audioOutcome(bool fileChosen, bool fileExists, const QString& shownText);

@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QTimeEdit>
 #include <QTimer>
-
 #include <algorithm>
 #include <filesystem>
 
@@ -75,7 +74,8 @@ QComboBox* CameraScreen::list(std::int32_t CameraParams::*field) const {
 }
 
 void CameraScreen::leaveOut(std::int32_t CameraParams::*field) {
-    auto it = std::ranges::find_if(lists_, [&](const BoundList& l) { return l.field->field == field; });
+    auto it =
+        std::ranges::find_if(lists_, [&](const BoundList& l) { return l.field->field == field; });
     if (it == lists_.end()) return;
     it->combo->setEnabled(false);
     it->combo->hide();
@@ -97,7 +97,8 @@ void CameraScreen::bind() {
         if (f.label && !*f.label) {
             nameControl(combo, spoken);
         } else {
-            const QByteArray label = f.label ? QByteArray(f.label) : QByteArray(f.control) + "Label";
+            const QByteArray label =
+                f.label ? QByteArray(f.label) : QByteArray(f.control) + "Label";
             labelControl(control<QLabel>(label.constData()), combo, spoken);
         }
     }
@@ -131,7 +132,8 @@ void CameraScreen::bind() {
     if (applies(Step::SendMode)) {
         for (int p = 0; p < int(sendMode_.size()); ++p) {
             sendMode_[p] = button(names::kSendModes[p]);
-            connect(sendMode_[p], &QAbstractButton::clicked, this, [this, p] { onSendModeClicked(p); });
+            connect(sendMode_[p], &QAbstractButton::clicked, this,
+                    [this, p] { onSendModeClicked(p); });
         }
     }
     if (applies(Step::GameCall)) {
@@ -147,9 +149,11 @@ void CameraScreen::bind() {
     clockDate_ = control<QDateEdit>(names::kClockDate);
     clockTime_ = control<QTimeEdit>(names::kClockTime);
     QString shortDate = QLocale().dateFormat(QLocale::ShortFormat);
-    if (!shortDate.contains(QLatin1String("yyyy"))) shortDate.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    if (!shortDate.contains(QLatin1String("yyyy")))
+        shortDate.replace(QLatin1String("yy"), QLatin1String("yyyy"));
     clockDate_->setDisplayFormat(shortDate);
     clockDate_->setDateRange(QDate(1753, 1, 1), QDate(9999, 12, 31));
+    clockDate_->setCalendarPopup(true);
     clockTime_->setDisplayFormat(QStringLiteral("HH:mm:ss"));
     nameControl(clockDate_, tr("Clock date"));
     nameControl(clockTime_, tr("Clock time"));
@@ -170,15 +174,33 @@ void CameraScreen::initDialog() {
 void CameraScreen::run(Step step) {
     const CameraParams& p = state_.cameraParams;
     switch (step) {
-        case Step::ModelRules: adaptToModel(); break;
-        case Step::Lists: showLists(); break;
-        case Step::GameCall: showGameCall(); break;
-        case Step::WorkHour: onWorkHourChosen(); break;
-        case Step::WorkDay: showWorkDay(); break;
-        case Step::SendTo: setSendTo(p.SendTo); break;
-        case Step::SendMode: setSendMode(p.SendMode); break;
-        case Step::Clock: showClock(); break;
-        case Step::TimeLapsePir: checkTimeLapseAndPir(); break;
+        case Step::ModelRules:
+            adaptToModel();
+            break;
+        case Step::Lists:
+            showLists();
+            break;
+        case Step::GameCall:
+            showGameCall();
+            break;
+        case Step::WorkHour:
+            onWorkHourChosen();
+            break;
+        case Step::WorkDay:
+            showWorkDay();
+            break;
+        case Step::SendTo:
+            setSendTo(p.SendTo);
+            break;
+        case Step::SendMode:
+            setSendMode(p.SendMode);
+            break;
+        case Step::Clock:
+            showClock();
+            break;
+        case Step::TimeLapsePir:
+            checkTimeLapseAndPir();
+            break;
     }
 }
 
@@ -195,18 +217,18 @@ void CameraScreen::onWorkHourChosen() {
     QComboBox* workHour = list(&CameraParams::WorkHour);
     const bool enabled = workHourTimesEnabled(workHour->currentIndex());
     enableAll({list(&CameraParams::WorkHourStartH), list(&CameraParams::WorkHourStartM),
-                list(&CameraParams::WorkHourStopH), list(&CameraParams::WorkHourStopM)},
-               enabled);
+               list(&CameraParams::WorkHourStopH), list(&CameraParams::WorkHourStopM)},
+              enabled);
 }
 
 // Switching the game call off greys its controls, shows the hint and forgets the remembered
 // file; the screen's own audio path stays, so switching on again and confirming keeps it.
 void CameraScreen::onGameCallChosen() {
     const bool enabled = gameCallControlsEnabled(list(&CameraParams::GameCall)->currentIndex());
-    enableAll({list(&CameraParams::GameCallHour), list(&CameraParams::GameCallMinute),
-                list(&CameraParams::GameCallPlayTime), control<QWidget>(names::kAddAudio),
-                audioBox_},
-               enabled);
+    enableAll(
+        {list(&CameraParams::GameCallHour), list(&CameraParams::GameCallMinute),
+         list(&CameraParams::GameCallPlayTime), control<QWidget>(names::kAddAudio), audioBox_},
+        enabled);
     if (!enabled) {
         audioBox_->setText(QString::fromLatin1(kAudioHint));
         state_.gameCallAudioPath.clear();
@@ -225,13 +247,17 @@ void CameraScreen::showGameCall() {
     showScreenAudio();
 }
 
-void CameraScreen::showScreenAudio() { audioBox_->setText(QFile::decodeName(screenAudio_.c_str())); }
+void CameraScreen::showScreenAudio() {
+    audioBox_->setText(QFile::decodeName(screenAudio_.c_str()));
+}
 
 void CameraScreen::onAddAudioClicked() {
     const std::optional<std::string> file = prompter().openFile({{}, kAudioFilter});
     const bool chosen = file && !std::filesystem::path(*file).filename().empty();
     switch (audioOutcome(chosen, chosen && fileExists(*file), audioBox_->text())) {
-        case AudioOutcome::TakeFile: screenAudio_ = *file; break;
+        case AudioOutcome::TakeFile:
+            screenAudio_ = *file;
+            break;
         case AudioOutcome::AskKeepMissing:
             if (showMessage(kCaptionTips,
                             "File is not exist ! \nWhether retain the directory record of audio "
@@ -251,7 +277,8 @@ void CameraScreen::onAddAudioClicked() {
                 screenAudio_ = kAudioHint;
             }
             break;
-        case AudioOutcome::Nothing: break;
+        case AudioOutcome::Nothing:
+            break;
     }
     showScreenAudio();
 }

@@ -6,7 +6,6 @@
 // a confirmed OK; the audio path also when the game call is switched off.
 
 #include <QStringList>
-
 #include <array>
 #include <cstdint>
 #include <string>
@@ -27,13 +26,13 @@ namespace wks::ui {
 
 class CameraScreen : public ScreenDialog {
     Q_OBJECT
-public:
+  public:
     // Asks, stores the record by the family's fields, confirms and closes.
     void accept() override;
     // Closes and stores nothing (also Esc and the close box).
     void reject() override;
 
-protected:
+  protected:
     // The layout is set up by the derived screen's constructor; the controls are looked up
     // when the screen opens.
     CameraScreen(AppState& state, CameraFamily family, QWidget* parent);
@@ -48,7 +47,7 @@ protected:
     // The screen closes with Cancel once the opening has run to its end.
     void cancelAfterOpening() { cancelAfterOpening_ = true; }
 
-private:
+  private:
     struct BoundList {
         const camera::ListField* field;
         QComboBox* combo;

@@ -7,7 +7,7 @@ namespace wks::ui {
 
 class CWKS_CamParaFX200Dlg : public CameraScreen {
     Q_OBJECT
-public:
+  public:
     // Edits state.cameraParams, clockFollowsPc; run it through modalRunner().
     explicit CWKS_CamParaFX200Dlg(AppState& state, QWidget* parent = nullptr);
 };

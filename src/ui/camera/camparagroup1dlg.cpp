@@ -1,7 +1,6 @@
 #include "ui/camera/camparagroup1dlg.h"
 
 #include <QComboBox>
-
 #include <algorithm>
 
 #include "platform/prompts.h"

@@ -15,15 +15,15 @@ namespace wks::ui {
 
 class CWKS_CamParaGroup1Dlg : public CameraScreen {
     Q_OBJECT
-public:
+  public:
     // Edits state.cameraParams and clockFollowsPc.
     explicit CWKS_CamParaGroup1Dlg(AppState& state, QWidget* parent = nullptr);
     void setModelDisplayName(const std::string& displayName) { model_ = displayName; }
 
-protected:
+  protected:
     void adaptToModel() override;
 
-private:
+  private:
     std::string model_;
 };
 

@@ -7,7 +7,7 @@ namespace wks::ui {
 
 class CWKS_CamParaLN713ZDlg : public CameraScreen {
     Q_OBJECT
-public:
+  public:
     // Edits state.cameraParams, clockFollowsPc and gameCallAudioPath; run it through modalRunner().
     explicit CWKS_CamParaLN713ZDlg(AppState& state, QWidget* parent = nullptr);
 };

@@ -7,7 +7,7 @@ namespace wks::ui {
 
 class CWKS_CamParaLN714WDlg : public CameraScreen {
     Q_OBJECT
-public:
+  public:
     // Edits state.cameraParams, clockFollowsPc and gameCallAudioPath; run it through modalRunner().
     explicit CWKS_CamParaLN714WDlg(AppState& state, QWidget* parent = nullptr);
 };

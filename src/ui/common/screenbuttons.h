@@ -10,21 +10,21 @@ namespace wks::ui {
 
 class ScreenCheckBox : public QCheckBox {
     Q_OBJECT
-public:
+  public:
     using QCheckBox::QCheckBox;
 
-protected:
+  protected:
     void nextCheckState() override {}
 };
 
 class ScreenRadioButton : public QRadioButton {
     Q_OBJECT
-public:
+  public:
     explicit ScreenRadioButton(QWidget* parent = nullptr) : QRadioButton(parent) {
         setAutoExclusive(false);
     }
 
-protected:
+  protected:
     void nextCheckState() override {}
 };
 

@@ -11,16 +11,12 @@
 #include <QTest>
 #include <QTimeEdit>
 #include <QTimer>
-
 #include <memory>
 
 #include "platform/clock.h"
 #include "platform/prompts.h"
 #include "settings/settingsfile.h"
-#include "ui/camera/camparafx200dlg.h"
-#include "ui/camera/camparagroup1dlg.h"
-#include "ui/camera/camparaln713zdlg.h"
-#include "ui/camera/camparaln714wdlg.h"
+#include "ui/camera/camerascreens.h"
 
 using namespace wks;
 using namespace wks::ui;
@@ -39,17 +35,7 @@ void applyDefaults(AppState& state, const std::string& model) {
 
 std::unique_ptr<CameraScreen> openScreen(AppState& state, const std::string& model) {
     const CameraModel* m = findModel(model);
-    std::unique_ptr<CameraScreen> screen;
-    switch (m ? m->family : CameraFamily::FamilyGroup1) {
-        case CameraFamily::FamilyFX200: screen.reset(new CWKS_CamParaFX200Dlg(state)); break;
-        case CameraFamily::FamilyLN713Z: screen.reset(new CWKS_CamParaLN713ZDlg(state)); break;
-        case CameraFamily::FamilyLN714W: screen.reset(new CWKS_CamParaLN714WDlg(state)); break;
-        case CameraFamily::FamilyGroup1: {
-            auto* g = new CWKS_CamParaGroup1Dlg(state);
-            g->setModelDisplayName(model);
-            screen.reset(g);
-        }
-    }
+    auto screen = makeCameraScreen(state, m ? m->family : CameraFamily::FamilyGroup1, model);
     screen->initOnce();
     return screen;
 }
@@ -84,7 +70,7 @@ const QStringList kModels = {"FX200 SERIES", "KT470RX-8PRO", "KT320V-8PRO",
 
 class TestCameraScreens : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { fixClock(kOpened); }
     void cleanupTestCase() { fixClock(std::nullopt); }
 
@@ -156,8 +142,10 @@ private slots:
             QVERIFY(!screen->hasEnded());
             QVERIFY(timer->isActive());
         } else {
-            if (press == "Escape") QTest::keyClick(screen.get(), Qt::Key_Escape);
-            else button(*screen, "cancelButton")->click();
+            if (press == "Escape")
+                QTest::keyClick(screen.get(), Qt::Key_Escape);
+            else
+                button(*screen, "cancelButton")->click();
             QCOMPARE(screen->result(), int(QDialog::Rejected));
             QVERIFY(prompter.shown().empty());
             QVERIFY(!timer->isActive());
@@ -175,10 +163,10 @@ private slots:
         auto row = [](const char* model, const char* control, int count, QStringList samples) {
             QTest::addRow("%s %s", model, control) << model << control << count << samples;
         };
-        const QStringList pir = {"0=0  Sec", "1=5  Sec", "2=10 Sec", "11=55 Sec", "12=1  Min",
-                                 "16=5  Min", "17=10 Min", "27=60 Min"};
-        const QStringList lapse = {"0=OFF", "1=5  Min", "2=10 Min", "11=55 Min", "12=1  Hour",
-                                   "19=8  Hour"};
+        const QStringList pir = {"0=0  Sec",  "1=5  Sec",  "2=10 Sec",  "11=55 Sec",
+                                 "12=1  Min", "16=5  Min", "17=10 Min", "27=60 Min"};
+        const QStringList lapse = {"0=OFF",     "1=5  Min",   "2=10 Min",
+                                   "11=55 Min", "12=1  Hour", "19=8  Hour"};
         for (const char* m : {"FX200 SERIES", "KT470RX-8PRO", "LN713Z-10P", "LN714W-12P"}) {
             row(m, "timeLapse", 20, lapse);
             row(m, "pirTrigger", 4, {"0=Low", "1=Normal", "2=High", "3=OFF"});
@@ -191,7 +179,8 @@ private slots:
         row("LN713Z-10P", "pirInterval", 28, pir);
         row("LN714W-12P", "pirInterval", 28, pir);
         row("KT470RX-8PRO", "pirInterval", 28,
-            {"0= 0 Sec", "1= 5 Sec", "2=10 Sec", "12= 1 Min", "16= 5 Min", "17=10 Min", "27=60 Min"});
+            {"0= 0 Sec", "1= 5 Sec", "2=10 Sec", "12= 1 Min", "16= 5 Min", "17=10 Min",
+             "27=60 Min"});
         row("FX200 SERIES", "videoLength", 56,
             {"0=5 Sec", "1= 6 Sec", "4= 9 Sec", "5=10 Sec", "44=49 Sec", "45=50 Sec ", "46=51 Sec",
              "55=60 Sec"});
@@ -210,8 +199,9 @@ private slots:
         row("LN714W-12P", "photoSize", 3, {"0=5M", "1=10M", "2=12M"});
         row("KT470RX-8PRO", "language", 5,
             {"0=English", "1=Suomi", "2=Deutsch", "3=Svenskt", "4=Slovakian"});
-        row("LN713Z-10P", "language", 8, {"0=English", "1=Finnish", "2=German", "3=Swedish",
-                                          "4=Danish", "5=Norwegian", "6=Czech", "7=Russian"});
+        row("LN713Z-10P", "language", 8,
+            {"0=English", "1=Finnish", "2=German", "3=Swedish", "4=Danish", "5=Norwegian",
+             "6=Czech", "7=Russian"});
         row("LN714W-12P", "cameraPosition", 27, {"0=OFF", "1=A", "26=Z"});
         row("LN713Z-10P", "securityMode", 2, {"0=OFF", "1=ON"});
         row("LN713Z-10P", "gameCallPlayTime", 100, {"0=OFF", "1=1", "99=99"});
@@ -374,19 +364,20 @@ private slots:
         QTest::addColumn<int>("selectAll");  // Qt::CheckState after the clicks
         QTest::addColumn<int>("result");
         for (const char* m : {"FX200 SERIES", "LN713Z-10P"}) {
-            QTest::addRow("%s 65", m) << m << 65 << QStringList{} << int(Qt::PartiallyChecked) << 65;
-            QTest::addRow("%s 65 all", m) << m << 65 << QStringList{"selectAll"}
-                                          << int(Qt::Checked) << 127;
-            QTest::addRow("%s 65 all none", m) << m << 65 << QStringList{"selectAll", "selectAll"}
-                                               << int(Qt::Unchecked) << 0;
-            QTest::addRow("%s 0 monday", m) << m << 0 << QStringList{"monday"}
-                                            << int(Qt::PartiallyChecked) << 32;
+            QTest::addRow("%s 65", m)
+                << m << 65 << QStringList{} << int(Qt::PartiallyChecked) << 65;
+            QTest::addRow("%s 65 all", m)
+                << m << 65 << QStringList{"selectAll"} << int(Qt::Checked) << 127;
+            QTest::addRow("%s 65 all none", m)
+                << m << 65 << QStringList{"selectAll", "selectAll"} << int(Qt::Unchecked) << 0;
+            QTest::addRow("%s 0 monday", m)
+                << m << 0 << QStringList{"monday"} << int(Qt::PartiallyChecked) << 32;
             QTest::addRow("%s 0 none", m) << m << 0 << QStringList{} << int(Qt::Unchecked) << 0;
             QTest::addRow("%s -1", m) << m << -1 << QStringList{} << int(Qt::Unchecked) << 0;
-            QTest::addRow("%s 126 saturday", m) << m << 126 << QStringList{"saturday"}
-                                                << int(Qt::Checked) << 127;
-            QTest::addRow("%s 127 sunday", m) << m << 127 << QStringList{"sunday"}
-                                              << int(Qt::PartiallyChecked) << 63;
+            QTest::addRow("%s 126 saturday", m)
+                << m << 126 << QStringList{"saturday"} << int(Qt::Checked) << 127;
+            QTest::addRow("%s 127 sunday", m)
+                << m << 127 << QStringList{"sunday"} << int(Qt::PartiallyChecked) << 63;
         }
     }
     void workDay() {
@@ -418,15 +409,18 @@ private slots:
         QTest::addColumn<bool>("maxNumber");
         QTest::addColumn<int>("mode");
         for (const char* m : {"KT470RX-8PRO", "LN713Z-10P", "LN714W-12P"}) {
-            QTest::addRow("%s none", m) << m << -1 << "" << "" << true << true << -1;
-            QTest::addRow("%s 7", m) << m << 7 << "" << "" << true << true << -1;
-            QTest::addRow("%s manual", m) << m << 0 << "" << "sendModeManual" << false << false << 0;
-            QTest::addRow("%s daily", m) << m << 0 << "sendModeDailyReport" << "sendModeDailyReport"
-                                         << true << false << 1;
-            QTest::addRow("%s instant", m) << m << -1 << "sendModeInstant" << "sendModeInstant"
-                                           << false << true << 2;
-            QTest::addRow("%s off", m) << m << 2 << "sendModeOff" << "sendModeOff" << false
-                                       << false << 3;
+            QTest::addRow("%s none", m) << m << -1 << ""
+                                        << "" << true << true << -1;
+            QTest::addRow("%s 7", m) << m << 7 << ""
+                                     << "" << true << true << -1;
+            QTest::addRow("%s manual", m) << m << 0 << ""
+                                          << "sendModeManual" << false << false << 0;
+            QTest::addRow("%s daily", m) << m << 0 << "sendModeDailyReport"
+                                         << "sendModeDailyReport" << true << false << 1;
+            QTest::addRow("%s instant", m) << m << -1 << "sendModeInstant"
+                                           << "sendModeInstant" << false << true << 2;
+            QTest::addRow("%s off", m) << m << 2 << "sendModeOff"
+                                       << "sendModeOff" << false << false << 3;
         }
     }
     void sendToAndSendMode() {
@@ -446,7 +440,8 @@ private slots:
         std::tie(p.MaxNumber, p.DrTimeH, p.DrTimeM) = std::tuple(42, 21, 30);
         auto screen = openScreen(state, model.toStdString());
         if (!click.isEmpty()) button(*screen, click.toLatin1().constData())->click();
-        for (const char* b : {"sendModeManual", "sendModeDailyReport", "sendModeInstant", "sendModeOff"}) {
+        for (const char* b :
+             {"sendModeManual", "sendModeDailyReport", "sendModeInstant", "sendModeOff"}) {
             QCOMPARE(button(*screen, b)->isChecked(), checked == b);
         }
         QCOMPARE(list(*screen, "drTimeH")->isEnabled(), sendTime);
@@ -505,12 +500,14 @@ private slots:
         QTest::addColumn<bool>("followsAfter");
         const QList<int> leapless{2014, 2, 29, 10, 0, 0};
         const QList<int> valid{2020, 5, 6, 7, 8, 9};
-        const QList<int> opened{kOpened.year, kOpened.month, kOpened.day,
+        const QList<int> opened{kOpened.year, kOpened.month,  kOpened.day,
                                 kOpened.hour, kOpened.minute, kOpened.second};
         for (const char* m : {"FX200 SERIES", "LN615Z-8PRO", "LN713Z-10P", "LN714W-12P"}) {
-            QTest::addRow("%s 2014-02-29", m) << m << leapless << false << false << leapless << true;
+            QTest::addRow("%s 2014-02-29", m)
+                << m << leapless << false << false << leapless << true;
             QTest::addRow("%s own clock", m) << m << valid << false << false << valid << false;
-            QTest::addRow("%s unticked then OK", m) << m << valid << true << true << opened << false;
+            QTest::addRow("%s unticked then OK", m)
+                << m << valid << true << true << opened << false;
             QTest::addRow("%s ticked", m) << m << valid << false << true << valid << true;
         }
     }
@@ -527,11 +524,13 @@ private slots:
         applyDefaults(state, model.toStdString());
         auto& p = state.cameraParams;
         auto clock = [&p] {
-            return QList<int>{p.ClockYear, p.ClockMonth, p.ClockDay,
+            return QList<int>{p.ClockYear, p.ClockMonth,  p.ClockDay,
                               p.ClockHour, p.ClockMinute, p.ClockSecond};
         };
-        std::tie(p.ClockYear, p.ClockMonth, p.ClockDay) = std::tuple(record[0], record[1], record[2]);
-        std::tie(p.ClockHour, p.ClockMinute, p.ClockSecond) = std::tuple(record[3], record[4], record[5]);
+        std::tie(p.ClockYear, p.ClockMonth, p.ClockDay) =
+            std::tuple(record[0], record[1], record[2]);
+        std::tie(p.ClockHour, p.ClockMinute, p.ClockSecond) =
+            std::tuple(record[3], record[4], record[5]);
         state.clockFollowsPc = follows;
         auto screen = openScreen(state, model.toStdString());
         auto* date = find<QDateEdit>(*screen, "clockDate");
@@ -565,9 +564,11 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QList<int>>("stored");  // Time Lapse, PIR Trigger after OK
         const char* pirMsg =
-            "The status of \"PIR Tirgger\" and \"Time Lapse\" can not be \"OFF\" at the same time !";
+            "The status of \"PIR Tirgger\" and \"Time Lapse\" can not be \"OFF\" at the same time "
+            "!";
         const char* lapseMsg =
-            "The status of \"Time Lapse\" and \"PIR Tirgger\" can not be \"OFF\" at the same time !";
+            "The status of \"Time Lapse\" and \"PIR Tirgger\" can not be \"OFF\" at the same time "
+            "!";
         for (const char* m : {"KT320V-8PRO", "LN713Z-10P", "LN714W-12P"}) {
             QTest::addRow("%s both off, PIR OFF again", m)
                 << m << 0 << 3 << "pirTrigger" << 3 << pirMsg << QList<int>{0, -1};
@@ -580,10 +581,10 @@ private slots:
             QTest::addRow("%s lapse OFF with PIR on", m)
                 << m << 4 << 1 << "timeLapse" << 0 << "" << QList<int>{0, 1};
         }
-        QTest::newRow("FX200 both off kept") << "FX200 SERIES" << 0 << 3 << "" << 0 << ""
-                                             << QList<int>{0, 3};
-        QTest::newRow("FX200 PIR OFF chosen") << "FX200 SERIES" << 0 << 1 << "pirTrigger" << 3
-                                              << "" << QList<int>{0, 3};
+        QTest::newRow("FX200 both off kept")
+            << "FX200 SERIES" << 0 << 3 << "" << 0 << "" << QList<int>{0, 3};
+        QTest::newRow("FX200 PIR OFF chosen")
+            << "FX200 SERIES" << 0 << 1 << "pirTrigger" << 3 << "" << QList<int>{0, 3};
     }
     void timeLapseAndPir() {
         QFETCH(QString, model);
@@ -618,38 +619,56 @@ private slots:
     // off and kept by the screen across OFF and ON; "Add Audio" in each of its outcomes.
     void gameCall_data() {
         QTest::addColumn<QString>("model");
-        QTest::addColumn<int>("gameCall");       // in the record
-        QTest::addColumn<bool>("remembered");    // gameCallAudioPath holds an existing file
-        QTest::addColumn<QString>("action");     // "", offOn, off, add:<existing|missing|dir|none>
-        QTest::addColumn<int>("answer");         // to a question: Answer
+        QTest::addColumn<int>("gameCall");     // in the record
+        QTest::addColumn<bool>("remembered");  // gameCallAudioPath holds an existing file
+        QTest::addColumn<QString>("action");   // "", offOn, off, add:<existing|missing|dir|none>
+        QTest::addColumn<int>("answer");       // to a question: Answer
         QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("shown");      // the box: hint, old, new
-        QTest::addColumn<QString>("after");      // gameCallAudioPath after OK: "", old, new
-        const char* keepMissing = "File is not exist ! \nWhether retain the directory record of "
-                                  "audio file last time you added ?";
-        const char* keep = "Whether retain the directory record of audio file last time you added ?";
+        QTest::addColumn<QString>("shown");  // the box: hint, old, new
+        QTest::addColumn<QString>("after");  // gameCallAudioPath after OK: "", old, new
+        const char* keepMissing =
+            "File is not exist ! \nWhether retain the directory record of "
+            "audio file last time you added ?";
+        const char* keep =
+            "Whether retain the directory record of audio file last time you added ?";
         const int ok = int(Answer::Ok), cancel = int(Answer::Cancel);
         for (const char* m : {"LN713Z-10P", "LN714W-12P"}) {
-            QTest::addRow("%s off forgets", m) << m << 0 << true << "" << ok << "" << "hint" << "";
-            QTest::addRow("%s on keeps", m) << m << 1 << true << "" << ok << "" << "old" << "old";
-            QTest::addRow("%s off and on", m) << m << 1 << true << "offOn" << ok << "" << "hint" << "old";
-            QTest::addRow("%s switched off", m) << m << 1 << true << "off" << ok << "" << "hint" << "";
+            QTest::addRow("%s off forgets", m) << m << 0 << true << "" << ok << ""
+                                               << "hint"
+                                               << "";
+            QTest::addRow("%s on keeps", m) << m << 1 << true << "" << ok << ""
+                                            << "old"
+                                            << "old";
+            QTest::addRow("%s off and on", m) << m << 1 << true << "offOn" << ok << ""
+                                              << "hint"
+                                              << "old";
+            QTest::addRow("%s switched off", m) << m << 1 << true << "off" << ok << ""
+                                                << "hint"
+                                                << "";
             QTest::addRow("%s add existing", m) << m << 1 << true << "add:existing" << ok << ""
-                                                << "new" << "new";
+                                                << "new"
+                                                << "new";
             QTest::addRow("%s add to hint", m) << m << 1 << false << "add:existing" << ok << ""
-                                               << "new" << "new";
-            QTest::addRow("%s missing keep", m) << m << 1 << true << "add:missing" << ok
-                                                << keepMissing << "old" << "old";
-            QTest::addRow("%s missing drop", m) << m << 1 << true << "add:missing" << cancel
-                                                << keepMissing << "hint" << "";
-            QTest::addRow("%s missing on hint", m) << m << 1 << false << "add:missing" << ok
-                                                   << "File is not exist !" << "hint" << "";
-            QTest::addRow("%s none keep", m) << m << 1 << true << "add:none" << ok << keep
-                                             << "old" << "old";
-            QTest::addRow("%s folder drop", m) << m << 1 << true << "add:dir" << cancel << keep
-                                               << "hint" << "";
+                                               << "new"
+                                               << "new";
+            QTest::addRow("%s missing keep", m)
+                << m << 1 << true << "add:missing" << ok << keepMissing << "old"
+                << "old";
+            QTest::addRow("%s missing drop", m)
+                << m << 1 << true << "add:missing" << cancel << keepMissing << "hint"
+                << "";
+            QTest::addRow("%s missing on hint", m)
+                << m << 1 << false << "add:missing" << ok << "File is not exist !"
+                << "hint"
+                << "";
+            QTest::addRow("%s none keep", m) << m << 1 << true << "add:none" << ok << keep << "old"
+                                             << "old";
+            QTest::addRow("%s folder drop", m)
+                << m << 1 << true << "add:dir" << cancel << keep << "hint"
+                << "";
             QTest::addRow("%s none on hint", m) << m << 1 << false << "add:none" << ok << ""
-                                                << "hint" << "";
+                                                << "hint"
+                                                << "";
         }
     }
     void gameCall() {
@@ -664,7 +683,8 @@ private slots:
         QTemporaryDir dir;
         const std::string old = (dir.path() + "/old call.mp3").toStdString();
         const std::string fresh = (dir.path() + "/new.wav").toStdString();
-        for (const auto& f : {old, fresh}) QFile(QString::fromStdString(f)).open(QIODevice::WriteOnly);
+        for (const auto& f : {old, fresh})
+            QFile(QString::fromStdString(f)).open(QIODevice::WriteOnly);
         ScriptedPrompter prompter;
         ScopedPrompter scope(prompter);
         AppState state;
@@ -692,9 +712,10 @@ private slots:
         } else if (action.startsWith("add:")) {
             const QString kind = action.mid(4);
             prompter.scriptFiles({kind == "existing" ? std::optional(fresh)
-                                  : kind == "missing" ? std::optional(dir.path().toStdString() + "/gone.aac")
-                                  : kind == "dir"     ? std::optional(dir.path().toStdString() + "/")
-                                                      : std::nullopt});
+                                  : kind == "missing"
+                                      ? std::optional(dir.path().toStdString() + "/gone.aac")
+                                  : kind == "dir" ? std::optional(dir.path().toStdString() + "/")
+                                                  : std::nullopt});
             prompter.script({Answer(answer)});
             button(*screen, "addAudio")->click();
             QCOMPARE(prompter.fileRequests().size(), std::size_t(1));
@@ -717,8 +738,9 @@ private slots:
         prompter.script({});
         pressOk(*screen);
         QCOMPARE(QString::fromStdString(state.gameCallAudioPath),
-                 after == "old" ? QString::fromStdString(old)
-                 : after == "new" ? QString::fromStdString(fresh) : QString());
+                 after == "old"   ? QString::fromStdString(old)
+                 : after == "new" ? QString::fromStdString(fresh)
+                                  : QString());
     }
 
     // Group 1 adapts to the model it is opened for; an unknown model is reported and the
@@ -797,7 +819,8 @@ private slots:
             std::tuple(6, 30, 18, 45);
         auto screen = openScreen(state, model.toStdString());
         if (choose != -2) ::choose(list(*screen, "workHour"), choose);
-        for (const char* n : {"workHourStartH", "workHourStartM", "workHourStopH", "workHourStopM"}) {
+        for (const char* n :
+             {"workHourStartH", "workHourStartM", "workHourStopH", "workHourStopM"}) {
             QCOMPARE(list(*screen, n)->isEnabled(), enabled);
         }
         pressOk(*screen);
