@@ -108,8 +108,10 @@ void CameraScreen::bind() {
     userChoice(&CameraParams::WorkHour, &CameraScreen::onWorkHourChosen);
     userChoice(&CameraParams::GameCall, &CameraScreen::onGameCallChosen);
     if (applies(Step::TimeLapsePir)) {
-        userChoice(&CameraParams::TimeLapse, &CameraScreen::onTimeLapseChosen);
-        userChoice(&CameraParams::PirTrigger, &CameraScreen::onPirTriggerChosen);
+        connect(list(&CameraParams::TimeLapse), &QComboBox::activated, this,
+                [this] { onTimeLapseOrPirChosen(true); });
+        connect(list(&CameraParams::PirTrigger), &QComboBox::activated, this,
+                [this] { onTimeLapseOrPirChosen(false); });
     }
 
     auto button = [this](const char* name) {
@@ -127,13 +129,12 @@ void CameraScreen::bind() {
     }
     for (int p = 0; p < int(family_.sendToButtons.size()); ++p) {
         sendTo_.push_back(button(family_.sendToButtons[p]));
-        connect(sendTo_.back(), &QAbstractButton::clicked, this, [this, p] { onSendToClicked(p); });
+        connect(sendTo_.back(), &QAbstractButton::clicked, this, [this, p] { setSendTo(p); });
     }
     if (applies(Step::SendMode)) {
         for (int p = 0; p < int(sendMode_.size()); ++p) {
             sendMode_[p] = button(names::kSendModes[p]);
-            connect(sendMode_[p], &QAbstractButton::clicked, this,
-                    [this, p] { onSendModeClicked(p); });
+            connect(sendMode_[p], &QAbstractButton::clicked, this, [this, p] { setSendMode(p); });
         }
     }
     if (applies(Step::GameCall)) {
@@ -316,16 +317,12 @@ void CameraScreen::setSendTo(int position) {
     for (int p = 0; p < int(sendTo_.size()); ++p) sendTo_[p]->setChecked(p == position);
 }
 
-void CameraScreen::onSendToClicked(int position) { setSendTo(position); }
-
 void CameraScreen::setSendMode(int position) {
     for (int p = 0; p < int(sendMode_.size()); ++p) sendMode_[p]->setChecked(p == position);
     const SendModeEnabling e = sendModeEnabling(position);
     enableAll({list(&CameraParams::DrTimeH), list(&CameraParams::DrTimeM)}, e.sendTime);
     list(&CameraParams::MaxNumber)->setEnabled(e.maxNumber);
 }
-
-void CameraScreen::onSendModeClicked(int position) { setSendMode(position); }
 
 // An invalid clock in the record makes the camera take the computer's time; otherwise the
 // record's clock is shown unless the computer's time was chosen before.
@@ -368,28 +365,25 @@ void CameraScreen::checkTimeLapseAndPir() {
     lastPirTrigger_ = pir->currentIndex();
 }
 
-void CameraScreen::onTimeLapseChosen(int position) {
-    if (timeLapseAndPirBothOff(position, list(&CameraParams::PirTrigger)->currentIndex())) {
-        showMessage(kCaptionTipsMixed,
-                    "The status of \"Time Lapse\" and \"PIR Tirgger\" can not be \"OFF\" at the "
-                    "same time !",
-                    Buttons::Ok, Icon::Warning);
-        list(&CameraParams::TimeLapse)->setCurrentIndex(lastTimeLapse_);
-    } else {
-        lastTimeLapse_ = position;
+// A choice that would leave both OFF is refused and the list put back to its last accepted
+// position; the message names the list the user changed first.
+void CameraScreen::onTimeLapseOrPirChosen(bool timeLapseChanged) {
+    const int timeLapse = list(&CameraParams::TimeLapse)->currentIndex();
+    const int pir = list(&CameraParams::PirTrigger)->currentIndex();
+    QComboBox* changed =
+        list(timeLapseChanged ? &CameraParams::TimeLapse : &CameraParams::PirTrigger);
+    int& last = timeLapseChanged ? lastTimeLapse_ : lastPirTrigger_;
+    if (!timeLapseAndPirBothOff(timeLapse, pir)) {
+        last = changed->currentIndex();
+        return;
     }
-}
-
-void CameraScreen::onPirTriggerChosen(int position) {
-    if (timeLapseAndPirBothOff(list(&CameraParams::TimeLapse)->currentIndex(), position)) {
-        showMessage(kCaptionTipsMixed,
-                    "The status of \"PIR Tirgger\" and \"Time Lapse\" can not be \"OFF\" at the "
-                    "same time !",
-                    Buttons::Ok, Icon::Warning);
-        list(&CameraParams::PirTrigger)->setCurrentIndex(lastPirTrigger_);
-    } else {
-        lastPirTrigger_ = position;
-    }
+    const char* first = timeLapseChanged ? "Time Lapse" : "PIR Tirgger";
+    const char* second = timeLapseChanged ? "PIR Tirgger" : "Time Lapse";
+    showMessage(kCaptionTipsMixed,
+                std::string("The status of \"") + first + "\" and \"" + second +
+                    "\" can not be \"OFF\" at the same time !",
+                Buttons::Ok, Icon::Warning);
+    changed->setCurrentIndex(last);
 }
 
 void CameraScreen::accept() {

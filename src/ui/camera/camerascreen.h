@@ -67,16 +67,14 @@ class CameraScreen : public ScreenDialog {
 
     void onWorkHourChosen();
     void onGameCallChosen();
-    void onTimeLapseChosen(int position);
-    void onPirTriggerChosen(int position);
+    void onTimeLapseOrPirChosen(bool timeLapseChanged);
     void onDayClicked(int day);
     void onSelectAllClicked();
-    void onSendToClicked(int position);
-    void onSendModeClicked(int position);
     void onSetClockClicked();
     void onAddAudioClicked();
     void onClockTick();
 
+    // A click checks that button only (and, for Send Mode, enables its lists); so does showing.
     void setSendTo(int position);
     void setSendMode(int position);
     void updateSelectAll();
