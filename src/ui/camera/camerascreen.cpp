@@ -114,38 +114,38 @@ void CameraScreen::bind() {
                 [this] { onTimeLapseOrPirChosen(false); });
     }
 
-    auto button = [this](const char* name) {
-        auto* b = control<QAbstractButton>(name);
+    // Buttons and check boxes are spoken by their text without the leading blank.
+    auto named = [](auto* b) {
         nameControl(b, spokenText(b->text()));
         return b;
     };
     if (applies(Step::WorkDay)) {
-        selectAll_ = button(names::kSelectAll);
+        selectAll_ = named(control<QCheckBox>(names::kSelectAll));
         connect(selectAll_, &QAbstractButton::clicked, this, &CameraScreen::onSelectAllClicked);
         for (int d = 0; d < int(days_.size()); ++d) {
-            days_[d] = button(names::kDays[d]);
+            days_[d] = named(control<QCheckBox>(names::kDays[d]));
             connect(days_[d], &QAbstractButton::clicked, this, [this, d] { onDayClicked(d); });
         }
     }
     for (int p = 0; p < int(family_.sendToButtons.size()); ++p) {
-        sendTo_.push_back(button(family_.sendToButtons[p]));
+        sendTo_.push_back(named(control<QAbstractButton>(family_.sendToButtons[p])));
         connect(sendTo_.back(), &QAbstractButton::clicked, this, [this, p] { setSendTo(p); });
     }
     if (applies(Step::SendMode)) {
         for (int p = 0; p < int(sendMode_.size()); ++p) {
-            sendMode_[p] = button(names::kSendModes[p]);
+            sendMode_[p] = named(control<QAbstractButton>(names::kSendModes[p]));
             connect(sendMode_[p], &QAbstractButton::clicked, this, [this, p] { setSendMode(p); });
         }
     }
     if (applies(Step::GameCall)) {
-        connect(button(names::kAddAudio), &QAbstractButton::clicked, this,
+        connect(named(control<QAbstractButton>(names::kAddAudio)), &QAbstractButton::clicked, this,
                 &CameraScreen::onAddAudioClicked);
         audioBox_ = control<QLineEdit>(names::kAudioPath);
         audioBox_->setReadOnly(true);
         nameControl(audioBox_, tr("Audio file"));
     }
 
-    setClock_ = button(names::kSetClock);
+    setClock_ = named(control<QCheckBox>(names::kSetClock));
     connect(setClock_, &QAbstractButton::clicked, this, &CameraScreen::onSetClockClicked);
     clockDate_ = control<QDateEdit>(names::kClockDate);
     clockTime_ = control<QTimeEdit>(names::kClockTime);
@@ -293,11 +293,11 @@ void CameraScreen::showWorkDay() {
 
 void CameraScreen::updateSelectAll() {
     const auto checked = std::ranges::count_if(days_, [](auto* b) { return b->isChecked(); });
-    static_cast<QCheckBox*>(selectAll_)->setCheckState(selectAllState(int(checked)));
+    selectAll_->setCheckState(selectAllState(int(checked)));
 }
 
 void CameraScreen::onDayClicked(int day) {
-    auto* box = static_cast<QCheckBox*>(days_[day]);
+    QCheckBox* box = days_[day];
     const Qt::CheckState before = box->checkState();
     box->setCheckState(before == Qt::Unchecked ? Qt::Checked : Qt::Unchecked);
     if (before == Qt::PartiallyChecked) {
@@ -308,7 +308,7 @@ void CameraScreen::onDayClicked(int day) {
 }
 
 void CameraScreen::onSelectAllClicked() {
-    const bool all = selectAllChecksEveryDay(static_cast<QCheckBox*>(selectAll_)->checkState());
+    const bool all = selectAllChecksEveryDay(selectAll_->checkState());
     for (auto* d : days_) d->setChecked(all);
     updateSelectAll();
 }

@@ -16,6 +16,7 @@
 #include "ui/common/screendialog.h"
 
 class QAbstractButton;
+class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QLineEdit;
@@ -87,9 +88,9 @@ class CameraScreen : public ScreenDialog {
     std::vector<BoundList> lists_;
     std::vector<QAbstractButton*> sendTo_;
     std::array<QAbstractButton*, 4> sendMode_{};
-    std::array<QAbstractButton*, 7> days_{};
-    QAbstractButton* selectAll_ = nullptr;
-    QAbstractButton* setClock_ = nullptr;
+    std::array<QCheckBox*, 7> days_{};
+    QCheckBox* selectAll_ = nullptr;
+    QCheckBox* setClock_ = nullptr;
     QDateEdit* clockDate_ = nullptr;
     QTimeEdit* clockTime_ = nullptr;
     QLineEdit* audioBox_ = nullptr;
