@@ -521,6 +521,9 @@ private slots:
         auto* time = find<QTimeEdit>(*screen, "clockTime");
         auto* timer = find<QTimer>(*screen, "clockTimer");
         const QDateTime shownAtOpening(date->date(), time->time());
+        const bool followsAtOpening = follows || !QDate::isValid(record[0], record[1], record[2]);
+        QCOMPARE(button(*screen, "setClock")->isChecked(), followsAtOpening);
+        QCOMPARE(state.clockFollowsPc, followsAtOpening);
         if (clickSetClock) button(*screen, "setClock")->click();
         const bool ticked = button(*screen, "setClock")->isChecked();
         QCOMPARE(date->isEnabled(), !ticked);
