@@ -72,8 +72,8 @@ int cmdAudio(Args& args) {
     SystemProcessRunner runner;
     ConverterProgress progress;
     runner.setObserver(&progress);
-    const bool saved = SaveGameCallAudio(root + "\\GSM\\AUDIO.TXT", source.string(), runner);
-    const bool placed = saved && files::exists(target);
+    const bool placed = SaveGameCallAudio(root + "\\GSM\\AUDIO.TXT", source.string(), runner) ==
+                        GameCallResult::Placed;
     RemoveConverter();
 
     if (placed) std::cout << files::native(target).value_or(target) << "\n";

@@ -143,9 +143,10 @@ void MainSession::deleteCopiesElsewhere(bool& allDeleted) {
 bool MainSession::Mng_DiskFileOperate(int action) {
     if (!model()) return false;
     switch (action) {
-        case 0:
-            if (!model()->hasGameCall || state_.gameCallAudioPath.empty()) return true;
-            return SaveGameCallAudio(file_.savePath, state_.gameCallAudioPath, runner_);
+        case 0: {
+            const GameCallResult result = placeGameCall();
+            return result == GameCallResult::Placed || result == GameCallResult::NoSource;
+        }
         case 1: {
             bool allDeleted = true;
             deleteCopiesElsewhere(allDeleted);
@@ -154,6 +155,11 @@ bool MainSession::Mng_DiskFileOperate(int action) {
         case 2: return file_.makeFolders();
         default: return false;
     }
+}
+
+GameCallResult MainSession::placeGameCall() {
+    if (!model()->hasGameCall || state_.gameCallAudioPath.empty()) return GameCallResult::NoSource;
+    return SaveGameCallAudio(file_.savePath, state_.gameCallAudioPath, runner_);
 }
 
 bool MainSession::applyDefaultSetting() {
@@ -194,10 +200,15 @@ SaveOutcome MainSession::save() {
     // Without the card file on the card, nothing else may go: the copies elsewhere are the
     // user's only settings on a card.
     if (!out.cardWritten) return out;
-    out.audioPlaced = Mng_DiskFileOperate(0);
+    const GameCallResult call = placeGameCall();
+    out.audioPlaced = call == GameCallResult::Placed || call == GameCallResult::NoSource;
+    // A batch file that could not be written interrupts the save before any copy goes.
+    out.stopped = call == GameCallResult::Stopped;
+    if (out.stopped) return out;
     out.copiesDeleted = Mng_DiskFileOperate(1);
-    // Success is said only of a save that did everything it had to.
-    if (out.complete()) tip("OK,All parameters have been saved success !", Icon::Information);
+    // Both settings files are written, so the settings are saved; a game call or a copy that
+    // failed has already been reported on its own.
+    if (out.backupWritten) tip("OK,All parameters have been saved success !", Icon::Information);
     return out;
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "audio/gamecall.h"
 #include "platform/process.h"
 #include "settings/settingsfile.h"
 
@@ -19,6 +20,7 @@ struct SaveOutcome {
     bool backupWritten = false;
     bool audioPlaced = true;   // false when a game call was due and not placed
     bool copiesDeleted = true; // false when a copy on another drive could not be deleted
+    bool stopped = false;      // the save stopped before the copies (batch file not written)
 
     bool complete() const {
         return confirmed && cardWritten && backupWritten && audioPlaced && copiesDeleted;
@@ -62,6 +64,7 @@ public:
 
 private:
     void selectLast();
+    GameCallResult placeGameCall();
     void deleteCopiesElsewhere(bool& allDeleted);
 
     AppState& state_;
