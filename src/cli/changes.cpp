@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <set>
 
 #include "presets/operatorchoice.h"
 #include "presets/presettable.h"
@@ -26,6 +27,10 @@ bool isNumber(const std::string& text) {
         if (text[i] < '0' || text[i] > '9') return false;
     }
     return true;
+}
+
+DateTimeRecord clockOf(const CameraParams& p) {
+    return {p.ClockYear, p.ClockMonth, p.ClockDay, p.ClockHour, p.ClockMinute, p.ClockSecond};
 }
 
 const char* const kRecipientOptions[Recipients::kCount] = {
@@ -113,6 +118,25 @@ void Changes::check(const CameraModel& model) {
         c.camera_.emplace_back(*it, parseDecimal(value));
     }
 
+    // The clock keys set the camera clock together, as --clock does.
+    CameraParams clock;
+    std::set<const CameraKey*> clockFields;
+    for (const auto& [key, value] : camera_) {
+        if (!isClockKey(*key)) continue;
+        clock.*key->field = value;
+        clockFields.insert(key);
+    }
+    if (!clockFields.empty()) {
+        if (clockText_) throw UsageError("--clock and the clock keys of --set both set the clock");
+        if (clockFields.size() != 6) {
+            throw UsageError("the clock keys go together: give all six, or --clock");
+        }
+        if (CUtil::ChkDateTime(clockOf(clock)) != 0) {
+            throw UsageError("the clock keys do not make a valid date and time");
+        }
+        clockKeysSet_ = true;
+    }
+
     if (const auto& clock = clockText_; clock && *clock != "now") {
         c.clock_ = parseClock(*clock);
         if (!c.clock_) throw UsageError("invalid clock \"" + *clock + "\" (now or YYYY-MM-DDTHH:MM:SS)");
@@ -144,7 +168,11 @@ void Changes::apply(AppState& state, Recipients& recipients) const {
         p.ClockMinute = clock_->minute;
         p.ClockSecond = clock_->second;
         state.clockFollowsPc = false;
-    } else {
+    } else if (clockText_) {  // now
+        state.clockFollowsPc = true;
+    } else if (clockKeysSet_) {
+        state.clockFollowsPc = false;
+    } else if (CUtil::ChkDateTime(clockOf(state.cameraParams)) != 0) {
         state.clockFollowsPc = true;
     }
 }
@@ -159,8 +187,11 @@ const char* Changes::help() {
            "                       by its name in the file\n"
            "  --set KEY=VALUE      a key of \"Camera Setting\", by its name in the file\n"
            "                       (\"PIR Interval=13\")\n"
-           "  --clock now|YYYY-MM-DDTHH:MM:SS   now (the default) stamps the computer's time\n"
-           "                       at the save; a time sets the camera clock\n";
+           "  --clock now|YYYY-MM-DDTHH:MM:SS   now stamps the computer's time at the save;\n"
+           "                       a time sets the camera clock. Without it the clock read is\n"
+           "                       written back (the computer's time when it is no valid date\n"
+           "                       or the defaults were applied). The six \"Clock ...\" keys of\n"
+           "                       --set also set the clock, all together\n";
 }
 
 }  // namespace wks::cli

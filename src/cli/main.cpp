@@ -51,16 +51,20 @@ const Command kCommands[] = {
     {"save", "open, change and save a model's settings as the main screen does",
      "usage: wks-settings save MODEL [--drive L=DIR]... [--to L] [--defaults] [CHANGES]\n"
      "                         [--audio SOURCE] [--yes | --no]\n"
-     "The main screen without a window. The drives are those given (C: is your own\n"
-     "drive_c unless given). Opening scans them and loads the card file, else the backup,\n"
-     "else the defaults, printing each message with its caption.\n"
+     "The main screen without a window. The drives given are the only ones examined,\n"
+     "chosen and cleared of copies; C: holds the backup and is your own drive_c unless\n"
+     "given, and it is a destination only when given or chosen with --to C. Opening scans\n"
+     "them and loads the card file, else the backup, else the defaults, printing each\n"
+     "message with its caption. When none of the drives given can be entered, nothing is\n"
+     "written (exit status 1).\n"
      "  --to L       save to drive L (otherwise the opening's choice stands)\n"
      "  --defaults   \"Default Setting (&D)\", answered OK\n"
      "  --audio SOURCE   the game call to convert onto the card (game-call models)\n"
      "  --yes | --no     answer the questions; without either they are asked on the\n"
      "                   terminal, and answered Cancel when there is none\n"
      "Exit status 0 when everything was saved, 1 when a save failed or was cancelled,\n"
-     "2 for bad input.\n",
+     "a copy could not be deleted or the game call of --audio was not placed, 2 for bad\n"
+     "input.\n",
      cmdSave},
     {"presets", "list the built-in country/operator presets, or one country's values",
      "usage: wks-settings presets [COUNTRY]\n"

@@ -40,12 +40,18 @@ bool MainSession::Mng_CurModSaveInfoSet() {
     return true;
 }
 
+void MainSession::limitDrives(const std::string& letters) {
+    std::erase_if(roots_, [&](const std::string& root) {
+        return letters.find(root[0]) == std::string::npos;
+    });
+}
+
 void MainSession::Mng_InitSaveDest() {
     if (!model()) return;
     const std::string rel = model()->settingsRelPath();
     bool found = false;
     std::string lastUsable;
-    for (const auto& root : driveRoots()) {
+    for (const auto& root : roots_) {
         if (!drives().canEnter(root)) continue;
         const std::string entry = root + rel;
         destinations_.push_back(entry);
@@ -103,7 +109,7 @@ void MainSession::selectLast() {
 void MainSession::Mng_RefreshDiskList() {
     if (!model()) return;
     const std::string rel = model()->settingsRelPath();
-    for (const auto& root : driveRoots()) {
+    for (const auto& root : roots_) {
         const std::string entry = root + rel;
         auto it = std::find(destinations_.begin(), destinations_.end(), entry);
         const bool usable = drives().canEnter(root);
@@ -125,7 +131,7 @@ void MainSession::chooseDestination(std::size_t index) {
 void MainSession::deleteCopiesElsewhere(bool& allDeleted) {
     const std::string own = file_.savePath.substr(0, 3);
     const std::string rel = model()->settingsRelPath();
-    for (const auto& root : driveRoots()) {
+    for (const auto& root : roots_) {
         if (root == own) continue;
         const std::string path = root + rel;
         if (!drives().canEnter(root + kSettingsFolder) || !file_.Mng_ChkFileMark(path)) continue;

@@ -34,6 +34,9 @@ public:
 
     // Looks the model up and sets the derived paths; an unknown name is reported and false.
     bool Mng_CurModSaveInfoSet();
+    // Keeps the drives that are examined, offered and cleared of copies to these letters (the
+    // command line's given drives); C: stays the backup's drive all the same. Before opening.
+    void limitDrives(const std::string& letters);
     // Examines C: to Z:, fills the destination list, chooses the destination and loads.
     void Mng_InitSaveDest();
     // Adds drives that appeared, removes those that went (choosing the last entry then).
@@ -70,6 +73,7 @@ private:
     AppState& state_;
     SettingsFile file_;
     ProcessRunner& runner_;
+    std::vector<std::string> roots_ = driveRoots();
     std::vector<std::string> destinations_;
     int selected_ = -1;
 };
