@@ -1,5 +1,7 @@
 #include "cli/changes.h"
 
+#include "cli/terminal.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <set>
@@ -83,6 +85,10 @@ void Changes::check(const CameraModel& model) {
     for (const auto& [index, text] : recipients_) oneLine(kRecipientOptions[index], text);
     for (const auto& text : netTexts_) oneLine("--net", text);
     for (const auto& text : setTexts_) oneLine("--set", text);
+    // Terminal text becomes the Latin-1 bytes that the file and the screens hold.
+    for (auto& [index, text] : recipients_) {
+        text = latin1Argument(std::string("--") + kRecipientOptions[index], text);
+    }
 
     Changes& c = *this;
     c.model_ = &model;
@@ -103,7 +109,10 @@ void Changes::check(const CameraModel& model) {
         bool known = key == kSslKey && model.hasSmtpSsl;
         for (const auto& k : kNetworkKeys) known = known || key == k.key;
         if (!known) throw UsageError("\"" + key + "\" is not a network key of " + model.displayName);
-        c.network_.emplace_back(key, value);
+        if (key == kSslKey && !value.empty() && value != "0" && value != "1") {
+            throw UsageError("SMTP SSL is 0, 1 or empty, not \"" + value + "\"");
+        }
+        c.network_.emplace_back(key, latin1Argument("--net " + key, value));
     }
 
     const auto keys = cameraKeysFor(model.family, model.displayName);
@@ -191,7 +200,9 @@ const char* Changes::help() {
            "                       a time sets the camera clock. Without it the clock read is\n"
            "                       written back (the computer's time when it is no valid date\n"
            "                       or the defaults were applied). The six \"Clock ...\" keys of\n"
-           "                       --set also set the clock, all together\n";
+           "                       --set also set the clock, all together\n"
+           "Texts are written as Latin-1, as the program's screens write them; a character\n"
+           "that Latin-1 cannot hold is bad input.\n";
 }
 
 }  // namespace wks::cli

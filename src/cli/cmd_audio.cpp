@@ -4,6 +4,7 @@
 #include "audio/converter.h"
 #include "audio/gamecall.h"
 #include "cli/commands.h"
+#include "cli/terminal.h"
 #include "platform/drives.h"
 #include "platform/files.h"
 #include "platform/process.h"
@@ -76,7 +77,7 @@ int cmdAudio(Args& args) {
                         GameCallResult::Placed;
     RemoveConverter();
 
-    if (placed) std::cout << files::native(target).value_or(target) << "\n";
+    if (placed) std::cout << printablePath(files::native(target).value_or(target)) << "\n";
     return placed ? kExitOk : kExitProblem;
 }
 

@@ -6,6 +6,7 @@
 
 #include "cli/changes.h"
 #include "cli/commands.h"
+#include "cli/terminal.h"
 #include "platform/drives.h"
 #include "platform/files.h"
 #include "platform/prompts.h"
@@ -74,7 +75,7 @@ int cmdSave(Args& args) {
         }
     }
     DriveTable table = givenDrives(driveSpecs);
-    const std::optional<char> toLetter = to ? std::optional(driveLetter(*to)) : std::nullopt;
+    const char toLetter = to ? driveLetter(*to) : 0;
     // The drives given are the only ones that take part: the user's own C: (which holds the
     // backup in any case) is a destination only when given or chosen with --to.
     std::string taking;
@@ -83,7 +84,9 @@ int cmdSave(Args& args) {
         std::none_of(taking.begin(), taking.end(),
                      [&](char l) { return table.canEnter(std::string(1, l) + ":\\"); })) {
         std::cerr << "wks-settings save: none of the drives given can be entered:";
-        for (char l : taking) std::cerr << " " << l << ": (" << table.folderOf(l)->string() << ")";
+        for (char l : taking) {
+            std::cerr << " " << l << ": (" << printablePath(table.folderOf(l)->string()) << ")";
+        }
         std::cerr << "\n";
         return kExitProblem;
     }
@@ -93,10 +96,10 @@ int cmdSave(Args& args) {
     }
     ScopedDrives scope(std::move(table));
     if (toLetter) {
-        if (!drives().canEnter(std::string(1, *toLetter) + ":\\")) {
-            throw UsageError("drive " + std::string(1, *toLetter) + ": is not usable");
+        if (!drives().canEnter(std::string(1, toLetter) + ":\\")) {
+            throw UsageError("drive " + std::string(1, toLetter) + ": is not usable");
         }
-        if (*toLetter == 'C') taking += 'C';
+        if (toLetter == 'C') taking += 'C';
     }
 
     ConsolePrompter console;
@@ -118,7 +121,7 @@ int cmdSave(Args& args) {
     if (toLetter) {
         const auto& entries = session.destinations();
         for (std::size_t i = 0; i < entries.size(); ++i) {
-            if (entries[i][0] == *toLetter) session.chooseDestination(i);
+            if (entries[i][0] == toLetter) session.chooseDestination(i);
         }
     }
     if (defaults) {
@@ -133,7 +136,7 @@ int cmdSave(Args& args) {
 
     SaveOutcome outcome = session.save();
     session.exit();
-    if (outcome.complete()) std::cout << *files::native(session.savePath()) << "\n";
+    if (outcome.complete()) std::cout << printablePath(*files::native(session.savePath())) << "\n";
     return outcome.complete() ? kExitOk : kExitProblem;
 }
 

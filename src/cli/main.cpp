@@ -6,6 +6,7 @@
 
 #include "cli/changes.h"
 #include "cli/commands.h"
+#include "cli/terminal.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ const Command kCommands[] = {
     {"show", "print every key of a settings file with its meaning",
      "usage: wks-settings show FILE --model MODEL\n"
      "Prints each section and key of FILE; camera values with their meaning\n"
-     "(\"PIR Interval = 13  (2 minutes)\").\n",
+     "(\"PIR Interval = 13  (2 minutes)\"). Control characters are printed as \\xNN.\n",
      cmdShow},
     {"check", "check a settings file against a model",
      "usage: wks-settings check FILE --model MODEL\n"
@@ -46,7 +47,9 @@ const Command kCommands[] = {
      "usage: wks-settings ini get FILE SECTION KEY [--size N]\n"
      "       wks-settings ini set FILE SECTION KEY VALUE\n"
      "get prints what the private-profile read returns with a buffer of N bytes\n"
-     "(default 256); set is one private-profile write.\n",
+     "(default 256); set is one private-profile write. Names and values are Latin-1 in\n"
+     "the file; set refuses what would be read back as other lines (a line break, \"]\"\n"
+     "in SECTION, \"=\" in KEY or a KEY beginning with \"[\" or \";\").\n",
      cmdIni},
     {"save", "open, change and save a model's settings as the main screen does",
      "usage: wks-settings save MODEL [--drive L=DIR]... [--to L] [--defaults] [CHANGES]\n"
@@ -99,11 +102,11 @@ int main(int argc, char** argv) {
         try {
             return c.run(args);
         } catch (const UsageError& e) {
-            std::cerr << "wks-settings " << c.name << ": " << e.what() << "\n";
+            std::cerr << "wks-settings " << c.name << ": " << printablePath(e.what()) << "\n";
             return kExitUsage;
         }
     }
-    std::cerr << "wks-settings: unknown command \"" << argv[1] << "\"\n";
+    std::cerr << "wks-settings: unknown command \"" << printablePath(argv[1]) << "\"\n";
     usage(std::cerr);
     return kExitUsage;
 }
