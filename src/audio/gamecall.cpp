@@ -133,8 +133,10 @@ GameCallResult SaveGameCallAudio(const std::string& savePath, const std::string&
 
     switch (renameCameraFiles(folder)) {
         case Room::Made: break;
-        case Room::GivenUp: return GameCallResult::GivenUp;
-        case Room::Blocked: return GameCallResult::Failed;
+        case Room::GivenUp:
+            return GameCallResult::GivenUp;
+        case Room::Blocked:
+            return GameCallResult::Failed;
     }
 
     if (files::exists(kConverterBatch)) files::deleteFile(kConverterBatch);

@@ -49,8 +49,9 @@ int cmdNew(Args& args) {
     file.Mng_AllParaSetDefault();
     changes.apply(state, recipients);
     if (!file.Mng_AllPara(0, 0)) {
-        std::cerr << "wks-settings new: could not write " << printablePath(*files::native(file.savePath))
-                  << ": " << files::lastError().message() << "\n";
+        std::cerr << "wks-settings new: could not write "
+                  << printablePath(*files::native(file.savePath)) << ": "
+                  << files::lastError().message() << "\n";
         return kExitProblem;
     }
     std::cout << printablePath(*files::native(file.savePath)) << "\n";
@@ -188,7 +189,8 @@ int cmdCheck(Args& args) {
                     std::to_string(k->codes->max));
         }
         if (isClockKey(*k)) {
-            if (v && number) *clockParts[clockIndex] = code;
+            if (v && number)
+                *clockParts[clockIndex] = code;
             else clockComplete = false;
             ++clockIndex;
         }
@@ -253,7 +255,8 @@ int cmdIni(Args& args) {
         const std::string key = latin1Argument("KEY", p[3]);
         const std::string value = latin1Argument("VALUE", p[4]);
         checkEntry(section, key, value);
-        if (!WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), p[1].c_str())) {
+        if (!WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(),
+                                        p[1].c_str())) {
             std::cerr << "wks-settings ini set: could not write \"" << printablePath(p[1])
                       << "\": " << files::lastError().message() << "\n";
             return kExitProblem;

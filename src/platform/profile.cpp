@@ -86,7 +86,8 @@ void ProfileDocument::parseUtf16(std::string_view bytes) {
         for (std::size_t i = pos; i < end; ++i) {
             const char16_t c = wide[i];
             // A character outside Latin-1 reads as "?", a surrogate pair as one.
-            if (c >= 0xDC00 && c < 0xE000 && i > pos && wide[i - 1] >= 0xD800 && wide[i - 1] < 0xDC00) {
+            if (c >= 0xDC00 && c < 0xE000 && i > pos && wide[i - 1] >= 0xD800 &&
+                wide[i - 1] < 0xDC00) {
                 lossy = true;
                 continue;
             }

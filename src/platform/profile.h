@@ -63,8 +63,8 @@ public:
 private:
     struct Line {
         std::string text;
-        std::string eol;     // "\r\n", "\n", or "" for a last line without one
-        std::u16string wide{}; // a UTF-16 file's line that Latin-1 cannot hold, as it was read
+        std::string eol;        // "\r\n", "\n", or "" for a last line without one
+        std::u16string wide{};  // a UTF-16 file's line that Latin-1 cannot hold, as it was read
     };
     // A file saved as "Unicode" (UTF-16 with a byte-order mark) is read as Latin-1 text, as the
     // ANSI calls read it, and written back in UTF-16.
