@@ -189,9 +189,8 @@ int cmdCheck(Args& args) {
                     std::to_string(k->codes->max));
         }
         if (isClockKey(*k)) {
-            if (v && number)
-                *clockParts[clockIndex] = code;
-            else clockComplete = false;
+            if (v && number) *clockParts[clockIndex] = code;
+            clockComplete = clockComplete && v && number;
             ++clockIndex;
         }
     }
@@ -214,7 +213,6 @@ namespace {
 // Refuses names and values that would be read back as other lines, another section or
 // another key than the one written.
 void checkEntry(const std::string& section, const std::string& key, const std::string& value) {
-    constexpr const char* kLineBreaks = "\r\n";
     if (section.find_first_of("]\r\n") != std::string::npos) {
         throw UsageError("a SECTION cannot hold \"]\" or a line break");
     }
@@ -223,7 +221,7 @@ void checkEntry(const std::string& section, const std::string& key, const std::s
         (first != std::string::npos && (key[first] == '[' || key[first] == ';'))) {
         throw UsageError("a KEY cannot hold \"=\" or a line break, nor begin with \"[\" or \";\"");
     }
-    if (value.find_first_of(kLineBreaks) != std::string::npos) {
+    if (value.find_first_of("\r\n") != std::string::npos) {
         throw UsageError("a VALUE cannot hold a line break");
     }
 }

@@ -64,10 +64,7 @@ std::string printablePath(std::string_view text) {
     out.reserve(text.size());
     for (char ch : text) {
         const auto c = static_cast<unsigned char>(ch);
-        if (c < 0x20 || c == 0x7F)
-            out += escaped(c);
-        else
-            out += ch;
+        out += c < 0x20 || c == 0x7F ? escaped(c) : std::string(1, ch);
     }
     return out;
 }
