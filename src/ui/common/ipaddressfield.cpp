@@ -40,6 +40,7 @@ IpAddressField::IpAddressField(QWidget* parent) : QFrame(parent) {
     const int partWidth = fontMetrics().horizontalAdvance(QStringLiteral("0000"));
     for (QLineEdit* part : parts_) part->setFixedWidth(partWidth);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    // Focus given to the field (a label's buddy, a tab order set on it) goes to the first part.
     setFocusProxy(parts_[0]);
     setFocusPolicy(Qt::StrongFocus);
 }
