@@ -74,7 +74,7 @@ class TestCameraScreens : public QObject {
     ScopedPrompter scope{prompter};
     AppState state;
 
-private slots:
+  private slots:
     void initTestCase() { fixClock(kOpened); }
     void cleanupTestCase() { fixClock(std::nullopt); }
     void init() {
@@ -292,6 +292,42 @@ private slots:
                                   !static_cast<QAbstractButton*>(c)->text().isEmpty());
             QVERIFY2(hasName, qPrintable(c->objectName()));
         }
+    }
+
+    // Tab follows each screen's reading order: these controls come in this order.
+    void readingOrder_data() {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<QStringList>("order");
+        auto row = [](const char* model, const char* order) {
+            QTest::newRow(model) << model << QString(order).split(' ');
+        };
+        row("FX200 SERIES",
+            "workMode photoBurst timeLapse pirInterval photoSize videoSize setClock clockDate "
+            "clockTime selectAll saturday sendToLocal sendToCall workHour workHourStopM okButton "
+            "cancelButton");
+        row("KT470RX-8PRO",
+            "language cameraMode pirInterval smsControl videoLength setClock clockTime workHour "
+            "workHourStopM sendToPhoneMms sendToEmailGprs sendModeManual sendModeDailyReport "
+            "drTimeM sendModeInstant maxNumber sendModeOff okButton");
+        row("LN713Z-10P",
+            "language cameraPosition timeLapse smsControl photoSize videoLength gameCall "
+            "gameCallPlayTime setClock addAudio audioPath clockTime workHour workHourStopM "
+            "selectAll saturday sendToCall sendModeOff okButton");
+        row("LN714W-12P",
+            "language sendTo cameraPosition photoSize videoLength gameCall gameCallPlayTime "
+            "setClock addAudio audioPath clockTime workHour workHourStopM timeLapse smsControl "
+            "sendModeManual maxNumber okButton");
+    }
+    void readingOrder() {
+        QFETCH(QString, model);
+        QFETCH(QStringList, order);
+        auto screen = openScreen(state, model.toStdString());
+        qsizetype next = 0;
+        for (QWidget* w = screen->nextInFocusChain(); w != screen.get() && next < order.size();
+             w = w->nextInFocusChain()) {
+            if (w->objectName() == order[next]) ++next;
+        }
+        QVERIFY2(next == order.size(), qPrintable("out of order: " + order.value(next)));
     }
 
     // Stored values show as list positions (Replay Time one further on); a value the list
