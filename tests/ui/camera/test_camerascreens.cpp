@@ -87,7 +87,7 @@ class TestCameraScreens : public QObject {
     // nothing, even after changes.
     void okAndCancel_data() {
         QTest::addColumn<QString>("model");
-        QTest::addColumn<QString>("press");  // Ok, Enter, Cancel, Escape, OkRefused
+        QTest::addColumn<QString>("press");  // Ok, Enter, Cancel, Escape, Close, OkRefused
         QTest::addColumn<bool>("validClock");
         for (const QString& m : kModels) {
             const QByteArray n = m.toLatin1();
@@ -95,6 +95,7 @@ class TestCameraScreens : public QObject {
             QTest::newRow(n + " own clock Enter") << m << "Enter" << true;
             QTest::newRow(n + " Cancel") << m << "Cancel" << true;
             QTest::newRow(n + " Escape") << m << "Escape" << true;
+            QTest::newRow(n + " close box") << m << "Close" << false;
             QTest::newRow(n + " question refused") << m << "OkRefused" << true;
         }
     }
@@ -130,7 +131,10 @@ class TestCameraScreens : public QObject {
             }
             QCOMPARE(texts(prompter), (std::vector<std::string>{kSave, kSaved}));
             QCOMPARE(prompter.shown()[0].icon, Icon::Question);
+            QCOMPARE(prompter.shown()[0].buttons, Buttons::OkCancel);
             QCOMPARE(prompter.shown()[1].icon, Icon::Information);
+            QCOMPARE(prompter.shown()[1].buttons, Buttons::Ok);
+            for (const Message& m : prompter.shown()) QCOMPARE(m.caption, std::string("WKS TIPS"));
             QCOMPARE(screen->result(), int(QDialog::Accepted));
             QVERIFY(state.cameraParams == before.cameraParams);
             QCOMPARE(state.clockFollowsPc, !validClock);
@@ -147,10 +151,14 @@ class TestCameraScreens : public QObject {
             QVERIFY(!screen->hasEnded());
             QVERIFY(timer->isActive());
         } else {
-            if (press == "Escape")
+            if (press == "Escape") {
                 QTest::keyClick(screen.get(), Qt::Key_Escape);
-            else
+            } else if (press == "Close") {
+                screen->show();
+                screen->close();
+            } else {
                 button(*screen, "cancelButton")->click();
+            }
             QCOMPARE(screen->result(), int(QDialog::Rejected));
             QVERIFY(prompter.shown().empty());
             QVERIFY(!timer->isActive());
@@ -240,6 +248,7 @@ class TestCameraScreens : public QObject {
         row("FX200 SERIES", "setClock", "Set Clock  :  (SYSTEM TIME)", "Set Clock : (SYSTEM TIME)");
         row("KT470RX-8PRO", "setClock", "Set Clock : (SYSTEM TIME)", "Set Clock : (SYSTEM TIME)");
         row("LN713Z-10P", "setClock", "Set Clock  : (SYSTEM TIME)", "Set Clock : (SYSTEM TIME)");
+        row("LN714W-12P", "setClock", "Set Clock  : (SYSTEM TIME)", "Set Clock : (SYSTEM TIME)");
         row("FX200 SERIES", "selectAll", " Select All", "Select All");
         row("LN713Z-10P", "sunday", " Sunday", "Sunday");
         row("LN713Z-10P", "saturday", " Saturday", "Saturday");
@@ -427,49 +436,43 @@ class TestCameraScreens : public QObject {
         QCOMPARE(state.cameraParams.WorkDay, result);
     }
 
-    // Send To buttons and the Send Mode buttons with the lists they enable; disabled lists
-    // are stored all the same.
-    void sendToAndSendMode_data() {
+    // The Send Mode buttons by position and the lists each enables; disabled lists are stored
+    // all the same.
+    void sendMode_data() {
         QTest::addColumn<QString>("model");
-        QTest::addColumn<int>("storedMode");
-        QTest::addColumn<QString>("click");
-        QTest::addColumn<QString>("checked");  // the one checked Send Mode button, or empty
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("click");  // the button at this position, -1: none
         QTest::addColumn<bool>("sendTime");
         QTest::addColumn<bool>("maxNumber");
-        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("mode");  // stored on OK; the one button checked, if any
         for (const char* m : {"KT470RX-8PRO", "LN713Z-10P", "LN714W-12P"}) {
-            QTest::addRow("%s none", m) << m << -1 << ""
-                                        << "" << true << true << -1;
-            QTest::addRow("%s 7", m) << m << 7 << ""
-                                     << "" << true << true << -1;
-            QTest::addRow("%s manual", m) << m << 0 << ""
-                                          << "sendModeManual" << false << false << 0;
-            QTest::addRow("%s daily", m) << m << 0 << "sendModeDailyReport"
-                                         << "sendModeDailyReport" << true << false << 1;
-            QTest::addRow("%s instant", m) << m << -1 << "sendModeInstant"
-                                           << "sendModeInstant" << false << true << 2;
-            QTest::addRow("%s off", m) << m << 2 << "sendModeOff"
-                                       << "sendModeOff" << false << false << 3;
+            auto row = [m](const char* tag, int stored, int click, bool time, bool max, int mode) {
+                QTest::addRow("%s %s", m, tag) << m << stored << click << time << max << mode;
+            };
+            row("none", -1, -1, true, true, -1);
+            row("7", 7, -1, true, true, -1);
+            row("manual", 0, -1, false, false, 0);
+            row("daily", 0, 1, true, false, 1);
+            row("instant", -1, 2, false, true, 2);
+            row("off", 2, 3, false, false, 3);
         }
     }
-    void sendToAndSendMode() {
+    void sendMode() {
         QFETCH(QString, model);
-        QFETCH(int, storedMode);
-        QFETCH(QString, click);
-        QFETCH(QString, checked);
+        QFETCH(int, stored);
+        QFETCH(int, click);
         QFETCH(bool, sendTime);
         QFETCH(bool, maxNumber);
         QFETCH(int, mode);
+        const char* const buttons[] = {"sendModeManual", "sendModeDailyReport", "sendModeInstant",
+                                       "sendModeOff"};
         applyDefaults(state, model.toStdString());
         auto& p = state.cameraParams;
-        p.SendMode = storedMode;
+        p.SendMode = stored;
         std::tie(p.MaxNumber, p.DrTimeH, p.DrTimeM) = std::tuple(42, 21, 30);
         auto screen = openScreen(state, model.toStdString());
-        if (!click.isEmpty()) button(*screen, click.toLatin1().constData())->click();
-        for (const char* b :
-             {"sendModeManual", "sendModeDailyReport", "sendModeInstant", "sendModeOff"}) {
-            QCOMPARE(button(*screen, b)->isChecked(), checked == b);
-        }
+        if (click >= 0) button(*screen, buttons[click])->click();
+        for (int b = 0; b < 4; ++b) QCOMPARE(button(*screen, buttons[b])->isChecked(), b == mode);
         QCOMPARE(list(*screen, "drTimeH")->isEnabled(), sendTime);
         QCOMPARE(list(*screen, "drTimeM")->isEnabled(), sendTime);
         QCOMPARE(list(*screen, "maxNumber")->isEnabled(), maxNumber);
@@ -478,6 +481,8 @@ class TestCameraScreens : public QObject {
         QCOMPARE(std::tuple(p.MaxNumber, p.DrTimeH, p.DrTimeM), std::tuple(42, 21, 30));
     }
 
+    // The Send To radio buttons by position: shown from the record, a click checks only its
+    // own, OK stores the position.
     void sendToButtons_data() {
         QTest::addColumn<QString>("model");
         QTest::addColumn<int>("stored");
@@ -651,44 +656,26 @@ class TestCameraScreens : public QObject {
             "audio file last time you added ?";
         const char* keep =
             "Whether retain the directory record of audio file last time you added ?";
-        const int ok = int(Answer::Ok), cancel = int(Answer::Cancel);
+        const Answer ok = Answer::Ok, cancel = Answer::Cancel;
         for (const char* m : {"LN713Z-10P", "LN714W-12P"}) {
-            QTest::addRow("%s off forgets", m) << m << 0 << true << "" << ok << ""
-                                               << "hint"
-                                               << "";
-            QTest::addRow("%s on keeps", m) << m << 1 << true << "" << ok << ""
-                                            << "old"
-                                            << "old";
-            QTest::addRow("%s off and on", m) << m << 1 << true << "offOn" << ok << ""
-                                              << "hint"
-                                              << "old";
-            QTest::addRow("%s switched off", m) << m << 1 << true << "off" << ok << ""
-                                                << "hint"
-                                                << "";
-            QTest::addRow("%s add existing", m) << m << 1 << true << "add:existing" << ok << ""
-                                                << "new"
-                                                << "new";
-            QTest::addRow("%s add to hint", m) << m << 1 << false << "add:existing" << ok << ""
-                                               << "new"
-                                               << "new";
-            QTest::addRow("%s missing keep", m)
-                << m << 1 << true << "add:missing" << ok << keepMissing << "old"
-                << "old";
-            QTest::addRow("%s missing drop", m)
-                << m << 1 << true << "add:missing" << cancel << keepMissing << "hint"
-                << "";
-            QTest::addRow("%s missing on hint", m)
-                << m << 1 << false << "add:missing" << ok << "File is not exist !"
-                << "hint"
-                << "";
-            QTest::addRow("%s none keep", m) << m << 1 << true << "add:none" << ok << keep << "old"
-                                             << "old";
-            QTest::addRow("%s folder drop", m)
-                << m << 1 << true << "add:dir" << cancel << keep << "hint"
-                << "";
-            QTest::addRow("%s none on hint", m) << m << 1 << false << "add:none" << ok << ""
-                                                << "hint"
-                                                << "";
+            auto row = [m](const char* tag, int gameCall, bool remembered, const char* action,
+                           Answer answer, const char* message, const char* shown,
+                           const char* after) {
+                QTest::addRow("%s %s", m, tag) << m << gameCall << remembered << action
+                                               << int(answer) << message << shown << after;
+            };
+            row("off forgets", 0, true, "", ok, "", "hint", "");
+            row("on keeps", 1, true, "", ok, "", "old", "old");
+            row("off and on", 1, true, "offOn", ok, "", "hint", "old");
+            row("switched off", 1, true, "off", ok, "", "hint", "");
+            row("add existing", 1, true, "add:existing", ok, "", "new", "new");
+            row("add to hint", 1, false, "add:existing", ok, "", "new", "new");
+            row("missing keep", 1, true, "add:missing", ok, keepMissing, "old", "old");
+            row("missing drop", 1, true, "add:missing", cancel, keepMissing, "hint", "");
+            row("missing on hint", 1, false, "add:missing", ok, "File is not exist !", "hint", "");
+            row("none keep", 1, true, "add:none", ok, keep, "old", "old");
+            row("folder drop", 1, true, "add:dir", cancel, keep, "hint", "");
+            row("none on hint", 1, false, "add:none", ok, "", "hint", "");
         }
     }
     void gameCall() {
@@ -744,8 +731,10 @@ class TestCameraScreens : public QObject {
             QVERIFY(prompter.shown().empty());
         } else {
             QCOMPARE(texts(prompter), std::vector<std::string>{message.toStdString()});
-            QCOMPARE(prompter.shown()[0].icon,
-                     message.startsWith("Whether") ? Icon::Question : Icon::Warning);
+            const Message& box = prompter.shown()[0];
+            QCOMPARE(box.caption, std::string("WKS TIPS"));
+            QCOMPARE(box.icon, message.startsWith("Whether") ? Icon::Question : Icon::Warning);
+            QCOMPARE(box.buttons, message.endsWith('?') ? Buttons::OkCancel : Buttons::Ok);
         }
         const QString expectedBox = shown == "hint"  ? QString(kHint)
                                     : shown == "old" ? QString::fromStdString(old)
@@ -792,6 +781,7 @@ class TestCameraScreens : public QObject {
             QCOMPARE(texts(prompter),
                      std::vector<std::string>{"Error In CWKS_CamParaGroup1Dlg::OnInitDialog() !"});
             QCOMPARE(prompter.shown()[0].icon, Icon::Error);
+            QCOMPARE(prompter.shown()[0].caption, std::string("WKS TIPS"));
             QVERIFY(screen->hasEnded());
             QCOMPARE(screen->result(), int(QDialog::Rejected));
             QVERIFY(!find<QTimer>(*screen, "clockTimer")->isActive());
