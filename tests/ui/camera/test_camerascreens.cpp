@@ -405,20 +405,19 @@ class TestCameraScreens : public QObject {
         QTest::addColumn<int>("selectAll");  // Qt::CheckState after the clicks
         QTest::addColumn<int>("result");
         for (const char* m : {"FX200 SERIES", "LN713Z-10P"}) {
-            QTest::addRow("%s 65", m)
-                << m << 65 << QStringList{} << int(Qt::PartiallyChecked) << 65;
-            QTest::addRow("%s 65 all", m)
-                << m << 65 << QStringList{"selectAll"} << int(Qt::Checked) << 127;
-            QTest::addRow("%s 65 all none", m)
-                << m << 65 << QStringList{"selectAll", "selectAll"} << int(Qt::Unchecked) << 0;
-            QTest::addRow("%s 0 monday", m)
-                << m << 0 << QStringList{"monday"} << int(Qt::PartiallyChecked) << 32;
-            QTest::addRow("%s 0 none", m) << m << 0 << QStringList{} << int(Qt::Unchecked) << 0;
-            QTest::addRow("%s -1", m) << m << -1 << QStringList{} << int(Qt::Unchecked) << 0;
-            QTest::addRow("%s 126 saturday", m)
-                << m << 126 << QStringList{"saturday"} << int(Qt::Checked) << 127;
-            QTest::addRow("%s 127 sunday", m)
-                << m << 127 << QStringList{"sunday"} << int(Qt::PartiallyChecked) << 63;
+            auto row = [m](int stored, const char* clicks, Qt::CheckState selectAll, int result) {
+                const QStringList c = QString(clicks).split(' ', Qt::SkipEmptyParts);
+                QTest::addRow("%s %d %s", m, stored, *clicks ? clicks : "shown")
+                    << m << stored << c << int(selectAll) << result;
+            };
+            row(65, "", Qt::PartiallyChecked, 65);
+            row(65, "selectAll", Qt::Checked, 127);
+            row(65, "selectAll selectAll", Qt::Unchecked, 0);
+            row(0, "monday", Qt::PartiallyChecked, 32);
+            row(0, "", Qt::Unchecked, 0);
+            row(-1, "", Qt::Unchecked, 0);
+            row(126, "saturday", Qt::Checked, 127);
+            row(127, "sunday", Qt::PartiallyChecked, 63);
         }
     }
     void workDay() {
@@ -597,22 +596,20 @@ class TestCameraScreens : public QObject {
         const char* lapseMsg =
             "The status of \"Time Lapse\" and \"PIR Tirgger\" can not be \"OFF\" at the same time "
             "!";
+        auto row = [](const char* m, const char* tag, int timeLapse, int pir, const char* control,
+                      int choose, const char* message, QList<int> stored) {
+            QTest::addRow("%s %s", m, tag)
+                << m << timeLapse << pir << control << choose << message << stored;
+        };
         for (const char* m : {"KT320V-8PRO", "LN713Z-10P", "LN714W-12P"}) {
-            QTest::addRow("%s both off, PIR OFF again", m)
-                << m << 0 << 3 << "pirTrigger" << 3 << pirMsg << QList<int>{0, -1};
-            QTest::addRow("%s both off, PIR High", m)
-                << m << 0 << 3 << "pirTrigger" << 2 << "" << QList<int>{0, 2};
-            QTest::addRow("%s lapse OFF refused", m)
-                << m << 4 << 3 << "timeLapse" << 0 << lapseMsg << QList<int>{4, 3};
-            QTest::addRow("%s PIR OFF refused", m)
-                << m << 0 << 1 << "pirTrigger" << 3 << pirMsg << QList<int>{0, 1};
-            QTest::addRow("%s lapse OFF with PIR on", m)
-                << m << 4 << 1 << "timeLapse" << 0 << "" << QList<int>{0, 1};
+            row(m, "both off, PIR OFF again", 0, 3, "pirTrigger", 3, pirMsg, {0, -1});
+            row(m, "both off, PIR High", 0, 3, "pirTrigger", 2, "", {0, 2});
+            row(m, "lapse OFF refused", 4, 3, "timeLapse", 0, lapseMsg, {4, 3});
+            row(m, "PIR OFF refused", 0, 1, "pirTrigger", 3, pirMsg, {0, 1});
+            row(m, "lapse OFF with PIR on", 4, 1, "timeLapse", 0, "", {0, 1});
         }
-        QTest::newRow("FX200 both off kept")
-            << "FX200 SERIES" << 0 << 3 << "" << 0 << "" << QList<int>{0, 3};
-        QTest::newRow("FX200 PIR OFF chosen")
-            << "FX200 SERIES" << 0 << 1 << "pirTrigger" << 3 << "" << QList<int>{0, 3};
+        row("FX200 SERIES", "both off kept", 0, 3, "", 0, "", {0, 3});
+        row("FX200 SERIES", "PIR OFF chosen", 0, 1, "pirTrigger", 3, "", {0, 3});
     }
     void timeLapseAndPir() {
         QFETCH(QString, model);
@@ -635,6 +632,7 @@ class TestCameraScreens : public QObject {
             QCOMPARE(texts(prompter), std::vector<std::string>{message.toStdString()});
             QCOMPARE(prompter.shown()[0].caption, std::string("WKS Tips"));
             QCOMPARE(prompter.shown()[0].icon, Icon::Warning);
+            QCOMPARE(prompter.shown()[0].buttons, Buttons::Ok);
         }
         pressOk(*screen);
         QCOMPARE((QList<int>{state.cameraParams.TimeLapse, state.cameraParams.PirTrigger}), stored);
