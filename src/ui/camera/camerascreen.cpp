@@ -142,6 +142,9 @@ void CameraScreen::bind() {
                 &CameraScreen::onAddAudioClicked);
         audioBox_ = control<QLineEdit>(names::kAudioPath);
         audioBox_->setReadOnly(true);
+        // Wide enough for the hint in the screen's own font, frame and margins included.
+        audioBox_->setMinimumWidth(
+            audioBox_->fontMetrics().horizontalAdvance(QString::fromLatin1(kAudioHint)) + 16);
         nameControl(audioBox_, tr("Audio file"));
     }
 

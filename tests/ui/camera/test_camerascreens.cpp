@@ -74,7 +74,7 @@ class TestCameraScreens : public QObject {
     ScopedPrompter scope{prompter};
     AppState state;
 
-private slots:
+  private slots:
     void initTestCase() { fixClock(kOpened); }
     void cleanupTestCase() { fixClock(std::nullopt); }
     void init() {
@@ -87,7 +87,7 @@ private slots:
     // nothing, even after changes.
     void okAndCancel_data() {
         QTest::addColumn<QString>("model");
-        QTest::addColumn<QString>("press");  // Ok, Enter, Cancel, Escape, OkRefused
+        QTest::addColumn<QString>("press");  // Ok, Enter, Cancel, Escape, Close, OkRefused
         QTest::addColumn<bool>("validClock");
         for (const QString& m : kModels) {
             const QByteArray n = m.toLatin1();
@@ -95,6 +95,7 @@ private slots:
             QTest::newRow(n + " own clock Enter") << m << "Enter" << true;
             QTest::newRow(n + " Cancel") << m << "Cancel" << true;
             QTest::newRow(n + " Escape") << m << "Escape" << true;
+            QTest::newRow(n + " close box") << m << "Close" << false;
             QTest::newRow(n + " question refused") << m << "OkRefused" << true;
         }
     }
@@ -130,7 +131,10 @@ private slots:
             }
             QCOMPARE(texts(prompter), (std::vector<std::string>{kSave, kSaved}));
             QCOMPARE(prompter.shown()[0].icon, Icon::Question);
+            QCOMPARE(prompter.shown()[0].buttons, Buttons::OkCancel);
             QCOMPARE(prompter.shown()[1].icon, Icon::Information);
+            QCOMPARE(prompter.shown()[1].buttons, Buttons::Ok);
+            for (const Message& m : prompter.shown()) QCOMPARE(m.caption, std::string("WKS TIPS"));
             QCOMPARE(screen->result(), int(QDialog::Accepted));
             QVERIFY(state.cameraParams == before.cameraParams);
             QCOMPARE(state.clockFollowsPc, !validClock);
@@ -147,10 +151,14 @@ private slots:
             QVERIFY(!screen->hasEnded());
             QVERIFY(timer->isActive());
         } else {
-            if (press == "Escape")
+            if (press == "Escape") {
                 QTest::keyClick(screen.get(), Qt::Key_Escape);
-            else
+            } else if (press == "Close") {
+                screen->show();
+                screen->close();
+            } else {
                 button(*screen, "cancelButton")->click();
+            }
             QCOMPARE(screen->result(), int(QDialog::Rejected));
             QVERIFY(prompter.shown().empty());
             QVERIFY(!timer->isActive());
@@ -240,6 +248,7 @@ private slots:
         row("FX200 SERIES", "setClock", "Set Clock  :  (SYSTEM TIME)", "Set Clock : (SYSTEM TIME)");
         row("KT470RX-8PRO", "setClock", "Set Clock : (SYSTEM TIME)", "Set Clock : (SYSTEM TIME)");
         row("LN713Z-10P", "setClock", "Set Clock  : (SYSTEM TIME)", "Set Clock : (SYSTEM TIME)");
+        row("LN714W-12P", "setClock", "Set Clock  : (SYSTEM TIME)", "Set Clock : (SYSTEM TIME)");
         row("FX200 SERIES", "selectAll", " Select All", "Select All");
         row("LN713Z-10P", "sunday", " Sunday", "Sunday");
         row("LN713Z-10P", "saturday", " Saturday", "Saturday");
@@ -292,6 +301,42 @@ private slots:
                                   !static_cast<QAbstractButton*>(c)->text().isEmpty());
             QVERIFY2(hasName, qPrintable(c->objectName()));
         }
+    }
+
+    // Tab follows each screen's reading order: these controls come in this order.
+    void readingOrder_data() {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<QStringList>("order");
+        auto row = [](const char* model, const char* order) {
+            QTest::newRow(model) << model << QString(order).split(' ');
+        };
+        row("FX200 SERIES",
+            "workMode photoBurst timeLapse pirInterval photoSize videoSize setClock clockDate "
+            "clockTime selectAll saturday sendToLocal sendToCall workHour workHourStopM okButton "
+            "cancelButton");
+        row("KT470RX-8PRO",
+            "language cameraMode pirInterval smsControl videoLength setClock clockTime workHour "
+            "workHourStopM sendToPhoneMms sendToEmailGprs sendModeManual sendModeDailyReport "
+            "drTimeM sendModeInstant maxNumber sendModeOff okButton");
+        row("LN713Z-10P",
+            "language cameraPosition timeLapse smsControl photoSize videoLength gameCall "
+            "gameCallPlayTime setClock addAudio audioPath clockTime workHour workHourStopM "
+            "selectAll saturday sendToCall sendModeOff okButton");
+        row("LN714W-12P",
+            "language sendTo cameraPosition photoSize videoLength gameCall gameCallPlayTime "
+            "setClock addAudio audioPath clockTime workHour workHourStopM timeLapse smsControl "
+            "sendModeManual maxNumber okButton");
+    }
+    void readingOrder() {
+        QFETCH(QString, model);
+        QFETCH(QStringList, order);
+        auto screen = openScreen(state, model.toStdString());
+        qsizetype next = 0;
+        for (QWidget* w = screen->nextInFocusChain(); w != screen.get() && next < order.size();
+             w = w->nextInFocusChain()) {
+            if (w->objectName() == order[next]) ++next;
+        }
+        QVERIFY2(next == order.size(), qPrintable("out of order: " + order.value(next)));
     }
 
     // Stored values show as list positions (Replay Time one further on); a value the list
@@ -360,20 +405,19 @@ private slots:
         QTest::addColumn<int>("selectAll");  // Qt::CheckState after the clicks
         QTest::addColumn<int>("result");
         for (const char* m : {"FX200 SERIES", "LN713Z-10P"}) {
-            QTest::addRow("%s 65", m)
-                << m << 65 << QStringList{} << int(Qt::PartiallyChecked) << 65;
-            QTest::addRow("%s 65 all", m)
-                << m << 65 << QStringList{"selectAll"} << int(Qt::Checked) << 127;
-            QTest::addRow("%s 65 all none", m)
-                << m << 65 << QStringList{"selectAll", "selectAll"} << int(Qt::Unchecked) << 0;
-            QTest::addRow("%s 0 monday", m)
-                << m << 0 << QStringList{"monday"} << int(Qt::PartiallyChecked) << 32;
-            QTest::addRow("%s 0 none", m) << m << 0 << QStringList{} << int(Qt::Unchecked) << 0;
-            QTest::addRow("%s -1", m) << m << -1 << QStringList{} << int(Qt::Unchecked) << 0;
-            QTest::addRow("%s 126 saturday", m)
-                << m << 126 << QStringList{"saturday"} << int(Qt::Checked) << 127;
-            QTest::addRow("%s 127 sunday", m)
-                << m << 127 << QStringList{"sunday"} << int(Qt::PartiallyChecked) << 63;
+            auto row = [m](int stored, const char* clicks, Qt::CheckState selectAll, int result) {
+                const QStringList c = QString(clicks).split(' ', Qt::SkipEmptyParts);
+                QTest::addRow("%s %d %s", m, stored, *clicks ? clicks : "shown")
+                    << m << stored << c << int(selectAll) << result;
+            };
+            row(65, "", Qt::PartiallyChecked, 65);
+            row(65, "selectAll", Qt::Checked, 127);
+            row(65, "selectAll selectAll", Qt::Unchecked, 0);
+            row(0, "monday", Qt::PartiallyChecked, 32);
+            row(0, "", Qt::Unchecked, 0);
+            row(-1, "", Qt::Unchecked, 0);
+            row(126, "saturday", Qt::Checked, 127);
+            row(127, "sunday", Qt::PartiallyChecked, 63);
         }
     }
     void workDay() {
@@ -391,49 +435,43 @@ private slots:
         QCOMPARE(state.cameraParams.WorkDay, result);
     }
 
-    // Send To buttons and the Send Mode buttons with the lists they enable; disabled lists
-    // are stored all the same.
-    void sendToAndSendMode_data() {
+    // The Send Mode buttons by position and the lists each enables; disabled lists are stored
+    // all the same.
+    void sendMode_data() {
         QTest::addColumn<QString>("model");
-        QTest::addColumn<int>("storedMode");
-        QTest::addColumn<QString>("click");
-        QTest::addColumn<QString>("checked");  // the one checked Send Mode button, or empty
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("click");  // the button at this position, -1: none
         QTest::addColumn<bool>("sendTime");
         QTest::addColumn<bool>("maxNumber");
-        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("mode");  // stored on OK; the one button checked, if any
         for (const char* m : {"KT470RX-8PRO", "LN713Z-10P", "LN714W-12P"}) {
-            QTest::addRow("%s none", m) << m << -1 << ""
-                                        << "" << true << true << -1;
-            QTest::addRow("%s 7", m) << m << 7 << ""
-                                     << "" << true << true << -1;
-            QTest::addRow("%s manual", m) << m << 0 << ""
-                                          << "sendModeManual" << false << false << 0;
-            QTest::addRow("%s daily", m) << m << 0 << "sendModeDailyReport"
-                                         << "sendModeDailyReport" << true << false << 1;
-            QTest::addRow("%s instant", m) << m << -1 << "sendModeInstant"
-                                           << "sendModeInstant" << false << true << 2;
-            QTest::addRow("%s off", m) << m << 2 << "sendModeOff"
-                                       << "sendModeOff" << false << false << 3;
+            auto row = [m](const char* tag, int stored, int click, bool time, bool max, int mode) {
+                QTest::addRow("%s %s", m, tag) << m << stored << click << time << max << mode;
+            };
+            row("none", -1, -1, true, true, -1);
+            row("7", 7, -1, true, true, -1);
+            row("manual", 0, -1, false, false, 0);
+            row("daily", 0, 1, true, false, 1);
+            row("instant", -1, 2, false, true, 2);
+            row("off", 2, 3, false, false, 3);
         }
     }
-    void sendToAndSendMode() {
+    void sendMode() {
         QFETCH(QString, model);
-        QFETCH(int, storedMode);
-        QFETCH(QString, click);
-        QFETCH(QString, checked);
+        QFETCH(int, stored);
+        QFETCH(int, click);
         QFETCH(bool, sendTime);
         QFETCH(bool, maxNumber);
         QFETCH(int, mode);
+        const char* const buttons[] = {"sendModeManual", "sendModeDailyReport", "sendModeInstant",
+                                       "sendModeOff"};
         applyDefaults(state, model.toStdString());
         auto& p = state.cameraParams;
-        p.SendMode = storedMode;
+        p.SendMode = stored;
         std::tie(p.MaxNumber, p.DrTimeH, p.DrTimeM) = std::tuple(42, 21, 30);
         auto screen = openScreen(state, model.toStdString());
-        if (!click.isEmpty()) button(*screen, click.toLatin1().constData())->click();
-        for (const char* b :
-             {"sendModeManual", "sendModeDailyReport", "sendModeInstant", "sendModeOff"}) {
-            QCOMPARE(button(*screen, b)->isChecked(), checked == b);
-        }
+        if (click >= 0) button(*screen, buttons[click])->click();
+        for (int b = 0; b < 4; ++b) QCOMPARE(button(*screen, buttons[b])->isChecked(), b == mode);
         QCOMPARE(list(*screen, "drTimeH")->isEnabled(), sendTime);
         QCOMPARE(list(*screen, "drTimeM")->isEnabled(), sendTime);
         QCOMPARE(list(*screen, "maxNumber")->isEnabled(), maxNumber);
@@ -442,6 +480,8 @@ private slots:
         QCOMPARE(std::tuple(p.MaxNumber, p.DrTimeH, p.DrTimeM), std::tuple(42, 21, 30));
     }
 
+    // The Send To radio buttons by position: shown from the record, a click checks only its
+    // own, OK stores the position.
     void sendToButtons_data() {
         QTest::addColumn<QString>("model");
         QTest::addColumn<int>("stored");
@@ -556,22 +596,20 @@ private slots:
         const char* lapseMsg =
             "The status of \"Time Lapse\" and \"PIR Tirgger\" can not be \"OFF\" at the same time "
             "!";
+        auto row = [](const char* m, const char* tag, int timeLapse, int pir, const char* control,
+                      int choose, const char* message, QList<int> stored) {
+            QTest::addRow("%s %s", m, tag)
+                << m << timeLapse << pir << control << choose << message << stored;
+        };
         for (const char* m : {"KT320V-8PRO", "LN713Z-10P", "LN714W-12P"}) {
-            QTest::addRow("%s both off, PIR OFF again", m)
-                << m << 0 << 3 << "pirTrigger" << 3 << pirMsg << QList<int>{0, -1};
-            QTest::addRow("%s both off, PIR High", m)
-                << m << 0 << 3 << "pirTrigger" << 2 << "" << QList<int>{0, 2};
-            QTest::addRow("%s lapse OFF refused", m)
-                << m << 4 << 3 << "timeLapse" << 0 << lapseMsg << QList<int>{4, 3};
-            QTest::addRow("%s PIR OFF refused", m)
-                << m << 0 << 1 << "pirTrigger" << 3 << pirMsg << QList<int>{0, 1};
-            QTest::addRow("%s lapse OFF with PIR on", m)
-                << m << 4 << 1 << "timeLapse" << 0 << "" << QList<int>{0, 1};
+            row(m, "both off, PIR OFF again", 0, 3, "pirTrigger", 3, pirMsg, {0, -1});
+            row(m, "both off, PIR High", 0, 3, "pirTrigger", 2, "", {0, 2});
+            row(m, "lapse OFF refused", 4, 3, "timeLapse", 0, lapseMsg, {4, 3});
+            row(m, "PIR OFF refused", 0, 1, "pirTrigger", 3, pirMsg, {0, 1});
+            row(m, "lapse OFF with PIR on", 4, 1, "timeLapse", 0, "", {0, 1});
         }
-        QTest::newRow("FX200 both off kept")
-            << "FX200 SERIES" << 0 << 3 << "" << 0 << "" << QList<int>{0, 3};
-        QTest::newRow("FX200 PIR OFF chosen")
-            << "FX200 SERIES" << 0 << 1 << "pirTrigger" << 3 << "" << QList<int>{0, 3};
+        row("FX200 SERIES", "both off kept", 0, 3, "", 0, "", {0, 3});
+        row("FX200 SERIES", "PIR OFF chosen", 0, 1, "pirTrigger", 3, "", {0, 3});
     }
     void timeLapseAndPir() {
         QFETCH(QString, model);
@@ -594,6 +632,7 @@ private slots:
             QCOMPARE(texts(prompter), std::vector<std::string>{message.toStdString()});
             QCOMPARE(prompter.shown()[0].caption, std::string("WKS Tips"));
             QCOMPARE(prompter.shown()[0].icon, Icon::Warning);
+            QCOMPARE(prompter.shown()[0].buttons, Buttons::Ok);
         }
         pressOk(*screen);
         QCOMPARE((QList<int>{state.cameraParams.TimeLapse, state.cameraParams.PirTrigger}), stored);
@@ -615,44 +654,26 @@ private slots:
             "audio file last time you added ?";
         const char* keep =
             "Whether retain the directory record of audio file last time you added ?";
-        const int ok = int(Answer::Ok), cancel = int(Answer::Cancel);
+        const Answer ok = Answer::Ok, cancel = Answer::Cancel;
         for (const char* m : {"LN713Z-10P", "LN714W-12P"}) {
-            QTest::addRow("%s off forgets", m) << m << 0 << true << "" << ok << ""
-                                               << "hint"
-                                               << "";
-            QTest::addRow("%s on keeps", m) << m << 1 << true << "" << ok << ""
-                                            << "old"
-                                            << "old";
-            QTest::addRow("%s off and on", m) << m << 1 << true << "offOn" << ok << ""
-                                              << "hint"
-                                              << "old";
-            QTest::addRow("%s switched off", m) << m << 1 << true << "off" << ok << ""
-                                                << "hint"
-                                                << "";
-            QTest::addRow("%s add existing", m) << m << 1 << true << "add:existing" << ok << ""
-                                                << "new"
-                                                << "new";
-            QTest::addRow("%s add to hint", m) << m << 1 << false << "add:existing" << ok << ""
-                                               << "new"
-                                               << "new";
-            QTest::addRow("%s missing keep", m)
-                << m << 1 << true << "add:missing" << ok << keepMissing << "old"
-                << "old";
-            QTest::addRow("%s missing drop", m)
-                << m << 1 << true << "add:missing" << cancel << keepMissing << "hint"
-                << "";
-            QTest::addRow("%s missing on hint", m)
-                << m << 1 << false << "add:missing" << ok << "File is not exist !"
-                << "hint"
-                << "";
-            QTest::addRow("%s none keep", m) << m << 1 << true << "add:none" << ok << keep << "old"
-                                             << "old";
-            QTest::addRow("%s folder drop", m)
-                << m << 1 << true << "add:dir" << cancel << keep << "hint"
-                << "";
-            QTest::addRow("%s none on hint", m) << m << 1 << false << "add:none" << ok << ""
-                                                << "hint"
-                                                << "";
+            auto row = [m](const char* tag, int gameCall, bool remembered, const char* action,
+                           Answer answer, const char* message, const char* shown,
+                           const char* after) {
+                QTest::addRow("%s %s", m, tag) << m << gameCall << remembered << action
+                                               << int(answer) << message << shown << after;
+            };
+            row("off forgets", 0, true, "", ok, "", "hint", "");
+            row("on keeps", 1, true, "", ok, "", "old", "old");
+            row("off and on", 1, true, "offOn", ok, "", "hint", "old");
+            row("switched off", 1, true, "off", ok, "", "hint", "");
+            row("add existing", 1, true, "add:existing", ok, "", "new", "new");
+            row("add to hint", 1, false, "add:existing", ok, "", "new", "new");
+            row("missing keep", 1, true, "add:missing", ok, keepMissing, "old", "old");
+            row("missing drop", 1, true, "add:missing", cancel, keepMissing, "hint", "");
+            row("missing on hint", 1, false, "add:missing", ok, "File is not exist !", "hint", "");
+            row("none keep", 1, true, "add:none", ok, keep, "old", "old");
+            row("folder drop", 1, true, "add:dir", cancel, keep, "hint", "");
+            row("none on hint", 1, false, "add:none", ok, "", "hint", "");
         }
     }
     void gameCall() {
@@ -708,8 +729,10 @@ private slots:
             QVERIFY(prompter.shown().empty());
         } else {
             QCOMPARE(texts(prompter), std::vector<std::string>{message.toStdString()});
-            QCOMPARE(prompter.shown()[0].icon,
-                     message.startsWith("Whether") ? Icon::Question : Icon::Warning);
+            const Message& box = prompter.shown()[0];
+            QCOMPARE(box.caption, std::string("WKS TIPS"));
+            QCOMPARE(box.icon, message.startsWith("Whether") ? Icon::Question : Icon::Warning);
+            QCOMPARE(box.buttons, message.endsWith('?') ? Buttons::OkCancel : Buttons::Ok);
         }
         const QString expectedBox = shown == "hint"  ? QString(kHint)
                                     : shown == "old" ? QString::fromStdString(old)
@@ -756,6 +779,7 @@ private slots:
             QCOMPARE(texts(prompter),
                      std::vector<std::string>{"Error In CWKS_CamParaGroup1Dlg::OnInitDialog() !"});
             QCOMPARE(prompter.shown()[0].icon, Icon::Error);
+            QCOMPARE(prompter.shown()[0].caption, std::string("WKS TIPS"));
             QVERIFY(screen->hasEnded());
             QCOMPARE(screen->result(), int(QDialog::Rejected));
             QVERIFY(!find<QTimer>(*screen, "clockTimer")->isActive());
