@@ -126,7 +126,9 @@ private slots:
         QVERIFY(fs::is_fifo(c / "fifo") && fs::is_directory(c / "dir"));
         QVERIFY(!wks::files::replaceAtomically("C:\\big", std::string(kMaxReadBytes + 1, 'y')));
         QVERIFY(lastError() == std::errc::file_too_large && readBytes(c / "big")[0] == 'x');
-        QVERIFY(!readFile("Q:\\x") && lastError().message() != "Success");
+        // A letter with no drive is a reason of its own, not a leftover "Success".
+        QVERIFY(readFile("C:\\big", kMaxReadBytes + 1) && !native("Q:\\x"));
+        QVERIFY(lastError() == std::errc::no_such_device);
     }
 
     // A link that leads out of its drive's folder is never written through, nor its target's

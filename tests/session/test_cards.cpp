@@ -1,9 +1,12 @@
 // Cards as they come: files the program cannot read, links that lead off the card, names in
 // another letter case, and what killed saves left behind.
 
+#include <QProcess>
+#include <QStandardPaths>
 #include <QtTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/clock.h"
 #include "platform/prompts.h"
@@ -68,6 +71,43 @@ void make(Thing thing, const fs::path& at) {
 }
 
 fs::file_type typeOf(const fs::path& p) { return fs::symlink_status(p).type(); }
+
+bool run(const QString& program, const QStringList& args) {
+    QProcess p;
+    p.start(program, args);
+    return p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+// A FAT file system image mounted through FUSE, where the tools and /dev/fuse are at hand.
+class FatCard {
+public:
+    explicit FatCard(const fs::path& folder) : image_(folder / "card.img"), mount_(folder / "card") {
+        fs::create_directories(mount_);
+        const QString mkfs = QStandardPaths::findExecutable("mkfs.vfat", {"/usr/sbin", "/sbin"});
+        const QString fuse = QStandardPaths::findExecutable("fusefat");
+        if (mkfs.isEmpty() || fuse.isEmpty() || ::access("/dev/fuse", R_OK | W_OK) != 0) {
+            why_ = "no fusefat, mkfs.vfat or usable /dev/fuse here";
+            return;
+        }
+        if (!run(mkfs, {"-C", QString::fromStdString(image_), "4096"}) ||
+            !run(fuse, {"-o", "rw+", QString::fromStdString(image_), QString::fromStdString(mount_)})) {
+            why_ = "the FAT image could not be made or mounted";
+            return;
+        }
+        mounted_ = true;
+    }
+    ~FatCard() {
+        if (mounted_) run("fusermount", {"-u", QString::fromStdString(mount_)});
+    }
+    const char* whyNot() const { return why_.c_str(); }
+    bool mounted() const { return mounted_; }
+    const fs::path& folder() const { return mount_; }
+
+private:
+    fs::path image_, mount_;
+    std::string why_;
+    bool mounted_ = false;
+};
 
 }  // namespace
 
@@ -217,6 +257,22 @@ private slots:
         d.session.exit();
         QVERIFY(!fs::exists(fs::symlink_status(temp)));
         QCOMPARE(test::readBytes(d.outside() / "keep.txt"), std::string("mine"));
+    }
+
+    // A real FAT card through FUSE refuses modes and extended attributes as unsupported; the
+    // settings are written and replaced all the same.
+    void fatCardThroughFuse() {
+        Desk d;
+        FatCard fat(d.drives.root());
+        if (!fat.mounted()) QSKIP(fat.whyNot());
+        wks::drives().set('D', fat.folder());
+        d.open();
+        for (const char* admin : {"+4670111", "+4670222"}) {
+            d.recipients.texts[Recipients::AdministratorNum] = admin;
+            QVERIFY2(d.session.save().complete(), qPrintable(d.texts().join(" | ")));
+            QVERIFY(test::readBytes(fat.folder() / "GSM" / "KT470RX.TXT").find(admin) != std::string::npos);
+        }
+        QCOMPARE(std::distance(fs::directory_iterator(fat.folder() / "GSM"), fs::directory_iterator()), 1L);
     }
 };
 
