@@ -36,7 +36,7 @@ std::optional<Key> keyOf(const std::string& folder) {
 
 FolderLock::FolderLock(const std::string& nativeFolder) {
     std::lock_guard guard(g_mutex);
-    int fd = ::open(nativeFolder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int fd = ::open(nativeFolder.c_str(), O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return;
     struct stat st{};
     if (::fstat(fd, &st) != 0) {
