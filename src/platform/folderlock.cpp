@@ -75,7 +75,8 @@ void FolderLock::release() {
 
 FolderLock::~FolderLock() { release(); }
 
-FolderLock::FolderLock(FolderLock&& other) noexcept : key_(std::exchange(other.key_, std::nullopt)) {}
+FolderLock::FolderLock(FolderLock&& other) noexcept
+    : key_(std::exchange(other.key_, std::nullopt)) {}
 
 FolderLock& FolderLock::operator=(FolderLock&& other) noexcept {
     if (this != &other) {
