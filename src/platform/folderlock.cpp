@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <filesystem>
 #include <map>
 #include <mutex>
 
@@ -90,11 +89,8 @@ std::vector<FolderLock> FolderLock::lockAll(const std::vector<std::string>& fold
     std::vector<std::pair<Key, std::string>> order;
     for (const auto& folder : folders) {
         auto path = native(folder);
-        if (!path) continue;
-        std::filesystem::path p = *path;
-        auto key = keyOf(p.string());
-        if (!key && p.has_parent_path()) key = keyOf((p = p.parent_path()).string());
-        if (key) order.emplace_back(*key, p.string());
+        auto key = path ? keyOf(*path) : std::nullopt;
+        if (key) order.emplace_back(*key, *path);
     }
     std::sort(order.begin(), order.end());
     order.erase(std::unique(order.begin(), order.end(),
