@@ -380,7 +380,7 @@ bool writeNewFile(const std::string& path, std::string_view bytes) {
     if (int err = faults::check(faults::Op::Create)) return fail(err);
     // Not blocking, and nothing cut before the type is known: only a regular file is written.
     int fd = ::open(p->c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
-    if (fd < 0) return fail(errno == ENXIO ? static_cast<int>(ENODEV) : errno);
+    if (fd < 0) return errno == ENXIO ? fail(Reason::NotAFile) : fail(errno);  // a FIFO unread
     struct stat st{};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
