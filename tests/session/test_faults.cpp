@@ -51,7 +51,7 @@ struct Card {
 
     std::vector<std::string> leftovers() const {
         std::vector<std::string> found;
-        for (const fs::path& folder : {card('F').parent_path(), card('D').parent_path(),
+        for (const fs::path& folder : std::vector<fs::path>{card('F').parent_path(), card('D').parent_path(),
                                       backup().parent_path()}) {
             for (const auto& e : fs::directory_iterator(folder)) {
                 if (e.path().filename().string().find(".wkstmp-") != std::string::npos) {
