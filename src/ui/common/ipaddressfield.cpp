@@ -99,6 +99,15 @@ bool IpAddressField::eventFilter(QObject* watched, QEvent* event) {
     const bool digit =
         text.size() == 1 && text[0] >= QLatin1Char('0') && text[0] <= QLatin1Char('9');
 
+    // The later parts are no tab stops, so Shift+Tab would land on the first part: it leaves the
+    // field from any part, as Tab does.
+    const bool backtab = key->key() == Qt::Key_Backtab ||
+                         (key->key() == Qt::Key_Tab && (key->modifiers() & Qt::ShiftModifier));
+    if (backtab && hasPrevious) {
+        part(0)->setFocus(Qt::BacktabFocusReason);
+        focusNextPrevChild(false);
+        return true;
+    }
     if (text == QLatin1String(".")) {
         if (hasNext) moveTo(index + 1, Cursor::SelectAll);
         return true;

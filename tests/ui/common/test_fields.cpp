@@ -144,6 +144,13 @@ class TestFields : public QObject {
         QCOMPARE(QApplication::focusWidget(), after);
         QTest::keyClick(after, Qt::Key_Backtab);
         QCOMPARE(QApplication::focusWidget(), field->findChild<QLineEdit*>("part1"));
+        // Shift+Tab from any part leaves the field, as Tab does.
+        for (int i = 1; i <= 4; ++i) {
+            auto* part = field->findChild<QLineEdit*>(QStringLiteral("part%1").arg(i));
+            part->setFocus();
+            QTest::keyClick(part, Qt::Key_Backtab);
+            QCOMPARE(QApplication::focusWidget(), before);
+        }
     }
 };
 
