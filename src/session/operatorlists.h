@@ -15,7 +15,7 @@
 namespace wks {
 
 class OperatorLists {
-  public:
+public:
     static constexpr const char* kOthers = "Others......";
 
     // Runs the WAP / Internet screen for parameters typed by the user; true when it ended
@@ -56,7 +56,7 @@ class OperatorLists {
     // they were added.
     static void sortLikeListBox(std::vector<std::string>& names);
 
-  private:
+private:
     void fill();
     void followCountry();
     void followOperator();
