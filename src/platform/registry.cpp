@@ -40,10 +40,19 @@ bool isOpen(HKEY key) {
 
 LONG fromErrno(int err, LONG otherwise) {
     switch (err) {
-        case ENOENT: return ERROR_FILE_NOT_FOUND;
-        case EACCES: case EPERM: case EROFS: case ENOTDIR: case EEXIST: return ERROR_ACCESS_DENIED;
-        case ENOSPC: case EDQUOT: return ERROR_DISK_FULL;
-        default: return otherwise;
+        case ENOENT:
+            return ERROR_FILE_NOT_FOUND;
+        case EACCES:
+        case EPERM:
+        case EROFS:
+        case ENOTDIR:
+        case EEXIST:
+            return ERROR_ACCESS_DENIED;
+        case ENOSPC:
+        case EDQUOT:
+            return ERROR_DISK_FULL;
+        default:
+            return otherwise;
     }
 }
 

@@ -1,7 +1,6 @@
 // The registry calls on real folders under a temporary data folder.
 
 #include <QTest>
-
 #include <cstring>
 #include <optional>
 
@@ -42,7 +41,8 @@ Query query(const char* key, LONG bufferSize) {
     char buffer[32];
     std::memset(buffer, '#', sizeof buffer);
     LONG size = bufferSize < 0 ? 0 : bufferSize;
-    const LONG r = RegQueryValueA(HKEY_LOCAL_MACHINE, key, bufferSize < 0 ? nullptr : buffer, &size);
+    const LONG r =
+        RegQueryValueA(HKEY_LOCAL_MACHINE, key, bufferSize < 0 ? nullptr : buffer, &size);
     const bool untouched = buffer[0] == '#';
     return {r, size, r == ERROR_SUCCESS && bufferSize >= 0 ? std::string(buffer) : "", untouched};
 }
@@ -98,7 +98,9 @@ private slots:
                 case Set:
                     result = RegSetValueA(HKEY_LOCAL_MACHINE, r.key, REG_SZ, r.text, 0);
                     break;
-                case Delete: result = RegDeleteKeyA(HKEY_LOCAL_MACHINE, r.key); break;
+                case Delete:
+                    result = RegDeleteKeyA(HKEY_LOCAL_MACHINE, r.key);
+                    break;
             }
             QCOMPARE(result, r.result);
             QCOMPARE(stored(r.checked), r.after);
@@ -135,7 +137,8 @@ private slots:
             QCOMPARE(q.untouched, r.expected.untouched);
         }
         LONG size = 8;
-        QCOMPARE(RegQueryValueA(HKEY_LOCAL_MACHINE, key, nullptr, nullptr), ERROR_INVALID_PARAMETER);
+        QCOMPARE(RegQueryValueA(HKEY_LOCAL_MACHINE, key, nullptr, nullptr),
+                 ERROR_INVALID_PARAMETER);
         QCOMPARE(RegSetValueA(HKEY_LOCAL_MACHINE, key, 4 /* REG_DWORD */, "1", 1),
                  ERROR_INVALID_PARAMETER);
         QCOMPARE(stored(key), std::optional<std::string>("4x"));
@@ -185,7 +188,8 @@ private slots:
             wks::test::ReadOnlyFolder locked(wks::registryHive().parent_path());
             if (!locked.ok()) QSKIP("root without the right to mount: no way to lock a folder");
             HKEY opened = nullptr;
-            QCOMPARE(RegCreateKeyA(HKEY_LOCAL_MACHINE, "Software\\Other", &opened), ERROR_ACCESS_DENIED);
+            QCOMPARE(RegCreateKeyA(HKEY_LOCAL_MACHINE, "Software\\Other", &opened),
+                     ERROR_ACCESS_DENIED);
             QCOMPARE(opened, HKEY(nullptr));
             QCOMPARE(RegSetValueA(HKEY_LOCAL_MACHINE, key, REG_SZ, "-1", 0), ERROR_ACCESS_DENIED);
             QCOMPARE(RegDeleteKeyA(HKEY_LOCAL_MACHINE, key), ERROR_ACCESS_DENIED);

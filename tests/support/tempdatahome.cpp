@@ -35,11 +35,13 @@ ReadOnlyFolder::ReadOnlyFolder(std::filesystem::path folder) : folder_(std::move
         }
         return;
     }
-    static const bool ownNamespace = ::unshare(CLONE_NEWNS) == 0 &&
-                                     ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
-    mounted_ = ownNamespace && ::mount(folder_.c_str(), folder_.c_str(), nullptr, MS_BIND, nullptr) == 0;
-    ok_ = mounted_ &&
-          ::mount(nullptr, folder_.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
+    static const bool ownNamespace =
+        ::unshare(CLONE_NEWNS) == 0 &&
+        ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+    mounted_ =
+        ownNamespace && ::mount(folder_.c_str(), folder_.c_str(), nullptr, MS_BIND, nullptr) == 0;
+    ok_ = mounted_ && ::mount(nullptr, folder_.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY,
+                              nullptr) == 0;
 }
 
 ReadOnlyFolder::~ReadOnlyFolder() {

@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 #include <QTemporaryDir>
-
 #include <filesystem>
 
 namespace wks::test {
@@ -26,8 +25,9 @@ private:
 };
 
 // Takes the right to change a folder's entries away while it lives. An ordinary user loses the
-// write permission of the folder and every folder in it; root, whom permissions do not stop, gets the folder mounted
-// read-only over itself, in a mount namespace that only this process sees.
+// write permission of the folder and every folder in it; root, whom permissions do not stop,
+// gets the folder mounted read-only over itself, in a mount namespace that only this process
+// sees.
 class ReadOnlyFolder {
 public:
     explicit ReadOnlyFolder(std::filesystem::path folder);
