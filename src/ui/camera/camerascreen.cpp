@@ -108,43 +108,44 @@ void CameraScreen::bind() {
     userChoice(&CameraParams::WorkHour, &CameraScreen::onWorkHourChosen);
     userChoice(&CameraParams::GameCall, &CameraScreen::onGameCallChosen);
     if (applies(Step::TimeLapsePir)) {
-        userChoice(&CameraParams::TimeLapse, &CameraScreen::onTimeLapseChosen);
-        userChoice(&CameraParams::PirTrigger, &CameraScreen::onPirTriggerChosen);
+        connect(list(&CameraParams::TimeLapse), &QComboBox::activated, this,
+                [this] { onTimeLapseOrPirChosen(true); });
+        connect(list(&CameraParams::PirTrigger), &QComboBox::activated, this,
+                [this] { onTimeLapseOrPirChosen(false); });
     }
 
-    auto button = [this](const char* name) {
-        auto* b = control<QAbstractButton>(name);
+    // Buttons and check boxes are spoken by their text without the leading blank.
+    auto named = [](auto* b) {
         nameControl(b, spokenText(b->text()));
         return b;
     };
     if (applies(Step::WorkDay)) {
-        selectAll_ = button(names::kSelectAll);
+        selectAll_ = named(control<QCheckBox>(names::kSelectAll));
         connect(selectAll_, &QAbstractButton::clicked, this, &CameraScreen::onSelectAllClicked);
         for (int d = 0; d < int(days_.size()); ++d) {
-            days_[d] = button(names::kDays[d]);
+            days_[d] = named(control<QCheckBox>(names::kDays[d]));
             connect(days_[d], &QAbstractButton::clicked, this, [this, d] { onDayClicked(d); });
         }
     }
     for (int p = 0; p < int(family_.sendToButtons.size()); ++p) {
-        sendTo_.push_back(button(family_.sendToButtons[p]));
-        connect(sendTo_.back(), &QAbstractButton::clicked, this, [this, p] { onSendToClicked(p); });
+        sendTo_.push_back(named(control<QAbstractButton>(family_.sendToButtons[p])));
+        connect(sendTo_.back(), &QAbstractButton::clicked, this, [this, p] { setSendTo(p); });
     }
     if (applies(Step::SendMode)) {
         for (int p = 0; p < int(sendMode_.size()); ++p) {
-            sendMode_[p] = button(names::kSendModes[p]);
-            connect(sendMode_[p], &QAbstractButton::clicked, this,
-                    [this, p] { onSendModeClicked(p); });
+            sendMode_[p] = named(control<QAbstractButton>(names::kSendModes[p]));
+            connect(sendMode_[p], &QAbstractButton::clicked, this, [this, p] { setSendMode(p); });
         }
     }
     if (applies(Step::GameCall)) {
-        connect(button(names::kAddAudio), &QAbstractButton::clicked, this,
+        connect(named(control<QAbstractButton>(names::kAddAudio)), &QAbstractButton::clicked, this,
                 &CameraScreen::onAddAudioClicked);
         audioBox_ = control<QLineEdit>(names::kAudioPath);
         audioBox_->setReadOnly(true);
         nameControl(audioBox_, tr("Audio file"));
     }
 
-    setClock_ = button(names::kSetClock);
+    setClock_ = named(control<QCheckBox>(names::kSetClock));
     connect(setClock_, &QAbstractButton::clicked, this, &CameraScreen::onSetClockClicked);
     clockDate_ = control<QDateEdit>(names::kClockDate);
     clockTime_ = control<QTimeEdit>(names::kClockTime);
@@ -292,11 +293,11 @@ void CameraScreen::showWorkDay() {
 
 void CameraScreen::updateSelectAll() {
     const auto checked = std::ranges::count_if(days_, [](auto* b) { return b->isChecked(); });
-    static_cast<QCheckBox*>(selectAll_)->setCheckState(selectAllState(int(checked)));
+    selectAll_->setCheckState(selectAllState(int(checked)));
 }
 
 void CameraScreen::onDayClicked(int day) {
-    auto* box = static_cast<QCheckBox*>(days_[day]);
+    QCheckBox* box = days_[day];
     const Qt::CheckState before = box->checkState();
     box->setCheckState(before == Qt::Unchecked ? Qt::Checked : Qt::Unchecked);
     if (before == Qt::PartiallyChecked) {
@@ -307,7 +308,7 @@ void CameraScreen::onDayClicked(int day) {
 }
 
 void CameraScreen::onSelectAllClicked() {
-    const bool all = selectAllChecksEveryDay(static_cast<QCheckBox*>(selectAll_)->checkState());
+    const bool all = selectAllChecksEveryDay(selectAll_->checkState());
     for (auto* d : days_) d->setChecked(all);
     updateSelectAll();
 }
@@ -316,16 +317,12 @@ void CameraScreen::setSendTo(int position) {
     for (int p = 0; p < int(sendTo_.size()); ++p) sendTo_[p]->setChecked(p == position);
 }
 
-void CameraScreen::onSendToClicked(int position) { setSendTo(position); }
-
 void CameraScreen::setSendMode(int position) {
     for (int p = 0; p < int(sendMode_.size()); ++p) sendMode_[p]->setChecked(p == position);
     const SendModeEnabling e = sendModeEnabling(position);
     enableAll({list(&CameraParams::DrTimeH), list(&CameraParams::DrTimeM)}, e.sendTime);
     list(&CameraParams::MaxNumber)->setEnabled(e.maxNumber);
 }
-
-void CameraScreen::onSendModeClicked(int position) { setSendMode(position); }
 
 // An invalid clock in the record makes the camera take the computer's time; otherwise the
 // record's clock is shown unless the computer's time was chosen before.
@@ -368,28 +365,25 @@ void CameraScreen::checkTimeLapseAndPir() {
     lastPirTrigger_ = pir->currentIndex();
 }
 
-void CameraScreen::onTimeLapseChosen(int position) {
-    if (timeLapseAndPirBothOff(position, list(&CameraParams::PirTrigger)->currentIndex())) {
-        showMessage(kCaptionTipsMixed,
-                    "The status of \"Time Lapse\" and \"PIR Tirgger\" can not be \"OFF\" at the "
-                    "same time !",
-                    Buttons::Ok, Icon::Warning);
-        list(&CameraParams::TimeLapse)->setCurrentIndex(lastTimeLapse_);
-    } else {
-        lastTimeLapse_ = position;
+// A choice that would leave both OFF is refused and the list put back to its last accepted
+// position; the message names the list the user changed first.
+void CameraScreen::onTimeLapseOrPirChosen(bool timeLapseChanged) {
+    const int timeLapse = list(&CameraParams::TimeLapse)->currentIndex();
+    const int pir = list(&CameraParams::PirTrigger)->currentIndex();
+    QComboBox* changed =
+        list(timeLapseChanged ? &CameraParams::TimeLapse : &CameraParams::PirTrigger);
+    int& last = timeLapseChanged ? lastTimeLapse_ : lastPirTrigger_;
+    if (!timeLapseAndPirBothOff(timeLapse, pir)) {
+        last = changed->currentIndex();
+        return;
     }
-}
-
-void CameraScreen::onPirTriggerChosen(int position) {
-    if (timeLapseAndPirBothOff(list(&CameraParams::TimeLapse)->currentIndex(), position)) {
-        showMessage(kCaptionTipsMixed,
-                    "The status of \"PIR Tirgger\" and \"Time Lapse\" can not be \"OFF\" at the "
-                    "same time !",
-                    Buttons::Ok, Icon::Warning);
-        list(&CameraParams::PirTrigger)->setCurrentIndex(lastPirTrigger_);
-    } else {
-        lastPirTrigger_ = position;
-    }
+    const char* first = timeLapseChanged ? "Time Lapse" : "PIR Tirgger";
+    const char* second = timeLapseChanged ? "PIR Tirgger" : "Time Lapse";
+    showMessage(kCaptionTipsMixed,
+                std::string("The status of \"") + first + "\" and \"" + second +
+                    "\" can not be \"OFF\" at the same time !",
+                Buttons::Ok, Icon::Warning);
+    changed->setCurrentIndex(last);
 }
 
 void CameraScreen::accept() {

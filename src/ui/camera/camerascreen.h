@@ -16,6 +16,7 @@
 #include "ui/common/screendialog.h"
 
 class QAbstractButton;
+class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QLineEdit;
@@ -67,16 +68,14 @@ class CameraScreen : public ScreenDialog {
 
     void onWorkHourChosen();
     void onGameCallChosen();
-    void onTimeLapseChosen(int position);
-    void onPirTriggerChosen(int position);
+    void onTimeLapseOrPirChosen(bool timeLapseChanged);
     void onDayClicked(int day);
     void onSelectAllClicked();
-    void onSendToClicked(int position);
-    void onSendModeClicked(int position);
     void onSetClockClicked();
     void onAddAudioClicked();
     void onClockTick();
 
+    // A click checks that button only (and, for Send Mode, enables its lists); so does showing.
     void setSendTo(int position);
     void setSendMode(int position);
     void updateSelectAll();
@@ -89,9 +88,9 @@ class CameraScreen : public ScreenDialog {
     std::vector<BoundList> lists_;
     std::vector<QAbstractButton*> sendTo_;
     std::array<QAbstractButton*, 4> sendMode_{};
-    std::array<QAbstractButton*, 7> days_{};
-    QAbstractButton* selectAll_ = nullptr;
-    QAbstractButton* setClock_ = nullptr;
+    std::array<QCheckBox*, 7> days_{};
+    QCheckBox* selectAll_ = nullptr;
+    QCheckBox* setClock_ = nullptr;
     QDateEdit* clockDate_ = nullptr;
     QTimeEdit* clockTime_ = nullptr;
     QLineEdit* audioBox_ = nullptr;

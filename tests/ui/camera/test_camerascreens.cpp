@@ -70,9 +70,17 @@ const QStringList kModels = {"FX200 SERIES", "KT470RX-8PRO", "KT320V-8PRO",
 
 class TestCameraScreens : public QObject {
     Q_OBJECT
-  private slots:
+    ScriptedPrompter prompter;
+    ScopedPrompter scope{prompter};
+    AppState state;
+
+private slots:
     void initTestCase() { fixClock(kOpened); }
     void cleanupTestCase() { fixClock(std::nullopt); }
+    void init() {
+        prompter = ScriptedPrompter();
+        state = AppState();
+    }
 
     // OK on the defaults keeps the record; the clock follows the computer when the record's
     // clock is invalid or "Set Clock" is ticked. Cancel, Esc and a refused question store
@@ -94,9 +102,6 @@ class TestCameraScreens : public QObject {
         QFETCH(QString, model);
         QFETCH(QString, press);
         QFETCH(bool, validClock);
-        ScriptedPrompter prompter;
-        ScopedPrompter scope(prompter);
-        AppState state;
         applyDefaults(state, model.toStdString());
         if (validClock) {
             auto& p = state.cameraParams;
@@ -214,9 +219,6 @@ class TestCameraScreens : public QObject {
         QFETCH(QString, control);
         QFETCH(int, count);
         QFETCH(QStringList, samples);
-        ScriptedPrompter prompter;
-        ScopedPrompter scope(prompter);
-        AppState state;
         auto screen = openScreen(state, model.toStdString());
         QComboBox* combo = list(*screen, control.toLatin1().constData());
         QCOMPARE(combo->count(), count);
@@ -273,9 +275,6 @@ class TestCameraScreens : public QObject {
         QFETCH(QString, control);
         QFETCH(QString, text);
         QFETCH(QString, name);
-        ScriptedPrompter prompter;
-        ScopedPrompter scope(prompter);
-        AppState state;
         auto screen = openScreen(state, model.toStdString());
         QWidget* w = find(*screen, control.toLatin1().constData());
         if (auto* b = qobject_cast<QAbstractButton*>(w); b && !text.isEmpty()) {
@@ -331,9 +330,6 @@ class TestCameraScreens : public QObject {
         QFETCH(QString, shown);
         QFETCH(int, choose);
         QFETCH(int, result);
-        ScriptedPrompter prompter;
-        ScopedPrompter scope(prompter);
-        AppState state;
         applyDefaults(state, model.toStdString());
         auto field = [&]() -> std::int32_t& {
             auto& p = state.cameraParams;
@@ -386,9 +382,6 @@ class TestCameraScreens : public QObject {
         QFETCH(QStringList, clicks);
         QFETCH(int, selectAll);
         QFETCH(int, result);
-        ScriptedPrompter prompter;
-        ScopedPrompter scope(prompter);
-        AppState state;
         applyDefaults(state, model.toStdString());
         state.cameraParams.WorkDay = stored;
         auto screen = openScreen(state, model.toStdString());
@@ -431,9 +424,6 @@ class TestCameraScreens : public QObject {
         QFETCH(bool, sendTime);
         QFETCH(bool, maxNumber);
         QFETCH(int, mode);
-        ScriptedPrompter prompter;
-        ScopedPrompter scope(prompter);
-        AppState state;
         applyDefaults(state, model.toStdString());
         auto& p = state.cameraParams;
         p.SendMode = storedMode;
@@ -474,9 +464,6 @@ class TestCameraScreens : public QObject {
         QFETCH(QStringList, buttons);
         QFETCH(QString, click);
         QFETCH(int, result);
-        ScriptedPrompter prompter;
-        ScopedPrompter scope(prompter);
-        AppState state;
         applyDefaults(state, model.toStdString());
         state.cameraParams.SendTo = stored;
         auto screen = openScreen(state, model.toStdString());
@@ -518,9 +505,6 @@ class TestCameraScreens : public QObject {
         QFETCH(bool, clickSetClock);
         QFETCH(QList<int>, result);
         QFETCH(bool, followsAfter);
-        ScriptedPrompter prompter;
-        ScopedPrompter scope(prompter);
-        AppState state;
         applyDefaults(state, model.toStdString());
         auto& p = state.cameraParams;
         auto clock = [&p] {
@@ -537,6 +521,9 @@ class TestCameraScreens : public QObject {
         auto* time = find<QTimeEdit>(*screen, "clockTime");
         auto* timer = find<QTimer>(*screen, "clockTimer");
         const QDateTime shownAtOpening(date->date(), time->time());
+        const bool followsAtOpening = follows || !QDate::isValid(record[0], record[1], record[2]);
+        QCOMPARE(button(*screen, "setClock")->isChecked(), followsAtOpening);
+        QCOMPARE(state.clockFollowsPc, followsAtOpening);
         if (clickSetClock) button(*screen, "setClock")->click();
         const bool ticked = button(*screen, "setClock")->isChecked();
         QCOMPARE(date->isEnabled(), !ticked);
@@ -594,9 +581,6 @@ class TestCameraScreens : public QObject {
         QFETCH(int, choose);
         QFETCH(QString, message);
         QFETCH(QList<int>, stored);
-        ScriptedPrompter prompter;
-        ScopedPrompter scope(prompter);
-        AppState state;
         applyDefaults(state, model.toStdString());
         state.cameraParams.TimeLapse = timeLapse;
         state.cameraParams.PirTrigger = pir;
@@ -685,9 +669,6 @@ class TestCameraScreens : public QObject {
         const std::string fresh = (dir.path() + "/new.wav").toStdString();
         for (const auto& f : {old, fresh})
             QFile(QString::fromStdString(f)).open(QIODevice::WriteOnly);
-        ScriptedPrompter prompter;
-        ScopedPrompter scope(prompter);
-        AppState state;
         applyDefaults(state, model.toStdString());
         state.cameraParams.GameCall = gameCall;
         state.gameCallAudioPath = remembered ? "  " + old + " " : "";
@@ -760,9 +741,6 @@ class TestCameraScreens : public QObject {
         QFETCH(int, languages);
         QFETCH(bool, smsControl);
         QFETCH(bool, known);
-        ScriptedPrompter prompter;
-        ScopedPrompter scope(prompter);
-        AppState state;
         applyDefaults(state, "KT470RX-8PRO");
         state.cameraParams.SmsControl = 1;
         state.cameraParams.Language = 3;
@@ -809,9 +787,6 @@ class TestCameraScreens : public QObject {
         QFETCH(int, stored);
         QFETCH(int, choose);
         QFETCH(bool, enabled);
-        ScriptedPrompter prompter;
-        ScopedPrompter scope(prompter);
-        AppState state;
         applyDefaults(state, model.toStdString());
         auto& p = state.cameraParams;
         p.WorkHour = stored;
