@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <QSignalBlocker>
+
 #include <algorithm>
 
 #include "app/catalogue.h"
@@ -11,11 +12,16 @@
 
 namespace wks::ui {
 
+namespace {
+
+// The drawing of a model, named by its file stem; the generic one for a name without model.
 QString productPicture(const QString& displayName) {
     const CameraModel* model = findModel(displayName.toStdString());
     return QStringLiteral(":/pictures/product-%1.svg")
         .arg(model ? QString::fromStdString(model->fileStem) : QStringLiteral("none"));
 }
+
+}  // namespace
 
 CWKS_ModSelDlg::CWKS_ModSelDlg(AppState& state, MainScreenFactory makeMainScreen, QWidget* parent)
     : ScreenDialog(parent),
