@@ -30,8 +30,9 @@ CWKS_ModSelDlg::CWKS_ModSelDlg(AppState& state, MainScreenFactory makeMainScreen
       makeMainScreen_(std::move(makeMainScreen)) {
     ui_->setupUi(this);
     setObjectName("CWKS_ModSelDlg");
-    // A close box, no minimise button and no help button.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    // A window of its own, so it shows in the task bar (a dialog without parent would be kept
+    // out of it as a transient); a close box, no minimise button and no help button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
     // The list keeps its entries sorted without regard to letter case.
