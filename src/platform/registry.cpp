@@ -79,19 +79,25 @@ struct Target {
     LONG error = ERROR_SUCCESS;
     std::vector<std::string> names;
     fsys::path folder;
+
+    static Target failed(LONG error) {
+        Target t;
+        t.error = error;
+        return t;
+    }
 };
 
 // The key that subKey names under key, or the reason it cannot be reached.
 Target target(HKEY key, const char* subKey) {
-    Target t;
-    if (!key || !isOpen(key)) return t.error = ERROR_INVALID_HANDLE, t;
+    if (!key || !isOpen(key)) return Target::failed(ERROR_INVALID_HANDLE);
     const auto names = splitKeyPath(subKey);
-    if (!names) return t.error = ERROR_INVALID_PARAMETER, t;
+    if (!names) return Target::failed(ERROR_INVALID_PARAMETER);
+    Target t;
     t.folder = wks::registryHive();
     for (const auto& n : key->names) t.folder /= n;
     std::error_code ec;
     if (key != HKEY_LOCAL_MACHINE && !fsys::is_directory(t.folder, ec)) {
-        return t.error = ERROR_KEY_DELETED, t;
+        return Target::failed(ERROR_KEY_DELETED);
     }
     t.names = key->names;
     for (const auto& n : *names) {

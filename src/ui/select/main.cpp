@@ -5,8 +5,10 @@
 #include <QIcon>
 
 #include "platform/drives.h"
+#include "platform/prompts.h"
 #include "settings/appstate.h"
 #include "ui/common/modalrunner.h"
+#include "ui/common/qtprompter.h"
 #include "ui/select/modseldlg.h"
 
 int main(int argc, char* argv[]) {
@@ -18,6 +20,8 @@ int main(int argc, char* argv[]) {
 
     wks::setDrives(wks::DriveTable::forUser());
     wks::AppState state;
+    wks::ui::QtPrompter prompter;
+    wks::ScopedPrompter prompts(prompter);
     wks::ui::CWKS_ModSelDlg selection(
         state, [](const std::string&, wks::AppState&) { return std::unique_ptr<QDialog>(); });
     wks::ui::modalRunner().run(selection);

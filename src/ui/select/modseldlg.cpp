@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <QSignalBlocker>
+
 #include <algorithm>
 
 #include "app/catalogue.h"
@@ -11,11 +12,16 @@
 
 namespace wks::ui {
 
+namespace {
+
+// The drawing of a model, named by its file stem; the generic one for a name without model.
 QString productPicture(const QString& displayName) {
     const CameraModel* model = findModel(displayName.toStdString());
     return QStringLiteral(":/pictures/product-%1.svg")
         .arg(model ? QString::fromStdString(model->fileStem) : QStringLiteral("none"));
 }
+
+}  // namespace
 
 CWKS_ModSelDlg::CWKS_ModSelDlg(AppState& state, MainScreenFactory makeMainScreen, QWidget* parent)
     : ScreenDialog(parent),
@@ -24,8 +30,9 @@ CWKS_ModSelDlg::CWKS_ModSelDlg(AppState& state, MainScreenFactory makeMainScreen
       makeMainScreen_(std::move(makeMainScreen)) {
     ui_->setupUi(this);
     setObjectName("CWKS_ModSelDlg");
-    // A close box, no minimise button and no help button.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    // A window of its own, so it shows in the task bar (a dialog without parent would be kept
+    // out of it as a transient); a close box, no minimise button and no help button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
     // The list keeps its entries sorted without regard to letter case.

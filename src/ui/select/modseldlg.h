@@ -52,7 +52,4 @@ private:
     MainScreenFactory makeMainScreen_;
 };
 
-// The resource of a model's product picture; the generic picture for a name without model.
-QString productPicture(const QString& displayName);
-
 }  // namespace wks::ui
