@@ -26,9 +26,12 @@ test: build
 bench: build
 	@for b in $(BUILD)/bench/*-bench; do [ -x "$$b" ] && "$$b"; done; true
 
-# 500 saves killed at random moments; the card file must always be the old or the new file.
+# 500 saves killed at random moments; the card file must always be the old or the new file,
+# and nothing they left may outlast the next save. Then 100 pairs of saves on one card at once:
+# neither may lose the other's change.
 stress: build
 	$(BUILD)/bench/stress-kill 500
+	$(BUILD)/bench/stress-pairs 100
 
 # The private-profile document under libFuzzer with sanitizers, for FUZZ_SECONDS per job.
 fuzz:

@@ -16,9 +16,9 @@ constexpr const char* kConverterOptions = " -ac 1 -ar 22050 -acodec pcm_u8 ";
 
 // The form the converter gets: native and absolute, so that it can only be taken for a file
 // (a name such as "http:x" or "-" would otherwise mean something else to it). Nothing for a
-// drive letter that has no folder.
+// drive letter that has no folder. The staged converter is a link to the installed one.
 std::optional<std::string> forConverter(const std::string& path) {
-    auto native = files::native(path);
+    auto native = files::nativeName(path);
     if (!native) return std::nullopt;
     std::error_code ec;
     auto absolute = std::filesystem::absolute(*native, ec);

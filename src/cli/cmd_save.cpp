@@ -9,6 +9,7 @@
 #include "platform/files.h"
 #include "platform/prompts.h"
 #include "session/mainsession.h"
+#include "session/savelocks.h"
 
 namespace wks::cli {
 
@@ -96,6 +97,8 @@ int cmdSave(Args& args) {
     AppState state;
     Recipients recipients;
     MainSession session(model.displayName, state, recipients, runner);
+    // From the opening's reading to the save's last write: a second save waits, and loses nothing.
+    const auto locks = lockSettingsFolders();
     session.Mng_CurModSaveInfoSet();
     session.Mng_InitSaveDest();
     if (model.hasGameCall) session.stageConverter();

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <iostream>
 #include <iterator>
+#include <stdexcept>
 
 #include "cli/changes.h"
 #include "cli/commands.h"
@@ -97,6 +98,9 @@ int main(int argc, char** argv) {
         } catch (const UsageError& e) {
             std::cerr << "wks-settings " << c.name << ": " << e.what() << "\n";
             return kExitUsage;
+        } catch (const std::runtime_error& e) {  // the environment leaves no place to work in
+            std::cerr << "wks-settings " << c.name << ": " << e.what() << "\n";
+            return kExitProblem;
         }
     }
     std::cerr << "wks-settings: unknown command \"" << argv[1] << "\"\n";

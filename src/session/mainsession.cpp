@@ -17,6 +17,14 @@ Answer tip(const std::string& text, Icon icon, Buttons buttons = Buttons::Ok,
     return showMessage(caption, text, buttons, icon);
 }
 
+// Only a file that was read whole can be judged invalid; one that could not be read (too
+// large, no permission, no regular file) is left as it is.
+bool readWhole(const std::string& path) { return files::readFile(path).has_value(); }
+
+std::string saveFailed(const std::string& path, const std::error_code& why) {
+    return "Failed to save all parameters to \"" + path + "\" !\n" + why.message();
+}
+
 }  // namespace
 
 MainSession::MainSession(std::string displayName, AppState& state, Recipients& recipients,
@@ -49,6 +57,7 @@ void MainSession::Mng_InitSaveDest() {
         if (!drives().canEnter(root)) continue;
         const std::string entry = root + rel;
         destinations_.push_back(entry);
+        files::removeLeftovers(entry);
         if (file_.Mng_ChkFileMark(entry)) {
             found = true;
             file_.savePath = entry;
@@ -71,7 +80,7 @@ void MainSession::Mng_InitSaveDest() {
     selected_ = static_cast<int>(destinations_.size()) - 1;
     files::createFolder(lastUsable + kSettingsFolder);
     const std::string invalid = lastUsable + rel;
-    if (files::exists(invalid)) {
+    if (readWhole(invalid)) {
         CUtil::ClearReadOnly(invalid);
         if (!files::deleteFile(invalid)) {
             tip("Can't delete invalid file \"" + invalid + " \",\nPlease delete it manually!",
@@ -81,12 +90,13 @@ void MainSession::Mng_InitSaveDest() {
     file_.savePath = invalid;
 
     if (drives().canEnter(kBackupFolder)) {
+        files::removeLeftovers(file_.backupPath);
         if (file_.Mng_ChkFileMark(file_.backupPath)) {
             file_.Mng_AllPara(1, 1);
             return;
         }
         file_.Mng_AllParaSetDefault();
-        if (files::exists(file_.backupPath) && !files::deleteFile(file_.backupPath)) {
+        if (readWhole(file_.backupPath) && !files::deleteFile(file_.backupPath)) {
             tip("Can't delete invalid back-up file,\nPlease delete it manually!", Icon::Warning);
         }
     } else {
@@ -183,14 +193,12 @@ SaveOutcome MainSession::save() {
     }
     out.confirmed = true;
     out.cardWritten = file_.Mng_AllPara(0, 0);
+    const std::error_code cardError = files::lastError();
     // The backup is written even when the card was not, so the user's settings are kept.
     out.backupWritten = file_.Mng_AllPara(0, 1);
-    if (!out.cardWritten) {
-        tip("Failed to save all parameters to \"" + file_.savePath + "\" !", Icon::Warning);
-    }
-    if (!out.backupWritten) {
-        tip("Failed to save all parameters to \"" + file_.backupPath + "\" !", Icon::Warning);
-    }
+    const std::error_code backupError = files::lastError();
+    if (!out.cardWritten) tip(saveFailed(file_.savePath, cardError), Icon::Warning);
+    if (!out.backupWritten) tip(saveFailed(file_.backupPath, backupError), Icon::Warning);
     // Without the card file on the card, nothing else may go: the copies elsewhere are the
     // user's only settings on a card.
     if (!out.cardWritten) return out;

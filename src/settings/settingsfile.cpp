@@ -67,6 +67,8 @@ bool SettingsFile::onFile(int load, int backup,
                           const std::function<void(ProfileDocument&, bool)>& op) {
     const std::string& path = backup ? backupPath : savePath;
     auto doc = ProfileDocument::load(path);
+    // A regular file that could not be read (too large, say) is replaced whole by a save.
+    if (!doc && !load && files::isFile(path)) doc = ProfileDocument{};
     if (!doc) return false;
     op(*doc, load != 0);
     return load || doc->save(path);

@@ -54,6 +54,8 @@ private slots:
     void badInput_data();
     void badInput();
     void manyCards();
+    void concurrentSavesLoseNothing();
+    void noDataFolder();
 };
 
 void TestSave::savesAndAnswers() {
@@ -132,6 +134,49 @@ void TestSave::manyCards() {
     QCOMPARE(both.code, 0);
     QVERIFY(!fs::exists(d.card("card2")));
     QCOMPARE(valueIn(d.card("card1"), "Receive number and receive email", "AdministratorNum"), "+46card2");
+}
+
+// Saves on one card at once: each holds the card from its reading to its last write, so the
+// second reads what the first wrote and neither change is lost.
+void TestSave::concurrentSavesLoseNothing() {
+    Desk d;
+    const QStringList args{"KT470RX-8PRO", "--drive", "C=" + d.folder("c"), "--drive", "D=" + d.folder("d"), "--yes"};
+    QCOMPARE(d.save(args).code, 0);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_DATA_HOME", QString::fromStdString(d.path("home")));
+    int lost = 0;
+    for (int i = 0; i < 10; ++i) {
+        const QString admin = "+46" + QString::number(i), email = QString::number(i) + "@example.com";
+        QProcess a, b;
+        for (QProcess* p : {&a, &b}) p->setProcessEnvironment(env);
+        a.start(WKS_SETTINGS_EXE, QStringList{"save"} + args + QStringList{"--admin", admin});
+        b.start(WKS_SETTINGS_EXE, QStringList{"save"} + args + QStringList{"--email1", email});
+        QVERIFY(a.waitForFinished(30000) && b.waitForFinished(30000));
+        QVERIFY(a.exitCode() == 0 && b.exitCode() == 0);
+        lost += valueIn(d.card("d"), "Receive number and receive email", "AdministratorNum") != admin.toStdString();
+        lost += valueIn(d.card("d"), "Receive number and receive email", "ReceiveEmail1") != email.toStdString();
+    }
+    QCOMPARE(lost, 0);
+}
+
+// Without an absolute HOME or XDG_DATA_HOME there is no folder for the user's drive C:; the
+// program stops and says so rather than making one in the current folder.
+void TestSave::noDataFolder() {
+    Desk d;
+    const QString cwd = d.folder("cwd");
+    for (const char* xdg : {"", "relative/data"}) {
+        QProcess p;
+        QProcessEnvironment env;
+        env.insert("PATH", qEnvironmentVariable("PATH"));
+        if (*xdg) env.insert("XDG_DATA_HOME", xdg);
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(cwd);
+        p.start(WKS_SETTINGS_EXE, {"save", "KT470RX-8PRO", "--drive", "D=" + d.folder("d"), "--yes"});
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitCode(), 1);
+        QVERIFY(p.readAllStandardError().contains("HOME"));
+        QVERIFY(fs::is_empty(cwd.toStdString()) && fs::is_empty(d.path("d")));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSave)

@@ -308,10 +308,12 @@ void TestMainSession::saveFailures_data() {
     QTest::addColumn<bool>("restDone");  // audio placed, D:'s copy deleted
 
     const QString q = question("F:\\GSM\\LN713Z.TXT");
-    const QString cardFailed = box("WKS TIPS", "warning", "Failed to save all parameters to \"F:\\GSM\\LN713Z.TXT\" !");
-    const QString backupFailed = box("WKS TIPS", "warning", "Failed to save all parameters to \"C:\\VelmoraBackup\\LN713Z.TXT\" !");
+    // Each names the reason the write failed.
+    const QString cardFailed = box("WKS TIPS", "warning", "Failed to save all parameters to \"F:\\GSM\\LN713Z.TXT\" !\nPermission denied");
+    const QString backupFailed = box("WKS TIPS", "warning", "Failed to save all parameters to \"C:\\VelmoraBackup\\LN713Z.TXT\" !\nPermission denied");
+    const QString cardGone = box("WKS TIPS", "warning", "Failed to save all parameters to \"F:\\GSM\\LN713Z.TXT\" !\nNo such device");
     QTest::newRow("read-only card file") << int(ReadOnlyCard) << QStringList{q, cardFailed} << false << true << false;
-    QTest::newRow("card removed") << int(CardRemoved) << QStringList{q, cardFailed} << false << true << false;
+    QTest::newRow("card removed") << int(CardRemoved) << QStringList{q, cardGone} << false << true << false;
     QTest::newRow("read-only backup") << int(ReadOnlyBackup) << QStringList{q, backupFailed} << true << false << true;
     QTest::newRow("both read-only") << int(ReadOnlyBoth) << QStringList{q, cardFailed, backupFailed} << false << false << false;
     QTest::newRow("every entry refreshed away")
