@@ -48,12 +48,18 @@ bool MainSession::Mng_CurModSaveInfoSet() {
     return true;
 }
 
+void MainSession::limitDrives(const std::string& letters) {
+    std::erase_if(roots_, [&](const std::string& root) {
+        return letters.find(root[0]) == std::string::npos;
+    });
+}
+
 void MainSession::Mng_InitSaveDest() {
     if (!model()) return;
     const std::string rel = model()->settingsRelPath();
     bool found = false;
     std::string lastUsable;
-    for (const auto& root : driveRoots()) {
+    for (const auto& root : roots_) {
         if (!drives().canEnter(root)) continue;
         const std::string entry = root + rel;
         destinations_.push_back(entry);
@@ -113,7 +119,7 @@ void MainSession::selectLast() {
 void MainSession::Mng_RefreshDiskList() {
     if (!model()) return;
     const std::string rel = model()->settingsRelPath();
-    for (const auto& root : driveRoots()) {
+    for (const auto& root : roots_) {
         const std::string entry = root + rel;
         auto it = std::find(destinations_.begin(), destinations_.end(), entry);
         const bool usable = drives().canEnter(root);
@@ -135,7 +141,7 @@ void MainSession::chooseDestination(std::size_t index) {
 void MainSession::deleteCopiesElsewhere(bool& allDeleted) {
     const std::string own = file_.savePath.substr(0, 3);
     const std::string rel = model()->settingsRelPath();
-    for (const auto& root : driveRoots()) {
+    for (const auto& root : roots_) {
         if (root == own) continue;
         const std::string path = root + rel;
         if (!drives().canEnter(root + kSettingsFolder) || !file_.Mng_ChkFileMark(path)) continue;
@@ -153,9 +159,10 @@ void MainSession::deleteCopiesElsewhere(bool& allDeleted) {
 bool MainSession::Mng_DiskFileOperate(int action) {
     if (!model()) return false;
     switch (action) {
-        case 0:
-            if (!model()->hasGameCall || state_.gameCallAudioPath.empty()) return true;
-            return SaveGameCallAudio(file_.savePath, state_.gameCallAudioPath, runner_);
+        case 0: {
+            const GameCallResult result = placeGameCall();
+            return result == GameCallResult::Placed || result == GameCallResult::NoSource;
+        }
         case 1: {
             bool allDeleted = true;
             deleteCopiesElsewhere(allDeleted);
@@ -164,6 +171,11 @@ bool MainSession::Mng_DiskFileOperate(int action) {
         case 2: return file_.makeFolders();
         default: return false;
     }
+}
+
+GameCallResult MainSession::placeGameCall() {
+    if (!model()->hasGameCall || state_.gameCallAudioPath.empty()) return GameCallResult::NoSource;
+    return SaveGameCallAudio(file_.savePath, state_.gameCallAudioPath, runner_);
 }
 
 bool MainSession::applyDefaultSetting() {
@@ -202,10 +214,15 @@ SaveOutcome MainSession::save() {
     // Without the card file on the card, nothing else may go: the copies elsewhere are the
     // user's only settings on a card.
     if (!out.cardWritten) return out;
-    out.audioPlaced = Mng_DiskFileOperate(0);
+    const GameCallResult call = placeGameCall();
+    out.audioPlaced = call == GameCallResult::Placed || call == GameCallResult::NoSource;
+    // A batch file that could not be written interrupts the save before any copy goes.
+    out.stopped = call == GameCallResult::Stopped;
+    if (out.stopped) return out;
     out.copiesDeleted = Mng_DiskFileOperate(1);
-    // Success is said only of a save that did everything it had to.
-    if (out.complete()) tip("OK,All parameters have been saved success !", Icon::Information);
+    // Both settings files are written, so the settings are saved; a game call or a copy that
+    // failed has already been reported on its own.
+    if (out.backupWritten) tip("OK,All parameters have been saved success !", Icon::Information);
     return out;
 }
 
