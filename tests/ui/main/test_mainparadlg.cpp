@@ -248,9 +248,12 @@ void TestMainScreen::listsFollowTheWapScreen() {
         QVERIFY(screen.advancedAvailable);
         wap.reject();
     });
+    s.state.SmtpSsl = "1";
     pick(operators, "Others......");
     QCOMPARE(selected(countries), QString("Sweden"));
     QCOMPARE(selected(operators), QString("Tele 2"));
+    // Restoring the lists is the program's selection, not the user's: SSL stays as it was.
+    QCOMPARE(s.state.SmtpSsl, std::string("1"));
 
     // The check screen: a real sender replaces the preset's, so no preset is chosen any more.
     s.runner.push([](QDialog& wap) {
@@ -291,7 +294,7 @@ void TestMainScreen::wholeSaveEqualsCommandLine() {
     pick(s.find<QListWidget>("countryList"), "Sweden");
     pick(s.find<QListWidget>("operatorList"), "Telenor");
     QTest::keyClicks(s.find<QLineEdit>("adminNumber"), " +46 70 1 ");
-    s.find<QLineEdit>("receiveEmail4")->insert("d@e.se");  // as pasted
+    s.find<QLineEdit>("receiveEmail4")->insert(QString::fromLatin1("d\xe9@e.se"));  // as pasted
     const std::int32_t pirBefore = s.state.cameraParams.PirInterval;
     s.runner.push([](QDialog& camera) {
         camera.findChild<QComboBox*>("pirInterval")->setCurrentIndex(7);
@@ -317,13 +320,13 @@ void TestMainScreen::wholeSaveEqualsCommandLine() {
     QTemporaryDir card;
     const test::CliRun cli = test::runSettings(
         {"new", "KT470RX-8PRO", "--card", card.path(), "--country", "Sweden", "--operator",
-         "Telenor", "--admin", " +46 70 1 ", "--email4", "d@e.se", "--set",
+         "Telenor", "--admin", " +46 70 1 ", "--email4", QString::fromLatin1("d\xe9@e.se"), "--set",
          QString("PIR Interval=%1").arg(s.state.cameraParams.PirInterval), "--clock",
          "2025-06-30T08:15:42"});
     QCOMPARE(cli.code, 0);
     QVERIFY(!fs::exists(s.drives.folder('D') / "GSM" / "KT470RX.TXT"));
     const std::string saved = test::readBytes(s.drives.folder('E') / "GSM" / "KT470RX.TXT");
-    QVERIFY(saved.find("ReceiveEmail4=d@e.se") != std::string::npos);
+    QVERIFY(saved.find("ReceiveEmail4=d\xe9@e.se") != std::string::npos);
     QCOMPARE(saved, test::readBytes(fs::path(card.path().toStdString()) / "GSM" / "KT470RX.TXT"));
 }
 
