@@ -42,7 +42,6 @@ public:
     void reject() override;
 
     const MainSession& session() const { return session_; }
-    const OperatorLists* lists() const { return lists_.get(); }
 
 protected:
     void initDialog() override;
