@@ -60,8 +60,7 @@ CWKS_ModSelDlg::CWKS_ModSelDlg(AppState& state, MainScreenFactory makeMainScreen
 CWKS_ModSelDlg::~CWKS_ModSelDlg() = default;
 
 void CWKS_ModSelDlg::initDialog() {
-    const QIcon icon(":/pictures/icon.svg");
-    setWindowIcon(icon);
+    setWindowIcon(QIcon(":/pictures/icon.svg"));
     Mng_RegistryValue(1);
     showProductPicture();
 }
