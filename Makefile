@@ -17,9 +17,8 @@ $(BUILD)/CMakeCache.txt:
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
-# Until the screens exist, the program to run is the command-line companion.
 run: build
-	$(BUILD)/src/wks-settings models
+	$(BUILD)/src/wks-config
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)

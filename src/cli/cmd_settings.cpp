@@ -9,6 +9,7 @@
 #include "cli/terminal.h"
 #include "platform/drives.h"
 #include "platform/files.h"
+#include "presets/placeholdersender.h"
 #include "util/cutil.h"
 
 namespace wks::cli {
@@ -154,6 +155,9 @@ int cmdCheck(Args& args) {
                     std::to_string(k.limit) + " characters, the most the program writes");
         }
     }
+    NetworkPreset saved;
+    for (const auto& k : kNetworkKeys) saved.*k.field = doc.value(k.section, k.key).value_or("");
+    if (isPlaceholderSender(saved)) problem(kPlaceholderSenderNote);
     auto ssl = doc.value(kInternetSection, kSslKey);
     if (model.hasSmtpSsl && !ssl) problem("[Via Internet Settings] SMTP SSL is missing");
     if (model.hasSmtpSsl && ssl && !ssl->empty() && *ssl != "0" && *ssl != "1") {

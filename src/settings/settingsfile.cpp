@@ -198,7 +198,12 @@ void SettingsFile::Mng_Group1ParaSetDefault() {
         state_.cameraParams.*k.field = sweden ? k.swedenDefault : k.defaultValue;
     }
     if (!sweden) return;
-    // The Sweden-customised camera sends through Telia in Sweden.
+    // The Sweden-customised camera sends through Telia in Sweden. A screen selects them in
+    // its lists instead, which applies the same preset.
+    if (swedenSelection) {
+        swedenSelection();
+        return;
+    }
     bool keepSsl = false;
     ApplyOperatorChoice(state_, *model_, "Sweden", "Telia", keepSsl);
 }
