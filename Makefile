@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 600
 FUZZ_JOBS ?= $(JOBS)
 
-.PHONY: all deps build run test bench stress fuzz clean
+.PHONY: all deps build run test a11y bench stress fuzz clean
 
 all: build
 
@@ -22,6 +22,11 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Every screen read as a screen reader reads it (AT-SPI) on a virtual X display.
+a11y: build
+	@WKS_A11Y=1 scripts/install-deps
+	scripts/check-accessibility $(BUILD)
 
 bench: build
 	@for b in $(BUILD)/bench/*-bench; do [ -x "$$b" ] && "$$b"; done; true

@@ -17,6 +17,7 @@ struct Message {
     std::string text;
     Buttons buttons = Buttons::Ok;
     Icon icon = Icon::None;
+    bool operator==(const Message&) const = default;
 };
 
 // Captions used by the messages of this program.

@@ -36,6 +36,11 @@ IpAddressField::IpAddressField(QWidget* parent) : QFrame(parent) {
         if (i > 0) layout->addWidget(new QLabel(QStringLiteral("."), this));
         layout->addWidget(part, 1);
     }
+    // As wide as four three-digit numbers, not as the column it stands in.
+    const int partWidth = fontMetrics().horizontalAdvance(QStringLiteral("0000"));
+    for (QLineEdit* part : parts_) part->setFixedWidth(partWidth);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    // Focus given to the field (a label's buddy, a tab order set on it) goes to the first part.
     setFocusProxy(parts_[0]);
     setFocusPolicy(Qt::StrongFocus);
 }

@@ -108,7 +108,7 @@ void CWKS_WapParaDlg::ManageOtherUI(int mode) {
             break;
         case Save:
             SaveWapTexts(texts(), params);
-            state_.SmtpSsl = smtpSsl ? "1" : "0";
+            state_.SmtpSsl.assign(1, smtpSsl ? '1' : '0');
             break;
         case Load: {
             const auto fields = params.fields();
