@@ -9,6 +9,7 @@
 #include "settings/appstate.h"
 #include "ui/common/modalrunner.h"
 #include "ui/common/qtprompter.h"
+#include "ui/main/mainparadlg.h"
 #include "ui/select/modseldlg.h"
 
 int main(int argc, char* argv[]) {
@@ -22,8 +23,9 @@ int main(int argc, char* argv[]) {
     wks::AppState state;
     wks::ui::QtPrompter prompter;
     wks::ScopedPrompter prompts(prompter);
-    wks::ui::CWKS_ModSelDlg selection(
-        state, [](const std::string&, wks::AppState&) { return std::unique_ptr<QDialog>(); });
+    wks::ui::CWKS_ModSelDlg selection(state, [](const std::string& name, wks::AppState& s) {
+        return std::make_unique<wks::ui::CWKS_MainParaDlg>(name, s);
+    });
     wks::ui::modalRunner().run(selection);
     return 0;
 }
