@@ -115,8 +115,8 @@ int main(int argc, char** argv) {
     const bool finalSaved = runToEnd(save) == 0;
     const int leftOver = temporaries();
     fs::remove_all(root);
-    std::cout << "runs killed after 0 to " << (span + span / 5) / 1000 << " ms: old file " << oldSeen
-              << ", new file " << newSeen << ", at most " << leftByKills
+    std::cout << "runs killed after 0 to " << (span + span / 5) / 1000 << " ms: old file "
+              << oldSeen << ", new file " << newSeen << ", at most " << leftByKills
               << " temporary files beside the files after a kill\n";
     std::cout << "corrupt: " << corrupt << " of " << runs << "\n";
     std::cout << "left over: " << leftOver << (finalSaved ? "" : " (the last save failed)") << "\n";

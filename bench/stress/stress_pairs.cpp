@@ -44,8 +44,9 @@ int main(int argc, char** argv) {
     fs::create_directories(d);
     setenv("XDG_DATA_HOME", (root / "xdg").c_str(), 1);
     const fs::path card = d / "GSM" / "KT470RX.TXT";
-    const std::vector<std::string> save = {WKS_SETTINGS_EXE, "save", "KT470RX-8PRO", "--drive",
-                                           "C=" + c.string(), "--drive", "D=" + d.string(), "--yes"};
+    const std::vector<std::string> save = {
+        WKS_SETTINGS_EXE,  "save",    "KT470RX-8PRO",    "--drive",
+        "C=" + c.string(), "--drive", "D=" + d.string(), "--yes"};
     auto with = [&](const char* option, const std::string& value) {
         auto args = save;
         args.insert(args.end(), {option, value});
@@ -57,11 +58,13 @@ int main(int argc, char** argv) {
     }
     int lost = 0, failed = 0;
     for (int i = 0; i < pairs; ++i) {
-        const std::string admin = "+4670" + std::to_string(i), email = std::to_string(i) + "@example.com";
+        const std::string admin = "+4670" + std::to_string(i),
+                          email = std::to_string(i) + "@example.com";
         const pid_t a = wks::bench::startQuiet(with("--admin", admin));
         const pid_t b = wks::bench::startQuiet(with("--email1", email));
         failed += (wait(a) != 0) + (wait(b) != 0);
-        lost += (valueIn(card, "AdministratorNum") != admin) + (valueIn(card, "ReceiveEmail1") != email);
+        lost += (valueIn(card, "AdministratorNum") != admin) +
+                (valueIn(card, "ReceiveEmail1") != email);
     }
     fs::remove_all(root);
     std::cout << "concurrent pairs: " << pairs << ", saves failed: " << failed

@@ -39,8 +39,8 @@ std::vector<fsys::path> mountedMedia() {
 }
 
 bool sameLetters(const std::string& a, const std::string& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return upper(x) == upper(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return upper(x) == upper(y); });
 }
 
 // The entry of `folder` that is `name` byte for byte, else the first (by name) that differs
@@ -124,7 +124,8 @@ std::optional<fsys::path> DriveTable::folderOf(char letter) const {
 
 bool DriveTable::isDrivePath(const std::string& path) {
     // "c:notes.ini" is a file name; a drive path goes on with a separator or ends.
-    return path.size() >= 2 && path[1] == ':' && std::isalpha(static_cast<unsigned char>(path[0])) &&
+    return path.size() >= 2 && path[1] == ':' &&
+           std::isalpha(static_cast<unsigned char>(path[0])) &&
            (path.size() == 2 || path[2] == '\\' || path[2] == '/');
 }
 

@@ -61,7 +61,9 @@ std::uint32_t readDosAttrib(const std::string& p) {
 
 // A card that cannot keep modes or extended attributes (FAT through FUSE, some shares)
 // refuses the change with one of these.
-bool unsupported(int err) { return err == ENOTSUP || err == EOPNOTSUPP || err == ENOSYS || err == EPERM; }
+bool unsupported(int err) {
+    return err == ENOTSUP || err == EOPNOTSUPP || err == ENOSYS || err == EPERM;
+}
 
 bool writeDosAttrib(const std::string& p, std::uint32_t attrs) {
     if (attrs == 0) {
@@ -96,7 +98,8 @@ std::optional<std::string> nativeInside(const std::string& path, Last last) {
     while (!::realpath(probe.c_str(), real)) {
         if (errno != ENOENT && errno != ENOTDIR) return p->string();  // the operation says why
         struct stat st{};
-        if (::lstat(probe.c_str(), &st) == 0) return fail(ENOENT), std::nullopt;  // a link to nothing
+        // There, but it does not resolve: a link to nothing.
+        if (::lstat(probe.c_str(), &st) == 0) return fail(ENOENT), std::nullopt;
         if (probe == folder || !probe.has_relative_path()) return p->string();
         probe = probe.parent_path();
     }
@@ -170,8 +173,12 @@ int check(Op) {
 
 std::error_code lastError() { return g_lastError; }
 
-std::optional<std::string> native(const std::string& path) { return nativeInside(path, Last::Follow); }
-std::optional<std::string> nativeName(const std::string& path) { return nativeInside(path, Last::Keep); }
+std::optional<std::string> native(const std::string& path) {
+    return nativeInside(path, Last::Follow);
+}
+std::optional<std::string> nativeName(const std::string& path) {
+    return nativeInside(path, Last::Keep);
+}
 
 std::string join(const std::string& folder, const std::string& name) {
     if (!folder.empty() && (folder.back() == '\\' || folder.back() == '/')) return folder + name;
@@ -282,7 +289,9 @@ bool removeFolder(const std::string& path) {
     if (!p) return false;
     struct stat st{}, target{};
     const bool link = ::lstat(p->c_str(), &st) == 0 && S_ISLNK(st.st_mode);
-    if (link && (::stat(p->c_str(), &target) != 0 || !S_ISDIR(target.st_mode))) return fail(ENOTDIR);
+    if (link && (::stat(p->c_str(), &target) != 0 || !S_ISDIR(target.st_mode))) {
+        return fail(ENOTDIR);
+    }
     if (int err = faults::check(faults::Op::Delete)) return fail(err);
     // A link to a folder is removed as a link; what it leads to is not touched.
     if ((link ? ::unlink(p->c_str()) : ::rmdir(p->c_str())) != 0) return fail(errno);
@@ -371,7 +380,7 @@ bool writeNewFile(const std::string& path, std::string_view bytes) {
     if (int err = faults::check(faults::Op::Create)) return fail(err);
     // Not blocking, and nothing cut before the type is known: only a regular file is written.
     int fd = ::open(p->c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
-    if (fd < 0) return fail(errno == ENXIO ? static_cast<int>(ENODEV) : errno);
+    if (fd < 0) return errno == ENXIO ? fail(Reason::NotAFile) : fail(errno);  // a FIFO unread
     struct stat st{};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);

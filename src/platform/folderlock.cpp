@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <filesystem>
 #include <map>
 #include <mutex>
 
@@ -36,7 +35,7 @@ std::optional<Key> keyOf(const std::string& folder) {
 
 FolderLock::FolderLock(const std::string& nativeFolder) {
     std::lock_guard guard(g_mutex);
-    int fd = ::open(nativeFolder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int fd = ::open(nativeFolder.c_str(), O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return;
     struct stat st{};
     if (::fstat(fd, &st) != 0) {
@@ -75,7 +74,8 @@ void FolderLock::release() {
 
 FolderLock::~FolderLock() { release(); }
 
-FolderLock::FolderLock(FolderLock&& other) noexcept : key_(std::exchange(other.key_, std::nullopt)) {}
+FolderLock::FolderLock(FolderLock&& other) noexcept
+    : key_(std::exchange(other.key_, std::nullopt)) {}
 
 FolderLock& FolderLock::operator=(FolderLock&& other) noexcept {
     if (this != &other) {
@@ -89,11 +89,8 @@ std::vector<FolderLock> FolderLock::lockAll(const std::vector<std::string>& fold
     std::vector<std::pair<Key, std::string>> order;
     for (const auto& folder : folders) {
         auto path = native(folder);
-        if (!path) continue;
-        std::filesystem::path p = *path;
-        auto key = keyOf(p.string());
-        if (!key && p.has_parent_path()) key = keyOf((p = p.parent_path()).string());
-        if (key) order.emplace_back(*key, p.string());
+        auto key = path ? keyOf(*path) : std::nullopt;
+        if (key) order.emplace_back(*key, *path);
     }
     std::sort(order.begin(), order.end());
     order.erase(std::unique(order.begin(), order.end(),

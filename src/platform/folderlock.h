@@ -26,9 +26,8 @@ public:
 
     bool held() const { return key_.has_value(); }
 
-    // Locks each folder of the list (drive-letter or native paths; for a folder not made yet,
-    // the one it will be made in), in an order that every process shares, so that two
-    // processes never wait for each other.
+    // Locks each existing folder of the list (drive-letter or native paths), in an order that
+    // every process shares, so that two processes taking several never wait for each other.
     static std::vector<FolderLock> lockAll(const std::vector<std::string>& folders);
 
 private:

@@ -6,11 +6,11 @@
 namespace wks {
 
 std::vector<files::FolderLock> lockSettingsFolders() {
-    std::vector<std::string> folders{kBackupFolder};
+    std::vector<std::string> roots;
     for (const auto& root : MainSession::driveRoots()) {
-        if (drives().canEnter(root)) folders.push_back(root + kSettingsFolder);
+        if (drives().canEnter(root)) roots.push_back(root);
     }
-    return files::FolderLock::lockAll(folders);
+    return files::FolderLock::lockAll(roots);
 }
 
 }  // namespace wks

@@ -1,7 +1,9 @@
 #pragma once
-// The folders a save reads settings files from and writes them to: the backup folder and the
-// "GSM\" folder of every usable drive. Held from the opening to the end of a save, their locks
-// keep two saves on one card from losing each other's change.
+// A save reads and writes settings files on every usable drive: the card files in "GSM\",
+// the backup on C:. Held from the opening to the end of a save, the locks of the drives'
+// folders keep two saves on one card from losing each other's change. Each write also holds
+// the lock of its own folder, briefly and taking no other; so whoever waits, nobody waits in
+// a circle.
 
 #include <vector>
 

@@ -141,12 +141,12 @@ void TestSave::manyCards() {
     QCOMPARE(valueIn(d.card("card1"), "Receive number and receive email", "AdministratorNum"), "+46card2");
 }
 
-// Saves on one card at once: each holds the card from its reading to its last write, so the
-// second reads what the first wrote and neither change is lost.
+// Saves on one card at once, the first pair on a card with no "GSM" folder yet: each holds
+// the card from its reading to its last write, so the second reads what the first wrote and
+// neither change is lost.
 void TestSave::concurrentSavesLoseNothing() {
     Desk d;
     const QStringList args{"KT470RX-8PRO", "--drive", "C=" + d.folder("c"), "--drive", "D=" + d.folder("d"), "--yes"};
-    QCOMPARE(d.save(args).code, 0);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_DATA_HOME", QString::fromStdString(d.path("home")));
     int lost = 0;
