@@ -131,11 +131,9 @@ GameCallResult SaveGameCallAudio(const std::string& savePath, const std::string&
         return GameCallResult::Failed;
     }
 
-    switch (renameCameraFiles(folder)) {
-        case Room::Made: break;
-        case Room::GivenUp: return GameCallResult::GivenUp;
-        case Room::Blocked: return GameCallResult::Failed;
-    }
+    const Room room = renameCameraFiles(folder);
+    if (room == Room::GivenUp) return GameCallResult::GivenUp;
+    if (room == Room::Blocked) return GameCallResult::Failed;
 
     if (files::exists(kConverterBatch)) files::deleteFile(kConverterBatch);
     if (!files::writeNewFile(kConverterBatch, ConverterCommandLine(source, target))) {

@@ -23,11 +23,11 @@ std::string ConverterCommandLine(const std::string& source, const std::string& t
 std::vector<std::string> ConverterArguments(const std::string& source, const std::string& target);
 
 enum class GameCallResult {
-    Placed,   // the new game call is on the card
-    NoSource, // nothing to convert
-    GivenUp,  // the user chose not to rename the camera's first files
-    Failed,   // reported in a message box; the card keeps the game call it had
-    Stopped,  // the batch file could not be written (reported): the save stops here
+    Placed,    // the new game call is on the card
+    NoSource,  // nothing to convert
+    GivenUp,   // the user chose not to rename the camera's first files
+    Failed,    // reported in a message box; the card keeps the game call it had
+    Stopped,   // the batch file could not be written (reported): the save stops here
 };
 
 // Converts gameCallAudioPath onto the card that holds savePath (only its drive letter and

@@ -1,11 +1,10 @@
 #include "cli/changes.h"
 
-#include "cli/terminal.h"
-
 #include <algorithm>
 #include <cstdio>
 #include <set>
 
+#include "cli/terminal.h"
 #include "presets/operatorchoice.h"
 #include "presets/presettable.h"
 #include "util/cutil.h"

@@ -50,8 +50,9 @@ int cmdNew(Args& args) {
     file.Mng_AllParaSetDefault();
     changes.apply(state, recipients);
     if (!file.Mng_AllPara(0, 0)) {
-        std::cerr << "wks-settings new: could not write " << printablePath(*files::native(file.savePath))
-                  << ": " << files::lastError().message() << "\n";
+        std::cerr << "wks-settings new: could not write "
+                  << printablePath(*files::native(file.savePath)) << ": "
+                  << files::lastError().message() << "\n";
         return kExitProblem;
     }
     std::cout << printablePath(*files::native(file.savePath)) << "\n";
@@ -193,7 +194,7 @@ int cmdCheck(Args& args) {
         }
         if (isClockKey(*k)) {
             if (v && number) *clockParts[clockIndex] = code;
-            else clockComplete = false;
+            clockComplete = clockComplete && v && number;
             ++clockIndex;
         }
     }
@@ -216,7 +217,6 @@ namespace {
 // Refuses names and values that would be read back as other lines, another section or
 // another key than the one written.
 void checkEntry(const std::string& section, const std::string& key, const std::string& value) {
-    constexpr const char* kLineBreaks = "\r\n";
     if (section.find_first_of("]\r\n") != std::string::npos) {
         throw UsageError("a SECTION cannot hold \"]\" or a line break");
     }
@@ -225,7 +225,7 @@ void checkEntry(const std::string& section, const std::string& key, const std::s
         (first != std::string::npos && (key[first] == '[' || key[first] == ';'))) {
         throw UsageError("a KEY cannot hold \"=\" or a line break, nor begin with \"[\" or \";\"");
     }
-    if (value.find_first_of(kLineBreaks) != std::string::npos) {
+    if (value.find_first_of("\r\n") != std::string::npos) {
         throw UsageError("a VALUE cannot hold a line break");
     }
 }
@@ -257,7 +257,8 @@ int cmdIni(Args& args) {
         const std::string key = latin1Argument("KEY", p[3]);
         const std::string value = latin1Argument("VALUE", p[4]);
         checkEntry(section, key, value);
-        if (!WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), p[1].c_str())) {
+        if (!WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(),
+                                        p[1].c_str())) {
             std::cerr << "wks-settings ini set: could not write \"" << printablePath(p[1])
                       << "\": " << files::lastError().message() << "\n";
             return kExitProblem;

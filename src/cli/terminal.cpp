@@ -36,7 +36,8 @@ std::optional<std::string> latin1FromUtf8(std::string_view utf8) {
 std::string latin1Argument(const std::string& what, const std::string& utf8) {
     auto latin1 = latin1FromUtf8(utf8);
     if (!latin1) {
-        throw UsageError(what + " holds a character that the camera's files cannot hold (Latin-1 only)");
+        throw UsageError(what +
+                         " holds a character that the camera's files cannot hold (Latin-1 only)");
     }
     return *latin1;
 }
@@ -63,8 +64,7 @@ std::string printablePath(std::string_view text) {
     out.reserve(text.size());
     for (char ch : text) {
         const auto c = static_cast<unsigned char>(ch);
-        if (c < 0x20 || c == 0x7F) out += escaped(c);
-        else out += ch;
+        out += c < 0x20 || c == 0x7F ? escaped(c) : std::string(1, ch);
     }
     return out;
 }

@@ -76,13 +76,20 @@ struct Screen {
     std::string path(char l) const { return std::string(1, l) + ":\\GSM\\" + stem + ".TXT"; }
     fs::path card(char l) const { return drives.folder(l) / "GSM" / (stem + ".TXT"); }
     fs::path backup() const { return drives.folder('C') / "VelmoraBackup" / (stem + ".TXT"); }
-    // A settings file whose URL tells where it came from; mark "-" leaves the mark out and a
-    // leading "!" makes the file read-only.
+    // A settings file whose URL tells where it came from; mark "-" leaves the mark out, a
+    // leading "!" makes the file read-only and a leading "~" saves it as UTF-16.
     void put(const fs::path& file, QString mark, const std::string& url) const {
         const bool readOnly = mark.startsWith('!');
         if (readOnly) mark.remove(0, 1);
+        const bool utf16 = mark.startsWith('~');
+        if (utf16) mark.remove(0, 1);
         std::string text = "[Via WAP Settings]\r\nURL=" + url + "\r\n";
         if (mark != "-") text = "[WKSFileMark]\r\nModel=" + mark.toStdString() + "\r\n" + text;
+        if (utf16) {
+            std::string wide = "\xFF\xFE";
+            for (char c : text) wide += std::string{c, '\0'};
+            text = wide;
+        }
         test::writeBytes(file, text);
         if (readOnly) ::chmod(file.c_str(), 0444);
     }
@@ -175,6 +182,8 @@ void TestMainSession::opening_data() {
                                                      << "CDF" << "F" << "backup" << "" << true << none;
     QTest::newRow("unmarked on D and F: only F's deleted") << "CDF" << QStringList{"D:-", "F:-"} << ""
                                                          << "CDF" << "F" << "" << "D" << false << none;
+    QTest::newRow("valid on F, saved as UTF-16") << "CDF" << QStringList{"F:~KT470RX"} << ""
+                                                 << "CDF" << "F" << "F" << "F" << false << none;
     QTest::newRow("unmarked on F, no backup") << "CDF" << QStringList{"F:-"} << ""
                                               << "CDF" << "F" << "" << "" << false << none;
     QTest::newRow("no card file, backup, no medium in G") << "CDEFg" << none << "KT470RX"
