@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressDialog>
@@ -18,6 +19,7 @@
 #include "app/catalogue.h"
 #include "platform/clock.h"
 #include "platform/prompts.h"
+#include "presets/placeholdersender.h"
 #include "presets/presettable.h"
 #include "support/runcli.h"
 #include "support/tempdrives.h"
@@ -244,6 +246,7 @@ void TestMainScreen::listsFollowTheWapScreen() {
     presetTable().ApplyPreset(tele2, "Sweden", "Tele 2");
     QVERIFY(s.state.CurrentNetworkParams == tele2);
     QVERIFY(!note->isHidden());
+    QCOMPARE(s.find<QLabel>("senderNoteText")->text(), QString(kPlaceholderSenderNote));
 
     // "Others......" cancelled: the previous choice comes back.
     s.runner.push([](QDialog& wap) {
