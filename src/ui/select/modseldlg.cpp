@@ -1,5 +1,6 @@
 #include "ui/select/modseldlg.h"
 
+#include <QAbstractItemView>
 #include <QIcon>
 #include <QSignalBlocker>
 
@@ -45,6 +46,8 @@ CWKS_ModSelDlg::CWKS_ModSelDlg(AppState& state, MainScreenFactory makeMainScreen
     ui_->modelList->setCurrentIndex(-1);
 
     labelControl(ui_->selectLabel, ui_->modelList);
+    // The dropped-down list is spoken as a list of its own.
+    nameControl(ui_->modelList->view(), ui_->modelList->accessibleName());
     nameControl(ui_->rememberChoice, ui_->rememberChoice->text());
     nameControl(ui_->banner, "WKS CONFIG");
     nameControl(ui_->productPicture, "Product picture");
@@ -57,8 +60,7 @@ CWKS_ModSelDlg::CWKS_ModSelDlg(AppState& state, MainScreenFactory makeMainScreen
 CWKS_ModSelDlg::~CWKS_ModSelDlg() = default;
 
 void CWKS_ModSelDlg::initDialog() {
-    const QIcon icon(":/pictures/icon.svg");
-    setWindowIcon(icon);
+    setWindowIcon(QIcon(":/pictures/icon.svg"));
     Mng_RegistryValue(1);
     showProductPicture();
 }

@@ -31,6 +31,13 @@ EXPECTED = {
         ("button", "OK (Y)", None),
         ("button", "Cancel (N)", None),
     ],
+    "model-select": [
+        ("field", "Select Product", "Select Product"),
+        ("field", "Select Product", None),
+        ("button", "Remember My Choice", None),
+        ("button", "OK (Y)", None),
+        ("button", "EXIT (N)", None),
+    ],
     "wap-advanced": [
         ("button", "This service requires SSL (S)", None),
         ("button", "OK (Y)", None),
@@ -86,7 +93,9 @@ def main():
         elif role in FIELD_ROLES or (role in COMPOUND_ROLES and labels):
             seen.append(("field", name, labels[0] if labels else None))
             print(f"{role:14} name={name!r:24} description={acc.description!r:24} labelled-by={labels}")
-            if not name or acc.description != name or len(labels) != 1:
+            # A drop-down's own list is labelled through the drop-down it belongs to.
+            in_drop_down = acc.parent is not None and acc.parent.getRoleName() == "combo box"
+            if not name or acc.description != name or len(labels) != (0 if in_drop_down else 1):
                 problems.append(f"{role} {name!r}: name, description or label missing")
             if role in COMPOUND_ROLES:
                 parts = [c.name for c in walk(acc) if c.getRoleName() in FIELD_ROLES]

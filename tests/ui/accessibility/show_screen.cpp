@@ -1,4 +1,5 @@
-// Shows one screen, modally, until it is closed: `wks-ui-show wap-check|wap-user|wap-advanced`.
+// Shows one screen, modally, until it is closed:
+// `wks-ui-show wap-check|wap-user|wap-advanced|model-select`.
 // scripts/check-accessibility reads the screen through the desktop's accessibility bus.
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include "ui/common/qtprompter.h"
 #include "ui/network/wapadvanceddlg.h"
 #include "ui/network/wapparadlg.h"
+#include "ui/select/modseldlg.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -29,6 +31,13 @@ int main(int argc, char** argv) {
         wap.presetSelected = wap.showCurrent;
         return wks::ui::modalRunner().run(wap);
     }
-    std::fprintf(stderr, "usage: wks-ui-show wap-check|wap-user|wap-advanced\n");
+    if (std::strcmp(screen, "model-select") == 0) {
+        // Read, never confirmed: there is no main screen to run.
+        wks::ui::CWKS_ModSelDlg select(state, [](const std::string&, wks::AppState&) {
+            return std::unique_ptr<QDialog>();
+        });
+        return wks::ui::modalRunner().run(select);
+    }
+    std::fprintf(stderr, "usage: wks-ui-show wap-check|wap-user|wap-advanced|model-select\n");
     return 2;
 }
