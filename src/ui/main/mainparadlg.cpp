@@ -90,6 +90,7 @@ CWKS_MainParaDlg::CWKS_MainParaDlg(std::string displayName, AppState& state,
     ui_->banner->installEventFilter(this);
     ui_->senderNoteIcon->setPixmap(
         style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(16, 16));
+    ui_->senderNoteText->setText(kPlaceholderSenderNote);
     ui_->senderNote->hide();
 
     connect(ui_->countryList, &QListWidget::itemSelectionChanged, this,

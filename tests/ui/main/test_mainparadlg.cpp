@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressDialog>
@@ -18,6 +19,7 @@
 #include "app/catalogue.h"
 #include "platform/clock.h"
 #include "platform/prompts.h"
+#include "presets/placeholdersender.h"
 #include "presets/presettable.h"
 #include "support/runcli.h"
 #include "support/tempdrives.h"
@@ -129,9 +131,11 @@ void TestMainScreen::opening_data() {
 void TestMainScreen::opening() {
     QFETCH(QString, model);
     Screen s(model.toUtf8().constData());
-    s.open();
     const CameraModel* m = findModel(model.toStdString());
+    if (!m) fs::create_directories(converterFolder(s.drives));
+    s.open();
     if (!m) {
+        QVERIFY(fs::exists(converterFolder(s.drives)));  // no clean-up when it never opened
         QVERIFY(s.dialog.hasEnded());
         QCOMPARE(s.dialog.result(), int(QDialog::Rejected));
         QCOMPARE(shown(s.prompts), QStringList{"WKS TIPS|error|Error In "
@@ -180,6 +184,8 @@ void TestMainScreen::leavingAsksNothing() {
     fs::create_directories(converterFolder(s.drives));
     s.open();
     s.find<QLineEdit>("adminNumber")->setText("+46 70 1");
+    QTest::mouseClick(s.find<QWidget>("banner"), Qt::LeftButton);  // the About box asks nothing
+    QCOMPARE(s.runner.ran(), std::vector<QString>{"aboutBox"});
     if (how == "Esc") {
         QTest::keyClick(s.find<QLineEdit>("adminNumber"), Qt::Key_Escape);
     } else if (how == "close box") {
@@ -240,6 +246,7 @@ void TestMainScreen::listsFollowTheWapScreen() {
     presetTable().ApplyPreset(tele2, "Sweden", "Tele 2");
     QVERIFY(s.state.CurrentNetworkParams == tele2);
     QVERIFY(!note->isHidden());
+    QCOMPARE(s.find<QLabel>("senderNoteText")->text(), QString(kPlaceholderSenderNote));
 
     // "Others......" cancelled: the previous choice comes back.
     s.runner.push([](QDialog& wap) {
