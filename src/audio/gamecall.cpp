@@ -164,7 +164,8 @@ GameCallResult SaveGameCallAudio(const std::string& savePath, const std::string&
     } else {
         showMessage(kAppTitle, "Transform Failed.", Buttons::Ok, Icon::None);
     }
-    return GameCallResult::Failed;
+    // The user who cancels the conversion stops the save: nothing more happens to the cards.
+    return result.cancelled ? GameCallResult::Stopped : GameCallResult::Failed;
 }
 
 }  // namespace wks

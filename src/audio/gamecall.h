@@ -27,7 +27,8 @@ enum class GameCallResult {
     NoSource,  // nothing to convert
     GivenUp,   // the user chose not to rename the camera's first files
     Failed,    // reported in a message box; the card keeps the game call it had
-    Stopped,   // the batch file could not be written (reported): the save stops here
+    Stopped,   // the batch file could not be written, or the user cancelled the conversion
+               // (reported): the save stops here
 };
 
 // Converts gameCallAudioPath onto the card that holds savePath (only its drive letter and

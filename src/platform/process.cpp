@@ -73,11 +73,12 @@ ProcessResult SystemProcessRunner::waitForExit(pid_t pid) {
     while (::waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOWAIT) < 0 &&
            errno == EINTR) {
     }
+    ProcessResult result;
     {
         std::lock_guard lock(mutex_);
         running_ = 0;
+        result.cancelled = cancelled_;
     }
-    ProcessResult result;
     int status = 0;
     pid_t got;
     do {
@@ -100,7 +101,9 @@ ProcessResult SystemProcessRunner::waitForExit(pid_t pid) {
 
 void SystemProcessRunner::cancel() {
     std::lock_guard lock(mutex_);
-    if (running_ > 0) ::kill(running_, SIGKILL);  // a converter that hangs ignores politer signals
+    if (running_ > 0 && ::kill(running_, SIGKILL) == 0) {  // a hung converter ignores politer signals
+        cancelled_ = true;
+    }
 }
 
 std::string ProcessResult::describe() const {
@@ -138,6 +141,7 @@ ProcessResult SystemProcessRunner::run(const std::string& program,
     {
         std::lock_guard lock(mutex_);
         running_ = pid;
+        cancelled_ = false;
     }
     notifyStarted(program, args);
 

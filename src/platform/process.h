@@ -27,6 +27,7 @@ struct ProcessResult {
     int exitCode = -1;  // when Exited
     int signal = 0;     // when Killed
     std::error_code startError;
+    bool cancelled = false;  // ended by ProcessRunner::cancel()
 
     bool started() const { return outcome != Outcome::NotStarted; }
     bool succeeded() const { return outcome == Outcome::Exited && exitCode == 0; }
@@ -86,7 +87,8 @@ private:
     ProcessResult waitForExit(pid_t pid);
 
     std::mutex mutex_;
-    pid_t running_ = 0;  // the program being waited for, until it has ended
+    pid_t running_ = 0;      // the program being waited for, until it has ended
+    bool cancelled_ = false;  // cancel() ended it
 };
 
 // The first executable file called name in the folders of $PATH, as an absolute path.

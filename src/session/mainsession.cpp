@@ -216,7 +216,8 @@ SaveOutcome MainSession::save() {
     if (!out.cardWritten) return out;
     const GameCallResult call = placeGameCall();
     out.audioPlaced = call == GameCallResult::Placed || call == GameCallResult::NoSource;
-    // A batch file that could not be written interrupts the save before any copy goes.
+    // A batch file that could not be written, or a conversion the user cancelled, interrupts
+    // the save before any copy goes.
     out.stopped = call == GameCallResult::Stopped;
     if (out.stopped) return out;
     out.copiesDeleted = Mng_DiskFileOperate(1);

@@ -20,7 +20,8 @@ struct SaveOutcome {
     bool backupWritten = false;
     bool audioPlaced = true;   // false when a game call was due and not placed
     bool copiesDeleted = true; // false when a copy on another drive could not be deleted
-    bool stopped = false;      // the save stopped before the copies (batch file not written)
+    bool stopped = false;      // the save stopped before the copies (batch file not
+                               // written, conversion cancelled)
 
     bool complete() const {
         return confirmed && cardWritten && backupWritten && audioPlaced && copiesDeleted;
