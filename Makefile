@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 600
 FUZZ_JOBS ?= $(JOBS)
 
-.PHONY: all deps build run test bench stress fuzz clean
+.PHONY: all deps build run test bench stress fuzz package clean
 
 all: build
 
@@ -26,6 +26,10 @@ test: build
 
 bench: build
 	@for b in $(BUILD)/bench/*-bench; do [ -x "$$b" ] && "$$b"; done; true
+
+# The Debian package, made in $(BUILD): wks-config_<version>_amd64.deb.
+package: build
+	cd $(BUILD) && cpack
 
 # 500 saves killed at random moments; the card file must always be the old or the new file.
 stress: build
