@@ -1,11 +1,13 @@
 // Kills `wks-settings save` at random moments and checks that the card file is always either
-// the old file or the new file, whole. Run by `make stress`.
+// the old file or the new file, whole, and that what the killed saves left beside the card
+// file and the backup is gone after the next save. Run by `make stress`.
 
 #include <signal.h>
 #include <sys/wait.h>
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -84,7 +86,17 @@ int main(int argc, char** argv) {
     std::mt19937 random(12345);
     const auto span = std::chrono::duration_cast<std::chrono::microseconds>(full).count();
     std::uniform_int_distribution<long> delay(0, span + span / 5);
-    int corrupt = 0, oldSeen = 0, newSeen = 0, leftovers = 0;
+    const fs::path backupFolder = c / "VelmoraBackup";
+    auto temporaries = [&] {
+        int n = 0;
+        for (const fs::path& folder : {card.parent_path(), backupFolder}) {
+            for (const auto& e : fs::directory_iterator(folder)) {
+                n += e.path().filename().string().find(".wkstmp-") != std::string::npos;
+            }
+        }
+        return n;
+    };
+    int corrupt = 0, oldSeen = 0, newSeen = 0, leftByKills = 0;
     for (int i = 0; i < runs; ++i) {
         writeAll(card, oldBytes);
         pid_t pid = start(save);
@@ -97,16 +109,16 @@ int main(int argc, char** argv) {
         if (now == oldBytes) ++oldSeen;
         else if (now == newBytes) ++newSeen;
         if (!parses || (now != oldBytes && now != newBytes)) ++corrupt;
-        for (const auto& e : fs::directory_iterator(card.parent_path())) {
-            if (e.path() != card) {
-                ++leftovers;
-                fs::remove(e.path());
-            }
-        }
+        // Left where they are: the next save, killed or not, is to remove them.
+        leftByKills = std::max(leftByKills, temporaries());
     }
+    const bool finalSaved = runToEnd(save) == 0;
+    const int leftOver = temporaries();
     fs::remove_all(root);
-    std::cout << "runs killed after 0 to " << (span + span / 5) / 1000 << " ms: old file " << oldSeen
-              << ", new file " << newSeen << ", temporary files left by a kill " << leftovers << "\n";
+    std::cout << "runs killed after 0 to " << (span + span / 5) / 1000 << " ms: old file "
+              << oldSeen << ", new file " << newSeen << ", at most " << leftByKills
+              << " temporary files beside the files after a kill\n";
     std::cout << "corrupt: " << corrupt << " of " << runs << "\n";
-    return corrupt == 0 ? 0 : 1;
+    std::cout << "left over: " << leftOver << (finalSaved ? "" : " (the last save failed)") << "\n";
+    return corrupt == 0 && leftOver == 0 && finalSaved ? 0 : 1;
 }

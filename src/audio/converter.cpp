@@ -30,6 +30,12 @@ bool emptyNativeFolder(const std::string& folder) {
     return allDeleted;
 }
 
+// A link at the converter's folder is no folder of ours: it goes as a link, and what it
+// leads to is never emptied.
+bool removeLinkedFolder() {
+    return files::isLink(kConverterFolder) && files::removeFolder(kConverterFolder);
+}
+
 }  // namespace
 
 bool EmptyFolder(const std::string& folder) {
@@ -52,6 +58,7 @@ bool PlaceProgram(const std::string& installed, const std::string& path) {
 }
 
 bool StageConverter() {
+    removeLinkedFolder();
     bool emptied = true;
     if (files::exists(kConverterFolder)) {
         if (!EmptyFolder(kConverterFolder)) {
@@ -69,6 +76,7 @@ bool StageConverter() {
 }
 
 bool RemoveConverter() {
+    if (removeLinkedFolder()) return true;
     EmptyFolder(kConverterFolder);
     CUtil::ClearReadOnly(kConverterFolder);
     return files::removeFolder(kConverterFolder);

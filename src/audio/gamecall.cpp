@@ -1,5 +1,8 @@
 #include "audio/gamecall.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <optional>
 
@@ -9,6 +12,8 @@
 #include "platform/prompts.h"
 #include "util/cutil.h"
 
+namespace fsys = std::filesystem;
+
 namespace wks {
 namespace {
 
@@ -16,13 +21,40 @@ constexpr const char* kConverterOptions = " -ac 1 -ar 22050 -acodec pcm_u8 ";
 
 // The form the converter gets: native and absolute, so that it can only be taken for a file
 // (a name such as "http:x" or "-" would otherwise mean something else to it). Nothing for a
-// drive letter that has no folder.
+// drive letter that has no folder. The staged converter is a link to the installed one.
 std::optional<std::string> forConverter(const std::string& path) {
-    auto native = files::native(path);
+    auto native = files::nativeName(path);
     if (!native) return std::nullopt;
     std::error_code ec;
-    auto absolute = std::filesystem::absolute(*native, ec);
+    auto absolute = fsys::absolute(*native, ec);
     return ec ? *native : absolute.string();
+}
+
+// Whether the old game call can give way to the new one, judged before anything is changed:
+// a folder in its place cannot, nor can a file in a folder that refuses changes.
+bool canReplace(const std::string& target) {
+    if (files::isFolder(target)) return false;
+    auto native = files::native(target);
+    return native && ::access(fsys::path(*native).parent_path().c_str(), W_OK) == 0;
+}
+
+bool hasContent(const std::string& nativePath) {
+    std::error_code ec;
+    return fsys::is_regular_file(nativePath, ec) && fsys::file_size(nativePath, ec) > 0 && !ec;
+}
+
+// Puts the finished conversion in place of the old game call in one rename, once its bytes
+// have reached the card, so that the card holds the old call or the new one, whole.
+bool putInPlace(const std::string& convertedNative, const std::string& target) {
+    auto to = files::native(target);
+    if (!to) return false;
+    if (int fd = ::open(convertedNative.c_str(), O_RDONLY | O_CLOEXEC); fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+    std::error_code ec;
+    fsys::rename(convertedNative, *to, ec);
+    return !ec;
 }
 
 enum class Room { Made, GivenUp, Blocked };
@@ -33,8 +65,6 @@ Room renameCameraFiles(const std::string& folder) {
     const std::string video = folder + "VIDE0001.AVI";
     if (!files::exists(picture) && !files::exists(video)) return Room::Made;
 
-    CUtil::ClearReadOnly(picture);
-    CUtil::ClearReadOnly(video);
     Answer answer = showMessage(kCaptionTipsMixed,
                                 "You must rename the existed \"IMAG0001.JPG\" and \"VIDE0001.AVI\" "
                                 "if you want to save the audio file ,continue ?",
@@ -44,6 +74,8 @@ Room renameCameraFiles(const std::string& folder) {
                     Icon::Information);
         return Room::GivenUp;
     }
+    CUtil::ClearReadOnly(picture);
+    CUtil::ClearReadOnly(video);
     if (CUtil::RenameIfExists(picture, folder + "IMAG0001_RenameForSaveAudioFile.JPG") != 0 ||
         CUtil::RenameIfExists(video, folder + "VIDE0001_RenameForSaveAudioFile.AVI") != 0) {
         showMessage(kCaptionTipsMixed,
@@ -67,19 +99,24 @@ std::vector<std::string> ConverterArguments(const std::string& source, const std
     return {"-i", source, "-ac", "1", "-ar", "22050", "-acodec", "pcm_u8", target};
 }
 
-bool SaveGameCallAudio(const std::string& savePath, const std::string& gameCallAudioPath,
-                       ProcessRunner& runner) {
+GameCallResult SaveGameCallAudio(const std::string& savePath, const std::string& gameCallAudioPath,
+                                 ProcessRunner& runner) {
     const std::string cardRoot = savePath.substr(0, 2);
     const std::string source = CUtil::TrimToLength(gameCallAudioPath, -1);
-    if (source.empty()) return true;
+    if (source.empty()) return GameCallResult::NoSource;
     if (!DriveTable::isDrivePath(cardRoot)) {  // no card to put it on
         showMessage(kAppTitle, "Transform Failed.", Buttons::Ok, Icon::None);
-        return false;
+        return GameCallResult::Failed;
     }
 
     const std::string pictures = cardRoot + "\\DCIM\\";
     const std::string folder = cardRoot + kGameCallFolder;
     const std::string target = folder + kGameCallFile;
+    // The converter writes beside the target and its finished result is renamed over it.
+    // The name keeps the ".WAV" ending, from which the converter takes the WAV container,
+    // so it runs with the same arguments as the batch file's line, which names the real
+    // target: that line is the command for whoever converts by hand.
+    const std::string converted = folder + kGameCallPartial;
 
     // Folders that cannot be made show up as a conversion that fails.
     if (drives().canEnter(pictures)) {
@@ -89,19 +126,14 @@ bool SaveGameCallAudio(const std::string& savePath, const std::string& gameCallA
         files::createFolder(folder);
     }
 
-    if (files::exists(target)) {
-        CUtil::ClearReadOnly(target);
-        if (!files::deleteFile(target)) {
-            showMessage(kAppTitle, "Failed to delete " + target + " !", Buttons::Ok, Icon::None);
-            return false;
-        }
+    if (files::exists(target) && !canReplace(target)) {
+        showMessage(kAppTitle, "Failed to delete " + target + " !", Buttons::Ok, Icon::None);
+        return GameCallResult::Failed;
     }
 
-    switch (renameCameraFiles(folder)) {
-        case Room::Made: break;
-        case Room::GivenUp: return true;
-        case Room::Blocked: return false;
-    }
+    const Room room = renameCameraFiles(folder);
+    if (room == Room::GivenUp) return GameCallResult::GivenUp;
+    if (room == Room::Blocked) return GameCallResult::Failed;
 
     if (files::exists(kConverterBatch)) files::deleteFile(kConverterBatch);
     if (!files::writeNewFile(kConverterBatch, ConverterCommandLine(source, target))) {
@@ -109,20 +141,30 @@ bool SaveGameCallAudio(const std::string& savePath, const std::string& gameCallA
                     std::string("Cannot write ") + kConverterBatch + " (" +
                         files::lastError().message() + ") !",
                     Buttons::Ok, Icon::Warning);
-        return false;
+        return GameCallResult::Stopped;
     }
 
+    // A run killed earlier may have left its partial file; the converter would not overwrite it.
+    if (files::exists(converted)) files::deleteFile(converted);
     auto program = forConverter(kConverterPath);
     auto from = forConverter(source);
-    auto to = forConverter(target);
+    auto to = forConverter(converted);
     ProcessResult result;  // not started
     if (program && from && to) result = runner.run(*program, ConverterArguments(*from, *to));
-    if (result.succeeded() && files::exists(target)) return true;
+    const bool finished = result.succeeded() && to && hasContent(*to);
+    if (finished && putInPlace(*to, target)) return GameCallResult::Placed;
 
-    // What a failed conversion leaves behind is no game call the camera could play.
-    if (result.started() && files::exists(target)) files::deleteFile(target);
-    showMessage(kAppTitle, "Transform Failed.", Buttons::Ok, Icon::None);
-    return false;
+    // A failed, cancelled or killed run leaves no part of a game call behind.
+    if (to) {
+        std::error_code ec;
+        fsys::remove(*to, ec);
+    }
+    if (finished) {
+        showMessage(kAppTitle, "Failed to delete " + target + " !", Buttons::Ok, Icon::None);
+    } else {
+        showMessage(kAppTitle, "Transform Failed.", Buttons::Ok, Icon::None);
+    }
+    return GameCallResult::Failed;
 }
 
 }  // namespace wks

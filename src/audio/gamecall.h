@@ -11,6 +11,8 @@ namespace wks {
 
 inline constexpr const char* kGameCallFolder = "\\DCIM\\100WKSIM\\";
 inline constexpr const char* kGameCallFile = "ADUI0001.WAV";
+// What the converter writes beside it until the conversion has finished.
+inline constexpr const char* kGameCallPartial = "ADUI0001.wkstmp.WAV";
 // The converter's command, kept beside the converter for whoever wants to run it by hand.
 inline constexpr const char* kConverterBatch = "C:\\WKS_TEMP\\_[wkstmp]_.bat";
 
@@ -20,12 +22,21 @@ std::string ConverterCommandLine(const std::string& source, const std::string& t
 // The converter's arguments for native source and target paths.
 std::vector<std::string> ConverterArguments(const std::string& source, const std::string& target);
 
+enum class GameCallResult {
+    Placed,    // the new game call is on the card
+    NoSource,  // nothing to convert
+    GivenUp,   // the user chose not to rename the camera's first files
+    Failed,    // reported in a message box; the card keeps the game call it had
+    Stopped,   // the batch file could not be written (reported): the save stops here
+};
+
 // Converts gameCallAudioPath onto the card that holds savePath (only its drive letter and
-// colon count), after making room for "ADUI0001.WAV": an old one is deleted, and the camera's
-// first picture and video are renamed when the user agrees. Problems are shown in message
-// boxes. True when the file was converted, when there was nothing to convert, or when the
-// user chose not to rename; false on every failure.
-bool SaveGameCallAudio(const std::string& savePath, const std::string& gameCallAudioPath,
-                       ProcessRunner& runner);
+// colon count), after making room for "ADUI0001.WAV": the camera's first picture and video are
+// renamed when the user agrees. The card keeps its old "ADUI0001.WAV" until a finished
+// conversion replaces it in one step, so a declined question, a failed or cancelled run of the
+// converter, or a kill, never leaves it without a playable game call. Problems are shown in
+// message boxes.
+GameCallResult SaveGameCallAudio(const std::string& savePath, const std::string& gameCallAudioPath,
+                                 ProcessRunner& runner);
 
 }  // namespace wks

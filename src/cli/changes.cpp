@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <set>
 
+#include "cli/terminal.h"
 #include "presets/operatorchoice.h"
 #include "presets/presettable.h"
 #include "util/cutil.h"
@@ -26,6 +28,10 @@ bool isNumber(const std::string& text) {
         if (text[i] < '0' || text[i] > '9') return false;
     }
     return true;
+}
+
+DateTimeRecord clockOf(const CameraParams& p) {
+    return {p.ClockYear, p.ClockMonth, p.ClockDay, p.ClockHour, p.ClockMinute, p.ClockSecond};
 }
 
 const char* const kRecipientOptions[Recipients::kCount] = {
@@ -78,6 +84,10 @@ void Changes::check(const CameraModel& model) {
     for (const auto& [index, text] : recipients_) oneLine(kRecipientOptions[index], text);
     for (const auto& text : netTexts_) oneLine("--net", text);
     for (const auto& text : setTexts_) oneLine("--set", text);
+    // Terminal text becomes the Latin-1 bytes that the file and the screens hold.
+    for (auto& [index, text] : recipients_) {
+        text = latin1Argument(std::string("--") + kRecipientOptions[index], text);
+    }
 
     Changes& c = *this;
     c.model_ = &model;
@@ -98,7 +108,10 @@ void Changes::check(const CameraModel& model) {
         bool known = key == kSslKey && model.hasSmtpSsl;
         for (const auto& k : kNetworkKeys) known = known || key == k.key;
         if (!known) throw UsageError("\"" + key + "\" is not a network key of " + model.displayName);
-        c.network_.emplace_back(key, value);
+        if (key == kSslKey && !value.empty() && value != "0" && value != "1") {
+            throw UsageError("SMTP SSL is 0, 1 or empty, not \"" + value + "\"");
+        }
+        c.network_.emplace_back(key, latin1Argument("--net " + key, value));
     }
 
     const auto keys = cameraKeysFor(model.family, model.displayName);
@@ -111,6 +124,25 @@ void Changes::check(const CameraModel& model) {
         }
         if (!isNumber(value)) throw UsageError("\"" + value + "\" for \"" + key + "\" is not a number");
         c.camera_.emplace_back(*it, parseDecimal(value));
+    }
+
+    // The clock keys set the camera clock together, as --clock does.
+    CameraParams clock;
+    std::set<const CameraKey*> clockFields;
+    for (const auto& [key, value] : camera_) {
+        if (!isClockKey(*key)) continue;
+        clock.*key->field = value;
+        clockFields.insert(key);
+    }
+    if (!clockFields.empty()) {
+        if (clockText_) throw UsageError("--clock and the clock keys of --set both set the clock");
+        if (clockFields.size() != 6) {
+            throw UsageError("the clock keys go together: give all six, or --clock");
+        }
+        if (CUtil::ChkDateTime(clockOf(clock)) != 0) {
+            throw UsageError("the clock keys do not make a valid date and time");
+        }
+        clockKeysSet_ = true;
     }
 
     if (const auto& clock = clockText_; clock && *clock != "now") {
@@ -144,7 +176,11 @@ void Changes::apply(AppState& state, Recipients& recipients) const {
         p.ClockMinute = clock_->minute;
         p.ClockSecond = clock_->second;
         state.clockFollowsPc = false;
-    } else {
+    } else if (clockText_) {  // now
+        state.clockFollowsPc = true;
+    } else if (clockKeysSet_) {
+        state.clockFollowsPc = false;
+    } else if (CUtil::ChkDateTime(clockOf(state.cameraParams)) != 0) {
         state.clockFollowsPc = true;
     }
 }
@@ -159,8 +195,13 @@ const char* Changes::help() {
            "                       by its name in the file\n"
            "  --set KEY=VALUE      a key of \"Camera Setting\", by its name in the file\n"
            "                       (\"PIR Interval=13\")\n"
-           "  --clock now|YYYY-MM-DDTHH:MM:SS   now (the default) stamps the computer's time\n"
-           "                       at the save; a time sets the camera clock\n";
+           "  --clock now|YYYY-MM-DDTHH:MM:SS   now stamps the computer's time at the save;\n"
+           "                       a time sets the camera clock. Without it the clock read is\n"
+           "                       written back (the computer's time when it is no valid date\n"
+           "                       or the defaults were applied). The six \"Clock ...\" keys of\n"
+           "                       --set also set the clock, all together\n"
+           "Texts are written as Latin-1, as the program's screens write them; a character\n"
+           "that Latin-1 cannot hold is bad input.\n";
 }
 
 }  // namespace wks::cli

@@ -21,6 +21,8 @@ public:
     static Changes take(Args& args);
     void check(const CameraModel& model);
     // Applies them in the documented order: preset, recipients, network keys, camera keys, clock.
+    // Without a clock given, the clock read is written back, unless it is no valid date or the
+    // defaults were applied (then the computer's time is stamped at the save).
     void apply(AppState& state, Recipients& recipients) const;
 
     static const char* help();
@@ -33,7 +35,8 @@ private:
     std::vector<std::pair<std::size_t, std::string>> recipients_;
     std::vector<std::pair<std::string, std::string>> network_;  // key, value
     std::vector<std::pair<const CameraKey*, std::int32_t>> camera_;
-    std::optional<LocalTime> clock_;  // nothing: the computer's time at the save
+    std::optional<LocalTime> clock_;  // a time given with --clock
+    bool clockKeysSet_ = false;       // the six clock keys given with --set
 };
 
 // "2026-12-07T14:05:09" -> its parts; nothing when it is not such a time or not a valid one.

@@ -4,6 +4,7 @@
 #include "audio/converter.h"
 #include "audio/gamecall.h"
 #include "cli/commands.h"
+#include "cli/terminal.h"
 #include "platform/drives.h"
 #include "platform/files.h"
 #include "platform/process.h"
@@ -72,11 +73,11 @@ int cmdAudio(Args& args) {
     SystemProcessRunner runner;
     ConverterProgress progress;
     runner.setObserver(&progress);
-    const bool saved = SaveGameCallAudio(root + "\\GSM\\AUDIO.TXT", source.string(), runner);
-    const bool placed = saved && files::exists(target);
+    const bool placed = SaveGameCallAudio(root + "\\GSM\\AUDIO.TXT", source.string(), runner) ==
+                        GameCallResult::Placed;
     RemoveConverter();
 
-    if (placed) std::cout << files::native(target).value_or(target) << "\n";
+    if (placed) std::cout << printablePath(files::native(target).value_or(target)) << "\n";
     return placed ? kExitOk : kExitProblem;
 }
 

@@ -1,14 +1,17 @@
 // save: the main screen without a window — open, change, save, exit.
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 
 #include "cli/changes.h"
 #include "cli/commands.h"
+#include "cli/terminal.h"
 #include "platform/drives.h"
 #include "platform/files.h"
 #include "platform/prompts.h"
 #include "session/mainsession.h"
+#include "session/savelocks.h"
 
 namespace wks::cli {
 
@@ -27,7 +30,7 @@ char driveLetter(const std::string& text) {
     return l;
 }
 
-DriveTable driveTable(const std::vector<std::string>& driveArgs) {
+DriveTable givenDrives(const std::vector<std::string>& driveArgs) {
     DriveTable table;
     for (const auto& driveArg : driveArgs) {
         auto eq = driveArg.find('=');
@@ -38,10 +41,6 @@ DriveTable driveTable(const std::vector<std::string>& driveArgs) {
             throw UsageError("no such folder \"" + dir.string() + "\" for drive " + letter + ":");
         }
         table.set(letter, std::filesystem::absolute(dir));
-    }
-    // Only a C: that was not given is the user's own (whose first use makes its folders).
-    if (!table.folderOf('C')) {
-        if (auto c = DriveTable::forUser().folderOf('C')) table.set('C', *c);
     }
     return table;
 }
@@ -76,13 +75,32 @@ int cmdSave(Args& args) {
             throw UsageError("no such audio file \"" + *audio + "\"");
         }
     }
-    ScopedDrives scope(driveTable(driveSpecs));
-    std::optional<char> toLetter;
-    if (to) {
-        toLetter = driveLetter(*to);
-        if (!drives().canEnter(std::string(1, *toLetter) + ":\\")) {
-            throw UsageError("drive " + std::string(1, *toLetter) + ": is not usable");
+    DriveTable table = givenDrives(driveSpecs);
+    const char toLetter = to ? driveLetter(*to) : 0;
+    // The drives given are the only ones that take part: the user's own C: (which holds the
+    // backup in any case) is a destination only when given or chosen with --to.
+    std::string taking;
+    for (const auto& [letter, folder] : table.letters()) taking += letter;
+    if (!driveSpecs.empty() && toLetter != 'C' &&
+        std::none_of(taking.begin(), taking.end(),
+                     [&](char l) { return table.canEnter(std::string(1, l) + ":\\"); })) {
+        std::cerr << "wks-settings save: none of the drives given can be entered:";
+        for (char l : taking) {
+            std::cerr << " " << l << ": (" << printablePath(table.folderOf(l)->string()) << ")";
         }
+        std::cerr << "\n";
+        return kExitProblem;
+    }
+    // Only a C: that was not given is the user's own (whose first use makes its folders).
+    if (!table.folderOf('C')) {
+        if (auto c = DriveTable::forUser().folderOf('C')) table.set('C', *c);
+    }
+    ScopedDrives scope(std::move(table));
+    if (toLetter) {
+        if (!drives().canEnter(std::string(1, toLetter) + ":\\")) {
+            throw UsageError("drive " + std::string(1, toLetter) + ": is not usable");
+        }
+        if (toLetter == 'C') taking += 'C';
     }
 
     ConsolePrompter console;
@@ -96,14 +114,17 @@ int cmdSave(Args& args) {
     AppState state;
     Recipients recipients;
     MainSession session(model.displayName, state, recipients, runner);
+    // From the opening's reading to the save's last write: a second save waits, and loses nothing.
+    const auto locks = lockSettingsFolders();
     session.Mng_CurModSaveInfoSet();
+    if (!driveSpecs.empty()) session.limitDrives(taking);
     session.Mng_InitSaveDest();
     if (model.hasGameCall) session.stageConverter();
 
     if (toLetter) {
         const auto& entries = session.destinations();
         for (std::size_t i = 0; i < entries.size(); ++i) {
-            if (entries[i][0] == *toLetter) session.chooseDestination(i);
+            if (entries[i][0] == toLetter) session.chooseDestination(i);
         }
     }
     if (defaults) {
@@ -118,7 +139,7 @@ int cmdSave(Args& args) {
 
     SaveOutcome outcome = session.save();
     session.exit();
-    if (outcome.complete()) std::cout << *files::native(session.savePath()) << "\n";
+    if (outcome.complete()) std::cout << printablePath(*files::native(session.savePath())) << "\n";
     return outcome.complete() ? kExitOk : kExitProblem;
 }
 

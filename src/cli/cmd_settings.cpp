@@ -6,8 +6,10 @@
 
 #include "cli/changes.h"
 #include "cli/commands.h"
+#include "cli/terminal.h"
 #include "platform/drives.h"
 #include "platform/files.h"
+#include "presets/placeholdersender.h"
 #include "util/cutil.h"
 
 namespace wks::cli {
@@ -48,22 +50,16 @@ int cmdNew(Args& args) {
     file.Mng_AllParaSetDefault();
     changes.apply(state, recipients);
     if (!file.Mng_AllPara(0, 0)) {
-        std::cerr << "wks-settings new: could not write " << *files::native(file.savePath) << ": "
+        std::cerr << "wks-settings new: could not write "
+                  << printablePath(*files::native(file.savePath)) << ": "
                   << files::lastError().message() << "\n";
         return kExitProblem;
     }
-    std::cout << *files::native(file.savePath) << "\n";
+    std::cout << printablePath(*files::native(file.savePath)) << "\n";
     return kExitOk;
 }
 
 namespace {
-
-const CameraKey* findCameraKey(const std::vector<const CameraKey*>& keys, const std::string& name) {
-    for (const CameraKey* k : keys) {
-        if (name == k->key) return k;
-    }
-    return nullptr;
-}
 
 bool isWholeNumber(const std::string& text) {
     std::size_t i = (!text.empty() && (text[0] == '-' || text[0] == '+')) ? 1 : 0;
@@ -82,19 +78,30 @@ bool sameName(const std::string& a, const std::string& b) {
            });
 }
 
+// Keys are found as the reader finds them, without regard to case.
+const CameraKey* findCameraKey(const std::vector<const CameraKey*>& keys, const std::string& name) {
+    for (const CameraKey* k : keys) {
+        if (sameName(name, k->key)) return k;
+    }
+    return nullptr;
+}
+
+// The text the reader takes of a camera value: its first 9 bytes, trimmed.
+std::string cameraText(const std::string& value) {
+    return CUtil::TrimToLength(value.substr(0, 9), 10);
+}
+
+// The number the reader makes of that text: an empty "GameCall PlayTime" is -1 (OFF).
+std::int32_t cameraCode(const CameraKey& k, const std::string& text) {
+    return k.field == &CameraParams::GameCallPlayTime && text.empty() ? -1 : parseDecimal(text);
+}
+
 // "  (2 minutes)" for a camera value the model reads.
 std::string meaning(const std::vector<const CameraKey*>& keys, const CameraModel& model,
                     const std::string& key, const std::string& value) {
-    const CameraKey* k = nullptr;
-    for (const CameraKey* candidate : keys) {
-        if (sameName(key, candidate->key)) k = candidate;
-    }
+    const CameraKey* k = findCameraKey(keys, key);
     if (!k) return "  (not read by " + model.displayName + ")";
-    if (k->field == &CameraParams::GameCallPlayTime && value.empty()) {
-        return "  (" + k->codes->meaning(-1) + ")";
-    }
-    if (value.empty()) return "  (nothing chosen)";
-    const std::int32_t code = parseDecimal(CUtil::TrimToLength(value, 10));
+    const std::int32_t code = cameraCode(*k, cameraText(value));
     if (code < k->codes->min || code > k->codes->max) return "  (out of range)";
     return "  (" + k->codes->meaning(code) + ")";
 }
@@ -112,11 +119,11 @@ int cmdShow(Args& args) {
     for (const auto& e : doc.entries()) {
         if (!e.read) continue;  // a repeated section or key is never read
         if (!any || e.section != current) {
-            std::cout << "[" << e.section << "]\n";
+            std::cout << "[" << printable(e.section) << "]\n";
             current = e.section;
             any = true;
         }
-        std::cout << e.key << " = " << e.value;
+        std::cout << printable(e.key) << " = " << printable(e.value);
         if (sameName(e.section, kCameraSection)) std::cout << meaning(keys, model, e.key, e.value);
         std::cout << "\n";
     }
@@ -143,22 +150,25 @@ int cmdCheck(Args& args) {
         auto v = doc.value(k.section, k.key);
         if (!v) {
             problem(std::string("[") + k.section + "] " + k.key + " is missing");
-        } else if (v->size() >= static_cast<std::size_t>(k.limit)) {
+        } else if (v->size() > static_cast<std::size_t>(k.limit)) {
             problem(std::string("[") + k.section + "] " + k.key + " is longer than " +
-                    std::to_string(k.limit - 1) + " characters, the most the camera reads");
+                    std::to_string(k.limit) + " characters, the most the program writes");
         }
     }
+    NetworkPreset saved;
+    for (const auto& k : kNetworkKeys) saved.*k.field = doc.value(k.section, k.key).value_or("");
+    if (isPlaceholderSender(saved)) problem(kPlaceholderSenderNote);
     auto ssl = doc.value(kInternetSection, kSslKey);
     if (model.hasSmtpSsl && !ssl) problem("[Via Internet Settings] SMTP SSL is missing");
     if (model.hasSmtpSsl && ssl && !ssl->empty() && *ssl != "0" && *ssl != "1") {
         problem("[Via Internet Settings] SMTP SSL \"" + *ssl + "\" is neither 0 nor 1");
     }
-    if (!model.hasSmtpSsl && ssl) problem("SMTP SSL is not a key of " + model.displayName);
     for (const char* key : kRecipientKeys) {
         auto v = doc.value(kReceiveSection, key);
         if (!v) problem(std::string("[") + kReceiveSection + "] " + key + " is missing");
-        else if (v->size() >= static_cast<std::size_t>(kRecipientLimit))
-            problem(std::string("[") + kReceiveSection + "] " + key + " is longer than 79 characters");
+        else if (v->size() > static_cast<std::size_t>(kRecipientLimit))
+            problem(std::string("[") + kReceiveSection + "] " + key + " is longer than " +
+                    std::to_string(kRecipientLimit) + " characters");
     }
 
     const auto keys = cameraKeysFor(model.family, model.displayName);
@@ -170,23 +180,21 @@ int cmdCheck(Args& args) {
     for (const CameraKey* k : keys) {
         auto v = doc.value(kCameraSection, k->key);
         const std::string name = std::string("[Camera Setting] ") + k->key;
+        // Judged as the reader takes it: the first 9 bytes, an empty value as 0.
+        const std::string text = v ? cameraText(*v) : std::string();
+        const std::int32_t code = cameraCode(*k, text);
+        const bool number = text.empty() || isWholeNumber(text);
         if (!v) {
             problem(name + " is missing");
-        } else if (v->empty() && k->field == &CameraParams::GameCallPlayTime) {
-        } else if (v->empty()) {
-            problem(name + " has no value");
-        } else if (!isWholeNumber(*v)) {
+        } else if (!number) {
             problem(name + " \"" + *v + "\" is not a number");
-        } else {
-            std::int32_t code = parseDecimal(*v);
-            if (code < k->codes->min || code > k->codes->max) {
-                problem(name + " " + *v + " is outside " + std::to_string(k->codes->min) + " to " +
-                        std::to_string(k->codes->max));
-            }
+        } else if (code < k->codes->min || code > k->codes->max) {
+            problem(name + " " + text + " is outside " + std::to_string(k->codes->min) + " to " +
+                    std::to_string(k->codes->max));
         }
         if (isClockKey(*k)) {
-            if (v && isWholeNumber(*v)) *clockParts[clockIndex] = parseDecimal(*v);
-            else clockComplete = false;
+            if (v && number) *clockParts[clockIndex] = code;
+            clockComplete = clockComplete && v && number;
             ++clockIndex;
         }
     }
@@ -199,10 +207,30 @@ int cmdCheck(Args& args) {
         }
     }
 
-    for (const auto& text : problems) std::cout << text << "\n";
+    for (const auto& text : problems) std::cout << printable(text) << "\n";
     if (problems.empty()) std::cout << "OK\n";
     return problems.empty() ? kExitOk : kExitProblem;
 }
+
+namespace {
+
+// Refuses names and values that would be read back as other lines, another section or
+// another key than the one written.
+void checkEntry(const std::string& section, const std::string& key, const std::string& value) {
+    if (section.find_first_of("]\r\n") != std::string::npos) {
+        throw UsageError("a SECTION cannot hold \"]\" or a line break");
+    }
+    const std::size_t first = key.find_first_not_of(" \t\v\f");
+    if (key.find_first_of("=\r\n") != std::string::npos ||
+        (first != std::string::npos && (key[first] == '[' || key[first] == ';'))) {
+        throw UsageError("a KEY cannot hold \"=\" or a line break, nor begin with \"[\" or \";\"");
+    }
+    if (value.find_first_of("\r\n") != std::string::npos) {
+        throw UsageError("a VALUE cannot hold a line break");
+    }
+}
+
+}  // namespace
 
 int cmdIni(Args& args) {
     auto size = args.option("size");
@@ -217,14 +245,21 @@ int cmdIni(Args& args) {
         // A missing file reads as the default; one that is there must be readable.
         if (std::filesystem::exists(p[1])) requireDocument(p[1]);
         std::string buffer(n + 1, '\0');
-        DWORD got = GetPrivateProfileStringA(p[2].c_str(), p[3].c_str(), "", buffer.data(), n,
+        const std::string section = latin1Argument("SECTION", p[2]);
+        const std::string key = latin1Argument("KEY", p[3]);
+        DWORD got = GetPrivateProfileStringA(section.c_str(), key.c_str(), "", buffer.data(), n,
                                              p[1].c_str());
-        std::cout << buffer.substr(0, got) << "\n";
+        std::cout << printable(buffer.substr(0, got)) << "\n";
         return kExitOk;
     }
     if (p.size() == 5 && p[0] == "set" && !size) {
-        if (!WritePrivateProfileStringA(p[2].c_str(), p[3].c_str(), p[4].c_str(), p[1].c_str())) {
-            std::cerr << "wks-settings ini set: could not write \"" << p[1]
+        const std::string section = latin1Argument("SECTION", p[2]);
+        const std::string key = latin1Argument("KEY", p[3]);
+        const std::string value = latin1Argument("VALUE", p[4]);
+        checkEntry(section, key, value);
+        if (!WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(),
+                                        p[1].c_str())) {
+            std::cerr << "wks-settings ini set: could not write \"" << printablePath(p[1])
                       << "\": " << files::lastError().message() << "\n";
             return kExitProblem;
         }

@@ -3,9 +3,11 @@
 #include <cstring>
 #include <iostream>
 #include <iterator>
+#include <stdexcept>
 
 #include "cli/changes.h"
 #include "cli/commands.h"
+#include "cli/terminal.h"
 
 namespace {
 
@@ -35,7 +37,7 @@ const Command kCommands[] = {
     {"show", "print every key of a settings file with its meaning",
      "usage: wks-settings show FILE --model MODEL\n"
      "Prints each section and key of FILE; camera values with their meaning\n"
-     "(\"PIR Interval = 13  (2 minutes)\").\n",
+     "(\"PIR Interval = 13  (2 minutes)\"). Control characters are printed as \\xNN.\n",
      cmdShow},
     {"check", "check a settings file against a model",
      "usage: wks-settings check FILE --model MODEL\n"
@@ -46,21 +48,27 @@ const Command kCommands[] = {
      "usage: wks-settings ini get FILE SECTION KEY [--size N]\n"
      "       wks-settings ini set FILE SECTION KEY VALUE\n"
      "get prints what the private-profile read returns with a buffer of N bytes\n"
-     "(default 256); set is one private-profile write.\n",
+     "(default 256); set is one private-profile write. Names and values are Latin-1 in\n"
+     "the file; set refuses what would be read back as other lines (a line break, \"]\"\n"
+     "in SECTION, \"=\" in KEY or a KEY beginning with \"[\" or \";\").\n",
      cmdIni},
     {"save", "open, change and save a model's settings as the main screen does",
      "usage: wks-settings save MODEL [--drive L=DIR]... [--to L] [--defaults] [CHANGES]\n"
      "                         [--audio SOURCE] [--yes | --no]\n"
-     "The main screen without a window. The drives are those given (C: is your own\n"
-     "drive_c unless given). Opening scans them and loads the card file, else the backup,\n"
-     "else the defaults, printing each message with its caption.\n"
+     "The main screen without a window. The drives given are the only ones examined,\n"
+     "chosen and cleared of copies; C: holds the backup and is your own drive_c unless\n"
+     "given, and it is a destination only when given or chosen with --to C. Opening scans\n"
+     "them and loads the card file, else the backup, else the defaults, printing each\n"
+     "message with its caption. When none of the drives given can be entered, nothing is\n"
+     "written (exit status 1).\n"
      "  --to L       save to drive L (otherwise the opening's choice stands)\n"
      "  --defaults   \"Default Setting (&D)\", answered OK\n"
      "  --audio SOURCE   the game call to convert onto the card (game-call models)\n"
      "  --yes | --no     answer the questions; without either they are asked on the\n"
      "                   terminal, and answered Cancel when there is none\n"
      "Exit status 0 when everything was saved, 1 when a save failed or was cancelled,\n"
-     "2 for bad input.\n",
+     "a copy could not be deleted or the game call of --audio was not placed, 2 for bad\n"
+     "input.\n",
      cmdSave},
     {"presets", "list the built-in country/operator presets, or one country's values",
      "usage: wks-settings presets [COUNTRY]\n"
@@ -95,11 +103,14 @@ int main(int argc, char** argv) {
         try {
             return c.run(args);
         } catch (const UsageError& e) {
-            std::cerr << "wks-settings " << c.name << ": " << e.what() << "\n";
+            std::cerr << "wks-settings " << c.name << ": " << printablePath(e.what()) << "\n";
             return kExitUsage;
+        } catch (const std::runtime_error& e) {  // the environment leaves no place to work in
+            std::cerr << "wks-settings " << c.name << ": " << e.what() << "\n";
+            return kExitProblem;
         }
     }
-    std::cerr << "wks-settings: unknown command \"" << argv[1] << "\"\n";
+    std::cerr << "wks-settings: unknown command \"" << printablePath(argv[1]) << "\"\n";
     usage(std::cerr);
     return kExitUsage;
 }

@@ -1,10 +1,14 @@
 #include "platform/drives.h"
 
+#include <dirent.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdlib>
+#include <stdexcept>
 #include <system_error>
 #include <vector>
 
@@ -34,6 +38,29 @@ std::vector<fsys::path> mountedMedia() {
     return found;
 }
 
+bool sameLetters(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return upper(x) == upper(y); });
+}
+
+// The entry of `folder` that is `name` byte for byte, else the first (by name) that differs
+// only in letter case, else `name` itself: the way Windows finds "GSM\X.TXT" as "gsm/x.txt".
+std::string matchLetterCase(const fsys::path& folder, const std::string& name) {
+    struct stat st{};
+    if (::lstat((folder / name).c_str(), &st) == 0 || errno != ENOENT) return name;
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return name;
+    std::string found;
+    while (const dirent* e = ::readdir(dir)) {
+        const std::string entry = e->d_name;
+        if (sameLetters(entry, name) && (found.empty() || entry < found)) found = entry;
+    }
+    ::closedir(dir);
+    return found.empty() ? name : found;
+}
+
+bool absolute(const char* path) { return path && path[0] == '/'; }
+
 }  // namespace
 
 DriveTable::DriveTable(std::map<char, fsys::path> letters) {
@@ -41,10 +68,16 @@ DriveTable::DriveTable(std::map<char, fsys::path> letters) {
 }
 
 fsys::path DriveTable::dataHome() {
+    // A relative XDG_DATA_HOME is to be ignored; without an absolute HOME there is no place
+    // that is the user's, and the current folder is not one.
     const char* xdg = std::getenv("XDG_DATA_HOME");
-    if (xdg && *xdg) return fsys::path(xdg) / "wks-config";
+    if (absolute(xdg)) return fsys::path(xdg) / "wks-config";
     const char* home = std::getenv("HOME");
-    return fsys::path(home && *home ? home : ".") / ".local/share/wks-config";
+    if (!absolute(home)) {
+        throw std::runtime_error(
+            "no folder for the program's data: set HOME (or XDG_DATA_HOME) to an absolute path");
+    }
+    return fsys::path(home) / ".local/share/wks-config";
 }
 
 DriveTable DriveTable::forUser() {
@@ -90,7 +123,10 @@ std::optional<fsys::path> DriveTable::folderOf(char letter) const {
 }
 
 bool DriveTable::isDrivePath(const std::string& path) {
-    return path.size() >= 2 && path[1] == ':' && std::isalpha(static_cast<unsigned char>(path[0]));
+    // "c:notes.ini" is a file name; a drive path goes on with a separator or ends.
+    return path.size() >= 2 && path[1] == ':' &&
+           std::isalpha(static_cast<unsigned char>(path[0])) &&
+           (path.size() == 2 || path[2] == '\\' || path[2] == '/');
 }
 
 std::optional<fsys::path> DriveTable::resolve(const std::string& path) const {
@@ -113,7 +149,7 @@ std::optional<fsys::path> DriveTable::resolve(const std::string& path) const {
         part.clear();
     }
     fsys::path result = *folder;
-    for (const auto& p : parts) result /= p;
+    for (const auto& p : parts) result /= matchLetterCase(result, p);
     return result;
 }
 

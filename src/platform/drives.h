@@ -18,7 +18,9 @@ public:
 
     // The table of the user's session. Makes dosdevices/c: -> ../drive_c on first use.
     static DriveTable forUser();
-    // The folder that holds dosdevices/ and registry/ ($XDG_DATA_HOME/wks-config).
+    // The folder that holds dosdevices/ and registry/ ($XDG_DATA_HOME/wks-config). Throws
+    // std::runtime_error, with a message for the user, when neither XDG_DATA_HOME nor HOME is
+    // an absolute path.
     static std::filesystem::path dataHome();
 
     void set(char letter, std::filesystem::path folder);
@@ -26,7 +28,8 @@ public:
     std::optional<std::filesystem::path> folderOf(char letter) const;
     const std::map<char, std::filesystem::path>& letters() const { return letters_; }
 
-    // "E:\GSM\X.TXT" -> <folder of E:>/GSM/X.TXT; a path without a drive letter is already
+    // "E:\GSM\X.TXT" -> <folder of E:>/GSM/X.TXT, each name that is not there byte for byte
+    // matched in any letter case, as on Windows; a path without a drive letter is already
     // native and comes back as it is. Nothing when the letter has no folder.
     std::optional<std::filesystem::path> resolve(const std::string& path) const;
 

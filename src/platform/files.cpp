@@ -12,11 +12,33 @@
 #include <cstring>
 
 #include "platform/drives.h"
+#include "platform/folderlock.h"
 
 namespace wks::files {
 namespace {
 
 thread_local std::error_code g_lastError;
+
+// Reasons of our own, where no errno says it.
+enum class Reason { OutsideDrive = 1, NotAFile };
+
+class ReasonCategory : public std::error_category {
+public:
+    const char* name() const noexcept override { return "wks-files"; }
+    std::string message(int reason) const override {
+        switch (static_cast<Reason>(reason)) {
+            case Reason::OutsideDrive: return "a link leads outside the drive";
+            case Reason::NotAFile: return "not a regular file";
+        }
+        return "unknown reason";
+    }
+};
+
+bool fail(Reason reason) {
+    static const ReasonCategory category;
+    g_lastError = std::error_code(static_cast<int>(reason), category);
+    return false;
+}
 
 bool fail(int err) {
     g_lastError = std::error_code(err, std::generic_category());
@@ -37,15 +59,79 @@ std::uint32_t readDosAttrib(const std::string& p) {
     return static_cast<std::uint32_t>(std::strtoul(buf, nullptr, 0));
 }
 
+// A card that cannot keep modes or extended attributes (FAT through FUSE, some shares)
+// refuses the change with one of these.
+bool unsupported(int err) {
+    return err == ENOTSUP || err == EOPNOTSUPP || err == ENOSYS || err == EPERM;
+}
+
 bool writeDosAttrib(const std::string& p, std::uint32_t attrs) {
     if (attrs == 0) {
         if (::removexattr(p.c_str(), kDosAttrib) == 0 || errno == ENODATA) return true;
-        return errno == ENOTSUP;  // nowhere to keep it: hidden is simply not kept
+        return errno == ENOTSUP || errno == ENOSYS;  // nowhere to keep it: hidden is not kept
     }
     char buf[16];
     int n = std::snprintf(buf, sizeof buf, "0x%x", attrs);
     if (::setxattr(p.c_str(), kDosAttrib, buf, static_cast<size_t>(n), 0) == 0) return true;
-    return errno == ENOTSUP;
+    return errno == ENOTSUP || errno == ENOSYS;
+}
+
+bool inside(const std::string& real, const std::string& root) {
+    if (real.compare(0, root.size(), root) != 0) return false;
+    return real.size() == root.size() || root.back() == '/' || real[root.size()] == '/';
+}
+
+enum class Last { Follow, Keep };
+
+// The native form of a path. A drive path must stay inside its drive's folder through every
+// link it passes (its last part's too, when the operation follows it): a card's "GSM" that
+// leads elsewhere on the computer is never written through.
+std::optional<std::string> nativeInside(const std::string& path, Last last) {
+    auto p = drives().resolve(path);
+    if (!p) return fail(ENODEV), std::nullopt;
+    if (!DriveTable::isDrivePath(path)) return p->string();
+    const std::filesystem::path folder = *drives().folderOf(path[0]);
+    char root[PATH_MAX], real[PATH_MAX];
+    if (!::realpath(folder.c_str(), root)) return fail(errno), std::nullopt;
+    std::filesystem::path probe = (last == Last::Keep && *p != folder) ? p->parent_path() : *p;
+    // The deepest part that exists tells where the path leads.
+    while (!::realpath(probe.c_str(), real)) {
+        if (errno != ENOENT && errno != ENOTDIR) return p->string();  // the operation says why
+        struct stat st{};
+        // There, but it does not resolve: a link to nothing.
+        if (::lstat(probe.c_str(), &st) == 0) return fail(ENOENT), std::nullopt;
+        if (probe == folder || !probe.has_relative_path()) return p->string();
+        probe = probe.parent_path();
+    }
+    if (!inside(real, root)) return fail(Reason::OutsideDrive), std::nullopt;
+    return p->string();
+}
+
+// Removes what a killed replacement of `name` left in `folder`: "<name>.wkstmp-XXXXXX".
+// The caller holds the folder's lock, so no running replacement is writing one.
+void removeLeftoversIn(const std::string& folder, const std::string& name) {
+    const std::string prefix = name + ".wkstmp-";
+    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (!dir) return;
+    std::vector<std::string> gone;
+    while (const dirent* e = ::readdir(dir)) {
+        const std::string entry = e->d_name;
+        if (entry.size() != prefix.size() + 6) continue;
+        if (std::equal(prefix.begin(), prefix.end(), entry.begin(), [](char a, char b) {
+                return std::tolower(static_cast<unsigned char>(a)) ==
+                       std::tolower(static_cast<unsigned char>(b));
+            })) {
+            gone.push_back(entry);
+        }
+    }
+    ::closedir(dir);
+    for (const auto& entry : gone) ::unlink((folder + "/" + entry).c_str());
+}
+
+std::pair<std::string, std::string> splitNative(const std::string& p) {
+    const auto slash = p.find_last_of('/');
+    if (slash == std::string::npos) return {"", p};
+    return {slash == 0 ? "/" : p.substr(0, slash), p.substr(slash + 1)};
 }
 
 bool writeAll(int fd, std::string_view bytes) {
@@ -88,9 +174,10 @@ int check(Op) {
 std::error_code lastError() { return g_lastError; }
 
 std::optional<std::string> native(const std::string& path) {
-    auto p = drives().resolve(path);
-    if (!p) return std::nullopt;
-    return p->string();
+    return nativeInside(path, Last::Follow);
+}
+std::optional<std::string> nativeName(const std::string& path) {
+    return nativeInside(path, Last::Keep);
 }
 
 std::string join(const std::string& folder, const std::string& name) {
@@ -100,7 +187,7 @@ std::string join(const std::string& folder, const std::string& name) {
 
 std::uint32_t getAttributes(const std::string& path) {
     auto p = native(path);
-    if (!p) return fail(ENODEV), kInvalidAttributes;
+    if (!p) return kInvalidAttributes;
     struct stat st{};
     if (::stat(p->c_str(), &st) != 0) return fail(errno), kInvalidAttributes;
     std::uint32_t attrs = readDosAttrib(*p) & kHidden;
@@ -113,7 +200,7 @@ std::uint32_t getAttributes(const std::string& path) {
 
 bool setAttributes(const std::string& path, std::uint32_t attributes) {
     auto p = native(path);
-    if (!p) return fail(ENODEV);
+    if (!p) return false;
     struct stat st{};
     if (::stat(p->c_str(), &st) != 0) return fail(errno);
     const mode_t was = st.st_mode & 07777;
@@ -160,22 +247,34 @@ bool isFolder(const std::string& path) {
     return p && ::stat(p->c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+bool isFile(const std::string& path) {
+    auto p = native(path);
+    struct stat st{};
+    return p && ::stat(p->c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool isLink(const std::string& path) {
+    auto p = nativeInside(path, Last::Keep);
+    struct stat st{};
+    return p && ::lstat(p->c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
 bool isReadOnly(const std::string& path) {
     std::uint32_t a = getAttributes(path);
     return a != kInvalidAttributes && (a & kReadOnly);
 }
 
 bool createFolder(const std::string& path) {
-    auto p = native(path);
-    if (!p) return fail(ENODEV);
+    auto p = nativeInside(path, Last::Keep);
+    if (!p) return false;
     if (int err = faults::check(faults::Op::Create)) return fail(err);
     if (::mkdir(p->c_str(), 0777) != 0) return fail(errno);
     return ok();
 }
 
 bool deleteFile(const std::string& path) {
-    auto p = native(path);
-    if (!p) return fail(ENODEV);
+    auto p = nativeInside(path, Last::Keep);
+    if (!p) return false;
     struct stat st{};
     if (::lstat(p->c_str(), &st) != 0) return fail(errno);
     if (S_ISDIR(st.st_mode)) return fail(EISDIR);
@@ -186,17 +285,23 @@ bool deleteFile(const std::string& path) {
 }
 
 bool removeFolder(const std::string& path) {
-    auto p = native(path);
-    if (!p) return fail(ENODEV);
+    auto p = nativeInside(path, Last::Keep);
+    if (!p) return false;
+    struct stat st{}, target{};
+    const bool link = ::lstat(p->c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+    if (link && (::stat(p->c_str(), &target) != 0 || !S_ISDIR(target.st_mode))) {
+        return fail(ENOTDIR);
+    }
     if (int err = faults::check(faults::Op::Delete)) return fail(err);
-    if (::rmdir(p->c_str()) != 0) return fail(errno);
+    // A link to a folder is removed as a link; what it leads to is not touched.
+    if ((link ? ::unlink(p->c_str()) : ::rmdir(p->c_str())) != 0) return fail(errno);
     return ok();
 }
 
 bool renameNoReplace(const std::string& from, const std::string& to) {
-    auto a = native(from);
-    auto b = native(to);
-    if (!a || !b) return fail(ENODEV);
+    auto a = nativeInside(from, Last::Keep);
+    auto b = a ? nativeInside(to, Last::Keep) : std::nullopt;
+    if (!a || !b) return false;
     if (int err = faults::check(faults::Op::Rename)) return fail(err);
     if (::renameat2(AT_FDCWD, a->c_str(), AT_FDCWD, b->c_str(), RENAME_NOREPLACE) == 0) return ok();
     if (errno != EINVAL && errno != ENOSYS) return fail(errno);
@@ -209,7 +314,7 @@ bool renameNoReplace(const std::string& from, const std::string& to) {
 
 std::optional<std::vector<Entry>> listFolder(const std::string& path) {
     auto p = native(path);
-    if (!p) return fail(ENODEV), std::nullopt;
+    if (!p) return std::nullopt;
     DIR* dir = ::opendir(p->c_str());
     if (!dir) return fail(errno), std::nullopt;
     std::vector<Entry> entries;
@@ -229,8 +334,9 @@ std::optional<std::vector<Entry>> listFolder(const std::string& path) {
 
 std::optional<std::string> readFile(const std::string& path, std::size_t maxBytes) {
     auto p = native(path);
-    if (!p) return fail(ENODEV), std::nullopt;
-    int fd = ::open(p->c_str(), O_RDONLY | O_CLOEXEC);
+    if (!p) return std::nullopt;
+    // Not blocking: a FIFO or device at the path is refused, not waited on.
+    int fd = ::open(p->c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return fail(errno), std::nullopt;
     struct stat st{};
     if (::fstat(fd, &st) != 0) {
@@ -240,7 +346,7 @@ std::optional<std::string> readFile(const std::string& path, std::size_t maxByte
     }
     if (!S_ISREG(st.st_mode)) {
         ::close(fd);
-        return fail(EISDIR), std::nullopt;
+        return (S_ISDIR(st.st_mode) ? fail(EISDIR) : fail(Reason::NotAFile)), std::nullopt;
     }
     if (static_cast<std::size_t>(st.st_size) > maxBytes) {
         ::close(fd);
@@ -270,11 +376,17 @@ std::optional<std::string> readFile(const std::string& path, std::size_t maxByte
 
 bool writeNewFile(const std::string& path, std::string_view bytes) {
     auto p = native(path);
-    if (!p) return fail(ENODEV);
+    if (!p) return false;
     if (int err = faults::check(faults::Op::Create)) return fail(err);
-    int fd = ::open(p->c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) return fail(errno);
-    int err = faults::check(faults::Op::Write);
+    // Not blocking, and nothing cut before the type is known: only a regular file is written.
+    int fd = ::open(p->c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0) return errno == ENXIO ? fail(Reason::NotAFile) : fail(errno);  // a FIFO unread
+    struct stat st{};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return fail(Reason::NotAFile);
+    }
+    int err = ::ftruncate(fd, 0) == 0 ? faults::check(faults::Op::Write) : errno;
     if (!err && !writeAll(fd, bytes)) err = errno;
     if (!err) err = faults::check(faults::Op::Flush);
     if (err) {
@@ -286,15 +398,23 @@ bool writeNewFile(const std::string& path, std::string_view bytes) {
 }
 
 bool replaceAtomically(const std::string& path, std::string_view bytes) {
+    // Nothing is written that a read would refuse.
+    if (bytes.size() > kMaxReadBytes) return fail(EFBIG);
     auto p = native(path);
-    if (!p) return fail(ENODEV);
+    if (!p) return false;
     // A settings file that is a link is replaced where the link leads; the link stays.
     char target[PATH_MAX];
     if (::realpath(p->c_str(), target) != nullptr) *p = target;
+    const auto [folder, name] = splitNative(*p);
+    // Held from the leftovers' removal to the rename, so a running replacement's temporary
+    // file is never taken for a leftover.
+    FolderLock lock(folder.empty() ? "." : folder);
+    removeLeftoversIn(folder, name);
     struct stat old{};
     bool hadOld = ::stat(p->c_str(), &old) == 0;
+    if (hadOld && S_ISDIR(old.st_mode)) return fail(EISDIR);
+    if (hadOld && !S_ISREG(old.st_mode)) return fail(Reason::NotAFile);
     if (hadOld && !(old.st_mode & S_IWUSR)) return fail(EACCES);
-    if (hadOld && !S_ISREG(old.st_mode)) return fail(EISDIR);
 
     std::string tmp = *p + ".wkstmp-XXXXXX";
     if (int err = faults::check(faults::Op::Create)) return fail(err);
@@ -310,11 +430,22 @@ bool replaceAtomically(const std::string& path, std::string_view bytes) {
         ::umask(m);
         return m;
     }();
-    if (int err = faults::check(faults::Op::SetAttributes)) return abandon(err);
-    if (::fchmod(fd, mode) != 0) return abandon(errno);
+    // The file keeps its owner and group; who may not give them is refused, as for a
+    // read-only file, rather than taking the file over.
+    struct stat made{};
+    if (::fstat(fd, &made) != 0) return abandon(errno);
+    if (hadOld && (made.st_uid != old.st_uid || made.st_gid != old.st_gid) &&
+        ::fchown(fd, old.st_uid, old.st_gid) != 0) {
+        return abandon(errno == EPERM ? EACCES : errno);
+    }
+    // Modes and attributes that the card cannot keep are left as the card gives them.
+    int modeErr = faults::check(faults::Op::SetAttributes);
+    if (!modeErr && ::fchmod(fd, mode) != 0) modeErr = errno;
+    if (modeErr && !unsupported(modeErr)) return abandon(modeErr);
     if (const std::uint32_t dos = hadOld ? readDosAttrib(*p) : 0; dos != 0) {
-        if (int err = faults::check(faults::Op::SetAttributes)) return abandon(err);
-        if (!writeDosAttrib(tmp, dos)) return abandon(errno);
+        int err = faults::check(faults::Op::SetAttributes);
+        if (!err && !writeDosAttrib(tmp, dos)) err = errno;
+        if (err && !unsupported(err)) return abandon(err);
     }
     if (int err = faults::check(faults::Op::Write)) return abandon(err);
     if (!writeAll(fd, bytes)) return abandon(errno);
@@ -333,13 +464,20 @@ bool replaceAtomically(const std::string& path, std::string_view bytes) {
     }
     // The new name reaches the disk too, before anyone is told that the file is saved and
     // takes the card out. Not every file system can sync a folder; the file itself is safe.
-    const std::string folder = p->substr(0, p->find_last_of('/') + 1);
     if (int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         dir >= 0) {
         ::fsync(dir);
         ::close(dir);
     }
     return ok();
+}
+
+void removeLeftovers(const std::string& path) {
+    auto p = native(path);
+    if (!p) return;
+    const auto [folder, name] = splitNative(*p);
+    FolderLock lock(folder.empty() ? "." : folder);
+    removeLeftoversIn(folder, name);
 }
 
 }  // namespace wks::files

@@ -33,6 +33,8 @@ bool exists(const std::string& path);
 // True when both paths lead to the same existing file, whatever letters or links lead there.
 bool sameFile(const std::string& a, const std::string& b);
 bool isFolder(const std::string& path);
+bool isFile(const std::string& path);  // a regular file, or a link to one
+bool isLink(const std::string& path);  // the path itself is a symbolic link
 bool isReadOnly(const std::string& path);
 
 bool createFolder(const std::string& path);  // fails when it exists or its parent is missing
@@ -54,11 +56,21 @@ std::optional<std::string> readFile(const std::string& path,
 bool writeNewFile(const std::string& path, std::string_view bytes);
 // Replaces the file's content in one step: a temporary file beside it is written, flushed and
 // renamed over it, so the file is always either the old whole file or the new whole file.
-// A read-only file is refused before anything is written. The file's mode and hidden flag stay.
+// A read-only file, one whose owner or group this process may not keep, something that is no
+// regular file, and bytes past the read bound are refused before anything is written. The
+// file's owner, group, mode and hidden flag stay where the file system keeps them. What a
+// killed replacement of the same file left beside it goes first.
 bool replaceAtomically(const std::string& path, std::string_view bytes);
+// Removes what killed replacements of the file left beside it, waiting for a running one.
+void removeLeftovers(const std::string& path);
 
-// The native form of a path, or nothing when its drive letter has no folder.
+// The native form of a path; nothing when its drive letter has no folder or a link on the way
+// leads outside the drive's folder. Operations that act on a link itself (delete, rename,
+// remove a folder) let the last part be a link that leads out.
 std::optional<std::string> native(const std::string& path);
+// The same, but the last part may be a link that leads anywhere: the name of a program to run
+// or a file to read, never one to write through.
+std::optional<std::string> nativeName(const std::string& path);
 
 // Failures on purpose, for tests: every operation above that changes something on disk
 // (create, write, flush, rename, delete, set attributes) is counted, and the chosen one fails.

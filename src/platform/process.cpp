@@ -59,7 +59,24 @@ private:
     posix_spawnattr_t attr_;
 };
 
-ProcessResult waitForExit(pid_t pid) {
+bool onApplicationThread() {
+    QCoreApplication* app = QCoreApplication::instance();
+    return app && QThread::currentThread() == app->thread();
+}
+
+}  // namespace
+
+ProcessResult SystemProcessRunner::waitForExit(pid_t pid) {
+    // Wait for the end without collecting it, so that cancel() never signals a process id
+    // that has been freed and given to another program.
+    siginfo_t info{};
+    while (::waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOWAIT) < 0 &&
+           errno == EINTR) {
+    }
+    {
+        std::lock_guard lock(mutex_);
+        running_ = 0;
+    }
     ProcessResult result;
     int status = 0;
     pid_t got;
@@ -81,12 +98,10 @@ ProcessResult waitForExit(pid_t pid) {
     return result;
 }
 
-bool onApplicationThread() {
-    QCoreApplication* app = QCoreApplication::instance();
-    return app && QThread::currentThread() == app->thread();
+void SystemProcessRunner::cancel() {
+    std::lock_guard lock(mutex_);
+    if (running_ > 0) ::kill(running_, SIGKILL);  // a converter that hangs ignores politer signals
 }
-
-}  // namespace
 
 std::string ProcessResult::describe() const {
     switch (outcome) {
@@ -120,18 +135,23 @@ ProcessResult SystemProcessRunner::run(const std::string& program,
         result.startError = std::error_code(err, std::generic_category());
         return result;
     }
+    {
+        std::lock_guard lock(mutex_);
+        running_ = pid;
+    }
     notifyStarted(program, args);
 
     ProcessResult result;
     if (onApplicationThread()) {
         // Wait on another thread and let this one go on dispatching paint events and timers.
         QEventLoop loop;
-        std::thread waiter([&result, &loop, pid] {
+        std::thread waiter([this, &result, &loop, pid] {
             result = waitForExit(pid);
             QMetaObject::invokeMethod(&loop, [&loop] { loop.quit(); }, Qt::QueuedConnection);
         });
         // exec() returns early when the application is told to quit; then we simply block.
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        const bool input = observer() && observer()->takesInput();
+        loop.exec(input ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
         waiter.join();
     } else {
         result = waitForExit(pid);

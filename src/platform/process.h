@@ -7,6 +7,9 @@
 // terminal) installs an observer; it hears when the program has started and when it has ended.
 // A program that cannot be started is reported by the result alone.
 
+#include <sys/types.h>
+
+#include <mutex>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -37,6 +40,10 @@ public:
     virtual void processStarted(const std::string& /*program*/,
                                 const std::vector<std::string>& /*args*/) {}
     virtual void processFinished(const ProcessResult& /*result*/) {}
+    // True for an observer that shows a modal window of its own while the program runs (one
+    // with a Cancel button, say): the wait then passes the user's input on, which only that
+    // window receives.
+    virtual bool takesInput() const { return false; }
 };
 
 class ProcessRunner {
@@ -44,6 +51,10 @@ public:
     virtual ~ProcessRunner() = default;
     // Starts program (a native path) with args and waits until it ends.
     virtual ProcessResult run(const std::string& program, const std::vector<std::string>& args) = 0;
+
+    // Ends the program that run() is waiting for, if any; run() then reports it killed. Safe
+    // to call from any thread.
+    virtual void cancel() {}
 
     // Not owned; nullptr removes it.
     void setObserver(ProcessObserver* observer) { observer_ = observer; }
@@ -64,11 +75,18 @@ private:
 // Runs real programs. The program inherits the caller's environment and current folder and
 // no open files besides its standard input and output, which lead nowhere.
 // Called on the thread of a running QCoreApplication, it waits in a local event loop that
-// leaves user input aside, so windows stay painted and timers keep running; elsewhere it
-// simply blocks.
+// leaves user input aside (unless the observer takes it), so windows stay painted and timers
+// keep running; elsewhere it simply blocks.
 class SystemProcessRunner final : public ProcessRunner {
 public:
     ProcessResult run(const std::string& program, const std::vector<std::string>& args) override;
+    void cancel() override;
+
+private:
+    ProcessResult waitForExit(pid_t pid);
+
+    std::mutex mutex_;
+    pid_t running_ = 0;  // the program being waited for, until it has ended
 };
 
 // The first executable file called name in the folders of $PATH, as an absolute path.

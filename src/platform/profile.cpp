@@ -14,6 +14,8 @@ namespace {
 constexpr std::string_view kBlanks = " \t\n\v\f\r";
 constexpr const char* kNewLine = "\r\n";
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LeBom = "\xFF\xFE";
+constexpr std::string_view kUtf16BeBom = "\xFE\xFF";
 
 std::string_view trim(std::string_view s) {
     auto first = s.find_first_not_of(kBlanks);
@@ -64,12 +66,52 @@ std::string_view entryValue(std::string_view line) {
 
 }  // namespace
 
+void ProfileDocument::parseUtf16(std::string_view bytes) {
+    const bool big = encoding_ == Encoding::Utf16BE;
+    std::u16string wide;
+    wide.reserve(bytes.size() / 2);
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        const auto a = static_cast<unsigned char>(bytes[i]);
+        const auto b = static_cast<unsigned char>(bytes[i + 1]);
+        wide += static_cast<char16_t>(big ? (a << 8) | b : (b << 8) | a);
+    }
+    std::size_t pos = 0;
+    while (pos < wide.size()) {
+        auto nl = wide.find(u'\n', pos);
+        const bool last = nl == std::u16string::npos;
+        const bool crlf = !last && nl > pos && wide[nl - 1] == u'\r';
+        const std::size_t end = last ? wide.size() : (crlf ? nl - 1 : nl);
+        Line line{{}, last ? "" : (crlf ? "\r\n" : "\n"), {}};
+        bool lossy = false;
+        for (std::size_t i = pos; i < end; ++i) {
+            const char16_t c = wide[i];
+            // A character outside Latin-1 reads as "?", a surrogate pair as one.
+            if (c >= 0xDC00 && c < 0xE000 && i > pos && wide[i - 1] >= 0xD800 &&
+                wide[i - 1] < 0xDC00) {
+                lossy = true;
+                continue;
+            }
+            lossy = lossy || c > 0xFF;
+            line.text += c > 0xFF ? '?' : static_cast<char>(c);
+        }
+        if (lossy) line.wide = wide.substr(pos, end - pos);
+        lines_.push_back(std::move(line));
+        if (last) break;
+        pos = nl + 1;
+    }
+}
+
 ProfileDocument ProfileDocument::parse(std::string_view bytes) {
     ProfileDocument doc;
+    if (bytes.starts_with(kUtf16LeBom) || bytes.starts_with(kUtf16BeBom)) {
+        doc.encoding_ = bytes.starts_with(kUtf16LeBom) ? Encoding::Utf16LE : Encoding::Utf16BE;
+        doc.parseUtf16(bytes.substr(2));
+        return doc;
+    }
     // An editor may have put a UTF-8 byte-order mark in front; it is kept, and not read as
     // part of the first section's name.
     if (bytes.starts_with(kUtf8Bom)) {
-        doc.bom_ = true;
+        doc.encoding_ = Encoding::Utf8Bom;
         bytes.remove_prefix(kUtf8Bom.size());
     }
     std::size_t pos = 0;
@@ -154,6 +196,7 @@ void ProfileDocument::write(std::string_view section, std::string_view key,
     if (auto k = findKey(s->first, s->second, key)) {
         Line& line = lines_[*k];
         line.text = std::string(*entryKey(line.text)) + "=" + std::string(value);
+        line.wide.clear();
         return;
     }
     std::size_t after = s->first;
@@ -167,8 +210,26 @@ std::string ProfileDocument::serialize() const {
     std::size_t total = 0;
     for (const auto& l : lines_) total += l.text.size() + l.eol.size();
     std::string out;
+    if (encoding_ == Encoding::Utf16LE || encoding_ == Encoding::Utf16BE) {
+        const bool big = encoding_ == Encoding::Utf16BE;
+        auto put = [&](char16_t c) {
+            out += static_cast<char>(big ? c >> 8 : c & 0xFF);
+            out += static_cast<char>(big ? c & 0xFF : c >> 8);
+        };
+        out.reserve(2 * total + 2);
+        out += big ? kUtf16BeBom : kUtf16LeBom;
+        for (const auto& l : lines_) {
+            if (!l.wide.empty()) {
+                for (char16_t c : l.wide) put(c);
+            } else {
+                for (char c : l.text) put(static_cast<unsigned char>(c));
+            }
+            for (char c : l.eol) put(static_cast<unsigned char>(c));
+        }
+        return out;
+    }
     out.reserve(total + kUtf8Bom.size());
-    if (bom_) out += kUtf8Bom;
+    if (encoding_ == Encoding::Utf8Bom) out += kUtf8Bom;
     for (const auto& l : lines_) {
         out += l.text;
         out += l.eol;

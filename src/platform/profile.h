@@ -63,8 +63,13 @@ public:
 private:
     struct Line {
         std::string text;
-        std::string eol;  // "\r\n", "\n", or "" for a last line without one
+        std::string eol;        // "\r\n", "\n", or "" for a last line without one
+        std::u16string wide{};  // a UTF-16 file's line that Latin-1 cannot hold, as it was read
     };
+    // A file saved as "Unicode" (UTF-16 with a byte-order mark) is read as Latin-1 text, as the
+    // ANSI calls read it, and written back in UTF-16.
+    enum class Encoding { Ansi, Utf8Bom, Utf16LE, Utf16BE };
+    void parseUtf16(std::string_view bytes);
     // [begin, end) of the first section of that name, begin being its header line.
     std::optional<std::pair<std::size_t, std::size_t>> findSection(std::string_view name) const;
     std::optional<std::size_t> findKey(std::size_t begin, std::size_t end,
@@ -72,7 +77,7 @@ private:
     void insertLine(std::size_t at, std::string text);
 
     std::vector<Line> lines_;
-    bool bom_ = false;
+    Encoding encoding_ = Encoding::Ansi;
 };
 
 }  // namespace wks

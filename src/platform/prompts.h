@@ -17,6 +17,7 @@ struct Message {
     std::string text;
     Buttons buttons = Buttons::Ok;
     Icon icon = Icon::None;
+    bool operator==(const Message&) const = default;
 };
 
 // Captions used by the messages of this program.
@@ -24,9 +25,14 @@ inline constexpr const char* kCaptionTips = "WKS TIPS";
 inline constexpr const char* kCaptionTipsMixed = "WKS Tips";
 inline constexpr const char* kAppTitle = "WKS CONFIG";
 
+// A file-open dialog without default extension or initial name, in which the name of a file
+// that does not exist may also be typed.
 struct OpenFileRequest {
     std::string caption;
-    std::string filter;  // "Audio Files (*.mp3;*.wav;*.aac)|..." in the dialog's own form
+    // The Windows form: pairs of description and patterns, each piece ended by "|", the list by
+    // an empty piece; patterns separated by ";". One entry:
+    // "Audio File(*.mp3,*.wav,*.aac)|*.mp3;*.wav;*.aac||".
+    std::string filter;
 };
 
 class Prompter {

@@ -17,6 +17,14 @@ Answer tip(const std::string& text, Icon icon, Buttons buttons = Buttons::Ok,
     return showMessage(caption, text, buttons, icon);
 }
 
+// Only a file that was read whole can be judged invalid; one that could not be read (too
+// large, no permission, no regular file) is left as it is.
+bool readWhole(const std::string& path) { return files::readFile(path).has_value(); }
+
+std::string saveFailed(const std::string& path, const std::error_code& why) {
+    return "Failed to save all parameters to \"" + path + "\" !\n" + why.message();
+}
+
 }  // namespace
 
 MainSession::MainSession(std::string displayName, AppState& state, Recipients& recipients,
@@ -40,15 +48,22 @@ bool MainSession::Mng_CurModSaveInfoSet() {
     return true;
 }
 
+void MainSession::limitDrives(const std::string& letters) {
+    std::erase_if(roots_, [&](const std::string& root) {
+        return letters.find(root[0]) == std::string::npos;
+    });
+}
+
 void MainSession::Mng_InitSaveDest() {
     if (!model()) return;
     const std::string rel = model()->settingsRelPath();
     bool found = false;
     std::string lastUsable;
-    for (const auto& root : driveRoots()) {
+    for (const auto& root : roots_) {
         if (!drives().canEnter(root)) continue;
         const std::string entry = root + rel;
         destinations_.push_back(entry);
+        files::removeLeftovers(entry);
         if (file_.Mng_ChkFileMark(entry)) {
             found = true;
             file_.savePath = entry;
@@ -71,7 +86,7 @@ void MainSession::Mng_InitSaveDest() {
     selected_ = static_cast<int>(destinations_.size()) - 1;
     files::createFolder(lastUsable + kSettingsFolder);
     const std::string invalid = lastUsable + rel;
-    if (files::exists(invalid)) {
+    if (readWhole(invalid)) {
         CUtil::ClearReadOnly(invalid);
         if (!files::deleteFile(invalid)) {
             tip("Can't delete invalid file \"" + invalid + " \",\nPlease delete it manually!",
@@ -81,12 +96,13 @@ void MainSession::Mng_InitSaveDest() {
     file_.savePath = invalid;
 
     if (drives().canEnter(kBackupFolder)) {
+        files::removeLeftovers(file_.backupPath);
         if (file_.Mng_ChkFileMark(file_.backupPath)) {
             file_.Mng_AllPara(1, 1);
             return;
         }
         file_.Mng_AllParaSetDefault();
-        if (files::exists(file_.backupPath) && !files::deleteFile(file_.backupPath)) {
+        if (readWhole(file_.backupPath) && !files::deleteFile(file_.backupPath)) {
             tip("Can't delete invalid back-up file,\nPlease delete it manually!", Icon::Warning);
         }
     } else {
@@ -103,7 +119,7 @@ void MainSession::selectLast() {
 void MainSession::Mng_RefreshDiskList() {
     if (!model()) return;
     const std::string rel = model()->settingsRelPath();
-    for (const auto& root : driveRoots()) {
+    for (const auto& root : roots_) {
         const std::string entry = root + rel;
         auto it = std::find(destinations_.begin(), destinations_.end(), entry);
         const bool usable = drives().canEnter(root);
@@ -125,7 +141,7 @@ void MainSession::chooseDestination(std::size_t index) {
 void MainSession::deleteCopiesElsewhere(bool& allDeleted) {
     const std::string own = file_.savePath.substr(0, 3);
     const std::string rel = model()->settingsRelPath();
-    for (const auto& root : driveRoots()) {
+    for (const auto& root : roots_) {
         if (root == own) continue;
         const std::string path = root + rel;
         if (!drives().canEnter(root + kSettingsFolder) || !file_.Mng_ChkFileMark(path)) continue;
@@ -143,9 +159,10 @@ void MainSession::deleteCopiesElsewhere(bool& allDeleted) {
 bool MainSession::Mng_DiskFileOperate(int action) {
     if (!model()) return false;
     switch (action) {
-        case 0:
-            if (!model()->hasGameCall || state_.gameCallAudioPath.empty()) return true;
-            return SaveGameCallAudio(file_.savePath, state_.gameCallAudioPath, runner_);
+        case 0: {
+            const GameCallResult result = placeGameCall();
+            return result == GameCallResult::Placed || result == GameCallResult::NoSource;
+        }
         case 1: {
             bool allDeleted = true;
             deleteCopiesElsewhere(allDeleted);
@@ -154,6 +171,11 @@ bool MainSession::Mng_DiskFileOperate(int action) {
         case 2: return file_.makeFolders();
         default: return false;
     }
+}
+
+GameCallResult MainSession::placeGameCall() {
+    if (!model()->hasGameCall || state_.gameCallAudioPath.empty()) return GameCallResult::NoSource;
+    return SaveGameCallAudio(file_.savePath, state_.gameCallAudioPath, runner_);
 }
 
 bool MainSession::applyDefaultSetting() {
@@ -183,21 +205,24 @@ SaveOutcome MainSession::save() {
     }
     out.confirmed = true;
     out.cardWritten = file_.Mng_AllPara(0, 0);
+    const std::error_code cardError = files::lastError();
     // The backup is written even when the card was not, so the user's settings are kept.
     out.backupWritten = file_.Mng_AllPara(0, 1);
-    if (!out.cardWritten) {
-        tip("Failed to save all parameters to \"" + file_.savePath + "\" !", Icon::Warning);
-    }
-    if (!out.backupWritten) {
-        tip("Failed to save all parameters to \"" + file_.backupPath + "\" !", Icon::Warning);
-    }
+    const std::error_code backupError = files::lastError();
+    if (!out.cardWritten) tip(saveFailed(file_.savePath, cardError), Icon::Warning);
+    if (!out.backupWritten) tip(saveFailed(file_.backupPath, backupError), Icon::Warning);
     // Without the card file on the card, nothing else may go: the copies elsewhere are the
     // user's only settings on a card.
     if (!out.cardWritten) return out;
-    out.audioPlaced = Mng_DiskFileOperate(0);
+    const GameCallResult call = placeGameCall();
+    out.audioPlaced = call == GameCallResult::Placed || call == GameCallResult::NoSource;
+    // A batch file that could not be written interrupts the save before any copy goes.
+    out.stopped = call == GameCallResult::Stopped;
+    if (out.stopped) return out;
     out.copiesDeleted = Mng_DiskFileOperate(1);
-    // Success is said only of a save that did everything it had to.
-    if (out.complete()) tip("OK,All parameters have been saved success !", Icon::Information);
+    // Both settings files are written, so the settings are saved; a game call or a copy that
+    // failed has already been reported on its own.
+    if (out.backupWritten) tip("OK,All parameters have been saved success !", Icon::Information);
     return out;
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "audio/gamecall.h"
 #include "platform/process.h"
 #include "settings/settingsfile.h"
 
@@ -19,6 +20,7 @@ struct SaveOutcome {
     bool backupWritten = false;
     bool audioPlaced = true;   // false when a game call was due and not placed
     bool copiesDeleted = true; // false when a copy on another drive could not be deleted
+    bool stopped = false;      // the save stopped before the copies (batch file not written)
 
     bool complete() const {
         return confirmed && cardWritten && backupWritten && audioPlaced && copiesDeleted;
@@ -32,6 +34,9 @@ public:
 
     // Looks the model up and sets the derived paths; an unknown name is reported and false.
     bool Mng_CurModSaveInfoSet();
+    // Keeps the drives that are examined, offered and cleared of copies to these letters (the
+    // command line's given drives); C: stays the backup's drive all the same. Before opening.
+    void limitDrives(const std::string& letters);
     // Examines C: to Z:, fills the destination list, chooses the destination and loads.
     void Mng_InitSaveDest();
     // Adds drives that appeared, removes those that went (choosing the last entry then).
@@ -62,11 +67,13 @@ public:
 
 private:
     void selectLast();
+    GameCallResult placeGameCall();
     void deleteCopiesElsewhere(bool& allDeleted);
 
     AppState& state_;
     SettingsFile file_;
     ProcessRunner& runner_;
+    std::vector<std::string> roots_ = driveRoots();
     std::vector<std::string> destinations_;
     int selected_ = -1;
 };

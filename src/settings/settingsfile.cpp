@@ -67,6 +67,8 @@ bool SettingsFile::onFile(int load, int backup,
                           const std::function<void(ProfileDocument&, bool)>& op) {
     const std::string& path = backup ? backupPath : savePath;
     auto doc = ProfileDocument::load(path);
+    // A regular file that could not be read (too large, say) is replaced whole by a save.
+    if (!doc && !load && files::isFile(path)) doc = ProfileDocument{};
     if (!doc) return false;
     op(*doc, load != 0);
     return load || doc->save(path);
@@ -196,7 +198,12 @@ void SettingsFile::Mng_Group1ParaSetDefault() {
         state_.cameraParams.*k.field = sweden ? k.swedenDefault : k.defaultValue;
     }
     if (!sweden) return;
-    // The Sweden-customised camera sends through Telia in Sweden.
+    // The Sweden-customised camera sends through Telia in Sweden. A screen selects them in
+    // its lists instead, which applies the same preset.
+    if (swedenSelection) {
+        swedenSelection();
+        return;
+    }
     bool keepSsl = false;
     ApplyOperatorChoice(state_, *model_, "Sweden", "Telia", keepSsl);
 }

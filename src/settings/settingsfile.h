@@ -45,6 +45,10 @@ public:
     std::string savePath;
     std::string backupPath;
 
+    // Run by the KT320V-8PRO defaults after the camera values, in place of applying Sweden's
+    // Telia preset directly: the main screen selects Sweden and Telia in its lists.
+    std::function<void()> swedenSelection;
+
     bool Mng_ChkFileMark(const std::string& path) const;
     bool Mng_FileMarkWrite(int load, int backup);
     bool Mng_WapInternetPara(int load, int backup);

@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
+
 #include <sys/stat.h>
 
 #include "audio/converter.h"
@@ -51,16 +53,18 @@ struct Watch : ProcessObserver {
 // `leaves` as the target and exits with `status`.
 struct FakeConverter : ProcessRunner {
     int status = 0;
-    std::string leaves;
+    bool killed = false;
+    std::optional<std::string> leaves;
     std::string program;
     std::vector<std::string> args;
     ProcessResult run(const std::string& p, const std::vector<std::string>& a) override {
         program = p;
         args = a;
-        if (!leaves.empty()) test::writeBytes(a.back(), leaves);
+        if (leaves) test::writeBytes(a.back(), *leaves);
         ProcessResult r;
-        r.outcome = ProcessResult::Outcome::Exited;
+        r.outcome = killed ? ProcessResult::Outcome::Killed : ProcessResult::Outcome::Exited;
         r.exitCode = status;
+        r.signal = killed ? 9 : 0;
         return r;
     }
 };
@@ -99,6 +103,9 @@ private slots:
     void failedConversions_data();
     void failedConversions();
     void converterArgumentsAndWhatItLeaves();
+    void unfinishedConversionKeepsOldCall_data();
+    void unfinishedConversionKeepsOldCall();
+    void cardsOwnCallAsSource();
 };
 
 void TestGameCall::initTestCase() {
@@ -116,7 +123,7 @@ void TestGameCall::convertsOntoCardWithoutPictureFolder() {
     QFETCH(QString, ext);
     Card card;
     SystemProcessRunner runner;
-    QVERIFY(SaveGameCallAudio(kSavePath, source(qPrintable(ext)).toStdString(), runner));
+    QCOMPARE(SaveGameCallAudio(kSavePath, source(qPrintable(ext)).toStdString(), runner), GameCallResult::Placed);
     QCOMPARE(card.boxes.shown().size(), std::size_t(0));
     WKS_VERIFY_GAME_CALL(card.target(), source(qPrintable(ext)));
 }
@@ -128,7 +135,7 @@ void TestGameCall::onlyVideoIsRenamedAfterQuestion() {
     SystemProcessRunner runner;
     Watch watch(card.boxes);
     runner.setObserver(&watch);
-    QVERIFY(SaveGameCallAudio(kSavePath, source("mp3").toStdString(), runner));
+    QCOMPARE(SaveGameCallAudio(kSavePath, source("mp3").toStdString(), runner), GameCallResult::Placed);
 
     const auto& shown = card.boxes.shown();
     QCOMPARE(shown.size(), std::size_t(2));
@@ -144,20 +151,25 @@ void TestGameCall::onlyVideoIsRenamedAfterQuestion() {
 
 void TestGameCall::declinedQuestionConvertsNothing() {
     Card card;
-    card.put("IMAG0001.JPG");
-    card.put("VIDE0001.AVI");
+    for (const char* name : {"IMAG0001.JPG", "VIDE0001.AVI", "ADUI0001.WAV"}) {
+        card.put(name, name);
+        ::chmod((card.folder() / name).c_str(), 0444);
+    }
     card.boxes.script({Answer::Cancel});
     SystemProcessRunner runner;
     Watch watch(card.boxes);
     runner.setObserver(&watch);
-    QVERIFY(SaveGameCallAudio(kSavePath, source("wav").toStdString(), runner));
+    QCOMPARE(SaveGameCallAudio(kSavePath, source("wav").toStdString(), runner), GameCallResult::GivenUp);
 
     QCOMPARE(card.boxes.shown().size(), std::size_t(2));
     expectBox(card.boxes.shown()[1], kCaptionTips, "You have given up saving audio file !",
               Buttons::Ok, Icon::Information);
     QCOMPARE(watch.runs, 0);
-    QVERIFY(card.has("IMAG0001.JPG") && card.has("VIDE0001.AVI"));
-    QVERIFY(!card.has("ADUI0001.WAV"));
+    // The card keeps its old game call and the camera's files, read-only as they were.
+    for (const char* name : {"IMAG0001.JPG", "VIDE0001.AVI", "ADUI0001.WAV"}) {
+        QCOMPARE(test::readBytes(card.folder() / name), std::string(name));
+        QVERIFY2(files::isReadOnly((card.folder() / name).string()), name);
+    }
 }
 
 void TestGameCall::blockedRenameConvertsNothing_data() {
@@ -177,7 +189,7 @@ void TestGameCall::blockedRenameConvertsNothing() {
     SystemProcessRunner runner;
     Watch watch(card.boxes);
     runner.setObserver(&watch);
-    QVERIFY(!SaveGameCallAudio(kSavePath, source("mp3").toStdString(), runner));
+    QCOMPARE(SaveGameCallAudio(kSavePath, source("mp3").toStdString(), runner), GameCallResult::Failed);
 
     QCOMPARE(card.boxes.shown().size(), std::size_t(2));
     expectBox(card.boxes.shown()[1], kCaptionTipsMixed, kRenameFailed, Buttons::Ok, Icon::Warning);
@@ -194,7 +206,7 @@ void TestGameCall::oldGameCall() {
         card.put("ADUI0001.WAV", "old call");
         ::chmod((card.folder() / "ADUI0001.WAV").c_str(), 0444);
         SystemProcessRunner runner;
-        QVERIFY(SaveGameCallAudio(kSavePath, source("aac").toStdString(), runner));
+        QCOMPARE(SaveGameCallAudio(kSavePath, source("aac").toStdString(), runner), GameCallResult::Placed);
         QCOMPARE(card.boxes.shown().size(), std::size_t(0));
         WKS_VERIFY_GAME_CALL(card.target(), source("aac"));
     }
@@ -204,7 +216,7 @@ void TestGameCall::oldGameCall() {
         SystemProcessRunner runner;
         Watch watch(card.boxes);
         runner.setObserver(&watch);
-        QVERIFY(!SaveGameCallAudio(kSavePath, source("aac").toStdString(), runner));
+        QCOMPARE(SaveGameCallAudio(kSavePath, source("aac").toStdString(), runner), GameCallResult::Failed);
         QCOMPARE(card.boxes.shown().size(), std::size_t(1));
         expectBox(card.boxes.shown()[0], kAppTitle,
                   "Failed to delete E:\\DCIM\\100WKSIM\\ADUI0001.WAV !", Buttons::Ok, Icon::None);
@@ -215,7 +227,7 @@ void TestGameCall::oldGameCall() {
 void TestGameCall::blankSourceDoesNothing() {
     Card card;
     FakeConverter converter;
-    QVERIFY(SaveGameCallAudio(kSavePath, "   \t ", converter));
+    QCOMPARE(SaveGameCallAudio(kSavePath, "   \t ", converter), GameCallResult::NoSource);
     QVERIFY(card.boxes.shown().empty());
     QVERIFY(converter.program.empty());
     QVERIFY(!fs::exists(card.drives.folder('E') / "DCIM"));
@@ -227,7 +239,7 @@ void TestGameCall::batchFileHoldsTheCommandLine() {
     card.drives.add('D');
     FakeConverter converter;
     converter.leaves = "RIFF";
-    QVERIFY(SaveGameCallAudio(kSavePath, "  D:\\Calls\\deer grunt.mp3 ", converter));
+    QCOMPARE(SaveGameCallAudio(kSavePath, "  D:\\Calls\\deer grunt.mp3 ", converter), GameCallResult::Placed);
     QCOMPARE(test::readBytes(card.drives.folder('C') / "WKS_TEMP" / "_[wkstmp]_.bat"),
              std::string("\"C:\\WKS_TEMP\\ffmpeg.exe\" -i \"D:\\Calls\\deer grunt.mp3\" -ac 1 -ar "
                          "22050 -acodec pcm_u8 \"E:\\DCIM\\100WKSIM\\ADUI0001.WAV\""));
@@ -243,7 +255,7 @@ void TestGameCall::nothingInTheSourceNameIsExecuted() {
     const fs::path hostile = fs::path(work.path().toStdString()) / name;
     fs::copy_file(source("mp3").toStdString(), hostile);
     SystemProcessRunner runner;
-    const bool saved = SaveGameCallAudio(kSavePath, hostile.string(), runner);
+    const GameCallResult saved = SaveGameCallAudio(kSavePath, hostile.string(), runner);
     QDir::setCurrent(previous);
 
     for (const fs::path& where : {fs::path(work.path().toStdString()), card.drives.root()}) {
@@ -251,7 +263,7 @@ void TestGameCall::nothingInTheSourceNameIsExecuted() {
             QVERIFY2(e.path().filename().string().rfind("pwned", 0) != 0, e.path().c_str());
         }
     }
-    QVERIFY(saved);
+    QCOMPARE(saved, GameCallResult::Placed);
     QVERIFY(card.boxes.shown().empty());
     WKS_VERIFY_GAME_CALL(card.target(), QString::fromStdString(hostile.string()));
     const std::string batch = test::readBytes(card.drives.folder('C') / "WKS_TEMP" / "_[wkstmp]_.bat");
@@ -280,7 +292,8 @@ void TestGameCall::failedConversions() {
     runner.setObserver(&watch);
     const QString from = situation == "not audio" ? notAudio
                          : situation == "no drive" ? "Q:\\Calls\\call.mp3" : source("mp3");
-    QVERIFY(!SaveGameCallAudio(kSavePath, from.toStdString(), runner));
+    QCOMPARE(SaveGameCallAudio(kSavePath, from.toStdString(), runner),
+             situation == "no folder" ? GameCallResult::Stopped : GameCallResult::Failed);
 
     QCOMPARE(watch.runs, converterStarts ? 1 : 0);
     QVERIFY(!card.has("ADUI0001.WAV"));
@@ -298,19 +311,54 @@ void TestGameCall::converterArgumentsAndWhatItLeaves() {
     Card card;
     const std::string nativeSource = source("wav").toStdString();
     FakeConverter converter;  // exits 0 but writes nothing
-    QVERIFY(!SaveGameCallAudio(kSavePath, nativeSource, converter));
+    QCOMPARE(SaveGameCallAudio(kSavePath, nativeSource, converter), GameCallResult::Failed);
     expectBox(card.boxes.shown().at(0), kAppTitle, "Transform Failed.", Buttons::Ok, Icon::None);
     QCOMPARE(converter.program, (card.drives.folder('C') / "WKS_TEMP" / "ffmpeg.exe").string());
+    // Written beside the target under a name that keeps the WAV ending.
     const std::vector<std::string> expected{"-i", nativeSource, "-ac", "1", "-ar", "22050",
-                                            "-acodec", "pcm_u8", card.target().toStdString()};
+                                            "-acodec", "pcm_u8",
+                                            (card.folder() / "ADUI0001.wkstmp.WAV").string()};
     QVERIFY(converter.args == expected);
+}
 
-    card.boxes.clear();
-    converter.status = 1;  // fails half-way: what it wrote is removed
-    converter.leaves = "RIFF....WAVE";
-    QVERIFY(!SaveGameCallAudio(kSavePath, nativeSource, converter));
-    QCOMPARE(card.boxes.shown().size(), std::size_t(1));
-    QVERIFY(!card.has("ADUI0001.WAV"));
+void TestGameCall::unfinishedConversionKeepsOldCall_data() {
+    QTest::addColumn<bool>("killed");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("leaves");
+    QTest::newRow("killed half-way") << true << 0 << "RIFF....WA";
+    QTest::newRow("failed half-way") << false << 1 << "RIFF....WAVEfmt";
+    QTest::newRow("ended well, wrote nothing") << false << 0 << "";
+}
+
+void TestGameCall::unfinishedConversionKeepsOldCall() {
+    QFETCH(bool, killed);
+    QFETCH(int, status);
+    QFETCH(QString, leaves);
+    Card card;
+    card.put("ADUI0001.WAV", "old call");
+    ::chmod((card.folder() / "ADUI0001.WAV").c_str(), 0444);
+    FakeConverter converter;
+    converter.killed = killed;
+    converter.status = status;
+    converter.leaves = leaves.toStdString();
+    QCOMPARE(SaveGameCallAudio(kSavePath, source("mp3").toStdString(), converter), GameCallResult::Failed);
+    expectBox(card.boxes.shown().at(0), kAppTitle, "Transform Failed.", Buttons::Ok, Icon::None);
+    // Only the old call is left in the folder, whole and as it was.
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(card.folder())) names.push_back(e.path().filename());
+    QCOMPARE(names, std::vector<std::string>{"ADUI0001.WAV"});
+    QCOMPARE(test::readBytes(card.folder() / "ADUI0001.WAV"), std::string("old call"));
+    QVERIFY(files::isReadOnly((card.folder() / "ADUI0001.WAV").string()));
+}
+
+void TestGameCall::cardsOwnCallAsSource() {
+    Card card;
+    fs::create_directories(card.folder());
+    fs::copy_file(source("wav").toStdString(), card.target().toStdString());
+    SystemProcessRunner runner;
+    QCOMPARE(SaveGameCallAudio(kSavePath, card.target().toStdString(), runner), GameCallResult::Placed);
+    QVERIFY(card.boxes.shown().empty());
+    WKS_VERIFY_GAME_CALL(card.target(), source("wav"));
 }
 
 QTEST_GUILESS_MAIN(TestGameCall)

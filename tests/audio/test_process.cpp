@@ -60,6 +60,13 @@ void TestProcess::eventsFlowWhileWaiting() {
     SystemProcessRunner runner;
     QVERIFY(runner.run("/bin/sleep", {"0.4"}).succeeded());
     QVERIFY2(ticks >= 5, qPrintable(QString("%1 ticks").arg(ticks)));
+
+    // A Cancel pressed while waiting ends the program; with nothing running it does nothing.
+    QTimer::singleShot(100, [&] { runner.cancel(); });
+    const ProcessResult cancelled = runner.run("/bin/sleep", {"30"});
+    QCOMPARE(int(cancelled.outcome), int(ProcessResult::Outcome::Killed));
+    runner.cancel();
+    QVERIFY(runner.run("/bin/sleep", {"0.1"}).succeeded());
 }
 
 QTEST_GUILESS_MAIN(TestProcess)

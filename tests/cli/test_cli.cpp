@@ -6,7 +6,9 @@
 
 #include <sys/stat.h>
 
+#include "app/catalogue.h"
 #include "platform/profile.h"
+#include "presets/placeholdersender.h"
 #include "presets/presettable.h"
 #include "support/runcli.h"
 #include "support/tempdrives.h"
@@ -56,6 +58,11 @@ private slots:
     void show();
     void check();
     void ini();
+    void iniSetKeepsTheFileWhole_data();
+    void iniSetKeepsTheFileWhole();
+    void latin1AndTerminal();
+    void checkAgreesWithTheReader_data();
+    void checkAgreesWithTheReader();
     void help();
 
 private:
@@ -83,9 +90,11 @@ void TestCli::newFile() {
              test::readBytes(fs::path(WKS_TEST_DATA) / (stem.toStdString() + ".TXT")));
     QCOMPARE(std::distance(fs::recursive_directory_iterator(card.path().toStdString()), {}), 2);
 
+    // The Swedish defaults bring Sweden's placeholder sender account; the others none.
+    const bool placeholder = model == "KT320V-8PRO";
     const Run c = run({"check", card.fileArg(stem.toStdString()), "--model", model});
-    QCOMPARE(c.out, QByteArray("OK\n"));
-    QCOMPARE(c.code, 0);
+    QCOMPARE(c.out, placeholder ? QByteArray(kPlaceholderSenderNote) + "\n" : QByteArray("OK\n"));
+    QCOMPARE(c.code, placeholder ? 1 : 0);
 }
 
 void TestCli::newWithChanges() {
@@ -190,8 +199,8 @@ void TestCli::check() {
     const Run r = run({"check", card.fileArg("KT320V"), "--model", "KT320V-8PRO"});
     QCOMPARE(r.code, 1);
     QList<QByteArray> lines = r.out.trimmed().split('\n');
-    QCOMPARE(lines.size(), 4);
-    for (const char* problem : {"KT470RX", "PIR Interval", "Photo Size", "SMS Control"}) {
+    QCOMPARE(lines.size(), 5);
+    for (const char* problem : {"KT470RX", "PIR Interval", "Photo Size", "SMS Control", kPlaceholderSenderNote}) {
         QCOMPARE(std::count_if(lines.begin(), lines.end(), [&](const QByteArray& l) { return l.contains(problem); }), 1);
     }
     QCOMPARE(run({"check", card.fileArg("KT320V") + ".none", "--model", "KT320V-8PRO"}).code, 2);
@@ -218,6 +227,117 @@ void TestCli::ini() {
     QCOMPARE(run({"ini", "set", f, "Via WAP Settings", "APN", "y"}).code, 1);
     QCOMPARE(test::readBytes(file), set);
     QCOMPARE(run({"ini", "get", f, "Via WAP Settings"}).code, 2);
+}
+
+void TestCli::iniSetKeepsTheFileWhole_data() {
+    QTest::addColumn<QStringList>("args");  // section, key, value
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("added");  // the lines the file gains
+    QTest::newRow("plain") << QStringList{"S", "K", "v"} << 0 << QByteArray("K=v\r\n");
+    QTest::newRow("Latin-1 value") << QStringList{"S", "K", "J\u00f6rg"} << 0 << QByteArray("K=J\xf6rg\r\n");
+    QTest::newRow("new section") << QStringList{"T", "K", "v"} << 0 << QByteArray("[T]\r\nK=v\r\n");
+    for (auto [row, section, key, value] :
+         {std::tuple{"section with ]", "S]x", "K", "v"}, {"section with line break", "S\n[T", "K", "v"},
+          {"key with =", "S", "K=v", "v"}, {"key opening a section", "S", "[T]", "v"},
+          {"key that is a comment", "S", " ;K", "v"}, {"key with line break", "S", "K\r\nL", "v"},
+          {"value with line break", "S", "K", "v\n[T]"}, {"value beyond Latin-1", "S", "K", "5 \u20ac"}}) {
+        QTest::newRow(row) << QStringList{section, key, value} << 2 << QByteArray();
+    }
+}
+
+void TestCli::iniSetKeepsTheFileWhole() {
+    QFETCH(QStringList, args);
+    QFETCH(int, status);
+    QFETCH(QByteArray, added);
+    Card card;
+    const fs::path file = fs::path(card.path().toStdString()) / "A.INI";
+    const std::string before = "[S]\r\nA=1\r\n";
+    test::writeBytes(file, before);
+    const Run r = run(QStringList{"ini", "set", QString::fromStdString(file.string())} + args);
+    QCOMPARE(r.code, status);
+    QCOMPARE(QByteArray::fromStdString(test::readBytes(file)), QByteArray::fromStdString(before) + added);
+}
+
+void TestCli::latin1AndTerminal() {
+    Card card;
+    // Terminal text becomes Latin-1 bytes, one per character, so the cut to 80 keeps 80 of them.
+    const QString name = QString(79, QChar(0xe9)) + QChar(0xf6) + "x";
+    QCOMPARE(card.create("LN713Z-10P", {"--admin", name, "--email1", "\u00e5sa@example.se"}).code, 0);
+    const fs::path file = card.file("LN713Z");
+    QCOMPARE(valueIn(file, "Receive number and receive email", "AdministratorNum"), name.left(80).toLatin1().toStdString());
+    QCOMPARE(card.create("LN713Z-10P", {"--admin", "5 \u20ac"}).code, 2);
+
+    // Control characters from the file are printed escaped, Latin-1 as UTF-8.
+    std::string bytes = test::readBytes(file);
+    bytes.replace(bytes.find("Model=LN713Z"), 12, "Model=\x1b]0;owned\x07");
+    bytes += "[\x1b[2J]\r\nURL=\x9b" "31m\r\n";
+    test::writeBytes(file, bytes);
+    const Run shown = run({"show", card.fileArg("LN713Z"), "--model", "LN713Z-10P"});
+    QCOMPARE(shown.code, 0);
+    const Run checked = run({"check", card.fileArg("LN713Z"), "--model", "LN713Z-10P"});
+    QCOMPARE(checked.code, 1);
+    for (const Run* r : {&shown, &checked}) {
+        QVERIFY2(!r->out.contains('\x1b') && !r->out.contains('\x07') && !r->out.contains("\xc2\x9b"), r->out);
+        QVERIFY2(r->out.contains("\\x1b]0;owned\\x07"), r->out);
+    }
+    for (const char* line : {"[\\x1b[2J]", "URL = \\x9b31m", "ReceiveEmail1 = \xc3\xa5sa@example.se"}) {
+        QVERIFY2(shown.out.split('\n').contains(line), line);
+    }
+    QVERIFY(shown.out.contains("AdministratorNum = " + name.left(80).toUtf8() + "\n"));
+
+    // A path with a line break is printed escaped.
+    const Run missing = run({"show", card.path() + "/a\nb.TXT", "--model", "LN713Z-10P"});
+    QCOMPARE(missing.code, 2);
+    QVERIFY2(missing.err.contains("a\\x0ab.TXT") && missing.err.count('\n') == 1, missing.err);
+}
+
+void TestCli::checkAgreesWithTheReader_data() {
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QStringList>("changes");  // for new
+    QTest::addColumn<QStringList>("edits");    // pairs: text of the written file, its replacement
+    QTest::addColumn<QString>("problem");      // empty for OK
+    const QString url100 = "http://" + QString(93, 'u');
+    QTest::newRow("values at the writer's limits")
+        << "KT470RX-8PRO" << QStringList{"--net", "URL=" + url100, "--admin", QString(80, '1'), "--net", "SMTP SSL=1"}
+        << QStringList{} << "";
+    QTest::newRow("key in other letter case") << "KT470RX-8PRO" << QStringList{}
+                                              << QStringList{"PIR Interval=", "pir INTERVAL="} << "";
+    const QStringList pir13{"--set", "PIR Interval=13"};
+    QTest::newRow("judged by the first 9 bytes") << "KT470RX-8PRO" << pir13
+                                                 << QStringList{"PIR Interval=13", "PIR Interval=13       x"} << "";
+    QTest::newRow("empty value reads 0") << "KT470RX-8PRO" << QStringList{} << QStringList{"Camera Mode=0", "Camera Mode="}
+                                         << "";
+    QTest::newRow("SMTP SSL of a model without it")
+        << "LN713Z-10P" << QStringList{} << QStringList{"SendEmailPassword=", "SendEmailPassword=\r\nSMTP SSL=1"} << "";
+    QTest::newRow("out of range in the first 9 bytes") << "KT470RX-8PRO" << pir13
+                                                       << QStringList{"PIR Interval=13", "PIR Interval=40"} << "PIR Interval";
+    QTest::newRow("URL past the writer's limit")
+        << "KT470RX-8PRO" << QStringList{} << QStringList{"URL=", "URL=" + url100 + "x"} << "URL";
+}
+
+void TestCli::checkAgreesWithTheReader() {
+    QFETCH(QString, model);
+    QFETCH(QStringList, changes);
+    QFETCH(QStringList, edits);
+    QFETCH(QString, problem);
+    Card card;
+    QCOMPARE(card.create(model, changes + QStringList{"--clock", kClock}).code, 0);
+    const std::string stem = findModel(model.toStdString())->fileStem;
+    std::string bytes = test::readBytes(card.file(stem));
+    for (int i = 0; i + 1 < edits.size(); i += 2) {
+        const std::string from = edits[i].toStdString();
+        QVERIFY2(bytes.find(from) != std::string::npos, from.c_str());
+        bytes.replace(bytes.find(from), from.size(), edits[i + 1].toStdString());
+    }
+    test::writeBytes(card.file(stem), bytes);
+    const Run r = run({"check", card.fileArg(stem), "--model", model});
+    if (problem.isEmpty()) {
+        QCOMPARE(r.out, QByteArray("OK\n"));
+    } else {
+        QCOMPARE(r.out.trimmed().count('\n'), 0);
+        QVERIFY2(r.out.contains(problem.toUtf8()), r.out);
+    }
+    QCOMPARE(r.code, problem.isEmpty() ? 0 : 1);
 }
 
 void TestCli::help() {

@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/profile.h"
 #include "support/runcli.h"
@@ -54,6 +55,12 @@ private slots:
     void badInput_data();
     void badInput();
     void manyCards();
+    void writesOnlyWhereTold_data();
+    void writesOnlyWhereTold();
+    void keepsTheClockItRead_data();
+    void keepsTheClockItRead();
+    void concurrentSavesLoseNothing();
+    void noDataFolder();
 };
 
 void TestSave::savesAndAnswers() {
@@ -132,6 +139,130 @@ void TestSave::manyCards() {
     QCOMPARE(both.code, 0);
     QVERIFY(!fs::exists(d.card("card2")));
     QCOMPARE(valueIn(d.card("card1"), "Receive number and receive email", "AdministratorNum"), "+46card2");
+}
+
+void TestSave::writesOnlyWhereTold_data() {
+    QTest::addColumn<QStringList>("args");  // after the model; <card> is D:'s folder
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("written");  // "card", "own C:" or "" for nothing
+    QTest::newRow("card given, own C: holds an older file")
+        << QStringList{"--drive", "D=<card>"} << 0 << "card";
+    QTest::newRow("own C: chosen with --to") << QStringList{"--drive", "D=<card>", "--to", "C"} << 0 << "own C:";
+    QTest::newRow("card that cannot be entered") << QStringList{"--drive", "D=<card>", "<locked>"} << 1 << "";
+}
+
+void TestSave::writesOnlyWhereTold() {
+    QFETCH(QStringList, args);
+    QFETCH(int, status);
+    QFETCH(QString, written);
+    Desk d;
+    const fs::path own = d.path("home") / "wks-config" / "drive_c" / "GSM" / "KT470RX.TXT";
+    test::writeBytes(own, "[WKSFileMark]\r\nModel=KT470RX\r\n[Via WAP Settings]\r\nURL=http://old\r\n");
+    const std::string ownBefore = test::readBytes(own);
+    const QString card = d.folder("card");
+    if (args.removeAll("<locked>")) {
+        if (::geteuid() == 0) QSKIP("root enters every folder");
+        ::chmod(card.toLocal8Bit(), 0);
+    }
+    args.replaceInStrings("<card>", card);
+    const Run r = d.save(QStringList{"KT470RX-8PRO", "--yes", "--admin", "+4670333"} + args);
+    ::chmod(card.toLocal8Bit(), 0755);
+
+    QCOMPARE(r.code, status);
+    const bool onCard = fs::exists(d.card("card"));
+    QCOMPARE(onCard, written == "card");
+    QCOMPARE(test::readBytes(own) != ownBefore, written == "own C:");
+    if (onCard) {
+        QCOMPARE(valueIn(d.card("card"), "Receive number and receive email", "AdministratorNum"), "+4670333");
+        QCOMPARE(valueIn(d.card("card"), "Via WAP Settings", "URL"), "");  // C:'s file was not read
+    }
+    if (status == 1) QVERIFY2(r.err.contains("D:"), r.err);
+}
+
+void TestSave::keepsTheClockItRead_data() {
+    QTest::addColumn<QString>("fileClock");  // year month day hour minute second in the card file
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("clock");  // written, "now" for the computer's time
+
+    const QStringList all{"--set", "Clock Year=2030", "--set", "Clock Month=2", "--set", "Clock Day=28",
+                          "--set", "Clock Hour=23", "--set", "Clock Minute=59", "--set", "Clock Second=58"};
+    QTest::newRow("kept as read") << "2020 1 2 3 4 5" << QStringList{} << 0 << "2020 1 2 3 4 5";
+    QTest::newRow("--clock now") << "2020 1 2 3 4 5" << QStringList{"--clock", "now"} << 0 << "now";
+    QTest::newRow("--clock time") << "2020 1 2 3 4 5" << QStringList{"--clock", kClock} << 0 << "2026 12 7 14 5 9";
+    QTest::newRow("read clock not a date") << "2020 13 2 3 4 5" << QStringList{} << 0 << "now";
+    QTest::newRow("all six clock keys") << "2020 1 2 3 4 5" << all << 0 << "2030 2 28 23 59 58";
+    QTest::newRow("clock keys and --clock") << "2020 1 2 3 4 5" << all + QStringList{"--clock", "now"} << 2 << "2020 1 2 3 4 5";
+    QTest::newRow("one clock key") << "2020 1 2 3 4 5" << QStringList{"--set", "Clock Year=2030"} << 2 << "2020 1 2 3 4 5";
+    QTest::newRow("clock keys not a date") << "2020 1 2 3 4 5" << QStringList(all).replaceInStrings("Day=28", "Day=30")
+                                           << 2 << "2020 1 2 3 4 5";
+}
+
+void TestSave::keepsTheClockItRead() {
+    QFETCH(QString, fileClock);
+    QFETCH(QStringList, args);
+    QFETCH(int, status);
+    QFETCH(QString, clock);
+    static const char* keys[] = {"Clock Year", "Clock Month", "Clock Day", "Clock Hour", "Clock Minute", "Clock Second"};
+    Desk d;
+    std::string text = "[WKSFileMark]\r\nModel=KT470RX\r\n[Camera Setting]\r\n";
+    const QStringList parts = fileClock.split(' ');
+    for (int i = 0; i < 6; ++i) text += std::string(keys[i]) + "=" + parts[i].toStdString() + "\r\n";
+    test::writeBytes(d.card("d"), text);
+    const Run r = d.save(QStringList{"KT470RX-8PRO", "--drive", "C=" + d.folder("c"), "--drive",
+                                     "D=" + d.folder("d"), "--yes"} + args);
+    QCOMPARE(r.code, status);
+    QStringList got;
+    for (const char* key : keys) got << QString::fromStdString(valueIn(d.card("d"), "Camera Setting", key));
+    if (clock == "now") {
+        QVERIFY(qAbs(got[0].toInt() - QDate::currentDate().year()) <= 1);
+        QVERIFY(got.join(' ') != fileClock);
+    } else {
+        QCOMPARE(got.join(' '), clock);
+    }
+}
+
+// Saves on one card at once, the first pair on a card with no "GSM" folder yet: each holds
+// the card from its reading to its last write, so the second reads what the first wrote and
+// neither change is lost.
+void TestSave::concurrentSavesLoseNothing() {
+    Desk d;
+    const QStringList args{"KT470RX-8PRO", "--drive", "C=" + d.folder("c"), "--drive", "D=" + d.folder("d"), "--yes"};
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_DATA_HOME", QString::fromStdString(d.path("home")));
+    int lost = 0;
+    for (int i = 0; i < 10; ++i) {
+        const QString admin = "+46" + QString::number(i), email = QString::number(i) + "@example.com";
+        QProcess a, b;
+        for (QProcess* p : {&a, &b}) p->setProcessEnvironment(env);
+        a.start(WKS_SETTINGS_EXE, QStringList{"save"} + args + QStringList{"--admin", admin});
+        b.start(WKS_SETTINGS_EXE, QStringList{"save"} + args + QStringList{"--email1", email});
+        QVERIFY(a.waitForFinished(30000) && b.waitForFinished(30000));
+        QVERIFY(a.exitCode() == 0 && b.exitCode() == 0);
+        lost += valueIn(d.card("d"), "Receive number and receive email", "AdministratorNum") != admin.toStdString();
+        lost += valueIn(d.card("d"), "Receive number and receive email", "ReceiveEmail1") != email.toStdString();
+    }
+    QCOMPARE(lost, 0);
+}
+
+// Without an absolute HOME or XDG_DATA_HOME there is no folder for the user's drive C:; the
+// program stops and says so rather than making one in the current folder.
+void TestSave::noDataFolder() {
+    Desk d;
+    const QString cwd = d.folder("cwd");
+    for (const char* xdg : {"", "relative/data"}) {
+        QProcess p;
+        QProcessEnvironment env;
+        env.insert("PATH", qEnvironmentVariable("PATH"));
+        if (*xdg) env.insert("XDG_DATA_HOME", xdg);
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(cwd);
+        p.start(WKS_SETTINGS_EXE, {"save", "KT470RX-8PRO", "--drive", "D=" + d.folder("d"), "--yes"});
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitCode(), 1);
+        QVERIFY(p.readAllStandardError().contains("HOME"));
+        QVERIFY(fs::is_empty(cwd.toStdString()) && fs::is_empty(d.path("d")));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSave)

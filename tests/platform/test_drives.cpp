@@ -61,6 +61,59 @@ private slots:
         QCOMPARE(again.letters().size(), std::size_t(1));
         QCOMPARE(fs::canonical(*again.resolve("C:\\")), cardPath);
     }
+
+    // As on Windows, a name that is not there byte for byte finds the one that differs only
+    // in letter case; an exact name wins; a name with no match stays as it was written.
+    void letterCase() {
+        test::TempDrives d("E");
+        const fs::path e = d.folder('E');
+        fs::create_directories(e / "gsm");
+        test::writeBytes(e / "gsm" / "kt470rx.txt", "");
+        fs::create_directories(e / "DCIM");
+        fs::create_directories(e / "dcim");
+        struct { const char* path; fs::path native; } rows[] = {
+            {"E:\\GSM\\KT470RX.TXT", e / "gsm" / "kt470rx.txt"},
+            {"E:\\Gsm\\KT470RX.txt", e / "gsm" / "kt470rx.txt"},
+            {"E:\\GSM\\NEW.TXT", e / "gsm" / "NEW.TXT"},
+            {"E:\\DCIM\\100WKSIM", e / "DCIM" / "100WKSIM"},
+            {"E:\\NONE\\X", e / "NONE" / "X"}};
+        for (const auto& r : rows) QCOMPARE(drives().resolve(r.path).value_or(""), r.native);
+        QVERIFY(drives().canEnter("E:\\GSM\\"));
+    }
+
+    // "c:notes.ini" names a file in the current folder; only a colon followed by a backslash,
+    // a slash or nothing makes a drive path.
+    void drivePaths() {
+        for (auto [path, drive] : {std::pair{"c:notes.ini", false}, {"C:\\x", true}, {"c:/x", true},
+                                   {"E:", true}, {"1:\\x", false}, {"notes.ini", false}}) {
+            QVERIFY2(DriveTable::isDrivePath(path) == drive, path);
+        }
+    }
+
+    // XDG_DATA_HOME counts only when absolute; without it and an absolute HOME there is no
+    // data folder, rather than one in the current folder.
+    void dataHomeFromTheEnvironment() {
+        const QByteArray xdg = qgetenv("XDG_DATA_HOME"), home = qgetenv("HOME");
+        struct { const char* xdg; const char* home; const char* expected; } rows[] = {
+            {"/x/data", "/h", "/x/data/wks-config"},
+            {"rel/data", "/h", "/h/.local/share/wks-config"},
+            {"", "/h", "/h/.local/share/wks-config"},
+            {"rel", "rel-home", ""},
+            {nullptr, nullptr, ""}};
+        for (const auto& r : rows) {
+            r.xdg ? qputenv("XDG_DATA_HOME", r.xdg) : qunsetenv("XDG_DATA_HOME");
+            r.home ? qputenv("HOME", r.home) : qunsetenv("HOME");
+            std::string got;
+            try {
+                got = DriveTable::dataHome().string();
+            } catch (const std::runtime_error& e) {
+                QVERIFY(std::string(e.what()).find("HOME") != std::string::npos);
+            }
+            QCOMPARE(got, std::string(r.expected));
+        }
+        qputenv("XDG_DATA_HOME", xdg);
+        qputenv("HOME", home);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestDrives)

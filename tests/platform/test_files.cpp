@@ -1,9 +1,12 @@
-// The file layer: attributes, refusals, listing, atomic replacement, the read bound.
+// The file layer: attributes, refusals, listing, atomic replacement, the read bound, links,
+// owners, and cards that cannot keep modes.
 
 #include <QTest>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <sys/xattr.h>
+#include <unistd.h>
 
 #include "platform/files.h"
 #include "support/tempdrives.h"
@@ -104,6 +107,116 @@ private slots:
         QVERIFY(wks::files::replaceAtomically("C:\\T.TXT", "new"));
         QVERIFY(fs::is_symlink(d.folder('C') / "T.TXT"));
         QCOMPARE(readBytes(d.folder('C') / "real" / "T.TXT"), std::string("new"));
+    }
+
+    // Nothing waits on a FIFO; what is no regular file, or is past the read bound, is neither
+    // read nor replaced, and the writer never makes a file it could not read back.
+    void specialFiles() {
+        wks::test::TempDrives d("C");
+        const fs::path c = d.folder('C');
+        QCOMPARE(::mkfifo((c / "fifo").c_str(), 0644), 0);
+        fs::create_directory(c / "dir");
+        writeBytes(c / "big", std::string(kMaxReadBytes + 1, 'x'));
+        for (const char* name : {"fifo", "dir", "big"}) {
+            const std::string p = std::string("C:\\") + name;
+            QVERIFY2(!readFile(p) && lastError() && lastError().message() != "Success", name);
+            if (std::string(name) == "big") continue;
+            QVERIFY2(!writeNewFile(p, "x") && !wks::files::replaceAtomically(p, "x"), name);
+        }
+        QVERIFY(fs::is_fifo(c / "fifo") && fs::is_directory(c / "dir"));
+        QVERIFY(!wks::files::replaceAtomically("C:\\big", std::string(kMaxReadBytes + 1, 'y')));
+        QVERIFY(lastError() == std::errc::file_too_large && readBytes(c / "big")[0] == 'x');
+        // A letter with no drive is a reason of its own, not a leftover "Success".
+        QVERIFY(readFile("C:\\big", kMaxReadBytes + 1) && !native("Q:\\x"));
+        QVERIFY(lastError() == std::errc::no_such_device);
+    }
+
+    // A link that leads out of its drive's folder is never written through, nor its target's
+    // mode changed; one inside the drive is followed; a link to a folder is removed as a link.
+    void linksStayInTheirDrive() {
+        wks::test::TempDrives d("C");
+        const fs::path c = d.folder('C'), outside = d.root() / "outside";
+        fs::create_directory(outside);
+        writeBytes(outside / "T.TXT", "theirs");
+        ::chmod((outside / "T.TXT").c_str(), 0444);
+        fs::create_directory_symlink(outside, c / "GSM");
+        fs::create_symlink(outside / "T.TXT", c / "T.TXT");
+        fs::create_directory(c / "real");
+        fs::create_directory_symlink("real", c / "IN");
+
+        QVERIFY(!wks::files::replaceAtomically("C:\\GSM\\X.TXT", "x") && !writeNewFile("C:\\GSM\\b.bat", "x"));
+        QVERIFY(lastError().message().find("outside") != std::string::npos);
+        QVERIFY(!createFolder("C:\\GSM\\sub") && !wks::files::replaceAtomically("C:\\T.TXT", "x"));
+        QVERIFY(!setAttributes("C:\\T.TXT", kNormal) && !setAttributes("C:\\GSM", kHidden));
+        QCOMPARE(modeOf(outside / "T.TXT"), mode_t(0444));
+        QCOMPARE(std::distance(fs::directory_iterator(outside), fs::directory_iterator()), 1L);
+        QCOMPARE(readBytes(outside / "T.TXT"), std::string("theirs"));
+
+        QVERIFY(wks::files::replaceAtomically("C:\\IN\\X.TXT", "x") && readBytes(c / "real" / "X.TXT") == "x");
+        QVERIFY(removeFolder("C:\\GSM") && !fs::exists(fs::symlink_status(c / "GSM")));
+        QVERIFY(deleteFile("C:\\T.TXT") && fs::exists(outside / "T.TXT"));
+    }
+
+    // A replaced file keeps its owner and group; one whose owner cannot be kept is refused.
+    void ownerAndGroupKept() {
+        if (::geteuid() != 0) QSKIP("giving a file to another user takes root");
+        wks::test::TempDrives d("C");
+        const fs::path f = d.folder('C') / "S.TXT";
+        writeBytes(f, "old");
+        QVERIFY(::chown(f.c_str(), 4321, 4322) == 0 && ::chmod(f.c_str(), 0606) == 0);
+        QVERIFY(wks::files::replaceAtomically("C:\\S.TXT", "new") && readBytes(f) == "new");
+        struct stat st{};
+        QVERIFY(::stat(f.c_str(), &st) == 0);
+        QVERIFY(st.st_uid == 4321 && st.st_gid == 4322 && (st.st_mode & 07777) == 0606);
+
+        // Another user who may write in the folder and the file does not take the file over.
+        ::chmod(d.root().c_str(), 0755);
+        ::chmod(d.folder('C').c_str(), 0777);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            const bool ok = ::setgid(4400) == 0 && ::setuid(4400) == 0;
+            ::_exit(ok && !wks::files::replaceAtomically("C:\\S.TXT", "taken") ? 0 : 1);
+        }
+        int status = -1;
+        ::waitpid(child, &status, 0);
+        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        QVERIFY(::stat(f.c_str(), &st) == 0 && st.st_uid == 4321 && readBytes(f) == "new");
+    }
+
+    // A card that cannot keep modes or extended attributes (FAT through FUSE, some shares)
+    // refuses the change as unsupported; the file is written all the same. Other errors fail.
+    void modesTheCardCannotKeep() {
+        wks::test::TempDrives d("C");
+        const fs::path f = d.folder('C') / "S.TXT";
+        const struct { int error; bool written; } rows[] = {
+            {ENOSYS, true}, {ENOTSUP, true}, {EPERM, true}, {EIO, false}, {EACCES, false}};
+        for (const auto& r : rows) {
+            writeBytes(f, "old");
+            faults::failAt(2, r.error);  // the new file's mode
+            const bool written = wks::files::replaceAtomically("C:\\S.TXT", "new");
+            QVERIFY(faults::fired());
+            faults::reset();
+            QCOMPARE(written, r.written);
+            QCOMPARE(readBytes(f), std::string(r.written ? "new" : "old"));
+            QCOMPARE(listFolder("C:\\")->size(), std::size_t(1));
+        }
+    }
+
+    // Temporary files of a write that was killed go with the next write of the same file.
+    void leftoversOfAKilledWrite() {
+        wks::test::TempDrives d("C");
+        const fs::path c = d.folder('C');
+        writeBytes(c / "S.TXT", "old");
+        const QStringList gone = {"S.TXT.wkstmp-a1B2c3", "s.txt.wkstmp-ZZZZZZ"};
+        const QStringList kept = {"S.TXT.wkstmp-", "T.TXT.wkstmp-a1b2c3", "S.TXT.bak", "S.TXT.wkstmp-a1b2c3d"};
+        for (const QString& n : gone + kept) writeBytes(c / n.toStdString(), "part");
+        QVERIFY(wks::files::replaceAtomically("C:\\S.TXT", "new"));
+        QStringList seen;
+        const auto entries = listFolder("C:\\");
+        for (const Entry& e : entries.value_or(std::vector<Entry>{})) seen << QString::fromStdString(e.name);
+        QStringList expected = kept + QStringList{"S.TXT"};
+        expected.sort();
+        QCOMPARE(seen, expected);
     }
 };
 

@@ -76,6 +76,39 @@ private slots:
         }
     }
 
+    void utf16Files_data() {
+        QTest::addColumn<bool>("bigEndian");
+        QTest::newRow("little-endian") << false;
+        QTest::newRow("big-endian") << true;
+    }
+
+    // Files saved as "Unicode" by an editor: read as Latin-1 text, written back in UTF-16, and
+    // lines that Latin-1 cannot hold are kept as they were.
+    void utf16Files() {
+        QFETCH(bool, bigEndian);
+        auto encoded = [&](const QString& text) {
+            std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+            for (QChar c : text) {
+                const char hi = char(c.unicode() >> 8), lo = char(c.unicode() & 0xFF);
+                out += bigEndian ? std::string{hi, lo} : std::string{lo, hi};
+            }
+            return out;
+        };
+        const QString before = QString::fromUtf8("[WKSFileMark]\r\nModel=KT470RX\r\n; \u03a9 notes\r\n"
+                                                 "[S]\r\nName=J\u00f6rg\r\nCall=\u03a9\r\n");
+        test::TempDrives d("C");
+        const fs::path p = d.folder('C') / "S.TXT";
+        test::writeBytes(p, encoded(before));
+        QCOMPARE(get("WKSFileMark", "Model", 64, p.string()), std::string("KT470RX"));
+        QCOMPARE(get("S", "Name", 64, p.string()), std::string("J\xf6rg"));
+        QCOMPARE(get("S", "Call", 64, p.string()), std::string("?"));
+        QCOMPARE(WritePrivateProfileStringA("S", "Name", "Zo\xeb", p.c_str()), 1);
+        QCOMPARE(WritePrivateProfileStringA("S", "New", "x", p.c_str()), 1);
+        QCOMPARE(test::readBytes(p),
+                 encoded(QString(before).replace(QString::fromUtf8("J\u00f6rg"), QString::fromUtf8("Zo\u00eb")) +
+                         "New=x\r\n"));
+    }
+
     void refusedAndMissing() {
         test::TempDrives d("C");
         const fs::path p = d.folder('C') / "S.TXT";

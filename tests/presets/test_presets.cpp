@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "presets/operatorchoice.h"
+#include "presets/placeholdersender.h"
 #include "presets/presettable.h"
 
 using namespace wks;
@@ -58,6 +59,7 @@ private slots:
     void namesAreMatchedExactlyWithinTheirCountry();
     void operatorChoiceDecidesSmtpSsl();
     void commandLineListsAndShowsPresets();
+    void placeholderSendersAreRecognised();
 };
 
 void TestPresets::everyRowHoldsWhatTheProductTableSays() {
@@ -189,6 +191,36 @@ void TestPresets::commandLineListsAndShowsPresets() {
     QCOMPARE(sweden.count("SendEmailPort=25\n"), 3);
     QVERIFY(run({"Narnia"}, status).contains("Narnia"));
     QCOMPARE(status, 2);
+}
+
+void TestPresets::placeholderSendersAreRecognised() {
+    // Every preset's sender account is a placeholder, the Swedish and Danish ones included.
+    for (const std::string& country : presetTable().Countries()) {
+        const auto operators = presetTable().OperatorsOf(country);
+        for (const std::string& op : *operators) {
+            NetworkPreset p;
+            presetTable().ApplyPreset(p, country, op);
+            QVERIFY2(isPlaceholderSender(p), (country + "/" + op).c_str());
+        }
+    }
+    const struct {
+        const char *server, *addr;
+        bool placeholder;
+    } rows[] = {
+        {"", "", false},
+        {"smtp.gmail.com", "me@gmail.com", false},
+        {" SMTP.Example.NET. ", "me@gmail.com", true},
+        {"example.org", "", true},
+        {"smtp.gmail.com", "me@mail.example.com", true},
+        {"smtp.notexample.com", "example.com@gmail.com", false},
+        {"example.com.evil.org", "me@example.community", false},
+    };
+    for (const auto& r : rows) {
+        NetworkPreset p;
+        p.SendEmailServer = r.server;
+        p.SendEmailAddr = r.addr;
+        QVERIFY2(isPlaceholderSender(p) == r.placeholder, r.server);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestPresets)

@@ -51,7 +51,7 @@ struct Card {
 
     std::vector<std::string> leftovers() const {
         std::vector<std::string> found;
-        for (const fs::path folder : {card('F').parent_path(), card('D').parent_path(),
+        for (const fs::path& folder : std::vector<fs::path>{card('F').parent_path(), card('D').parent_path(),
                                       backup().parent_path()}) {
             for (const auto& e : fs::directory_iterator(folder)) {
                 if (e.path().filename().string().find(".wkstmp-") != std::string::npos) {
@@ -119,7 +119,9 @@ private slots:
                 warned = warned || m.icon == Icon::Warning;
                 succeeded = succeeded || m.text == "OK,All parameters have been saved success !";
             }
-            QVERIFY2(warned && !succeeded, where);
+            // The settings are saved once both files are written, even when a copy could
+            // not be deleted afterwards.
+            QVERIFY2(warned && succeeded == (out.cardWritten && out.backupWritten), where);
             // A copy elsewhere goes only once the card holds the new file.
             QVERIFY2(fs::exists(c.card('D')) || card == newCard, where);
         }

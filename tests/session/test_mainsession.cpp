@@ -20,14 +20,18 @@ namespace {
 
 const LocalTime kClock{2025, 6, 30, 8, 15, 42};
 
-// Converts nothing: counts its runs and leaves a file where the game call goes, as a
-// converter that succeeded would.
+// Converts nothing: counts its runs, notes whether a copy on another drive is still there,
+// and leaves a file where it was told to write, then exits with `status`.
 struct FakeConverter : ProcessRunner {
-    fs::path target;
+    int status = 0;
     int runs = 0;
-    ProcessResult run(const std::string&, const std::vector<std::string>&) override {
-        if (++runs, !target.empty()) test::writeBytes(target, "RIFF");
-        return {ProcessResult::Outcome::Exited, 0, 0, {}};
+    fs::path copy;
+    bool copyThere = false;
+    ProcessResult run(const std::string&, const std::vector<std::string>& args) override {
+        ++runs;
+        copyThere = !copy.empty() && fs::exists(copy);
+        test::writeBytes(args.back(), "RIFF");
+        return {ProcessResult::Outcome::Exited, status, 0, {}};
     }
 };
 
@@ -72,13 +76,20 @@ struct Screen {
     std::string path(char l) const { return std::string(1, l) + ":\\GSM\\" + stem + ".TXT"; }
     fs::path card(char l) const { return drives.folder(l) / "GSM" / (stem + ".TXT"); }
     fs::path backup() const { return drives.folder('C') / "VelmoraBackup" / (stem + ".TXT"); }
-    // A settings file whose URL tells where it came from; mark "-" leaves the mark out and a
-    // leading "!" makes the file read-only.
+    // A settings file whose URL tells where it came from; mark "-" leaves the mark out, a
+    // leading "!" makes the file read-only and a leading "~" saves it as UTF-16.
     void put(const fs::path& file, QString mark, const std::string& url) const {
         const bool readOnly = mark.startsWith('!');
         if (readOnly) mark.remove(0, 1);
+        const bool utf16 = mark.startsWith('~');
+        if (utf16) mark.remove(0, 1);
         std::string text = "[Via WAP Settings]\r\nURL=" + url + "\r\n";
         if (mark != "-") text = "[WKSFileMark]\r\nModel=" + mark.toStdString() + "\r\n" + text;
+        if (utf16) {
+            std::string wide = "\xFF\xFE";
+            for (char c : text) wide += std::string{c, '\0'};
+            text = wide;
+        }
         test::writeBytes(file, text);
         if (readOnly) ::chmod(file.c_str(), 0444);
     }
@@ -136,12 +147,15 @@ private slots:
     void cleanupTestCase() { fixClock(std::nullopt); }
     void opening_data();
     void opening();
+    void invalidFileThatCannotBeDeleted();
     void saveMovesTheFileBetweenDrives();
     void copyThatCannotBeDeleted();
     void refreshFollowsTheDrives();
     void twoLettersOneFolder();
     void saveFailures_data();
     void saveFailures();
+    void saveWithGameCall_data();
+    void saveWithGameCall();
     void savedFilesAreTwinsAndReopen_data();
     void savedFilesAreTwinsAndReopen();
     void defaultSetting();
@@ -166,6 +180,10 @@ void TestMainSession::opening_data() {
                                                << "CDF" << "D" << "D" << "DF" << false << none;
     QTest::newRow("read-only unmarked on F, backup") << "CDF" << QStringList{"!F:-"} << "KT470RX"
                                                      << "CDF" << "F" << "backup" << "" << true << none;
+    QTest::newRow("unmarked on D and F: only F's deleted") << "CDF" << QStringList{"D:-", "F:-"} << ""
+                                                         << "CDF" << "F" << "" << "D" << false << none;
+    QTest::newRow("valid on F, saved as UTF-16") << "CDF" << QStringList{"F:~KT470RX"} << ""
+                                                 << "CDF" << "F" << "F" << "F" << false << none;
     QTest::newRow("unmarked on F, no backup") << "CDF" << QStringList{"F:-"} << ""
                                               << "CDF" << "F" << "" << "" << false << none;
     QTest::newRow("no card file, backup, no medium in G") << "CDEFg" << none << "KT470RX"
@@ -216,6 +234,20 @@ void TestMainSession::opening() {
     QCOMPARE(fs::exists(s.backup()), backupKept);
 }
 
+void TestMainSession::invalidFileThatCannotBeDeleted() {
+    Screen s("CD");
+    s.put(s.card('D'), "-", "http://D");
+    Undeletable stuck(s.card('D').parent_path());
+    if (!stuck.ok()) QSKIP("root without the right to mount: no way to make a file undeletable");
+    MainSession& m = s.open();
+    QCOMPARE(shown(s.prompts), QStringList{box("WKS TIPS", "warning",
+                                               "Can't delete invalid file \"" + s.path('D') +
+                                                   " \",\nPlease delete it manually!")});
+    QVERIFY(fs::exists(s.card('D')));
+    QCOMPARE(m.savePath(), s.path('D'));  // the destination all the same
+    QVERIFY(s.state.cameraParams == s.defaults());
+}
+
 void TestMainSession::saveMovesTheFileBetweenDrives() {
     Screen s("CDEF");
     s.put(s.card('D'), "!KT470RX", "http://D");
@@ -259,8 +291,9 @@ void TestMainSession::copyThatCannotBeDeleted() {
     const SaveOutcome out = m.save();
     QCOMPARE(shown(s.prompts),
              (QStringList{question(s.path('F')),
-                          box("WKS Tips", "warning", "Can't delete \"" + s.path('D') + "\",Please delete it manually!")}));
-    QVERIFY(out.cardWritten && out.backupWritten && !out.copiesDeleted);
+                          box("WKS Tips", "warning", "Can't delete \"" + s.path('D') + "\",Please delete it manually!"),
+                          kSaved}));
+    QVERIFY(out.cardWritten && out.backupWritten && !out.copiesDeleted && !out.complete());
     QVERIFY(fs::exists(s.card('D')));
     QVERIFY(!fs::exists(s.card('E')));  // the loop went on
     QVERIFY(fs::exists(s.card('F')));
@@ -308,10 +341,12 @@ void TestMainSession::saveFailures_data() {
     QTest::addColumn<bool>("restDone");  // audio placed, D:'s copy deleted
 
     const QString q = question("F:\\GSM\\LN713Z.TXT");
-    const QString cardFailed = box("WKS TIPS", "warning", "Failed to save all parameters to \"F:\\GSM\\LN713Z.TXT\" !");
-    const QString backupFailed = box("WKS TIPS", "warning", "Failed to save all parameters to \"C:\\VelmoraBackup\\LN713Z.TXT\" !");
+    // Each names the reason the write failed.
+    const QString cardFailed = box("WKS TIPS", "warning", "Failed to save all parameters to \"F:\\GSM\\LN713Z.TXT\" !\nPermission denied");
+    const QString backupFailed = box("WKS TIPS", "warning", "Failed to save all parameters to \"C:\\VelmoraBackup\\LN713Z.TXT\" !\nPermission denied");
+    const QString cardGone = box("WKS TIPS", "warning", "Failed to save all parameters to \"F:\\GSM\\LN713Z.TXT\" !\nNo such device");
     QTest::newRow("read-only card file") << int(ReadOnlyCard) << QStringList{q, cardFailed} << false << true << false;
-    QTest::newRow("card removed") << int(CardRemoved) << QStringList{q, cardFailed} << false << true << false;
+    QTest::newRow("card removed") << int(CardRemoved) << QStringList{q, cardGone} << false << true << false;
     QTest::newRow("read-only backup") << int(ReadOnlyBackup) << QStringList{q, backupFailed} << true << false << true;
     QTest::newRow("both read-only") << int(ReadOnlyBoth) << QStringList{q, cardFailed, backupFailed} << false << false << false;
     QTest::newRow("every entry refreshed away")
@@ -331,7 +366,7 @@ void TestMainSession::saveFailures() {
     if (fault == ReadOnlyBackup || fault == ReadOnlyBoth) s.put(s.backup(), "!LN713Z", "http://backup");
     MainSession& m = s.open();
     m.stageConverter();
-    s.converter.target = s.drives.folder('F') / "DCIM" / "100WKSIM" / "ADUI0001.WAV";
+    const fs::path call = s.drives.folder('F') / "DCIM" / "100WKSIM" / "ADUI0001.WAV";
     test::writeBytes(s.drives.root() / "call.mp3", "ID3");
     s.state.gameCallAudioPath = (s.drives.root() / "call.mp3").string();
     if (fault == ReadOnlyCard || fault == ReadOnlyBoth) ::chmod(s.card('F').c_str(), 0444);
@@ -348,9 +383,75 @@ void TestMainSession::saveFailures() {
     QCOMPARE(test::readBytes(s.card('F')) != card, cardWritten);
     QCOMPARE(test::readBytes(s.backup()) != backup, backupWritten);
     QCOMPARE(s.converter.runs, int(restDone));
-    QCOMPARE(fs::exists(s.converter.target), restDone);
+    QCOMPARE(fs::exists(call), restDone);
     QCOMPARE(fs::exists(s.drives.folder('F') / "DCIM"), restDone);
     QCOMPARE(fs::exists(s.card('D')), !restDone);
+}
+
+void TestMainSession::saveWithGameCall_data() {
+    QTest::addColumn<QStringList>("onCard");  // files put in "\DCIM\100WKSIM\"
+    QTest::addColumn<QString>("trouble");     // "exit 1": the converter fails; "unstaged"
+    QTest::addColumn<QList<int>>("answers");  // after OK to the save question
+    QTest::addColumn<QStringList>("audioMessages");
+    QTest::addColumn<bool>("placed");
+    QTest::addColumn<bool>("saved");  // the success message, and the copy on D: deleted
+
+    const QString asked = box("WKS Tips", "information",
+                              "You must rename the existed \"IMAG0001.JPG\" and \"VIDE0001.AVI\" "
+                              "if you want to save the audio file ,continue ?") + "|ok-cancel";
+    const QString renamed = box("WKS CONFIG", "none", "OK,audio file have been saved !");
+    const QString givenUp = box("WKS TIPS", "information", "You have given up saving audio file !");
+    const QString blocked = box("WKS Tips", "warning",
+                                "Failed to rename \"IMAG0001.JPG\" or \"VIDE0001.AVI\" !\n"
+                                " You can delete or rename them manually !");
+    const QString failed = box("WKS CONFIG", "none", "Transform Failed.");
+    const QString noBatch = box("WKS CONFIG", "warning",
+                                "Cannot write C:\\WKS_TEMP\\_[wkstmp]_.bat (No such file or directory) !");
+    const QStringList camera{"IMAG0001.JPG"};
+    const QList<int> ok{int(Answer::Ok)}, cancel{int(Answer::Cancel)};
+    QTest::newRow("nothing to rename") << QStringList{} << "" << QList<int>{} << QStringList{} << true << true;
+    QTest::newRow("rename agreed") << camera << "" << ok << QStringList{asked, renamed} << true << true;
+    QTest::newRow("rename declined") << camera << "" << cancel << QStringList{asked, givenUp} << false << true;
+    QTest::newRow("rename blocked") << QStringList{"IMAG0001.JPG", "IMAG0001_RenameForSaveAudioFile.JPG"} << ""
+                                    << ok << QStringList{asked, blocked} << false << true;
+    QTest::newRow("converter fails") << QStringList{} << "exit 1" << QList<int>{} << QStringList{failed} << false << true;
+    QTest::newRow("batch file not written") << QStringList{} << "unstaged" << QList<int>{} << QStringList{noBatch}
+                                            << false << false;
+}
+
+void TestMainSession::saveWithGameCall() {
+    QFETCH(QStringList, onCard);
+    QFETCH(QString, trouble);
+    QFETCH(QList<int>, answers);
+    QFETCH(QStringList, audioMessages);
+    QFETCH(bool, placed);
+    QFETCH(bool, saved);
+
+    Screen s("CDF", "LN713Z-10P");
+    s.put(s.card('D'), "LN713Z", "http://D");
+    MainSession& m = s.open();
+    s.choose('F');
+    if (trouble != "unstaged") m.stageConverter();
+    const fs::path folder = s.drives.folder('F') / "DCIM" / "100WKSIM";
+    for (const QString& name : onCard) test::writeBytes(folder / name.toStdString(), "camera");
+    s.converter.status = trouble == "exit 1" ? 1 : 0;
+    s.converter.copy = s.card('D');
+    s.state.gameCallAudioPath = (s.drives.root() / "call.mp3").string();
+    std::vector<Answer> script{Answer::Ok};
+    for (int a : answers) script.push_back(Answer(a));
+    s.prompts.script(script);
+
+    const SaveOutcome out = m.save();
+    QCOMPARE(shown(s.prompts), QStringList{question(s.path('F'))} + audioMessages +
+                                   (saved ? QStringList{kSaved} : QStringList{}));
+    QVERIFY(out.cardWritten && out.backupWritten);
+    QCOMPARE(out.audioPlaced, placed);
+    QCOMPARE(out.complete(), placed);
+    QCOMPARE(out.stopped, !saved);
+    QCOMPARE(fs::exists(folder / "ADUI0001.WAV"), placed);
+    // The converter ran while the copy on D: was still there: the game call is placed first.
+    if (s.converter.runs) QVERIFY(s.converter.copyThere);
+    QCOMPARE(fs::exists(s.card('D')), !saved);
 }
 
 void TestMainSession::savedFilesAreTwinsAndReopen_data() {

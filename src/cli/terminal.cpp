@@ -1,0 +1,72 @@
+#include "cli/terminal.h"
+
+#include <cstdio>
+
+#include "cli/args.h"
+
+namespace wks::cli {
+namespace {
+
+std::string escaped(unsigned char c) {
+    char buffer[5];
+    std::snprintf(buffer, sizeof buffer, "\\x%02x", c);
+    return buffer;
+}
+
+}  // namespace
+
+std::optional<std::string> latin1FromUtf8(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+            continue;
+        }
+        // Latin-1 ends at U+00FF: two bytes, the first C2 or C3.
+        if ((c != 0xC2 && c != 0xC3) || i + 1 == utf8.size()) return std::nullopt;
+        const auto next = static_cast<unsigned char>(utf8[++i]);
+        if ((next & 0xC0) != 0x80) return std::nullopt;
+        out += static_cast<char>(((c & 0x03) << 6) | (next & 0x3F));
+    }
+    return out;
+}
+
+std::string latin1Argument(const std::string& what, const std::string& utf8) {
+    auto latin1 = latin1FromUtf8(utf8);
+    if (!latin1) {
+        throw UsageError(what +
+                         " holds a character that the camera's files cannot hold (Latin-1 only)");
+    }
+    return *latin1;
+}
+
+std::string printable(std::string_view latin1) {
+    std::string out;
+    out.reserve(latin1.size());
+    for (char ch : latin1) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c < 0x20 || (c >= 0x7F && c < 0xA0)) {
+            out += escaped(c);
+        } else if (c < 0x80) {
+            out += ch;
+        } else {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+std::string printablePath(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
+        out += c < 0x20 || c == 0x7F ? escaped(c) : std::string(1, ch);
+    }
+    return out;
+}
+
+}  // namespace wks::cli

@@ -1,0 +1,17 @@
+#pragma once
+// The preset table's sender accounts are placeholders on the domains kept for examples
+// (example.com, example.net, example.org): no mail server accepts them, so a camera saved
+// with one can never send e-mail. The main screen and `wks-settings check` both warn of it.
+
+#include "app/networkpreset.h"
+
+namespace wks {
+
+inline constexpr const char* kPlaceholderSenderNote =
+    "E-mail from the camera needs your own sender account: set it under Check WAP / Internet "
+    "Parameters.";
+
+// True when the sender's server or address lies on one of those domains (or below one).
+bool isPlaceholderSender(const NetworkPreset& params);
+
+}  // namespace wks

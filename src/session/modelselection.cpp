@@ -1,0 +1,99 @@
+#include "session/modelselection.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <string>
+
+#include "platform/prompts.h"
+#include "platform/registry.h"
+
+namespace wks {
+namespace {
+
+void forget(ModelChoice& choice) {
+    choice.selected = -1;
+    choice.remember = false;
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kModelSelKey);
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kModelSelParent);  // refused while other keys live under it
+}
+
+// Sets the key's value; a key that could not be opened takes no value.
+LONG setValue(const std::string& text) {
+    HKEY key = nullptr;
+    RegCreateKeyA(HKEY_LOCAL_MACHINE, kModelSelKey, &key);
+    const LONG result = RegSetValueA(key, nullptr, REG_SZ, text.c_str(), DWORD(text.size()));
+    RegCloseKey(key);
+    return result;
+}
+
+void create(ModelChoice& choice) {
+    if (setValue("-1") != ERROR_SUCCESS) forget(choice);
+}
+
+// Optional blanks and sign, then the leading digits; no digits read as 0. A number beyond
+// the int range is no position.
+long long leadingNumber(const char* text) {
+    errno = 0;
+    const long long n = std::strtoll(text, nullptr, 10);
+    return errno == ERANGE || n > INT_MAX || n < INT_MIN ? -1 : n;
+}
+
+void load(ModelChoice& choice) {
+    LONG size = 0;
+    RegQueryValueA(HKEY_LOCAL_MACHINE, kModelSelKey, nullptr, &size);
+    if (size <= 0) size = 4;
+    std::string text(static_cast<std::size_t>(size), '\0');
+    if (RegQueryValueA(HKEY_LOCAL_MACHINE, kModelSelKey, text.data(), &size) != ERROR_SUCCESS) {
+        create(choice);
+        return;
+    }
+    const long long position = leadingNumber(text.c_str());
+    if (position >= 0 && position < choice.entries) {
+        choice.selected = static_cast<int>(position);
+        choice.remember = true;
+    } else {
+        forget(choice);
+    }
+}
+
+void store(ModelChoice& choice) {
+    create(choice);
+    if (choice.remember) setValue(std::to_string(choice.selected));
+}
+
+}  // namespace
+
+void Mng_RegistryValue(int action, ModelChoice& choice) {
+    switch (action) {
+        case 0:
+            create(choice);
+            return;
+        case 1:
+            load(choice);
+            return;
+        case 2:
+            store(choice);
+            return;
+        case 3:
+            forget(choice);
+            return;
+        default:
+            showMessage(kCaptionTips, "Invalid call for CWKS_ModSelDlg::Mng_RegistryValue() !",
+                        Buttons::Ok, Icon::Error);
+    }
+}
+
+ConfirmStep Mng_JumpToMainStep(const ModelChoice& choice) {
+    if (choice.selected >= 0) return ConfirmStep::RunMainScreen;
+    if (choice.entries > 0) {
+        showMessage(kCaptionTips, "Please Select A Product !", Buttons::Ok, Icon::Warning);
+        return ConfirmStep::AskForProduct;
+    }
+    showMessage(kCaptionTips,
+                "Error In CWKS_ModSelDlg::Mng_JumpToMain() !\nProduct list is empty()...",
+                Buttons::Ok, Icon::Error);
+    return ConfirmStep::EndCancelled;
+}
+
+}  // namespace wks

@@ -1,0 +1,31 @@
+#pragma once
+// The model selection screen's decisions without widgets: the remembered choice, kept as the
+// list position in the registry, and what confirming a choice does.
+
+namespace wks {
+
+inline constexpr const char* kModelSelKey = "Software\\Velmora\\UserModelSel";
+inline constexpr const char* kModelSelParent = "Software\\Velmora";
+
+// The screen's model list and "Remember My Choice" box, as the registry actions see them.
+struct ModelChoice {
+    int entries = 0;        // entries in the list
+    int selected = -1;      // the selected position; -1 when none
+    bool remember = false;  // the box is ticked
+};
+
+// 0 create the key with "-1"; 1 load: select the remembered position and tick the box, or
+// forget; 2 store the choice when the box is ticked, else "-1"; 3 forget: clear the choice and
+// delete the key and, when nothing else is under it, its parent. Registry failures are not
+// reported. Any other action shows the invalid-call message.
+void Mng_RegistryValue(int action, ModelChoice& choice);
+
+enum class ConfirmStep {
+    AskForProduct,  // nothing chosen: the list drops down for a choice
+    EndCancelled,   // nothing to choose from: the screen ends with the cancel result
+    RunMainScreen,  // the main screen runs for the chosen model
+};
+// What confirming does with the choice; shows the message of the first two steps.
+ConfirmStep Mng_JumpToMainStep(const ModelChoice& choice);
+
+}  // namespace wks

@@ -1,0 +1,16 @@
+#pragma once
+// A save reads and writes settings files on every usable drive: the card files in "GSM\",
+// the backup on C:. Held from the opening to the end of a save, the locks of the drives'
+// folders keep two saves on one card from losing each other's change. Each write also holds
+// the lock of its own folder, briefly and taking no other; so whoever waits, nobody waits in
+// a circle.
+
+#include <vector>
+
+#include "platform/folderlock.h"
+
+namespace wks {
+
+std::vector<files::FolderLock> lockSettingsFolders();
+
+}  // namespace wks

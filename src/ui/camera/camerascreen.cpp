@@ -1,0 +1,455 @@
+#include "ui/camera/camerascreen.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTimeEdit>
+#include <QTimer>
+#include <algorithm>
+#include <filesystem>
+
+#include "platform/clock.h"
+#include "platform/prompts.h"
+#include "ui/camera/camerarules.h"
+#include "ui/common/accessibility.h"
+#include "util/cutil.h"
+
+namespace wks::ui {
+
+using namespace camera;
+namespace names = camera::controls;
+
+namespace {
+
+constexpr const char* kAudioFilter = "Audio File(*.mp3,*.wav,*.aac)|*.mp3;*.wav;*.aac||";
+constexpr int kClockPeriodMs = 1000;
+
+void enableAll(std::initializer_list<QWidget*> widgets, bool enabled) {
+    for (QWidget* w : widgets) w->setEnabled(enabled);
+}
+
+// Where "Set Clock" is ticked the pickers show the computer's time.
+void showTime(QDateEdit* date, QTimeEdit* time, const LocalTime& t) {
+    date->setDate(QDate(t.year, t.month, t.day));
+    time->setTime(QTime(t.hour, t.minute, t.second));
+}
+
+bool fileExists(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::exists(path, error);
+}
+
+}  // namespace
+
+CameraScreen::CameraScreen(AppState& state, CameraFamily family, QWidget* parent)
+    : ScreenDialog(parent), state_(state), family_(familyScreen(family)) {
+    timer_ = new QTimer(this);
+    timer_->setObjectName(names::kClockTimer);
+    timer_->setInterval(kClockPeriodMs);
+    connect(timer_, &QTimer::timeout, this, &CameraScreen::onClockTick);
+}
+
+template <typename T>
+T* CameraScreen::control(const char* name) const {
+    T* c = findChild<T*>(QLatin1String(name));
+    if (!c) qFatal("Camera screen %s has no control %s", qPrintable(objectName()), name);
+    return c;
+}
+
+bool CameraScreen::applies(Step step) const {
+    return std::ranges::find(family_.opening, step) != family_.opening.end();
+}
+
+QComboBox* CameraScreen::list(std::int32_t CameraParams::*field) const {
+    for (const auto& l : lists_) {
+        if (l.field->field == field) return l.combo;
+    }
+    return nullptr;
+}
+
+void CameraScreen::leaveOut(std::int32_t CameraParams::*field) {
+    auto it =
+        std::ranges::find_if(lists_, [&](const BoundList& l) { return l.field->field == field; });
+    if (it == lists_.end()) return;
+    it->combo->setEnabled(false);
+    it->combo->hide();
+    for (auto* label : findChildren<QLabel*>()) {
+        if (label->buddy() == it->combo) label->hide();
+    }
+    lists_.erase(it);
+}
+
+// Finds the family's controls, fills the lists, names the controls for screen readers and
+// connects the user's actions. Program-made changes never reach a rule: lists report only
+// activated, buttons only clicked.
+void CameraScreen::bind() {
+    for (const ListField& f : family_.lists) {
+        auto* combo = control<QComboBox>(f.control);
+        combo->addItems(f.options());
+        lists_.push_back({&f, combo});
+        const QString spoken = f.spokenName ? QString::fromLatin1(f.spokenName) : QString();
+        if (f.label && !*f.label) {
+            nameControl(combo, spoken);
+        } else {
+            const QByteArray label =
+                f.label ? QByteArray(f.label) : QByteArray(f.control) + "Label";
+            labelControl(control<QLabel>(label.constData()), combo, spoken);
+        }
+    }
+    auto userChoice = [this](std::int32_t CameraParams::*field, auto slot) {
+        if (QComboBox* combo = list(field)) connect(combo, &QComboBox::activated, this, slot);
+    };
+    userChoice(&CameraParams::WorkHour, &CameraScreen::onWorkHourChosen);
+    userChoice(&CameraParams::GameCall, &CameraScreen::onGameCallChosen);
+    if (applies(Step::TimeLapsePir)) {
+        connect(list(&CameraParams::TimeLapse), &QComboBox::activated, this,
+                [this] { onTimeLapseOrPirChosen(true); });
+        connect(list(&CameraParams::PirTrigger), &QComboBox::activated, this,
+                [this] { onTimeLapseOrPirChosen(false); });
+    }
+
+    // Buttons and check boxes are spoken by their text without the leading blank.
+    auto named = [](auto* b) {
+        nameControl(b, spokenText(b->text()));
+        return b;
+    };
+    if (applies(Step::WorkDay)) {
+        selectAll_ = named(control<QCheckBox>(names::kSelectAll));
+        connect(selectAll_, &QAbstractButton::clicked, this, &CameraScreen::onSelectAllClicked);
+        for (int d = 0; d < int(days_.size()); ++d) {
+            days_[d] = named(control<QCheckBox>(names::kDays[d]));
+            connect(days_[d], &QAbstractButton::clicked, this, [this, d] { onDayClicked(d); });
+        }
+    }
+    for (int p = 0; p < int(family_.sendToButtons.size()); ++p) {
+        sendTo_.push_back(named(control<QAbstractButton>(family_.sendToButtons[p])));
+        connect(sendTo_.back(), &QAbstractButton::clicked, this, [this, p] { setSendTo(p); });
+    }
+    if (applies(Step::SendMode)) {
+        for (int p = 0; p < int(sendMode_.size()); ++p) {
+            sendMode_[p] = named(control<QAbstractButton>(names::kSendModes[p]));
+            connect(sendMode_[p], &QAbstractButton::clicked, this, [this, p] { setSendMode(p); });
+        }
+    }
+    if (applies(Step::GameCall)) {
+        connect(named(control<QAbstractButton>(names::kAddAudio)), &QAbstractButton::clicked, this,
+                &CameraScreen::onAddAudioClicked);
+        audioBox_ = control<QLineEdit>(names::kAudioPath);
+        audioBox_->setReadOnly(true);
+        // Wide enough for the hint in the screen's own font, frame and margins included.
+        audioBox_->setMinimumWidth(
+            audioBox_->fontMetrics().horizontalAdvance(QString::fromLatin1(kAudioHint)) + 16);
+        nameControl(audioBox_, tr("Audio file"));
+    }
+
+    setClock_ = named(control<QCheckBox>(names::kSetClock));
+    connect(setClock_, &QAbstractButton::clicked, this, &CameraScreen::onSetClockClicked);
+    clockDate_ = control<QDateEdit>(names::kClockDate);
+    clockTime_ = control<QTimeEdit>(names::kClockTime);
+    QString shortDate = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!shortDate.contains(QLatin1String("yyyy")))
+        shortDate.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    clockDate_->setDisplayFormat(shortDate);
+    clockDate_->setDateRange(QDate(1753, 1, 1), QDate(9999, 12, 31));
+    clockDate_->setCalendarPopup(true);
+    clockTime_->setDisplayFormat(QStringLiteral("HH:mm:ss"));
+    nameControl(clockDate_, tr("Clock date"));
+    nameControl(clockTime_, tr("Clock time"));
+
+    auto* ok = control<QPushButton>(names::kOk);
+    auto* cancel = control<QPushButton>(names::kCancel);
+    ok->setDefault(true);
+    connect(ok, &QAbstractButton::clicked, this, &CameraScreen::accept);
+    connect(cancel, &QAbstractButton::clicked, this, &CameraScreen::reject);
+}
+
+void CameraScreen::initDialog() {
+    bind();
+    for (Step step : family_.opening) run(step);
+    if (cancelAfterOpening_) reject();
+}
+
+void CameraScreen::run(Step step) {
+    const CameraParams& p = state_.cameraParams;
+    switch (step) {
+        case Step::ModelRules:
+            adaptToModel();
+            break;
+        case Step::Lists:
+            showLists();
+            break;
+        case Step::GameCall:
+            showGameCall();
+            break;
+        case Step::WorkHour:
+            onWorkHourChosen();
+            break;
+        case Step::WorkDay:
+            showWorkDay();
+            break;
+        case Step::SendTo:
+            setSendTo(p.SendTo);
+            break;
+        case Step::SendMode:
+            setSendMode(p.SendMode);
+            break;
+        case Step::Clock:
+            showClock();
+            break;
+        case Step::TimeLapsePir:
+            checkTimeLapseAndPir();
+            break;
+    }
+}
+
+void CameraScreen::showLists() {
+    for (const auto& [field, combo] : lists_) {
+        std::int32_t value = state_.cameraParams.*(field->field);
+        if (field->shown) value = field->shown(value);
+        combo->setCurrentIndex(positionOf(value, field->offset, combo->count()));
+    }
+}
+
+// The Work Hour list enables its four time lists; their values stay either way.
+void CameraScreen::onWorkHourChosen() {
+    QComboBox* workHour = list(&CameraParams::WorkHour);
+    const bool enabled = workHourTimesEnabled(workHour->currentIndex());
+    enableAll({list(&CameraParams::WorkHourStartH), list(&CameraParams::WorkHourStartM),
+               list(&CameraParams::WorkHourStopH), list(&CameraParams::WorkHourStopM)},
+              enabled);
+}
+
+// Switching the game call off greys its controls, shows the hint and forgets the remembered
+// file; the screen's own audio path stays, so switching on again and confirming keeps it.
+void CameraScreen::onGameCallChosen() {
+    const bool enabled = gameCallControlsEnabled(list(&CameraParams::GameCall)->currentIndex());
+    enableAll(
+        {list(&CameraParams::GameCallHour), list(&CameraParams::GameCallMinute),
+         list(&CameraParams::GameCallPlayTime), control<QWidget>(names::kAddAudio), audioBox_},
+        enabled);
+    if (!enabled) {
+        audioBox_->setText(QString::fromLatin1(kAudioHint));
+        state_.gameCallAudioPath.clear();
+    }
+}
+
+void CameraScreen::showGameCall() {
+    onGameCallChosen();
+    if (state_.cameraParams.GameCall == 1) {
+        screenAudio_ = CUtil::TrimToLength(state_.gameCallAudioPath, -1);
+        if (screenAudio_.empty()) screenAudio_ = kAudioHint;
+    } else {
+        screenAudio_ = kAudioHint;
+        state_.gameCallAudioPath.clear();
+    }
+    showScreenAudio();
+}
+
+void CameraScreen::showScreenAudio() {
+    audioBox_->setText(QFile::decodeName(screenAudio_.c_str()));
+}
+
+void CameraScreen::onAddAudioClicked() {
+    const std::optional<std::string> file = prompter().openFile({{}, kAudioFilter});
+    const bool chosen = file && !std::filesystem::path(*file).filename().empty();
+    switch (audioOutcome(chosen, chosen && fileExists(*file), audioBox_->text())) {
+        case AudioOutcome::TakeFile:
+            screenAudio_ = *file;
+            break;
+        case AudioOutcome::AskKeepMissing:
+            if (showMessage(kCaptionTips,
+                            "File is not exist ! \nWhether retain the directory record of audio "
+                            "file last time you added ?",
+                            Buttons::OkCancel, Icon::Warning) == Answer::Cancel) {
+                screenAudio_ = kAudioHint;
+            }
+            break;
+        case AudioOutcome::WarnMissing:
+            showMessage(kCaptionTips, "File is not exist !", Buttons::Ok, Icon::Warning);
+            break;
+        case AudioOutcome::AskKeep:
+            if (showMessage(kCaptionTips,
+                            "Whether retain the directory record of audio file last time you "
+                            "added ?",
+                            Buttons::OkCancel, Icon::Question) == Answer::Cancel) {
+                screenAudio_ = kAudioHint;
+            }
+            break;
+        case AudioOutcome::Nothing:
+            break;
+    }
+    showScreenAudio();
+}
+
+void CameraScreen::showWorkDay() {
+    for (int d = 0; d < int(days_.size()); ++d) {
+        days_[d]->setChecked(dayChecked(state_.cameraParams.WorkDay, d));
+    }
+    updateSelectAll();
+}
+
+void CameraScreen::updateSelectAll() {
+    const auto checked = std::ranges::count_if(days_, [](auto* b) { return b->isChecked(); });
+    selectAll_->setCheckState(selectAllState(int(checked)));
+}
+
+void CameraScreen::onDayClicked(int day) {
+    QCheckBox* box = days_[day];
+    const Qt::CheckState before = box->checkState();
+    box->setCheckState(before == Qt::Unchecked ? Qt::Checked : Qt::Unchecked);
+    if (before == Qt::PartiallyChecked) {
+        showMessage(kCaptionTips, "Error status in control \"WorkDay\" !", Buttons::Ok,
+                    Icon::Warning);
+    }
+    updateSelectAll();
+}
+
+void CameraScreen::onSelectAllClicked() {
+    const bool all = selectAllChecksEveryDay(selectAll_->checkState());
+    for (auto* d : days_) d->setChecked(all);
+    updateSelectAll();
+}
+
+void CameraScreen::setSendTo(int position) {
+    for (int p = 0; p < int(sendTo_.size()); ++p) sendTo_[p]->setChecked(p == position);
+}
+
+void CameraScreen::setSendMode(int position) {
+    for (int p = 0; p < int(sendMode_.size()); ++p) sendMode_[p]->setChecked(p == position);
+    const SendModeEnabling e = sendModeEnabling(position);
+    enableAll({list(&CameraParams::DrTimeH), list(&CameraParams::DrTimeM)}, e.sendTime);
+    list(&CameraParams::MaxNumber)->setEnabled(e.maxNumber);
+}
+
+// An invalid clock in the record makes the camera take the computer's time; otherwise the
+// record's clock is shown unless the computer's time was chosen before.
+void CameraScreen::showClock() {
+    const CameraParams& p = state_.cameraParams;
+    if (!clockValid(p)) {
+        state_.clockFollowsPc = true;
+    } else if (!state_.clockFollowsPc) {
+        clockDate_->setDate(QDate(p.ClockYear, p.ClockMonth, p.ClockDay));
+        clockTime_->setTime(QTime(p.ClockHour, p.ClockMinute, p.ClockSecond));
+    }
+    setClock_->setChecked(state_.clockFollowsPc);
+    if (state_.clockFollowsPc) showTime(clockDate_, clockTime_, now());
+    enableClockPickers();
+    timer_->stop();
+    timer_->start();
+}
+
+void CameraScreen::enableClockPickers() {
+    enableAll({clockDate_, clockTime_}, !setClock_->isChecked());
+}
+
+void CameraScreen::onSetClockClicked() {
+    setClock_->setChecked(!setClock_->isChecked());
+    enableClockPickers();
+}
+
+void CameraScreen::onClockTick() {
+    if (setClock_->isChecked()) showTime(clockDate_, clockTime_, now());
+}
+
+// Both OFF on opening: PIR Trigger shows nothing, so the user must choose one of them.
+void CameraScreen::checkTimeLapseAndPir() {
+    QComboBox* timeLapse = list(&CameraParams::TimeLapse);
+    QComboBox* pir = list(&CameraParams::PirTrigger);
+    if (timeLapseAndPirBothOff(timeLapse->currentIndex(), pir->currentIndex())) {
+        pir->setCurrentIndex(-1);
+    }
+    lastTimeLapse_ = timeLapse->currentIndex();
+    lastPirTrigger_ = pir->currentIndex();
+}
+
+// A choice that would leave both OFF is refused and the list put back to its last accepted
+// position; the message names the list the user changed first.
+void CameraScreen::onTimeLapseOrPirChosen(bool timeLapseChanged) {
+    const int timeLapse = list(&CameraParams::TimeLapse)->currentIndex();
+    const int pir = list(&CameraParams::PirTrigger)->currentIndex();
+    QComboBox* changed =
+        list(timeLapseChanged ? &CameraParams::TimeLapse : &CameraParams::PirTrigger);
+    int& last = timeLapseChanged ? lastTimeLapse_ : lastPirTrigger_;
+    if (!timeLapseAndPirBothOff(timeLapse, pir)) {
+        last = changed->currentIndex();
+        return;
+    }
+    const char* first = timeLapseChanged ? "Time Lapse" : "PIR Tirgger";
+    const char* second = timeLapseChanged ? "PIR Tirgger" : "Time Lapse";
+    showMessage(kCaptionTipsMixed,
+                std::string("The status of \"") + first + "\" and \"" + second +
+                    "\" can not be \"OFF\" at the same time !",
+                Buttons::Ok, Icon::Warning);
+    changed->setCurrentIndex(last);
+}
+
+void CameraScreen::accept() {
+    if (showMessage(kCaptionTips, "Save all camera parameters ?", Buttons::OkCancel,
+                    Icon::Question) == Answer::Cancel) {
+        return;
+    }
+    store();
+    showMessage(kCaptionTips, "OK,Camara parameters have been saved success !", Buttons::Ok,
+                Icon::Information);
+    ScreenDialog::accept();
+}
+
+void CameraScreen::reject() {
+    timer_->stop();
+    ScreenDialog::reject();
+}
+
+// Every list is stored, disabled or not; the last checked button of a group counts.
+void CameraScreen::store() {
+    CameraParams& p = state_.cameraParams;
+    for (const auto& [field, combo] : lists_) {
+        p.*(field->field) = valueOf(combo->currentIndex(), field->offset);
+    }
+    auto checkedPosition = [](const auto& buttons) {
+        int position = -1;
+        for (int i = 0; i < int(std::size(buttons)); ++i) {
+            if (buttons[i]->isChecked()) position = i;
+        }
+        return position;
+    };
+    if (applies(Step::GameCall)) {
+        const bool on = list(&CameraParams::GameCall)->currentIndex() == 1;
+        if (on && !screenAudio_.empty() && screenAudio_ != kAudioHint) {
+            state_.gameCallAudioPath = CUtil::TrimToLength(screenAudio_, -1);
+        } else {
+            screenAudio_.clear();
+            state_.gameCallAudioPath.clear();
+        }
+    }
+    if (applies(Step::WorkDay)) {
+        p.WorkDay = 0;
+        for (int d = 0; d < int(days_.size()); ++d) {
+            if (days_[d]->isChecked()) p.WorkDay |= kDayBits[d];
+        }
+    }
+    if (applies(Step::SendTo)) p.SendTo = checkedPosition(sendTo_);
+    if (applies(Step::SendMode)) p.SendMode = checkedPosition(sendMode_);
+
+    if (setClock_->isChecked()) {
+        state_.clockFollowsPc = true;
+    } else {
+        const QDate d = clockDate_->date();
+        const QTime t = clockTime_->time();
+        p.ClockYear = d.year();
+        p.ClockMonth = d.month();
+        p.ClockDay = d.day();
+        p.ClockHour = t.hour();
+        p.ClockMinute = t.minute();
+        p.ClockSecond = t.second();
+        state_.clockFollowsPc = !clockValid(p);
+    }
+    timer_->stop();
+}
+
+}  // namespace wks::ui

@@ -1,0 +1,18 @@
+#pragma once
+// The camera screen of a model's family, ready to run through modalRunner(): the opener of
+// "Change Setting (&C)" needs no knowledge of the four screens.
+
+#include <memory>
+#include <string>
+
+#include "app/catalogue.h"
+#include "ui/camera/camerascreen.h"
+
+namespace wks::ui {
+
+// The Group 1 screen is given the display name; the others do not need it.
+std::unique_ptr<CameraScreen> makeCameraScreen(AppState& state, CameraFamily family,
+                                               const std::string& displayName,
+                                               QWidget* parent = nullptr);
+
+}  // namespace wks::ui

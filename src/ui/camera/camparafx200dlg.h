@@ -1,0 +1,15 @@
+#pragma once
+// The camera screen of FX200 SERIES: work day, four Send To buttons, no send mode or game call.
+
+#include "ui/camera/camerascreen.h"
+
+namespace wks::ui {
+
+class CWKS_CamParaFX200Dlg : public CameraScreen {
+    Q_OBJECT
+  public:
+    // Edits state.cameraParams, clockFollowsPc; run it through modalRunner().
+    explicit CWKS_CamParaFX200Dlg(AppState& state, QWidget* parent = nullptr);
+};
+
+}  // namespace wks::ui

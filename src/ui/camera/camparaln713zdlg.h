@@ -1,0 +1,15 @@
+#pragma once
+// The camera screen of LN713Z-10P: game call, work day, four Send To buttons and send mode.
+
+#include "ui/camera/camerascreen.h"
+
+namespace wks::ui {
+
+class CWKS_CamParaLN713ZDlg : public CameraScreen {
+    Q_OBJECT
+  public:
+    // Edits state.cameraParams, clockFollowsPc and gameCallAudioPath; run it through modalRunner().
+    explicit CWKS_CamParaLN713ZDlg(AppState& state, QWidget* parent = nullptr);
+};
+
+}  // namespace wks::ui

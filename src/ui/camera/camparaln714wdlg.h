@@ -1,0 +1,15 @@
+#pragma once
+// The camera screen of LN714W-12P: game call, Send To as a list, send mode.
+
+#include "ui/camera/camerascreen.h"
+
+namespace wks::ui {
+
+class CWKS_CamParaLN714WDlg : public CameraScreen {
+    Q_OBJECT
+  public:
+    // Edits state.cameraParams, clockFollowsPc and gameCallAudioPath; run it through modalRunner().
+    explicit CWKS_CamParaLN714WDlg(AppState& state, QWidget* parent = nullptr);
+};
+
+}  // namespace wks::ui

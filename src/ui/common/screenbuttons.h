@@ -1,0 +1,31 @@
+#pragma once
+// Check boxes and radio buttons that never change state by themselves: a click only emits
+// clicked(), and the screen sets the states its rules decide. So a three-state box follows
+// the screen's rule, not Qt's cycle, and radio buttons form no automatic group.
+
+#include <QCheckBox>
+#include <QRadioButton>
+
+namespace wks::ui {
+
+class ScreenCheckBox : public QCheckBox {
+    Q_OBJECT
+  public:
+    using QCheckBox::QCheckBox;
+
+  protected:
+    void nextCheckState() override {}
+};
+
+class ScreenRadioButton : public QRadioButton {
+    Q_OBJECT
+  public:
+    explicit ScreenRadioButton(QWidget* parent = nullptr) : QRadioButton(parent) {
+        setAutoExclusive(false);
+    }
+
+  protected:
+    void nextCheckState() override {}
+};
+
+}  // namespace wks::ui

@@ -1,0 +1,38 @@
+#pragma once
+// Shows that the game call is being converted: a busy cursor and a small modal window with a
+// Cancel button that ends the converter. A converter that never ends would otherwise leave the
+// program waiting with no way out.
+
+#include <QPointer>
+
+#include "platform/process.h"
+
+class QProgressDialog;
+class QWidget;
+
+namespace wks::ui {
+
+class ConversionProgress final : public ProcessObserver {
+public:
+    // Watches the runner's programs for the life of this object.
+    ConversionProgress(ProcessRunner& runner, QWidget* parent);
+    ~ConversionProgress() override;
+    ConversionProgress(const ConversionProgress&) = delete;
+    ConversionProgress& operator=(const ConversionProgress&) = delete;
+
+    void processStarted(const std::string& program, const std::vector<std::string>& args) override;
+    void processFinished(const ProcessResult& result) override;
+    bool takesInput() const override { return true; }
+
+    static constexpr const char* kText = "Converting the game call\u2026";
+
+private:
+    void close();
+
+    ProcessRunner& runner_;
+    QWidget* parent_;
+    QPointer<QProgressDialog> window_;
+    bool busy_ = false;  // the busy cursor is set
+};
+
+}  // namespace wks::ui

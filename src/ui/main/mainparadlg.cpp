@@ -1,0 +1,280 @@
+#include "ui/main/mainparadlg.h"
+
+#include <QEvent>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QTimerEvent>
+
+#include "platform/files.h"
+#include "platform/prompts.h"
+#include "presets/placeholdersender.h"
+#include "ui/camera/camerascreens.h"
+#include "ui/common/accessibility.h"
+#include "ui/common/latin1.h"
+#include "ui/common/modalrunner.h"
+#include "ui/main/aboutbox.h"
+#include "ui/network/wapparadlg.h"
+#include "ui_mainparadlg.h"
+
+namespace wks::ui {
+namespace {
+
+// Shows the entries and the selection the program decided on; none of it counts as the user's.
+void showList(QListWidget* list, const std::vector<std::string>& names, int selected) {
+    const QSignalBlocker block(list);
+    QStringList texts;
+    for (const auto& name : names) texts << latin1Text(name);
+    bool same = list->count() == texts.size();
+    for (int i = 0; same && i < list->count(); ++i) same = list->item(i)->text() == texts[i];
+    if (!same) {
+        list->clear();
+        list->addItems(texts);
+    }
+    if (selected < 0 || selected >= list->count()) {
+        list->clearSelection();
+        list->setCurrentItem(nullptr);
+        return;
+    }
+    list->setCurrentRow(selected, QItemSelectionModel::ClearAndSelect);
+    list->scrollToItem(list->item(selected));
+}
+
+}  // namespace
+
+CWKS_MainParaDlg::CWKS_MainParaDlg(std::string displayName, AppState& state, QWidget* parent)
+    : CWKS_MainParaDlg(std::move(displayName), state, std::make_unique<SystemProcessRunner>(),
+                       nullptr, parent) {}
+
+CWKS_MainParaDlg::CWKS_MainParaDlg(std::string displayName, AppState& state, ProcessRunner& runner,
+                                   QWidget* parent)
+    : CWKS_MainParaDlg(std::move(displayName), state, nullptr, &runner, parent) {}
+
+CWKS_MainParaDlg::CWKS_MainParaDlg(std::string displayName, AppState& state,
+                                   std::unique_ptr<ProcessRunner> ownRunner, ProcessRunner* runner,
+                                   QWidget* parent)
+    : ScreenDialog(parent),
+      ui_(std::make_unique<Ui::CWKS_MainParaDlg>()),
+      state_(state),
+      ownRunner_(std::move(ownRunner)),
+      runner_(runner ? *runner : *ownRunner_),
+      session_(std::move(displayName), state, recipients_, runner_),
+      progress_(runner_, this) {
+    ui_->setupUi(this);
+    setObjectName("CWKS_MainParaDlg");
+    // Its own task bar entry, a minimise button and a close box, though the selection screen
+    // owns it.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+
+    recipientFields_ = {ui_->adminNumber,   ui_->phoneNumber2,  ui_->phoneNumber3,
+                        ui_->phoneNumber4,  ui_->receiveEmail1, ui_->receiveEmail2,
+                        ui_->receiveEmail3, ui_->receiveEmail4};
+    QLabel* const labels[] = {ui_->adminLabel,  ui_->phone2Label, ui_->phone3Label,
+                              ui_->phone4Label, ui_->email1Label, ui_->email2Label,
+                              ui_->email3Label, ui_->email4Label};
+    for (std::size_t i = 0; i < Recipients::kCount; ++i) {
+        makeLatin1Field(recipientFields_[i]);
+        labelControl(labels[i], recipientFields_[i],
+                     i == Recipients::AdministratorNum ? "Admin Number" : QString());
+    }
+    labelControl(ui_->countryLabel, ui_->countryList);
+    labelControl(ui_->operatorLabel, ui_->operatorList);
+    labelControl(ui_->destinationLabel, ui_->destinationList, "Settings file");
+    nameControl(ui_->banner, "About Us");
+    ui_->banner->setToolTip("About Us (F1)");
+    ui_->banner->setCursor(Qt::PointingHandCursor);
+    ui_->banner->installEventFilter(this);
+    ui_->senderNoteIcon->setPixmap(
+        style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(16, 16));
+    ui_->senderNote->hide();
+
+    connect(ui_->countryList, &QListWidget::itemSelectionChanged, this,
+            [this] { userSelected(ui_->countryList); });
+    connect(ui_->operatorList, &QListWidget::itemSelectionChanged, this,
+            [this] { userSelected(ui_->operatorList); });
+    connect(ui_->checkWapButton, &QPushButton::clicked, this,
+            &CWKS_MainParaDlg::checkWapParameters);
+    connect(ui_->defaultButton, &QPushButton::clicked, this, &CWKS_MainParaDlg::defaultSetting);
+    connect(ui_->changeButton, &QPushButton::clicked, this,
+            &CWKS_MainParaDlg::Mng_JumpToCertainMod);
+    connect(ui_->saveButton, &QPushButton::clicked, this, &CWKS_MainParaDlg::save);
+    connect(ui_->exitButton, &QPushButton::clicked, this, &CWKS_MainParaDlg::reject);
+    connect(ui_->destinationList, &DestinationBox::aboutToDropDown, this, [this] {
+        session_.Mng_RefreshDiskList();
+        showDestinations();
+    });
+    connect(ui_->destinationList, &QComboBox::activated, this,
+            [this](int index) { session_.chooseDestination(static_cast<std::size_t>(index)); });
+    // The banner is a picture, so the keyboard reaches the About box by F1.
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            &CWKS_MainParaDlg::about);
+}
+
+CWKS_MainParaDlg::~CWKS_MainParaDlg() = default;
+
+void CWKS_MainParaDlg::initDialog() {
+    setWindowIcon(QIcon(":/pictures/icon.svg"));
+    if (!Mng_CurModSaveInfoSet()) {
+        done(QDialog::Rejected);  // nothing was staged, so there is nothing to clean up
+        return;
+    }
+    Mng_CountryOperatorList(0);
+    Mng_InitSaveDest();
+}
+
+bool CWKS_MainParaDlg::Mng_CurModSaveInfoSet() {
+    if (!session_.Mng_CurModSaveInfoSet()) return false;
+    const CameraModel& model = *session_.model();
+    // Staged on the first tick, once the screen is on view.
+    if (model.hasGameCall) stagingTimer_ = startTimer(0);
+    setWindowTitle(QString::fromStdString(model.caption));
+    lists_ = std::make_unique<OperatorLists>(state_, model, [this] { return runWapScreen(false); });
+    lists_->changed = [this] { showLists(); };
+    session_.settings().swedenSelection = [this] { lists_->Mng_SwedenCustomized(); };
+    return true;
+}
+
+void CWKS_MainParaDlg::Mng_InitSaveDest() {
+    session_.Mng_InitSaveDest();
+    showRecipients();
+    showDestinations();
+    showLists();
+    showSenderNote();
+}
+
+void CWKS_MainParaDlg::Mng_CountryOperatorList(int action) {
+    if (!lists_) return;
+    lists_->Mng_CountryOperatorList(action);
+    showLists();
+    showSenderNote();
+}
+
+void CWKS_MainParaDlg::timerEvent(QTimerEvent* event) {
+    if (stagingTimer_ != 0 && event->timerId() == stagingTimer_) {
+        // Stopped first: staging may show a message, and must not start again meanwhile.
+        killTimer(stagingTimer_);
+        stagingTimer_ = 0;
+        session_.stageConverter();
+    }
+    ScreenDialog::timerEvent(event);
+}
+
+bool CWKS_MainParaDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui_->banner && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        about();
+        return true;
+    }
+    return ScreenDialog::eventFilter(watched, event);
+}
+
+void CWKS_MainParaDlg::userSelected(QListWidget* list) {
+    if (!lists_) return;
+    const auto selected = list->selectedItems();
+    // A list box cannot be emptied of its selection by the user; show it as it was.
+    if (selected.isEmpty()) {
+        showLists();
+        return;
+    }
+    const int row = list->row(selected.first());
+    if (list == ui_->countryList) {
+        lists_->userSelectsCountry(row);
+    } else {
+        lists_->userSelectsOperator(row);
+    }
+    showLists();
+    showSenderNote();
+}
+
+bool CWKS_MainParaDlg::runWapScreen(bool checkMode) {
+    CWKS_WapParaDlg wap(state_, this);
+    wap.advancedAvailable = session_.model()->hasSmtpSsl;
+    wap.showCurrent = checkMode;
+    wap.presetSelected = checkMode && lists_->presetSelected();
+    const bool ok = modalRunner().run(wap) == QDialog::Accepted;
+    if (checkMode && wap.senderChanged) lists_->forgetSelection();
+    showSenderNote();
+    return ok;
+}
+
+void CWKS_MainParaDlg::checkWapParameters() {
+    if (lists_) runWapScreen(true);
+}
+
+void CWKS_MainParaDlg::defaultSetting() {
+    session_.applyDefaultSetting();
+    showLists();
+    showSenderNote();
+}
+
+void CWKS_MainParaDlg::Mng_JumpToCertainMod() {
+    const CameraModel* model = session_.model();
+    if (!model) {
+        showMessage(kCaptionTips, "Error In CWKS_MainParaDlg::Mng_JumpToCertainMod() !",
+                    Buttons::Ok, Icon::Error);
+        done(QDialog::Rejected);
+        return;
+    }
+    auto screen = makeCameraScreen(state_, model->family, model->displayName, this);
+    modalRunner().run(*screen);
+}
+
+void CWKS_MainParaDlg::save() {
+    takeRecipients();
+    session_.save();
+}
+
+void CWKS_MainParaDlg::reject() {
+    if (stagingTimer_ != 0) {
+        killTimer(stagingTimer_);
+        stagingTimer_ = 0;
+    }
+    session_.exit();
+    ScreenDialog::reject();
+}
+
+void CWKS_MainParaDlg::about() {
+    AboutBox box(this);
+    modalRunner().run(box);
+}
+
+void CWKS_MainParaDlg::showLists() {
+    if (!lists_) return;
+    showList(ui_->countryList, lists_->countries(), lists_->selectedCountry());
+    showList(ui_->operatorList, lists_->operators(), lists_->selectedOperator());
+}
+
+void CWKS_MainParaDlg::showDestinations() {
+    QComboBox* box = ui_->destinationList;
+    const QSignalBlocker block(box);
+    box->clear();
+    for (const auto& path : session_.destinations()) {
+        box->addItem(latin1Text(path));
+        if (auto native = files::native(path)) {
+            box->setItemData(box->count() - 1, QString::fromStdString(*native), Qt::ToolTipRole);
+        }
+    }
+    box->setCurrentIndex(session_.selectedDestination());
+}
+
+void CWKS_MainParaDlg::showSenderNote() {
+    ui_->senderNote->setVisible(isPlaceholderSender(state_.CurrentNetworkParams));
+}
+
+void CWKS_MainParaDlg::showRecipients() {
+    for (std::size_t i = 0; i < Recipients::kCount; ++i) {
+        setFieldBytes(recipientFields_[i], recipients_.texts[i]);
+    }
+}
+
+void CWKS_MainParaDlg::takeRecipients() {
+    for (std::size_t i = 0; i < Recipients::kCount; ++i) {
+        recipients_.texts[i] = fieldBytes(recipientFields_[i]);
+    }
+}
+
+}  // namespace wks::ui

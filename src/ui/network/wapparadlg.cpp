@@ -1,0 +1,150 @@
+#include "ui/network/wapparadlg.h"
+
+#include "platform/prompts.h"
+#include "settings/appstate.h"
+#include "ui/common/accessibility.h"
+#include "ui/common/latin1.h"
+#include "ui/common/modalrunner.h"
+#include "ui/network/wapadvanceddlg.h"
+#include "ui_wapparadlg.h"
+#include "util/cutil.h"
+
+using namespace wks;
+using namespace wks::ui;
+
+namespace {
+
+constexpr std::size_t kClearItem = 13;
+
+}  // namespace
+
+CWKS_WapParaDlg::CWKS_WapParaDlg(AppState& state, QWidget* parent)
+    : ScreenDialog(parent), state_(state), ui_(std::make_unique<Ui::CWKS_WapParaDlg>()) {
+    ui_->setupUi(this);
+    Ui::CWKS_WapParaDlg& u = *ui_;
+    items_ = {u.urlEdit,           u.apnEdit,         u.ipField,       u.portEdit,
+              u.accountEdit,       u.passwordEdit,    u.gprsApnEdit,   u.gprsAccountEdit,
+              u.gprsPasswordEdit,  u.emailServerEdit, u.emailPortEdit, u.emailAddrEdit,
+              u.emailPasswordEdit, u.clearButton};
+    for (std::size_t i = 0; i < NetworkPreset::kFieldCount; ++i)
+        if (i != kIpItem)
+            makeLatin1Field(edit(i), isPortItem(i) ? FieldKind::Digits : FieldKind::Text);
+
+    labelControl(u.urlLabel, u.urlEdit);
+    labelControl(u.apnLabel, u.apnEdit);
+    labelControl(u.ipLabel, u.ipField);
+    // Both ports are labelled "PORT :"; their names say which port they are.
+    labelControl(u.portLabel, u.portEdit, QStringLiteral("MMS PORT"));
+    labelControl(u.accountLabel, u.accountEdit);
+    labelControl(u.passwordLabel, u.passwordEdit);
+    labelControl(u.gprsApnLabel, u.gprsApnEdit);
+    labelControl(u.gprsAccountLabel, u.gprsAccountEdit);
+    labelControl(u.gprsPasswordLabel, u.gprsPasswordEdit);
+    labelControl(u.emailServerLabel, u.emailServerEdit);
+    labelControl(u.emailPortLabel, u.emailPortEdit, QStringLiteral("SEND EMAIL PORT"));
+    labelControl(u.emailAddrLabel, u.emailAddrEdit);
+    labelControl(u.emailPasswordLabel, u.emailPasswordEdit);
+
+    connect(u.clearButton, &QPushButton::clicked, this, [this] { ManageOtherUI(Clear); });
+    connect(u.advancedButton, &QPushButton::clicked, this, &CWKS_WapParaDlg::onAdvanced);
+    connect(u.okButton, &QPushButton::clicked, this, &CWKS_WapParaDlg::onOk);
+    connect(u.cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+CWKS_WapParaDlg::~CWKS_WapParaDlg() = default;
+
+QLineEdit* CWKS_WapParaDlg::edit(std::size_t index) const {
+    return static_cast<QLineEdit*>(items_[index]);
+}
+
+void CWKS_WapParaDlg::initDialog() {
+    ui_->advancedButton->setEnabled(advancedAvailable);
+    ui_->advancedButton->setVisible(advancedAvailable);
+    senderChanged = false;
+    if (showCurrent) {
+        ManageOtherUI(Load);
+        ManageOtherUI(Lock);
+        ui_->headerLabel->setText(QStringLiteral(
+            "Current WAP / Internet Parameters As Follows, You Can Modify Highlighted 4 Items If "
+            "Necessary !"));
+    } else {
+        smtpSsl = false;
+        ManageOtherUI(Clear);
+        ManageOtherUI(Unlock);
+        ui_->headerLabel->setText(
+            QStringLiteral("Please Input User-Defined WAP / Internet Parameters Here!"));
+    }
+}
+
+WapTexts CWKS_WapParaDlg::texts() const {
+    WapTexts texts;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (i == kIpItem)
+            IpFieldToText(ui_->ipField->address(), texts[i]);
+        else
+            texts[i] = fieldBytes(edit(i));
+    }
+    return texts;
+}
+
+void CWKS_WapParaDlg::ManageOtherUI(int mode) {
+    NetworkPreset& params = state_.CurrentNetworkParams;
+    switch (mode) {
+        case Clear:
+            for (std::size_t i = 0; i < NetworkPreset::kFieldCount; ++i) {
+                if (i == kIpItem)
+                    ui_->ipField->clear();
+                else
+                    edit(i)->clear();
+            }
+            break;
+        case Lock:
+            for (std::size_t i = 0; i < kItemCount; ++i)
+                item(i)->setEnabled(i >= kFirstSenderItem && i != kClearItem);
+            break;
+        case Unlock:
+            for (QWidget* w : items_) w->setEnabled(true);
+            ui_->advancedButton->setEnabled(true);
+            break;
+        case Save:
+            SaveWapTexts(texts(), params);
+            state_.SmtpSsl.assign(1, smtpSsl ? '1' : '0');
+            break;
+        case Load: {
+            const auto fields = params.fields();
+            for (std::size_t i = 0; i < fields.size(); ++i) {
+                if (i != kIpItem) setFieldBytes(edit(i), *fields[i]);
+            }
+            if (const auto shown = TextToIpField(params.IP, params.IP))
+                ui_->ipField->setAddress(*shown);
+            else
+                ui_->ipField->clear();
+            smtpSsl = CUtil::TrimToLength(state_.SmtpSsl, -1) == "1";
+            break;
+        }
+        case ChangeCheck:
+            senderChanged = presetSelected && SenderItemsDiffer(texts(), params);
+            break;
+        default:
+            showMessage(kCaptionTips, "Invalid call for ManageOtherUI()!", Buttons::Ok,
+                        Icon::Error);
+            break;
+    }
+}
+
+void CWKS_WapParaDlg::onAdvanced() {
+    CWKS_WapAdvancedDlg advanced(this);
+    advanced.requiresSsl = smtpSsl;
+    if (modalRunner().run(advanced) == QDialog::Accepted) smtpSsl = advanced.requiresSsl;
+}
+
+void CWKS_WapParaDlg::onOk() {
+    if (showMessage(kCaptionTips, "Save all WAP/Internet parameters ?", Buttons::OkCancel,
+                    Icon::Question) != Answer::Ok)
+        return;
+    ManageOtherUI(ChangeCheck);
+    ManageOtherUI(Save);
+    showMessage(kCaptionTips, "OK,WAP/Internet Parameters saved success !", Buttons::Ok,
+                Icon::Information);
+    accept();
+}

@@ -1,0 +1,61 @@
+#pragma once
+// The WAP / Internet screen: shows and edits the 13 network values of CurrentNetworkParams and,
+// through the Advanced screen, the SMTP SSL flag. Nothing reaches the shared record before the
+// user presses OK and confirms.
+//
+// The caller creates the screen, sets advancedAvailable, showCurrent and presetSelected, runs
+// it through the modal runner and then reads senderChanged.
+
+#include <array>
+#include <memory>
+
+#include "ui/common/screendialog.h"
+#include "ui/network/wapitems.h"
+
+class QLineEdit;
+namespace Ui {
+class CWKS_WapParaDlg;
+}
+namespace wks {
+struct AppState;
+}
+
+class CWKS_WapParaDlg : public wks::ui::ScreenDialog {
+    Q_OBJECT
+  public:
+    // The screen edits state.CurrentNetworkParams and state.SmtpSsl.
+    explicit CWKS_WapParaDlg(wks::AppState& state, QWidget* parent = nullptr);
+    ~CWKS_WapParaDlg() override;
+
+    // In: the model can send mail over SSL; the "Advanced..." button is shown.
+    bool advancedAvailable = false;
+    // In: true shows the current values with only the four sender items editable; false
+    // starts empty for values the user types.
+    bool showCurrent = false;
+    // In: a real country and operator are chosen, so a change of a sender item is reported.
+    bool presetSelected = false;
+    // Out: the user saved and a sender item differed from the value held before.
+    bool senderChanged = false;
+    // The SSL check box's state, carried to and from the Advanced screen until OK saves it.
+    bool smtpSsl = false;
+
+    enum Mode { Clear = 0, Lock = 1, Unlock = 2, Save = 3, Load = 4, ChangeCheck = 5 };
+    // The screen's one working operation; another mode is a programming error and only says so.
+    void ManageOtherUI(int mode);
+
+  protected:
+    void initDialog() override;
+
+  private:
+    // Items 0 to 12, then the CLEAR PARAMETERS button as item 13.
+    static constexpr std::size_t kItemCount = 14;
+    QWidget* item(std::size_t index) const { return items_[index]; }
+    QLineEdit* edit(std::size_t index) const;
+    wks::ui::WapTexts texts() const;
+    void onAdvanced();
+    void onOk();
+
+    wks::AppState& state_;
+    std::unique_ptr<Ui::CWKS_WapParaDlg> ui_;
+    std::array<QWidget*, kItemCount> items_{};
+};

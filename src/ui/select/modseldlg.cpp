@@ -1,0 +1,117 @@
+#include "ui/select/modseldlg.h"
+
+#include <QAbstractItemView>
+#include <QIcon>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+#include "app/catalogue.h"
+#include "ui/common/accessibility.h"
+#include "ui/common/modalrunner.h"
+#include "ui_modseldlg.h"
+
+namespace wks::ui {
+
+namespace {
+
+// The drawing of a model, named by its file stem; the generic one for a name without model.
+QString productPicture(const QString& displayName) {
+    const CameraModel* model = findModel(displayName.toStdString());
+    return QStringLiteral(":/pictures/product-%1.svg")
+        .arg(model ? QString::fromStdString(model->fileStem) : QStringLiteral("none"));
+}
+
+}  // namespace
+
+CWKS_ModSelDlg::CWKS_ModSelDlg(AppState& state, MainScreenFactory makeMainScreen, QWidget* parent)
+    : ScreenDialog(parent),
+      ui_(std::make_unique<Ui::CWKS_ModSelDlg>()),
+      state_(state),
+      makeMainScreen_(std::move(makeMainScreen)) {
+    ui_->setupUi(this);
+    setObjectName("CWKS_ModSelDlg");
+    // A window of its own, so it shows in the task bar (a dialog without parent would be kept
+    // out of it as a transient); a close box, no minimise button and no help button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+
+    // The list keeps its entries sorted without regard to letter case.
+    std::vector<std::string> names = displayNames();
+    std::stable_sort(names.begin(), names.end(), [](const auto& a, const auto& b) {
+        return QString::fromStdString(a).compare(QString::fromStdString(b), Qt::CaseInsensitive) <
+               0;
+    });
+    for (const auto& name : names) ui_->modelList->addItem(QString::fromStdString(name));
+    ui_->modelList->setCurrentIndex(-1);
+
+    labelControl(ui_->selectLabel, ui_->modelList);
+    // The dropped-down list is spoken as a list of its own.
+    nameControl(ui_->modelList->view(), ui_->modelList->accessibleName());
+    nameControl(ui_->rememberChoice, ui_->rememberChoice->text());
+    nameControl(ui_->banner, "WKS CONFIG");
+    nameControl(ui_->productPicture, "Product picture");
+
+    connect(ui_->modelList, &QComboBox::activated, this, &CWKS_ModSelDlg::showProductPicture);
+    connect(ui_->okButton, &QPushButton::clicked, this, &CWKS_ModSelDlg::confirm);
+    connect(ui_->exitButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+CWKS_ModSelDlg::~CWKS_ModSelDlg() = default;
+
+void CWKS_ModSelDlg::initDialog() {
+    setWindowIcon(QIcon(":/pictures/icon.svg"));
+    Mng_RegistryValue(1);
+    showProductPicture();
+}
+
+ModelChoice CWKS_ModSelDlg::choice() const {
+    return {ui_->modelList->count(), ui_->modelList->currentIndex(),
+            ui_->rememberChoice->isChecked()};
+}
+
+void CWKS_ModSelDlg::setChoice(const ModelChoice& choice) {
+    const QSignalBlocker list(ui_->modelList);
+    const QSignalBlocker box(ui_->rememberChoice);
+    ui_->modelList->setCurrentIndex(choice.selected);
+    ui_->rememberChoice->setChecked(choice.remember);
+}
+
+void CWKS_ModSelDlg::Mng_RegistryValue(int action) {
+    ModelChoice c = choice();
+    wks::Mng_RegistryValue(action, c);
+    setChoice(c);
+}
+
+void CWKS_ModSelDlg::showProductPicture() {
+    const QString name = ui_->modelList->currentText();
+    ui_->productPicture->setSource(productPicture(name));
+    ui_->productPicture->setAccessibleDescription(name.isEmpty() ? "No product chosen" : name);
+}
+
+void CWKS_ModSelDlg::Mng_JumpToMain() {
+    switch (Mng_JumpToMainStep(choice())) {
+        case ConfirmStep::AskForProduct:
+            ui_->modelList->setFocus(Qt::OtherFocusReason);
+            ui_->modelList->showPopup();
+            return;
+        case ConfirmStep::EndCancelled:
+            reject();
+            return;
+        case ConfirmStep::RunMainScreen: {
+            const std::string name = ui_->modelList->currentText().toStdString();
+            accept();  // hides this screen at once; the program ends when confirming returns
+            if (std::unique_ptr<QDialog> main = makeMainScreen_(name, state_)) {
+                modalRunner().run(*main);
+            }
+            return;
+        }
+    }
+}
+
+void CWKS_ModSelDlg::confirm() {
+    Mng_JumpToMain();
+    Mng_RegistryValue(2);
+}
+
+}  // namespace wks::ui

@@ -1,0 +1,280 @@
+// Cards as they come: files the program cannot read, links that lead off the card, names in
+// another letter case, and what killed saves left behind.
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/clock.h"
+#include "platform/prompts.h"
+#include "session/mainsession.h"
+#include "support/tempdrives.h"
+
+using namespace wks;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct NoConverter : ProcessRunner {
+    int runs = 0;
+    ProcessResult run(const std::string&, const std::vector<std::string>&) override {
+        return ++runs, ProcessResult{ProcessResult::Outcome::Exited, 0, 0, {}};
+    }
+};
+
+std::string valid(const std::string& url, const std::string& stem = "KT470RX") {
+    return "[WKSFileMark]\r\nModel=" + stem + "\r\n[Via WAP Settings]\r\nURL=" + url + "\r\n";
+}
+
+// The main screen of a model over C: and D:.
+struct Desk {
+    std::string model, stem;
+    test::TempDrives drives{"CD"};
+    ScriptedPrompter prompts;
+    ScopedPrompter scope{prompts};
+    NoConverter converter;
+    AppState state;
+    Recipients recipients;
+    MainSession session{model, state, recipients, converter};
+
+    explicit Desk(std::string name = "KT470RX-8PRO")
+        : model(std::move(name)), stem(findModel(model)->fileStem) {}
+    fs::path card() const { return drives.folder('D') / "GSM" / (stem + ".TXT"); }
+    fs::path backup() const { return drives.folder('C') / "VelmoraBackup" / (stem + ".TXT"); }
+    fs::path outside() const { return drives.root() / "outside"; }
+    void open() {
+        fs::create_directories(card().parent_path());
+        fs::create_directories(backup().parent_path());
+        fs::create_directories(outside());
+        session.Mng_CurModSaveInfoSet();
+        session.Mng_InitSaveDest();
+    }
+    QStringList texts() const {
+        QStringList t;
+        for (const Message& m : prompts.shown()) t << QString::fromStdString(m.text);
+        return t;
+    }
+};
+
+enum Thing { Oversize, Folder, Fifo };
+
+void make(Thing thing, const fs::path& at) {
+    fs::create_directories(at.parent_path());
+    switch (thing) {
+        case Oversize: test::writeBytes(at, valid("http://big") + std::string(1 << 20, ';')); break;
+        case Folder: fs::create_directory(at); break;
+        case Fifo: ::mkfifo(at.c_str(), 0644); break;
+    }
+}
+
+fs::file_type typeOf(const fs::path& p) { return fs::symlink_status(p).type(); }
+
+bool run(const QString& program, const QStringList& args) {
+    QProcess p;
+    p.start(program, args);
+    return p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+// A FAT file system image mounted through FUSE, where the tools and /dev/fuse are at hand.
+class FatCard {
+public:
+    explicit FatCard(const fs::path& folder) : image_(folder / "card.img"), mount_(folder / "card") {
+        fs::create_directories(mount_);
+        const QString mkfs = QStandardPaths::findExecutable("mkfs.vfat", {"/usr/sbin", "/sbin"});
+        const QString fuse = QStandardPaths::findExecutable("fusefat");
+        if (mkfs.isEmpty() || fuse.isEmpty() || ::access("/dev/fuse", R_OK | W_OK) != 0) {
+            why_ = "no fusefat, mkfs.vfat or usable /dev/fuse here";
+            return;
+        }
+        if (!run(mkfs, {"-C", QString::fromStdString(image_), "4096"}) ||
+            !run(fuse, {"-o", "rw+", QString::fromStdString(image_), QString::fromStdString(mount_)})) {
+            why_ = "the FAT image could not be made or mounted";
+            return;
+        }
+        mounted_ = true;
+    }
+    ~FatCard() {
+        if (mounted_) run("fusermount", {"-u", QString::fromStdString(mount_)});
+    }
+    const char* whyNot() const { return why_.c_str(); }
+    bool mounted() const { return mounted_; }
+    const fs::path& folder() const { return mount_; }
+
+private:
+    fs::path image_, mount_;
+    std::string why_;
+    bool mounted_ = false;
+};
+
+}  // namespace
+
+class TestCards : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { fixClock(LocalTime{2026, 12, 7, 14, 5, 9}); }
+    void cleanupTestCase() { fixClock(std::nullopt); }
+
+    // Only a file read whole that carries no mark is invalid and deleted. What cannot be
+    // read stays as it is, the opening goes on as if it were absent, and nothing waits on a
+    // FIFO; a save replaces a regular file and refuses the rest with the reason.
+    void unreadableFilesAreKept_data() {
+        QTest::addColumn<int>("thing");
+        QTest::addColumn<bool>("onCard");
+        QTest::addColumn<QString>("saveFailure");  // the reason a save gives, empty when it works
+        QTest::newRow("oversize card file") << int(Oversize) << true << "";
+        QTest::newRow("folder at the card file") << int(Folder) << true << "Is a directory";
+        QTest::newRow("FIFO at the card file") << int(Fifo) << true << "not a regular file";
+        QTest::newRow("oversize backup") << int(Oversize) << false << "";
+        QTest::newRow("FIFO at the backup") << int(Fifo) << false << "not a regular file";
+    }
+    void unreadableFilesAreKept() {
+        QFETCH(int, thing);
+        QFETCH(bool, onCard);
+        QFETCH(QString, saveFailure);
+        Desk d;
+        const fs::path at = onCard ? d.card() : d.backup();
+        make(Thing(thing), at);
+        const auto type = typeOf(at);
+        if (onCard) {
+            fs::create_directories(d.backup().parent_path());
+            test::writeBytes(d.backup(), valid("http://backup"));
+        }
+        d.open();
+        QCOMPARE(d.texts(), QStringList());
+        QCOMPARE(typeOf(at), type);
+        QCOMPARE(d.state.CurrentNetworkParams.URL, onCard ? "http://backup" : "");
+
+        const SaveOutcome out = d.session.save();
+        const std::string path = onCard ? d.session.savePath() : "C:\\VelmoraBackup\\KT470RX.TXT";
+        if (saveFailure.isEmpty()) {
+            QVERIFY(out.complete() && d.session.settings().Mng_ChkFileMark(path));
+        } else {
+            QVERIFY(!out.complete() && typeOf(at) == type);
+            QVERIFY(d.texts().contains(QString::fromStdString("Failed to save all parameters to \"" + path + "\" !\n") + saveFailure));
+        }
+    }
+
+    // Links inside a drive are followed; one that leads off it is neither read, deleted,
+    // written through nor has its target's mode changed, and the save says why.
+    void linksOffTheCard_data() {
+        QTest::addColumn<QString>("link");  // what is a link: "GSM", "file" or "DCIM"
+        for (const char* l : {"GSM", "file", "DCIM"}) QTest::newRow(l) << l;
+    }
+    void linksOffTheCard() {
+        QFETCH(QString, link);
+        Desk d("LN713Z-10P");  // a model with a game call
+        const fs::path gsm = d.card().parent_path(), out = d.outside();
+        fs::create_directories(out);
+        if (link == "GSM") {
+            fs::create_directory_symlink(out, gsm);
+            test::writeBytes(out / "LN713Z.TXT", "[WKSFileMark]\r\nModel=OTHER\r\n");
+        } else if (link == "file") {
+            fs::create_directories(gsm);
+            test::writeBytes(out / "LN713Z.TXT", valid("http://outside", "LN713Z"));
+            fs::create_symlink(out / "LN713Z.TXT", d.card());
+        } else {
+            fs::create_directory_symlink(out, d.drives.folder('D') / "DCIM");
+        }
+        const fs::path theirs = out / "LN713Z.TXT";
+        if (fs::exists(theirs)) ::chmod(theirs.c_str(), 0444);
+        const std::string before = fs::exists(theirs) ? test::readBytes(theirs) : "";
+        test::writeBytes(d.drives.root() / "call.mp3", "ID3");
+        d.open();
+        d.session.stageConverter();
+        d.state.gameCallAudioPath = (d.drives.root() / "call.mp3").string();
+        QCOMPARE(d.state.CurrentNetworkParams.URL, "");
+
+        const SaveOutcome saved = d.session.save();
+        QVERIFY(!saved.complete());
+        const QString reason = link == "DCIM" ? "Transform Failed." : "Failed to save all parameters to \"D:\\GSM\\LN713Z.TXT\" !\na link leads outside the drive";
+        QVERIFY2(d.texts().contains(reason), qPrintable(d.texts().join(" | ")));
+        QCOMPARE(d.converter.runs, 0);
+        // Nothing was made there, and their file is as it was, mode included.
+        const auto there = std::distance(fs::directory_iterator(out), fs::directory_iterator());
+        QCOMPARE(there, before.empty() ? 0L : 1L);
+        if (!before.empty()) {
+            QCOMPARE(test::readBytes(theirs), before);
+            QCOMPARE(fs::status(theirs).permissions() & fs::perms::all, fs::perms(0444));
+        }
+    }
+
+    // As on Windows, "GSM\KT470RX.TXT" is found as "gsm/kt470rx.txt" on a card that holds
+    // it so: loaded, and replaced under its own name, no second file beside it.
+    void letterCaseOfTheCardFile() {
+        Desk d;
+        const fs::path lower = d.drives.folder('D') / "gsm" / "kt470rx.txt";
+        fs::create_directories(lower.parent_path());
+        test::writeBytes(lower, valid("http://lower"));
+        d.session.Mng_CurModSaveInfoSet();
+        d.session.Mng_InitSaveDest();
+        QCOMPARE(d.state.CurrentNetworkParams.URL, "http://lower");
+        QCOMPARE(d.session.savePath(), "D:\\GSM\\KT470RX.TXT");
+        d.recipients.texts[Recipients::AdministratorNum] = "+4670";
+        QVERIFY(d.session.save().complete());
+        QVERIFY(test::readBytes(lower).find("AdministratorNum=+4670") != std::string::npos);
+        QStringList names;
+        for (const auto& e : fs::recursive_directory_iterator(d.drives.folder('D')))
+            names << QString::fromStdString(e.path().lexically_relative(d.drives.folder('D')).string());
+        QCOMPARE(names, (QStringList{"gsm", "gsm/kt470rx.txt"}));
+    }
+
+    // What a killed save left beside the card file and the backup goes when the screen opens;
+    // other files stay.
+    void leftoversGoAtOpening() {
+        Desk d;
+        const QStringList gone = {"KT470RX.TXT.wkstmp-Ab12Cd", "KT470RX.TXT.wkstmp-zzzzzz"};
+        const QStringList kept = {"KT470RX.TXT.bak", "FX200.TXT.wkstmp-Ab12Cd", "notes.txt"};
+        for (const fs::path& folder : {d.card().parent_path(), d.backup().parent_path()}) {
+            for (const QString& n : gone + kept) test::writeBytes(folder / n.toStdString(), "part");
+        }
+        d.open();
+        for (const fs::path& folder : {d.card().parent_path(), d.backup().parent_path()}) {
+            QStringList names;
+            for (const auto& e : fs::directory_iterator(folder)) names << QString::fromStdString(e.path().filename().string());
+            names.sort();
+            QStringList expected = kept;
+            expected.sort();
+            QCOMPARE(names, expected);
+        }
+    }
+
+    // A link at C:\WKS_TEMP goes as a link when the converter is staged and at exit; what it
+    // leads to is never emptied.
+    void converterFolderLink() {
+        Desk d;
+        d.open();
+        test::writeBytes(d.outside() / "keep.txt", "mine");
+        const fs::path temp = d.drives.folder('C') / "WKS_TEMP";
+        fs::create_directory_symlink(d.outside(), temp);
+        d.session.stageConverter();
+        QVERIFY(!fs::is_symlink(temp) && fs::is_directory(temp));
+        QVERIFY(fs::exists(fs::symlink_status(temp / "ffmpeg.exe")));
+        fs::remove_all(temp);
+        fs::create_directory_symlink(d.outside(), temp);
+        d.session.exit();
+        QVERIFY(!fs::exists(fs::symlink_status(temp)));
+        QCOMPARE(test::readBytes(d.outside() / "keep.txt"), std::string("mine"));
+    }
+
+    // A real FAT card through FUSE refuses modes and extended attributes as unsupported; the
+    // settings are written and replaced all the same.
+    void fatCardThroughFuse() {
+        Desk d;
+        FatCard fat(d.drives.root());
+        if (!fat.mounted()) QSKIP(fat.whyNot());
+        wks::drives().set('D', fat.folder());
+        d.open();
+        for (const char* admin : {"+4670111", "+4670222"}) {
+            d.recipients.texts[Recipients::AdministratorNum] = admin;
+            QVERIFY2(d.session.save().complete(), qPrintable(d.texts().join(" | ")));
+            QVERIFY(test::readBytes(fat.folder() / "GSM" / "KT470RX.TXT").find(admin) != std::string::npos);
+        }
+        QCOMPARE(std::distance(fs::directory_iterator(fat.folder() / "GSM"), fs::directory_iterator()), 1L);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCards)
+#include "test_cards.moc"

@@ -1,0 +1,118 @@
+#!/usr/bin/env python3
+"""Reads a running screen through AT-SPI and checks what a screen reader is told: every edit
+field and list has a name, the same description, and a "labelled by" relation to its visible
+label; every button and check box has a name; the names are the ones expected.
+
+usage: check_atspi.py APP_NAME SCREEN   (SCREEN as given to wks-ui-show)
+"""
+import sys
+import time
+
+import pyatspi
+
+# Per screen: (role group, accessible name, label it is labelled by or None).
+EXPECTED = {
+    "wap": [
+        ("field", "MMS URL", "MMS URL :"),
+        ("field", "MMS APN", "MMS APN :"),
+        ("field", "MMS IP", "MMS IP :"),
+        ("field", "MMS PORT", "PORT :"),
+        ("field", "ACCOUNT", "ACCOUNT :"),
+        ("field", "PASSWORD", "PASSWORD :"),
+        ("field", "GPRS APN", "GPRS APN :"),
+        ("field", "GPRS ACCOUNT", "GPRS ACCOUNT :"),
+        ("field", "GPRS PASSWORD", "GPRS PASSWORD :"),
+        ("field", "SEND EMAIL SERVER", "SEND EMAIL SERVER :"),
+        ("field", "SEND EMAIL PORT", "PORT :"),
+        ("field", "SEND EMAIL ADDRESS", "SEND EMAIL ADDRESS :"),
+        ("field", "SEND EMAIL PASSWORD", "SEND EMAIL PASSWORD :"),
+        ("button", "CLEAR PARAMETERS (C)", None),
+        ("button", "Advanced... (V)", None),
+        ("button", "OK (Y)", None),
+        ("button", "Cancel (N)", None),
+    ],
+    "model-select": [
+        ("field", "Select Product", "Select Product"),
+        ("field", "Select Product", None),
+        ("button", "Remember My Choice", None),
+        ("button", "OK (Y)", None),
+        ("button", "EXIT (N)", None),
+    ],
+    "wap-advanced": [
+        ("button", "This service requires SSL (S)", None),
+        ("button", "OK (Y)", None),
+        ("button", "Cancel (N)", None),
+    ],
+}
+FIELD_ROLES = {"text", "password text", "entry", "combo box", "list", "list box"}
+BUTTON_ROLES = {"push button", "check box", "radio button"}
+# A control made of parts (the IP address field) is a frame named as one control.
+COMPOUND_ROLES = {"frame", "panel", "filler"}
+IP_PARTS = {"1", "2", "3", "4"}
+
+
+def find_app(name):
+    for _ in range(100):
+        desktop = pyatspi.Registry.getDesktop(0)
+        for app in desktop:
+            if app is not None and app.name == name:
+                return app
+        time.sleep(0.2)
+    sys.exit(f"no application {name!r} on the accessibility bus")
+
+
+def walk(acc):
+    yield acc
+    for child in acc:
+        if child is not None:
+            yield from walk(child)
+
+
+def labelled_by(acc):
+    for rel in acc.getRelationSet():
+        if rel.getRelationType() == pyatspi.RELATION_LABELLED_BY:
+            return [rel.getTarget(i).name for i in range(rel.getNTargets())]
+    return []
+
+
+def main():
+    app_name, screen = sys.argv[1], sys.argv[2]
+    expected = EXPECTED["wap" if screen in ("wap-check", "wap-user") else screen]
+    app = find_app(app_name)
+    seen, problems = [], []
+    for acc in walk(app):
+        role, name = acc.getRoleName(), acc.name
+        labels = labelled_by(acc)
+        if role in FIELD_ROLES and name in IP_PARTS:
+            continue  # the IP field's parts; the field itself is checked by its relation
+        if role in BUTTON_ROLES:
+            seen.append(("button", name, None))
+            print(f"{role:14} name={name!r}")
+            if not name:
+                problems.append(f"{role} without a name")
+        elif role in FIELD_ROLES or (role in COMPOUND_ROLES and labels):
+            seen.append(("field", name, labels[0] if labels else None))
+            print(f"{role:14} name={name!r:24} description={acc.description!r:24} labelled-by={labels}")
+            # A drop-down's own list is labelled through the drop-down it belongs to.
+            in_drop_down = acc.parent is not None and acc.parent.getRoleName() == "combo box"
+            if not name or acc.description != name or len(labels) != (0 if in_drop_down else 1):
+                problems.append(f"{role} {name!r}: name, description or label missing")
+            if role in COMPOUND_ROLES:
+                parts = [c.name for c in walk(acc) if c.getRoleName() in FIELD_ROLES]
+                print(f"{'':14} parts={parts}")
+                if parts != sorted(IP_PARTS):
+                    problems.append(f"{name!r}: parts {parts}")
+    for item in expected:
+        if item not in seen:
+            problems.append(f"expected {item} not found")
+    for item in seen:
+        if item not in expected:
+            problems.append(f"unexpected {item}")
+    for p in problems:
+        print("PROBLEM:", p)
+    print(f"{screen}: {len(seen)} controls, {len(problems)} problems")
+    sys.exit(1 if problems else 0)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,158 @@
+// The Latin-1 text field and the IP address field, typed into as a user types.
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include "ui/common/ipaddressfield.h"
+#include "ui/common/latin1.h"
+
+using namespace wks::ui;
+
+namespace {
+
+// Types into whatever has the focus: "\b" is Backspace, "<" Left, ">" Right, "\t" Tab.
+void type(const QString& keys) {
+    for (QChar c : keys) {
+        QWidget* target = QApplication::focusWidget();
+        QVERIFY(target);
+        if (c == QLatin1Char('\b'))
+            QTest::keyClick(target, Qt::Key_Backspace);
+        else if (c == QLatin1Char('<'))
+            QTest::keyClick(target, Qt::Key_Left);
+        else if (c == QLatin1Char('>'))
+            QTest::keyClick(target, Qt::Key_Right);
+        else if (c == QLatin1Char('\t'))
+            QTest::keyClick(target, Qt::Key_Tab);
+        else if (c.unicode() < 0x80)
+            QTest::keyClicks(target, QString(c));
+        else {  // QTest types ASCII only; a key that gives any other character
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(target, &press);
+        }
+    }
+}
+
+// The four parts' texts joined by dots: "192.168.1." has a blank fourth part.
+QString partTexts(const IpAddressField& field) {
+    QStringList texts;
+    for (int i = 1; i <= 4; ++i)
+        texts << field.findChild<QLineEdit*>(QStringLiteral("part%1").arg(i))->text();
+    return texts.join(QLatin1Char('.'));
+}
+
+void showActive(QWidget& w) {
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+}
+
+}  // namespace
+
+class TestFields : public QObject {
+    Q_OBJECT
+  private slots:
+    void latin1FieldKeepsBytesAndRefusesOtherCharacters_data() {
+        QTest::addColumn<bool>("digits");
+        QTest::addColumn<QByteArray>("shown");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("expected");
+        QByteArray all;
+        for (int b = 0x20; b <= 0xFF; ++b) all += char(b);
+        QTest::newRow("every printable byte") << false << all << "" << all;
+        QTest::newRow("accented letters typed")
+            << false << QByteArray() << "é ü ß °" << QByteArray("\xe9 \xfc \xdf \xb0");
+        QTest::newRow("outside Latin-1 refused")
+            << false << QByteArray("ab") << "€Ω中x" << QByteArray("abx");
+        QTest::newRow("digits only") << true << QByteArray() << "12a3é" << QByteArray("123");
+        QTest::newRow("file value stays editable")
+            << true << QByteArray("8a") << "1" << QByteArray("8a1");
+    }
+    void latin1FieldKeepsBytesAndRefusesOtherCharacters() {
+        QFETCH(bool, digits);
+        QFETCH(QByteArray, shown);
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, expected);
+        QLineEdit field;
+        makeLatin1Field(&field, digits ? FieldKind::Digits : FieldKind::Text);
+        setFieldBytes(&field, shown.toStdString());
+        showActive(field);
+        field.end(false);
+        type(typed);
+        QCOMPARE(QByteArray::fromStdString(fieldBytes(&field)), expected);
+    }
+
+    void ipFieldTyping_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("parts");
+        QTest::newRow("dots move on") << "10.1.2.3"
+                                      << "10.1.2.3";
+        QTest::newRow("fourth digit moves on") << "1921681"
+                                               << "192.168.1.";
+        QTest::newRow("above 255") << "300"
+                                   << "255...";
+        QTest::newRow("letters refused") << "a1b"
+                                         << "1...";
+        QTest::newRow("dot in last part") << "1...9."
+                                          << "1...9";
+        QTest::newRow("backspace in empty part") << "1.\b\b5"
+                                                 << "5...";
+        QTest::newRow("left and right") << "12<<<1>>4"
+                                        << "112.4..";
+    }
+    void ipFieldTyping() {
+        QFETCH(QString, typed);
+        QFETCH(QString, parts);
+        IpAddressField field;
+        showActive(field);
+        field.setFocus();
+        type(typed);
+        QCOMPARE(partTexts(field), parts);
+    }
+
+    void ipFieldBlankIsNotZero() {
+        IpAddressField field;
+        QVERIFY(field.isBlank());
+        field.setAddress({0, 0, 0, 0});
+        QVERIFY(!field.isBlank());
+        QCOMPARE(partTexts(field), QString("0.0.0.0"));
+        field.clear();
+        QVERIFY(field.isBlank());
+        QCOMPARE(field.address(), (IpAddressField::Parts{0, 0, 0, 0}));
+        field.setAddress({10, 0, 255, 7});
+        field.findChild<QLineEdit*>("part2")->clear();
+        QCOMPARE(field.address(), (IpAddressField::Parts{10, 0, 255, 7}));
+        QVERIFY(!field.isBlank());
+    }
+
+    void ipFieldIsOneTabStop() {
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        auto* before = new QLineEdit(&window);
+        auto* field = new IpAddressField(&window);
+        auto* after = new QLineEdit(&window);
+        layout->addWidget(before);
+        layout->addWidget(field);
+        layout->addWidget(after);
+        showActive(window);
+        before->setFocus();
+        type("\t");
+        QVERIFY(field->isAncestorOf(QApplication::focusWidget()));
+        type("1.2\t");
+        QCOMPARE(QApplication::focusWidget(), after);
+        QTest::keyClick(after, Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), field->findChild<QLineEdit*>("part1"));
+        // Shift+Tab from any part leaves the field, as Tab does.
+        for (int i = 1; i <= 4; ++i) {
+            auto* part = field->findChild<QLineEdit*>(QStringLiteral("part%1").arg(i));
+            part->setFocus();
+            QTest::keyClick(part, Qt::Key_Backtab);
+            QCOMPARE(QApplication::focusWidget(), before);
+        }
+    }
+};
+
+QTEST_MAIN(TestFields)
+#include "test_fields.moc"

@@ -1,0 +1,149 @@
+// The on-screen prompter: message boxes answer as the program expects whatever key or button
+// ends them, and the file-open dialog takes typed names, existing or not.
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <fstream>
+#include <functional>
+
+#include "ui/common/qtprompter.h"
+
+using namespace wks;
+using namespace wks::ui;
+
+Q_DECLARE_METATYPE(wks::Buttons)
+Q_DECLARE_METATYPE(wks::Icon)
+Q_DECLARE_METATYPE(wks::Answer)
+
+namespace {
+
+// Runs `act` on the modal window the prompter opens, once it is on screen.
+template <typename W>
+void whenShown(std::function<void(W*)> act) {
+    QTimer::singleShot(0, [act] {
+        QTRY_VERIFY(qobject_cast<W*>(QApplication::activeModalWidget()));
+        act(qobject_cast<W*>(QApplication::activeModalWidget()));
+    });
+}
+
+}  // namespace
+
+class TestQtPrompter : public QObject {
+    Q_OBJECT
+  private slots:
+    void boxAnswers_data() {
+        QTest::addColumn<Buttons>("buttons");
+        QTest::addColumn<Icon>("icon");
+        QTest::addColumn<QString>("ending");
+        QTest::addColumn<int>("qtIcon");
+        QTest::addColumn<QString>("buttonTexts");
+        QTest::addColumn<Answer>("answer");
+        QTest::newRow("OK by Enter") << Buttons::Ok << Icon::Information << "enter"
+                                     << int(QMessageBox::Information) << "OK" << Answer::Ok;
+        QTest::newRow("OK alone by Esc") << Buttons::Ok << Icon::Error << "esc"
+                                         << int(QMessageBox::Critical) << "OK" << Answer::Ok;
+        QTest::newRow("question, Enter is OK")
+            << Buttons::OkCancel << Icon::Question << "enter" << int(QMessageBox::Question)
+            << "Cancel|OK" << Answer::Ok;
+        QTest::newRow("question, Esc")
+            << Buttons::OkCancel << Icon::Warning << "esc" << int(QMessageBox::Warning)
+            << "Cancel|OK" << Answer::Cancel;
+        QTest::newRow("question, close box")
+            << Buttons::OkCancel << Icon::Question << "close" << int(QMessageBox::Question)
+            << "Cancel|OK" << Answer::Cancel;
+        QTest::newRow("question, Cancel clicked")
+            << Buttons::OkCancel << Icon::None << "cancel" << int(QMessageBox::NoIcon)
+            << "Cancel|OK" << Answer::Cancel;
+    }
+    void boxAnswers() {
+        QFETCH(Buttons, buttons);
+        QFETCH(Icon, icon);
+        QFETCH(QString, ending);
+        QFETCH(int, qtIcon);
+        QFETCH(QString, buttonTexts);
+        QFETCH(Answer, answer);
+        QString title, text, texts;
+        int shownIcon = -1;
+        whenShown<QMessageBox>([&](QMessageBox* box) {
+            title = box->windowTitle();
+            text = box->text();
+            shownIcon = box->icon();
+            QStringList names;
+            for (QAbstractButton* b : box->buttons()) names << b->text().remove('&');
+            names.sort();
+            texts = names.join('|');
+            if (ending == "enter")
+                QTest::keyClick(box, Qt::Key_Return);
+            else if (ending == "esc")
+                QTest::keyClick(box, Qt::Key_Escape);
+            else if (ending == "close")
+                box->close();
+            else
+                box->button(QMessageBox::Cancel)->click();
+        });
+        QtPrompter prompter;
+        QCOMPARE(prompter.show({kCaptionTips, "Save all \xe9 ?", buttons, icon}), answer);
+        QCOMPARE(title, QString(kCaptionTips));
+        QCOMPARE(text, QString("Save all é ?"));
+        QCOMPARE(shownIcon, qtIcon);
+        QCOMPARE(texts, buttonTexts);
+    }
+
+    void nameFilters_data() {
+        QTest::addColumn<QString>("windows");
+        QTest::addColumn<QStringList>("qt");
+        QTest::newRow("audio") << "Audio File(*.mp3,*.wav,*.aac)|*.mp3;*.wav;*.aac||"
+                               << QStringList{"Audio File(*.mp3,*.wav,*.aac) (*.mp3 *.wav *.aac)"};
+        QTest::newRow("two entries")
+            << "Text|*.txt|All|*.*||" << QStringList{"Text (*.txt)", "All (*.*)"};
+        QTest::newRow("none") << "" << QStringList{};
+    }
+    void nameFilters() {
+        QFETCH(QString, windows);
+        QFETCH(QStringList, qt);
+        QCOMPARE(qtNameFilters(windows.toStdString()), qt);
+    }
+
+    void fileDialogTakesTypedNames_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<bool>("confirm");
+        QTest::newRow("existing file") << "call.mp3" << true << true;
+        QTest::newRow("file that does not exist") << "missing.wav" << false << true;
+        QTest::newRow("cancelled") << "call.mp3" << true << false;
+    }
+    void fileDialogTakesTypedNames() {
+        QFETCH(QString, typed);
+        QFETCH(bool, exists);
+        QFETCH(bool, confirm);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(typed);
+        if (exists) std::ofstream(QFile::encodeName(path).toStdString()) << "x";
+        QStringList filters;
+        whenShown<QFileDialog>([&](QFileDialog* dialog) {
+            filters = dialog->nameFilters();
+            dialog->setDirectory(dir.path());
+            auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+            QVERIFY(name);
+            QTest::keyClicks(name, typed);
+            QTest::keyClick(name, confirm ? Qt::Key_Return : Qt::Key_Escape);
+        });
+        QtPrompter prompter;
+        const auto chosen =
+            prompter.openFile({"Open", "Audio File(*.mp3,*.wav,*.aac)|*.mp3;*.wav;*.aac||"});
+        QCOMPARE(filters, QStringList{"Audio File(*.mp3,*.wav,*.aac) (*.mp3 *.wav *.aac)"});
+        if (confirm)
+            QCOMPARE(QString::fromStdString(chosen.value_or("")), path);
+        else
+            QVERIFY(!chosen);
+    }
+};
+
+QTEST_MAIN(TestQtPrompter)
+#include "test_qtprompter.moc"
