@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 600
 FUZZ_JOBS ?= $(JOBS)
 
-.PHONY: all deps build run test a11y bench stress fuzz clean
+.PHONY: all deps build run test a11y bench stress fuzz package screenshots clean
 
 all: build
 
@@ -30,6 +30,14 @@ a11y: build
 
 bench: build
 	@for b in $(BUILD)/bench/*-bench; do [ -x "$$b" ] && "$$b"; done; true
+
+# The Debian package, made in $(BUILD): wks-config_<version>_amd64.deb.
+package: build
+	cd $(BUILD) && cpack
+
+# Every screen, rendered offscreen from the real dialogs with sample data, into docs/screenshots.
+screenshots: build
+	QT_QPA_PLATFORM=offscreen $(BUILD)/packaging/wks-screenshots docs/screenshots
 
 # 500 saves killed at random moments; the card file must always be the old or the new file,
 # and nothing they left may outlast the next save. Then 100 pairs of saves on one card at once:

@@ -4,11 +4,14 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <stdexcept>
+
 #include "platform/drives.h"
 #include "platform/prompts.h"
 #include "settings/appstate.h"
 #include "ui/common/modalrunner.h"
 #include "ui/common/qtprompter.h"
+#include "ui/common/startupprobe.h"
 #include "ui/main/mainparadlg.h"
 #include "ui/select/modseldlg.h"
 
@@ -18,11 +21,17 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(":/pictures/icon.svg"));
     // The selection screen hides while the main screen runs; that is no reason to quit.
     QApplication::setQuitOnLastWindowClosed(false);
+    wks::ui::installStartupProbe(app);
 
-    wks::setDrives(wks::DriveTable::forUser());
-    wks::AppState state;
     wks::ui::QtPrompter prompter;
     wks::ScopedPrompter prompts(prompter);
+    try {
+        wks::setDrives(wks::DriveTable::forUser());
+    } catch (const std::runtime_error& e) {  // the environment leaves no place for drive C:
+        wks::showMessage(wks::kAppTitle, e.what(), wks::Buttons::Ok, wks::Icon::Error);
+        return 1;
+    }
+    wks::AppState state;
     wks::ui::CWKS_ModSelDlg selection(state, [](const std::string& name, wks::AppState& s) {
         return std::make_unique<wks::ui::CWKS_MainParaDlg>(name, s);
     });

@@ -1,0 +1,175 @@
+// Renders every screen of wks-config into PNG files for the documentation and the AppStream
+// metadata: the real dialogs, opened as the program opens them, on temporary drives holding
+// sample settings. usage: wks-screenshots OUTPUT-FOLDER (run on the offscreen platform).
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+
+#include "app/catalogue.h"
+#include "platform/drives.h"
+#include "platform/process.h"
+#include "platform/prompts.h"
+#include "presets/operatorchoice.h"
+#include "session/mainsession.h"
+#include "settings/appstate.h"
+#include "ui/camera/camerascreens.h"
+#include "ui/common/qtprompter.h"
+#include "ui/common/screendialog.h"
+#include "ui/main/mainparadlg.h"
+#include "ui/network/wapparadlg.h"
+#include "ui/select/modseldlg.h"
+
+namespace fs = std::filesystem;
+using namespace wks;
+using namespace wks::ui;
+
+namespace {
+
+QString outDir;
+int failures = 0;
+
+void save(QWidget& screen, const char* name) {
+    screen.show();
+    QApplication::processEvents();
+    const QString path = outDir + "/" + name + ".png";
+    if (!screen.grab().save(path)) {
+        std::fprintf(stderr, "wks-screenshots: cannot write %s\n", qPrintable(path));
+        ++failures;
+        return;
+    }
+    std::printf("%s\n", qPrintable(path));
+    screen.hide();
+}
+
+void open(QDialog& screen) {
+    if (auto* s = qobject_cast<ScreenDialog*>(&screen)) s->initOnce();
+}
+
+// The sample a user would have: Sweden's Telia, an administrator and two e-mail recipients,
+// saved onto the card in E: by an ordinary save.
+void writeSampleCard(const std::string& displayName) {
+    ScriptedPrompter answers;
+    ScopedPrompter prompts(answers);
+    SystemProcessRunner runner;
+    AppState state;
+    Recipients recipients;
+    recipients.texts[Recipients::AdministratorNum] = "+46701234567";
+    recipients.texts[Recipients::PhoneNum2] = "+46709876543";
+    recipients.texts[Recipients::ReceiveEmail1] = "hunter@example.se";
+    recipients.texts[Recipients::ReceiveEmail2] = "cabin@example.se";
+    MainSession session(displayName, state, recipients, runner);
+    session.Mng_CurModSaveInfoSet();
+    session.Mng_InitSaveDest();
+    bool keepSsl = false;
+    ApplyOperatorChoice(state, *findModel(displayName), "Sweden", "Telia", keepSsl);
+    state.CurrentNetworkParams.SendEmailServer = "smtp.example.se";
+    state.CurrentNetworkParams.SendEmailAddr = "camera@example.se";
+    session.save();
+}
+
+void mainScreen(const std::string& displayName, const char* name) {
+    writeSampleCard(displayName);
+    AppState state;
+    CWKS_MainParaDlg screen(displayName, state);
+    open(screen);
+    // The user's choice of country, as a click makes it.
+    if (auto* countries = screen.findChild<QListWidget*>("countryList")) {
+        const auto found = countries->findItems("Sweden", Qt::MatchExactly);
+        if (!found.isEmpty()) countries->setCurrentItem(found.front());
+    }
+    save(screen, name);
+    screen.reject();
+}
+
+void wapScreen(bool showCurrent, const char* name) {
+    AppState state;
+    bool keepSsl = false;
+    if (showCurrent) ApplyOperatorChoice(state, *findModel("KT470RX-8PRO"), "Sweden", "Telia", keepSsl);
+    CWKS_WapParaDlg screen(state);
+    screen.advancedAvailable = true;
+    screen.showCurrent = showCurrent;
+    screen.presetSelected = showCurrent;
+    open(screen);
+    save(screen, name);
+}
+
+void cameraScreen(const std::string& displayName, const char* name) {
+    AppState state;
+    const CameraModel& model = *findModel(displayName);
+    {
+        ScriptedPrompter answers;
+        ScopedPrompter prompts(answers);
+        SystemProcessRunner runner;
+        Recipients recipients;
+        MainSession session(displayName, state, recipients, runner);
+        session.settings().Mng_AllParaSetDefault();
+    }
+    auto screen = makeCameraScreen(state, model.family, displayName);
+    open(*screen);
+    save(*screen, name);
+}
+
+void selectionScreen(const char* name) {
+    AppState state;
+    CWKS_ModSelDlg screen(state, [](const std::string&, AppState&) { return nullptr; });
+    open(screen);
+    if (auto* list = screen.findChild<QComboBox*>()) {
+        const int index = list->findText("KT470RX-8PRO");
+        list->setCurrentIndex(index);
+        emit list->activated(index);  // as the user's choice
+    }
+    save(screen, name);
+}
+
+// A message box as the program shows it, grabbed while it waits for an answer.
+void messageBox(const char* name) {
+    QtPrompter prompter;
+    QTimer::singleShot(0, [name] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            save(*box, name);
+            box->reject();
+        }
+    });
+    prompter.show(Message{kCaptionTips, "Sava all parameters to \"E:\\GSM\\KT470RX.TXT\" ?",
+                          Buttons::OkCancel, Icon::Question});
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: wks-screenshots OUTPUT-FOLDER\n");
+        return 2;
+    }
+    outDir = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(outDir);
+
+    QTemporaryDir scratch;
+    qputenv("XDG_DATA_HOME", scratch.filePath("data").toLocal8Bit());
+    const fs::path root = scratch.path().toStdString();
+    fs::create_directories(root / "c");
+    fs::create_directories(root / "card");
+    setDrives(DriveTable({{'C', root / "c"}, {'E', root / "card"}}));
+
+    selectionScreen("model-selection");
+    mainScreen("KT470RX-8PRO", "main-KT470RX");
+    mainScreen("LN714W-12P", "main-LN714W");
+    wapScreen(true, "wap-check");
+    wapScreen(false, "wap-user-defined");
+    cameraScreen("FX200 SERIES", "camera-FX200");
+    cameraScreen("KT470RX-8PRO", "camera-Group1");
+    cameraScreen("LN713Z-10P", "camera-LN713Z");
+    cameraScreen("LN714W-12P", "camera-LN714W");
+    messageBox("message-box");
+    return failures ? 1 : 0;
+}
