@@ -30,17 +30,24 @@ namespace {
 
 const char* kModel = "KT470RX-8PRO";
 
-double openOnce(const DriveTable& table) {
-    ScopedDrives drives(table);
-    ScriptedPrompter answers;
-    ScopedPrompter prompts(answers);
+// The main screen's session for the model on a drive table, up to the point of opening.
+struct Session {
+    explicit Session(const DriveTable& table) : drives(table), prompts(answers) {
+        session.Mng_CurModSaveInfoSet();
+    }
+    ScopedDrives drives;
+    ScriptedPrompter answers;  // every question answered OK
+    ScopedPrompter prompts;
     SystemProcessRunner runner;
     AppState state;
     Recipients recipients;
-    MainSession session(kModel, state, recipients, runner);
-    session.Mng_CurModSaveInfoSet();
+    MainSession session{kModel, state, recipients, runner};
+};
+
+double openOnce(const DriveTable& table) {
+    Session s(table);
     const auto start = Clock::now();
-    session.Mng_InitSaveDest();
+    s.session.Mng_InitSaveDest();
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
@@ -60,16 +67,9 @@ DriveTable lettersOn(const std::vector<fs::path>& folders) {
 std::string makeSettingsFile(const fs::path& scratch) {
     const fs::path c = scratch / "seed";
     fs::create_directories(c);
-    ScopedDrives drives(DriveTable({{'C', c}}));
-    ScriptedPrompter answers;
-    ScopedPrompter prompts(answers);
-    SystemProcessRunner runner;
-    AppState state;
-    Recipients recipients;
-    MainSession session(kModel, state, recipients, runner);
-    session.Mng_CurModSaveInfoSet();
-    session.Mng_InitSaveDest();
-    session.save();
+    Session s(DriveTable({{'C', c}}));
+    s.session.Mng_InitSaveDest();
+    s.session.save();
     return (c / "GSM" / "KT470RX.TXT").string();
 }
 
