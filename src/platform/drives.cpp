@@ -44,19 +44,21 @@ bool sameLetters(const std::string& a, const std::string& b) {
 }
 
 // The entry of `folder` that is `name` byte for byte, else the first (by name) that differs
-// only in letter case, else `name` itself: the way Windows finds "GSM\X.TXT" as "gsm/x.txt".
-std::string matchLetterCase(const fsys::path& folder, const std::string& name) {
+// only in letter case: the way Windows finds "GSM\X.TXT" as "gsm/x.txt". Nothing when neither
+// is there (a folder that cannot be listed shows none).
+std::optional<std::string> matchLetterCase(const fsys::path& folder, const std::string& name) {
     struct stat st{};
     if (::lstat((folder / name).c_str(), &st) == 0 || errno != ENOENT) return name;
     DIR* dir = ::opendir(folder.c_str());
-    if (!dir) return name;
+    if (!dir) return std::nullopt;
     std::string found;
     while (const dirent* e = ::readdir(dir)) {
         const std::string entry = e->d_name;
         if (sameLetters(entry, name) && (found.empty() || entry < found)) found = entry;
     }
     ::closedir(dir);
-    return found.empty() ? name : found;
+    if (found.empty()) return std::nullopt;
+    return found;
 }
 
 bool absolute(const char* path) { return path && path[0] == '/'; }
@@ -129,8 +131,11 @@ bool DriveTable::isDrivePath(const std::string& path) {
            (path.size() == 2 || path[2] == '\\' || path[2] == '/');
 }
 
-std::optional<fsys::path> DriveTable::resolve(const std::string& path) const {
-    if (!isDrivePath(path)) return fsys::path(path);
+std::optional<fsys::path> DriveTable::resolve(const std::string& path, fsys::path* present) const {
+    if (!isDrivePath(path)) {
+        if (present) *present = path;
+        return fsys::path(path);
+    }
     auto folder = folderOf(path[0]);
     if (!folder) return std::nullopt;
     // As on a drive, ".." stops at the root: a path never leads out of the drive's folder.
@@ -149,13 +154,23 @@ std::optional<fsys::path> DriveTable::resolve(const std::string& path) const {
         part.clear();
     }
     fsys::path result = *folder;
-    for (const auto& p : parts) result /= matchLetterCase(result, p);
+    if (present) *present = result;
+    bool there = true;
+    for (const auto& p : parts) {
+        // Nothing is under a name that is not there: the rest is not looked up.
+        const auto match = there ? matchLetterCase(result, p) : std::nullopt;
+        there = match.has_value();
+        result /= match.value_or(p);
+        if (there && present) *present = result;
+    }
     return result;
 }
 
 bool DriveTable::canEnter(const std::string& path) const {
-    auto native = resolve(path);
-    if (!native || native->empty()) return false;
+    fsys::path present;
+    auto native = resolve(path, &present);
+    // A name on the way that is not there needs no further look-up.
+    if (!native || native->empty() || present != *native) return false;
     std::error_code ec;
     return fsys::is_directory(*native, ec) && ::access(native->c_str(), X_OK) == 0;
 }

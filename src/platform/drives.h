@@ -30,8 +30,11 @@ public:
 
     // "E:\GSM\X.TXT" -> <folder of E:>/GSM/X.TXT, each name that is not there byte for byte
     // matched in any letter case, as on Windows; a path without a drive letter is already
-    // native and comes back as it is. Nothing when the letter has no folder.
-    std::optional<std::filesystem::path> resolve(const std::string& path) const;
+    // native and comes back as it is. Nothing when the letter has no folder. `present`, when
+    // given, receives the result up to the first name found missing (the whole result when none
+    // was): what lies past it is not there either.
+    std::optional<std::filesystem::path> resolve(const std::string& path,
+                                                 std::filesystem::path* present = nullptr) const;
 
     // True when the path (a drive root such as "E:\" or a folder) can be entered.
     bool canEnter(const std::string& path) const;

@@ -87,15 +87,23 @@ enum class Last { Follow, Keep };
 // link it passes (its last part's too, when the operation follows it): a card's "GSM" that
 // leads elsewhere on the computer is never written through.
 std::optional<std::string> nativeInside(const std::string& path, Last last) {
-    auto p = drives().resolve(path);
+    std::filesystem::path present;
+    auto p = drives().resolve(path, &present);
     if (!p) return fail(ENODEV), std::nullopt;
     if (!DriveTable::isDrivePath(path)) return p->string();
     const std::filesystem::path folder = *drives().folderOf(path[0]);
     char root[PATH_MAX], real[PATH_MAX];
     if (!::realpath(folder.c_str(), root)) return fail(errno), std::nullopt;
     std::filesystem::path probe = (last == Last::Keep && *p != folder) ? p->parent_path() : *p;
-    // The deepest part that exists tells where the path leads.
-    while (!::realpath(probe.c_str(), real)) {
+    // The deepest part that exists tells where the path leads; none past what resolving
+    // found missing does.
+    if (probe.native().size() > present.native().size()) probe = present;
+    const auto resolves = [&](const std::filesystem::path& at) {
+        if (at != folder) return ::realpath(at.c_str(), real) != nullptr;
+        std::strcpy(real, root);  // the drive's folder leads where it did a moment ago
+        return true;
+    };
+    while (!resolves(probe)) {
         if (errno != ENOENT && errno != ENOTDIR) return p->string();  // the operation says why
         struct stat st{};
         // There, but it does not resolve: a link to nothing.

@@ -63,8 +63,11 @@ void MainSession::Mng_InitSaveDest() {
         if (!drives().canEnter(root)) continue;
         const std::string entry = root + rel;
         destinations_.push_back(entry);
-        files::removeLeftovers(entry);
-        if (file_.Mng_ChkFileMark(entry)) {
+        // A card whose settings folder cannot be entered holds no leftovers or settings file we
+        // could use; not looking for them spares a slow or dead drive many look-ups.
+        const bool hasFolder = drives().canEnter(root + kSettingsFolder);
+        if (hasFolder) files::removeLeftovers(entry);
+        if (hasFolder && file_.Mng_ChkFileMark(entry)) {
             found = true;
             file_.savePath = entry;
             selected_ = static_cast<int>(destinations_.size()) - 1;

@@ -157,6 +157,29 @@ private slots:
         QVERIFY(deleteFile("C:\\T.TXT") && fs::exists(outside / "T.TXT"));
     }
 
+    // A path under names that are not there still has a native form, unless a link on the
+    // way leads to nothing or out of the drive.
+    void pathsThroughMissingNames() {
+        wks::test::TempDrives d("C");
+        const fs::path c = d.folder('C'), outside = d.root() / "outside";
+        fs::create_directory(outside);
+        fs::create_directory(c / "gsm");
+        fs::create_directory_symlink("nowhere", c / "GONE");
+        fs::create_directory_symlink(outside, c / "OUT");
+        struct { const char* path; bool keepLast; fs::path expected; } rows[] = {
+            {"C:\\NONE\\SUB\\X.TXT", false, c / "NONE" / "SUB" / "X.TXT"},
+            {"C:\\GSM\\NONE\\X.TXT", false, c / "gsm" / "NONE" / "X.TXT"},
+            {"C:\\GONE\\X.TXT", false, {}},
+            {"C:\\GONE\\SUB\\X.TXT", false, {}},
+            {"C:\\GONE", true, c / "GONE"},
+            {"C:\\OUT\\NONE\\X.TXT", false, {}},
+            {"C:\\OUT\\NONE", true, {}}};
+        for (const auto& r : rows) {
+            const auto p = r.keepLast ? nativeName(r.path) : native(r.path);
+            QCOMPARE(fs::path(p.value_or("")), r.expected);
+        }
+    }
+
     // A replaced file keeps its owner and group; one whose owner cannot be kept is refused.
     void ownerAndGroupKept() {
         if (::geteuid() != 0) QSKIP("giving a file to another user takes root");
