@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "platform/registry.h"
+#include "support/readonlyfolder.h"
 #include "support/tempdatahome.h"
 #include "support/tempdrives.h"
 

@@ -3,14 +3,12 @@
 
 #include <QtTest>
 
-#include <sched.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include "platform/clock.h"
 #include "platform/prompts.h"
 #include "session/mainsession.h"
+#include "support/readonlyfolder.h"
 #include "support/tempdrives.h"
 
 using namespace wks;
@@ -115,29 +113,6 @@ struct Screen {
     }
 };
 
-// Keeps the files of a folder from being deleted while it lives. An ordinary user loses the
-// folder's write permission; root, whom permissions do not stop, gets the folder mounted
-// read-only over itself, in a mount namespace that only this thread sees.
-class Undeletable {
-public:
-    explicit Undeletable(const fs::path& folder) : folder_(folder) {
-        if (::geteuid() != 0) {
-            ok_ = ::chmod(folder.c_str(), 0555) == 0;
-            return;
-        }
-        static const bool ownNamespace = ::unshare(CLONE_NEWNS) == 0 &&
-                                         ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
-        mounted_ = ownNamespace && ::mount(folder.c_str(), folder.c_str(), nullptr, MS_BIND, nullptr) == 0;
-        ok_ = mounted_ && ::mount(nullptr, folder.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
-    }
-    ~Undeletable() { mounted_ ? ::umount2(folder_.c_str(), MNT_DETACH) : ::chmod(folder_.c_str(), 0755); }
-    bool ok() const { return ok_; }
-
-private:
-    fs::path folder_;
-    bool mounted_ = false, ok_ = false;
-};
-
 }  // namespace
 
 class TestMainSession : public QObject {
@@ -237,7 +212,7 @@ void TestMainSession::opening() {
 void TestMainSession::invalidFileThatCannotBeDeleted() {
     Screen s("CD");
     s.put(s.card('D'), "-", "http://D");
-    Undeletable stuck(s.card('D').parent_path());
+    test::ReadOnlyFolder stuck(s.card('D').parent_path());
     if (!stuck.ok()) QSKIP("root without the right to mount: no way to make a file undeletable");
     MainSession& m = s.open();
     QCOMPARE(shown(s.prompts), QStringList{box("WKS TIPS", "warning",
@@ -286,7 +261,7 @@ void TestMainSession::copyThatCannotBeDeleted() {
     s.put(s.card('E'), "KT470RX", "http://E");
     MainSession& m = s.open();
     s.choose('F');
-    Undeletable stuck(s.card('D').parent_path());
+    test::ReadOnlyFolder stuck(s.card('D').parent_path());
     if (!stuck.ok()) QSKIP("root without the right to mount: no way to make a file undeletable");
     const SaveOutcome out = m.save();
     QCOMPARE(shown(s.prompts),

@@ -15,6 +15,7 @@
 #include "platform/prompts.h"
 #include "platform/registry.h"
 #include "settings/appstate.h"
+#include "support/readonlyfolder.h"
 #include "support/tempdatahome.h"
 #include "support/tempdrives.h"
 #include "ui/common/modalrunner.h"
