@@ -15,12 +15,14 @@
 #include <memory>
 
 #include "app/catalogue.h"
+#include "platform/clock.h"
 #include "platform/drives.h"
 #include "platform/process.h"
 #include "platform/prompts.h"
 #include "presets/operatorchoice.h"
 #include "session/mainsession.h"
 #include "settings/appstate.h"
+#include "settings/settingsfile.h"
 #include "ui/camera/camerascreens.h"
 #include "ui/common/qtprompter.h"
 #include "ui/common/screendialog.h"
@@ -104,16 +106,9 @@ void wapScreen(bool showCurrent, const char* name) {
 
 void cameraScreen(const std::string& displayName, const char* name) {
     AppState state;
-    const CameraModel& model = *findModel(displayName);
-    {
-        ScriptedPrompter answers;
-        ScopedPrompter prompts(answers);
-        SystemProcessRunner runner;
-        Recipients recipients;
-        MainSession session(displayName, state, recipients, runner);
-        session.settings().Mng_AllParaSetDefault();
-    }
-    auto screen = makeCameraScreen(state, model.family, displayName);
+    Recipients recipients;
+    SettingsFile(displayName, state, recipients).Mng_AllParaSetDefault();
+    auto screen = makeCameraScreen(state, findModel(displayName)->family, displayName);
     open(*screen);
     save(*screen, name);
 }
@@ -152,6 +147,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     outDir = QString::fromLocal8Bit(argv[1]);
+    fixClock(LocalTime{2026, 12, 8, 9, 30, 0});  // the same pictures from every run
     QDir().mkpath(outDir);
 
     QTemporaryDir scratch;
