@@ -1,5 +1,7 @@
 #include "ui/common/accessibility.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QLabel>
 #include <QWidget>
 
@@ -21,6 +23,8 @@ void labelControl(QLabel* label, QWidget* control, const QString& name) {
 void nameControl(QWidget* control, const QString& name) {
     control->setAccessibleName(name);
     control->setAccessibleDescription(name);
+    // A drop-down's list is a window of its own when it opens; it is spoken by the same name.
+    if (auto* list = qobject_cast<QComboBox*>(control)) nameControl(list->view(), name);
 }
 
 }  // namespace wks::ui

@@ -18,7 +18,7 @@ QString spokenText(const QString& labelText);
 // the label's words do not say what the control is (two controls under one label).
 void labelControl(QLabel* label, QWidget* control, const QString& name = {});
 
-// Names a control that has no label of its own.
+// Names a control that has no label of its own (a drop-down list and the list it opens).
 void nameControl(QWidget* control, const QString& name);
 
 }  // namespace wks::ui

@@ -17,12 +17,12 @@ class ScreenCheckBox : public QCheckBox {
     void nextCheckState() override {}
 };
 
+// Qt tells screen readers that a radio button outside an automatic group is a check box; this
+// one stays a radio button to them.
 class ScreenRadioButton : public QRadioButton {
     Q_OBJECT
   public:
-    explicit ScreenRadioButton(QWidget* parent = nullptr) : QRadioButton(parent) {
-        setAutoExclusive(false);
-    }
+    explicit ScreenRadioButton(QWidget* parent = nullptr);
 
   protected:
     void nextCheckState() override {}

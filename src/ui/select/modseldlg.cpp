@@ -46,8 +46,6 @@ CWKS_ModSelDlg::CWKS_ModSelDlg(AppState& state, MainScreenFactory makeMainScreen
     ui_->modelList->setCurrentIndex(-1);
 
     labelControl(ui_->selectLabel, ui_->modelList);
-    // The dropped-down list is spoken as a list of its own.
-    nameControl(ui_->modelList->view(), ui_->modelList->accessibleName());
     nameControl(ui_->rememberChoice, ui_->rememberChoice->text());
     nameControl(ui_->banner, "WKS CONFIG");
     nameControl(ui_->productPicture, "Product picture");

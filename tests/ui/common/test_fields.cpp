@@ -1,13 +1,18 @@
 // The Latin-1 text field and the IP address field, typed into as a user types.
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 #include <QVBoxLayout>
 
+#include "ui/common/accessibility.h"
 #include "ui/common/ipaddressfield.h"
 #include "ui/common/latin1.h"
+#include "ui/common/screenbuttons.h"
 
 using namespace wks::ui;
 
@@ -151,6 +156,22 @@ class TestFields : public QObject {
             QTest::keyClick(part, Qt::Key_Backtab);
             QCOMPARE(QApplication::focusWidget(), before);
         }
+    }
+
+    // Screen radio buttons are in no automatic group, yet a screen reader hears radio buttons
+    // named by their text, with their state; a drop-down's list carries the drop-down's name.
+    void screenControlsAsAScreenReaderHearsThem() {
+        QWidget w;
+        auto* radio = new wks::ui::ScreenRadioButton(&w);
+        radio->setText("Email [&GPRS]");
+        radio->setChecked(true);
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(radio);
+        QCOMPARE(a->role(), QAccessible::RadioButton);
+        QCOMPARE(a->text(QAccessible::Name), QString("Email [GPRS]"));
+        QVERIFY(a->state().checkable && a->state().checked);
+        auto* list = new QComboBox(&w);
+        wks::ui::nameControl(list, "Replay Time");
+        QCOMPARE(list->view()->accessibleName(), QString("Replay Time"));
     }
 };
 
