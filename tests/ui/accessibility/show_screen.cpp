@@ -1,12 +1,15 @@
 // Shows one screen, modally, until it is closed:
-// `wks-ui-show wap-check|wap-user|wap-advanced|model-select`.
+// `wks-ui-show wap-check|wap-user|wap-advanced|model-select|main`.
 // scripts/check-accessibility reads the screen through the desktop's accessibility bus.
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <cstring>
 
+#include "platform/drives.h"
 #include "settings/appstate.h"
+#include "ui/main/mainparadlg.h"
 #include "ui/common/modalrunner.h"
 #include "ui/common/qtprompter.h"
 #include "ui/network/wapadvanceddlg.h"
@@ -38,6 +41,12 @@ int main(int argc, char** argv) {
         });
         return wks::ui::modalRunner().run(select);
     }
-    std::fprintf(stderr, "usage: wks-ui-show wap-check|wap-user|wap-advanced|model-select\n");
+    if (std::strcmp(screen, "main") == 0) {
+        QTemporaryDir c;  // drive C: only, so the screen opens without a card
+        wks::setDrives(wks::DriveTable({{'C', c.path().toStdString()}}));
+        wks::ui::CWKS_MainParaDlg main("KT470RX-8PRO", state);
+        return wks::ui::modalRunner().run(main);
+    }
+    std::fprintf(stderr, "usage: wks-ui-show wap-check|wap-user|wap-advanced|model-select|main\n");
     return 2;
 }
