@@ -28,5 +28,6 @@ int cmdCheck(Args& args);
 int cmdIni(Args& args);
 int cmdSave(Args& args);
 int cmdPresets(Args& args);
+int cmdDrives(Args& args);
 
 }  // namespace wks::cli

@@ -77,6 +77,15 @@ const Command kCommands[] = {
      "13 network values under the settings file's key names, with the sender account\n"
      "that choosing it gives (Sweden and Denmark have their own).\n",
      cmdPresets},
+    {"drives", "list the drive letters C: to Z: with their folders, and which are usable",
+     "usage: wks-settings drives\n"
+     "Lists each drive letter of your table as the main screen finds it now: the letters\n"
+     "of the links in ~/.local/share/wks-config/dosdevices, and the removable media mounted\n"
+     "now (in /media/$USER, /run/media/$USER, or anywhere from a USB disk or card reader)\n"
+     "from D: upward. Each line: letter, folder, volume label, free space, and whether it\n"
+     "is usable; when not, why: no folder, not enterable, or no answer in time (a drive\n"
+     "that does not answer within a second, such as a sleeping network share).\n",
+     cmdDrives},
 };
 
 void usage(std::ostream& out) {

@@ -1,6 +1,9 @@
 #include "platform/drives.h"
 
+#include "platform/media.h"
+
 #include <dirent.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -24,18 +27,19 @@ DriveTable& current() {
 
 char upper(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
 
-std::vector<fsys::path> mountedMedia() {
-    std::vector<fsys::path> found;
+// Where a link leads, worked out from its text alone: no look-up on a drive that may be dead.
+fsys::path linkTarget(const fsys::path& link) {
+    std::error_code ec;
+    const fsys::path target = fsys::read_symlink(link, ec);
+    const fsys::path leads = ec ? link : (link.parent_path() / target).lexically_normal();
+    return leads.has_filename() ? leads : leads.parent_path();  // "/media/x/" is "/media/x"
+}
+
+std::string currentUser() {
     const char* user = std::getenv("USER");
-    if (!user || !*user) return found;
-    for (const fsys::path& base : {fsys::path("/media") / user, fsys::path("/run/media") / user}) {
-        std::error_code ec;
-        for (const auto& entry : fsys::directory_iterator(base, ec)) {
-            if (entry.is_directory(ec)) found.push_back(entry.path());
-        }
-    }
-    std::sort(found.begin(), found.end());
-    return found;
+    if (user && *user) return user;
+    const passwd* pw = ::getpwuid(::getuid());
+    return pw ? pw->pw_name : "";
 }
 
 bool sameLetters(const std::string& a, const std::string& b) {
@@ -82,8 +86,14 @@ fsys::path DriveTable::dataHome() {
     return fsys::path(home) / ".local/share/wks-config";
 }
 
+struct DriveTable::Source {
+    fsys::path dosdevices;
+    fsys::path root;
+    std::string user;
+    std::map<std::string, char> remembered;  // mount point -> the letter it had this run
+};
+
 DriveTable DriveTable::forUser() {
-    DriveTable table;
     const fsys::path dos = dataHome() / "dosdevices";
     std::error_code ec;
     fsys::create_directories(dos, ec);
@@ -91,32 +101,83 @@ DriveTable DriveTable::forUser() {
     if (!fsys::exists(fsys::symlink_status(dos / "c:", ec))) {
         fsys::create_directory_symlink("../drive_c", dos / "c:", ec);
     }
-    for (const auto& entry : fsys::directory_iterator(dos, ec)) {
-        const std::string name = entry.path().filename().string();
-        if (name.size() == 2 && name[1] == ':' && std::isalpha(static_cast<unsigned char>(name[0]))) {
-            table.set(name[0], entry.path());
-        }
-    }
-    // A medium that a link of the user's already names keeps that letter only.
-    std::vector<fsys::path> named;
-    for (const auto& [letter, folder] : table.letters()) {
-        named.push_back(fsys::weakly_canonical(folder, ec));
-    }
-    char next = 'D';
-    for (const auto& media : mountedMedia()) {
-        if (std::find(named.begin(), named.end(), fsys::weakly_canonical(media, ec)) != named.end()) {
-            continue;
-        }
-        while (next <= 'Z' && table.folderOf(next)) ++next;
-        if (next > 'Z') break;
-        table.set(next, media);
-    }
+    return live(dos, "/", currentUser());
+}
+
+DriveTable DriveTable::live(fsys::path dosdevices, fsys::path root, std::string user) {
+    DriveTable table;
+    table.source_ = std::make_shared<Source>(
+        Source{std::move(dosdevices), std::move(root), std::move(user), {}});
+    table.refresh();
     return table;
 }
 
-void DriveTable::set(char letter, fsys::path folder) { letters_[upper(letter)] = std::move(folder); }
+void DriveTable::refresh() {
+    if (!source_) return;
+    letters_.clear();
+    labels_.clear();
+    targets_.clear();
+    std::error_code ec;
+    std::map<fsys::path, char> linked;  // where each link leads
+    for (const auto& entry : fsys::directory_iterator(source_->dosdevices, ec)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() == 2 && name[1] == ':' && std::isalpha(static_cast<unsigned char>(name[0]))) {
+            set(name[0], entry.path());
+            targets_[upper(name[0])] = linkTarget(entry.path());
+            linked.emplace(targets_[upper(name[0])], upper(name[0]));
+        }
+    }
+    std::vector<Medium> unlettered;
+    for (auto& medium : mountedMedia(source_->root, source_->user)) {
+        auto link = linked.find(medium.folder.lexically_normal());
+        if (link != linked.end()) {
+            labels_[link->second] = medium.label;
+            continue;
+        }
+        auto had = source_->remembered.find(medium.mountPoint);
+        if (had != source_->remembered.end() && !folderOf(had->second)) {
+            set(had->second, medium.folder);
+            labels_[had->second] = medium.label;
+        } else {
+            unlettered.push_back(std::move(medium));
+        }
+    }
+    char next = 'D';
+    for (auto& medium : unlettered) {
+        while (next <= 'Z' && folderOf(next)) ++next;
+        if (next > 'Z') break;
+        set(next, medium.folder);
+        labels_[next] = medium.label;
+        // The letter is this medium's now: one that had it before and comes back gets another.
+        std::erase_if(source_->remembered, [&](const auto& had) { return had.second == next; });
+        source_->remembered[medium.mountPoint] = next;
+    }
+}
 
-void DriveTable::remove(char letter) { letters_.erase(upper(letter)); }
+fsys::path DriveTable::shownFolder(char letter) const {
+    auto target = targets_.find(upper(letter));
+    if (target != targets_.end()) return target->second;
+    return folderOf(letter).value_or(fsys::path());
+}
+
+bool DriveTable::isMedium(char letter) const { return labels_.count(upper(letter)) != 0; }
+
+std::string DriveTable::labelOf(char letter) const {
+    auto it = labels_.find(upper(letter));
+    return it == labels_.end() ? std::string() : it->second;
+}
+
+void DriveTable::set(char letter, fsys::path folder) {
+    letters_[upper(letter)] = std::move(folder);
+    labels_.erase(upper(letter));
+    targets_.erase(upper(letter));
+}
+
+void DriveTable::remove(char letter) {
+    letters_.erase(upper(letter));
+    labels_.erase(upper(letter));
+    targets_.erase(upper(letter));
+}
 
 std::optional<fsys::path> DriveTable::folderOf(char letter) const {
     auto it = letters_.find(upper(letter));

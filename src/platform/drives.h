@@ -1,11 +1,13 @@
 #pragma once
 // Drive letters on Linux. A table maps letters to native folders: the user's own table lives
 // under $XDG_DATA_HOME/wks-config/dosdevices (links named "c:", "d:", ...), removable media
-// under /media/$USER and /run/media/$USER take the free letters from D: upward. Tests and the
-// command line give the table explicitly.
+// (see platform/media.h) take the free letters from D: upward. The user's table is live: each
+// refresh reads the links and the media mounted now. Tests and the command line may give a
+// fixed table instead.
 
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -16,8 +18,16 @@ public:
     DriveTable() = default;
     explicit DriveTable(std::map<char, std::filesystem::path> letters);
 
-    // The table of the user's session. Makes dosdevices/c: -> ../drive_c on first use.
+    // The table of the user's session, live. Makes dosdevices/c: -> ../drive_c on first use.
     static DriveTable forUser();
+    // A live table over a dosdevices folder and the system under root, for the user named.
+    static DriveTable live(std::filesystem::path dosdevices, std::filesystem::path root,
+                           std::string user);
+    // Reads a live table again: a link always wins its letter; a medium keeps the letter it had
+    // during this run (also when mounted again at the same place) while that letter is free,
+    // and a new one takes the lowest free letter from D:, in mount-path order. A link to a
+    // medium's folder is that medium's one drive. A fixed table stays as it is.
+    void refresh();
     // The folder that holds dosdevices/ and registry/ ($XDG_DATA_HOME/wks-config). Throws
     // std::runtime_error, with a message for the user, when neither XDG_DATA_HOME nor HOME is
     // an absolute path.
@@ -27,6 +37,12 @@ public:
     void remove(char letter);
     std::optional<std::filesystem::path> folderOf(char letter) const;
     const std::map<char, std::filesystem::path>& letters() const { return letters_; }
+    // Where the letter's folder leads, as far as is known without a look-up on the drive: a
+    // link's target for the user's links, else the folder itself.
+    std::filesystem::path shownFolder(char letter) const;
+    // Whether the letter is a medium's, and its volume label (empty when it has none).
+    bool isMedium(char letter) const;
+    std::string labelOf(char letter) const;
 
     // "E:\GSM\X.TXT" -> <folder of E:>/GSM/X.TXT, each name that is not there byte for byte
     // matched in any letter case, as on Windows; a path without a drive letter is already
@@ -42,7 +58,12 @@ public:
     static bool isDrivePath(const std::string& path);
 
 private:
+    struct Source;
+
     std::map<char, std::filesystem::path> letters_;  // upper-case letters
+    std::map<char, std::string> labels_;  // the media's letters
+    std::map<char, std::filesystem::path> targets_;  // where the user's links lead
+    std::shared_ptr<Source> source_;  // what a live table is read from; shared by its copies
 };
 
 // The table in force for the process; the program installs the user's, tests their own.

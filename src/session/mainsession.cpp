@@ -1,6 +1,7 @@
 #include "session/mainsession.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "audio/converter.h"
 #include "audio/gamecall.h"
@@ -54,18 +55,45 @@ void MainSession::limitDrives(const std::string& letters) {
     });
 }
 
+void MainSession::examineDrives(const std::string& subfolder) {
+    drives().refresh();
+    std::string letters;
+    for (const auto& root : roots_) letters += root[0];
+    reports_ = wks::examineDrives(drives(), letters, subfolder);
+}
+
+const DriveReport* MainSession::reportOf(char letter) const {
+    for (const auto& r : reports_) {
+        if (r.letter == letter) return &r;
+    }
+    return nullptr;
+}
+
+std::string MainSession::placeOf(const std::string& path) const {
+    if (!DriveTable::isDrivePath(path)) return {};
+    const DriveReport* r = reportOf(static_cast<char>(std::toupper(path[0])));
+    return r ? describeDrive(*r) : std::string();
+}
+
+std::string MainSession::withPlace(std::string message, const std::string& path) const {
+    const std::string place = placeOf(path);
+    return place.empty() ? message : message + "\n" + place;
+}
+
 void MainSession::Mng_InitSaveDest() {
     if (!model()) return;
     const std::string rel = model()->settingsRelPath();
     bool found = false;
     std::string lastUsable;
+    examineDrives(kSettingsFolder);
     for (const auto& root : roots_) {
-        if (!drives().canEnter(root)) continue;
+        const DriveReport* drive = reportOf(root[0]);
+        if (!drive || !drive->usable()) continue;
         const std::string entry = root + rel;
         destinations_.push_back(entry);
         // A card whose settings folder cannot be entered holds no leftovers or settings file we
         // could use; not looking for them spares a slow or dead drive many look-ups.
-        const bool hasFolder = drives().canEnter(root + kSettingsFolder);
+        const bool hasFolder = drive->subfolder;
         if (hasFolder) files::removeLeftovers(entry);
         if (hasFolder && file_.Mng_ChkFileMark(entry)) {
             found = true;
@@ -92,7 +120,9 @@ void MainSession::Mng_InitSaveDest() {
     if (readWhole(invalid)) {
         CUtil::ClearReadOnly(invalid);
         if (!files::deleteFile(invalid)) {
-            tip("Can't delete invalid file \"" + invalid + " \",\nPlease delete it manually!",
+            tip(withPlace("Can't delete invalid file \"" + invalid +
+                              " \",\nPlease delete it manually!",
+                          invalid),
                 Icon::Warning);
         }
     }
@@ -122,10 +152,11 @@ void MainSession::selectLast() {
 void MainSession::Mng_RefreshDiskList() {
     if (!model()) return;
     const std::string rel = model()->settingsRelPath();
+    examineDrives();
     for (const auto& root : roots_) {
         const std::string entry = root + rel;
         auto it = std::find(destinations_.begin(), destinations_.end(), entry);
-        const bool usable = drives().canEnter(root);
+        const bool usable = reportOf(root[0])->usable();
         if (usable && it == destinations_.end()) {
             destinations_.push_back(entry);
         } else if (!usable && it != destinations_.end()) {
@@ -144,17 +175,18 @@ void MainSession::chooseDestination(std::size_t index) {
 void MainSession::deleteCopiesElsewhere(bool& allDeleted) {
     const std::string own = file_.savePath.substr(0, 3);
     const std::string rel = model()->settingsRelPath();
+    examineDrives(kSettingsFolder);
     for (const auto& root : roots_) {
         if (root == own) continue;
         const std::string path = root + rel;
-        if (!drives().canEnter(root + kSettingsFolder) || !file_.Mng_ChkFileMark(path)) continue;
+        if (!reportOf(root[0])->subfolder || !file_.Mng_ChkFileMark(path)) continue;
         // Two letters may lead to the same folder: the file just saved is no copy.
         if (files::sameFile(path, file_.savePath)) continue;
         CUtil::ClearReadOnly(path);
         if (!files::deleteFile(path)) {
             allDeleted = false;
-            tip("Can't delete \"" + path + "\",Please delete it manually!", Icon::Warning,
-                Buttons::Ok, kCaptionTipsMixed);
+            tip(withPlace("Can't delete \"" + path + "\",Please delete it manually!", path),
+                Icon::Warning, Buttons::Ok, kCaptionTipsMixed);
         }
     }
 }
@@ -202,6 +234,8 @@ SaveOutcome MainSession::save() {
         return out;
     }
     out.asked = true;
+    // The destination is written through the letters as they are now.
+    drives().refresh();
     if (tip("Sava all parameters to \"" + file_.savePath + "\" ?", Icon::Question,
             Buttons::OkCancel) != Answer::Ok) {
         return out;
@@ -212,8 +246,12 @@ SaveOutcome MainSession::save() {
     // The backup is written even when the card was not, so the user's settings are kept.
     out.backupWritten = file_.Mng_AllPara(0, 1);
     const std::error_code backupError = files::lastError();
-    if (!out.cardWritten) tip(saveFailed(file_.savePath, cardError), Icon::Warning);
-    if (!out.backupWritten) tip(saveFailed(file_.backupPath, backupError), Icon::Warning);
+    if (!out.cardWritten) {
+        tip(withPlace(saveFailed(file_.savePath, cardError), file_.savePath), Icon::Warning);
+    }
+    if (!out.backupWritten) {
+        tip(withPlace(saveFailed(file_.backupPath, backupError), file_.backupPath), Icon::Warning);
+    }
     // Without the card file on the card, nothing else may go: the copies elsewhere are the
     // user's only settings on a card.
     if (!out.cardWritten) return out;

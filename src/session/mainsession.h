@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "audio/gamecall.h"
+#include "platform/driveprobe.h"
 #include "platform/process.h"
 #include "settings/settingsfile.h"
 
@@ -61,12 +62,22 @@ public:
     // The selected entry, or -1 when none is selected.
     int selectedDestination() const { return selected_; }
     const std::string& savePath() const { return file_.savePath; }
+    // What the drive of a path is, as last examined ("D: is /media/anna/TRAILCAM (TRAILCAM,
+    // 7.2 GB free)"); empty when its drive was not examined.
+    std::string placeOf(const std::string& path) const;
+    std::string destinationPlace() const { return placeOf(file_.savePath); }
     SettingsFile& settings() { return file_; }
     const CameraModel* model() const { return file_.model(); }
 
     static std::vector<std::string> driveRoots();  // "C:\" ... "Z:\"
 
 private:
+    // The letter table read again, then every drive of roots_ examined at once; `subfolder` is
+    // tried on each usable drive as well.
+    void examineDrives(const std::string& subfolder = {});
+    const DriveReport* reportOf(char letter) const;
+    // The message, with the real folder of the path's drive on a line after it.
+    std::string withPlace(std::string message, const std::string& path) const;
     void selectLast();
     GameCallResult placeGameCall();
     void deleteCopiesElsewhere(bool& allDeleted);
@@ -76,6 +87,7 @@ private:
     ProcessRunner& runner_;
     std::vector<std::string> roots_ = driveRoots();
     std::vector<std::string> destinations_;
+    std::vector<DriveReport> reports_;
     int selected_ = -1;
 };
 

@@ -64,6 +64,7 @@ private slots:
     void checkAgreesWithTheReader_data();
     void checkAgreesWithTheReader();
     void help();
+    void drives();
 
 private:
     QTemporaryDir home;
@@ -355,6 +356,37 @@ void TestCli::help() {
     }
     QCOMPARE(run({}).code, 2);
     QCOMPARE(run({"colour"}).code, 2);
+}
+
+// The letters as the program finds them now: each with its real folder, and usable or why not.
+void TestCli::drives() {
+    const fs::path data = fs::path(home.path().toStdString()) / "wks-config";
+    QCOMPARE(run({"drives"}).code, 0);  // the first run makes C:
+    QTemporaryDir card;
+    const fs::path file = data / "not-a-folder";
+    test::writeBytes(file, "");
+    struct { char letter; fs::path target; QString rest; } rows[] = {
+        {'C', data / "drive_c", "\t-\t[0-9.]+ [KMGT]B free\tusable"},
+        {'D', card.path().toStdString(), "\t-\t[0-9.]+ [KMGT]B free\tusable"},
+        {'E', data / "gone", "\t-\t-\tnot usable: no folder"},
+        {'F', file, "\t-\t-\tnot usable: not enterable"}};
+    for (const auto& r : rows) {
+        if (r.letter != 'C') {
+            fs::create_symlink(r.target, data / "dosdevices" / (std::string(1, r.letter + 32) + ":"));
+        }
+    }
+    const Run r = run({"drives"});
+    QCOMPARE(r.code, 0);
+    for (const auto& row : rows) {
+        fs::remove(data / "dosdevices" / (std::string(1, row.letter + 32) + ":"));
+        const QString line = QString("^%1:\t%2%3$").arg(row.letter).arg(
+            QRegularExpression::escape(fs::weakly_canonical(row.target).c_str()), row.rest);
+        QVERIFY2(QRegularExpression(line, QRegularExpression::MultilineOption)
+                     .match(QString::fromUtf8(r.out))
+                     .hasMatch(),
+                 qPrintable(line + "\n" + r.out));
+    }
+    fs::create_directory_symlink("../drive_c", data / "dosdevices" / "c:");
 }
 
 QTEST_GUILESS_MAIN(TestCli)

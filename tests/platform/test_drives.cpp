@@ -1,13 +1,45 @@
 // Drive letters: resolving, entering, and the user's own table.
 
+#include <QElapsedTimer>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "platform/driveprobe.h"
 #include "platform/drives.h"
+#include "platform/media.h"
+#include "support/fakesystem.h"
+#include "support/runcli.h"
 #include "support/tempdrives.h"
 
 using namespace wks;
 namespace fs = std::filesystem;
+
+namespace {
+
+// The benchmarks' folder that answers every look-up late, mounted while it lives.
+struct SlowFolder {
+    SlowFolder(const fs::path& folder, const char* seconds) : mount(folder) {
+        fs::create_directories(mount);
+        process.start(WKS_SLOWFS, {mount.c_str(), seconds});
+        // Read from the mount table: a look-up on the folder itself would take the delay.
+        for (int i = 0; i < 100 && !mounted && process.state() != QProcess::NotRunning; ++i) {
+            QTest::qWait(50);
+            for (const Mount& m : readMounts("/")) mounted = mounted || m.mountPoint == mount;
+        }
+    }
+    ~SlowFolder() {
+        if (mounted) QProcess::execute("fusermount3", {"-u", "-z", mount.c_str()});
+        process.terminate();
+        if (!process.waitForFinished(10000)) process.kill();
+        process.waitForFinished();
+    }
+    fs::path mount;
+    QProcess process;
+    bool mounted = false;
+};
+
+}  // namespace
 
 class TestDrives : public QObject {
     Q_OBJECT
@@ -60,6 +92,114 @@ private slots:
         const DriveTable again = DriveTable::forUser();
         QCOMPARE(again.letters().size(), std::size_t(1));
         QCOMPARE(fs::canonical(*again.resolve("C:\\")), cardPath);
+    }
+
+    // The letters read again at each refresh from the links and the media mounted then: cards
+    // wherever the desktop or the user mounts them, never the system's own folders; a medium
+    // keeps its letter while mounted, gets it back when mounted again at the same place if it
+    // is free, a new one takes the lowest free letter (two at once in mount-path order), and a
+    // link wins its letter and is a linked medium's only drive.
+    void liveLetters() {
+        test::FakeSystem sys;
+        const std::string usb = "pci0000:00/0000:00:14.0/usb2/2-1/2-1:1.0/host4/target4:0:0/4:0:0:0";
+        sys.blockDevice("pci0000:00/0000:00:17.0/ata1/host0/target0:0:0/0:0:0:0", "sda", "sda1", false);
+        sys.blockDevice("pci0000:00/0000:00:17.0/ata1/host0/target0:0:0/0:0:0:0", "sda", "sda2", false);
+        sys.blockDevice(usb, "sdb", "sdb1", false);  // a USB disk that does not call itself removable
+        sys.blockDevice(usb, "sdb", "sdb2", false);
+        sys.blockDevice("platform/soc/mmc_host/mmc0/mmc0:0001", "mmcblk0", "mmcblk0p1", false);
+        sys.blockDevice("pci0000:00/0000:00:17.0/ata2/host1/target1:0:0/1:0:0:0", "sdc", "sdc1", true);
+        sys.label("mmcblk0p1", "TRAIL\\x20CAM");
+        sys.label("sdb1", "F\xc3\xa4rd");
+        for (auto [device, place] : {std::pair{"/dev/sda2", "/"}, {"/dev/sda1", "/srv/data"},
+                                     {"/dev/sdb2", "/home"}, {"/dev/sdc1", "/boot/efi"},
+                                     {"tmpfs", "/run/user/1000"}, {"/dev/sdb1", "/mnt/sd"},
+                                     {"/dev/mmcblk0p1", "/media/anna/TRAIL CAM"},
+                                     {"/dev/sda1", "/media/anna/B"}}) {
+            sys.mount(device, place);
+        }
+        fs::create_directories(sys.root() / "drive_c");
+        sys.link('c', "../drive_c");
+        sys.link('g', sys.folder("/media/anna/B"));
+        DriveTable table = DriveTable::live(sys.dosdevices(), sys.root(), "anna");
+
+        // letter -> folder under the root, "*" marking a medium
+        using Letters = std::map<char, std::string>;
+        const Letters before = {{'C', "dosdevices/c:"}, {'E', "*mnt/sd"}, {'G', "*dosdevices/g:"}};
+        auto with = [&](Letters more) {
+            more.insert(before.begin(), before.end());
+            return more;
+        };
+        struct Step {
+            std::vector<const char*> unmount, mount;
+            Letters letters;
+        } steps[] = {
+            {{}, {}, with({{'D', "*media/anna/TRAIL CAM"}})},
+            {{"/media/anna/TRAIL CAM"}, {}, before},
+            {{}, {"/media/anna/TRAIL CAM", "/media/anna/A"},
+             with({{'D', "*media/anna/TRAIL CAM"}, {'F', "*media/anna/A"}})},
+            {{"/media/anna/A"}, {"/run/media/anna/Z2", "/run/media/anna/Z1"},
+             with({{'D', "*media/anna/TRAIL CAM"}, {'F', "*run/media/anna/Z1"},
+                   {'H', "*run/media/anna/Z2"}})},
+        };
+        for (const Step& step : steps) {
+            for (const char* m : step.unmount) sys.unmount(m);
+            for (const std::string m : step.mount) {
+                sys.mount(m.find("TRAIL") != std::string::npos ? "/dev/mmcblk0p1" : "/dev/sdd1", m);
+            }
+            table.refresh();
+            Letters got;
+            for (const auto& [letter, folder] : table.letters()) {
+                got[letter] = (table.isMedium(letter) ? "*" : "") +
+                              folder.lexically_relative(sys.root()).string();
+            }
+            QCOMPARE(got, step.letters);
+        }
+        QCOMPARE(table.labelOf('D'), std::string("TRAIL CAM"));
+        QCOMPARE(table.labelOf('E'), std::string("F\xc3\xa4rd"));
+        QCOMPARE(table.labelOf('G'), std::string());
+
+        // A link always wins its letter, also from a medium that had it.
+        fs::create_directories(sys.root() / "drive_d");
+        sys.link('d', "../drive_d");
+        table.refresh();
+        QCOMPARE(table.folderOf('D').value(), sys.dosdevices() / "d:");
+        QCOMPARE(table.folderOf('I').value(), sys.folder("/media/anna/TRAIL CAM"));
+    }
+
+    // Drives are looked at all at once, and one that has not answered in time is unusable for
+    // that examination: two folders that answer each look-up after 5 s (FUSE) cost the waiting
+    // time once, the quick drive is found meanwhile, and a program whose look-up is stuck ends
+    // without waiting for it.
+    void slowDrives() {
+        if (!fs::exists("/dev/fuse")) QSKIP("no /dev/fuse here: the slow folder needs FUSE");
+        QTemporaryDir dir;
+        const fs::path base = dir.path().toStdString(), slow = base / "slow";
+        fs::create_directories(base / "quick" / "GSM");
+        fs::create_directory_symlink(slow, base / "slow-too");
+        SlowFolder folder(slow, "5");
+        if (!folder.mounted) {
+            QSKIP(qPrintable("no slow folder (it needs fuse3 and python3-fusepy): " +
+                             folder.process.readAllStandardError()));
+        }
+        const DriveTable table({{'C', base / "quick"}, {'E', slow}, {'F', base / "slow-too"}});
+        QElapsedTimer clock;
+        clock.start();
+        const auto reports = examineDrives(table, "CEFG", "GSM\\", std::chrono::milliseconds(500));
+        const qint64 waited = clock.elapsed();
+        std::string states;
+        for (const auto& r : reports) states += std::string(driveProblem(r.state)) + "|";
+        QCOMPARE(states, std::string("|no answer in time|no answer in time|no folder|"));
+        QVERIFY(reports[0].subfolder);
+        QVERIFY2(waited < 4000, qPrintable(QString::number(waited)));
+
+        fs::create_directories(base / "data" / "wks-config" / "dosdevices");
+        fs::create_directory_symlink(slow, base / "data" / "wks-config" / "dosdevices" / "e:");
+        clock.restart();
+        const test::CliRun cli = test::runSettings({"drives"}, (base / "data").c_str());
+        QVERIFY2(clock.elapsed() < 4500, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY2(cli.out.contains("E:\t" + QByteArray(slow.c_str()) +
+                                  "\t-\t-\tnot usable: no answer in time\n"),
+                 cli.out.constData());
     }
 
     // As on Windows, a name that is not there byte for byte finds the one that differs only

@@ -11,6 +11,7 @@
 #include "platform/clock.h"
 #include "platform/prompts.h"
 #include "session/mainsession.h"
+#include "support/fakesystem.h"
 #include "support/tempdrives.h"
 
 using namespace wks;
@@ -45,6 +46,10 @@ struct Desk {
     fs::path card() const { return drives.folder('D') / "GSM" / (stem + ".TXT"); }
     fs::path backup() const { return drives.folder('C') / "VelmoraBackup" / (stem + ".TXT"); }
     fs::path outside() const { return drives.root() / "outside"; }
+    // The line a failure message ends with: the drive's real folder.
+    QString place(char l) const {
+        return QString("\n%1: is %2").arg(l).arg(fs::canonical(drives.folder(l)).c_str());
+    }
     void open() {
         fs::create_directories(card().parent_path());
         fs::create_directories(backup().parent_path());
@@ -153,7 +158,7 @@ private slots:
             QVERIFY(out.complete() && d.session.settings().Mng_ChkFileMark(path));
         } else {
             QVERIFY(!out.complete() && typeOf(at) == type);
-            QVERIFY(d.texts().contains(QString::fromStdString("Failed to save all parameters to \"" + path + "\" !\n") + saveFailure));
+            QVERIFY(d.texts().contains(QString::fromStdString("Failed to save all parameters to \"" + path + "\" !\n") + saveFailure + d.place(path[0])));
         }
     }
 
@@ -189,7 +194,7 @@ private slots:
 
         const SaveOutcome saved = d.session.save();
         QVERIFY(!saved.complete());
-        const QString reason = link == "DCIM" ? "Transform Failed." : "Failed to save all parameters to \"D:\\GSM\\LN713Z.TXT\" !\na link leads outside the drive";
+        const QString reason = link == "DCIM" ? "Transform Failed." : "Failed to save all parameters to \"D:\\GSM\\LN713Z.TXT\" !\na link leads outside the drive" + d.place('D');
         QVERIFY2(d.texts().contains(reason), qPrintable(d.texts().join(" | ")));
         QCOMPARE(d.converter.runs, 0);
         // Nothing was made there, and their file is as it was, mode included.
@@ -257,6 +262,48 @@ private slots:
         d.session.exit();
         QVERIFY(!fs::exists(fs::symlink_status(temp)));
         QCOMPARE(test::readBytes(d.outside() / "keep.txt"), std::string("mine"));
+    }
+
+    // The user's letters are read again at every refresh: a card inserted after the opening is
+    // offered when the list drops down, named with its real folder, label and free space, and
+    // saved to; removed while chosen, it leaves the list and the last entry becomes the choice.
+    void cardsComeAndGo() {
+        test::FakeSystem sys;
+        fs::create_directories(sys.root() / "drive_c");
+        sys.link('c', "../drive_c");
+        sys.mount("/dev/sdd1", "/media/anna/OLD");
+        ScopedDrives live(DriveTable::live(sys.dosdevices(), sys.root(), "anna"));
+        ScriptedPrompter prompts;
+        ScopedPrompter scope(prompts);
+        NoConverter converter;
+        AppState state;
+        Recipients recipients;
+        MainSession session("KT470RX-8PRO", state, recipients, converter);
+        session.Mng_CurModSaveInfoSet();
+        session.Mng_InitSaveDest();
+        using Entries = std::vector<std::string>;
+        const Entries before = {"C:\\GSM\\KT470RX.TXT", "D:\\GSM\\KT470RX.TXT"};
+        QCOMPARE(session.destinations(), before);
+
+        sys.label("sde1", "TRAIL\\x20CAM");
+        sys.mount("/dev/sde1", "/media/anna/TRAIL CAM");
+        session.Mng_RefreshDiskList();
+        QCOMPARE(session.destinations().back(), std::string("E:\\GSM\\KT470RX.TXT"));
+        session.chooseDestination(2);
+        const fs::path card = sys.folder("/media/anna/TRAIL CAM");
+        const QString place = QString::fromStdString(session.destinationPlace());
+        QVERIFY2(QRegularExpression("^E: is " + QRegularExpression::escape(card.c_str()) +
+                                    " \\(TRAIL CAM, [0-9]+\\.[0-9] [KMGT]B free\\)$")
+                     .match(place)
+                     .hasMatch(),
+                 qPrintable(place));
+        QVERIFY(session.save().complete());
+        QVERIFY(fs::is_regular_file(card / "GSM" / "KT470RX.TXT"));
+
+        sys.unmount("/media/anna/TRAIL CAM");
+        session.Mng_RefreshDiskList();
+        QCOMPARE(session.destinations(), before);
+        QCOMPARE(session.savePath(), before.back());
     }
 
     // A real FAT card through FUSE refuses modes and extended attributes as unsupported; the

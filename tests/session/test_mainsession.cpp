@@ -72,6 +72,10 @@ struct Screen {
         }
     }
     std::string path(char l) const { return std::string(1, l) + ":\\GSM\\" + stem + ".TXT"; }
+    // The line a failure message ends with: the drive's real folder.
+    std::string place(char l) const {
+        return "\n" + std::string(1, l) + ": is " + fs::canonical(drives.folder(l)).string();
+    }
     fs::path card(char l) const { return drives.folder(l) / "GSM" / (stem + ".TXT"); }
     fs::path backup() const { return drives.folder('C') / "VelmoraBackup" / (stem + ".TXT"); }
     // A settings file whose URL tells where it came from; mark "-" leaves the mark out, a
@@ -217,7 +221,8 @@ void TestMainSession::invalidFileThatCannotBeDeleted() {
     MainSession& m = s.open();
     QCOMPARE(shown(s.prompts), QStringList{box("WKS TIPS", "warning",
                                                "Can't delete invalid file \"" + s.path('D') +
-                                                   " \",\nPlease delete it manually!")});
+                                                   " \",\nPlease delete it manually!" +
+                                                   s.place('D'))});
     QVERIFY(fs::exists(s.card('D')));
     QCOMPARE(m.savePath(), s.path('D'));  // the destination all the same
     QVERIFY(s.state.cameraParams == s.defaults());
@@ -266,7 +271,7 @@ void TestMainSession::copyThatCannotBeDeleted() {
     const SaveOutcome out = m.save();
     QCOMPARE(shown(s.prompts),
              (QStringList{question(s.path('F')),
-                          box("WKS Tips", "warning", "Can't delete \"" + s.path('D') + "\",Please delete it manually!"),
+                          box("WKS Tips", "warning", "Can't delete \"" + s.path('D') + "\",Please delete it manually!" + s.place('D')),
                           kSaved}));
     QVERIFY(out.cardWritten && out.backupWritten && !out.copiesDeleted && !out.complete());
     QVERIFY(fs::exists(s.card('D')));
@@ -353,6 +358,10 @@ void TestMainSession::saveFailures() {
     }
     const std::string card = test::readBytes(s.card('F')), backup = test::readBytes(s.backup());
     const SaveOutcome out = m.save();
+    // A failure to save ends with the real folder of its drive.
+    for (QString& message : messages) {
+        if (message.contains("Failed")) message += QString::fromStdString(s.place(message.contains("\"C:") ? 'C' : 'F'));
+    }
     QCOMPARE(shown(s.prompts), messages);
     QVERIFY(!out.complete());
     QCOMPARE(test::readBytes(s.card('F')) != card, cardWritten);

@@ -1,6 +1,7 @@
 #include "ui/main/mainparadlg.h"
 
 #include <QEvent>
+#include <QFile>
 #include <QIcon>
 #include <QMouseEvent>
 #include <QShortcut>
@@ -8,7 +9,6 @@
 #include <QStyle>
 #include <QTimerEvent>
 
-#include "platform/files.h"
 #include "platform/prompts.h"
 #include "presets/placeholdersender.h"
 #include "ui/camera/camerascreens.h"
@@ -108,8 +108,10 @@ CWKS_MainParaDlg::CWKS_MainParaDlg(std::string displayName, AppState& state,
         session_.Mng_RefreshDiskList();
         showDestinations();
     });
-    connect(ui_->destinationList, &QComboBox::activated, this,
-            [this](int index) { session_.chooseDestination(static_cast<std::size_t>(index)); });
+    connect(ui_->destinationList, &QComboBox::activated, this, [this](int index) {
+        session_.chooseDestination(static_cast<std::size_t>(index));
+        showPlace();
+    });
     // The banner is a picture, so the keyboard reaches the About box by F1.
     connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
             &CWKS_MainParaDlg::about);
@@ -227,6 +229,7 @@ void CWKS_MainParaDlg::Mng_JumpToCertainMod() {
 void CWKS_MainParaDlg::save() {
     takeRecipients();
     session_.save();
+    showPlace();  // the free space after the save
 }
 
 void CWKS_MainParaDlg::reject() {
@@ -255,11 +258,19 @@ void CWKS_MainParaDlg::showDestinations() {
     box->clear();
     for (const auto& path : session_.destinations()) {
         box->addItem(latin1Text(path));
-        if (auto native = files::native(path)) {
-            box->setItemData(box->count() - 1, QString::fromStdString(*native), Qt::ToolTipRole);
-        }
+        box->setItemData(box->count() - 1, QFile::decodeName(session_.placeOf(path).c_str()),
+                         Qt::ToolTipRole);
     }
     box->setCurrentIndex(session_.selectedDestination());
+    showPlace();
+}
+
+// The line under the list: what the chosen letter is on this machine. It shows what the last
+// examination found, so drawing it never waits on a drive.
+void CWKS_MainParaDlg::showPlace() {
+    const QString place = QFile::decodeName(session_.destinationPlace().c_str());
+    ui_->destinationPlace->setText(place);
+    ui_->destinationList->setToolTip(place);
 }
 
 void CWKS_MainParaDlg::showSenderNote() {

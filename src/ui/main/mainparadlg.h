@@ -65,6 +65,7 @@ private:
 
     void showLists();
     void showDestinations();
+    void showPlace();
     void showSenderNote();
     void showRecipients();
     void takeRecipients();

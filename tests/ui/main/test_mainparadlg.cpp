@@ -110,6 +110,7 @@ private slots:
     void wholeSaveEqualsCommandLine();
     void busyWhileConverting_data();
     void busyWhileConverting();
+    void destinationLine();
 };
 
 void TestMainScreen::opening_data() {
@@ -402,6 +403,26 @@ void TestMainScreen::busyWhileConverting() {
         QVERIFY(!fs::exists(call));
         QCOMPARE(std::distance(fs::directory_iterator(call.parent_path()), {}), 0);
     }
+}
+
+// The line under the destination list says what the chosen letter is on this machine, is the
+// list's tooltip, and follows the choice; the list is still described as before.
+void TestMainScreen::destinationLine() {
+    Screen s("KT470RX-8PRO");
+    const QString description = s.find<QComboBox>("destinationList")->accessibleDescription();
+    s.open();
+    auto* box = s.find<QComboBox>("destinationList");
+    auto* line = s.find<QLabel>("destinationPlace");
+    QVERIFY(line->isVisible());
+    for (auto [key, letter] : {std::pair{Qt::Key_Down, 'D'}, {Qt::Key_Up, 'C'}, {Qt::Key_Down, 'D'}}) {
+        QTest::keyClick(box, key);
+        const QString expected = QString("%1: is %2").arg(letter).arg(
+            fs::canonical(s.drives.folder(letter)).c_str());
+        QCOMPARE(line->text(), expected);
+        QCOMPARE(box->toolTip(), expected);
+    }
+    QCOMPARE(box->accessibleDescription(), description);
+    QCOMPARE(line->accessibleName(), QString());  // read as the text it shows
 }
 
 QTEST_MAIN(TestMainScreen)

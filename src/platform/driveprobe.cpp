@@ -1,0 +1,237 @@
+#include "platform/driveprobe.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/statvfs.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <mutex>
+#include <thread>
+
+namespace fsys = std::filesystem;
+
+namespace wks {
+namespace {
+
+// The look-ups of one drive. They run in a child process: a look-up stuck in a dead mount can
+// keep a thread in the kernel until the mount answers, and a process does not end before all
+// its threads have; a child stuck so holds up nobody.
+DriveReport lookAt(char letter, const fsys::path& folder, const fsys::path& shown,
+                   const std::string& subfolder) {
+    DriveReport r;
+    r.letter = letter;
+    const DriveTable one({{letter, folder}});
+    const std::string root = std::string(1, letter) + ":\\";
+    std::error_code ec;
+    const fsys::path real = fsys::canonical(folder, ec);
+    if (ec) {
+        r.folder = shown.string();
+        r.state = DriveState::NoFolder;
+        return r;
+    }
+    r.folder = real.string();
+    if (!one.canEnter(root)) {
+        r.state = DriveState::NotEnterable;
+        return r;
+    }
+    r.state = DriveState::Usable;
+    r.subfolder = !subfolder.empty() && one.canEnter(root + subfolder);
+    struct statvfs fs{};
+    if (::statvfs(real.c_str(), &fs) == 0) {
+        r.freeBytes = static_cast<std::uint64_t>(fs.f_bavail) * fs.f_frsize;
+    }
+    return r;
+}
+
+// A report on the pipe: index, state, subfolder, free bytes (+1, 0 for none), folder length,
+// folder.
+struct Header {
+    std::uint32_t index;
+    std::uint8_t state, subfolder;
+    std::uint64_t free;
+    std::uint32_t length;
+};
+
+bool writeAll(int fd, const char* p, std::size_t n) {
+    while (n > 0) {
+        const ssize_t w = ::write(fd, p, n);
+        if (w < 0 && errno == EINTR) continue;
+        if (w <= 0) return false;
+        p += w;
+        n -= static_cast<std::size_t>(w);
+    }
+    return true;
+}
+
+struct Asked {
+    std::size_t index;
+    char letter;
+    fsys::path folder, shown;
+    std::string key;
+};
+
+[[noreturn]] void examineInChild(int out, const std::vector<Asked>& asked,
+                                 const std::string& subfolder) {
+    ::signal(SIGPIPE, SIG_IGN);  // the parent stops listening at its deadline
+    // Nothing the parent's readers wait on stays open here.
+    const int null = ::open("/dev/null", O_RDWR);
+    for (int fd = 0; fd < 3; ++fd) ::dup2(null, fd);
+    ::dup2(out, 3);
+    ::close_range(4, ~0U, 0);
+    std::mutex writing;
+    std::vector<std::thread> threads;
+    for (const Asked& a : asked) {
+        threads.emplace_back([&, a] {
+            const DriveReport r = lookAt(a.letter, a.folder, a.shown, subfolder);
+            std::string bytes(sizeof(Header), '\0');
+            const Header h{static_cast<std::uint32_t>(a.index), static_cast<std::uint8_t>(r.state),
+                           r.subfolder, r.freeBytes ? *r.freeBytes + 1 : 0,
+                           static_cast<std::uint32_t>(r.folder.size())};
+            std::memcpy(bytes.data(), &h, sizeof h);
+            bytes += r.folder;
+            std::lock_guard lock(writing);
+            writeAll(3, bytes.data(), bytes.size());
+        });
+    }
+    for (auto& t : threads) t.join();
+    ::_exit(0);
+}
+
+// Children that were still looking when their examination ended, with the drives they had
+// not answered for: those are not asked again until the child has ended.
+struct Stuck {
+    pid_t pid;
+    std::vector<std::string> keys;
+};
+std::mutex stuckMutex;
+std::vector<Stuck> stuck;
+
+bool stillStuck(const std::string& key) {
+    std::erase_if(stuck, [](const Stuck& s) { return ::waitpid(s.pid, nullptr, WNOHANG) != 0; });
+    return std::any_of(stuck.begin(), stuck.end(), [&](const Stuck& s) {
+        return std::find(s.keys.begin(), s.keys.end(), key) != s.keys.end();
+    });
+}
+
+}  // namespace
+
+std::vector<DriveReport> examineDrives(const DriveTable& table, const std::string& letters,
+                                       const std::string& subfolder,
+                                       std::chrono::milliseconds wait) {
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    std::vector<DriveReport> reports(letters.size());
+    std::vector<bool> answered(letters.size(), false);
+    std::vector<Asked> asked;
+    std::lock_guard lock(stuckMutex);
+    for (std::size_t i = 0; i < letters.size(); ++i) {
+        DriveReport& r = reports[i];
+        r.letter = letters[i];
+        r.label = table.labelOf(letters[i]);
+        r.medium = table.isMedium(letters[i]);
+        r.folder = table.shownFolder(letters[i]).string();
+        const auto folder = table.folderOf(letters[i]);
+        const std::string key = folder ? folder->string() + '\n' + subfolder : std::string();
+        if (folder && !stillStuck(key)) {
+            r.state = DriveState::NoAnswer;
+            asked.push_back({i, letters[i], *folder, table.shownFolder(letters[i]), key});
+        } else {
+            r.state = folder ? DriveState::NoAnswer : DriveState::NoFolder;
+            answered[i] = !folder;
+        }
+    }
+    if (asked.empty()) return reports;
+
+    int pipeFds[2];
+    if (::pipe2(pipeFds, O_CLOEXEC) != 0) return reports;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(pipeFds[0]);
+        examineInChild(pipeFds[1], asked, subfolder);
+    }
+    ::close(pipeFds[1]);
+    if (child < 0) {
+        ::close(pipeFds[0]);
+        return reports;
+    }
+    std::string got;
+    std::size_t left = asked.size();
+    while (left > 0) {
+        const auto now = std::chrono::steady_clock::now();
+        if (now >= deadline) break;
+        pollfd p{pipeFds[0], POLLIN, 0};
+        const int ms = static_cast<int>(
+            std::chrono::ceil<std::chrono::milliseconds>(deadline - now).count());
+        if (::poll(&p, 1, ms) < 0 && errno != EINTR) break;
+        char buffer[4096];
+        const ssize_t n =
+            (p.revents & (POLLIN | POLLHUP)) ? ::read(pipeFds[0], buffer, sizeof buffer) : -1;
+        if (n == 0) break;  // the child has ended
+        if (n < 0) continue;
+        got.append(buffer, static_cast<std::size_t>(n));
+        Header h;
+        while (got.size() >= sizeof h) {
+            std::memcpy(&h, got.data(), sizeof h);
+            if (got.size() < sizeof h + h.length) break;
+            if (h.index < reports.size() && !answered[h.index]) {
+                DriveReport& r = reports[h.index];
+                r.state = static_cast<DriveState>(h.state);
+                r.subfolder = h.subfolder != 0;
+                if (h.free != 0) r.freeBytes = h.free - 1;
+                r.folder = got.substr(sizeof h, h.length);
+                answered[h.index] = true;
+                --left;
+            }
+            got.erase(0, sizeof h + h.length);
+        }
+    }
+    ::close(pipeFds[0]);
+    if (left == 0) {
+        ::waitpid(child, nullptr, 0);  // it has answered everything and is ending
+    } else {
+        Stuck s{child, {}};
+        for (const Asked& a : asked) {
+            if (!answered[a.index]) s.keys.push_back(a.key);
+        }
+        stuck.push_back(std::move(s));
+    }
+    return reports;
+}
+
+const char* driveProblem(DriveState state) {
+    switch (state) {
+        case DriveState::Usable: return "";
+        case DriveState::NoFolder: return "no folder";
+        case DriveState::NotEnterable: return "not enterable";
+        case DriveState::NoAnswer: return "no answer in time";
+    }
+    return "";
+}
+
+std::string sizeText(std::uint64_t bytes) {
+    static const struct { double size; const char* unit; } kUnits[] = {
+        {1e12, "TB"}, {1e9, "GB"}, {1e6, "MB"}, {1e3, "KB"}};
+    char text[32];
+    for (const auto& u : kUnits) {
+        if (static_cast<double>(bytes) >= u.size) {
+            std::snprintf(text, sizeof text, "%.1f %s", static_cast<double>(bytes) / u.size, u.unit);
+            return text;
+        }
+    }
+    return std::to_string(bytes) + " bytes";
+}
+
+std::string describeDrive(const DriveReport& r) {
+    std::string text = std::string(1, r.letter) + ": is " + r.folder;
+    if (!r.usable()) return text + " (not usable: " + driveProblem(r.state) + ")";
+    if (!r.medium) return text;
+    std::string details = r.label;
+    if (r.freeBytes) details += (details.empty() ? "" : ", ") + sizeText(*r.freeBytes) + " free";
+    return details.empty() ? text : text + " (" + details + ")";
+}
+
+}  // namespace wks
