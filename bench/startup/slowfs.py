@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 # A folder that answers every look-up late, like a network share that is going away or a card
 # being unmounted: usage: slowfs.py MOUNTPOINT SECONDS. Runs in the foreground until unmounted.
+# Its folders "share1", "share2", ... (empty, like the root) stand for shares of their own.
 import errno
 import stat
 import sys
@@ -15,7 +16,7 @@ class Slow(Operations):
 
     def getattr(self, path, fh=None):
         time.sleep(self.delay)
-        if path == "/":
+        if path == "/" or (path.startswith("/share") and path[6:].isdigit()):
             return dict(st_mode=stat.S_IFDIR | 0o555, st_nlink=2)
         raise OSError(errno.ENOENT, "")
 

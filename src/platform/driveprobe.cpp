@@ -1,5 +1,6 @@
 #include "platform/driveprobe.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/statvfs.h>
@@ -7,6 +8,10 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
+#include <cctype>
+#include <cerrno>
+#include <climits>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -18,33 +23,71 @@ namespace fsys = std::filesystem;
 namespace wks {
 namespace {
 
-// The look-ups of one drive. They run in a child process: a look-up stuck in a dead mount can
-// keep a thread in the kernel until the mount answers, and a process does not end before all
-// its threads have; a child stuck so holds up nobody.
+// Whether the folder `name` in the open folder `dir` can be entered, found as Windows finds it:
+// the name byte for byte, else the first (by name) that differs only in letter case. Works from
+// open folders, so a slow drive is asked as few times as can be.
+bool canEnterIn(int dir, const std::string& name) {
+    int fd = ::openat(dir, name.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0 && errno == ENOENT) {
+        const int list = ::openat(dir, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        DIR* entries = list < 0 ? nullptr : ::fdopendir(list);
+        if (!entries) {
+            if (list >= 0) ::close(list);
+            return false;
+        }
+        std::string found;
+        bool exact = false;  // a link that leads nowhere, say: the name is there, not a folder
+        while (const dirent* e = ::readdir(entries)) {
+            const std::string entry = e->d_name;
+            exact = exact || entry == name;
+            if (entry.size() == name.size() &&
+                std::equal(entry.begin(), entry.end(), name.begin(), [](char x, char y) {
+                    return std::toupper(static_cast<unsigned char>(x)) ==
+                           std::toupper(static_cast<unsigned char>(y));
+                }) &&
+                (found.empty() || entry < found)) {
+                found = entry;
+            }
+        }
+        ::closedir(entries);
+        if (exact || found.empty()) return false;
+        fd = ::openat(dir, found.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    }
+    if (fd < 0) return false;
+    const bool enterable = ::faccessat(fd, ".", X_OK, 0) == 0;
+    ::close(fd);
+    return enterable;
+}
+
+// The look-ups of one drive: the folder opened once, entered, its subfolder tried, its free
+// space. They run in a child process: a look-up stuck in a dead mount can keep a thread in the
+// kernel until the mount answers, and a process does not end before all its threads have; a
+// child stuck so holds up nobody.
 DriveReport lookAt(char letter, const fsys::path& folder, const fsys::path& shown,
                    const std::string& subfolder) {
     DriveReport r;
     r.letter = letter;
-    const DriveTable one({{letter, folder}});
-    const std::string root = std::string(1, letter) + ":\\";
-    std::error_code ec;
-    const fsys::path real = fsys::canonical(folder, ec);
-    if (ec) {
-        r.folder = shown.string();
-        r.state = DriveState::NoFolder;
+    r.folder = shown.string();
+    const int fd = ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        r.state = errno == ENOENT ? DriveState::NoFolder : DriveState::NotEnterable;
         return r;
     }
-    r.folder = real.string();
-    if (!one.canEnter(root)) {
-        r.state = DriveState::NotEnterable;
-        return r;
+    char real[PATH_MAX];
+    const ssize_t n = ::readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), real, sizeof real);
+    if (n > 0) r.folder.assign(real, static_cast<std::size_t>(n));
+    r.state = ::faccessat(fd, ".", X_OK, 0) == 0 ? DriveState::Usable : DriveState::NotEnterable;
+    if (r.usable()) {
+        // "GSM\" is one folder on the drive.
+        std::string name = subfolder;
+        while (!name.empty() && (name.back() == '\\' || name.back() == '/')) name.pop_back();
+        r.subfolder = !name.empty() && canEnterIn(fd, name);
+        struct statvfs fs{};
+        if (::fstatvfs(fd, &fs) == 0) {
+            r.freeBytes = static_cast<std::uint64_t>(fs.f_bavail) * fs.f_frsize;
+        }
     }
-    r.state = DriveState::Usable;
-    r.subfolder = !subfolder.empty() && one.canEnter(root + subfolder);
-    struct statvfs fs{};
-    if (::statvfs(real.c_str(), &fs) == 0) {
-        r.freeBytes = static_cast<std::uint64_t>(fs.f_bavail) * fs.f_frsize;
-    }
+    ::close(fd);
     return r;
 }
 
@@ -84,9 +127,10 @@ struct Asked {
     ::dup2(out, 3);
     ::close_range(4, ~0U, 0);
     std::mutex writing;
-    std::vector<std::thread> threads;
-    for (const Asked& a : asked) {
-        threads.emplace_back([&, a] {
+    std::atomic<std::size_t> next{0}, answered{0};
+    auto look = [&] {
+        for (std::size_t i; (i = next++) < asked.size();) {
+            const Asked& a = asked[i];
             const DriveReport r = lookAt(a.letter, a.folder, a.shown, subfolder);
             std::string bytes(sizeof(Header), '\0');
             const Header h{static_cast<std::uint32_t>(a.index), static_cast<std::uint8_t>(r.state),
@@ -96,7 +140,18 @@ struct Asked {
             bytes += r.folder;
             std::lock_guard lock(writing);
             writeAll(3, bytes.data(), bytes.size());
-        });
+            ++answered;
+        }
+    };
+    // One looker goes through the drives, which takes a moment when they answer at once. Each
+    // time no drive has answered for a while, a slow one holds it up, and another looker takes
+    // the drives after it: slow drives are soon each looked at by a thread of their own.
+    std::vector<std::thread> threads;
+    threads.emplace_back(look);
+    for (std::size_t seen = 0; next < asked.size();) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        if (answered == seen && next < asked.size()) threads.emplace_back(look);
+        seen = answered;
     }
     for (auto& t : threads) t.join();
     ::_exit(0);
