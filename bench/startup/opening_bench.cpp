@@ -153,8 +153,9 @@ int main() {
         const char* letters;
         const char* what;
         int runs;
-    } cases[] = {{0.05, "EFGHIJKLMNOPQRSTUVWXYZ", "22 drives answering each look-up after 50 ms", 5},
-                 {5, "E", "1 drive answering each look-up after 5 s", 3}};
+    } cases[] = {
+        {0.05, "EFGHIJKLMNOPQRSTUVWXYZ", "22 drives answering each look-up after 50 ms", 5},
+        {5, "E", "1 drive answering each look-up after 5 s", 3}};
     for (const Slow& c : cases) {
         SlowFolder slow(root / ("slow" + std::to_string(c.runs)), c.delay);
         if (!slow.mounted()) {

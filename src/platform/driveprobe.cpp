@@ -41,10 +41,11 @@ bool canEnterIn(int dir, const std::string& name) {
             const std::string entry = e->d_name;
             exact = exact || entry == name;
             if (entry.size() == name.size() &&
-                std::equal(entry.begin(), entry.end(), name.begin(), [](char x, char y) {
-                    return std::toupper(static_cast<unsigned char>(x)) ==
-                           std::toupper(static_cast<unsigned char>(y));
-                }) &&
+                std::equal(entry.begin(), entry.end(), name.begin(),
+                           [](char x, char y) {
+                               return std::toupper(static_cast<unsigned char>(x)) ==
+                                      std::toupper(static_cast<unsigned char>(y));
+                           }) &&
                 (found.empty() || entry < found)) {
                 found = entry;
             }
@@ -74,7 +75,8 @@ DriveReport lookAt(char letter, const fsys::path& folder, const fsys::path& show
         return r;
     }
     char real[PATH_MAX];
-    const ssize_t n = ::readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), real, sizeof real);
+    const ssize_t n =
+        ::readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), real, sizeof real);
     if (n > 0) r.folder.assign(real, static_cast<std::size_t>(n));
     r.state = ::faccessat(fd, ".", X_OK, 0) == 0 ? DriveState::Usable : DriveState::NotEnterable;
     if (r.usable()) {
@@ -82,7 +84,7 @@ DriveReport lookAt(char letter, const fsys::path& folder, const fsys::path& show
         std::string name = subfolder;
         while (!name.empty() && (name.back() == '\\' || name.back() == '/')) name.pop_back();
         r.subfolder = !name.empty() && canEnterIn(fd, name);
-        struct statvfs fs{};
+        struct statvfs fs {};
         if (::fstatvfs(fd, &fs) == 0) {
             r.freeBytes = static_cast<std::uint64_t>(fs.f_bavail) * fs.f_frsize;
         }
@@ -143,22 +145,25 @@ struct Asked {
             ++answered;
         }
     };
-    // One looker goes through the drives, which takes a moment when they answer at once. Each
+    // This thread goes through the drives, which takes a moment when they answer at once. Each
     // time no drive has answered for a while, a slow one holds it up, and another looker takes
     // the drives after it: slow drives are soon each looked at by a thread of their own.
-    std::vector<std::thread> threads;
-    threads.emplace_back(look);
-    for (std::size_t seen = 0; next < asked.size();) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-        if (answered == seen && next < asked.size()) threads.emplace_back(look);
-        seen = answered;
-    }
-    for (auto& t : threads) t.join();
+    std::thread watch([&] {
+        std::vector<std::thread> lookers;
+        for (std::size_t seen = 0; next < asked.size();) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+            if (answered == seen && next < asked.size()) lookers.emplace_back(look);
+            seen = answered;
+        }
+        for (auto& t : lookers) t.join();
+    });
+    look();
+    watch.join();
     ::_exit(0);
 }
 
-// Children that were still looking when their examination ended, with the drives they had
-// not answered for: those are not asked again until the child has ended.
+// The children of earlier examinations, with the drives they had not answered for when their
+// examination ended: those are not asked again until the child has ended.
 struct Stuck {
     pid_t pid;
     std::vector<std::string> keys;
@@ -167,7 +172,6 @@ std::mutex stuckMutex;
 std::vector<Stuck> stuck;
 
 bool stillStuck(const std::string& key) {
-    std::erase_if(stuck, [](const Stuck& s) { return ::waitpid(s.pid, nullptr, WNOHANG) != 0; });
     return std::any_of(stuck.begin(), stuck.end(), [&](const Stuck& s) {
         return std::find(s.keys.begin(), s.keys.end(), key) != s.keys.end();
     });
@@ -183,6 +187,7 @@ std::vector<DriveReport> examineDrives(const DriveTable& table, const std::strin
     std::vector<bool> answered(letters.size(), false);
     std::vector<Asked> asked;
     std::lock_guard lock(stuckMutex);
+    std::erase_if(stuck, [](const Stuck& s) { return ::waitpid(s.pid, nullptr, WNOHANG) != 0; });
     for (std::size_t i = 0; i < letters.size(); ++i) {
         DriveReport& r = reports[i];
         r.letter = letters[i];
@@ -219,8 +224,8 @@ std::vector<DriveReport> examineDrives(const DriveTable& table, const std::strin
         const auto now = std::chrono::steady_clock::now();
         if (now >= deadline) break;
         pollfd p{pipeFds[0], POLLIN, 0};
-        const int ms = static_cast<int>(
-            std::chrono::ceil<std::chrono::milliseconds>(deadline - now).count());
+        const int ms =
+            static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(deadline - now).count());
         if (::poll(&p, 1, ms) < 0 && errno != EINTR) break;
         char buffer[4096];
         const ssize_t n =
@@ -245,35 +250,40 @@ std::vector<DriveReport> examineDrives(const DriveTable& table, const std::strin
         }
     }
     ::close(pipeFds[0]);
-    if (left == 0) {
-        ::waitpid(child, nullptr, 0);  // it has answered everything and is ending
-    } else {
-        Stuck s{child, {}};
-        for (const Asked& a : asked) {
-            if (!answered[a.index]) s.keys.push_back(a.key);
-        }
-        stuck.push_back(std::move(s));
+    // The child is left to end by itself (it is reaped at a later examination), so nobody
+    // waits for the last moments of a child that has answered everything.
+    Stuck s{child, {}};
+    for (const Asked& a : asked) {
+        if (!answered[a.index]) s.keys.push_back(a.key);
     }
+    stuck.push_back(std::move(s));
     return reports;
 }
 
 const char* driveProblem(DriveState state) {
     switch (state) {
-        case DriveState::Usable: return "";
-        case DriveState::NoFolder: return "no folder";
-        case DriveState::NotEnterable: return "not enterable";
-        case DriveState::NoAnswer: return "no answer in time";
+        case DriveState::Usable:
+            return "";
+        case DriveState::NoFolder:
+            return "no folder";
+        case DriveState::NotEnterable:
+            return "not enterable";
+        case DriveState::NoAnswer:
+            return "no answer in time";
     }
     return "";
 }
 
 std::string sizeText(std::uint64_t bytes) {
-    static const struct { double size; const char* unit; } kUnits[] = {
-        {1e12, "TB"}, {1e9, "GB"}, {1e6, "MB"}, {1e3, "KB"}};
+    static const struct {
+        double size;
+        const char* unit;
+    } kUnits[] = {{1e12, "TB"}, {1e9, "GB"}, {1e6, "MB"}, {1e3, "KB"}};
     char text[32];
     for (const auto& u : kUnits) {
         if (static_cast<double>(bytes) >= u.size) {
-            std::snprintf(text, sizeof text, "%.1f %s", static_cast<double>(bytes) / u.size, u.unit);
+            std::snprintf(text, sizeof text, "%.1f %s", static_cast<double>(bytes) / u.size,
+                          u.unit);
             return text;
         }
     }

@@ -105,8 +105,8 @@ bool isRemovableDevice(const fsys::path& root, const std::string& name) {
     const fsys::path devices = real.lexically_relative(fsys::canonical(root / "sys", ec));
     return std::any_of(devices.begin(), devices.end(), [](const fsys::path& part) {
         const std::string p = part.string();
-        return p == "mmc_host" ||
-               (startsWith(p, "usb") && p.size() > 3 && std::isdigit(static_cast<unsigned char>(p[3])));
+        return p == "mmc_host" || (startsWith(p, "usb") && p.size() > 3 &&
+                                   std::isdigit(static_cast<unsigned char>(p[3])));
     });
 }
 
@@ -126,10 +126,12 @@ std::vector<Medium> mountedMedia(const fsys::path& root, const std::string& user
     std::vector<Medium> media;
     const std::string bases[] = {"/media/" + user + "/", "/run/media/" + user + "/"};
     for (const Mount& m : readMounts(root)) {
-        const bool desktop = !user.empty() && std::any_of(std::begin(bases), std::end(bases), [&](const std::string& b) {
-            return startsWith(m.mountPoint, b) && m.mountPoint.size() > b.size() &&
-                   m.mountPoint.find('/', b.size()) == std::string::npos;
-        });
+        const bool desktop =
+            !user.empty() &&
+            std::any_of(std::begin(bases), std::end(bases), [&](const std::string& b) {
+                return startsWith(m.mountPoint, b) && m.mountPoint.size() > b.size() &&
+                       m.mountPoint.find('/', b.size()) == std::string::npos;
+            });
         const std::string name = blockName(root, m.device);
         if (!desktop && (systemFolder(m.mountPoint) || !isRemovableDevice(root, name))) continue;
         // A folder mounted over again is still one medium.

@@ -19,7 +19,8 @@ struct Mount {
 std::vector<Mount> readMounts(const std::filesystem::path& root);
 
 // True when the block device (a name such as "sdb1" or "mmcblk0p1") is removable media: its disk
-// says so, or it hangs on a USB or SD/MMC bus (a card reader's or a USB disk's own flag is often 0).
+// says so, or it hangs on a USB or SD/MMC bus (a card reader's or a USB disk's own flag is often
+// 0).
 bool isRemovableDevice(const std::filesystem::path& root, const std::string& name);
 
 // The device's volume label as the system keeps it (bytes as they are), empty when it has none.

@@ -101,13 +101,15 @@ private slots:
     // link wins its letter and is a linked medium's only drive.
     void liveLetters() {
         test::FakeSystem sys;
-        const std::string usb = "pci0000:00/0000:00:14.0/usb2/2-1/2-1:1.0/host4/target4:0:0/4:0:0:0";
-        sys.blockDevice("pci0000:00/0000:00:17.0/ata1/host0/target0:0:0/0:0:0:0", "sda", "sda1", false);
-        sys.blockDevice("pci0000:00/0000:00:17.0/ata1/host0/target0:0:0/0:0:0:0", "sda", "sda2", false);
-        sys.blockDevice(usb, "sdb", "sdb1", false);  // a USB disk that does not call itself removable
+        const std::string usb = "pci0000:00/0000:00:14.0/usb2/2-1/2-1:1.0/host4/target4:0:0/4:0:0:0",
+                          ata = "pci0000:00/0000:00:17.0/ata1/host0/target0:0:0/0:0:0:0",
+                          ata2 = "pci0000:00/0000:00:17.0/ata2/host1/target1:0:0/1:0:0:0";
+        sys.blockDevice(ata, "sda", "sda1", false);
+        sys.blockDevice(ata, "sda", "sda2", false);
+        sys.blockDevice(usb, "sdb", "sdb1", false);  // a USB disk that does not say it is removable
         sys.blockDevice(usb, "sdb", "sdb2", false);
         sys.blockDevice("platform/soc/mmc_host/mmc0/mmc0:0001", "mmcblk0", "mmcblk0p1", false);
-        sys.blockDevice("pci0000:00/0000:00:17.0/ata2/host1/target1:0:0/1:0:0:0", "sdc", "sdc1", true);
+        sys.blockDevice(ata2, "sdc", "sdc1", true);
         sys.label("mmcblk0p1", "TRAIL\\x20CAM");
         sys.label("sdb1", "F\xc3\xa4rd");
         for (auto [device, place] : {std::pair{"/dev/sda2", "/"}, {"/dev/sda1", "/srv/data"},

@@ -68,7 +68,8 @@ void FakeSystem::unmount(const std::string& mountPoint) {
 }
 
 void FakeSystem::link(char letter, const fs::path& target) {
-    const fs::path name = dosdevices() / (std::string(1, static_cast<char>(std::tolower(letter))) + ":");
+    const fs::path name =
+        dosdevices() / (std::string(1, static_cast<char>(std::tolower(letter))) + ":");
     fs::remove(name);
     fs::create_directory_symlink(target, name);
 }

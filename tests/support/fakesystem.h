@@ -4,14 +4,13 @@
 // a dosdevices folder beside it.
 
 #include <QTemporaryDir>
-
 #include <filesystem>
 #include <string>
 
 namespace wks::test {
 
 class FakeSystem {
-public:
+  public:
     FakeSystem();
     std::filesystem::path root() const;
     std::filesystem::path dosdevices() const { return root() / "dosdevices"; }
@@ -28,7 +27,7 @@ public:
     // dosdevices/<letter>: -> target.
     void link(char letter, const std::filesystem::path& target);
 
-private:
+  private:
     QTemporaryDir dir_;
 };
 
