@@ -15,6 +15,7 @@
 #include "ui/common/accessibility.h"
 #include "ui/common/latin1.h"
 #include "ui/common/modalrunner.h"
+#include "ui/common/picture.h"
 #include "ui/main/aboutbox.h"
 #include "ui/network/wapparadlg.h"
 #include "ui_mainparadlg.h"
@@ -118,7 +119,7 @@ CWKS_MainParaDlg::CWKS_MainParaDlg(std::string displayName, AppState& state,
 CWKS_MainParaDlg::~CWKS_MainParaDlg() = default;
 
 void CWKS_MainParaDlg::initDialog() {
-    setWindowIcon(QIcon(":/pictures/icon.svg"));
+    setWindowIcon(programIcon());
     if (!Mng_CurModSaveInfoSet()) {
         done(QDialog::Rejected);  // nothing was staged, so there is nothing to clean up
         return;

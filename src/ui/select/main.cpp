@@ -10,6 +10,7 @@
 #include "platform/prompts.h"
 #include "settings/appstate.h"
 #include "ui/common/modalrunner.h"
+#include "ui/common/picture.h"
 #include "ui/common/qtprompter.h"
 #include "ui/common/startupprobe.h"
 #include "ui/main/mainparadlg.h"
@@ -18,7 +19,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("wks-config");
-    QApplication::setWindowIcon(QIcon(":/pictures/icon.svg"));
+    QApplication::setWindowIcon(wks::ui::programIcon());
     // The selection screen hides while the main screen runs; that is no reason to quit.
     QApplication::setQuitOnLastWindowClosed(false);
     wks::ui::installStartupProbe(app);

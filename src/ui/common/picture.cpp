@@ -1,0 +1,131 @@
+#include "ui/common/picture.h"
+
+#include <QFileInfo>
+#include <QIcon>
+#include <QIconEngine>
+#include <QPainter>
+#include <QResource>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <iterator>
+
+namespace wks::ui {
+
+namespace {
+
+// Every picture is drawn at 1×, 2× and 3×.
+constexpr int kMaxScale = 3;
+
+QString renditionPath(const QString& source, int scale) {
+    if (scale == 1) return source;
+    const QFileInfo file(source);
+    return file.path() + '/' + file.completeBaseName() + QStringLiteral("@%1x.").arg(scale) +
+           file.suffix();
+}
+
+// The program's icon, drawn at build time in the sizes an X11 window hands its window manager
+// (each of them, for every window), and read only when asked for: Wayland and the offscreen
+// platform never ask. Larger sizes come from the desktop entry's icon.
+class ProgramIconEngine : public QIconEngine {
+public:
+    QIconEngine* clone() const override { return new ProgramIconEngine; }
+    QString key() const override { return QStringLiteral("wks-program-icon"); }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (int px : kSizes) sizes << QSize(px, px);
+        return sizes;
+    }
+
+    // The smallest drawing at least as large as asked for (else the largest), scaled to fit.
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int wanted = std::max(size.width(), size.height());
+        const auto px = std::find_if(std::begin(kSizes), std::end(kSizes),
+                                     [wanted](int px) { return px >= wanted; });
+        const int drawn = px == std::end(kSizes) ? kSizes[std::size(kSizes) - 1] : *px;
+        QImage image = readPicture(QStringLiteral(":/pictures/icon-%1.argb").arg(drawn));
+        if (drawn != wanted && !image.isNull())
+            image = image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        return QPixmap::fromImage(std::move(image));
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
+    }
+
+private:
+    static constexpr int kSizes[] = {16, 32, 48, 64, 128};
+};
+
+}  // namespace
+
+QImage readPicture(const QString& path) {
+    const QResource resource(path);
+    // The 1× pictures and the icon are stored uncompressed: these bytes are then the program's
+    // own, mapped from its file, and the image is painted straight from them.
+    const QByteArray bytes = resource.uncompressedData();
+    std::uint32_t size[2] = {0, 0};
+    if (bytes.size() < qsizetype(sizeof size)) return {};
+    std::memcpy(size, bytes.constData(), sizeof size);
+    const qsizetype row = qsizetype(size[0]) * 4;
+    if (size[0] == 0 || size[1] == 0 || size[0] > 16384 || size[1] > 16384 ||
+        bytes.size() != qsizetype(sizeof size) + row * size[1])
+        return {};
+    const auto* pixels = reinterpret_cast<const uchar*>(bytes.constData()) + sizeof size;
+    const QImage image(pixels, static_cast<int>(size[0]), static_cast<int>(size[1]), row,
+                       QImage::Format_ARGB32_Premultiplied);
+    // Pixels QImage may read in place: ones that outlive it, on a 32-bit boundary.
+    const bool inPlace = resource.compressionAlgorithm() == QResource::NoCompression &&
+                         quintptr(pixels) % 4 == 0;
+    return inPlace ? image : image.copy();
+}
+
+Picture::Picture(QWidget* parent) : QFrame(parent) {
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+void Picture::setSource(const QString& source) {
+    if (source == source_) return;
+    source_ = source;
+    shown_ = readPicture(source);
+    shownScale_ = 1;
+    size_ = shown_.size();
+    updateGeometry();
+    update();
+}
+
+int Picture::scaleFor(qreal devicePixelRatio) {
+    return std::clamp(int(std::ceil(devicePixelRatio - 0.01)), 1, kMaxScale);
+}
+
+QImage Picture::rendition(int scale) const {
+    QImage image = readPicture(renditionPath(source_, scale));
+    return image.isNull() ? readPicture(source_) : image;
+}
+
+QSize Picture::sizeHint() const {
+    const int frame = 2 * frameWidth();
+    return size_ + QSize(frame, frame);
+}
+
+void Picture::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    if (!isValid()) return;
+    const int scale = scaleFor(devicePixelRatioF());
+    if (scale != shownScale_) {
+        shown_ = rendition(scale);
+        shownScale_ = scale;
+    }
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(contentsRect(), shown_);
+}
+
+QIcon programIcon() { return QIcon(new ProgramIconEngine); }
+
+}  // namespace wks::ui
