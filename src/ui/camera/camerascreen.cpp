@@ -18,6 +18,7 @@
 #include "platform/prompts.h"
 #include "ui/camera/camerarules.h"
 #include "ui/common/accessibility.h"
+#include "ui/common/screenbuttons.h"
 #include "util/cutil.h"
 
 namespace wks::ui {
@@ -131,11 +132,13 @@ void CameraScreen::bind() {
         sendTo_.push_back(named(control<QAbstractButton>(family_.sendToButtons[p])));
         connect(sendTo_.back(), &QAbstractButton::clicked, this, [this, p] { setSendTo(p); });
     }
+    if (!sendTo_.empty()) new RadioGroupKeys(sendTo_, this);
     if (applies(Step::SendMode)) {
         for (int p = 0; p < int(sendMode_.size()); ++p) {
             sendMode_[p] = named(control<QAbstractButton>(names::kSendModes[p]));
             connect(sendMode_[p], &QAbstractButton::clicked, this, [this, p] { setSendMode(p); });
         }
+        new RadioGroupKeys({sendMode_.begin(), sendMode_.end()}, this);
     }
     if (applies(Step::GameCall)) {
         connect(named(control<QAbstractButton>(names::kAddAudio)), &QAbstractButton::clicked, this,
