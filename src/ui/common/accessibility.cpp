@@ -3,11 +3,26 @@
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QWidget>
 
 namespace wks::ui {
 namespace {
+
+// The list shows the current entry selected, so it is the value a screen reader reads from it.
+// The screens set entries with signals blocked, so the list is also brought up to date when it
+// is read.
+void selectCurrentEntry(QComboBox* box) {
+    QItemSelectionModel* selection = box->view()->selectionModel();
+    if (!selection) return;
+    const QModelIndex current =
+        box->model()->index(box->currentIndex(), box->modelColumn(), box->rootModelIndex());
+    const bool shown = current.isValid() ? selection->isSelected(current) &&
+                                               selection->selectedIndexes().size() == 1
+                                         : !selection->hasSelection();
+    if (!shown) selection->select(current, QItemSelectionModel::ClearAndSelect);
+}
 
 // Qt on Linux gives a drop-down its current text as its name, so a screen reader says
 // "English, combo box" and never the label. This one is named by its accessible name (the
@@ -30,7 +45,9 @@ class DropDownAccessible : public QAccessibleWidget {
     }
     int childCount() const override { return 1; }
     QAccessibleInterface* child(int index) const override {
-        return index == 0 ? QAccessible::queryAccessibleInterface(box()->view()) : nullptr;
+        if (index != 0) return nullptr;
+        selectCurrentEntry(box());
+        return QAccessible::queryAccessibleInterface(box()->view());
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
         return child && child->object() == box()->view() ? 0 : -1;
@@ -68,19 +85,6 @@ void useDropDownInterface(QComboBox* box) {
     }
 }
 
-// The list keeps the current entry selected while it is closed, so it is the value read out.
-void selectCurrentEntry(QComboBox* box) {
-    auto select = [box] {
-        QAbstractItemView* view = box->view();
-        if (!view->selectionModel()) return;
-        const QModelIndex current = box->model()->index(box->currentIndex(),
-                                                        box->modelColumn(), box->rootModelIndex());
-        view->selectionModel()->select(current, QItemSelectionModel::ClearAndSelect);
-    };
-    QObject::connect(box, &QComboBox::currentIndexChanged, box, select);
-    select();
-}
-
 }  // namespace
 
 QString spokenText(const QString& labelText) {
@@ -104,6 +108,8 @@ void nameControl(QWidget* control, const QString& name) {
     if (box) {
         // A drop-down's list is a window of its own when it opens; it is spoken by the same name.
         nameControl(box->view(), name);
+        QObject::connect(box, &QComboBox::currentIndexChanged, box,
+                         [box] { selectCurrentEntry(box); });
         selectCurrentEntry(box);
     }
 }

@@ -39,7 +39,9 @@ void tellRefused(QLineEdit* field, FieldKind kind) {
 }  // namespace
 
 QString refusedCharacterTip(FieldKind kind) {
-    if (kind == FieldKind::Digits) return QStringLiteral("The camera accepts only the digits 0 to 9 here.");
+    if (kind == FieldKind::Digits) {
+        return QStringLiteral("The camera accepts only the digits 0 to 9 here.");
+    }
     return QStringLiteral("The camera accepts only Latin-1 characters: A to Z, a to z, 0 to 9, "
                           "signs and Western European letters such as é, ü, ß.");
 }

@@ -93,7 +93,8 @@ void SvgPicture::paintEvent(QPaintEvent* event) {
 }
 
 void SvgPicture::mouseReleaseEvent(QMouseEvent* event) {
-    if (clickable_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    if (clickable_ && event->button() == Qt::LeftButton &&
+        rect().contains(event->position().toPoint())) {
         click();
         return;
     }
