@@ -10,6 +10,7 @@
 #include "platform/profile.h"
 #include "presets/placeholdersender.h"
 #include "presets/presettable.h"
+#include "settings/camerakeys.h"
 #include "support/runcli.h"
 #include "support/tempdrives.h"
 
@@ -63,6 +64,8 @@ private slots:
     void latin1AndTerminal();
     void checkAgreesWithTheReader_data();
     void checkAgreesWithTheReader();
+    void setAgreesWithCheck_data();
+    void setAgreesWithCheck();
     void help();
 
 private:
@@ -102,7 +105,7 @@ void TestCli::newWithChanges() {
     const Run r = card.create("KT470RX-8PRO",
                               {"--net", "URL=http://own.example/mms", "--country", "Sweden",
                                "--operator", "Tele 2", "--admin", " +46 70 1 ", "--email4=d@e.se",
-                               "--set", "PIR Interval=13", "--set", "Max Number=150",
+                               "--set", "PIR Interval=13", "--set", "Max Number=42",
                                "--clock", "2027-01-02T03:04:05"});
     QCOMPARE(r.code, 0);
     NetworkPreset tele2;
@@ -119,7 +122,7 @@ void TestCli::newWithChanges() {
     expect("Receive number and receive email", "AdministratorNum", "+46 70 1");
     expect("Receive number and receive email", "ReceiveEmail4", "d@e.se");
     expect("Camera Setting", "PIR Interval", "13");
-    expect("Camera Setting", "Max Number", "150");
+    expect("Camera Setting", "Max Number", "42");
     const char* clock[] = {"Clock Year", "Clock Month", "Clock Day", "Clock Hour", "Clock Minute", "Clock Second"};
     for (int i = 0; i < 6; ++i) expect("Camera Setting", clock[i], std::to_string(i == 0 ? 2027 : i));
 
@@ -129,6 +132,11 @@ void TestCli::newWithChanges() {
     QCOMPARE(valueIn(other.file("LN714W"), "Via Internet Settings", "SMTP SSL"), std::optional<std::string>("1"));
     const int year = std::stoi(valueIn(other.file("LN714W"), "Camera Setting", "Clock Year").value_or("0"));
     QVERIFY(std::abs(year - QDate::currentDate().year()) <= 1);
+
+    // A code the model's list does not hold is refused, naming the valid ones.
+    const Run refused = other.create("KT470RX-8PRO", {"--set", "Photo Size=3"});
+    QCOMPARE(refused.code, 2);
+    QVERIFY2(refused.err.contains("Photo Size for KT470RX-8PRO: 0 (5M) or 1 (8M), not 3"), refused.err);
 }
 
 void TestCli::badInput_data() {
@@ -145,6 +153,7 @@ void TestCli::badInput_data() {
     QTest::newRow("not a number") << QStringList{"KT470RX-8PRO", "--set", "PIR Interval=7x"};
     QTest::newRow("no number") << QStringList{"KT470RX-8PRO", "--set", "PIR Interval="};
     QTest::newRow("no equals sign") << QStringList{"KT470RX-8PRO", "--set", "PIR Interval"};
+    QTest::newRow("Slovakian of LN615Z") << QStringList{"LN615Z-8PRO", "--set", "Language=4"};
     QTest::newRow("SMTP SSL of LN713Z") << QStringList{"LN713Z-10P", "--net", "SMTP SSL=1"};
     QTest::newRow("unknown network key") << QStringList{"LN713Z-10P", "--net", "MMSC=x"};
     QTest::newRow("invalid clock") << QStringList{"FX200 SERIES", "--clock", "2026-02-30T00:00:00"};
@@ -338,6 +347,50 @@ void TestCli::checkAgreesWithTheReader() {
         QVERIFY2(r.out.contains(problem.toUtf8()), r.out);
     }
     QCOMPARE(r.code, problem.isEmpty() ? 0 : 1);
+}
+
+// --set takes exactly the codes that check finds in range, for every key of every model: the
+// ends of each key's list are written and pass check; one beyond either end is refused, naming
+// the valid values, with nothing written, and check finds it outside in a file.
+void TestCli::setAgreesWithCheck_data() {
+    QTest::addColumn<QString>("model");
+    for (const auto& m : catalogue()) QTest::newRow(m.displayName.c_str()) << QString::fromStdString(m.displayName);
+}
+
+void TestCli::setAgreesWithCheck() {
+    QFETCH(QString, model);
+    const CameraModel& m = *findModel(model.toStdString());
+    const auto keys = cameraKeysFor(m.family, m.displayName);
+    auto setAll = [&](auto value) {
+        QStringList sets;
+        for (const CameraKey& k : keys) sets << "--set" << QString("%1=%2").arg(k.key).arg(value(*k.codes));
+        return sets;
+    };
+    auto cameraProblems = [&](const Card& card) {
+        const Run r = run({"check", card.fileArg(m.fileStem), "--model", model});
+        return r.out.count("[Camera Setting]");
+    };
+    for (auto end : {&Codes::first, &Codes::last}) {
+        Card card;
+        QCOMPARE(card.create(model, setAll([end](const Codes& c) { return c.*end; })).code, 0);
+        QCOMPARE(cameraProblems(card), 0);
+        for (int beyond : {-1, 1}) {
+            ProfileDocument doc = ProfileDocument::parse(test::readBytes(card.file(m.fileStem)));
+            for (const CameraKey& k : keys) doc.write(kCameraSection, k.key, std::to_string(k.codes->*end + beyond));
+            QVERIFY(doc.save(card.file(m.fileStem).string()));
+            // Only the far side of each end is outside; the near side lies within the list.
+            QCOMPARE(cameraProblems(card), (end == &Codes::first) == (beyond < 0) ? int(keys.size()) : 0);
+        }
+    }
+    for (const CameraKey& k : keys) {
+        for (std::int32_t code : {k.codes->first - 1, k.codes->last + 1}) {
+            Card card;
+            const Run r = card.create(model, {"--set", QString("%1=%2").arg(k.key).arg(code)});
+            QVERIFY2(r.code == 2 && fs::is_empty(card.path().toStdString()), k.key);
+            const std::string valid = std::string(k.key) + " for " + m.displayName + ": " + k.codes->validValues();
+            QVERIFY2(r.err.contains(valid.c_str()), r.err);
+        }
+    }
 }
 
 void TestCli::help() {

@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "ui/common/screendialog.h"
-#include "ui/network/wapitems.h"
+#include "session/wapitems.h"
 
 class QLineEdit;
 namespace Ui {
@@ -51,7 +51,7 @@ class CWKS_WapParaDlg : public wks::ui::ScreenDialog {
     static constexpr std::size_t kItemCount = 14;
     QWidget* item(std::size_t index) const { return items_[index]; }
     QLineEdit* edit(std::size_t index) const;
-    wks::ui::WapTexts texts() const;
+    wks::WapTexts texts() const;
     void onAdvanced();
     void onOk();
 
