@@ -416,9 +416,9 @@ void TestSettingsFile::defaults() {
     QVERIFY(prompts.shown().empty());
 }
 
-// The key tables agree with themselves: a list holds one option per code, every default of
-// every model is one of its codes (the clock's -1 aside: defaults stamp the computer's time),
-// and each model exception names a model and a key of its family.
+// The key tables agree: a list holds one option per code, each model's default is one of its
+// codes (the clock's -1 aside: defaults stamp the computer's time), and each model exception
+// names a model and a key of its family.
 void TestSettingsFile::keyTables() {
     for (const CameraModel& m : catalogue()) {
         for (const CameraKey& k : cameraKeysFor(m.family, m.displayName)) {
