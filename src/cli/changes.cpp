@@ -185,6 +185,14 @@ void Changes::apply(AppState& state, Recipients& recipients) const {
     }
 }
 
+std::vector<OptionSpec> Changes::options() {
+    std::vector<OptionSpec> specs = {{"country", "NAME", nullptr}, {"operator", "NAME", nullptr},
+                                     {"net", "KEY=VALUE", nullptr},  {"set", "KEY=VALUE", nullptr},
+                                     {"clock", "TIME", nullptr}};
+    for (const char* name : kRecipientOptions) specs.push_back({name, "TEXT", nullptr});
+    return specs;
+}
+
 const char* Changes::help() {
     return "CHANGES:\n"
            "  --country NAME --operator NAME   apply that preset as the operator lists do\n"
