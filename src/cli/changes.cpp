@@ -5,7 +5,7 @@
 #include <set>
 
 #include "cli/terminal.h"
-#include "presets/operatorchoice.h"
+#include "session/operatorchoice.h"
 #include "presets/presettable.h"
 #include "util/cutil.h"
 
