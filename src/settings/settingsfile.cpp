@@ -4,8 +4,6 @@
 #include "platform/drives.h"
 #include "platform/files.h"
 #include "platform/prompts.h"
-#include "presets/operatorchoice.h"
-#include "presets/presettable.h"
 #include "util/cutil.h"
 
 namespace wks {
@@ -194,15 +192,6 @@ void SettingsFile::Mng_ChkForSaveLatestTimeForSetClock() {
 
 void SettingsFile::Mng_Group1ParaSetDefault() {
     setCameraDefaults(state_.cameraParams, CameraFamily::FamilyGroup1, displayName_);
-    if (displayName_ != kSwedenModel) return;
-    // The Sweden-customised camera sends through Telia in Sweden. A screen selects them in
-    // its lists instead, which applies the same preset.
-    if (swedenSelection) {
-        swedenSelection();
-        return;
-    }
-    bool keepSsl = false;
-    ApplyOperatorChoice(state_, *model_, "Sweden", "Telia", keepSsl);
 }
 
 int SettingsFile::Mng_AllParaSetDefault() {
