@@ -4,8 +4,6 @@
 #include "platform/drives.h"
 #include "platform/files.h"
 #include "platform/prompts.h"
-#include "presets/operatorchoice.h"
-#include "presets/presettable.h"
 #include "util/cutil.h"
 
 namespace wks {
@@ -114,14 +112,14 @@ void SettingsFile::receive(ProfileDocument& doc, bool load) {
 void SettingsFile::cameraSection(ProfileDocument& doc, bool load, CameraFamily family) {
     CameraParams& params = state_.cameraParams;
     if (!load) Mng_ChkForSaveLatestTimeForSetClock();
-    for (const CameraKey* k : cameraKeysFor(family, displayName_)) {
+    for (const CameraKey& k : cameraKeysFor(family, displayName_)) {
         if (load) {
-            std::string text = CUtil::TrimToLength(doc.read(kCameraSection, k->key, "", 10), 10);
-            params.*k->field = (k->field == &CameraParams::GameCallPlayTime && text.empty())
-                                   ? -1
-                                   : parseDecimal(text);
+            std::string text = CUtil::TrimToLength(doc.read(kCameraSection, k.key, "", 10), 10);
+            params.*k.field = (k.field == &CameraParams::GameCallPlayTime && text.empty())
+                                  ? -1
+                                  : parseDecimal(text);
         } else {
-            doc.write(kCameraSection, k->key, formatCameraValue(*k, params.*k->field));
+            doc.write(kCameraSection, k.key, formatCameraValue(k, params.*k.field));
         }
     }
 }
@@ -193,19 +191,7 @@ void SettingsFile::Mng_ChkForSaveLatestTimeForSetClock() {
 }
 
 void SettingsFile::Mng_Group1ParaSetDefault() {
-    const bool sweden = displayName_ == kSwedenModel;
-    for (const auto& k : cameraKeys(CameraFamily::FamilyGroup1)) {
-        state_.cameraParams.*k.field = sweden ? k.swedenDefault : k.defaultValue;
-    }
-    if (!sweden) return;
-    // The Sweden-customised camera sends through Telia in Sweden. A screen selects them in
-    // its lists instead, which applies the same preset.
-    if (swedenSelection) {
-        swedenSelection();
-        return;
-    }
-    bool keepSsl = false;
-    ApplyOperatorChoice(state_, *model_, "Sweden", "Telia", keepSsl);
+    setCameraDefaults(state_.cameraParams, CameraFamily::FamilyGroup1, displayName_);
 }
 
 int SettingsFile::Mng_AllParaSetDefault() {
@@ -216,9 +202,7 @@ int SettingsFile::Mng_AllParaSetDefault() {
     if (model_->family == CameraFamily::FamilyGroup1) {
         Mng_Group1ParaSetDefault();
     } else {
-        for (const auto& k : cameraKeys(model_->family)) {
-            state_.cameraParams.*k.field = k.defaultValue;
-        }
+        setCameraDefaults(state_.cameraParams, model_->family, displayName_);
     }
     state_.clockFollowsPc = true;
     return 1;
