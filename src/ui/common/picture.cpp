@@ -1,8 +1,10 @@
 #include "ui/common/picture.h"
 
+#include <QAccessibleWidget>
 #include <QFileInfo>
 #include <QIcon>
 #include <QIconEngine>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QResource>
 
@@ -62,6 +64,32 @@ private:
     static constexpr int kSizes[] = {16, 32, 48, 64, 128};
 };
 
+// A picture is a graphic to a screen reader; a clickable one is a button that can be pressed.
+class PictureAccessible : public QAccessibleWidget {
+public:
+    explicit PictureAccessible(Picture* picture) : QAccessibleWidget(picture) {}
+
+    QAccessible::Role role() const override {
+        return picture()->isClickable() ? QAccessible::Button : QAccessible::Graphic;
+    }
+    QStringList actionNames() const override {
+        return picture()->isClickable() ? QStringList{pressAction()} : QStringList{};
+    }
+    void doAction(const QString& action) override {
+        if (action == pressAction()) picture()->click();
+    }
+
+private:
+    Picture* picture() const { return static_cast<Picture*>(widget()); }
+};
+
+QAccessibleInterface* pictureFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String(Picture::staticMetaObject.className())) {
+        return new PictureAccessible(static_cast<Picture*>(object));
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 QImage readPicture(const QString& path) {
@@ -87,6 +115,8 @@ QImage readPicture(const QString& path) {
 
 Picture::Picture(QWidget* parent) : QFrame(parent) {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    static const bool installed = (QAccessible::installFactory(pictureFactory), true);
+    (void)installed;
 }
 
 void Picture::setSource(const QString& source) {
@@ -108,6 +138,15 @@ QImage Picture::rendition(int scale) const {
     return image.isNull() ? readPicture(source_) : image;
 }
 
+void Picture::setClickable(bool clickable) {
+    clickable_ = clickable;
+    setCursor(clickable ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+void Picture::click() {
+    if (clickable_) emit clicked();
+}
+
 QSize Picture::sizeHint() const {
     const int frame = 2 * frameWidth();
     return size_ + QSize(frame, frame);
@@ -123,7 +162,25 @@ void Picture::paintEvent(QPaintEvent* event) {
     }
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(contentsRect(), shown_);
+    const QRect area = contentsRect();
+    if (area.width() * size_.height() <= area.height() * size_.width()) {
+        painter.drawImage(area, shown_);
+        return;
+    }
+    // Wider than the drawing: the drawing at its own proportions, its last column stretched.
+    const int width = area.height() * size_.width() / size_.height();
+    painter.drawImage(QRect(area.topLeft(), QSize(width, area.height())), shown_);
+    painter.drawImage(QRectF(area.left() + width, area.top(), area.width() - width, area.height()),
+                      shown_, QRectF(shown_.width() - 1, 0, 1, shown_.height()));
+}
+
+void Picture::mouseReleaseEvent(QMouseEvent* event) {
+    if (clickable_ && event->button() == Qt::LeftButton &&
+        rect().contains(event->position().toPoint())) {
+        click();
+        return;
+    }
+    QFrame::mouseReleaseEvent(event);
 }
 
 QIcon programIcon() { return QIcon(new ProgramIconEngine); }

@@ -4,7 +4,9 @@
 // ":/pictures/x.argb" at the drawing's own size, x@2x.argb and x@3x.argb for denser screens.
 // The widget paints the rendition that suits the screen's pixel ratio, so it stays sharp at 2×
 // and 3× scale. It takes its drawing's own size (plus its frame), like a Windows picture
-// control.
+// control. Made wider than its drawing (a banner across a window), it draws the drawing at its
+// own proportions and carries the drawing's right edge on to its own. A clickable picture is a
+// button: a left click or a screen reader's press action emits clicked().
 
 #include <QFrame>
 #include <QImage>
@@ -35,16 +37,26 @@ public:
     static int scaleFor(qreal devicePixelRatio);
     QImage rendition(int scale) const;
 
+    void setClickable(bool clickable);
+    bool isClickable() const { return clickable_; }
+    // Emits clicked() when the picture is clickable.
+    void click();
+
     QSize sizeHint() const override;
+
+signals:
+    void clicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     QString source_;
     QSize size_;          // the drawing's own size, in pixels at 1×
     int shownScale_ = 0;  // the rendition in shown_; 0: none yet
     QImage shown_;
+    bool clickable_ = false;
 };
 
 // The program's icon in the sizes that window managers and task bars ask for.
