@@ -10,6 +10,7 @@
 #include "platform/drives.h"
 #include "platform/files.h"
 #include "presets/placeholdersender.h"
+#include "session/mainsession.h"
 #include "util/cutil.h"
 
 namespace wks::cli {
@@ -26,9 +27,7 @@ ProfileDocument requireDocument(const std::string& path) {
     if (!std::filesystem::exists(path, ec)) throw UsageError("no such file \"" + path + "\"");
     if (!std::filesystem::is_regular_file(path, ec)) throw UsageError("\"" + path + "\" is not a file");
     auto doc = ProfileDocument::load(path);
-    if (!doc) {
-        throw UsageError("cannot read \"" + path + "\": " + files::lastError().message());
-    }
+    if (!doc) throw UsageError("cannot read \"" + path + "\": " + doc.message());
     return *doc;
 }
 
@@ -44,15 +43,17 @@ int cmdNew(Args& args) {
     // The card is drive D: of a table of its own, so nothing outside it is touched.
     ScopedDrives scope(DriveTable({{'D', std::filesystem::absolute(*card)}}));
     AppState state;
-    Recipients recipients;
-    SettingsFile file(model.displayName, state, recipients);
+    SystemProcessRunner runner;  // unused: a new file has no game call to convert
+    MainSession session(model.displayName, state, runner);
+    session.operatorLists()->Mng_CountryOperatorList(OperatorListOp::Fill);
+    SettingsFile& file = session.settings();
     file.savePath = "D:\\" + model.settingsRelPath();
-    file.Mng_AllParaSetDefault();
-    changes.apply(state, recipients);
-    if (!file.Mng_AllPara(0, 0)) {
+    session.Mng_AllParaSetDefault();
+    changes.apply(state, session.recipients());
+    if (const files::Status written = file.Mng_AllPara(0, 0); !written) {
         std::cerr << "wks-settings new: could not write "
-                  << printablePath(*files::native(file.savePath)) << ": "
-                  << files::lastError().message() << "\n";
+                  << printablePath(files::native(file.savePath).value_or(file.savePath)) << ": "
+                  << written.message() << "\n";
         return kExitProblem;
     }
     std::cout << printablePath(*files::native(file.savePath)) << "\n";
@@ -79,9 +80,9 @@ bool sameName(const std::string& a, const std::string& b) {
 }
 
 // Keys are found as the reader finds them, without regard to case.
-const CameraKey* findCameraKey(const std::vector<const CameraKey*>& keys, const std::string& name) {
-    for (const CameraKey* k : keys) {
-        if (sameName(name, k->key)) return k;
+const CameraKey* findCameraKey(const std::vector<CameraKey>& keys, const std::string& name) {
+    for (const CameraKey& k : keys) {
+        if (sameName(name, k.key)) return &k;
     }
     return nullptr;
 }
@@ -97,12 +98,12 @@ std::int32_t cameraCode(const CameraKey& k, const std::string& text) {
 }
 
 // "  (2 minutes)" for a camera value the model reads.
-std::string meaning(const std::vector<const CameraKey*>& keys, const CameraModel& model,
+std::string meaning(const std::vector<CameraKey>& keys, const CameraModel& model,
                     const std::string& key, const std::string& value) {
     const CameraKey* k = findCameraKey(keys, key);
     if (!k) return "  (not read by " + model.displayName + ")";
     const std::int32_t code = cameraCode(*k, cameraText(value));
-    if (code < k->codes->min || code > k->codes->max) return "  (out of range)";
+    if (!k->codes->holds(code)) return "  (out of range)";
     return "  (" + k->codes->meaning(code) + ")";
 }
 
@@ -177,22 +178,22 @@ int cmdCheck(Args& args) {
                                   &clock.hour, &clock.minute, &clock.second};
     std::size_t clockIndex = 0;
     bool clockComplete = true;
-    for (const CameraKey* k : keys) {
-        auto v = doc.value(kCameraSection, k->key);
-        const std::string name = std::string("[Camera Setting] ") + k->key;
+    for (const CameraKey& k : keys) {
+        auto v = doc.value(kCameraSection, k.key);
+        const std::string name = std::string("[Camera Setting] ") + k.key;
         // Judged as the reader takes it: the first 9 bytes, an empty value as 0.
         const std::string text = v ? cameraText(*v) : std::string();
-        const std::int32_t code = cameraCode(*k, text);
+        const std::int32_t code = cameraCode(k, text);
         const bool number = text.empty() || isWholeNumber(text);
         if (!v) {
             problem(name + " is missing");
         } else if (!number) {
             problem(name + " \"" + *v + "\" is not a number");
-        } else if (code < k->codes->min || code > k->codes->max) {
-            problem(name + " " + text + " is outside " + std::to_string(k->codes->min) + " to " +
-                    std::to_string(k->codes->max));
+        } else if (!k.codes->holds(code)) {
+            problem(name + " " + text + " is outside " + std::to_string(k.codes->first) + " to " +
+                    std::to_string(k.codes->last));
         }
-        if (isClockKey(*k)) {
+        if (isClockKey(k)) {
             if (v && number) *clockParts[clockIndex] = code;
             clockComplete = clockComplete && v && number;
             ++clockIndex;
@@ -257,10 +258,12 @@ int cmdIni(Args& args) {
         const std::string key = latin1Argument("KEY", p[3]);
         const std::string value = latin1Argument("VALUE", p[4]);
         checkEntry(section, key, value);
-        if (!WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(),
-                                        p[1].c_str())) {
+        // One private-profile write, with the reason when it fails.
+        const files::Status written =
+            writeProfileString(section.c_str(), key.c_str(), value.c_str(), p[1].c_str());
+        if (!written) {
             std::cerr << "wks-settings ini set: could not write \"" << printablePath(p[1])
-                      << "\": " << files::lastError().message() << "\n";
+                      << "\": " << written.message() << "\n";
             return kExitProblem;
         }
         return kExitOk;

@@ -28,9 +28,11 @@ std::string saveFailed(const std::string& path, const std::error_code& why) {
 
 }  // namespace
 
-MainSession::MainSession(std::string displayName, AppState& state, Recipients& recipients,
-                         ProcessRunner& runner)
-    : state_(state), file_(std::move(displayName), state, recipients), runner_(runner) {}
+MainSession::MainSession(std::string displayName, AppState& state, ProcessRunner& runner,
+                         OperatorLists::UserDefinedEntry enterUserDefined)
+    : state_(state), file_(std::move(displayName), state, recipients_), runner_(runner) {
+    if (model()) lists_.emplace(state, *model(), std::move(enterUserDefined));
+}
 
 std::vector<std::string> MainSession::driveRoots() {
     std::vector<std::string> roots;
@@ -109,7 +111,7 @@ void MainSession::Mng_InitSaveDest() {
         return;
     }
     if (destinations_.empty()) {
-        file_.Mng_AllParaSetDefault();
+        Mng_AllParaSetDefault();
         tip("No disk is valid !", Icon::Error);
         return;
     }
@@ -134,13 +136,13 @@ void MainSession::Mng_InitSaveDest() {
             file_.Mng_AllPara(1, 1);
             return;
         }
-        file_.Mng_AllParaSetDefault();
+        Mng_AllParaSetDefault();
         if (readWhole(file_.backupPath) && !files::deleteFile(file_.backupPath)) {
             tip("Can't delete invalid back-up file,\nPlease delete it manually!", Icon::Warning);
         }
     } else {
         files::createFolder(kBackupFolder);
-        file_.Mng_AllParaSetDefault();
+        Mng_AllParaSetDefault();
     }
 }
 
@@ -191,21 +193,21 @@ void MainSession::deleteCopiesElsewhere(bool& allDeleted) {
     }
 }
 
-bool MainSession::Mng_DiskFileOperate(int action) {
+bool MainSession::Mng_DiskFileOperate(DiskFileOp action) {
     if (!model()) return false;
     switch (action) {
-        case 0: {
+        case DiskFileOp::PlaceGameCall: {
             const GameCallResult result = placeGameCall();
             return result == GameCallResult::Placed || result == GameCallResult::NoSource;
         }
-        case 1: {
+        case DiskFileOp::DeleteCopies: {
             bool allDeleted = true;
             deleteCopiesElsewhere(allDeleted);
             return allDeleted;
         }
-        case 2: return file_.makeFolders();
-        default: return false;
+        case DiskFileOp::MakeFolders: return file_.makeFolders();
     }
+    return false;
 }
 
 GameCallResult MainSession::placeGameCall() {
@@ -213,12 +215,19 @@ GameCallResult MainSession::placeGameCall() {
     return SaveGameCallAudio(file_.savePath, state_.gameCallAudioPath, runner_);
 }
 
+int MainSession::Mng_AllParaSetDefault() {
+    if (!file_.Mng_AllParaSetDefault()) return 0;
+    // The Sweden-customised camera sends through Telia in Sweden.
+    if (model()->displayName == kSwedenModel && lists_) lists_->Mng_SwedenCustomized();
+    return 1;
+}
+
 bool MainSession::applyDefaultSetting() {
     if (tip("Set all camera parameters to default ?", Icon::Question, Buttons::OkCancel) !=
         Answer::Ok) {
         return false;
     }
-    if (!file_.Mng_AllParaSetDefault()) {
+    if (!Mng_AllParaSetDefault()) {
         tip("Default setings is not applied, no data is modified !", Icon::Warning);
         return false;
     }
@@ -241,16 +250,15 @@ SaveOutcome MainSession::save() {
         return out;
     }
     out.confirmed = true;
-    out.cardWritten = file_.Mng_AllPara(0, 0);
-    const std::error_code cardError = files::lastError();
+    const files::Status card = file_.Mng_AllPara(0, 0);
     // The backup is written even when the card was not, so the user's settings are kept.
-    out.backupWritten = file_.Mng_AllPara(0, 1);
-    const std::error_code backupError = files::lastError();
-    if (!out.cardWritten) {
-        tip(withPlace(saveFailed(file_.savePath, cardError), file_.savePath), Icon::Warning);
-    }
-    if (!out.backupWritten) {
-        tip(withPlace(saveFailed(file_.backupPath, backupError), file_.backupPath), Icon::Warning);
+    const files::Status backup = file_.Mng_AllPara(0, 1);
+    out.cardWritten = card.ok();
+    out.backupWritten = backup.ok();
+    if (!card) tip(withPlace(saveFailed(file_.savePath, card.error()), file_.savePath), Icon::Warning);
+    if (!backup) {
+        tip(withPlace(saveFailed(file_.backupPath, backup.error()), file_.backupPath),
+            Icon::Warning);
     }
     // Without the card file on the card, nothing else may go: the copies elsewhere are the
     // user's only settings on a card.
@@ -261,7 +269,7 @@ SaveOutcome MainSession::save() {
     // the save before any copy goes.
     out.stopped = call == GameCallResult::Stopped;
     if (out.stopped) return out;
-    out.copiesDeleted = Mng_DiskFileOperate(1);
+    out.copiesDeleted = Mng_DiskFileOperate(DiskFileOp::DeleteCopies);
     // Both settings files are written, so the settings are saved; a game call or a copy that
     // failed has already been reported on its own.
     if (out.backupWritten) tip("OK,All parameters have been saved success !", Icon::Information);

@@ -4,8 +4,6 @@
 #include "platform/drives.h"
 #include "platform/files.h"
 #include "platform/prompts.h"
-#include "presets/operatorchoice.h"
-#include "presets/presettable.h"
 #include "util/cutil.h"
 
 namespace wks {
@@ -63,15 +61,16 @@ bool SettingsFile::makeFolders() const {
     return ok;
 }
 
-bool SettingsFile::onFile(int load, int backup,
-                          const std::function<void(ProfileDocument&, bool)>& op) {
+files::Status SettingsFile::onFile(int load, int backup,
+                                   const std::function<void(ProfileDocument&, bool)>& op) {
     const std::string& path = backup ? backupPath : savePath;
     auto doc = ProfileDocument::load(path);
     // A regular file that could not be read (too large, say) is replaced whole by a save.
     if (!doc && !load && files::isFile(path)) doc = ProfileDocument{};
-    if (!doc) return false;
+    if (!doc) return doc.error();
     op(*doc, load != 0);
-    return load || doc->save(path);
+    if (load) return {};
+    return doc->save(path);
 }
 
 void SettingsFile::fileMark(ProfileDocument& doc, bool load) {
@@ -114,33 +113,35 @@ void SettingsFile::receive(ProfileDocument& doc, bool load) {
 void SettingsFile::cameraSection(ProfileDocument& doc, bool load, CameraFamily family) {
     CameraParams& params = state_.cameraParams;
     if (!load) Mng_ChkForSaveLatestTimeForSetClock();
-    for (const CameraKey* k : cameraKeysFor(family, displayName_)) {
+    for (const CameraKey& k : cameraKeysFor(family, displayName_)) {
         if (load) {
-            std::string text = CUtil::TrimToLength(doc.read(kCameraSection, k->key, "", 10), 10);
-            params.*k->field = (k->field == &CameraParams::GameCallPlayTime && text.empty())
-                                   ? -1
-                                   : parseDecimal(text);
+            std::string text = CUtil::TrimToLength(doc.read(kCameraSection, k.key, "", 10), 10);
+            params.*k.field = (k.field == &CameraParams::GameCallPlayTime && text.empty())
+                                  ? -1
+                                  : parseDecimal(text);
         } else {
-            doc.write(kCameraSection, k->key, formatCameraValue(*k, params.*k->field));
+            doc.write(kCameraSection, k.key, formatCameraValue(k, params.*k.field));
         }
     }
 }
 
 bool SettingsFile::Mng_FileMarkWrite(int load, int backup) {
     if (load) return true;
-    return onFile(load, backup, [this](ProfileDocument& d, bool l) { fileMark(d, l); });
+    return onFile(load, backup, [this](ProfileDocument& d, bool l) { fileMark(d, l); }).ok();
 }
 
 bool SettingsFile::Mng_WapInternetPara(int load, int backup) {
-    return onFile(load, backup, [this](ProfileDocument& d, bool l) { wapInternet(d, l); });
+    return onFile(load, backup, [this](ProfileDocument& d, bool l) { wapInternet(d, l); }).ok();
 }
 
 bool SettingsFile::Mng_ReceivePara(int load, int backup) {
-    return onFile(load, backup, [this](ProfileDocument& d, bool l) { receive(d, l); });
+    return onFile(load, backup, [this](ProfileDocument& d, bool l) { receive(d, l); }).ok();
 }
 
 bool SettingsFile::cameraFile(int load, int backup, CameraFamily family) {
-    return onFile(load, backup, [=, this](ProfileDocument& d, bool l) { cameraSection(d, l, family); });
+    return onFile(load, backup, [=, this](ProfileDocument& d, bool l) {
+               cameraSection(d, l, family);
+           }).ok();
 }
 
 bool SettingsFile::Mng_CamParaFX200(int load, int backup) {
@@ -156,10 +157,10 @@ bool SettingsFile::Mng_CamParaLN714W(int load, int backup) {
     return cameraFile(load, backup, CameraFamily::FamilyLN714W);
 }
 
-bool SettingsFile::Mng_AllPara(int load, int backup) {
+files::Status SettingsFile::Mng_AllPara(int load, int backup) {
     makeFolders();  // a folder that could not be made fails the write below
     bool known = true;
-    bool written = onFile(load, backup, [&](ProfileDocument& d, bool l) {
+    files::Status written = onFile(load, backup, [&](ProfileDocument& d, bool l) {
         fileMark(d, l);
         wapInternet(d, l);
         receive(d, l);
@@ -171,7 +172,7 @@ bool SettingsFile::Mng_AllPara(int load, int backup) {
     });
     if (!known) {
         reportError("Mng_AllPara");
-        return false;
+        return std::make_error_code(std::errc::invalid_argument);
     }
     return written;
 }
@@ -193,19 +194,7 @@ void SettingsFile::Mng_ChkForSaveLatestTimeForSetClock() {
 }
 
 void SettingsFile::Mng_Group1ParaSetDefault() {
-    const bool sweden = displayName_ == kSwedenModel;
-    for (const auto& k : cameraKeys(CameraFamily::FamilyGroup1)) {
-        state_.cameraParams.*k.field = sweden ? k.swedenDefault : k.defaultValue;
-    }
-    if (!sweden) return;
-    // The Sweden-customised camera sends through Telia in Sweden. A screen selects them in
-    // its lists instead, which applies the same preset.
-    if (swedenSelection) {
-        swedenSelection();
-        return;
-    }
-    bool keepSsl = false;
-    ApplyOperatorChoice(state_, *model_, "Sweden", "Telia", keepSsl);
+    setCameraDefaults(state_.cameraParams, CameraFamily::FamilyGroup1, displayName_);
 }
 
 int SettingsFile::Mng_AllParaSetDefault() {
@@ -216,9 +205,7 @@ int SettingsFile::Mng_AllParaSetDefault() {
     if (model_->family == CameraFamily::FamilyGroup1) {
         Mng_Group1ParaSetDefault();
     } else {
-        for (const auto& k : cameraKeys(model_->family)) {
-            state_.cameraParams.*k.field = k.defaultValue;
-        }
+        setCameraDefaults(state_.cameraParams, model_->family, displayName_);
     }
     state_.clockFollowsPc = true;
     return 1;

@@ -2,8 +2,9 @@
 // The settings file of one model, on the card (savePath) and as backup (backupPath): its file
 // mark, the two network sections, the recipients and the camera section. Every operation takes
 // a load flag (non-zero reads the file into memory, zero writes memory into the file) and a
-// backup flag (non-zero uses backupPath, zero savePath). Writes return false when the file was
-// not written; the file on disk is then the old file, whole.
+// backup flag (non-zero uses backupPath, zero savePath). Writes return false (the whole-file
+// operation: the reason) when the file was not written; the file on disk is then the old file,
+// whole.
 
 #include <functional>
 #include <string>
@@ -45,10 +46,6 @@ public:
     std::string savePath;
     std::string backupPath;
 
-    // Run by the KT320V-8PRO defaults after the camera values, in place of applying Sweden's
-    // Telia preset directly: the main screen selects Sweden and Telia in its lists.
-    std::function<void()> swedenSelection;
-
     bool Mng_ChkFileMark(const std::string& path) const;
     bool Mng_FileMarkWrite(int load, int backup);
     bool Mng_WapInternetPara(int load, int backup);
@@ -58,17 +55,19 @@ public:
     bool Mng_CamParaLN713Z(int load, int backup);
     bool Mng_CamParaLN714W(int load, int backup);
     // The whole file: folders, mark, network, recipients, camera; written in one replacement.
-    bool Mng_AllPara(int load, int backup);
+    files::Status Mng_AllPara(int load, int backup);
 
     // The backup folder and the card's "GSM\" folder, each made when missing.
     bool makeFolders() const;
 
+    // The camera part of the defaults; the session adds the KT320V-8PRO's operator choice.
     int Mng_AllParaSetDefault();
     void Mng_Group1ParaSetDefault();
     void Mng_ChkForSaveLatestTimeForSetClock();
 
 private:
-    bool onFile(int load, int backup, const std::function<void(ProfileDocument&, bool)>& op);
+    files::Status onFile(int load, int backup,
+                         const std::function<void(ProfileDocument&, bool)>& op);
 
     void fileMark(ProfileDocument& doc, bool load);
     void wapInternet(ProfileDocument& doc, bool load);

@@ -7,6 +7,7 @@
 
 #include "platform/clock.h"
 #include "platform/prompts.h"
+#include "presets/presettable.h"
 #include "session/mainsession.h"
 #include "support/readonlyfolder.h"
 #include "support/tempdrives.h"
@@ -61,7 +62,6 @@ struct Screen {
     ScopedPrompter scope{prompts};
     FakeConverter converter;
     AppState state;
-    Recipients recipients;
     std::unique_ptr<MainSession> session;
 
     explicit Screen(const QString& letters, std::string name = "KT470RX-8PRO")
@@ -96,8 +96,9 @@ struct Screen {
         if (readOnly) ::chmod(file.c_str(), 0444);
     }
     MainSession& open() {
-        session = std::make_unique<MainSession>(model, state, recipients, converter);
+        session = std::make_unique<MainSession>(model, state, converter);
         session->Mng_CurModSaveInfoSet();
+        session->operatorLists()->Mng_CountryOperatorList(OperatorListOp::Fill);
         session->Mng_InitSaveDest();
         return *session;
     }
@@ -374,7 +375,7 @@ void TestMainSession::saveFailures() {
 
 void TestMainSession::saveWithGameCall_data() {
     QTest::addColumn<QStringList>("onCard");  // files put in "\DCIM\100WKSIM\"
-    QTest::addColumn<QString>("trouble");     // "exit 1": the converter fails; "unstaged"
+    QTest::addColumn<QString>("trouble");     // "exit 1": the converter fails; "no folder"
     QTest::addColumn<QList<int>>("answers");  // after OK to the save question
     QTest::addColumn<QStringList>("audioMessages");
     QTest::addColumn<bool>("placed");
@@ -390,7 +391,7 @@ void TestMainSession::saveWithGameCall_data() {
                                 " You can delete or rename them manually !");
     const QString failed = box("WKS CONFIG", "none", "Transform Failed.");
     const QString noBatch = box("WKS CONFIG", "warning",
-                                "Cannot write C:\\WKS_TEMP\\_[wkstmp]_.bat (No such file or directory) !");
+                                "Cannot write C:\\WKS_TEMP\\_[wkstmp]_.bat (Not a directory) !");
     const QStringList camera{"IMAG0001.JPG"};
     const QList<int> ok{int(Answer::Ok)}, cancel{int(Answer::Cancel)};
     QTest::newRow("nothing to rename") << QStringList{} << "" << QList<int>{} << QStringList{} << true << true;
@@ -399,7 +400,7 @@ void TestMainSession::saveWithGameCall_data() {
     QTest::newRow("rename blocked") << QStringList{"IMAG0001.JPG", "IMAG0001_RenameForSaveAudioFile.JPG"} << ""
                                     << ok << QStringList{asked, blocked} << false << true;
     QTest::newRow("converter fails") << QStringList{} << "exit 1" << QList<int>{} << QStringList{failed} << false << true;
-    QTest::newRow("batch file not written") << QStringList{} << "unstaged" << QList<int>{} << QStringList{noBatch}
+    QTest::newRow("batch file not written") << QStringList{} << "no folder" << QList<int>{} << QStringList{noBatch}
                                             << false << false;
 }
 
@@ -415,7 +416,9 @@ void TestMainSession::saveWithGameCall() {
     s.put(s.card('D'), "LN713Z", "http://D");
     MainSession& m = s.open();
     s.choose('F');
-    if (trouble != "unstaged") m.stageConverter();
+    // A file where the staging folder would be made.
+    if (trouble == "no folder") test::writeBytes(s.drives.folder('C') / "WKS_TEMP", "a file");
+    m.stageConverter();
     const fs::path folder = s.drives.folder('F') / "DCIM" / "100WKSIM";
     for (const QString& name : onCard) test::writeBytes(folder / name.toStdString(), "camera");
     s.converter.status = trouble == "exit 1" ? 1 : 0;
@@ -450,24 +453,23 @@ void TestMainSession::savedFilesAreTwinsAndReopen() {
     int n = 0;
     for (std::string* f : s.state.CurrentNetworkParams.fields()) *f = "net" + std::to_string(++n);
     if (first.model()->hasSmtpSsl) s.state.SmtpSsl = "1";
-    for (auto& t : s.recipients.texts) t = "+4670" + std::to_string(++n);
+    for (auto& t : first.recipients().texts) t = "+4670" + std::to_string(++n);
     QVERIFY(s.state.clockFollowsPc);
     QVERIFY(first.save().complete());
     QCOMPARE(s.state.cameraParams.ClockSecond, kClock.second);
     QCOMPARE(test::readBytes(s.card('D')), test::readBytes(s.backup()));
 
     AppState state;
-    Recipients recipients;
-    MainSession second(model.toStdString(), state, recipients, s.converter);
+    MainSession second(model.toStdString(), state, s.converter);
     second.Mng_CurModSaveInfoSet();
     second.Mng_InitSaveDest();
     QCOMPARE(second.savePath(), s.path('D'));
     QVERIFY(state.CurrentNetworkParams == s.state.CurrentNetworkParams);
     QCOMPARE(state.SmtpSsl, s.state.SmtpSsl);
-    for (const CameraKey* k : cameraKeysFor(first.model()->family, first.model()->displayName)) {
-        QVERIFY2(state.cameraParams.*k->field == s.state.cameraParams.*k->field, k->key);
+    for (const CameraKey& k : cameraKeysFor(first.model()->family, first.model()->displayName)) {
+        QVERIFY2(state.cameraParams.*k.field == s.state.cameraParams.*k.field, k.key);
     }
-    QVERIFY(recipients == s.recipients);
+    QVERIFY(second.recipients() == first.recipients());
 }
 
 void TestMainSession::defaultSetting() {
@@ -492,6 +494,18 @@ void TestMainSession::defaultSetting() {
     QVERIFY(s.state.clockFollowsPc);
     QCOMPARE(s.state.CurrentNetworkParams.URL, "http://mine");
     QVERIFY(!fs::exists(s.card('D')));  // nothing is written before SAVE
+
+    // KT320V-8PRO: Sweden and Telia selected, their preset applied, SMTP SSL off.
+    Screen k("CD", kSwedenModel);
+    const OperatorLists& lists = *k.open().operatorLists();
+    k.state.SmtpSsl = "1";
+    QVERIFY(k.session->applyDefaultSetting());
+    NetworkPreset telia;
+    presetTable().ApplyPreset(telia, "Sweden", "Telia");
+    QVERIFY(k.state.CurrentNetworkParams == telia);
+    QCOMPARE(k.state.SmtpSsl, std::string("0"));
+    QCOMPARE(lists.countries()[lists.selectedCountry()] + "/" + lists.operators()[lists.selectedOperator()],
+             std::string("Sweden/Telia"));
 }
 
 void TestMainSession::exitRemovesConverterFolder() {

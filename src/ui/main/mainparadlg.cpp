@@ -1,9 +1,7 @@
 #include "ui/main/mainparadlg.h"
 
-#include <QEvent>
 #include <QFile>
 #include <QIcon>
-#include <QMouseEvent>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -14,7 +12,9 @@
 #include "ui/camera/camerascreens.h"
 #include "ui/common/accessibility.h"
 #include "ui/common/latin1.h"
+#include "ui/common/listbox.h"
 #include "ui/common/modalrunner.h"
+#include "ui/common/picture.h"
 #include "ui/main/aboutbox.h"
 #include "ui/network/wapparadlg.h"
 #include "ui_mainparadlg.h"
@@ -60,7 +60,7 @@ CWKS_MainParaDlg::CWKS_MainParaDlg(std::string displayName, AppState& state,
       state_(state),
       ownRunner_(std::move(ownRunner)),
       runner_(runner ? *runner : *ownRunner_),
-      session_(std::move(displayName), state, recipients_, runner_),
+      session_(std::move(displayName), state, runner_, [this] { return runWapScreen(false); }),
       progress_(runner_, this) {
     ui_->setupUi(this);
     setObjectName("CWKS_MainParaDlg");
@@ -81,13 +81,17 @@ CWKS_MainParaDlg::CWKS_MainParaDlg(std::string displayName, AppState& state,
         labelControl(labels[i], recipientFields_[i],
                      i == Recipients::AdministratorNum ? "Admin Number" : QString());
     }
+    makeListBox(ui_->countryList);
+    makeListBox(ui_->operatorList);
     labelControl(ui_->countryLabel, ui_->countryList);
     labelControl(ui_->operatorLabel, ui_->operatorList);
     labelControl(ui_->destinationLabel, ui_->destinationList, "Settings file");
     nameControl(ui_->banner, "About Us");
     ui_->banner->setToolTip("About Us (F1)");
-    ui_->banner->setCursor(Qt::PointingHandCursor);
-    ui_->banner->installEventFilter(this);
+    ui_->banner->setClickable(true);
+    // Across the whole screen, so no bare strip is left beside it.
+    ui_->banner->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    connect(ui_->banner, &Picture::clicked, this, &CWKS_MainParaDlg::about);
     ui_->senderNoteIcon->setPixmap(
         style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(16, 16));
     ui_->senderNoteText->setText(kPlaceholderSenderNote);
@@ -120,12 +124,12 @@ CWKS_MainParaDlg::CWKS_MainParaDlg(std::string displayName, AppState& state,
 CWKS_MainParaDlg::~CWKS_MainParaDlg() = default;
 
 void CWKS_MainParaDlg::initDialog() {
-    setWindowIcon(QIcon(":/pictures/icon.svg"));
+    setWindowIcon(programIcon());
     if (!Mng_CurModSaveInfoSet()) {
         done(QDialog::Rejected);  // nothing was staged, so there is nothing to clean up
         return;
     }
-    Mng_CountryOperatorList(0);
+    Mng_CountryOperatorList(OperatorListOp::Fill);
     Mng_InitSaveDest();
 }
 
@@ -135,9 +139,7 @@ bool CWKS_MainParaDlg::Mng_CurModSaveInfoSet() {
     // Staged on the first tick, once the screen is on view.
     if (model.hasGameCall) stagingTimer_ = startTimer(0);
     setWindowTitle(QString::fromStdString(model.caption));
-    lists_ = std::make_unique<OperatorLists>(state_, model, [this] { return runWapScreen(false); });
-    lists_->changed = [this] { showLists(); };
-    session_.settings().swedenSelection = [this] { lists_->Mng_SwedenCustomized(); };
+    session_.operatorLists()->changed = [this] { showLists(); };
     return true;
 }
 
@@ -149,9 +151,10 @@ void CWKS_MainParaDlg::Mng_InitSaveDest() {
     showSenderNote();
 }
 
-void CWKS_MainParaDlg::Mng_CountryOperatorList(int action) {
-    if (!lists_) return;
-    lists_->Mng_CountryOperatorList(action);
+void CWKS_MainParaDlg::Mng_CountryOperatorList(OperatorListOp action) {
+    OperatorLists* lists = session_.operatorLists();
+    if (!lists) return;
+    lists->Mng_CountryOperatorList(action);
     showLists();
     showSenderNote();
 }
@@ -166,17 +169,9 @@ void CWKS_MainParaDlg::timerEvent(QTimerEvent* event) {
     ScreenDialog::timerEvent(event);
 }
 
-bool CWKS_MainParaDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui_->banner && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        about();
-        return true;
-    }
-    return ScreenDialog::eventFilter(watched, event);
-}
-
 void CWKS_MainParaDlg::userSelected(QListWidget* list) {
-    if (!lists_) return;
+    OperatorLists* lists = session_.operatorLists();
+    if (!lists) return;
     const auto selected = list->selectedItems();
     // A list box cannot be emptied of its selection by the user; show it as it was.
     if (selected.isEmpty()) {
@@ -185,9 +180,9 @@ void CWKS_MainParaDlg::userSelected(QListWidget* list) {
     }
     const int row = list->row(selected.first());
     if (list == ui_->countryList) {
-        lists_->userSelectsCountry(row);
+        lists->userSelectsCountry(row);
     } else {
-        lists_->userSelectsOperator(row);
+        lists->userSelectsOperator(row);
     }
     showLists();
     showSenderNote();
@@ -197,15 +192,16 @@ bool CWKS_MainParaDlg::runWapScreen(bool checkMode) {
     CWKS_WapParaDlg wap(state_, this);
     wap.advancedAvailable = session_.model()->hasSmtpSsl;
     wap.showCurrent = checkMode;
-    wap.presetSelected = checkMode && lists_->presetSelected();
+    OperatorLists& lists = *session_.operatorLists();
+    wap.presetSelected = checkMode && lists.presetSelected();
     const bool ok = modalRunner().run(wap) == QDialog::Accepted;
-    if (checkMode && wap.senderChanged) lists_->forgetSelection();
+    if (checkMode && wap.senderChanged) lists.forgetSelection();
     showSenderNote();
     return ok;
 }
 
 void CWKS_MainParaDlg::checkWapParameters() {
-    if (lists_) runWapScreen(true);
+    if (session_.operatorLists()) runWapScreen(true);
 }
 
 void CWKS_MainParaDlg::defaultSetting() {
@@ -247,9 +243,10 @@ void CWKS_MainParaDlg::about() {
 }
 
 void CWKS_MainParaDlg::showLists() {
-    if (!lists_) return;
-    showList(ui_->countryList, lists_->countries(), lists_->selectedCountry());
-    showList(ui_->operatorList, lists_->operators(), lists_->selectedOperator());
+    const OperatorLists* lists = session_.operatorLists();
+    if (!lists) return;
+    showList(ui_->countryList, lists->countries(), lists->selectedCountry());
+    showList(ui_->operatorList, lists->operators(), lists->selectedOperator());
 }
 
 void CWKS_MainParaDlg::showDestinations() {
@@ -279,13 +276,13 @@ void CWKS_MainParaDlg::showSenderNote() {
 
 void CWKS_MainParaDlg::showRecipients() {
     for (std::size_t i = 0; i < Recipients::kCount; ++i) {
-        setFieldBytes(recipientFields_[i], recipients_.texts[i]);
+        setFieldBytes(recipientFields_[i], session_.recipients().texts[i]);
     }
 }
 
 void CWKS_MainParaDlg::takeRecipients() {
     for (std::size_t i = 0; i < Recipients::kCount; ++i) {
-        recipients_.texts[i] = fieldBytes(recipientFields_[i]);
+        session_.recipients().texts[i] = fieldBytes(recipientFields_[i]);
     }
 }
 

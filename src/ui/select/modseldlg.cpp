@@ -9,6 +9,7 @@
 #include "app/catalogue.h"
 #include "ui/common/accessibility.h"
 #include "ui/common/modalrunner.h"
+#include "ui/common/picture.h"
 #include "ui_modseldlg.h"
 
 namespace wks::ui {
@@ -18,7 +19,7 @@ namespace {
 // The drawing of a model, named by its file stem; the generic one for a name without model.
 QString productPicture(const QString& displayName) {
     const CameraModel* model = findModel(displayName.toStdString());
-    return QStringLiteral(":/pictures/product-%1.svg")
+    return QStringLiteral(":/pictures/product-%1.argb")
         .arg(model ? QString::fromStdString(model->fileStem) : QStringLiteral("none"));
 }
 
@@ -58,8 +59,8 @@ CWKS_ModSelDlg::CWKS_ModSelDlg(AppState& state, MainScreenFactory makeMainScreen
 CWKS_ModSelDlg::~CWKS_ModSelDlg() = default;
 
 void CWKS_ModSelDlg::initDialog() {
-    setWindowIcon(QIcon(":/pictures/icon.svg"));
-    Mng_RegistryValue(1);
+    setWindowIcon(programIcon());
+    Mng_RegistryValue(RegistryOp::Load);
     showProductPicture();
 }
 
@@ -75,7 +76,7 @@ void CWKS_ModSelDlg::setChoice(const ModelChoice& choice) {
     ui_->rememberChoice->setChecked(choice.remember);
 }
 
-void CWKS_ModSelDlg::Mng_RegistryValue(int action) {
+void CWKS_ModSelDlg::Mng_RegistryValue(RegistryOp action) {
     ModelChoice c = choice();
     wks::Mng_RegistryValue(action, c);
     setChoice(c);
@@ -109,7 +110,7 @@ void CWKS_ModSelDlg::Mng_JumpToMain() {
 
 void CWKS_ModSelDlg::confirm() {
     Mng_JumpToMain();
-    Mng_RegistryValue(2);
+    Mng_RegistryValue(RegistryOp::Store);
 }
 
 }  // namespace wks::ui
