@@ -277,8 +277,7 @@ private slots:
         ScopedPrompter scope(prompts);
         NoConverter converter;
         AppState state;
-        Recipients recipients;
-        MainSession session("KT470RX-8PRO", state, recipients, converter);
+        MainSession session("KT470RX-8PRO", state, converter);
         session.Mng_CurModSaveInfoSet();
         session.Mng_InitSaveDest();
         using Entries = std::vector<std::string>;
