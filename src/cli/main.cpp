@@ -77,6 +77,18 @@ const Command kCommands[] = {
      "13 network values under the settings file's key names, with the sender account\n"
      "that choosing it gives (Sweden and Denmark have their own).\n",
      cmdPresets},
+    {"mail-test", "log in to a settings file's sender account as the camera will",
+     "usage: wks-settings mail-test FILE --model MODEL [--send]\n"
+     "Reads the sender account of FILE (SEND EMAIL SERVER, its PORT, SEND EMAIL ADDRESS and\n"
+     "PASSWORD, and SMTP SSL for the models that have it) and logs in to the mail server as\n"
+     "the camera will: name look-up, connection, TLS from the first byte when SMTP SSL is 1,\n"
+     "greeting, login with the address as the user name. Prints one line per step and, for\n"
+     "a failure, what to change. Each step may take 10 s, the whole test 20 s.\n"
+     "  --send   then send a test message (subject \"WKS CONFIG test\", a short text and a\n"
+     "           small JPEG picture) from the sender address to ReceiveEmail1\n"
+     "Nothing is written and the password is never printed. Exit status 0 when the login\n"
+     "(and with --send the delivery) worked, 1 when not, 2 for bad input.\n",
+     cmdMailTest},
 };
 
 void usage(std::ostream& out) {

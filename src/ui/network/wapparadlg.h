@@ -13,6 +13,12 @@
 #include "ui/network/wapitems.h"
 
 class QLineEdit;
+namespace wks::mail {
+struct MailTestReport;
+}
+namespace wks::ui {
+class MailTestRun;
+}
 namespace Ui {
 class CWKS_WapParaDlg;
 }
@@ -54,8 +60,13 @@ class CWKS_WapParaDlg : public wks::ui::ScreenDialog {
     wks::ui::WapTexts texts() const;
     void onAdvanced();
     void onOk();
+    // The account test of the sender items as they stand, saved or not.
+    void onMailTest();
+    void showMailTestResult(const wks::mail::MailTestReport& report);
+    void updateMailTestButton();
 
     wks::AppState& state_;
     std::unique_ptr<Ui::CWKS_WapParaDlg> ui_;
     std::array<QWidget*, kItemCount> items_{};
+    std::unique_ptr<wks::ui::MailTestRun> mailTest_;
 };
