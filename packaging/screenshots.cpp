@@ -23,8 +23,8 @@
 #include "platform/drives.h"
 #include "platform/process.h"
 #include "platform/prompts.h"
-#include "presets/operatorchoice.h"
 #include "session/mainsession.h"
+#include "session/operatorchoice.h"
 #include "settings/appstate.h"
 #include "settings/settingsfile.h"
 #include "ui/camera/camerascreens.h"
@@ -67,13 +67,14 @@ void writeSampleCard(const std::string& displayName) {
     ScopedPrompter prompts(answers);
     SystemProcessRunner runner;
     AppState state;
-    Recipients recipients;
+    MainSession session(displayName, state, runner);
+    Recipients& recipients = session.recipients();
     recipients.texts[Recipients::AdministratorNum] = "+46701234567";
     recipients.texts[Recipients::PhoneNum2] = "+46709876543";
     recipients.texts[Recipients::ReceiveEmail1] = "hunter@example.se";
     recipients.texts[Recipients::ReceiveEmail2] = "cabin@example.se";
-    MainSession session(displayName, state, recipients, runner);
     session.Mng_CurModSaveInfoSet();
+    session.operatorLists()->Mng_CountryOperatorList(OperatorListOp::Fill);
     session.Mng_InitSaveDest();
     bool keepSsl = false;
     ApplyOperatorChoice(state, *findModel(displayName), "Sweden", "Telia", keepSsl);

@@ -54,9 +54,9 @@ int main() {
         ScopedPrompter prompts(answers);
         SystemProcessRunner runner;
         AppState state;
-        Recipients recipients;
-        MainSession session(name, state, recipients, runner);
+        MainSession session(name, state, runner);
         session.Mng_CurModSaveInfoSet();
+        session.operatorLists()->Mng_CountryOperatorList(OperatorListOp::Fill);
         session.Mng_InitSaveDest();
 
         const Io before = io();

@@ -34,14 +34,14 @@ const char* kModel = "KT470RX-8PRO";
 struct Session {
     explicit Session(const DriveTable& table) : drives(table), prompts(answers) {
         session.Mng_CurModSaveInfoSet();
+        session.operatorLists()->Mng_CountryOperatorList(OperatorListOp::Fill);
     }
     ScopedDrives drives;
     ScriptedPrompter answers;  // every question answered OK
     ScopedPrompter prompts;
     SystemProcessRunner runner;
     AppState state;
-    Recipients recipients;
-    MainSession session{kModel, state, recipients, runner};
+    MainSession session{kModel, state, runner};
 };
 
 double openOnce(const DriveTable& table) {

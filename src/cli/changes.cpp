@@ -5,7 +5,7 @@
 #include <set>
 
 #include "cli/terminal.h"
-#include "presets/operatorchoice.h"
+#include "session/operatorchoice.h"
 #include "presets/presettable.h"
 #include "util/cutil.h"
 
@@ -183,6 +183,14 @@ void Changes::apply(AppState& state, Recipients& recipients) const {
     } else if (CUtil::ChkDateTime(clockOf(state.cameraParams)) != 0) {
         state.clockFollowsPc = true;
     }
+}
+
+std::vector<OptionSpec> Changes::options() {
+    std::vector<OptionSpec> specs = {{"country", "NAME", nullptr}, {"operator", "NAME", nullptr},
+                                     {"net", "KEY=VALUE", nullptr},  {"set", "KEY=VALUE", nullptr},
+                                     {"clock", "TIME", nullptr}};
+    for (const char* name : kRecipientOptions) specs.push_back({name, "TEXT", nullptr});
+    return specs;
 }
 
 const char* Changes::help() {

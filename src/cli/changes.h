@@ -26,6 +26,8 @@ public:
     void apply(AppState& state, Recipients& recipients) const;
 
     static const char* help();
+    // The options that take() reads (help() describes them).
+    static std::vector<OptionSpec> options();
 
 private:
     const CameraModel* model_ = nullptr;

@@ -112,11 +112,11 @@ int cmdSave(Args& args) {
     runner.setObserver(&progress);
 
     AppState state;
-    Recipients recipients;
-    MainSession session(model.displayName, state, recipients, runner);
+    MainSession session(model.displayName, state, runner);
     // From the opening's reading to the save's last write: a second save waits, and loses nothing.
     const auto locks = lockSettingsFolders();
     session.Mng_CurModSaveInfoSet();
+    session.operatorLists()->Mng_CountryOperatorList(OperatorListOp::Fill);
     if (!driveSpecs.empty()) session.limitDrives(taking);
     session.Mng_InitSaveDest();
     if (model.hasGameCall) session.stageConverter();
@@ -134,7 +134,7 @@ int cmdSave(Args& args) {
         session.applyDefaultSetting();
         for (const auto& m : confirm.shown()) console.show(Message{m.caption, m.text, Buttons::Ok, m.icon});
     }
-    changes.apply(state, recipients);
+    changes.apply(state, session.recipients());
     if (audio) state.gameCallAudioPath = std::filesystem::absolute(*audio).string();
 
     SaveOutcome outcome = session.save();

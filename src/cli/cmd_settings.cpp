@@ -10,6 +10,7 @@
 #include "platform/drives.h"
 #include "platform/files.h"
 #include "presets/placeholdersender.h"
+#include "session/mainsession.h"
 #include "util/cutil.h"
 
 namespace wks::cli {
@@ -44,11 +45,13 @@ int cmdNew(Args& args) {
     // The card is drive D: of a table of its own, so nothing outside it is touched.
     ScopedDrives scope(DriveTable({{'D', std::filesystem::absolute(*card)}}));
     AppState state;
-    Recipients recipients;
-    SettingsFile file(model.displayName, state, recipients);
+    SystemProcessRunner runner;  // unused: a new file has no game call to convert
+    MainSession session(model.displayName, state, runner);
+    session.operatorLists()->Mng_CountryOperatorList(OperatorListOp::Fill);
+    SettingsFile& file = session.settings();
     file.savePath = "D:\\" + model.settingsRelPath();
-    file.Mng_AllParaSetDefault();
-    changes.apply(state, recipients);
+    session.Mng_AllParaSetDefault();
+    changes.apply(state, session.recipients());
     if (!file.Mng_AllPara(0, 0)) {
         std::cerr << "wks-settings new: could not write "
                   << printablePath(*files::native(file.savePath)) << ": "

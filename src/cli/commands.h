@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/catalogue.h"
 #include "cli/args.h"
@@ -13,10 +14,19 @@ namespace wks::cli {
 
 struct Command {
     const char* name;
-    const char* summary;
-    const char* help;  // printed for --help
+    const char* summary;      // its line in the list of commands
+    const char* usage;        // after "usage: "; each further form on a line of its own
+    const char* description;  // what it does, its exit status
+    std::vector<OptionSpec> options;
+    bool takesChanges;  // also takes the CHANGES options, described after its own
     int (*run)(Args& args);
 };
+
+// Every command, in the manual page's order.
+const std::vector<Command>& commands();
+
+// The text that `COMMAND --help` prints.
+std::string commandHelp(const Command& command);
 
 // The model of that display name; UsageError when there is none.
 const CameraModel& requireModel(const std::optional<std::string>& name);

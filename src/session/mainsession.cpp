@@ -27,9 +27,11 @@ std::string saveFailed(const std::string& path, const std::error_code& why) {
 
 }  // namespace
 
-MainSession::MainSession(std::string displayName, AppState& state, Recipients& recipients,
-                         ProcessRunner& runner)
-    : state_(state), file_(std::move(displayName), state, recipients), runner_(runner) {}
+MainSession::MainSession(std::string displayName, AppState& state, ProcessRunner& runner,
+                         OperatorLists::UserDefinedEntry enterUserDefined)
+    : state_(state), file_(std::move(displayName), state, recipients_), runner_(runner) {
+    if (model()) lists_.emplace(state, *model(), std::move(enterUserDefined));
+}
 
 std::vector<std::string> MainSession::driveRoots() {
     std::vector<std::string> roots;
@@ -81,7 +83,7 @@ void MainSession::Mng_InitSaveDest() {
         return;
     }
     if (destinations_.empty()) {
-        file_.Mng_AllParaSetDefault();
+        Mng_AllParaSetDefault();
         tip("No disk is valid !", Icon::Error);
         return;
     }
@@ -104,13 +106,13 @@ void MainSession::Mng_InitSaveDest() {
             file_.Mng_AllPara(1, 1);
             return;
         }
-        file_.Mng_AllParaSetDefault();
+        Mng_AllParaSetDefault();
         if (readWhole(file_.backupPath) && !files::deleteFile(file_.backupPath)) {
             tip("Can't delete invalid back-up file,\nPlease delete it manually!", Icon::Warning);
         }
     } else {
         files::createFolder(kBackupFolder);
-        file_.Mng_AllParaSetDefault();
+        Mng_AllParaSetDefault();
     }
 }
 
@@ -159,21 +161,21 @@ void MainSession::deleteCopiesElsewhere(bool& allDeleted) {
     }
 }
 
-bool MainSession::Mng_DiskFileOperate(int action) {
+bool MainSession::Mng_DiskFileOperate(DiskFileOp action) {
     if (!model()) return false;
     switch (action) {
-        case 0: {
+        case DiskFileOp::PlaceGameCall: {
             const GameCallResult result = placeGameCall();
             return result == GameCallResult::Placed || result == GameCallResult::NoSource;
         }
-        case 1: {
+        case DiskFileOp::DeleteCopies: {
             bool allDeleted = true;
             deleteCopiesElsewhere(allDeleted);
             return allDeleted;
         }
-        case 2: return file_.makeFolders();
-        default: return false;
+        case DiskFileOp::MakeFolders: return file_.makeFolders();
     }
+    return false;
 }
 
 GameCallResult MainSession::placeGameCall() {
@@ -181,12 +183,19 @@ GameCallResult MainSession::placeGameCall() {
     return SaveGameCallAudio(file_.savePath, state_.gameCallAudioPath, runner_);
 }
 
+int MainSession::Mng_AllParaSetDefault() {
+    if (!file_.Mng_AllParaSetDefault()) return 0;
+    // The Sweden-customised camera sends through Telia in Sweden.
+    if (model()->displayName == kSwedenModel && lists_) lists_->Mng_SwedenCustomized();
+    return 1;
+}
+
 bool MainSession::applyDefaultSetting() {
     if (tip("Set all camera parameters to default ?", Icon::Question, Buttons::OkCancel) !=
         Answer::Ok) {
         return false;
     }
-    if (!file_.Mng_AllParaSetDefault()) {
+    if (!Mng_AllParaSetDefault()) {
         tip("Default setings is not applied, no data is modified !", Icon::Warning);
         return false;
     }
@@ -223,7 +232,7 @@ SaveOutcome MainSession::save() {
     // the save before any copy goes.
     out.stopped = call == GameCallResult::Stopped;
     if (out.stopped) return out;
-    out.copiesDeleted = Mng_DiskFileOperate(1);
+    out.copiesDeleted = Mng_DiskFileOperate(DiskFileOp::DeleteCopies);
     // Both settings files are written, so the settings are saved; a game call or a copy that
     // failed has already been reported on its own.
     if (out.backupWritten) tip("OK,All parameters have been saved success !", Icon::Information);

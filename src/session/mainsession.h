@@ -1,13 +1,16 @@
 #pragma once
-// The main parameter screen without its widgets: the destination list, opening (scan the
-// drives, load the card file, else the backup, else the defaults), the defaults action, the
-// save and the exit clean-up. The screen and wks-settings both drive it.
+// The main parameter screen without its widgets: the operator lists, the recipients, the
+// destination list, opening (scan the drives, load the card file, else the backup, else the
+// defaults), the defaults action, the save and the exit clean-up. The screen and wks-settings
+// both drive it.
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "audio/gamecall.h"
 #include "platform/process.h"
+#include "session/operatorlists.h"
 #include "settings/settingsfile.h"
 
 namespace wks {
@@ -28,10 +31,19 @@ struct SaveOutcome {
     }
 };
 
+// What Mng_DiskFileOperate does, in the order of its numbered actions.
+enum class DiskFileOp {
+    PlaceGameCall,  // convert the chosen game call onto the card
+    DeleteCopies,   // delete the model's valid settings files on the other drives
+    MakeFolders,    // make the backup folder and the card's settings folder
+};
+
 class MainSession {
 public:
-    MainSession(std::string displayName, AppState& state, Recipients& recipients,
-                ProcessRunner& runner);
+    // enterUserDefined runs the WAP / Internet screen for the lists' "Others......"; without
+    // one, that entry is cancelled.
+    MainSession(std::string displayName, AppState& state, ProcessRunner& runner,
+                OperatorLists::UserDefinedEntry enterUserDefined = {});
 
     // Looks the model up and sets the derived paths; an unknown name is reported and false.
     bool Mng_CurModSaveInfoSet();
@@ -44,10 +56,12 @@ public:
     void Mng_RefreshDiskList();
     // The user chose an entry of the destination list.
     void chooseDestination(std::size_t index);
-    // 0 place the game call, 1 delete the copies on other drives, 2 make the folders.
-    // False when the action did not do all it had to.
-    bool Mng_DiskFileOperate(int action);
+    // False when the action did not do all it had to, or is none of the list.
+    bool Mng_DiskFileOperate(DiskFileOp action);
 
+    // The model's camera defaults; the KT320V-8PRO's then select Sweden and Telia in the
+    // operator lists. 1 when applied, 0 (reported) for an unknown model.
+    int Mng_AllParaSetDefault();
     // "Default Setting (&D)": asks, then applies the defaults. True when they were applied.
     bool applyDefaultSetting();
     // "SAVE (&Y)".
@@ -63,6 +77,10 @@ public:
     const std::string& savePath() const { return file_.savePath; }
     SettingsFile& settings() { return file_; }
     const CameraModel* model() const { return file_.model(); }
+    // The country and operator lists; none for an unknown model.
+    OperatorLists* operatorLists() { return lists_ ? &*lists_ : nullptr; }
+    // The texts of the eight recipient fields, read and written with the settings file.
+    Recipients& recipients() { return recipients_; }
 
     static std::vector<std::string> driveRoots();  // "C:\" ... "Z:\"
 
@@ -72,8 +90,10 @@ private:
     void deleteCopiesElsewhere(bool& allDeleted);
 
     AppState& state_;
+    Recipients recipients_;
     SettingsFile file_;
     ProcessRunner& runner_;
+    std::optional<OperatorLists> lists_;
     std::vector<std::string> roots_ = driveRoots();
     std::vector<std::string> destinations_;
     int selected_ = -1;

@@ -64,24 +64,23 @@ void store(ModelChoice& choice) {
 
 }  // namespace
 
-void Mng_RegistryValue(int action, ModelChoice& choice) {
+void Mng_RegistryValue(RegistryOp action, ModelChoice& choice) {
     switch (action) {
-        case 0:
+        case RegistryOp::Create:
             create(choice);
             return;
-        case 1:
+        case RegistryOp::Load:
             load(choice);
             return;
-        case 2:
+        case RegistryOp::Store:
             store(choice);
             return;
-        case 3:
+        case RegistryOp::Forget:
             forget(choice);
             return;
-        default:
-            showMessage(kCaptionTips, "Invalid call for CWKS_ModSelDlg::Mng_RegistryValue() !",
-                        Buttons::Ok, Icon::Error);
     }
+    showMessage(kCaptionTips, "Invalid call for CWKS_ModSelDlg::Mng_RegistryValue() !",
+                Buttons::Ok, Icon::Error);
 }
 
 ConfirmStep Mng_JumpToMainStep(const ModelChoice& choice) {

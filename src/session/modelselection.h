@@ -14,11 +14,17 @@ struct ModelChoice {
     bool remember = false;  // the box is ticked
 };
 
-// 0 create the key with "-1"; 1 load: select the remembered position and tick the box, or
-// forget; 2 store the choice when the box is ticked, else "-1"; 3 forget: clear the choice and
-// delete the key and, when nothing else is under it, its parent. Registry failures are not
-// reported. Any other action shows the invalid-call message.
-void Mng_RegistryValue(int action, ModelChoice& choice);
+// What Mng_RegistryValue does, in the order of its numbered actions.
+enum class RegistryOp {
+    Create,  // create the key with "-1"
+    Load,    // select the remembered position and tick the box, or forget
+    Store,   // store the choice when the box is ticked, else "-1"
+    Forget,  // clear the choice; delete the key and, when nothing else is under it, its parent
+};
+
+// Registry failures are not reported. An action outside the list shows the invalid-call
+// message.
+void Mng_RegistryValue(RegistryOp action, ModelChoice& choice);
 
 enum class ConfirmStep {
     AskForProduct,  // nothing chosen: the list drops down for a choice

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
-#include "presets/operatorchoice.h"
 #include "presets/presettable.h"
+#include "session/operatorchoice.h"
 
 namespace wks {
 namespace {
@@ -39,21 +39,19 @@ void OperatorLists::sortLikeListBox(std::vector<std::string>& names) {
     });
 }
 
-void OperatorLists::Mng_CountryOperatorList(int action) {
+void OperatorLists::Mng_CountryOperatorList(OperatorListOp action) {
     switch (action) {
-        case 0:
+        case OperatorListOp::Fill:
             fill();
             break;
-        case 1:
+        case OperatorListOp::FollowCountry:
             followCountry();
             break;
-        case 2:
+        case OperatorListOp::FollowOperator:
             followOperator();
             break;
-        case 3:
+        case OperatorListOp::Apply:
             apply();
-            break;
-        default:
             break;
     }
 }

@@ -14,6 +14,14 @@
 
 namespace wks {
 
+// What Mng_CountryOperatorList does, in the order of its numbered actions.
+enum class OperatorListOp {
+    Fill,            // fill the country list, empty the operator list
+    FollowCountry,   // follow the country list's selection
+    FollowOperator,  // follow the operator list's selection
+    Apply,           // apply the remembered country and operator
+};
+
 class OperatorLists {
 public:
     static constexpr const char* kOthers = "Others......";
@@ -24,11 +32,10 @@ public:
 
     OperatorLists(AppState& state, const CameraModel& model, UserDefinedEntry enterUserDefined);
 
-    // 0 fill the country list, 1 follow the country list, 2 follow the operator list,
-    // 3 apply the remembered country and operator. Other actions do nothing.
-    void Mng_CountryOperatorList(int action);
+    // An action outside the list does nothing.
+    void Mng_CountryOperatorList(OperatorListOp action);
 
-    // The user selected an entry (-1 for none): actions 1 then 3, or 2 then 3.
+    // The user selected an entry (-1 for none): FollowCountry or FollowOperator, then Apply.
     void userSelectsCountry(int row);
     void userSelectsOperator(int row);
 

@@ -4,8 +4,6 @@
 #include "platform/drives.h"
 #include "platform/files.h"
 #include "platform/prompts.h"
-#include "presets/operatorchoice.h"
-#include "presets/presettable.h"
 #include "util/cutil.h"
 
 namespace wks {
@@ -197,15 +195,6 @@ void SettingsFile::Mng_Group1ParaSetDefault() {
     for (const auto& k : cameraKeys(CameraFamily::FamilyGroup1)) {
         state_.cameraParams.*k.field = sweden ? k.swedenDefault : k.defaultValue;
     }
-    if (!sweden) return;
-    // The Sweden-customised camera sends through Telia in Sweden. A screen selects them in
-    // its lists instead, which applies the same preset.
-    if (swedenSelection) {
-        swedenSelection();
-        return;
-    }
-    bool keepSsl = false;
-    ApplyOperatorChoice(state_, *model_, "Sweden", "Telia", keepSsl);
 }
 
 int SettingsFile::Mng_AllParaSetDefault() {

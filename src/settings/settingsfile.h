@@ -45,10 +45,6 @@ public:
     std::string savePath;
     std::string backupPath;
 
-    // Run by the KT320V-8PRO defaults after the camera values, in place of applying Sweden's
-    // Telia preset directly: the main screen selects Sweden and Telia in its lists.
-    std::function<void()> swedenSelection;
-
     bool Mng_ChkFileMark(const std::string& path) const;
     bool Mng_FileMarkWrite(int load, int backup);
     bool Mng_WapInternetPara(int load, int backup);
@@ -63,6 +59,7 @@ public:
     // The backup folder and the card's "GSM\" folder, each made when missing.
     bool makeFolders() const;
 
+    // The camera part of the defaults; the session adds the KT320V-8PRO's operator choice.
     int Mng_AllParaSetDefault();
     void Mng_Group1ParaSetDefault();
     void Mng_ChkForSaveLatestTimeForSetClock();

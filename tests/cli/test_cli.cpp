@@ -340,18 +340,64 @@ void TestCli::checkAgreesWithTheReader() {
     QCOMPARE(r.code, problem.isEmpty() ? 0 : 1);
 }
 
+// Both programs answer --help and --version with no display at all; the help of wks-settings
+// lists its commands in the manual page's order and describes every option of each command.
 void TestCli::help() {
+    QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) bare.remove(name);
+    for (const QString program : {WKS_SETTINGS_EXE, WKS_CONFIG_EXE}) {
+        for (const QString option : {"--help", "--version"}) {
+            QProcess p;
+            p.setProcessEnvironment(bare);
+            p.start(program, {option});
+            QVERIFY(p.waitForFinished(-1));
+            const QByteArray out = p.readAllStandardOutput();
+            QVERIFY2(p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0,
+                     qPrintable(program + " " + option + ": " + p.readAllStandardError()));
+            const QString name = QFileInfo(program).fileName();
+            if (option == "--version") QCOMPARE(out, (name + " " WKS_VERSION "\n").toUtf8());
+            else QVERIFY2(out.toLower().startsWith("usage: ") && out.contains(name.toUtf8()), out);
+        }
+    }
+
+    QFile manual(WKS_MANUAL);
+    QVERIFY(manual.open(QIODevice::ReadOnly));
+    QStringList manualOrder;
+    static const QRegularExpression synopsis("^\\.B wks-settings ([a-z][a-z-]*)", QRegularExpression::MultilineOption);
+    for (auto it = synopsis.globalMatch(manual.readAll()); it.hasNext();) {
+        const QString command = it.next().captured(1);
+        if (!manualOrder.contains(command)) manualOrder << command;
+    }
     const Run all = run({"--help"});
     QCOMPARE(all.code, 0);
     QStringList commands;
-    for (const QByteArray& l : all.out.split('\n')) {
-        if (l.startsWith("  ")) commands << QString(l).split('\t').first().trimmed();
+    QSet<qsizetype> summaryColumns;
+    static const QRegularExpression row("^  (\\S+) +(?=\\S)");
+    for (const QString& l : QString(all.out).split('\n')) {
+        const auto m = row.match(l);
+        if (m.hasMatch()) commands << m.captured(1);
+        if (m.hasMatch()) summaryColumns << m.capturedEnd();
     }
-    for (const char* c : {"models", "new", "show", "check", "ini", "presets"}) QVERIFY(commands.contains(c));
+    QCOMPARE(commands, manualOrder);
+    QCOMPARE(summaryColumns.size(), 1);
+
+    static const QRegularExpression option("--[a-z0-9]+");
     for (const QString& command : commands) {
         const Run r = run({command, "--help"});
         QCOMPARE(r.code, 0);
         QVERIFY2(r.out.startsWith("usage: wks-settings " + command.toUtf8()), r.out.constData());
+        QVERIFY2(!r.out.contains('&'), r.out.constData());  // no mnemonic of a button's text
+        const QString text = r.out;
+        QString usage;  // its first line and those indented under it
+        for (const QString& l : text.split('\n')) {
+            if (!usage.isEmpty() && !l.startsWith("       ")) break;
+            usage += l;
+        }
+        for (auto it = option.globalMatch(usage); it.hasNext();) {
+            const QString name = it.next().captured();
+            QVERIFY2(text.contains("\n  " + name + " ") || text.contains("\n  " + name + "\n"),
+                     qPrintable(command + " describes no " + name));
+        }
     }
     QCOMPARE(run({}).code, 2);
     QCOMPARE(run({"colour"}).code, 2);

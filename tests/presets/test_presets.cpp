@@ -1,11 +1,9 @@
-// The country/operator preset table, the apply step of the operator lists, and
-// `wks-settings presets`.
+// The country/operator preset table and `wks-settings presets`.
 
 #include <QProcess>
 #include <QRegularExpression>
 #include <QtTest>
 
-#include "presets/operatorchoice.h"
 #include "presets/placeholdersender.h"
 #include "presets/presettable.h"
 
@@ -57,7 +55,6 @@ class TestPresets : public QObject {
 private slots:
     void everyRowHoldsWhatTheProductTableSays();
     void namesAreMatchedExactlyWithinTheirCountry();
-    void operatorChoiceDecidesSmtpSsl();
     void commandLineListsAndShowsPresets();
     void placeholderSendersAreRecognised();
 };
@@ -141,35 +138,6 @@ void TestPresets::namesAreMatchedExactlyWithinTheirCountry() {
     QVERIFY(!p.IP.empty());
     t.ApplyPreset(p, "Finland", "DNA");
     QCOMPARE(p.IP, std::string());
-}
-
-void TestPresets::operatorChoiceDecidesSmtpSsl() {
-    // SmtpSsl is "1" before each choice.
-    struct Case { const char *model, *country, *op; bool keep; OperatorChoice result; const char* ssl; bool keepAfter; };
-    using enum OperatorChoice;
-    const Case cases[] = {
-        {kSwedenModel, "Sweden", "Telenor", false, Applied, "1", false},
-        {kSwedenModel, "Sweden", "Tele 2", false, Applied, "1", false},
-        {kSwedenModel, "Sweden", "Telia", false, Applied, "0", false},
-        {kSwedenModel, "Norway", "Telenor", false, Applied, "0", false},
-        {"KT470RX-8PRO", "Sweden", "Telenor", false, Applied, "0", false},
-        {kSwedenModel, "Sweden", "Others......", false, Applied, "0", false},
-        {"FX200 SERIES", "Germany", "E-plus", true, Applied, "1", false},
-        {kSwedenModel, "Narnia", "Telia", true, CountryNotFound, "1", true},
-        {kSwedenModel, "Sweden", "", true, NoChoice, "1", true},
-    };
-    for (const Case& k : cases) {
-        const QByteArray where = QByteArray(k.model) + " " + k.country + " / " + k.op;
-        AppState state;
-        state.CurrentNetworkParams = filled("stale");
-        state.SmtpSsl.assign(1, '1');
-        bool keep = k.keep;
-        QVERIFY2(ApplyOperatorChoice(state, *findModel(k.model), k.country, k.op, keep) == k.result, where);
-        QVERIFY2(state.SmtpSsl == k.ssl && keep == k.keepAfter, where);
-        NetworkPreset expected = filled("stale");
-        presetTable().ApplyPreset(expected, k.country, k.op);
-        QVERIFY2(state.CurrentNetworkParams == expected, where);
-    }
 }
 
 void TestPresets::commandLineListsAndShowsPresets() {

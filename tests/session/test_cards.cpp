@@ -37,8 +37,7 @@ struct Desk {
     ScopedPrompter scope{prompts};
     NoConverter converter;
     AppState state;
-    Recipients recipients;
-    MainSession session{model, state, recipients, converter};
+    MainSession session{model, state, converter};
 
     explicit Desk(std::string name = "KT470RX-8PRO")
         : model(std::move(name)), stem(findModel(model)->fileStem) {}
@@ -50,6 +49,7 @@ struct Desk {
         fs::create_directories(backup().parent_path());
         fs::create_directories(outside());
         session.Mng_CurModSaveInfoSet();
+        session.operatorLists()->Mng_CountryOperatorList(OperatorListOp::Fill);
         session.Mng_InitSaveDest();
     }
     QStringList texts() const {
@@ -212,7 +212,7 @@ private slots:
         d.session.Mng_InitSaveDest();
         QCOMPARE(d.state.CurrentNetworkParams.URL, "http://lower");
         QCOMPARE(d.session.savePath(), "D:\\GSM\\KT470RX.TXT");
-        d.recipients.texts[Recipients::AdministratorNum] = "+4670";
+        d.session.recipients().texts[Recipients::AdministratorNum] = "+4670";
         QVERIFY(d.session.save().complete());
         QVERIFY(test::readBytes(lower).find("AdministratorNum=+4670") != std::string::npos);
         QStringList names;
@@ -268,7 +268,7 @@ private slots:
         wks::drives().set('D', fat.folder());
         d.open();
         for (const char* admin : {"+4670111", "+4670222"}) {
-            d.recipients.texts[Recipients::AdministratorNum] = admin;
+            d.session.recipients().texts[Recipients::AdministratorNum] = admin;
             QVERIFY2(d.session.save().complete(), qPrintable(d.texts().join(" | ")));
             QVERIFY(test::readBytes(fat.folder() / "GSM" / "KT470RX.TXT").find(admin) != std::string::npos);
         }

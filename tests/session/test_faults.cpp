@@ -33,11 +33,11 @@ struct Card {
     SaveOutcome save(const std::string& model, const std::string& admin, const LocalTime& t,
                      long failAt = 0, int error = 0) {
         AppState state;
-        Recipients recipients;
-        MainSession session(model, state, recipients, runner);
+        MainSession session(model, state, runner);
         session.Mng_CurModSaveInfoSet();
+        session.operatorLists()->Mng_CountryOperatorList(OperatorListOp::Fill);
         session.Mng_InitSaveDest();
-        recipients.texts[Recipients::AdministratorNum] = admin;
+        session.recipients().texts[Recipients::AdministratorNum] = admin;
         state.clockFollowsPc = true;
         fixClock(t);
         prompts.clear();

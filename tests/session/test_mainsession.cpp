@@ -7,6 +7,7 @@
 
 #include "platform/clock.h"
 #include "platform/prompts.h"
+#include "presets/presettable.h"
 #include "session/mainsession.h"
 #include "support/readonlyfolder.h"
 #include "support/tempdrives.h"
@@ -61,7 +62,6 @@ struct Screen {
     ScopedPrompter scope{prompts};
     FakeConverter converter;
     AppState state;
-    Recipients recipients;
     std::unique_ptr<MainSession> session;
 
     explicit Screen(const QString& letters, std::string name = "KT470RX-8PRO")
@@ -92,8 +92,9 @@ struct Screen {
         if (readOnly) ::chmod(file.c_str(), 0444);
     }
     MainSession& open() {
-        session = std::make_unique<MainSession>(model, state, recipients, converter);
+        session = std::make_unique<MainSession>(model, state, converter);
         session->Mng_CurModSaveInfoSet();
+        session->operatorLists()->Mng_CountryOperatorList(OperatorListOp::Fill);
         session->Mng_InitSaveDest();
         return *session;
     }
@@ -441,15 +442,14 @@ void TestMainSession::savedFilesAreTwinsAndReopen() {
     int n = 0;
     for (std::string* f : s.state.CurrentNetworkParams.fields()) *f = "net" + std::to_string(++n);
     if (first.model()->hasSmtpSsl) s.state.SmtpSsl = "1";
-    for (auto& t : s.recipients.texts) t = "+4670" + std::to_string(++n);
+    for (auto& t : first.recipients().texts) t = "+4670" + std::to_string(++n);
     QVERIFY(s.state.clockFollowsPc);
     QVERIFY(first.save().complete());
     QCOMPARE(s.state.cameraParams.ClockSecond, kClock.second);
     QCOMPARE(test::readBytes(s.card('D')), test::readBytes(s.backup()));
 
     AppState state;
-    Recipients recipients;
-    MainSession second(model.toStdString(), state, recipients, s.converter);
+    MainSession second(model.toStdString(), state, s.converter);
     second.Mng_CurModSaveInfoSet();
     second.Mng_InitSaveDest();
     QCOMPARE(second.savePath(), s.path('D'));
@@ -458,7 +458,7 @@ void TestMainSession::savedFilesAreTwinsAndReopen() {
     for (const CameraKey* k : cameraKeysFor(first.model()->family, first.model()->displayName)) {
         QVERIFY2(state.cameraParams.*k->field == s.state.cameraParams.*k->field, k->key);
     }
-    QVERIFY(recipients == s.recipients);
+    QVERIFY(second.recipients() == first.recipients());
 }
 
 void TestMainSession::defaultSetting() {
@@ -483,6 +483,18 @@ void TestMainSession::defaultSetting() {
     QVERIFY(s.state.clockFollowsPc);
     QCOMPARE(s.state.CurrentNetworkParams.URL, "http://mine");
     QVERIFY(!fs::exists(s.card('D')));  // nothing is written before SAVE
+
+    // KT320V-8PRO: Sweden and Telia selected, their preset applied, SMTP SSL off.
+    Screen k("CD", kSwedenModel);
+    const OperatorLists& lists = *k.open().operatorLists();
+    k.state.SmtpSsl = "1";
+    QVERIFY(k.session->applyDefaultSetting());
+    NetworkPreset telia;
+    presetTable().ApplyPreset(telia, "Sweden", "Telia");
+    QVERIFY(k.state.CurrentNetworkParams == telia);
+    QCOMPARE(k.state.SmtpSsl, std::string("0"));
+    QCOMPARE(lists.countries()[lists.selectedCountry()] + "/" + lists.operators()[lists.selectedOperator()],
+             std::string("Sweden/Telia"));
 }
 
 void TestMainSession::exitRemovesConverterFolder() {

@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "presets/presettable.h"
+#include "session/operatorchoice.h"
 #include "session/operatorlists.h"
 
 using namespace wks;
@@ -47,6 +48,7 @@ class TestOperatorLists : public QObject {
     void selectionsDriveTheParameters_data();
     void selectionsDriveTheParameters();
     void listsKeepTheListBoxOrder();
+    void operatorChoiceDecidesSmtpSsl();
 };
 
 void TestOperatorLists::selectionsDriveTheParameters_data() {
@@ -162,7 +164,7 @@ void TestOperatorLists::selectionsDriveTheParameters() {
         }
         return ok;
     });
-    lists.Mng_CountryOperatorList(0);
+    lists.Mng_CountryOperatorList(OperatorListOp::Fill);
     for (QString step : steps) {
         if (step.startsWith("ssl=")) {
             state.SmtpSsl = step.mid(4).toStdString();
@@ -203,7 +205,7 @@ void TestOperatorLists::selectionsDriveTheParameters() {
 void TestOperatorLists::listsKeepTheListBoxOrder() {
     AppState state;
     OperatorLists lists(state, *findModel("KT470RX-8PRO"), {});
-    lists.Mng_CountryOperatorList(0);
+    lists.Mng_CountryOperatorList(OperatorListOp::Fill);
     QVERIFY(joined(lists.countries()).endsWith("|UK|Ukraine|USA|Others......"));
     QCOMPARE(lists.countries().size(), presetTable().Countries().size() + 1);
     const std::pair<const char*, const char*> expected[] = {
@@ -220,6 +222,35 @@ void TestOperatorLists::listsKeepTheListBoxOrder() {
         QVERIFY(QString::fromStdString(lists.countries()[i - 1])
                     .compare(QString::fromStdString(lists.countries()[i]), Qt::CaseInsensitive) <
                 0);
+    }
+}
+
+void TestOperatorLists::operatorChoiceDecidesSmtpSsl() {
+    // SmtpSsl is "1" before each choice.
+    struct Case { const char *model, *country, *op; bool keep; OperatorChoice result; const char* ssl; bool keepAfter; };
+    using enum OperatorChoice;
+    const Case cases[] = {
+        {kSwedenModel, "Sweden", "Telenor", false, Applied, "1", false},
+        {kSwedenModel, "Sweden", "Tele 2", false, Applied, "1", false},
+        {kSwedenModel, "Sweden", "Telia", false, Applied, "0", false},
+        {kSwedenModel, "Norway", "Telenor", false, Applied, "0", false},
+        {"KT470RX-8PRO", "Sweden", "Telenor", false, Applied, "0", false},
+        {kSwedenModel, "Sweden", "Others......", false, Applied, "0", false},
+        {"FX200 SERIES", "Germany", "E-plus", true, Applied, "1", false},
+        {kSwedenModel, "Narnia", "Telia", true, CountryNotFound, "1", true},
+        {kSwedenModel, "Sweden", "", true, NoChoice, "1", true},
+    };
+    for (const Case& k : cases) {
+        const QByteArray where = QByteArray(k.model) + " " + k.country + " / " + k.op;
+        AppState state;
+        state.CurrentNetworkParams = preset("stale");
+        state.SmtpSsl.assign(1, '1');
+        bool keep = k.keep;
+        QVERIFY2(ApplyOperatorChoice(state, *findModel(k.model), k.country, k.op, keep) == k.result, where);
+        QVERIFY2(state.SmtpSsl == k.ssl && keep == k.keepAfter, where);
+        NetworkPreset expected = preset("stale");
+        presetTable().ApplyPreset(expected, k.country, k.op);
+        QVERIFY2(state.CurrentNetworkParams == expected, where);
     }
 }
 

@@ -6,7 +6,6 @@
 
 #include "platform/clock.h"
 #include "platform/prompts.h"
-#include "presets/presettable.h"
 #include "settings/settingsfile.h"
 #include "support/tempdrives.h"
 
@@ -389,33 +388,15 @@ void TestSettingsFile::clock() {
 void TestSettingsFile::defaults() {
     ScriptedPrompter prompts;
     ScopedPrompter scope(prompts);
-    {
-        Fixture f("KT470RX-8pro");
-        QCOMPARE(f.file.Mng_AllParaSetDefault(), 0);
-        QCOMPARE(prompts.shown().size(), 1u);
-        const Message& m = prompts.shown()[0];
-        QCOMPARE(m.caption, std::string("WKS TIPS"));
-        QCOMPARE(m.text, std::string("Error In CWKS_MainParaDlg::Mng_AllParaSetDefault() !"));
-        QCOMPARE(m.icon, Icon::Error);
-        QVERIFY(f.state.cameraParams == CameraParams{});
-        QVERIFY(!f.state.clockFollowsPc);
-    }
-    prompts.clear();
-
-    // KT320V-8PRO: Sweden's Telia row with Sweden's own sender, SMTP SSL off.
-    Fixture f("KT320V-8PRO");
-    f.state.SmtpSsl = "1";
-    QCOMPARE(f.file.Mng_AllParaSetDefault(), 1);
-    const PresetTable& table = presetTable();
-    const auto countries = table.Countries();
-    const auto sweden = std::size_t(std::find(countries.begin(), countries.end(), "Sweden") - countries.begin());
-    QCOMPARE(table.operatorAt(sweden, 0), std::string("Telia"));
-    NetworkPreset telia = table.presetAt(sweden, 0);
-    PresetTable::ApplyCountrySender(telia, "Sweden");
-    QCOMPARE(f.state.CurrentNetworkParams, telia);
-    QCOMPARE(f.state.SmtpSsl, std::string("0"));
-    QVERIFY(f.state.clockFollowsPc);
-    QVERIFY(prompts.shown().empty());
+    Fixture f("KT470RX-8pro");
+    QCOMPARE(f.file.Mng_AllParaSetDefault(), 0);
+    QCOMPARE(prompts.shown().size(), 1u);
+    const Message& m = prompts.shown()[0];
+    QCOMPARE(m.caption, std::string("WKS TIPS"));
+    QCOMPARE(m.text, std::string("Error In CWKS_MainParaDlg::Mng_AllParaSetDefault() !"));
+    QCOMPARE(m.icon, Icon::Error);
+    QVERIFY(f.state.cameraParams == CameraParams{});
+    QVERIFY(!f.state.clockFollowsPc);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsFile)

@@ -60,7 +60,7 @@ CWKS_MainParaDlg::CWKS_MainParaDlg(std::string displayName, AppState& state,
       state_(state),
       ownRunner_(std::move(ownRunner)),
       runner_(runner ? *runner : *ownRunner_),
-      session_(std::move(displayName), state, recipients_, runner_),
+      session_(std::move(displayName), state, runner_, [this] { return runWapScreen(false); }),
       progress_(runner_, this) {
     ui_->setupUi(this);
     setObjectName("CWKS_MainParaDlg");
@@ -123,7 +123,7 @@ void CWKS_MainParaDlg::initDialog() {
         done(QDialog::Rejected);  // nothing was staged, so there is nothing to clean up
         return;
     }
-    Mng_CountryOperatorList(0);
+    Mng_CountryOperatorList(OperatorListOp::Fill);
     Mng_InitSaveDest();
 }
 
@@ -133,9 +133,7 @@ bool CWKS_MainParaDlg::Mng_CurModSaveInfoSet() {
     // Staged on the first tick, once the screen is on view.
     if (model.hasGameCall) stagingTimer_ = startTimer(0);
     setWindowTitle(QString::fromStdString(model.caption));
-    lists_ = std::make_unique<OperatorLists>(state_, model, [this] { return runWapScreen(false); });
-    lists_->changed = [this] { showLists(); };
-    session_.settings().swedenSelection = [this] { lists_->Mng_SwedenCustomized(); };
+    session_.operatorLists()->changed = [this] { showLists(); };
     return true;
 }
 
@@ -147,9 +145,10 @@ void CWKS_MainParaDlg::Mng_InitSaveDest() {
     showSenderNote();
 }
 
-void CWKS_MainParaDlg::Mng_CountryOperatorList(int action) {
-    if (!lists_) return;
-    lists_->Mng_CountryOperatorList(action);
+void CWKS_MainParaDlg::Mng_CountryOperatorList(OperatorListOp action) {
+    OperatorLists* lists = session_.operatorLists();
+    if (!lists) return;
+    lists->Mng_CountryOperatorList(action);
     showLists();
     showSenderNote();
 }
@@ -174,7 +173,8 @@ bool CWKS_MainParaDlg::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CWKS_MainParaDlg::userSelected(QListWidget* list) {
-    if (!lists_) return;
+    OperatorLists* lists = session_.operatorLists();
+    if (!lists) return;
     const auto selected = list->selectedItems();
     // A list box cannot be emptied of its selection by the user; show it as it was.
     if (selected.isEmpty()) {
@@ -183,9 +183,9 @@ void CWKS_MainParaDlg::userSelected(QListWidget* list) {
     }
     const int row = list->row(selected.first());
     if (list == ui_->countryList) {
-        lists_->userSelectsCountry(row);
+        lists->userSelectsCountry(row);
     } else {
-        lists_->userSelectsOperator(row);
+        lists->userSelectsOperator(row);
     }
     showLists();
     showSenderNote();
@@ -195,15 +195,16 @@ bool CWKS_MainParaDlg::runWapScreen(bool checkMode) {
     CWKS_WapParaDlg wap(state_, this);
     wap.advancedAvailable = session_.model()->hasSmtpSsl;
     wap.showCurrent = checkMode;
-    wap.presetSelected = checkMode && lists_->presetSelected();
+    OperatorLists& lists = *session_.operatorLists();
+    wap.presetSelected = checkMode && lists.presetSelected();
     const bool ok = modalRunner().run(wap) == QDialog::Accepted;
-    if (checkMode && wap.senderChanged) lists_->forgetSelection();
+    if (checkMode && wap.senderChanged) lists.forgetSelection();
     showSenderNote();
     return ok;
 }
 
 void CWKS_MainParaDlg::checkWapParameters() {
-    if (lists_) runWapScreen(true);
+    if (session_.operatorLists()) runWapScreen(true);
 }
 
 void CWKS_MainParaDlg::defaultSetting() {
@@ -244,9 +245,10 @@ void CWKS_MainParaDlg::about() {
 }
 
 void CWKS_MainParaDlg::showLists() {
-    if (!lists_) return;
-    showList(ui_->countryList, lists_->countries(), lists_->selectedCountry());
-    showList(ui_->operatorList, lists_->operators(), lists_->selectedOperator());
+    const OperatorLists* lists = session_.operatorLists();
+    if (!lists) return;
+    showList(ui_->countryList, lists->countries(), lists->selectedCountry());
+    showList(ui_->operatorList, lists->operators(), lists->selectedOperator());
 }
 
 void CWKS_MainParaDlg::showDestinations() {
@@ -268,13 +270,13 @@ void CWKS_MainParaDlg::showSenderNote() {
 
 void CWKS_MainParaDlg::showRecipients() {
     for (std::size_t i = 0; i < Recipients::kCount; ++i) {
-        setFieldBytes(recipientFields_[i], recipients_.texts[i]);
+        setFieldBytes(recipientFields_[i], session_.recipients().texts[i]);
     }
 }
 
 void CWKS_MainParaDlg::takeRecipients() {
     for (std::size_t i = 0; i < Recipients::kCount; ++i) {
-        recipients_.texts[i] = fieldBytes(recipientFields_[i]);
+        session_.recipients().texts[i] = fieldBytes(recipientFields_[i]);
     }
 }
 

@@ -1,15 +1,14 @@
 #pragma once
 // The main parameter screen: the operator lists, the recipients, the destination of the
 // settings file and the buttons that open the other screens, default the camera and save.
-// The work is done by MainSession and OperatorLists; this screen shows their state and passes
-// the user's actions on.
+// The work is done by MainSession and its operator lists; this screen shows their state and
+// passes the user's actions on.
 
 #include <array>
 #include <memory>
 #include <string>
 
 #include "session/mainsession.h"
-#include "session/operatorlists.h"
 #include "ui/common/screendialog.h"
 #include "ui/main/conversionprogress.h"
 
@@ -33,8 +32,7 @@ public:
                      QWidget* parent = nullptr);
     ~CWKS_MainParaDlg() override;
 
-    // 0 fill, 1 follow the country list, 2 follow the operator list, 3 apply.
-    void Mng_CountryOperatorList(int action);
+    void Mng_CountryOperatorList(OperatorListOp action);
     // The camera parameter screen of the model's family.
     void Mng_JumpToCertainMod();
 
@@ -73,10 +71,8 @@ private:
     AppState& state_;
     std::unique_ptr<ProcessRunner> ownRunner_;
     ProcessRunner& runner_;
-    Recipients recipients_;  // carried between the fields and the settings file
     MainSession session_;
     ConversionProgress progress_;
-    std::unique_ptr<OperatorLists> lists_;
     std::array<QLineEdit*, Recipients::kCount> recipientFields_{};
     int stagingTimer_ = 0;
 };

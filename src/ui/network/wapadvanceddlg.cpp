@@ -2,6 +2,8 @@
 
 #include "ui_wapadvanceddlg.h"
 
+namespace wks::ui {
+
 CWKS_WapAdvancedDlg::CWKS_WapAdvancedDlg(QWidget* parent)
     : ScreenDialog(parent), ui_(std::make_unique<Ui::CWKS_WapAdvancedDlg>()) {
     ui_->setupUi(this);
@@ -17,3 +19,5 @@ void CWKS_WapAdvancedDlg::onOk() {
     requiresSsl = ui_->sslCheck->isChecked();
     accept();
 }
+
+}  // namespace wks::ui

@@ -9,7 +9,9 @@ namespace Ui {
 class CWKS_WapAdvancedDlg;
 }
 
-class CWKS_WapAdvancedDlg : public wks::ui::ScreenDialog {
+namespace wks::ui {
+
+class CWKS_WapAdvancedDlg : public ScreenDialog {
     Q_OBJECT
   public:
     explicit CWKS_WapAdvancedDlg(QWidget* parent = nullptr);
@@ -26,3 +28,5 @@ class CWKS_WapAdvancedDlg : public wks::ui::ScreenDialog {
 
     std::unique_ptr<Ui::CWKS_WapAdvancedDlg> ui_;
 };
+
+}  // namespace wks::ui

@@ -10,9 +10,7 @@
 #include "ui_wapparadlg.h"
 #include "util/cutil.h"
 
-using namespace wks;
-using namespace wks::ui;
-
+namespace wks::ui {
 namespace {
 
 constexpr std::size_t kClearItem = 13;
@@ -46,7 +44,7 @@ CWKS_WapParaDlg::CWKS_WapParaDlg(AppState& state, QWidget* parent)
     labelControl(u.emailAddrLabel, u.emailAddrEdit);
     labelControl(u.emailPasswordLabel, u.emailPasswordEdit);
 
-    connect(u.clearButton, &QPushButton::clicked, this, [this] { ManageOtherUI(Clear); });
+    connect(u.clearButton, &QPushButton::clicked, this, [this] { ManageOtherUI(Mode::Clear); });
     connect(u.advancedButton, &QPushButton::clicked, this, &CWKS_WapParaDlg::onAdvanced);
     connect(u.okButton, &QPushButton::clicked, this, &CWKS_WapParaDlg::onOk);
     connect(u.cancelButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -68,15 +66,15 @@ void CWKS_WapParaDlg::initDialog() {
     ui_->advancedButton->setVisible(advancedAvailable);
     senderChanged = false;
     if (showCurrent) {
-        ManageOtherUI(Load);
-        ManageOtherUI(Lock);
+        ManageOtherUI(Mode::Load);
+        ManageOtherUI(Mode::Lock);
         ui_->headerLabel->setText(QStringLiteral(
             "Current WAP / Internet Parameters As Follows, You Can Modify Highlighted 4 Items If "
             "Necessary !"));
     } else {
         smtpSsl = false;
-        ManageOtherUI(Clear);
-        ManageOtherUI(Unlock);
+        ManageOtherUI(Mode::Clear);
+        ManageOtherUI(Mode::Unlock);
         ui_->headerLabel->setText(
             QStringLiteral("Please Input User-Defined WAP / Internet Parameters Here!"));
     }
@@ -93,30 +91,30 @@ WapTexts CWKS_WapParaDlg::texts() const {
     return texts;
 }
 
-void CWKS_WapParaDlg::ManageOtherUI(int mode) {
+void CWKS_WapParaDlg::ManageOtherUI(Mode mode) {
     NetworkPreset& params = state_.CurrentNetworkParams;
     switch (mode) {
-        case Clear:
+        case Mode::Clear:
             for (std::size_t i = 0; i < NetworkPreset::kFieldCount; ++i) {
                 if (i == kIpItem)
                     ui_->ipField->clear();
                 else
                     edit(i)->clear();
             }
-            break;
-        case Lock:
+            return;
+        case Mode::Lock:
             for (std::size_t i = 0; i < kItemCount; ++i)
                 item(i)->setEnabled(i >= kFirstSenderItem && i != kClearItem);
-            break;
-        case Unlock:
+            return;
+        case Mode::Unlock:
             for (QWidget* w : items_) w->setEnabled(true);
             ui_->advancedButton->setEnabled(true);
-            break;
-        case Save:
+            return;
+        case Mode::Save:
             SaveWapTexts(texts(), params);
             state_.SmtpSsl.assign(1, smtpSsl ? '1' : '0');
-            break;
-        case Load: {
+            return;
+        case Mode::Load: {
             const auto fields = params.fields();
             for (std::size_t i = 0; i < fields.size(); ++i) {
                 if (i != kIpItem) setFieldBytes(edit(i), *fields[i]);
@@ -126,16 +124,13 @@ void CWKS_WapParaDlg::ManageOtherUI(int mode) {
             else
                 ui_->ipField->clear();
             smtpSsl = CUtil::TrimToLength(state_.SmtpSsl, -1) == "1";
-            break;
+            return;
         }
-        case ChangeCheck:
+        case Mode::ChangeCheck:
             senderChanged = presetSelected && SenderItemsDiffer(texts(), params);
-            break;
-        default:
-            showMessage(kCaptionTips, "Invalid call for ManageOtherUI()!", Buttons::Ok,
-                        Icon::Error);
-            break;
+            return;
     }
+    showMessage(kCaptionTips, "Invalid call for ManageOtherUI()!", Buttons::Ok, Icon::Error);
 }
 
 void CWKS_WapParaDlg::onAdvanced() {
@@ -174,9 +169,11 @@ void CWKS_WapParaDlg::onOk() {
     if (showMessage(kCaptionTips, "Save all WAP/Internet parameters ?", Buttons::OkCancel,
                     Icon::Question) != Answer::Ok)
         return;
-    ManageOtherUI(ChangeCheck);
-    ManageOtherUI(Save);
+    ManageOtherUI(Mode::ChangeCheck);
+    ManageOtherUI(Mode::Save);
     showMessage(kCaptionTips, "OK,WAP/Internet Parameters saved success !", Buttons::Ok,
                 Icon::Information);
     accept();
 }
+
+}  // namespace wks::ui

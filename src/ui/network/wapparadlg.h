@@ -16,21 +16,23 @@ class QLineEdit;
 namespace wks::mail {
 struct MailTestReport;
 }
-namespace wks::ui {
-class MailTestRun;
-}
 namespace Ui {
 class CWKS_WapParaDlg;
 }
+
 namespace wks {
 struct AppState;
 }
 
-class CWKS_WapParaDlg : public wks::ui::ScreenDialog {
+namespace wks::ui {
+
+class MailTestRun;
+
+class CWKS_WapParaDlg : public ScreenDialog {
     Q_OBJECT
   public:
     // The screen edits state.CurrentNetworkParams and state.SmtpSsl.
-    explicit CWKS_WapParaDlg(wks::AppState& state, QWidget* parent = nullptr);
+    explicit CWKS_WapParaDlg(AppState& state, QWidget* parent = nullptr);
     ~CWKS_WapParaDlg() override;
 
     // In: the model can send mail over SSL; the "Advanced..." button is shown.
@@ -45,9 +47,17 @@ class CWKS_WapParaDlg : public wks::ui::ScreenDialog {
     // The SSL check box's state, carried to and from the Advanced screen until OK saves it.
     bool smtpSsl = false;
 
-    enum Mode { Clear = 0, Lock = 1, Unlock = 2, Save = 3, Load = 4, ChangeCheck = 5 };
+    // What ManageOtherUI does, in the order of its numbered modes.
+    enum class Mode {
+        Clear,        // empty items 0 to 12
+        Lock,         // only the four sender items editable
+        Unlock,       // every item and "Advanced..." enabled
+        Save,         // the items into CurrentNetworkParams, the SSL box into SmtpSsl
+        Load,         // CurrentNetworkParams and SmtpSsl into the items and the SSL box
+        ChangeCheck,  // senderChanged: a sender item differs from the value held
+    };
     // The screen's one working operation; another mode is a programming error and only says so.
-    void ManageOtherUI(int mode);
+    void ManageOtherUI(Mode mode);
 
   protected:
     void initDialog() override;
@@ -57,16 +67,18 @@ class CWKS_WapParaDlg : public wks::ui::ScreenDialog {
     static constexpr std::size_t kItemCount = 14;
     QWidget* item(std::size_t index) const { return items_[index]; }
     QLineEdit* edit(std::size_t index) const;
-    wks::ui::WapTexts texts() const;
+    WapTexts texts() const;
     void onAdvanced();
     void onOk();
     // The account test of the sender items as they stand, saved or not.
     void onMailTest();
-    void showMailTestResult(const wks::mail::MailTestReport& report);
+    void showMailTestResult(const mail::MailTestReport& report);
     void updateMailTestButton();
 
-    wks::AppState& state_;
+    AppState& state_;
     std::unique_ptr<Ui::CWKS_WapParaDlg> ui_;
     std::array<QWidget*, kItemCount> items_{};
-    std::unique_ptr<wks::ui::MailTestRun> mailTest_;
+    std::unique_ptr<MailTestRun> mailTest_;
 };
+
+}  // namespace wks::ui

@@ -2,6 +2,7 @@
 // program ends.
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
 
 #include <stdexcept>
@@ -15,9 +16,33 @@
 #include "ui/main/mainparadlg.h"
 #include "ui/select/modseldlg.h"
 
+namespace {
+
+// --help and --version answer before the window system is reached, so they need no display.
+// Anything else is left to QApplication (its own options such as -platform among them).
+void answerHelpOrVersion(int argc, char* argv[]) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Prepares the settings file of a GSM/MMS trail camera on its SD card.");
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    QStringList words;
+    for (int i = 0; i < argc; ++i) words << QString::fromLocal8Bit(argv[i]);
+    parser.parse(words);
+    if (!parser.isSet(help) && !parser.isSet(version) && !parser.isSet("help-all")) return;
+    QCoreApplication core(argc, argv);
+    parser.process(core);  // prints what was asked for and exits
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    QCoreApplication::setApplicationName("wks-config");
+    QCoreApplication::setApplicationVersion(WKS_VERSION);
+    answerHelpOrVersion(argc, argv);
     QApplication app(argc, argv);
-    QApplication::setApplicationName("wks-config");
+    // The Wayland app_id and the desktop entry's name, so the desktop matches the window to it.
+    QGuiApplication::setDesktopFileName(WKS_APP_ID);
     QApplication::setWindowIcon(QIcon(":/pictures/icon.svg"));
     // The selection screen hides while the main screen runs; that is no reason to quit.
     QApplication::setQuitOnLastWindowClosed(false);

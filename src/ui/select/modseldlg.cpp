@@ -59,7 +59,7 @@ CWKS_ModSelDlg::~CWKS_ModSelDlg() = default;
 
 void CWKS_ModSelDlg::initDialog() {
     setWindowIcon(QIcon(":/pictures/icon.svg"));
-    Mng_RegistryValue(1);
+    Mng_RegistryValue(RegistryOp::Load);
     showProductPicture();
 }
 
@@ -75,7 +75,7 @@ void CWKS_ModSelDlg::setChoice(const ModelChoice& choice) {
     ui_->rememberChoice->setChecked(choice.remember);
 }
 
-void CWKS_ModSelDlg::Mng_RegistryValue(int action) {
+void CWKS_ModSelDlg::Mng_RegistryValue(RegistryOp action) {
     ModelChoice c = choice();
     wks::Mng_RegistryValue(action, c);
     setChoice(c);
@@ -109,7 +109,7 @@ void CWKS_ModSelDlg::Mng_JumpToMain() {
 
 void CWKS_ModSelDlg::confirm() {
     Mng_JumpToMain();
-    Mng_RegistryValue(2);
+    Mng_RegistryValue(RegistryOp::Store);
 }
 
 }  // namespace wks::ui

@@ -32,8 +32,8 @@ public:
     CWKS_ModSelDlg(AppState& state, MainScreenFactory makeMainScreen, QWidget* parent = nullptr);
     ~CWKS_ModSelDlg() override;
 
-    // The registry actions on this screen's list and box (0 create ... 3 forget).
-    void Mng_RegistryValue(int action);
+    // The registry actions on this screen's list and box.
+    void Mng_RegistryValue(RegistryOp action);
     void Mng_JumpToMain();
 
 protected:

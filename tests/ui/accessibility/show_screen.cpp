@@ -24,11 +24,11 @@ int main(int argc, char** argv) {
     state.CurrentNetworkParams.IP = "10.1.2.3";
     const char* screen = argc > 1 ? argv[1] : "";
     if (std::strcmp(screen, "wap-advanced") == 0) {
-        CWKS_WapAdvancedDlg advanced;
+        wks::ui::CWKS_WapAdvancedDlg advanced;
         return wks::ui::modalRunner().run(advanced);
     }
     if (std::strncmp(screen, "wap-", 4) == 0) {
-        CWKS_WapParaDlg wap(state);
+        wks::ui::CWKS_WapParaDlg wap(state);
         wap.advancedAvailable = true;
         wap.showCurrent = std::strcmp(screen, "wap-check") == 0;
         wap.presetSelected = wap.showCurrent;

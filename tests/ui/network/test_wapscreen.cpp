@@ -360,12 +360,12 @@ class TestWapScreen : public QObject {
         Screen s;
         s.state.CurrentNetworkParams = sample();
         s.open(true, false, true);
-        for (int mode : {6, -1}) s.dlg->ManageOtherUI(mode);
+        for (int mode : {6, -1}) s.dlg->ManageOtherUI(static_cast<CWKS_WapParaDlg::Mode>(mode));
         const Message invalid{kCaptionTips, "Invalid call for ManageOtherUI()!", Buttons::Ok,
                               Icon::Error};
         QVERIFY(s.prompter.shown() == std::vector<Message>(2, invalid));
         QCOMPARE(s.item(0)->text(), QString("http://mms.op"));
-        s.dlg->ManageOtherUI(CWKS_WapParaDlg::Unlock);
+        s.dlg->ManageOtherUI(CWKS_WapParaDlg::Mode::Unlock);
         s.button("clearButton")->click();
         for (int i = 0; i < 13; ++i)
             if (i != kIp) QVERIFY2(s.item(i)->text().isEmpty(), kItems[i]);

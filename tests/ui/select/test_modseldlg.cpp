@@ -302,7 +302,7 @@ private slots:
             s.list()->hidePopup();
 
             s.prompts.clear();
-            s.dlg.Mng_RegistryValue(4);
+            s.dlg.Mng_RegistryValue(static_cast<RegistryOp>(4));
             QCOMPARE(
                 box(s.prompts.shown().at(0)),
                 QString("WKS TIPS|error|Invalid call for CWKS_ModSelDlg::Mng_RegistryValue() !"));

@@ -1,4 +1,4 @@
-#include "presets/operatorchoice.h"
+#include "session/operatorchoice.h"
 
 #include "presets/presettable.h"
 

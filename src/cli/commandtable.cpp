@@ -1,0 +1,98 @@
+// The commands of wks-settings. A new command is a row here, in the manual page's order
+// (docs/wks-settings.1 describes it too), and its function in commands.h.
+
+#include "cli/commands.h"
+
+namespace wks::cli {
+
+const std::vector<Command>& commands() {
+    static const std::vector<Command> table = {
+        {"models", "list the camera models with stem, family and options",
+         "wks-settings models",
+         "Lists the six camera models: display name, file stem, camera family,\n"
+         "whether the model has the SMTP SSL option and the game call.\n",
+         {}, false, cmdModels},
+        {"presets", "list the built-in country/operator presets, or one country's values",
+         "wks-settings presets [COUNTRY]",
+         "Without COUNTRY, lists the 25 countries in table order, each with its operators\n"
+         "(tab-separated). With COUNTRY (exact name, case included), prints each operator's\n"
+         "13 network values under the settings file's key names, with the sender account\n"
+         "that choosing it gives (Sweden and Denmark have their own).\n",
+         {}, false, cmdPresets},
+        {"new", "write a new settings file for a model onto a card folder",
+         "wks-settings new MODEL --card DIR [CHANGES]",
+         "Starts from the model's defaults, applies CHANGES in the order below and writes\n"
+         "DIR/GSM/<stem>.TXT exactly as a save writes the card file; prints its path.\n"
+         "MODEL is a display name, compared exactly (wks-settings models lists them).\n",
+         {{"card", "DIR", "the card folder"}}, true, cmdNew},
+        {"save", "open, change and save a model's settings as the main screen does",
+         "wks-settings save MODEL [--drive L=DIR]... [--to L] [--defaults] [CHANGES]\n"
+         "                  [--audio SOURCE] [--yes | --no]",
+         "The main screen without a window. The drives given are the only ones examined,\n"
+         "chosen and cleared of copies; C: holds the backup and is your own drive_c unless\n"
+         "given, and it is a destination only when given or chosen with --to C. Opening scans\n"
+         "them and loads the card file, else the backup, else the defaults, printing each\n"
+         "message with its caption. When none of the drives given can be entered, nothing is\n"
+         "written (exit status 1).\n"
+         "Exit status 0 when everything was saved, 1 when a save failed or was cancelled,\n"
+         "a copy could not be deleted or the game call of --audio was not placed, 2 for bad\n"
+         "input.\n",
+         {{"drive", "L=DIR", "give folder DIR the drive letter L (C to Z); once per drive"},
+          {"to", "L", "save to drive L (otherwise the opening's choice stands)"},
+          {"defaults", nullptr, "\"Default Setting\", answered OK"},
+          {"audio", "SOURCE", "the game call to convert onto the card (game-call models)"},
+          {"yes", nullptr, "answer the questions OK"},
+          {"no", nullptr,
+           "answer them Cancel; without either they are asked on the terminal,\n"
+           "and answered Cancel when there is none"}},
+         true, cmdSave},
+        {"show", "print every key of a settings file with its meaning",
+         "wks-settings show FILE --model MODEL",
+         "Prints each section and key of FILE; camera values with their meaning\n"
+         "(\"PIR Interval = 13  (2 minutes)\"). Control characters are printed as \\xNN.\n",
+         {{"model", "MODEL", "the camera model the file is for"}}, false, cmdShow},
+        {"check", "check a settings file against a model",
+         "wks-settings check FILE --model MODEL",
+         "Checks the file mark, every key the model needs and every camera value against its\n"
+         "codes. Names each problem on its own line; exit status 1 when there is one.\n",
+         {{"model", "MODEL", "the camera model the file is for"}}, false, cmdCheck},
+        {"ini", "read or write one key of an INI file",
+         "wks-settings ini get FILE SECTION KEY [--size N]\n"
+         "wks-settings ini set FILE SECTION KEY VALUE",
+         "get prints what the private-profile read returns with a buffer of N bytes\n"
+         "(default 256); set is one private-profile write. Names and values are Latin-1 in\n"
+         "the file; set refuses what would be read back as other lines (a line break, \"]\"\n"
+         "in SECTION, \"=\" in KEY or a KEY beginning with \"[\" or \";\").\n",
+         {{"size", "N", "the buffer of get, in bytes"}}, false, cmdIni},
+        {"audio", "convert a game-call audio file onto a card folder",
+         "wks-settings audio SOURCE --card DIR [--yes | --no]",
+         "Stages the converter in C:\\WKS_TEMP, converts SOURCE (mp3, wav or aac) into\n"
+         "DIR/DCIM/100WKSIM/ADUI0001.WAV as a save does, then removes C:\\WKS_TEMP.\n"
+         "When the camera's IMAG0001.JPG or VIDE0001.AVI is there, they must be renamed:\n"
+         "--yes agrees, --no declines; otherwise the terminal asks (no terminal: declined).\n"
+         "Prints the converted file's path. Exit status 0 when it was placed on the card,\n"
+         "1 when it was not, 2 for a missing SOURCE or DIR.\n",
+         {{"card", "DIR", "the card folder"},
+          {"yes", nullptr, "agree to rename them"},
+          {"no", nullptr, "decline"}},
+         false, cmdAudio},
+        {"mail-test", "log in to a settings file's sender account as the camera will",
+         "wks-settings mail-test FILE --model MODEL [--send]",
+         "Reads the sender account of FILE (SEND EMAIL SERVER, its PORT, SEND EMAIL ADDRESS and\n"
+         "PASSWORD, and SMTP SSL for the models that have it) and logs in to the mail server as\n"
+         "the camera will: name look-up, connection, TLS from the first byte when SMTP SSL is 1,\n"
+         "greeting, login with the address as the user name. Prints one line per step and, for\n"
+         "a failure, what to change. Each step may take 10 s, the whole test 20 s. Nothing is\n"
+         "written and the password is never printed.\n"
+         "Exit status 0 when the login (and with --send the delivery) worked, 1 when not, 2 for\n"
+         "bad input.\n",
+         {{"model", "MODEL", "the camera model the file is for"},
+          {"send", nullptr,
+           "then send a test message (subject \"WKS CONFIG test\", a short text and a\n"
+           "small JPEG picture) from the sender address to ReceiveEmail1"}},
+         false, cmdMailTest},
+    };
+    return table;
+}
+
+}  // namespace wks::cli
