@@ -116,7 +116,10 @@ void mailTestScreen(const char* name) {
     QProcess servers;
     for (const QString& python : {QStringLiteral("/usr/bin/python3"), QStringLiteral("python3")}) {
         servers.start(python, {WKS_SMTP_SERVERS_PY, dir.path(), "2525"});
-        if (servers.waitForStarted() && servers.waitForReadyRead(30000)) break;
+        while (servers.waitForStarted() && !servers.canReadLine() &&
+               servers.state() == QProcess::Running)
+            servers.waitForReadyRead(30000);
+        if (servers.canReadLine()) break;
         servers.waitForFinished();
     }
     if (!servers.canReadLine()) {
