@@ -118,21 +118,27 @@ void Changes::check(const CameraModel& model) {
     for (const auto& text : setTexts_) {
         auto [key, value] = splitAssignment("set", text);
         auto it = std::find_if(keys.begin(), keys.end(),
-                               [&](const CameraKey* k) { return key == k->key; });
+                               [&](const CameraKey& k) { return key == k.key; });
         if (it == keys.end()) {
             throw UsageError("\"" + key + "\" is not a camera key of " + model.displayName);
         }
         if (!isNumber(value)) throw UsageError("\"" + value + "\" for \"" + key + "\" is not a number");
-        c.camera_.emplace_back(*it, parseDecimal(value));
+        // Judged as check judges a file: a code outside the model's list is no setting.
+        const std::int32_t code = parseDecimal(value);
+        if (!it->codes->holds(code)) {
+            throw UsageError(key + " for " + model.displayName + ": " + it->codes->validValues() +
+                             ", not " + value);
+        }
+        c.camera_.emplace_back(*it, code);
     }
 
     // The clock keys set the camera clock together, as --clock does.
     CameraParams clock;
-    std::set<const CameraKey*> clockFields;
+    std::set<std::string> clockFields;
     for (const auto& [key, value] : camera_) {
-        if (!isClockKey(*key)) continue;
-        clock.*key->field = value;
-        clockFields.insert(key);
+        if (!isClockKey(key)) continue;
+        clock.*key.field = value;
+        clockFields.insert(key.key);
     }
     if (!clockFields.empty()) {
         if (clockText_) throw UsageError("--clock and the clock keys of --set both set the clock");
@@ -166,7 +172,7 @@ void Changes::apply(AppState& state, Recipients& recipients) const {
             if (key == k.key) state.CurrentNetworkParams.*k.field = value;
         }
     }
-    for (const auto& [key, value] : camera_) state.cameraParams.*key->field = value;
+    for (const auto& [key, value] : camera_) state.cameraParams.*key.field = value;
     if (clock_) {
         CameraParams& p = state.cameraParams;
         p.ClockYear = clock_->year;
@@ -203,6 +209,7 @@ const char* Changes::help() {
            "                       by its name in the file\n"
            "  --set KEY=VALUE      a key of \"Camera Setting\", by its name in the file\n"
            "                       (\"PIR Interval=13\")\n"
+           "                       and a code of the model's own list (check judges the same)\n"
            "  --clock now|YYYY-MM-DDTHH:MM:SS   now stamps the computer's time at the save;\n"
            "                       a time sets the camera clock. Without it the clock read is\n"
            "                       written back (the computer's time when it is no valid date\n"

@@ -16,8 +16,8 @@ namespace wks::cli {
 class Changes {
 public:
     // Takes the CHANGES options out of args, then checks them against the model: throws
-    // UsageError for an unknown country, operator or key, a value that is not a number, a bad
-    // clock. Options are taken first so that the positionals can be read before the model is known.
+    // UsageError for an unknown country, operator or key, a value that is not a number or not
+    // one of the key's codes for the model, a bad clock. Options are taken first so that the positionals can be read before the model is known.
     static Changes take(Args& args);
     void check(const CameraModel& model);
     // Applies them in the documented order: preset, recipients, network keys, camera keys, clock.
@@ -36,7 +36,7 @@ private:
     std::optional<std::pair<std::string, std::string>> preset_;
     std::vector<std::pair<std::size_t, std::string>> recipients_;
     std::vector<std::pair<std::string, std::string>> network_;  // key, value
-    std::vector<std::pair<const CameraKey*, std::int32_t>> camera_;
+    std::vector<std::pair<CameraKey, std::int32_t>> camera_;
     std::optional<LocalTime> clock_;  // a time given with --clock
     bool clockKeysSet_ = false;       // the six clock keys given with --set
 };

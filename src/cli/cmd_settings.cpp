@@ -82,9 +82,9 @@ bool sameName(const std::string& a, const std::string& b) {
 }
 
 // Keys are found as the reader finds them, without regard to case.
-const CameraKey* findCameraKey(const std::vector<const CameraKey*>& keys, const std::string& name) {
-    for (const CameraKey* k : keys) {
-        if (sameName(name, k->key)) return k;
+const CameraKey* findCameraKey(const std::vector<CameraKey>& keys, const std::string& name) {
+    for (const CameraKey& k : keys) {
+        if (sameName(name, k.key)) return &k;
     }
     return nullptr;
 }
@@ -100,12 +100,12 @@ std::int32_t cameraCode(const CameraKey& k, const std::string& text) {
 }
 
 // "  (2 minutes)" for a camera value the model reads.
-std::string meaning(const std::vector<const CameraKey*>& keys, const CameraModel& model,
+std::string meaning(const std::vector<CameraKey>& keys, const CameraModel& model,
                     const std::string& key, const std::string& value) {
     const CameraKey* k = findCameraKey(keys, key);
     if (!k) return "  (not read by " + model.displayName + ")";
     const std::int32_t code = cameraCode(*k, cameraText(value));
-    if (code < k->codes->min || code > k->codes->max) return "  (out of range)";
+    if (!k->codes->holds(code)) return "  (out of range)";
     return "  (" + k->codes->meaning(code) + ")";
 }
 
@@ -180,22 +180,22 @@ int cmdCheck(Args& args) {
                                   &clock.hour, &clock.minute, &clock.second};
     std::size_t clockIndex = 0;
     bool clockComplete = true;
-    for (const CameraKey* k : keys) {
-        auto v = doc.value(kCameraSection, k->key);
-        const std::string name = std::string("[Camera Setting] ") + k->key;
+    for (const CameraKey& k : keys) {
+        auto v = doc.value(kCameraSection, k.key);
+        const std::string name = std::string("[Camera Setting] ") + k.key;
         // Judged as the reader takes it: the first 9 bytes, an empty value as 0.
         const std::string text = v ? cameraText(*v) : std::string();
-        const std::int32_t code = cameraCode(*k, text);
+        const std::int32_t code = cameraCode(k, text);
         const bool number = text.empty() || isWholeNumber(text);
         if (!v) {
             problem(name + " is missing");
         } else if (!number) {
             problem(name + " \"" + *v + "\" is not a number");
-        } else if (code < k->codes->min || code > k->codes->max) {
-            problem(name + " " + text + " is outside " + std::to_string(k->codes->min) + " to " +
-                    std::to_string(k->codes->max));
+        } else if (!k.codes->holds(code)) {
+            problem(name + " " + text + " is outside " + std::to_string(k.codes->first) + " to " +
+                    std::to_string(k.codes->last));
         }
-        if (isClockKey(*k)) {
+        if (isClockKey(k)) {
             if (v && number) *clockParts[clockIndex] = code;
             clockComplete = clockComplete && v && number;
             ++clockIndex;

@@ -112,14 +112,14 @@ void SettingsFile::receive(ProfileDocument& doc, bool load) {
 void SettingsFile::cameraSection(ProfileDocument& doc, bool load, CameraFamily family) {
     CameraParams& params = state_.cameraParams;
     if (!load) Mng_ChkForSaveLatestTimeForSetClock();
-    for (const CameraKey* k : cameraKeysFor(family, displayName_)) {
+    for (const CameraKey& k : cameraKeysFor(family, displayName_)) {
         if (load) {
-            std::string text = CUtil::TrimToLength(doc.read(kCameraSection, k->key, "", 10), 10);
-            params.*k->field = (k->field == &CameraParams::GameCallPlayTime && text.empty())
-                                   ? -1
-                                   : parseDecimal(text);
+            std::string text = CUtil::TrimToLength(doc.read(kCameraSection, k.key, "", 10), 10);
+            params.*k.field = (k.field == &CameraParams::GameCallPlayTime && text.empty())
+                                  ? -1
+                                  : parseDecimal(text);
         } else {
-            doc.write(kCameraSection, k->key, formatCameraValue(*k, params.*k->field));
+            doc.write(kCameraSection, k.key, formatCameraValue(k, params.*k.field));
         }
     }
 }
@@ -191,10 +191,7 @@ void SettingsFile::Mng_ChkForSaveLatestTimeForSetClock() {
 }
 
 void SettingsFile::Mng_Group1ParaSetDefault() {
-    const bool sweden = displayName_ == kSwedenModel;
-    for (const auto& k : cameraKeys(CameraFamily::FamilyGroup1)) {
-        state_.cameraParams.*k.field = sweden ? k.swedenDefault : k.defaultValue;
-    }
+    setCameraDefaults(state_.cameraParams, CameraFamily::FamilyGroup1, displayName_);
 }
 
 int SettingsFile::Mng_AllParaSetDefault() {
@@ -205,9 +202,7 @@ int SettingsFile::Mng_AllParaSetDefault() {
     if (model_->family == CameraFamily::FamilyGroup1) {
         Mng_Group1ParaSetDefault();
     } else {
-        for (const auto& k : cameraKeys(model_->family)) {
-            state_.cameraParams.*k.field = k.defaultValue;
-        }
+        setCameraDefaults(state_.cameraParams, model_->family, displayName_);
     }
     state_.clockFollowsPc = true;
     return 1;

@@ -10,6 +10,7 @@
 #include "platform/profile.h"
 #include "presets/placeholdersender.h"
 #include "presets/presettable.h"
+#include "settings/camerakeys.h"
 #include "support/runcli.h"
 #include "support/tempdrives.h"
 
@@ -63,6 +64,8 @@ private slots:
     void latin1AndTerminal();
     void checkAgreesWithTheReader_data();
     void checkAgreesWithTheReader();
+    void setAgreesWithCheck_data();
+    void setAgreesWithCheck();
     void help();
 
 private:
@@ -72,11 +75,7 @@ private:
 void TestCli::newFile_data() {
     QTest::addColumn<QString>("model");
     QTest::addColumn<QString>("stem");
-    for (auto [model, stem] : {std::pair{"FX200 SERIES", "FX200"}, {"KT320V-8PRO", "KT320V"},
-                               {"KT470RX-8PRO", "KT470RX"}, {"LN615Z-8PRO", "LN615Z"},
-                               {"LN713Z-10P", "LN713Z"}, {"LN714W-12P", "LN714W"}}) {
-        QTest::newRow(model) << model << stem;
-    }
+    for (const auto& m : catalogue()) QTest::newRow(m.displayName.c_str()) << m.displayName.c_str() << m.fileStem.c_str();
 }
 
 void TestCli::newFile() {
@@ -102,7 +101,7 @@ void TestCli::newWithChanges() {
     const Run r = card.create("KT470RX-8PRO",
                               {"--net", "URL=http://own.example/mms", "--country", "Sweden",
                                "--operator", "Tele 2", "--admin", " +46 70 1 ", "--email4=d@e.se",
-                               "--set", "PIR Interval=13", "--set", "Max Number=150",
+                               "--set", "PIR Interval=13", "--set", "Max Number=42",
                                "--clock", "2027-01-02T03:04:05"});
     QCOMPARE(r.code, 0);
     NetworkPreset tele2;
@@ -119,7 +118,7 @@ void TestCli::newWithChanges() {
     expect("Receive number and receive email", "AdministratorNum", "+46 70 1");
     expect("Receive number and receive email", "ReceiveEmail4", "d@e.se");
     expect("Camera Setting", "PIR Interval", "13");
-    expect("Camera Setting", "Max Number", "150");
+    expect("Camera Setting", "Max Number", "42");
     const char* clock[] = {"Clock Year", "Clock Month", "Clock Day", "Clock Hour", "Clock Minute", "Clock Second"};
     for (int i = 0; i < 6; ++i) expect("Camera Setting", clock[i], std::to_string(i == 0 ? 2027 : i));
 
@@ -129,6 +128,11 @@ void TestCli::newWithChanges() {
     QCOMPARE(valueIn(other.file("LN714W"), "Via Internet Settings", "SMTP SSL"), std::optional<std::string>("1"));
     const int year = std::stoi(valueIn(other.file("LN714W"), "Camera Setting", "Clock Year").value_or("0"));
     QVERIFY(std::abs(year - QDate::currentDate().year()) <= 1);
+
+    // A code the model's list does not hold is refused, naming the valid ones.
+    const Run refused = other.create("KT470RX-8PRO", {"--set", "Photo Size=3"});
+    QCOMPARE(refused.code, 2);
+    QVERIFY2(refused.err.contains("Photo Size for KT470RX-8PRO: 0 (5M) or 1 (8M), not 3"), refused.err);
 }
 
 void TestCli::badInput_data() {
@@ -338,6 +342,42 @@ void TestCli::checkAgreesWithTheReader() {
         QVERIFY2(r.out.contains(problem.toUtf8()), r.out);
     }
     QCOMPARE(r.code, problem.isEmpty() ? 0 : 1);
+}
+
+// For every key of every model, --set and check take the same codes: both ends of a list, not
+// one beyond; --set then names the valid values and writes nothing.
+void TestCli::setAgreesWithCheck_data() {
+    QTest::addColumn<QString>("model");
+    for (const auto& m : catalogue()) QTest::newRow(m.displayName.c_str()) << QString::fromStdString(m.displayName);
+}
+
+void TestCli::setAgreesWithCheck() {
+    QFETCH(QString, model);
+    const CameraModel& m = *findModel(model.toStdString());
+    const auto keys = cameraKeysFor(m.family, m.displayName);
+    auto set = [](const CameraKey& k, std::int32_t code) { return QString("%1=%2").arg(k.key).arg(code); };
+    for (auto end : {&Codes::first, &Codes::last}) {
+        Card card;
+        QStringList sets;
+        for (const CameraKey& k : keys) sets << "--set" << set(k, k.codes->*end);
+        QCOMPARE(card.create(model, sets).code, 0);
+        const std::string file = card.file(m.fileStem).string();
+        for (int beyond : {0, end == &Codes::first ? -1 : 1}) {
+            ProfileDocument doc = ProfileDocument::parse(test::readBytes(file));
+            for (const CameraKey& k : keys) doc.write(kCameraSection, k.key, std::to_string(k.codes->*end + beyond));
+            QVERIFY(doc.save(file));
+            const Run r = run({"check", QString::fromStdString(file), "--model", model});
+            QCOMPARE(r.out.count("[Camera Setting]"), beyond ? qsizetype(keys.size()) : 0);
+        }
+    }
+    for (const CameraKey& k : keys) {
+        for (std::int32_t code : {k.codes->first - 1, k.codes->last + 1}) {
+            Card card;
+            const Run r = card.create(model, {"--set", set(k, code)});
+            QVERIFY2(r.code == 2 && fs::is_empty(card.path().toStdString()), k.key);
+            QVERIFY2(r.err.contains((std::string(k.key) + " for " + m.displayName + ": " + k.codes->validValues()).c_str()), r.err);
+        }
+    }
 }
 
 // Both programs answer --help and --version with no display at all; the help of wks-settings

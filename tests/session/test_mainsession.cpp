@@ -455,8 +455,8 @@ void TestMainSession::savedFilesAreTwinsAndReopen() {
     QCOMPARE(second.savePath(), s.path('D'));
     QVERIFY(state.CurrentNetworkParams == s.state.CurrentNetworkParams);
     QCOMPARE(state.SmtpSsl, s.state.SmtpSsl);
-    for (const CameraKey* k : cameraKeysFor(first.model()->family, first.model()->displayName)) {
-        QVERIFY2(state.cameraParams.*k->field == s.state.cameraParams.*k->field, k->key);
+    for (const CameraKey& k : cameraKeysFor(first.model()->family, first.model()->displayName)) {
+        QVERIFY2(state.cameraParams.*k.field == s.state.cameraParams.*k.field, k.key);
     }
     QVERIFY(second.recipients() == first.recipients());
 }

@@ -15,9 +15,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const LocalTime kFixed{2024, 2, 29, 23, 59, 58};
-const std::map<std::string, std::string> kStems = {
-    {"FX200 SERIES", "FX200"},   {"KT320V-8PRO", "KT320V"}, {"KT470RX-8PRO", "KT470RX"},
-    {"LN615Z-8PRO", "LN615Z"},   {"LN713Z-10P", "LN713Z"},  {"LN714W-12P", "LN714W"}};
 
 // One model's settings file with a state of its own, on drives C: and D: (more when asked).
 struct Fixture {
@@ -29,7 +26,7 @@ struct Fixture {
         : drives(letters), file(model, state, recipients) {
         file.savePath = "D:\\GSM\\" + stem() + ".TXT";
     }
-    std::string stem() const { return kStems.count(file.displayName()) ? kStems.at(file.displayName()) : "X"; }
+    std::string stem() const { return file.model() ? file.model()->fileStem : "X"; }
     fs::path card() const { return drives.folder('D') / "GSM" / (stem() + ".TXT"); }
     std::string bytes() const { return test::readBytes(card()); }
     void put(const std::string& bytes) const { test::writeBytes(card(), bytes); }
@@ -74,12 +71,11 @@ std::string withLine(std::string bytes, const std::string& key, const QByteArray
     return bytes;
 }
 
-std::int32_t CameraParams::*fieldOf(const std::string& key) {
-    static const std::map<std::string, std::int32_t CameraParams::*> fields = {
-        {"GameCall PlayTime", &CameraParams::GameCallPlayTime}, {"Game Call", &CameraParams::GameCall},
-        {"PIR Interval", &CameraParams::PirInterval}, {"Send Mode", &CameraParams::SendMode},
-        {"Max Number", &CameraParams::MaxNumber}, {"Work Day", &CameraParams::WorkDay}};
-    return fields.at(key);
+std::int32_t CameraParams::*fieldOf(const char* model, const std::string& key) {
+    for (const CameraKey& k : cameraKeys(findModel(model)->family)) {
+        if (key == k.key) return k.field;
+    }
+    qFatal("no key %s", key.c_str());
 }
 
 // A camera value written from memory (`text` is then what the file must hold), or read from a
@@ -134,6 +130,7 @@ private slots:
     void cameraValues();
     void clock();
     void defaults();
+    void keyTables();
 };
 
 void TestSettingsFile::wholeFile() {
@@ -346,17 +343,18 @@ void TestSettingsFile::cameraValues() {
     const CameraCase& c = kCameraCases[i];
     Fixture f(c.model);
     QCOMPARE(f.file.Mng_AllParaSetDefault(), 1);
-    if (c.memory) f.state.cameraParams.*fieldOf(c.key) = *c.memory;
+    const auto field = fieldOf(c.model, c.key);
+    if (c.memory) f.state.cameraParams.*field = *c.memory;
     QVERIFY(f.file.Mng_AllPara(0, 0));
     if (c.memory) {
         QVERIFY2(f.has(c.key, c.text.toStdString()), f.bytes().c_str());
-        QCOMPARE(f.state.cameraParams.*fieldOf(c.key), *c.memory);
+        QCOMPARE(f.state.cameraParams.*field, *c.memory);
     } else {
         f.put(withLine(f.bytes(), c.key, c.text));
     }
     Recipients r;
     const AppState s = f.readBack(r);
-    QCOMPARE(s.cameraParams.*fieldOf(c.key), c.read);
+    QCOMPARE(s.cameraParams.*field, c.read);
     QCOMPARE(s.cameraParams.ClockYear, kFixed.year);
 }
 
@@ -397,6 +395,24 @@ void TestSettingsFile::defaults() {
     QCOMPARE(m.icon, Icon::Error);
     QVERIFY(f.state.cameraParams == CameraParams{});
     QVERIFY(!f.state.clockFollowsPc);
+}
+
+// The key tables agree: a list holds one option per code, each model's default is one of its
+// codes (the clock's -1 aside: defaults stamp the computer's time), and each model exception
+// names a model and a key of its family.
+void TestSettingsFile::keyTables() {
+    for (const CameraModel& m : catalogue()) {
+        for (const CameraKey& k : cameraKeysFor(m.family, m.displayName)) {
+            const Codes& c = *k.codes;
+            QVERIFY2(c.options.empty() || c.options.size() == std::size_t(c.last - c.first + 1), k.key);
+            QVERIFY2(c.holds(k.defaultValue) || (isClockKey(k) && k.defaultValue == -1), k.key);
+        }
+        for (const ModelException& e : modelExceptions(m.family)) {
+            const CameraModel* own = findModel(e.displayName);
+            QVERIFY2(own && own->family == m.family, e.displayName);
+            QVERIFY(std::ranges::count(cameraKeys(m.family), e.field, &CameraKey::field) == 1);
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSettingsFile)

@@ -1,9 +1,9 @@
 #pragma once
-// What the four camera screens differ in, as data: each family's drop-down fields in record
-// order (field, list control, option list, offset, label), the rules it applies in the order
-// it runs them when opening, and its Send To buttons.
+// What the four camera screens differ in, as data: the control that shows each field as a
+// list, the opening steps each family runs in its order, and its Send To buttons. Which fields
+// a screen shows, in which order and with which options, comes from the family's key table in
+// settings/.
 
-#include <QStringList>
 #include <array>
 #include <cstdint>
 #include <span>
@@ -14,17 +14,20 @@
 
 namespace wks::ui::camera {
 
-struct ListField {
+// The drop-down list that shows a field: the same objectNames on every screen that has it.
+struct ListControl {
     std::int32_t CameraParams::*field;
-    const char* control;  // objectName of the QComboBox
-    const QStringList& (*options)();
-    int offset;              // stored value = position + offset
+    const char* control;     // objectName of the QComboBox
     const char* label;       // its QLabel's objectName: nullptr for "<control>Label",
                              // "" when it shares the label of the list before it
     const char* spokenName;  // when the label's words alone do not say it, or nullptr
-    std::int32_t (*shown)(std::int32_t) =
-        nullptr;  // the value the list shows, when not the stored one
+    // The value the list shows, when not the stored one.
+    std::int32_t (*shown)(std::int32_t) = nullptr;
 };
+
+// The list control of a field, or nullptr when the field is shown otherwise (option buttons,
+// day boxes, the clock pickers).
+const ListControl* listControl(std::int32_t CameraParams::*field, bool sendToIsList);
 
 // The opening steps; a family's list holds those it applies, in its order.
 enum class Step {
@@ -40,7 +43,6 @@ enum class Step {
 };
 
 struct FamilyScreen {
-    std::vector<ListField> lists;  // record order
     std::vector<Step> opening;
     std::vector<const char*> sendToButtons;  // by position; empty when Send To is a list
 };

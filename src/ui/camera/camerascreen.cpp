@@ -16,9 +16,9 @@
 
 #include "platform/clock.h"
 #include "platform/prompts.h"
-#include "ui/camera/camerarules.h"
+#include "session/camerarules.h"
+#include "settings/camerakeys.h"
 #include "ui/common/accessibility.h"
-#include "util/cutil.h"
 
 namespace wks::ui {
 
@@ -48,7 +48,11 @@ bool fileExists(const std::string& path) {
 }  // namespace
 
 CameraScreen::CameraScreen(AppState& state, CameraFamily family, QWidget* parent)
-    : ScreenDialog(parent), state_(state), family_(familyScreen(family)) {
+    : ScreenDialog(parent),
+      state_(state),
+      familyId_(family),
+      family_(familyScreen(family)),
+      editor_(state) {
     timer_ = new QTimer(this);
     timer_->setObjectName(names::kClockTimer);
     timer_->setInterval(kClockPeriodMs);
@@ -68,14 +72,14 @@ bool CameraScreen::applies(Step step) const {
 
 QComboBox* CameraScreen::list(std::int32_t CameraParams::*field) const {
     for (const auto& l : lists_) {
-        if (l.field->field == field) return l.combo;
+        if (l.control->field == field) return l.combo;
     }
     return nullptr;
 }
 
 void CameraScreen::leaveOut(std::int32_t CameraParams::*field) {
     auto it =
-        std::ranges::find_if(lists_, [&](const BoundList& l) { return l.field->field == field; });
+        std::ranges::find_if(lists_, [&](const BoundList& l) { return l.control->field == field; });
     if (it == lists_.end()) return;
     it->combo->setEnabled(false);
     it->combo->hide();
@@ -85,14 +89,21 @@ void CameraScreen::leaveOut(std::int32_t CameraParams::*field) {
     lists_.erase(it);
 }
 
-// Finds the family's controls, fills the lists, names the controls for screen readers and
-// connects the user's actions. Program-made changes never reach a rule: lists report only
-// activated, buttons only clicked.
+// Finds the family's controls, fills the lists with the model's options, names the controls
+// for screen readers and connects the user's actions. Program-made changes never reach a rule:
+// lists report only activated, buttons only clicked.
 void CameraScreen::bind() {
-    for (const ListField& f : family_.lists) {
+    const std::vector<CameraKey> modelKeys = cameraKeysFor(familyId_, model_);
+    for (const CameraKey& familyKey : cameraKeys(familyId_)) {
+        const ListControl* shownBy = listControl(familyKey.field, family_.sendToButtons.empty());
+        if (!shownBy) continue;
+        // A key the model skips keeps the family's options until the model rules leave it out.
+        const auto own = std::ranges::find(modelKeys, familyKey.field, &CameraKey::field);
+        const Codes& codes = *(own != modelKeys.end() ? *own : familyKey).codes;
+        const ListControl& f = *shownBy;
         auto* combo = control<QComboBox>(f.control);
-        combo->addItems(f.options());
-        lists_.push_back({&f, combo});
+        for (const std::string& item : codes.options) combo->addItem(QString::fromLatin1(item));
+        lists_.push_back({shownBy, codes.first, combo});
         const QString spoken = f.spokenName ? QString::fromLatin1(f.spokenName) : QString();
         if (f.label && !*f.label) {
             nameControl(combo, spoken);
@@ -127,13 +138,20 @@ void CameraScreen::bind() {
             connect(days_[d], &QAbstractButton::clicked, this, [this, d] { onDayClicked(d); });
         }
     }
+    // Option buttons show their key's options after a blank, as the camera's screens write them.
+    auto optionButton = [&](const char* name, std::int32_t CameraParams::*field, int position) {
+        auto* b = control<QAbstractButton>(name);
+        const auto key = std::ranges::find(modelKeys, field, &CameraKey::field);
+        b->setText(QLatin1Char(' ') + QString::fromLatin1(key->codes->options[position]));
+        return named(b);
+    };
     for (int p = 0; p < int(family_.sendToButtons.size()); ++p) {
-        sendTo_.push_back(named(control<QAbstractButton>(family_.sendToButtons[p])));
+        sendTo_.push_back(optionButton(family_.sendToButtons[p], &CameraParams::SendTo, p));
         connect(sendTo_.back(), &QAbstractButton::clicked, this, [this, p] { setSendTo(p); });
     }
     if (applies(Step::SendMode)) {
         for (int p = 0; p < int(sendMode_.size()); ++p) {
-            sendMode_[p] = named(control<QAbstractButton>(names::kSendModes[p]));
+            sendMode_[p] = optionButton(names::kSendModes[p], &CameraParams::SendMode, p);
             connect(sendMode_[p], &QAbstractButton::clicked, this, [this, p] { setSendMode(p); });
         }
     }
@@ -180,6 +198,9 @@ void CameraScreen::run(Step step) {
     switch (step) {
         case Step::ModelRules:
             adaptToModel();
+            for (const ModelException& e : modelExceptions(familyId_)) {
+                if (e.skipped && model_ == e.displayName) leaveOut(e.field);
+            }
             break;
         case Step::Lists:
             showLists();
@@ -209,10 +230,10 @@ void CameraScreen::run(Step step) {
 }
 
 void CameraScreen::showLists() {
-    for (const auto& [field, combo] : lists_) {
-        std::int32_t value = state_.cameraParams.*(field->field);
-        if (field->shown) value = field->shown(value);
-        combo->setCurrentIndex(positionOf(value, field->offset, combo->count()));
+    for (const auto& [shownBy, offset, combo] : lists_) {
+        std::int32_t value = state_.cameraParams.*(shownBy->field);
+        if (shownBy->shown) value = shownBy->shown(value);
+        combo->setCurrentIndex(positionOf(value, offset, combo->count()));
     }
 }
 
@@ -235,24 +256,18 @@ void CameraScreen::onGameCallChosen() {
         enabled);
     if (!enabled) {
         audioBox_->setText(QString::fromLatin1(kAudioHint));
-        state_.gameCallAudioPath.clear();
+        editor_.gameCallOff();
     }
 }
 
 void CameraScreen::showGameCall() {
     onGameCallChosen();
-    if (state_.cameraParams.GameCall == 1) {
-        screenAudio_ = CUtil::TrimToLength(state_.gameCallAudioPath, -1);
-        if (screenAudio_.empty()) screenAudio_ = kAudioHint;
-    } else {
-        screenAudio_ = kAudioHint;
-        state_.gameCallAudioPath.clear();
-    }
+    editor_.openGameCall();
     showScreenAudio();
 }
 
 void CameraScreen::showScreenAudio() {
-    audioBox_->setText(QFile::decodeName(screenAudio_.c_str()));
+    audioBox_->setText(QFile::decodeName(editor_.screenAudio().c_str()));
 }
 
 void CameraScreen::onAddAudioClicked() {
@@ -260,14 +275,14 @@ void CameraScreen::onAddAudioClicked() {
     const bool chosen = file && !std::filesystem::path(*file).filename().empty();
     switch (audioOutcome(chosen, chosen && fileExists(*file), audioBox_->text())) {
         case AudioOutcome::TakeFile:
-            screenAudio_ = *file;
+            editor_.setScreenAudio(*file);
             break;
         case AudioOutcome::AskKeepMissing:
             if (showMessage(kCaptionTips,
                             "File is not exist ! \nWhether retain the directory record of audio "
                             "file last time you added ?",
                             Buttons::OkCancel, Icon::Warning) == Answer::Cancel) {
-                screenAudio_ = kAudioHint;
+                editor_.setScreenAudio(kAudioHint);
             }
             break;
         case AudioOutcome::WarnMissing:
@@ -278,7 +293,7 @@ void CameraScreen::onAddAudioClicked() {
                             "Whether retain the directory record of audio file last time you "
                             "added ?",
                             Buttons::OkCancel, Icon::Question) == Answer::Cancel) {
-                screenAudio_ = kAudioHint;
+                editor_.setScreenAudio(kAudioHint);
             }
             break;
         case AudioOutcome::Nothing:
@@ -331,9 +346,9 @@ void CameraScreen::setSendMode(int position) {
 // record's clock is shown unless the computer's time was chosen before.
 void CameraScreen::showClock() {
     const CameraParams& p = state_.cameraParams;
-    if (!clockValid(p)) {
-        state_.clockFollowsPc = true;
-    } else if (!state_.clockFollowsPc) {
+    const bool recordClockValid = clockValid(p);
+    editor_.openClock();
+    if (recordClockValid && !state_.clockFollowsPc) {
         clockDate_->setDate(QDate(p.ClockYear, p.ClockMonth, p.ClockDay));
         clockTime_->setTime(QTime(p.ClockHour, p.ClockMinute, p.ClockSecond));
     }
@@ -405,50 +420,29 @@ void CameraScreen::reject() {
     ScreenDialog::reject();
 }
 
-// Every list is stored, disabled or not; the last checked button of a group counts.
+// Every list is stored, disabled or not; the editor applies what OK changes in the record.
 void CameraScreen::store() {
-    CameraParams& p = state_.cameraParams;
-    for (const auto& [field, combo] : lists_) {
-        p.*(field->field) = valueOf(combo->currentIndex(), field->offset);
+    CameraChoices c;
+    for (const auto& [shownBy, offset, combo] : lists_) {
+        c.lists.push_back({shownBy->field, offset, combo->currentIndex()});
     }
-    auto checkedPosition = [](const auto& buttons) {
-        int position = -1;
-        for (int i = 0; i < int(std::size(buttons)); ++i) {
-            if (buttons[i]->isChecked()) position = i;
-        }
-        return position;
+    auto checked = [](const auto& buttons) {
+        std::vector<bool> states;
+        for (const auto* b : buttons) states.push_back(b->isChecked());
+        return states;
     };
-    if (applies(Step::GameCall)) {
-        const bool on = list(&CameraParams::GameCall)->currentIndex() == 1;
-        if (on && !screenAudio_.empty() && screenAudio_ != kAudioHint) {
-            state_.gameCallAudioPath = CUtil::TrimToLength(screenAudio_, -1);
-        } else {
-            screenAudio_.clear();
-            state_.gameCallAudioPath.clear();
-        }
-    }
+    if (applies(Step::GameCall)) c.gameCallOn = list(&CameraParams::GameCall)->currentIndex() == 1;
     if (applies(Step::WorkDay)) {
-        p.WorkDay = 0;
-        for (int d = 0; d < int(days_.size()); ++d) {
-            if (days_[d]->isChecked()) p.WorkDay |= kDayBits[d];
-        }
+        c.days.emplace();
+        for (std::size_t d = 0; d < days_.size(); ++d) (*c.days)[d] = days_[d]->isChecked();
     }
-    if (applies(Step::SendTo)) p.SendTo = checkedPosition(sendTo_);
-    if (applies(Step::SendMode)) p.SendMode = checkedPosition(sendMode_);
-
-    if (setClock_->isChecked()) {
-        state_.clockFollowsPc = true;
-    } else {
-        const QDate d = clockDate_->date();
-        const QTime t = clockTime_->time();
-        p.ClockYear = d.year();
-        p.ClockMonth = d.month();
-        p.ClockDay = d.day();
-        p.ClockHour = t.hour();
-        p.ClockMinute = t.minute();
-        p.ClockSecond = t.second();
-        state_.clockFollowsPc = !clockValid(p);
-    }
+    if (applies(Step::SendTo)) c.sendTo = checked(sendTo_);
+    if (applies(Step::SendMode)) c.sendMode = checked(sendMode_);
+    c.setClock = setClock_->isChecked();
+    const QDate d = clockDate_->date();
+    const QTime t = clockTime_->time();
+    c.pickers = {d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second()};
+    editor_.store(c);
     timer_->stop();
 }
 

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "session/camerarecord.h"
 #include "settings/appstate.h"
 #include "ui/camera/camerafamilies.h"
 #include "ui/common/screendialog.h"
@@ -32,6 +33,9 @@ class CameraScreen : public ScreenDialog {
     void accept() override;
     // Closes and stores nothing (also Esc and the close box).
     void reject() override;
+    // The model whose keys and lists the screen shows, given before it opens; a screen for a
+    // single model needs none.
+    void setModelDisplayName(const std::string& displayName) { model_ = displayName; }
 
   protected:
     // The layout is set up by the derived screen's constructor; the controls are looked up
@@ -39,24 +43,26 @@ class CameraScreen : public ScreenDialog {
     CameraScreen(AppState& state, CameraFamily family, QWidget* parent);
 
     void initDialog() override;
-    // The opening step ModelRules, for a family whose screen adapts to the model.
+    // The opening step ModelRules, for a family whose screen adapts to the model; the keys
+    // the model skips are left out after it.
     virtual void adaptToModel() {}
-
-    QComboBox* list(std::int32_t CameraParams::*field) const;
-    // The field's list and label are hidden and the field is neither shown nor stored.
-    void leaveOut(std::int32_t CameraParams::*field);
+    const std::string& model() const { return model_; }
     // The screen closes with Cancel once the opening has run to its end.
     void cancelAfterOpening() { cancelAfterOpening_ = true; }
 
   private:
     struct BoundList {
-        const camera::ListField* field;
+        const camera::ListControl* control;
+        std::int32_t offset;  // the code of the list's first item
         QComboBox* combo;
     };
 
     template <typename T>
     T* control(const char* name) const;
     bool applies(camera::Step step) const;
+    QComboBox* list(std::int32_t CameraParams::*field) const;
+    // The field's list and label are hidden and the field is neither shown nor stored.
+    void leaveOut(std::int32_t CameraParams::*field);
     void bind();
     void run(camera::Step step);
 
@@ -84,7 +90,10 @@ class CameraScreen : public ScreenDialog {
     void store();
 
     AppState& state_;
+    CameraFamily familyId_;
     const camera::FamilyScreen& family_;
+    std::string model_;
+    CameraRecordEditor editor_;
     std::vector<BoundList> lists_;
     std::vector<QAbstractButton*> sendTo_;
     std::array<QAbstractButton*, 4> sendMode_{};
@@ -95,7 +104,6 @@ class CameraScreen : public ScreenDialog {
     QTimeEdit* clockTime_ = nullptr;
     QLineEdit* audioBox_ = nullptr;
     QTimer* timer_ = nullptr;
-    std::string screenAudio_;
     int lastTimeLapse_ = -1;
     int lastPirTrigger_ = -1;
     bool cancelAfterOpening_ = false;

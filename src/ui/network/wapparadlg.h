@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "ui/common/screendialog.h"
-#include "ui/network/wapitems.h"
+#include "session/wapitems.h"
 
 class QLineEdit;
 namespace wks::mail {

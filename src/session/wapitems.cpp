@@ -1,11 +1,11 @@
-#include "ui/network/wapitems.h"
+#include "session/wapitems.h"
 
 #include <algorithm>
 #include <cstdio>
 
 #include "util/cutil.h"
 
-namespace wks::ui {
+namespace wks {
 namespace {
 
 constexpr int kPortLimit = 4;
@@ -67,4 +67,4 @@ bool SenderItemsDiffer(const WapTexts& texts, const NetworkPreset& held) {
     return false;
 }
 
-}  // namespace wks::ui
+}  // namespace wks

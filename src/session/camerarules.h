@@ -10,7 +10,7 @@
 
 #include "settings/cameraparams.h"
 
-namespace wks::ui::camera {
+namespace wks {
 
 // A stored value's list position (value - offset), or -1 when it is not in a list of count items.
 int positionOf(std::int32_t value, int offset, int count);
@@ -60,4 +60,4 @@ enum class AudioOutcome {
 };
 AudioOutcome audioOutcome(bool fileChosen, bool fileExists, const QString& shownText);
 
-}  // namespace wks::ui::camera
+}  // namespace wks

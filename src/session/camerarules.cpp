@@ -1,8 +1,8 @@
-#include "ui/camera/camerarules.h"
+#include "session/camerarules.h"
 
 #include "util/cutil.h"
 
-namespace wks::ui::camera {
+namespace wks {
 
 int positionOf(std::int32_t value, int offset, int count) {
     const long long position = static_cast<long long>(value) - offset;
@@ -59,4 +59,4 @@ AudioOutcome audioOutcome(bool fileChosen, bool fileExists, const QString& shown
     return hintShown || shownText.isEmpty() ? AudioOutcome::Nothing : AudioOutcome::AskKeep;
 }
 
-}  // namespace wks::ui::camera
+}  // namespace wks

@@ -10,7 +10,7 @@
 
 #include "app/networkpreset.h"
 
-namespace wks::ui {
+namespace wks {
 
 using IpParts = std::array<int, 4>;
 using WapTexts = std::array<std::string, NetworkPreset::kFieldCount>;
@@ -38,4 +38,4 @@ void SaveWapTexts(const WapTexts& texts, NetworkPreset& target);
 // as they stand, not cut.
 bool SenderItemsDiffer(const WapTexts& texts, const NetworkPreset& held);
 
-}  // namespace wks::ui
+}  // namespace wks
