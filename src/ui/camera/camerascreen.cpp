@@ -19,6 +19,7 @@
 #include "session/camerarules.h"
 #include "settings/camerakeys.h"
 #include "ui/common/accessibility.h"
+#include "ui/common/screenbuttons.h"
 
 namespace wks::ui {
 
@@ -149,11 +150,13 @@ void CameraScreen::bind() {
         sendTo_.push_back(optionButton(family_.sendToButtons[p], &CameraParams::SendTo, p));
         connect(sendTo_.back(), &QAbstractButton::clicked, this, [this, p] { setSendTo(p); });
     }
+    if (!sendTo_.empty()) new RadioGroupKeys(sendTo_, this);
     if (applies(Step::SendMode)) {
         for (int p = 0; p < int(sendMode_.size()); ++p) {
             sendMode_[p] = optionButton(names::kSendModes[p], &CameraParams::SendMode, p);
             connect(sendMode_[p], &QAbstractButton::clicked, this, [this, p] { setSendMode(p); });
         }
+        new RadioGroupKeys({sendMode_.begin(), sendMode_.end()}, this);
     }
     if (applies(Step::GameCall)) {
         connect(named(control<QAbstractButton>(names::kAddAudio)), &QAbstractButton::clicked, this,

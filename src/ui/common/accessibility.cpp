@@ -1,11 +1,91 @@
 #include "ui/common/accessibility.h"
 
 #include <QAbstractItemView>
+#include <QAccessibleWidget>
 #include <QComboBox>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QWidget>
 
 namespace wks::ui {
+namespace {
+
+// The list shows the current entry selected, so it is the value a screen reader reads from it.
+// The screens set entries with signals blocked, so the list is also brought up to date when it
+// is read.
+void selectCurrentEntry(QComboBox* box) {
+    QItemSelectionModel* selection = box->view()->selectionModel();
+    if (!selection) return;
+    const QModelIndex current =
+        box->model()->index(box->currentIndex(), box->modelColumn(), box->rootModelIndex());
+    const bool shown = current.isValid() ? selection->isSelected(current) &&
+                                               selection->selectedIndexes().size() == 1
+                                         : !selection->hasSelection();
+    if (!shown) selection->select(current, QItemSelectionModel::ClearAndSelect);
+}
+
+// Qt on Linux gives a drop-down its current text as its name, so a screen reader says
+// "English, combo box" and never the label. This one is named by its accessible name (the
+// label's words) and keeps its text as its value; its one part is the list it opens, where the
+// current entry is the selected one.
+class DropDownAccessible : public QAccessibleWidget {
+  public:
+    explicit DropDownAccessible(QComboBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text t) const override {
+        switch (t) {
+            case QAccessible::Name:
+                if (!box()->accessibleName().isEmpty()) return box()->accessibleName();
+                return box()->currentText();
+            case QAccessible::Value:
+                return box()->currentText();
+            default:
+                return QAccessibleWidget::text(t);
+        }
+    }
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override {
+        if (index != 0) return nullptr;
+        selectCurrentEntry(box());
+        return QAccessible::queryAccessibleInterface(box()->view());
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child && child->object() == box()->view() ? 0 : -1;
+    }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action != showMenuAction() && action != pressAction()) return;
+        if (box()->view()->isVisible()) {
+            box()->hidePopup();
+        } else {
+            box()->showPopup();
+        }
+    }
+
+  private:
+    QComboBox* box() const { return static_cast<QComboBox*>(widget()); }
+};
+
+// Only the program's choose-only drop-downs; an editable one keeps Qt's own interface.
+QAccessibleInterface* dropDownFactory(const QString& className, QObject* object) {
+    auto* box = qobject_cast<QComboBox*>(object);
+    if (className != QLatin1String("QComboBox") || !box || box->isEditable()) return nullptr;
+    return new DropDownAccessible(box);
+}
+
+// Qt makes a control's interface at its first accessibility event (filling a drop-down is one)
+// and keeps it; one made before the drop-downs' own was in use is dropped.
+void useDropDownInterface(QComboBox* box) {
+    static const bool installed = (QAccessible::installFactory(dropDownFactory), true);
+    (void)installed;
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(box);
+    if (iface && !dynamic_cast<DropDownAccessible*>(iface)) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
+    }
+}
+
+}  // namespace
 
 QString spokenText(const QString& labelText) {
     QString text = labelText;
@@ -21,10 +101,17 @@ void labelControl(QLabel* label, QWidget* control, const QString& name) {
 }
 
 void nameControl(QWidget* control, const QString& name) {
+    auto* box = qobject_cast<QComboBox*>(control);
+    if (box) useDropDownInterface(box);
     control->setAccessibleName(name);
     control->setAccessibleDescription(name);
-    // A drop-down's list is a window of its own when it opens; it is spoken by the same name.
-    if (auto* list = qobject_cast<QComboBox*>(control)) nameControl(list->view(), name);
+    if (box) {
+        // A drop-down's list is a window of its own when it opens; it is spoken by the same name.
+        nameControl(box->view(), name);
+        QObject::connect(box, &QComboBox::currentIndexChanged, box,
+                         [box] { selectCurrentEntry(box); });
+        selectCurrentEntry(box);
+    }
 }
 
 }  // namespace wks::ui

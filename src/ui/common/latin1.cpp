@@ -1,6 +1,10 @@
 #include "ui/common/latin1.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QPointer>
+#include <QTimer>
+#include <QToolTip>
 #include <algorithm>
 
 namespace wks::ui {
@@ -25,13 +29,37 @@ bool takesAll(FieldKind kind, const QString& text) {
     return std::all_of(text.cbegin(), text.cend(), [kind](QChar c) { return takes(kind, c); });
 }
 
+// A refused character beeps and says beside the field what the camera's file can hold.
+void tellRefused(QLineEdit* field, FieldKind kind) {
+    QApplication::beep();
+    QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())), refusedCharacterTip(kind),
+                       field);
+}
+
 }  // namespace
+
+QString refusedCharacterTip(FieldKind kind) {
+    if (kind == FieldKind::Digits) {
+        return QStringLiteral("The camera accepts only the digits 0 to 9 here.");
+    }
+    return QStringLiteral("The camera accepts only Latin-1 characters: A to Z, a to z, 0 to 9, "
+                          "signs and Western European letters such as é, ü, ß.");
+}
 
 Latin1Validator::Latin1Validator(FieldKind kind, QObject* parent)
     : QValidator(parent), kind_(kind) {}
 
 QValidator::State Latin1Validator::validate(QString& input, int&) const {
-    return takesAll(kind_, input) ? Acceptable : Invalid;
+    if (takesAll(kind_, input)) return Acceptable;
+    // The field refuses the edit only while its text is acceptable; whether it did shows once
+    // the edit is over: the text is then not the one refused here.
+    QPointer<QLineEdit> field = qobject_cast<QLineEdit*>(parent());
+    if (field && field->hasFocus()) {
+        QTimer::singleShot(0, field, [field, refused = input, kind = kind_] {
+            if (field && field->text() != refused) tellRefused(field, kind);
+        });
+    }
+    return Invalid;
 }
 
 void makeLatin1Field(QLineEdit* field, FieldKind kind) {

@@ -2,7 +2,8 @@
 // Text fields over byte values. Every value the program keeps is bytes; a field shows them as
 // Latin-1 and gives back Latin-1, so each byte a file holds comes back unchanged. A character
 // that Latin-1 cannot hold (€, Ω, 中 …) is refused as it is typed or pasted: a value the user
-// typed is never changed on its way to the file.
+// typed is never changed on its way to the file. A refused character beeps and a tooltip beside
+// the field says which characters the camera accepts.
 
 #include <QString>
 #include <QValidator>
@@ -34,6 +35,9 @@ class Latin1Validator : public QValidator {
   private:
     FieldKind kind_;
 };
+
+// The tooltip shown when a character is refused.
+QString refusedCharacterTip(FieldKind kind);
 
 // Installs the validator on the field (replacing any other); call once when the screen is built.
 void makeLatin1Field(QLineEdit* field, FieldKind kind = FieldKind::Text);

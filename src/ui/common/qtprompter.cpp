@@ -1,10 +1,15 @@
 #include "ui/common/qtprompter.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QSaveFile>
+#include <stdexcept>
 
+#include "platform/drives.h"
 #include "ui/common/latin1.h"
 
 namespace wks::ui {
@@ -32,6 +37,33 @@ QWidget* topScreen() {
     return QApplication::activeWindow();
 }
 
+// The folder of the file last chosen is kept in the program's data folder, so the next dialog,
+// also in a later run, opens there.
+QString lastFolderFile() {
+    try {
+        return QFile::decodeName((DriveTable::dataHome() / "last-open-folder").c_str());
+    } catch (const std::runtime_error&) {  // no data folder: nothing is remembered
+        return {};
+    }
+}
+
+QString startFolder() {
+    QFile file(lastFolderFile());
+    if (file.fileName().isEmpty() || !file.open(QIODevice::ReadOnly)) return QDir::homePath();
+    const QString folder = QFile::decodeName(file.readAll());
+    return QFileInfo(folder).isDir() ? folder : QDir::homePath();
+}
+
+void rememberFolder(const QString& folder) {
+    const QString name = lastFolderFile();
+    if (name.isEmpty() || !QDir().mkpath(QFileInfo(name).path())) return;
+    QSaveFile file(name);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(QFile::encodeName(folder));
+        file.commit();
+    }
+}
+
 }  // namespace
 
 Answer QtPrompter::show(const Message& message) {
@@ -54,9 +86,14 @@ std::optional<std::string> QtPrompter::openFile(const OpenFileRequest& request) 
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
+    // The filter is shown by its description alone, which already names the patterns.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(qtNameFilters(request.filter));
+    dialog.setDirectory(startFolder());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
+    const QString chosen = dialog.selectedFiles().constFirst();
+    rememberFolder(QFileInfo(chosen).absolutePath());
+    return QFile::encodeName(chosen).toStdString();
 }
 
 QStringList qtNameFilters(const std::string& windowsFilter) {

@@ -15,7 +15,9 @@ namespace wks::ui {
 class QtPrompter final : public Prompter {
   public:
     Answer show(const Message& message) override;
-    // The chosen file's native path as the file system's bytes, or nothing on Cancel.
+    // The chosen file's native path as the file system's bytes, or nothing on Cancel. The
+    // dialog opens in the folder of the file last chosen (kept across runs), else in the home
+    // folder.
     std::optional<std::string> openFile(const OpenFileRequest& request) override;
 };
 

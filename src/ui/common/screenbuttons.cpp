@@ -1,6 +1,8 @@
 #include "ui/common/screenbuttons.h"
 
 #include <QAccessibleWidget>
+#include <QKeyEvent>
+#include <algorithm>
 
 namespace wks::ui {
 namespace {
@@ -44,6 +46,60 @@ ScreenRadioButton::ScreenRadioButton(QWidget* parent) : QRadioButton(parent) {
     setAutoExclusive(false);
     static const bool installed = (QAccessible::installFactory(radioFactory), true);
     (void)installed;
+}
+
+RadioGroupKeys::RadioGroupKeys(std::vector<QAbstractButton*> buttons, QObject* parent)
+    : QObject(parent), buttons_(std::move(buttons)) {
+    for (QAbstractButton* b : buttons_) {
+        b->installEventFilter(this);
+        connect(b, &QAbstractButton::toggled, this, &RadioGroupKeys::updateTabStop);
+    }
+    updateTabStop();
+}
+
+void RadioGroupKeys::updateTabStop() {
+    auto usable = [](QAbstractButton* b) { return b->isEnabled() && !b->isHidden(); };
+    auto stop = std::ranges::find_if(
+        buttons_, [&](QAbstractButton* b) { return usable(b) && b->isChecked(); });
+    if (stop == buttons_.end()) stop = std::ranges::find_if(buttons_, usable);
+    for (auto it = buttons_.begin(); it != buttons_.end(); ++it) {
+        (*it)->setFocusPolicy(it == stop ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+}
+
+void RadioGroupKeys::move(QAbstractButton* from, int step) {
+    const auto n = static_cast<int>(buttons_.size());
+    const auto start = static_cast<int>(std::ranges::find(buttons_, from) - buttons_.begin());
+    for (int i = 1; i < n; ++i) {
+        QAbstractButton* next = buttons_[static_cast<std::size_t>((start + step * i + n) % n)];
+        if (next->isEnabled() && !next->isHidden()) {
+            next->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            next->click();
+            return;
+        }
+    }
+}
+
+bool RadioGroupKeys::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::EnabledChange || event->type() == QEvent::ShowToParent ||
+        event->type() == QEvent::HideToParent) {
+        updateTabStop();
+    } else if (event->type() == QEvent::KeyPress) {
+        auto* button = static_cast<QAbstractButton*>(watched);
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+            case Qt::Key_Up:
+            case Qt::Key_Left:
+                move(button, -1);
+                return true;
+            case Qt::Key_Down:
+            case Qt::Key_Right:
+                move(button, 1);
+                return true;
+            default:
+                break;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 }  // namespace wks::ui

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QRadioButton>
+#include <vector>
 
 namespace wks::ui {
 
@@ -18,7 +19,8 @@ class ScreenCheckBox : public QCheckBox {
 };
 
 // Qt tells screen readers that a radio button outside an automatic group is a check box; this
-// one stays a radio button to them.
+// one stays a radio button to them. A click anywhere on its row counts, not only on its circle
+// and text.
 class ScreenRadioButton : public QRadioButton {
     Q_OBJECT
   public:
@@ -26,6 +28,26 @@ class ScreenRadioButton : public QRadioButton {
 
   protected:
     void nextCheckState() override {}
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
+// The keys of a radio group as a Windows dialog has them: the group is one Tab stop, entered at
+// its checked button (the first one when none is checked); the arrow keys move within the
+// group, round from the last to the first, and click the button they reach, so the screen sets
+// the states as for a mouse click. Disabled and hidden buttons are passed over.
+class RadioGroupKeys : public QObject {
+    Q_OBJECT
+  public:
+    RadioGroupKeys(std::vector<QAbstractButton*> buttons, QObject* parent);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void updateTabStop();
+    void move(QAbstractButton* from, int step);
+
+    std::vector<QAbstractButton*> buttons_;
 };
 
 }  // namespace wks::ui

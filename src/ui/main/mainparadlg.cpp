@@ -1,8 +1,6 @@
 #include "ui/main/mainparadlg.h"
 
-#include <QEvent>
 #include <QIcon>
-#include <QMouseEvent>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -14,7 +12,9 @@
 #include "ui/camera/camerascreens.h"
 #include "ui/common/accessibility.h"
 #include "ui/common/latin1.h"
+#include "ui/common/listbox.h"
 #include "ui/common/modalrunner.h"
+#include "ui/common/svgpicture.h"
 #include "ui/main/aboutbox.h"
 #include "ui/network/wapparadlg.h"
 #include "ui_mainparadlg.h"
@@ -81,13 +81,17 @@ CWKS_MainParaDlg::CWKS_MainParaDlg(std::string displayName, AppState& state,
         labelControl(labels[i], recipientFields_[i],
                      i == Recipients::AdministratorNum ? "Admin Number" : QString());
     }
+    makeListBox(ui_->countryList);
+    makeListBox(ui_->operatorList);
     labelControl(ui_->countryLabel, ui_->countryList);
     labelControl(ui_->operatorLabel, ui_->operatorList);
     labelControl(ui_->destinationLabel, ui_->destinationList, "Settings file");
     nameControl(ui_->banner, "About Us");
     ui_->banner->setToolTip("About Us (F1)");
-    ui_->banner->setCursor(Qt::PointingHandCursor);
-    ui_->banner->installEventFilter(this);
+    ui_->banner->setClickable(true);
+    // Across the whole screen, so no bare strip is left beside it.
+    ui_->banner->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    connect(ui_->banner, &SvgPicture::clicked, this, &CWKS_MainParaDlg::about);
     ui_->senderNoteIcon->setPixmap(
         style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(16, 16));
     ui_->senderNoteText->setText(kPlaceholderSenderNote);
@@ -161,15 +165,6 @@ void CWKS_MainParaDlg::timerEvent(QTimerEvent* event) {
         session_.stageConverter();
     }
     ScreenDialog::timerEvent(event);
-}
-
-bool CWKS_MainParaDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui_->banner && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        about();
-        return true;
-    }
-    return ScreenDialog::eventFilter(watched, event);
 }
 
 void CWKS_MainParaDlg::userSelected(QListWidget* list) {

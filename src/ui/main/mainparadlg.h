@@ -44,7 +44,6 @@ public:
 protected:
     void initDialog() override;
     void timerEvent(QTimerEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     CWKS_MainParaDlg(std::string displayName, AppState& state,

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Reads a running screen through AT-SPI and checks what a screen reader is told: every edit
 field and list has a name, the same description, and a "labelled by" relation to its visible
-label; every button and check box has a name; the names are the ones expected.
+label; every button and check box has a name; the names are the ones expected; a drop-down is
+named by its label and its list holds its current entry selected, the value read out.
 
 usage: check_atspi.py APP_NAME SCREEN   (SCREEN as given to wks-ui-show)
 """
@@ -34,7 +35,6 @@ EXPECTED = {
     ],
     "model-select": [
         ("field", "Select Product", "Select Product"),
-        ("field", "Select Product", None),
         ("button", "Remember My Choice", None),
         ("button", "OK (Y)", None),
         ("button", "EXIT (N)", None),
@@ -42,6 +42,7 @@ EXPECTED = {
     # Qt 6.4 reports no "labelled by" relation for list boxes (item views), though their labels
     # are their buddies; they are checked by name and description.
     "main": [
+        ("button", "About Us", None),
         ("field", "Select Country", None),
         ("field", "Select Operator", None),
         ("button", "Check WAP / Internet Parameters (L)", None),
@@ -57,7 +58,6 @@ EXPECTED = {
         ("field", "Receive Email 4", "Receive Email 4 :"),
         ("field", "Settings file",
          "Attention Please ,The Data Above Will Be Saved In The Following  File: "),
-        ("field", "Settings file", None),
         ("button", "SAVE (Y)", None),
         ("button", "EXIT (N)", None),
     ],
@@ -66,8 +66,169 @@ EXPECTED = {
         ("button", "OK (Y)", None),
         ("button", "Cancel (N)", None),
     ],
+    # The camera screens on the settings file's defaults. Lists without a label of their own
+    # (a time's minutes) are labelled by their group box, where they have one.
+    "camera-fx200": [
+        ("field", "Work Mode", "Work Mode"),
+        ("field", "Camera Mode", "Camera Mode"),
+        ("field", "Photo Burst", "Photo Burst"),
+        ("field", "Time Lapse", "Time Lapse"),
+        ("field", "PIR Trigger", "PIR Trigger"),
+        ("field", "PIR Interval", "PIR Interval"),
+        ("field", "Photo Size", "Photo  Size"),
+        ("field", "Video Length", "Video Length"),
+        ("field", "Video Size", "Video Size"),
+        ("button", "Set Clock : (SYSTEM TIME)", None),
+        ("field", "Clock date", None),
+        ("field", "Clock time", None),
+        ("button", "Select All", None),
+        ("button", "Sunday", None),
+        ("button", "Monday", None),
+        ("button", "Tuesday", None),
+        ("button", "Wednesday", None),
+        ("button", "Thursday", None),
+        ("button", "Friday", None),
+        ("button", "Saturday", None),
+        ("button", "Local", None),
+        ("button", "Phone [MMS]", None),
+        ("button", "Email [GPRS]", None),
+        ("button", "Call", None),
+        ("field", "Work Hour", "Work Hour"),
+        ("field", "Start Time hour", "Start Time"),
+        ("field", "Start Time minute", " Work Hour "),
+        ("field", "Stop Time hour", "Stop Time"),
+        ("field", "Stop Time minute", " Work Hour "),
+        ("button", "OK (Y)", None),
+        ("button", "Cancel (N)", None),
+    ],
+    "camera-group1": [
+        ("field", "Language", "Language"),
+        ("field", "Photo Size", "Photo Size"),
+        ("field", "Photo Burst", "Photo Burst"),
+        ("field", "Camera Mode", "Camera Mode"),
+        ("field", "PIR Interval", "PIR Interval"),
+        ("field", "Time Lapse", "Time Lapse"),
+        ("field", "PIR Trigger", "PIR Trigger"),
+        ("field", "SMS Control", "SMS Control"),
+        ("field", "Video Size", "Video Size"),
+        ("field", "Video Length", "Video Length"),
+        ("button", "Set Clock : (SYSTEM TIME)", None),
+        ("field", "Clock date", None),
+        ("field", "Clock time", None),
+        ("field", "Work Hour", "Work Hour"),
+        ("field", "Start Time hour", "Start Time"),
+        ("field", "Start Time minute", " Work Hour"),
+        ("field", "Stop Time hour", "Stop Time"),
+        ("field", "Stop Time minute", " Work Hour"),
+        ("button", "Phone [MMS]", None),
+        ("button", "Email [MMS]", None),
+        ("button", "Email [GPRS]", None),
+        ("button", "Manual", None),
+        ("button", "Daily Report", None),
+        ("field", "Send Time hour", "Send Time :"),
+        ("field", "Send Time minute", " Send Mode "),
+        ("button", "Instant", None),
+        ("field", "Max Number", "Max Number :"),
+        ("button", "Off", None),
+        ("button", "OK (Y)", None),
+        ("button", "Cancel (N)", None),
+    ],
+    "camera-ln713z": [
+        ("field", "Language", "Language"),
+        ("field", "Camera Mode", "Camera Mode"),
+        ("field", "Security Mode", "Security Mode"),
+        ("field", "Camera Position", "Camera Position"),
+        ("field", "Time Lapse", "Time Lapse"),
+        ("field", "PIR Trigger", "PIR Trigger"),
+        ("field", "PIR Interval", "PIR Interval"),
+        ("field", "SMS Control", "SMS Control"),
+        ("field", "Photo Size", "Photo Size"),
+        ("field", "Photo Burst", "Photo Burst"),
+        ("field", "Video Size", "Video Size"),
+        ("field", "Video Length", "Video Length"),
+        ("field", "Game Call", "Game Call"),
+        ("field", "Game Call hour", "H:"),
+        ("field", "Game Call minute", "M:"),
+        ("field", "Replay Time", "Replay Time"),
+        ("button", "Set Clock : (SYSTEM TIME)", None),
+        ("button", "Add Audio", None),
+        ("field", "Audio file", None),
+        ("field", "Clock date", None),
+        ("field", "Clock time", None),
+        ("field", "Work Hour", "Work Hour"),
+        ("field", "Start Time hour", "Start Time"),
+        ("field", "Start Time minute", None),
+        ("field", "Start Time minute", None),
+        ("field", "Stop Time hour", "Stop Time"),
+        ("field", "Stop Time minute", None),
+        ("field", "Stop Time minute", None),
+        ("button", "Select All", None),
+        ("button", "Sunday", None),
+        ("button", "Monday", None),
+        ("button", "Tuesday", None),
+        ("button", "Wednesday", None),
+        ("button", "Thursday", None),
+        ("button", "Friday", None),
+        ("button", "Saturday", None),
+        ("button", "Phone [MMS]", None),
+        ("button", "Email [MMS]", None),
+        ("button", "Email [GPRS]", None),
+        ("button", "Call", None),
+        ("button", "Manual", None),
+        ("button", "Daily Report", None),
+        ("field", "Send Time hour", "Send Time :"),
+        ("field", "Send Time minute", " Send Mode "),
+        ("button", "Instant", None),
+        ("field", "Max Number", "Max Number :"),
+        ("button", "Off", None),
+        ("button", "OK (Y)", None),
+        ("button", "Cancel (N)", None),
+    ],
+    "camera-ln714w": [
+        ("field", "Language", "Language"),
+        ("field", "Camera Mode", "Camera Mode"),
+        ("field", "Send To", "Send To"),
+        ("field", "Camera Position", "Camera Position"),
+        ("field", "Photo Size", "Photo Size"),
+        ("field", "Photo Burst", "Photo Burst"),
+        ("field", "Video Size", "Video Size"),
+        ("field", "Video Length", "Video Length"),
+        ("field", "Game Call", "Game Call"),
+        ("field", "Game Call hour", "H:"),
+        ("field", "Game Call minute", "M:"),
+        ("field", "Replay Time", "Replay Time"),
+        ("button", "Set Clock : (SYSTEM TIME)", None),
+        ("button", "Add Audio", None),
+        ("field", "Audio file", None),
+        ("field", "Clock date", None),
+        ("field", "Clock time", None),
+        ("field", "Work Hour", "Work Hour"),
+        ("field", "Start Time hour", "Start Time"),
+        ("field", "Start Time minute", " Work Hour"),
+        ("field", "Stop Time hour", "Stop Time"),
+        ("field", "Stop Time minute", " Work Hour"),
+        ("field", "Time Lapse", "Time Lapse"),
+        ("field", "PIR Trigger", "PIR Trigger"),
+        ("field", "PIR Interval", "PIR Interval"),
+        ("field", "SMS Control", "SMS Control"),
+        ("button", "Manual", None),
+        ("button", "Daily Report", None),
+        ("field", "Send Time hour", "Send Time :"),
+        ("field", "Send Time minute", " Send Mode "),
+        ("button", "Instant", None),
+        ("field", "Max Number", "Max Number :"),
+        ("button", "Off", None),
+        ("button", "OK (Y)", None),
+        ("button", "Cancel (N)", None),
+    ],
 }
-FIELD_ROLES = {"text", "password text", "entry", "combo box", "list", "list box"}
+# Per screen: drop-downs and the entry a screen reader reads as their value.
+VALUES = {
+    "main": {"Settings file": "C:\\GSM\\KT470RX.TXT"},
+    "camera-group1": {"Language": "English", "PIR Interval": " 5 Sec", "Start Time minute": "00"},
+    "camera-ln714w": {"Send To": "Photo[MMS]", "SMS Control": "ON", "Replay Time": "OFF"},
+}
+FIELD_ROLES = {"text", "password text", "entry", "combo box", "list", "list box", "spin button"}
 BUTTON_ROLES = {"push button", "check box", "radio button"}
 # A control made of parts (the IP address field) is a frame named as one control.
 COMPOUND_ROLES = {"frame", "panel", "filler"}
@@ -114,16 +275,24 @@ def main():
             if not name:
                 problems.append(f"{role} without a name")
         elif role in FIELD_ROLES or (role in COMPOUND_ROLES and labels):
-            # Qt on Linux speaks a drop-down by its current text; its description holds its name.
-            spoken = acc.description if role == "combo box" else name
-            seen.append(("field", spoken, labels[0] if labels else None))
             print(f"{role:14} name={name!r:24} description={acc.description!r:24} labelled-by={labels}")
-            # A drop-down's own list is labelled through the drop-down it belongs to.
-            in_drop_down = acc.parent is not None and acc.parent.getRoleName() == "combo box"
-            if not spoken or (role != "combo box" and acc.description != name) or len(labels) > 1:
+            # A drop-down's own list is spoken by the drop-down's name, with no label of its own.
+            if acc.parent is not None and acc.parent.getRoleName() == "combo box":
+                if name != acc.parent.name or labels:
+                    problems.append(f"{role} {name!r}: not named as its drop-down")
+                continue
+            seen.append(("field", name, labels[0] if labels else None))
+            if not name or acc.description != name or len(labels) > 1:
                 problems.append(f"{role} {name!r}: name or description missing")
-            if in_drop_down and labels:
-                problems.append(f"{role} {name!r}: a drop-down's list with a label of its own")
+            if role == "combo box":
+                entries = [e for part in acc if part is not None for e in part if e is not None]
+                chosen = [e.name for e in entries if e.getState().contains(pyatspi.STATE_SELECTED)]
+                print(f"{'':14} value={chosen}")
+                if len(chosen) > 1:
+                    problems.append(f"{role} {name!r}: entries {chosen} selected at once")
+                want = VALUES.get(screen, {}).get(name)
+                if want is not None and chosen != [want]:
+                    problems.append(f"{role} {name!r}: value {chosen}, expected {want!r}")
             if role in COMPOUND_ROLES:
                 parts = [c.name for c in walk(acc) if c.getRoleName() in FIELD_ROLES]
                 print(f"{'':14} parts={parts}")

@@ -1,5 +1,6 @@
-// Shows one screen, modally, until it is closed:
-// `wks-ui-show wap-check|wap-user|wap-advanced|model-select|main`.
+// Shows one screen, modally, until it is closed: `wks-ui-show SCREEN`, SCREEN one of wap-check,
+// wap-user, wap-advanced, model-select, main, or a camera screen: camera-fx200, camera-group1,
+// camera-ln713z, camera-ln714w (on the settings file's defaults).
 // scripts/check-accessibility reads the screen through the desktop's accessibility bus.
 
 #include <QApplication>
@@ -9,6 +10,8 @@
 
 #include "platform/drives.h"
 #include "settings/appstate.h"
+#include "settings/settingsfile.h"
+#include "ui/camera/camerascreens.h"
 #include "ui/main/mainparadlg.h"
 #include "ui/common/modalrunner.h"
 #include "ui/common/qtprompter.h"
@@ -47,6 +50,17 @@ int main(int argc, char** argv) {
         wks::ui::CWKS_MainParaDlg main("KT470RX-8PRO", state);
         return wks::ui::modalRunner().run(main);
     }
-    std::fprintf(stderr, "usage: wks-ui-show wap-check|wap-user|wap-advanced|model-select|main\n");
+    for (const auto& [name, model] : {std::pair{"camera-fx200", "FX200 SERIES"},
+                                      std::pair{"camera-group1", "KT470RX-8PRO"},
+                                      std::pair{"camera-ln713z", "LN713Z-10P"},
+                                      std::pair{"camera-ln714w", "LN714W-12P"}}) {
+        if (std::strcmp(screen, name) != 0) continue;
+        wks::Recipients recipients;
+        wks::SettingsFile(model, state, recipients).Mng_AllParaSetDefault();
+        auto camera = wks::ui::makeCameraScreen(state, wks::findModel(model)->family, model);
+        return wks::ui::modalRunner().run(*camera);
+    }
+    std::fprintf(stderr, "usage: wks-ui-show wap-check|wap-user|wap-advanced|model-select|main|"
+                         "camera-fx200|camera-group1|camera-ln713z|camera-ln714w\n");
     return 2;
 }

@@ -1,12 +1,15 @@
 // The four camera screens on their real layouts, offscreen, with scripted message boxes and a
 // fixed clock: opening from the record, the rules on the user's actions, OK and Cancel.
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeEdit>
@@ -739,6 +742,76 @@ class TestCameraScreens : public QObject {
         pressOk(*screen);
         QCOMPARE(std::tuple(p.WorkHourStartH, p.WorkHourStartM, p.WorkHourStopH, p.WorkHourStopM),
                  std::tuple(6, 30, 18, 45));
+    }
+
+    // A radio group as a dialog has it: Tab enters it at its checked button (the first when
+    // none is) and the next Tab leaves it; the arrow keys go round the group and click the
+    // button they reach, so the screen's rule sets the states; a click anywhere on a button's
+    // row counts.
+    void radioGroupKeys_data() {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<bool>("sendMode");  // else Send To
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<QString>("keys");  // d Down, r Right, u Up, l Left
+        QTest::addColumn<QStringList>("reached");  // entered by Tab, then after each key
+        QTest::newRow("FX200 Send To")
+            << "FX200 SERIES" << false << 2 << "drul"
+            << QStringList{"sendToEmailGprs", "sendToCall", "sendToLocal", "sendToCall",
+                           "sendToEmailGprs"};
+        QTest::newRow("Send Mode, none checked")
+            << "KT470RX-8PRO" << true << -1 << "dd"
+            << QStringList{"sendModeManual", "sendModeDailyReport", "sendModeInstant"};
+    }
+    void radioGroupKeys() {
+        QFETCH(QString, model);
+        QFETCH(bool, sendMode);
+        QFETCH(int, stored);
+        QFETCH(QString, keys);
+        QFETCH(QStringList, reached);
+        applyDefaults(state, model.toStdString());
+        (sendMode ? state.cameraParams.SendMode : state.cameraParams.SendTo) = stored;
+        auto screen = openScreen(state, model.toStdString());
+        screen->show();
+        screen->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(screen.get()));
+        const QStringList group = sendMode ? QStringList{"sendModeManual", "sendModeDailyReport",
+                                                         "sendModeInstant", "sendModeOff"}
+                                           : QStringList{"sendToLocal", "sendToPhoneMms",
+                                                         "sendToEmailGprs", "sendToCall"};
+        auto inGroup = [&](QWidget* w) { return w && group.contains(w->objectName()); };
+        QWidget* before = button(*screen, group[0].toLatin1().constData());
+        do {
+            before = before->previousInFocusChain();
+        } while (inGroup(before) || !(before->focusPolicy() & Qt::TabFocus) ||
+                 !before->isEnabled() || !before->isVisible());
+        before->setFocus();
+        QTest::keyClick(before, Qt::Key_Tab);
+        const QMap<QChar, Qt::Key> arrows{
+            {'d', Qt::Key_Down}, {'r', Qt::Key_Right}, {'u', Qt::Key_Up}, {'l', Qt::Key_Left}};
+        for (int k = 0; k <= keys.size(); ++k) {
+            if (k > 0) QTest::keyClick(QApplication::focusWidget(), arrows[keys[k - 1]]);
+            QCOMPARE(QApplication::focusWidget()->objectName(), reached[k]);
+            for (int b = 0; b < group.size(); ++b) {
+                QCOMPARE(button(*screen, group[b].toLatin1().constData())->isChecked(),
+                         k == 0 ? b == stored : group[b] == reached[k]);
+            }
+        }
+        if (sendMode) QVERIFY(list(*screen, "maxNumber")->isEnabled());  // Instant's rule ran
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(!inGroup(QApplication::focusWidget()));
+
+        auto* first = button(*screen, group[0].toLatin1().constData());
+        QStyleOptionButton option;
+        option.initFrom(first);
+        option.text = first->text();
+        const QRect circleAndText =
+            first->style()->subElementRect(QStyle::SE_RadioButtonClickRect, &option, first);
+        const QPoint row(first->width() - 2, first->height() / 2);
+        QVERIFY(!circleAndText.contains(row));
+        QTest::mouseClick(first, Qt::LeftButton, {}, row);
+        QVERIFY(first->isChecked());
+        pressOk(*screen);
+        QCOMPARE(sendMode ? state.cameraParams.SendMode : state.cameraParams.SendTo, 0);
     }
 };
 

@@ -1,4 +1,5 @@
-// The Latin-1 text field and the IP address field, typed into as a user types.
+// The Latin-1 text field and the IP address field, typed into as a user types; the names and
+// keys of the screens' own controls.
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -6,13 +7,16 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include "ui/common/accessibility.h"
 #include "ui/common/ipaddressfield.h"
 #include "ui/common/latin1.h"
 #include "ui/common/screenbuttons.h"
+#include "ui/common/svgpicture.h"
 
 using namespace wks::ui;
 
@@ -64,29 +68,38 @@ class TestFields : public QObject {
         QTest::addColumn<QByteArray>("shown");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QByteArray>("expected");
+        QTest::addColumn<bool>("told");  // a beep and the tooltip for a refused character
         QByteArray all;
         for (int b = 0x20; b <= 0xFF; ++b) all += char(b);
-        QTest::newRow("every printable byte") << false << all << "" << all;
+        QTest::newRow("every printable byte") << false << all << "" << all << false;
         QTest::newRow("accented letters typed")
-            << false << QByteArray() << "é ü ß °" << QByteArray("\xe9 \xfc \xdf \xb0");
+            << false << QByteArray() << "é ü ß °" << QByteArray("\xe9 \xfc \xdf \xb0") << false;
         QTest::newRow("outside Latin-1 refused")
-            << false << QByteArray("ab") << "€Ω中x" << QByteArray("abx");
-        QTest::newRow("digits only") << true << QByteArray() << "12a3é" << QByteArray("123");
+            << false << QByteArray("ab") << "€Ω中x" << QByteArray("abx") << true;
+        QTest::newRow("digits only")
+            << true << QByteArray() << "12a3é" << QByteArray("123") << true;
         QTest::newRow("file value stays editable")
-            << true << QByteArray("8a") << "1" << QByteArray("8a1");
+            << true << QByteArray("8a") << "1" << QByteArray("8a1") << false;
     }
     void latin1FieldKeepsBytesAndRefusesOtherCharacters() {
         QFETCH(bool, digits);
         QFETCH(QByteArray, shown);
         QFETCH(QString, typed);
         QFETCH(QByteArray, expected);
+        QFETCH(bool, told);
+        QToolTip::hideText();
+        QTRY_VERIFY(!QToolTip::isVisible());
         QLineEdit field;
-        makeLatin1Field(&field, digits ? FieldKind::Digits : FieldKind::Text);
+        const FieldKind kind = digits ? FieldKind::Digits : FieldKind::Text;
+        makeLatin1Field(&field, kind);
         setFieldBytes(&field, shown.toStdString());
         showActive(field);
         field.end(false);
         type(typed);
         QCOMPARE(QByteArray::fromStdString(fieldBytes(&field)), expected);
+        QCoreApplication::processEvents();
+        QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(),
+                 told ? refusedCharacterTip(kind) : QString());
     }
 
     void ipFieldTyping_data() {
@@ -170,8 +183,26 @@ class TestFields : public QObject {
         QCOMPARE(a->text(QAccessible::Name), QString("Email [GPRS]"));
         QVERIFY(a->state().checkable && a->state().checked);
         auto* list = new QComboBox(&w);
+        list->addItems({"OFF", "1", "2"});
         wks::ui::nameControl(list, "Replay Time");
+        list->setCurrentIndex(2);
         QCOMPARE(list->view()->accessibleName(), QString("Replay Time"));
+        // Named by its label, its value the current entry, which its list holds selected.
+        QAccessibleInterface* drop = QAccessible::queryAccessibleInterface(list);
+        QCOMPARE(drop->role(), QAccessible::ComboBox);
+        QCOMPARE(drop->text(QAccessible::Name), QString("Replay Time"));
+        QCOMPARE(drop->text(QAccessible::Value), QString("2"));
+        QCOMPARE(drop->child(0)->object(), list->view());
+        QCOMPARE(list->view()->selectionModel()->selectedIndexes(),
+                 QModelIndexList{list->model()->index(2, 0)});
+        // A clickable picture is a button that a screen reader can press.
+        auto* banner = new wks::ui::SvgPicture(&w);
+        banner->setClickable(true);
+        QSignalSpy pressed(banner, &wks::ui::SvgPicture::clicked);
+        QAccessibleInterface* button = QAccessible::queryAccessibleInterface(banner);
+        QCOMPARE(button->role(), QAccessible::Button);
+        button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(pressed.count(), 1);
     }
 };
 

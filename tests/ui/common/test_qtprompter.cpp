@@ -1,8 +1,11 @@
 // The on-screen prompter: message boxes answer as the program expects whatever key or button
-// ends them, and the file-open dialog takes typed names, existing or not.
+// ends them, and the file-open dialog takes typed names, existing or not, shows its filter by
+// its description and opens in the folder last used.
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -12,6 +15,7 @@
 #include <fstream>
 #include <functional>
 
+#include "support/tempdatahome.h"
 #include "ui/common/qtprompter.h"
 
 using namespace wks;
@@ -36,6 +40,8 @@ void whenShown(std::function<void(W*)> act) {
 
 class TestQtPrompter : public QObject {
     Q_OBJECT
+    test::TempDataHome dataHome_;  // the folder last used is kept here, never in the user's
+
   private slots:
     void boxAnswers_data() {
         QTest::addColumn<Buttons>("buttons");
@@ -126,8 +132,10 @@ class TestQtPrompter : public QObject {
         const QString path = dir.filePath(typed);
         if (exists) std::ofstream(QFile::encodeName(path).toStdString()) << "x";
         QStringList filters;
+        QString shownFilter;
         whenShown<QFileDialog>([&](QFileDialog* dialog) {
             filters = dialog->nameFilters();
+            shownFilter = dialog->findChild<QComboBox*>("fileTypeCombo")->currentText();
             dialog->setDirectory(dir.path());
             auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
             QVERIFY(name);
@@ -138,10 +146,36 @@ class TestQtPrompter : public QObject {
         const auto chosen =
             prompter.openFile({"Open", "Audio File(*.mp3,*.wav,*.aac)|*.mp3;*.wav;*.aac||"});
         QCOMPARE(filters, QStringList{"Audio File(*.mp3,*.wav,*.aac) (*.mp3 *.wav *.aac)"});
+        QCOMPARE(shownFilter, QString("Audio File(*.mp3,*.wav,*.aac)"));
         if (confirm)
             QCOMPARE(QString::fromStdString(chosen.value_or("")), path);
         else
             QVERIFY(!chosen);
+    }
+
+    // The first dialog opens in the home folder; once a file is chosen, the next one opens in
+    // its folder, also for a new prompter (a later run), as long as that folder exists.
+    void fileDialogOpensInTheFolderLastUsed() {
+        test::TempDataHome dataHome;
+        QTemporaryDir dir;
+        // The folder the dialog opens in; a name typed is chosen in the temporary folder.
+        auto openIn = [&dir](const QString& typed) {
+            QString opened;
+            whenShown<QFileDialog>([&](QFileDialog* dialog) {
+                opened = dialog->directory().absolutePath();
+                dialog->setDirectory(dir.path());
+                auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+                QTest::keyClicks(name, typed);
+                QTest::keyClick(name, typed.isEmpty() ? Qt::Key_Escape : Qt::Key_Return);
+            });
+            QtPrompter().openFile({"Open", "Audio File(*.mp3,*.wav,*.aac)|*.mp3;*.wav;*.aac||"});
+            return opened;
+        };
+        QCOMPARE(openIn("call.mp3"), QDir::homePath());
+        QCOMPARE(openIn(""), QDir(dir.path()).absolutePath());
+        QCOMPARE(openIn(""), QDir(dir.path()).absolutePath());
+        dir.remove();
+        QCOMPARE(openIn(""), QDir::homePath());
     }
 };
 

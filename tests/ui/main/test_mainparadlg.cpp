@@ -4,6 +4,7 @@
 
 #include <sys/stat.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -107,6 +108,7 @@ private slots:
     void cancelledQuestionsChangeNothing_data();
     void cancelledQuestionsChangeNothing();
     void listsFollowTheWapScreen();
+    void bannerAndListBoxes();
     void wholeSaveEqualsCommandLine();
     void busyWhileConverting_data();
     void busyWhileConverting();
@@ -293,6 +295,35 @@ void TestMainScreen::listsFollowTheWapScreen() {
     NetworkPreset telia;
     presetTable().ApplyPreset(telia, "Sweden", "Telia");
     QVERIFY(sweden.state.CurrentNetworkParams == telia);
+}
+
+// The banner spans the screen and is a button that opens the About box; the list boxes show
+// whole rows, no entry looks chosen while none is, and Down then selects the first entry.
+void TestMainScreen::bannerAndListBoxes() {
+    Screen s("KT470RX-8PRO", "C");
+    s.open();
+    s.dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&s.dialog));
+    auto* banner = s.find<QWidget>("banner");
+    QCOMPARE(banner->width(), s.dialog.width());
+    QAccessibleInterface* button = QAccessible::queryAccessibleInterface(banner);
+    QCOMPARE(button->role(), QAccessible::Button);
+    QCOMPARE(button->text(QAccessible::Name), QString("About Us"));
+    button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(s.runner.ran(), std::vector<QString>{"aboutBox"});
+
+    auto* countries = s.find<QListWidget>("countryList");
+    QCOMPARE(selected(countries), QString());
+    for (auto* list : {countries, s.find<QListWidget>("operatorList")}) {
+        QCOMPARE((list->height() - 2 * list->frameWidth()) % countries->sizeHintForRow(0), 0);
+    }
+    countries->setFocus();
+    QVERIFY(countries->hasFocus());
+    QVERIFY(!countries->currentIndex().isValid());
+    QTest::keyClick(countries, Qt::Key_Down);
+    QCOMPARE(selected(countries), countries->item(0)->text());
+    QTest::keyClick(countries, Qt::Key_Down);
+    QCOMPARE(selected(countries), countries->item(1)->text());
 }
 
 void TestMainScreen::wholeSaveEqualsCommandLine() {
