@@ -281,8 +281,8 @@ Observation MailTest::Impl::attempt(CURLM* m, const AttemptSpec& spec) {
             break;
         }
         const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(stepEnd - now);
-        curl_multi_poll(m, nullptr, 0, static_cast<int>(std::clamp<long long>(wait.count(), 1, 1000)),
-                        nullptr);
+        const int waitMs = static_cast<int>(std::clamp<long long>(wait.count(), 1, 1000));
+        curl_multi_poll(m, nullptr, 0, waitMs, nullptr);
     }
     if (!running) {
         int left = 0;

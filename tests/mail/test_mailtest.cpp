@@ -160,7 +160,8 @@ class TestMailAccount : public QObject {
         QVERIFY2(!got.join('\n').contains(password), "the password was shown");
         QVERIFY2(got.size() == lines.size(), qPrintable(got.join("\n")));
         for (int i = 0; i < lines.size(); ++i)
-            QVERIFY2(got[i].startsWith(QString(lines[i]).replace("%1", portText)), qPrintable(got[i]));
+            QVERIFY2(got[i].startsWith(QString(lines[i]).replace("%1", portText)),
+                     qPrintable(got[i]));
 
         if (send) {  // the message as the server's strict MIME parser read it
             QFile summary(servers_->mailFolder() + "/1.txt");
