@@ -1,5 +1,11 @@
 #include "audio/converter.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <filesystem>
 #include <optional>
 
@@ -36,6 +42,62 @@ bool removeLinkedFolder() {
     return files::isLink(kConverterFolder) && files::removeFolder(kConverterFolder);
 }
 
+// This run's hold on the folder: the folder opened, with a shared lock on it. One per process.
+int g_hold = -1;
+
+void releaseHold() {
+    if (g_hold >= 0) ::close(g_hold);  // closing the descriptor lets the lock go
+    g_hold = -1;
+}
+
+// Whether the hold is on the folder that is at the converter's path now; the last run out
+// may have removed the folder this run opened.
+bool holdIsCurrent() {
+    if (g_hold < 0) return false;
+    auto native = files::nativeName(kConverterFolder);
+    struct stat held{}, now{};
+    return native && ::fstat(g_hold, &held) == 0 && ::lstat(native->c_str(), &now) == 0 &&
+           held.st_dev == now.st_dev && held.st_ino == now.st_ino;
+}
+
+int lock(int fd, int operation) {
+    int rc;
+    do {
+        rc = ::flock(fd, operation);
+    } while (rc != 0 && errno == EINTR);
+    return rc == 0 ? 0 : errno;
+}
+
+enum class Holders { None, Alone, Shared };
+
+// Takes this run's hold on the folder: Alone when no other run holds it (what is in it is
+// then a killed run's or nobody's) and the lock is exclusive, to be shared once the folder is
+// made ready; Shared when other runs hold it too; None when there is no folder to hold.
+Holders takeHold() {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (!holdIsCurrent()) {
+            releaseHold();
+            auto native = files::nativeName(kConverterFolder);
+            if (native) g_hold = ::open(native->c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            if (g_hold < 0) return Holders::None;
+        }
+        int err = lock(g_hold, LOCK_EX | LOCK_NB);
+        // Where the file system has no locks, every run is alone, as without coordination.
+        const bool alone = err != EWOULDBLOCK;
+        if (!alone) lock(g_hold, LOCK_SH);
+        if (holdIsCurrent()) return alone ? Holders::Alone : Holders::Shared;
+        // The last run out removed the folder while this one waited: it is made again.
+        releaseHold();
+        files::createFolder(kConverterFolder);
+    }
+    return Holders::None;
+}
+
+bool converterPlaced() {
+    auto native = files::nativeName(kConverterPath);
+    return native && ::access(native->c_str(), X_OK) == 0;
+}
+
 }  // namespace
 
 bool EmptyFolder(const std::string& folder) {
@@ -58,28 +120,50 @@ bool PlaceProgram(const std::string& installed, const std::string& path) {
 }
 
 bool StageConverter() {
-    removeLinkedFolder();
+    if (removeLinkedFolder()) releaseHold();
+    if (!files::exists(kConverterFolder)) files::createFolder(kConverterFolder);
+    const Holders holders = takeHold();
     bool emptied = true;
-    if (files::exists(kConverterFolder)) {
-        if (!EmptyFolder(kConverterFolder)) {
-            emptied = false;
-            showMessage(kAppTitle, "Delete Directory \"C:\\WKS_TEMP\" failed !", Buttons::Ok,
-                        Icon::None);
-        }
-    } else {
-        files::createFolder(kConverterFolder);
+    if (holders != Holders::Shared && files::exists(kConverterFolder) &&
+        !EmptyFolder(kConverterFolder)) {
+        emptied = false;
+        showMessage(kAppTitle, "Delete Directory \"C:\\WKS_TEMP\" failed !", Buttons::Ok,
+                    Icon::None);
     }
-    std::optional<std::string> installed = findProgramOnPath(kInstalledConverter);
-    bool placed = installed && PlaceProgram(*installed, kConverterPath);
+    bool placed = holders == Holders::Shared && converterPlaced();
+    if (!placed) {
+        std::optional<std::string> installed = findProgramOnPath(kInstalledConverter);
+        placed = installed && PlaceProgram(*installed, kConverterPath);
+    }
     files::setAttributes(kConverterFolder, files::kHidden);
+    if (holders == Holders::Alone) lock(g_hold, LOCK_SH);
     return emptied && placed;
 }
 
+void EnsureConverter() {
+    if (!holdIsCurrent() || !converterPlaced()) StageConverter();
+}
+
 bool RemoveConverter() {
-    if (removeLinkedFolder()) return true;
+    if (removeLinkedFolder()) {
+        releaseHold();
+        return true;
+    }
+    if (!holdIsCurrent()) {
+        releaseHold();
+        auto native = files::nativeName(kConverterFolder);
+        if (native) g_hold = ::open(native->c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    }
+    // Another run still holds the folder: it is left to the last one out.
+    if (g_hold >= 0 && lock(g_hold, LOCK_EX | LOCK_NB) == EWOULDBLOCK) {
+        releaseHold();
+        return false;
+    }
     EmptyFolder(kConverterFolder);
     CUtil::ClearReadOnly(kConverterFolder);
-    return files::removeFolder(kConverterFolder);
+    const bool removed = files::removeFolder(kConverterFolder).ok();
+    releaseHold();
+    return removed;
 }
 
 }  // namespace wks

@@ -1,7 +1,9 @@
 #pragma once
 // The converter's staging folder "C:\WKS_TEMP". The distribution's ffmpeg is placed there as
 // "ffmpeg.exe" while the main screen of a game-call model is open, and the folder is removed
-// again when that screen closes.
+// again when that screen closes. Several runs of the programs share the folder: each run that
+// staged it holds it (a shared advisory lock on the folder itself) until it removes it, and
+// only the last one out removes it.
 
 #include <string>
 
@@ -12,13 +14,19 @@ inline constexpr const char* kConverterPath = "C:\\WKS_TEMP\\ffmpeg.exe";
 // The installed program that is staged, looked up on $PATH.
 inline constexpr const char* kInstalledConverter = "ffmpeg";
 
-// Empties the folder (or makes it), places the converter in it and hides the folder.
-// A staged file that cannot be deleted is reported with a message; everything else that goes
-// wrong is silent and shows up when the converter cannot be started. True when the folder
-// was emptied and the converter placed.
+// Makes the folder (or empties one that no other run holds: a killed run's), places the
+// converter in it, hides the folder, and holds it for this run. A folder another run holds
+// is joined as it is, its converter placed only when missing. A staged file that cannot be
+// deleted is reported with a message; everything else that goes wrong is silent and shows up
+// when the converter cannot be started. True when the folder was emptied or joined and the
+// converter placed.
 bool StageConverter();
 
-// Empties and removes the folder. Nothing is reported; true when the folder is gone.
+// Stages the converter again unless this run holds a folder that has it.
+void EnsureConverter();
+
+// Lets this run's hold go and, when no other run holds the folder, empties and removes it.
+// Nothing is reported; true when the folder is gone.
 bool RemoveConverter();
 
 // Deletes every file below the folder, at any depth; sub-folders stay, empty. Read-only files

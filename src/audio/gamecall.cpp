@@ -1,6 +1,5 @@
 #include "audio/gamecall.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -38,32 +37,40 @@ bool canReplace(const std::string& target) {
     return native && ::access(fsys::path(*native).parent_path().c_str(), W_OK) == 0;
 }
 
+// A regular file itself (no link) with something in it.
 bool hasContent(const std::string& nativePath) {
     std::error_code ec;
-    return fsys::is_regular_file(nativePath, ec) && fsys::file_size(nativePath, ec) > 0 && !ec;
+    return fsys::is_regular_file(fsys::symlink_status(nativePath, ec)) &&
+           fsys::file_size(nativePath, ec) > 0 && !ec;
 }
 
-// Puts the finished conversion in place of the old game call in one rename, once its bytes
-// have reached the card, so that the card holds the old call or the new one, whole.
-bool putInPlace(const std::string& convertedNative, const std::string& target) {
-    auto to = files::native(target);
-    if (!to) return false;
-    if (int fd = ::open(convertedNative.c_str(), O_RDONLY | O_CLOEXEC); fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
+// Clears the converter's temporary name of whatever is there (a killed run's partial file, a
+// link, a folder, a special file), so that the converter never writes through a link. False
+// when something stays there.
+bool clearPartial(const std::string& path) {
+    if (files::isLink(path)) {
+        files::deleteFile(path);
+    } else if (files::isFolder(path)) {
+        files::removeFolder(path);
+    } else if (files::exists(path)) {
+        CUtil::ClearReadOnly(path);
+        files::deleteFile(path);
     }
-    std::error_code ec;
-    fsys::rename(convertedNative, *to, ec);
-    return !ec;
+    return !files::isLink(path) && !files::exists(path);
 }
 
 enum class Room { Made, GivenUp, Blocked };
 
 // Clears the way for the game call when the camera's first picture or video is in the folder.
-Room renameCameraFiles(const std::string& folder) {
+// When the chosen audio file is one of them, source follows it to its new name.
+Room renameCameraFiles(const std::string& folder, std::string& source) {
     const std::string picture = folder + "IMAG0001.JPG";
     const std::string video = folder + "VIDE0001.AVI";
+    const std::string newPicture = folder + "IMAG0001_RenameForSaveAudioFile.JPG";
+    const std::string newVideo = folder + "VIDE0001_RenameForSaveAudioFile.AVI";
     if (!files::exists(picture) && !files::exists(video)) return Room::Made;
+    const bool sourceIsPicture = files::sameFile(source, picture);
+    const bool sourceIsVideo = files::sameFile(source, video);
 
     Answer answer = showMessage(kCaptionTipsMixed,
                                 "You must rename the existed \"IMAG0001.JPG\" and \"VIDE0001.AVI\" "
@@ -76,14 +83,16 @@ Room renameCameraFiles(const std::string& folder) {
     }
     CUtil::ClearReadOnly(picture);
     CUtil::ClearReadOnly(video);
-    if (CUtil::RenameIfExists(picture, folder + "IMAG0001_RenameForSaveAudioFile.JPG") != 0 ||
-        CUtil::RenameIfExists(video, folder + "VIDE0001_RenameForSaveAudioFile.AVI") != 0) {
+    if (CUtil::RenameIfExists(picture, newPicture) != 0 ||
+        CUtil::RenameIfExists(video, newVideo) != 0) {
         showMessage(kCaptionTipsMixed,
                     "Failed to rename \"IMAG0001.JPG\" or \"VIDE0001.AVI\" !\n"
                     " You can delete or rename them manually !",
                     Buttons::Ok, Icon::Warning);
         return Room::Blocked;
     }
+    if (sourceIsPicture) source = newPicture;
+    if (sourceIsVideo) source = newVideo;
     showMessage(kAppTitle, "OK,audio file have been saved !", Buttons::Ok, Icon::None);
     return Room::Made;
 }
@@ -102,7 +111,7 @@ std::vector<std::string> ConverterArguments(const std::string& source, const std
 GameCallResult SaveGameCallAudio(const std::string& savePath, const std::string& gameCallAudioPath,
                                  ProcessRunner& runner) {
     const std::string cardRoot = savePath.substr(0, 2);
-    const std::string source = CUtil::TrimToLength(gameCallAudioPath, -1);
+    std::string source = CUtil::TrimToLength(gameCallAudioPath, -1);
     if (source.empty()) return GameCallResult::NoSource;
     if (!DriveTable::isDrivePath(cardRoot)) {  // no card to put it on
         showMessage(kAppTitle, "Transform Failed.", Buttons::Ok, Icon::None);
@@ -131,39 +140,43 @@ GameCallResult SaveGameCallAudio(const std::string& savePath, const std::string&
         return GameCallResult::Failed;
     }
 
-    const Room room = renameCameraFiles(folder);
+    const Room room = renameCameraFiles(folder, source);
     if (room == Room::GivenUp) return GameCallResult::GivenUp;
     if (room == Room::Blocked) return GameCallResult::Failed;
 
+    // Another run that ended may have taken the staged converter with it.
+    EnsureConverter();
     if (files::exists(kConverterBatch)) files::deleteFile(kConverterBatch);
-    if (!files::writeNewFile(kConverterBatch, ConverterCommandLine(source, target))) {
+    if (const files::Status written =
+            files::writeNewFile(kConverterBatch, ConverterCommandLine(source, target));
+        !written) {
         showMessage(kAppTitle,
-                    std::string("Cannot write ") + kConverterBatch + " (" +
-                        files::lastError().message() + ") !",
+                    std::string("Cannot write ") + kConverterBatch + " (" + written.message() +
+                        ") !",
                     Buttons::Ok, Icon::Warning);
         return GameCallResult::Stopped;
     }
 
-    // A run killed earlier may have left its partial file; the converter would not overwrite it.
-    if (files::exists(converted)) files::deleteFile(converted);
+    // A run killed earlier may have left its partial file, and the converter would not
+    // overwrite it; someone may have planted a link there, which it would write through.
+    const bool cleared = clearPartial(converted);
     auto program = forConverter(kConverterPath);
     auto from = forConverter(source);
     auto to = forConverter(converted);
     ProcessResult result;  // not started
-    if (program && from && to) result = runner.run(*program, ConverterArguments(*from, *to));
-    const bool finished = result.succeeded() && to && hasContent(*to);
-    if (finished && putInPlace(*to, target)) return GameCallResult::Placed;
+    if (cleared && program && from && to) {
+        result = runner.run(*program, ConverterArguments(*from, *to));
+    }
+    // Only a regular file on the card, flushed there, takes the old call's place.
+    if (result.succeeded() && to && hasContent(*to) && files::moveInPlace(converted, target)) {
+        return GameCallResult::Placed;
+    }
 
     // A failed, cancelled or killed run leaves no part of a game call behind.
-    if (to) {
-        std::error_code ec;
-        fsys::remove(*to, ec);
+    if (cleared && (files::isLink(converted) || files::exists(converted))) {
+        files::deleteFile(converted);
     }
-    if (finished) {
-        showMessage(kAppTitle, "Failed to delete " + target + " !", Buttons::Ok, Icon::None);
-    } else {
-        showMessage(kAppTitle, "Transform Failed.", Buttons::Ok, Icon::None);
-    }
+    showMessage(kAppTitle, "Transform Failed.", Buttons::Ok, Icon::None);
     // The user who cancels the conversion stops the save: nothing more happens to the cards.
     return result.cancelled ? GameCallResult::Stopped : GameCallResult::Failed;
 }

@@ -75,15 +75,23 @@ int cmdSave(Args& args) {
             throw UsageError("no such audio file \"" + *audio + "\"");
         }
     }
-    DriveTable table = givenDrives(driveSpecs);
+    const bool given = !driveSpecs.empty();
+    // Without --drive, the drives are the user's own letters, as the desktop program has them.
+    DriveTable table = given ? givenDrives(driveSpecs) : DriveTable::forUser();
     const char toLetter = to ? driveLetter(*to) : 0;
-    // The drives given are the only ones that take part: the user's own C: (which holds the
-    // backup in any case) is a destination only when given or chosen with --to.
+    // The drives that take part: those given, or the user's own. The user's own C: (which
+    // holds the backup in any case) is a destination only when given or chosen with --to.
     std::string taking;
-    for (const auto& [letter, folder] : table.letters()) taking += letter;
-    if (!driveSpecs.empty() && toLetter != 'C' &&
-        std::none_of(taking.begin(), taking.end(),
-                     [&](char l) { return table.canEnter(std::string(1, l) + ":\\"); })) {
+    for (const auto& [letter, folder] : table.letters()) {
+        if (given || letter != 'C') taking += letter;
+    }
+    const auto usable = [&](char l) { return table.canEnter(std::string(1, l) + ":\\"); };
+    if (toLetter != 'C' && std::none_of(taking.begin(), taking.end(), usable)) {
+        if (!given) {
+            std::cerr << "wks-settings save: no card found: no drive besides C: can be entered; "
+                         "give the card's folder with --drive D=FOLDER\n";
+            return kExitProblem;
+        }
         std::cerr << "wks-settings save: none of the drives given can be entered:";
         for (char l : taking) {
             std::cerr << " " << l << ": (" << printablePath(table.folderOf(l)->string()) << ")";
@@ -117,7 +125,7 @@ int cmdSave(Args& args) {
     const auto locks = lockSettingsFolders();
     session.Mng_CurModSaveInfoSet();
     session.operatorLists()->Mng_CountryOperatorList(OperatorListOp::Fill);
-    if (!driveSpecs.empty()) session.limitDrives(taking);
+    session.limitDrives(taking);
     session.Mng_InitSaveDest();
     if (model.hasGameCall) session.stageConverter();
 

@@ -27,9 +27,7 @@ ProfileDocument requireDocument(const std::string& path) {
     if (!std::filesystem::exists(path, ec)) throw UsageError("no such file \"" + path + "\"");
     if (!std::filesystem::is_regular_file(path, ec)) throw UsageError("\"" + path + "\" is not a file");
     auto doc = ProfileDocument::load(path);
-    if (!doc) {
-        throw UsageError("cannot read \"" + path + "\": " + files::lastError().message());
-    }
+    if (!doc) throw UsageError("cannot read \"" + path + "\": " + doc.message());
     return *doc;
 }
 
@@ -52,10 +50,10 @@ int cmdNew(Args& args) {
     file.savePath = "D:\\" + model.settingsRelPath();
     session.Mng_AllParaSetDefault();
     changes.apply(state, session.recipients());
-    if (!file.Mng_AllPara(0, 0)) {
+    if (const files::Status written = file.Mng_AllPara(0, 0); !written) {
         std::cerr << "wks-settings new: could not write "
-                  << printablePath(*files::native(file.savePath)) << ": "
-                  << files::lastError().message() << "\n";
+                  << printablePath(files::native(file.savePath).value_or(file.savePath)) << ": "
+                  << written.message() << "\n";
         return kExitProblem;
     }
     std::cout << printablePath(*files::native(file.savePath)) << "\n";
@@ -260,10 +258,12 @@ int cmdIni(Args& args) {
         const std::string key = latin1Argument("KEY", p[3]);
         const std::string value = latin1Argument("VALUE", p[4]);
         checkEntry(section, key, value);
-        if (!WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(),
-                                        p[1].c_str())) {
+        // One private-profile write, with the reason when it fails.
+        const files::Status written =
+            writeProfileString(section.c_str(), key.c_str(), value.c_str(), p[1].c_str());
+        if (!written) {
             std::cerr << "wks-settings ini set: could not write \"" << printablePath(p[1])
-                      << "\": " << files::lastError().message() << "\n";
+                      << "\": " << written.message() << "\n";
             return kExitProblem;
         }
         return kExitOk;

@@ -33,7 +33,9 @@ const std::vector<Command>& commands() {
          "given, and it is a destination only when given or chosen with --to C. Opening scans\n"
          "them and loads the card file, else the backup, else the defaults, printing each\n"
          "message with its caption. When none of the drives given can be entered, nothing is\n"
-         "written (exit status 1).\n"
+         "written (exit status 1). Without --drive, the drives are your own letters (the\n"
+         "dosdevices links and removable media), C: a destination only with --to C; when no\n"
+         "drive besides C: can be entered, nothing is written: \"no card found\" (status 1).\n"
          "Exit status 0 when everything was saved, 1 when a save failed or was cancelled,\n"
          "a copy could not be deleted or the game call of --audio was not placed, 2 for bad\n"
          "input.\n",

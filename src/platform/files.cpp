@@ -17,8 +17,6 @@
 namespace wks::files {
 namespace {
 
-thread_local std::error_code g_lastError;
-
 // Reasons of our own, where no errno says it.
 enum class Reason { OutsideDrive = 1, NotAFile };
 
@@ -34,20 +32,12 @@ public:
     }
 };
 
-bool fail(Reason reason) {
+std::error_code failure(Reason reason) {
     static const ReasonCategory category;
-    g_lastError = std::error_code(static_cast<int>(reason), category);
-    return false;
+    return std::error_code(static_cast<int>(reason), category);
 }
 
-bool fail(int err) {
-    g_lastError = std::error_code(err, std::generic_category());
-    return false;
-}
-bool ok() {
-    g_lastError.clear();
-    return true;
-}
+std::error_code failure(int err) { return std::error_code(err, std::generic_category()); }
 
 constexpr const char* kDosAttrib = "user.DOSATTRIB";
 
@@ -86,14 +76,14 @@ enum class Last { Follow, Keep };
 // The native form of a path. A drive path must stay inside its drive's folder through every
 // link it passes (its last part's too, when the operation follows it): a card's "GSM" that
 // leads elsewhere on the computer is never written through.
-std::optional<std::string> nativeInside(const std::string& path, Last last) {
+Result<std::string> nativeInside(const std::string& path, Last last) {
     std::filesystem::path present;
     auto p = drives().resolve(path, &present);
-    if (!p) return fail(ENODEV), std::nullopt;
+    if (!p) return failure(ENODEV);
     if (!DriveTable::isDrivePath(path)) return p->string();
     const std::filesystem::path folder = *drives().folderOf(path[0]);
     char root[PATH_MAX], real[PATH_MAX];
-    if (!::realpath(folder.c_str(), root)) return fail(errno), std::nullopt;
+    if (!::realpath(folder.c_str(), root)) return failure(errno);
     std::filesystem::path probe = (last == Last::Keep && *p != folder) ? p->parent_path() : *p;
     // The deepest part that exists tells where the path leads; none past what resolving
     // found missing does.
@@ -107,11 +97,11 @@ std::optional<std::string> nativeInside(const std::string& path, Last last) {
         if (errno != ENOENT && errno != ENOTDIR) return p->string();  // the operation says why
         struct stat st{};
         // There, but it does not resolve: a link to nothing.
-        if (::lstat(probe.c_str(), &st) == 0) return fail(ENOENT), std::nullopt;
+        if (::lstat(probe.c_str(), &st) == 0) return failure(ENOENT);
         if (probe == folder || !probe.has_relative_path()) return p->string();
         probe = probe.parent_path();
     }
-    if (!inside(real, root)) return fail(Reason::OutsideDrive), std::nullopt;
+    if (!inside(real, root)) return failure(Reason::OutsideDrive);
     return p->string();
 }
 
@@ -165,6 +155,19 @@ struct FaultPlan {
 };
 FaultPlan g_faults;
 
+// The new name reaches the disk too, before anyone is told that the file is saved and takes
+// the card out: the folder is flushed. A file system that cannot flush a folder says so
+// (EINVAL, ENOTSUP, ENOSYS, EROFS), and that is no failure; any other error is.
+int syncFolder(const std::string& folder) {
+    if (int err = faults::check(faults::Op::Flush)) return err;
+    int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0) return errno;
+    int err = ::fsync(dir) == 0 ? 0 : errno;
+    if (err == EINVAL || err == ENOTSUP || err == ENOSYS || err == EROFS) err = 0;
+    if (::close(dir) != 0 && !err) err = errno;
+    return err;
+}
+
 }  // namespace
 
 namespace faults {
@@ -179,12 +182,10 @@ int check(Op) {
 }
 }  // namespace faults
 
-std::error_code lastError() { return g_lastError; }
-
-std::optional<std::string> native(const std::string& path) {
+Result<std::string> native(const std::string& path) {
     return nativeInside(path, Last::Follow);
 }
-std::optional<std::string> nativeName(const std::string& path) {
+Result<std::string> nativeName(const std::string& path) {
     return nativeInside(path, Last::Keep);
 }
 
@@ -197,20 +198,19 @@ std::uint32_t getAttributes(const std::string& path) {
     auto p = native(path);
     if (!p) return kInvalidAttributes;
     struct stat st{};
-    if (::stat(p->c_str(), &st) != 0) return fail(errno), kInvalidAttributes;
+    if (::stat(p->c_str(), &st) != 0) return kInvalidAttributes;
     std::uint32_t attrs = readDosAttrib(*p) & kHidden;
     if (S_ISDIR(st.st_mode)) attrs |= kDirectory;
     if (!(st.st_mode & S_IWUSR)) attrs |= kReadOnly;
     if (attrs == 0) attrs = kNormal;
-    ok();
     return attrs;
 }
 
-bool setAttributes(const std::string& path, std::uint32_t attributes) {
+Status setAttributes(const std::string& path, std::uint32_t attributes) {
     auto p = native(path);
-    if (!p) return false;
+    if (!p) return p.error();
     struct stat st{};
-    if (::stat(p->c_str(), &st) != 0) return fail(errno);
+    if (::stat(p->c_str(), &st) != 0) return failure(errno);
     const mode_t was = st.st_mode & 07777;
     mode_t now = was;
     const mode_t mode =
@@ -218,21 +218,21 @@ bool setAttributes(const std::string& path, std::uint32_t attributes) {
     // Only a writer may change user.* attributes, so the mark changes while the owner may write.
     const std::uint32_t oldDos = readDosAttrib(*p);
     const std::uint32_t dos = (oldDos & ~kHidden) | (attributes & kHidden);
-    if (dos == oldDos && mode == was) return ok();
-    if (int err = faults::check(faults::Op::SetAttributes)) return fail(err);
+    if (dos == oldDos && mode == was) return {};
+    if (int err = faults::check(faults::Op::SetAttributes)) return failure(err);
     if (dos != oldDos) {
         if (!(now & S_IWUSR)) {
-            if (::chmod(p->c_str(), now | S_IWUSR) != 0) return fail(errno);
+            if (::chmod(p->c_str(), now | S_IWUSR) != 0) return failure(errno);
             now |= S_IWUSR;
         }
         if (!writeDosAttrib(*p, dos)) {
             int err = errno;
             ::chmod(p->c_str(), was);
-            return fail(err);
+            return failure(err);
         }
     }
-    if (mode != now && ::chmod(p->c_str(), mode) != 0) return fail(errno);
-    return ok();
+    if (mode != now && ::chmod(p->c_str(), mode) != 0) return failure(errno);
+    return {};
 }
 
 bool exists(const std::string& path) {
@@ -272,59 +272,60 @@ bool isReadOnly(const std::string& path) {
     return a != kInvalidAttributes && (a & kReadOnly);
 }
 
-bool createFolder(const std::string& path) {
+Status createFolder(const std::string& path) {
     auto p = nativeInside(path, Last::Keep);
-    if (!p) return false;
-    if (int err = faults::check(faults::Op::Create)) return fail(err);
-    if (::mkdir(p->c_str(), 0777) != 0) return fail(errno);
-    return ok();
+    if (!p) return p.error();
+    if (int err = faults::check(faults::Op::Create)) return failure(err);
+    if (::mkdir(p->c_str(), 0777) != 0) return failure(errno);
+    return {};
 }
 
-bool deleteFile(const std::string& path) {
+Status deleteFile(const std::string& path) {
     auto p = nativeInside(path, Last::Keep);
-    if (!p) return false;
+    if (!p) return p.error();
     struct stat st{};
-    if (::lstat(p->c_str(), &st) != 0) return fail(errno);
-    if (S_ISDIR(st.st_mode)) return fail(EISDIR);
-    if (!S_ISLNK(st.st_mode) && !(st.st_mode & S_IWUSR)) return fail(EACCES);
-    if (int err = faults::check(faults::Op::Delete)) return fail(err);
-    if (::unlink(p->c_str()) != 0) return fail(errno);
-    return ok();
+    if (::lstat(p->c_str(), &st) != 0) return failure(errno);
+    if (S_ISDIR(st.st_mode)) return failure(EISDIR);
+    if (!S_ISLNK(st.st_mode) && !(st.st_mode & S_IWUSR)) return failure(EACCES);
+    if (int err = faults::check(faults::Op::Delete)) return failure(err);
+    if (::unlink(p->c_str()) != 0) return failure(errno);
+    return {};
 }
 
-bool removeFolder(const std::string& path) {
+Status removeFolder(const std::string& path) {
     auto p = nativeInside(path, Last::Keep);
-    if (!p) return false;
+    if (!p) return p.error();
     struct stat st{}, target{};
     const bool link = ::lstat(p->c_str(), &st) == 0 && S_ISLNK(st.st_mode);
     if (link && (::stat(p->c_str(), &target) != 0 || !S_ISDIR(target.st_mode))) {
-        return fail(ENOTDIR);
+        return failure(ENOTDIR);
     }
-    if (int err = faults::check(faults::Op::Delete)) return fail(err);
+    if (int err = faults::check(faults::Op::Delete)) return failure(err);
     // A link to a folder is removed as a link; what it leads to is not touched.
-    if ((link ? ::unlink(p->c_str()) : ::rmdir(p->c_str())) != 0) return fail(errno);
-    return ok();
+    if ((link ? ::unlink(p->c_str()) : ::rmdir(p->c_str())) != 0) return failure(errno);
+    return {};
 }
 
-bool renameNoReplace(const std::string& from, const std::string& to) {
+Status renameNoReplace(const std::string& from, const std::string& to) {
     auto a = nativeInside(from, Last::Keep);
-    auto b = a ? nativeInside(to, Last::Keep) : std::nullopt;
-    if (!a || !b) return false;
-    if (int err = faults::check(faults::Op::Rename)) return fail(err);
-    if (::renameat2(AT_FDCWD, a->c_str(), AT_FDCWD, b->c_str(), RENAME_NOREPLACE) == 0) return ok();
-    if (errno != EINVAL && errno != ENOSYS) return fail(errno);
+    if (!a) return a.error();
+    auto b = nativeInside(to, Last::Keep);
+    if (!b) return b.error();
+    if (int err = faults::check(faults::Op::Rename)) return failure(err);
+    if (::renameat2(AT_FDCWD, a->c_str(), AT_FDCWD, b->c_str(), RENAME_NOREPLACE) == 0) return {};
+    if (errno != EINVAL && errno != ENOSYS) return failure(errno);
     // File systems without RENAME_NOREPLACE: a hard link refuses an existing name too.
     struct stat st{};
-    if (::lstat(b->c_str(), &st) == 0) return fail(EEXIST);
-    if (::rename(a->c_str(), b->c_str()) != 0) return fail(errno);
-    return ok();
+    if (::lstat(b->c_str(), &st) == 0) return failure(EEXIST);
+    if (::rename(a->c_str(), b->c_str()) != 0) return failure(errno);
+    return {};
 }
 
-std::optional<std::vector<Entry>> listFolder(const std::string& path) {
+Result<std::vector<Entry>> listFolder(const std::string& path) {
     auto p = native(path);
-    if (!p) return std::nullopt;
+    if (!p) return p.error();
     DIR* dir = ::opendir(p->c_str());
-    if (!dir) return fail(errno), std::nullopt;
+    if (!dir) return failure(errno);
     std::vector<Entry> entries;
     while (dirent* e = ::readdir(dir)) {
         std::string name = e->d_name;
@@ -336,29 +337,28 @@ std::optional<std::vector<Entry>> listFolder(const std::string& path) {
     ::closedir(dir);
     std::sort(entries.begin(), entries.end(),
               [](const Entry& x, const Entry& y) { return x.name < y.name; });
-    ok();
     return entries;
 }
 
-std::optional<std::string> readFile(const std::string& path, std::size_t maxBytes) {
+Result<std::string> readFile(const std::string& path, std::size_t maxBytes) {
     auto p = native(path);
-    if (!p) return std::nullopt;
+    if (!p) return p.error();
     // Not blocking: a FIFO or device at the path is refused, not waited on.
     int fd = ::open(p->c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return fail(errno), std::nullopt;
+    if (fd < 0) return failure(errno);
     struct stat st{};
     if (::fstat(fd, &st) != 0) {
         int err = errno;
         ::close(fd);
-        return fail(err), std::nullopt;
+        return failure(err);
     }
     if (!S_ISREG(st.st_mode)) {
         ::close(fd);
-        return (S_ISDIR(st.st_mode) ? fail(EISDIR) : fail(Reason::NotAFile)), std::nullopt;
+        return S_ISDIR(st.st_mode) ? failure(EISDIR) : failure(Reason::NotAFile);
     }
     if (static_cast<std::size_t>(st.st_size) > maxBytes) {
         ::close(fd);
-        return fail(EFBIG), std::nullopt;
+        return failure(EFBIG);
     }
     std::string data;
     char buf[65536];
@@ -368,70 +368,71 @@ std::optional<std::string> readFile(const std::string& path, std::size_t maxByte
         if (n < 0) {
             int err = errno;
             ::close(fd);
-            return fail(err), std::nullopt;
+            return failure(err);
         }
         if (n == 0) break;
         data.append(buf, static_cast<std::size_t>(n));
         if (data.size() > maxBytes) {  // grew while being read
             ::close(fd);
-            return fail(EFBIG), std::nullopt;
+            return failure(EFBIG);
         }
     }
     ::close(fd);
-    ok();
     return data;
 }
 
-bool writeNewFile(const std::string& path, std::string_view bytes) {
+Status writeNewFile(const std::string& path, std::string_view bytes) {
     auto p = native(path);
-    if (!p) return false;
-    if (int err = faults::check(faults::Op::Create)) return fail(err);
+    if (!p) return p.error();
+    if (int err = faults::check(faults::Op::Create)) return failure(err);
     // Not blocking, and nothing cut before the type is known: only a regular file is written.
     int fd = ::open(p->c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
-    if (fd < 0) return errno == ENXIO ? fail(Reason::NotAFile) : fail(errno);  // a FIFO unread
+    if (fd < 0) return errno == ENXIO ? failure(Reason::NotAFile) : failure(errno);  // a FIFO unread
     struct stat st{};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        return fail(Reason::NotAFile);
+        return failure(Reason::NotAFile);
     }
     int err = ::ftruncate(fd, 0) == 0 ? faults::check(faults::Op::Write) : errno;
     if (!err && !writeAll(fd, bytes)) err = errno;
     if (!err) err = faults::check(faults::Op::Flush);
     if (err) {
         ::close(fd);
-        return fail(err);
+        return failure(err);
     }
-    if (::close(fd) != 0) return fail(errno);
-    return ok();
+    if (::close(fd) != 0) return failure(errno);
+    return {};
 }
 
-bool replaceAtomically(const std::string& path, std::string_view bytes) {
+Status replaceAtomically(const std::string& path, std::string_view bytes, LinkAtPath link) {
     // Nothing is written that a read would refuse.
-    if (bytes.size() > kMaxReadBytes) return fail(EFBIG);
-    auto p = native(path);
-    if (!p) return false;
+    if (bytes.size() > kMaxReadBytes) return failure(EFBIG);
+    const bool follow = link == LinkAtPath::Follow;
+    auto p = nativeInside(path, follow ? Last::Follow : Last::Keep);
+    if (!p) return p.error();
     // A settings file that is a link is replaced where the link leads; the link stays.
     char target[PATH_MAX];
-    if (::realpath(p->c_str(), target) != nullptr) *p = target;
+    if (follow && ::realpath(p->c_str(), target) != nullptr) *p = target;
     const auto [folder, name] = splitNative(*p);
     // Held from the leftovers' removal to the rename, so a running replacement's temporary
     // file is never taken for a leftover.
     FolderLock lock(folder.empty() ? "." : folder);
     removeLeftoversIn(folder, name);
     struct stat old{};
-    bool hadOld = ::stat(p->c_str(), &old) == 0;
-    if (hadOld && S_ISDIR(old.st_mode)) return fail(EISDIR);
-    if (hadOld && !S_ISREG(old.st_mode)) return fail(Reason::NotAFile);
-    if (hadOld && !(old.st_mode & S_IWUSR)) return fail(EACCES);
+    const bool linkReplaced = !follow && ::lstat(p->c_str(), &old) == 0 && S_ISLNK(old.st_mode);
+    const bool hadOld = !linkReplaced && ::stat(p->c_str(), &old) == 0;
+    if (hadOld && S_ISDIR(old.st_mode)) return failure(EISDIR);
+    if (hadOld && !S_ISREG(old.st_mode)) return failure(Reason::NotAFile);
+    if (hadOld && !(old.st_mode & S_IWUSR)) return failure(EACCES);
 
     std::string tmp = *p + ".wkstmp-XXXXXX";
-    if (int err = faults::check(faults::Op::Create)) return fail(err);
+    if (int err = faults::check(faults::Op::Create)) return failure(err);
     int fd = ::mkstemp(tmp.data());
-    if (fd < 0) return fail(errno);
+    if (fd < 0) return failure(errno);
     auto abandon = [&](int err) {
         ::close(fd);
         ::unlink(tmp.c_str());
-        return fail(err);
+        return failure(err);
     };
     mode_t mode = hadOld ? (old.st_mode & 07777) : 0666 & ~[] {
         mode_t m = ::umask(0);
@@ -462,22 +463,36 @@ bool replaceAtomically(const std::string& path, std::string_view bytes) {
     if (::close(fd) != 0) {
         int err = errno;
         ::unlink(tmp.c_str());
-        return fail(err);
+        return failure(err);
     }
     int err = faults::check(faults::Op::Rename);
     if (!err && ::rename(tmp.c_str(), p->c_str()) != 0) err = errno;
     if (err) {
         ::unlink(tmp.c_str());
-        return fail(err);
+        return failure(err);
     }
-    // The new name reaches the disk too, before anyone is told that the file is saved and
-    // takes the card out. Not every file system can sync a folder; the file itself is safe.
-    if (int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
-    return ok();
+    if (int err = syncFolder(folder)) return failure(err);
+    return {};
+}
+
+Status moveInPlace(const std::string& from, const std::string& to) {
+    auto a = nativeInside(from, Last::Keep);
+    if (!a) return a.error();
+    auto b = nativeInside(to, Last::Keep);
+    if (!b) return b.error();
+    // Opened without following a link, so what is flushed is what the rename moves.
+    int fd = ::open(a->c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return errno == ELOOP ? failure(Reason::NotAFile) : failure(errno);
+    struct stat st{};
+    int err = ::fstat(fd, &st) != 0 ? errno : S_ISREG(st.st_mode) ? 0 : -1;
+    if (!err) err = faults::check(faults::Op::Flush);
+    if (!err && ::fsync(fd) != 0) err = errno;
+    if (::close(fd) != 0 && !err) err = errno;
+    if (err) return err < 0 ? failure(Reason::NotAFile) : failure(err);
+    if (int fault = faults::check(faults::Op::Rename)) return failure(fault);
+    if (::rename(a->c_str(), b->c_str()) != 0) return failure(errno);
+    if (int fault = syncFolder(splitNative(*b).first)) return failure(fault);
+    return {};
 }
 
 void removeLeftovers(const std::string& path) {

@@ -129,13 +129,13 @@ ProfileDocument ProfileDocument::parse(std::string_view bytes) {
     return doc;
 }
 
-std::optional<ProfileDocument> ProfileDocument::load(const std::string& path) {
+files::Result<ProfileDocument> ProfileDocument::load(const std::string& path) {
     if (!files::exists(path)) {
-        if (!files::native(path)) return std::nullopt;
+        if (auto p = files::native(path); !p) return p.error();
         return ProfileDocument{};
     }
     auto bytes = files::readFile(path);
-    if (!bytes) return std::nullopt;
+    if (!bytes) return bytes.error();
     return parse(*bytes);
 }
 
@@ -237,7 +237,7 @@ std::string ProfileDocument::serialize() const {
     return out;
 }
 
-bool ProfileDocument::save(const std::string& path) const {
+files::Status ProfileDocument::save(const std::string& path) const {
     return files::replaceAtomically(path, serialize());
 }
 
@@ -277,6 +277,15 @@ std::vector<std::string> ProfileDocument::keys(std::string_view section) const {
     return names;
 }
 
+files::Status writeProfileString(const char* section, const char* key, const char* value,
+                                 const char* path) {
+    if (!section || !key || !value || !path) return std::make_error_code(std::errc::invalid_argument);
+    auto doc = ProfileDocument::load(path);
+    if (!doc) return doc.error();
+    doc->write(section, key, value);
+    return doc->save(path);
+}
+
 }  // namespace wks
 
 DWORD GetPrivateProfileStringA(const char* section, const char* key, const char* defaultValue,
@@ -298,9 +307,5 @@ DWORD GetPrivateProfileStringA(const char* section, const char* key, const char*
 
 BOOL WritePrivateProfileStringA(const char* section, const char* key, const char* value,
                                 const char* path) {
-    if (!section || !key || !value || !path) return 0;
-    auto doc = wks::ProfileDocument::load(path);
-    if (!doc) return 0;
-    doc->write(section, key, value);
-    return doc->save(path) ? 1 : 0;
+    return wks::writeProfileString(section, key, value, path) ? 1 : 0;
 }

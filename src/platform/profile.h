@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/files.h"
+
 using DWORD = std::uint32_t;
 using BOOL = int;
 
@@ -33,9 +35,9 @@ class ProfileDocument {
 public:
     static ProfileDocument parse(std::string_view bytes);
     // The document of the file at path (native or drive-letter). A missing file gives an empty
-    // document; a file that cannot be read, or is larger than files::kMaxReadBytes, gives nothing
-    // and leaves the reason in files::lastError().
-    static std::optional<ProfileDocument> load(const std::string& path);
+    // document; a file that cannot be read, or is larger than files::kMaxReadBytes, gives the
+    // reason.
+    static files::Result<ProfileDocument> load(const std::string& path);
 
     // The value as the read primitive sees it, before it is cut to a buffer; nothing when the
     // section or key is missing.
@@ -47,7 +49,7 @@ public:
 
     std::string serialize() const;
     // Replaces the file with this document atomically.
-    bool save(const std::string& path) const;
+    files::Status save(const std::string& path) const;
 
     struct Entry {
         std::string section;
@@ -79,5 +81,9 @@ private:
     std::vector<Line> lines_;
     Encoding encoding_ = Encoding::Ansi;
 };
+
+// WritePrivateProfileStringA with the reason of a failure.
+files::Status writeProfileString(const char* section, const char* key, const char* value,
+                                 const char* path);
 
 }  // namespace wks

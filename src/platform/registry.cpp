@@ -1,5 +1,8 @@
 #include "platform/registry.h"
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <mutex>
@@ -56,6 +59,28 @@ LONG fromErrno(int err, LONG otherwise) {
     }
 }
 
+// The registry result of a file layer failure; its own reasons (a link that leads out, no
+// regular file) refuse access.
+LONG fromError(const std::error_code& error, LONG otherwise) {
+    if (error.category() != std::generic_category()) return ERROR_ACCESS_DENIED;
+    return fromErrno(error.value(), otherwise);
+}
+
+// Whether the deepest existing part of folder leads out of the hive through a link. A key
+// that leads out is no key of the hive: it counts as absent, and is not made.
+bool leadsOut(const fsys::path& folder) {
+    std::error_code ec;
+    const fsys::path hive = fsys::canonical(wks::registryHive(), ec);
+    if (ec) return false;  // no hive yet: nothing in it can lead anywhere
+    fsys::path probe = folder;
+    while (!fsys::exists(fsys::symlink_status(probe, ec)) && probe.has_relative_path()) {
+        probe = probe.parent_path();
+    }
+    const fsys::path real = fsys::canonical(probe, ec);
+    if (ec) return true;  // a link to nothing
+    return std::mismatch(hive.begin(), hive.end(), real.begin(), real.end()).first != hive.end();
+}
+
 // The names of a key path ("Software\Velmora\UserModelSel"); nothing when a name could leave
 // the key's folder or stand for its value file.
 std::optional<std::vector<std::string>> splitKeyPath(const char* subKey) {
@@ -79,6 +104,7 @@ struct Target {
     LONG error = ERROR_SUCCESS;
     std::vector<std::string> names;
     fsys::path folder;
+    bool outside = false;  // a link on the way leads out of the hive
 
     static Target failed(LONG error) {
         Target t;
@@ -87,8 +113,9 @@ struct Target {
     }
 };
 
-// The key that subKey names under key, or the reason it cannot be reached.
-Target target(HKEY key, const char* subKey) {
+// The key that subKey names under key, or the reason it cannot be reached. With keepLast the
+// key itself may be a link (that is to be deleted); the keys above it must lead inside.
+Target target(HKEY key, const char* subKey, bool keepLast = false) {
     if (!key || !isOpen(key)) return Target::failed(ERROR_INVALID_HANDLE);
     const auto names = splitKeyPath(subKey);
     if (!names) return Target::failed(ERROR_INVALID_PARAMETER);
@@ -104,6 +131,7 @@ Target target(HKEY key, const char* subKey) {
         t.names.push_back(n);
         t.folder /= n;
     }
+    t.outside = leadsOut(keepLast ? t.folder.parent_path() : t.folder);
     return t;
 }
 
@@ -131,6 +159,7 @@ LONG RegCreateKeyA(HKEY key, const char* subKey, PHKEY result) {
     if (!result) return ERROR_INVALID_PARAMETER;
     Target t = target(key, subKey);
     if (t.error != ERROR_SUCCESS) return t.error;
+    if (t.outside) return ERROR_ACCESS_DENIED;
     if (LONG err = makeKey(t.folder); err != ERROR_SUCCESS) return err;
     HKEY opened = new HKEY__{std::move(t.names)};
     std::lock_guard lock(handlesLock());
@@ -143,24 +172,25 @@ LONG RegSetValueA(HKEY key, const char* subKey, DWORD type, const char* data, DW
     if (type != REG_SZ || !data) return ERROR_INVALID_PARAMETER;
     Target t = target(key, subKey);
     if (t.error != ERROR_SUCCESS) return t.error;
+    if (t.outside) return ERROR_ACCESS_DENIED;
     if (LONG err = makeKey(t.folder); err != ERROR_SUCCESS) return err;
-    if (!wks::files::replaceAtomically((t.folder / "@").string(), data)) {
-        return fromErrno(wks::files::lastError().value(), ERROR_WRITE_FAULT);
-    }
-    return ERROR_SUCCESS;
+    // A value file that is a link is replaced, never written through.
+    const wks::files::Status written = wks::files::replaceAtomically(
+        (t.folder / "@").string(), data, wks::files::LinkAtPath::Replace);
+    return written ? ERROR_SUCCESS : fromError(written.error(), ERROR_WRITE_FAULT);
 }
 
 LONG RegQueryValueA(HKEY key, const char* subKey, char* data, PLONG size) {
     if (!size) return ERROR_INVALID_PARAMETER;
     Target t = target(key, subKey);
     if (t.error != ERROR_SUCCESS) return t.error;
-    if (!keyExists(t.folder)) return ERROR_FILE_NOT_FOUND;
+    if (t.outside || !keyExists(t.folder)) return ERROR_FILE_NOT_FOUND;
     std::string value;
     const fsys::path file = t.folder / "@";
     std::error_code ec;
     if (fsys::exists(fsys::symlink_status(file, ec))) {
         auto bytes = wks::files::readFile(file.string());
-        if (!bytes) return fromErrno(wks::files::lastError().value(), ERROR_ACCESS_DENIED);
+        if (!bytes) return fromError(bytes.error(), ERROR_ACCESS_DENIED);
         value = std::move(*bytes);
     }
     const LONG needed = static_cast<LONG>(value.size() + 1);
@@ -175,10 +205,16 @@ LONG RegQueryValueA(HKEY key, const char* subKey, char* data, PLONG size) {
 
 LONG RegDeleteKeyA(HKEY key, const char* subKey) {
     if (!subKey || !*subKey) return ERROR_INVALID_PARAMETER;
-    Target t = target(key, subKey);
+    Target t = target(key, subKey, true);
     if (t.error != ERROR_SUCCESS) return t.error;
-    if (!keyExists(t.folder)) return ERROR_FILE_NOT_FOUND;
+    if (t.outside) return ERROR_FILE_NOT_FOUND;
     std::error_code ec;
+    // A key that is a link goes as a link; what it leads to is never touched.
+    if (fsys::is_symlink(fsys::symlink_status(t.folder, ec))) {
+        return ::unlink(t.folder.c_str()) == 0 ? ERROR_SUCCESS
+                                               : fromErrno(errno, ERROR_ACCESS_DENIED);
+    }
+    if (!keyExists(t.folder)) return ERROR_FILE_NOT_FOUND;
     std::vector<fsys::path> values;
     for (const auto& entry : fsys::directory_iterator(t.folder, ec)) {
         if (entry.is_directory(ec)) return ERROR_ACCESS_DENIED;  // a key with subkeys stays

@@ -216,13 +216,13 @@ SaveOutcome MainSession::save() {
         return out;
     }
     out.confirmed = true;
-    out.cardWritten = file_.Mng_AllPara(0, 0);
-    const std::error_code cardError = files::lastError();
+    const files::Status card = file_.Mng_AllPara(0, 0);
     // The backup is written even when the card was not, so the user's settings are kept.
-    out.backupWritten = file_.Mng_AllPara(0, 1);
-    const std::error_code backupError = files::lastError();
-    if (!out.cardWritten) tip(saveFailed(file_.savePath, cardError), Icon::Warning);
-    if (!out.backupWritten) tip(saveFailed(file_.backupPath, backupError), Icon::Warning);
+    const files::Status backup = file_.Mng_AllPara(0, 1);
+    out.cardWritten = card.ok();
+    out.backupWritten = backup.ok();
+    if (!card) tip(saveFailed(file_.savePath, card.error()), Icon::Warning);
+    if (!backup) tip(saveFailed(file_.backupPath, backup.error()), Icon::Warning);
     // Without the card file on the card, nothing else may go: the copies elsewhere are the
     // user's only settings on a card.
     if (!out.cardWritten) return out;

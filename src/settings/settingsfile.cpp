@@ -61,15 +61,16 @@ bool SettingsFile::makeFolders() const {
     return ok;
 }
 
-bool SettingsFile::onFile(int load, int backup,
-                          const std::function<void(ProfileDocument&, bool)>& op) {
+files::Status SettingsFile::onFile(int load, int backup,
+                                   const std::function<void(ProfileDocument&, bool)>& op) {
     const std::string& path = backup ? backupPath : savePath;
     auto doc = ProfileDocument::load(path);
     // A regular file that could not be read (too large, say) is replaced whole by a save.
     if (!doc && !load && files::isFile(path)) doc = ProfileDocument{};
-    if (!doc) return false;
+    if (!doc) return doc.error();
     op(*doc, load != 0);
-    return load || doc->save(path);
+    if (load) return {};
+    return doc->save(path);
 }
 
 void SettingsFile::fileMark(ProfileDocument& doc, bool load) {
@@ -126,19 +127,21 @@ void SettingsFile::cameraSection(ProfileDocument& doc, bool load, CameraFamily f
 
 bool SettingsFile::Mng_FileMarkWrite(int load, int backup) {
     if (load) return true;
-    return onFile(load, backup, [this](ProfileDocument& d, bool l) { fileMark(d, l); });
+    return onFile(load, backup, [this](ProfileDocument& d, bool l) { fileMark(d, l); }).ok();
 }
 
 bool SettingsFile::Mng_WapInternetPara(int load, int backup) {
-    return onFile(load, backup, [this](ProfileDocument& d, bool l) { wapInternet(d, l); });
+    return onFile(load, backup, [this](ProfileDocument& d, bool l) { wapInternet(d, l); }).ok();
 }
 
 bool SettingsFile::Mng_ReceivePara(int load, int backup) {
-    return onFile(load, backup, [this](ProfileDocument& d, bool l) { receive(d, l); });
+    return onFile(load, backup, [this](ProfileDocument& d, bool l) { receive(d, l); }).ok();
 }
 
 bool SettingsFile::cameraFile(int load, int backup, CameraFamily family) {
-    return onFile(load, backup, [=, this](ProfileDocument& d, bool l) { cameraSection(d, l, family); });
+    return onFile(load, backup, [=, this](ProfileDocument& d, bool l) {
+               cameraSection(d, l, family);
+           }).ok();
 }
 
 bool SettingsFile::Mng_CamParaFX200(int load, int backup) {
@@ -154,10 +157,10 @@ bool SettingsFile::Mng_CamParaLN714W(int load, int backup) {
     return cameraFile(load, backup, CameraFamily::FamilyLN714W);
 }
 
-bool SettingsFile::Mng_AllPara(int load, int backup) {
+files::Status SettingsFile::Mng_AllPara(int load, int backup) {
     makeFolders();  // a folder that could not be made fails the write below
     bool known = true;
-    bool written = onFile(load, backup, [&](ProfileDocument& d, bool l) {
+    files::Status written = onFile(load, backup, [&](ProfileDocument& d, bool l) {
         fileMark(d, l);
         wapInternet(d, l);
         receive(d, l);
@@ -169,7 +172,7 @@ bool SettingsFile::Mng_AllPara(int load, int backup) {
     });
     if (!known) {
         reportError("Mng_AllPara");
-        return false;
+        return std::make_error_code(std::errc::invalid_argument);
     }
     return written;
 }

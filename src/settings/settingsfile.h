@@ -2,8 +2,9 @@
 // The settings file of one model, on the card (savePath) and as backup (backupPath): its file
 // mark, the two network sections, the recipients and the camera section. Every operation takes
 // a load flag (non-zero reads the file into memory, zero writes memory into the file) and a
-// backup flag (non-zero uses backupPath, zero savePath). Writes return false when the file was
-// not written; the file on disk is then the old file, whole.
+// backup flag (non-zero uses backupPath, zero savePath). Writes return false (the whole-file
+// operation: the reason) when the file was not written; the file on disk is then the old file,
+// whole.
 
 #include <functional>
 #include <string>
@@ -54,7 +55,7 @@ public:
     bool Mng_CamParaLN713Z(int load, int backup);
     bool Mng_CamParaLN714W(int load, int backup);
     // The whole file: folders, mark, network, recipients, camera; written in one replacement.
-    bool Mng_AllPara(int load, int backup);
+    files::Status Mng_AllPara(int load, int backup);
 
     // The backup folder and the card's "GSM\" folder, each made when missing.
     bool makeFolders() const;
@@ -65,7 +66,8 @@ public:
     void Mng_ChkForSaveLatestTimeForSetClock();
 
 private:
-    bool onFile(int load, int backup, const std::function<void(ProfileDocument&, bool)>& op);
+    files::Status onFile(int load, int backup,
+                         const std::function<void(ProfileDocument&, bool)>& op);
 
     void fileMark(ProfileDocument& doc, bool load);
     void wapInternet(ProfileDocument& doc, bool load);

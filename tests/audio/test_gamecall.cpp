@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <optional>
 
 #include <sys/stat.h>
@@ -55,12 +56,14 @@ struct FakeConverter : ProcessRunner {
     int status = 0;
     bool killed = false;
     std::optional<std::string> leaves;
+    long failAfter = 0;  // the nth changing file operation after the run fails with EIO
     std::string program;
     std::vector<std::string> args;
     ProcessResult run(const std::string& p, const std::vector<std::string>& a) override {
         program = p;
         args = a;
         if (leaves) test::writeBytes(a.back(), *leaves);
+        if (failAfter) files::faults::failAt(failAfter, EIO);
         ProcessResult r;
         r.outcome = killed ? ProcessResult::Outcome::Killed : ProcessResult::Outcome::Exited;
         r.exitCode = status;
@@ -105,7 +108,11 @@ private slots:
     void converterArgumentsAndWhatItLeaves();
     void unfinishedConversionKeepsOldCall_data();
     void unfinishedConversionKeepsOldCall();
-    void cardsOwnCallAsSource();
+    void unflushedCallKeepsOldCall();
+    void cardsOwnFilesAsSource_data();
+    void cardsOwnFilesAsSource();
+    void nothingWrittenThroughTheTemporaryName_data();
+    void nothingWrittenThroughTheTemporaryName();
 };
 
 void TestGameCall::initTestCase() {
@@ -114,14 +121,18 @@ void TestGameCall::initTestCase() {
 
 void TestGameCall::convertsOntoCardWithoutPictureFolder_data() {
     QTest::addColumn<QString>("ext");
-    QTest::newRow("mp3") << "mp3";
-    QTest::newRow("wav") << "wav";
-    QTest::newRow("aac") << "aac";
+    QTest::addColumn<bool>("stagingGone");  // another run removed the staging folder
+    QTest::newRow("mp3") << "mp3" << false;
+    QTest::newRow("wav") << "wav" << false;
+    QTest::newRow("aac") << "aac" << false;
+    QTest::newRow("wav, staging folder gone") << "wav" << true;
 }
 
 void TestGameCall::convertsOntoCardWithoutPictureFolder() {
     QFETCH(QString, ext);
+    QFETCH(bool, stagingGone);
     Card card;
+    if (stagingGone) fs::remove_all(card.drives.folder('C') / "WKS_TEMP");
     SystemProcessRunner runner;
     QCOMPARE(SaveGameCallAudio(kSavePath, source(qPrintable(ext)).toStdString(), runner), GameCallResult::Placed);
     QCOMPARE(card.boxes.shown().size(), std::size_t(0));
@@ -274,8 +285,8 @@ void TestGameCall::failedConversions_data() {
     QTest::addColumn<QString>("situation");
     QTest::addColumn<bool>("converterStarts");
     QTest::newRow("source is no audio") << "not audio" << true;
-    QTest::newRow("converter missing") << "not staged" << false;
-    QTest::newRow("staging folder missing") << "no folder" << false;
+    QTest::newRow("converter not installed") << "not installed" << false;
+    QTest::newRow("staging folder cannot be made") << "no folder" << false;
     QTest::newRow("source on a drive that is gone") << "no drive" << false;
 }
 
@@ -283,7 +294,10 @@ void TestGameCall::failedConversions() {
     QFETCH(QString, situation);
     QFETCH(bool, converterStarts);
     Card card(situation == "not audio" || situation == "no drive");
-    if (situation == "not staged") fs::create_directories(card.drives.folder('C') / "WKS_TEMP");
+    if (situation == "no folder") test::writeBytes(card.drives.folder('C') / "WKS_TEMP", "a file");
+    QTemporaryDir emptyPath;
+    const QByteArray path = qgetenv("PATH");
+    if (situation == "not installed") qputenv("PATH", emptyPath.path().toLocal8Bit());
     QTemporaryDir work;
     const QString notAudio = work.filePath("notes.mp3");
     test::writeBytes(notAudio.toStdString(), "these are no sounds");
@@ -292,8 +306,9 @@ void TestGameCall::failedConversions() {
     runner.setObserver(&watch);
     const QString from = situation == "not audio" ? notAudio
                          : situation == "no drive" ? "Q:\\Calls\\call.mp3" : source("mp3");
-    QCOMPARE(SaveGameCallAudio(kSavePath, from.toStdString(), runner),
-             situation == "no folder" ? GameCallResult::Stopped : GameCallResult::Failed);
+    const GameCallResult result = SaveGameCallAudio(kSavePath, from.toStdString(), runner);
+    qputenv("PATH", path);
+    QCOMPARE(result, situation == "no folder" ? GameCallResult::Stopped : GameCallResult::Failed);
 
     QCOMPARE(watch.runs, converterStarts ? 1 : 0);
     QVERIFY(!card.has("ADUI0001.WAV"));
@@ -351,14 +366,104 @@ void TestGameCall::unfinishedConversionKeepsOldCall() {
     QVERIFY(files::isReadOnly((card.folder() / "ADUI0001.WAV").string()));
 }
 
-void TestGameCall::cardsOwnCallAsSource() {
+// A game call that did not reach the card never replaces the old one: each step that puts
+// the converted call in place (its flush, the rename, the folder's flush) fails in turn.
+void TestGameCall::unflushedCallKeepsOldCall() {
+    for (long n = 1;; ++n) {
+        Card card;
+        card.put("ADUI0001.WAV", "old call");
+        FakeConverter converter;
+        converter.leaves = "RIFF new call";
+        converter.failAfter = n;
+        const GameCallResult result = SaveGameCallAudio(kSavePath, source("mp3").toStdString(), converter);
+        const bool fired = files::faults::fired();
+        files::faults::reset();
+        const std::string call = test::readBytes(card.folder() / "ADUI0001.WAV");
+        if (!fired) {
+            QVERIFY2(n > 1, "nothing after the conversion can fail");
+            QCOMPARE(result, GameCallResult::Placed);
+            QCOMPARE(call, std::string("RIFF new call"));
+            break;
+        }
+        const QByteArray where = "operation " + QByteArray::number(qlonglong(n));
+        QVERIFY2(result == GameCallResult::Failed, where);
+        expectBox(card.boxes.shown().at(0), kAppTitle, "Transform Failed.", Buttons::Ok, Icon::None);
+        // The old call stays when the new one's bytes did not reach the card; only a folder
+        // that could not be flushed after the rename leaves the new one, reported as failed.
+        QVERIFY2(call == "old call" || (n > 1 && call == "RIFF new call"), where);
+        QVERIFY2(!card.has("ADUI0001.wkstmp.WAV"), where);
+    }
+}
+
+void TestGameCall::cardsOwnFilesAsSource_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("renamed");  // where the rename step moves it; empty: not moved
+    QTest::newRow("its game call") << "ADUI0001.WAV" << "";
+    QTest::newRow("its first video") << "VIDE0001.AVI" << "VIDE0001_RenameForSaveAudioFile.AVI";
+    QTest::newRow("its first picture") << "IMAG0001.JPG" << "IMAG0001_RenameForSaveAudioFile.JPG";
+}
+
+// The card's own files as the audio source: one the rename step moves is converted from its
+// new name, and the messages come in their order and are true.
+void TestGameCall::cardsOwnFilesAsSource() {
+    QFETCH(QString, name);
+    QFETCH(QString, renamed);
     Card card;
     fs::create_directories(card.folder());
-    fs::copy_file(source("wav").toStdString(), card.target().toStdString());
+    const fs::path chosen = card.folder() / name.toStdString();
+    fs::copy_file(source("wav").toStdString(), chosen);
     SystemProcessRunner runner;
-    QCOMPARE(SaveGameCallAudio(kSavePath, card.target().toStdString(), runner), GameCallResult::Placed);
-    QVERIFY(card.boxes.shown().empty());
+    QCOMPARE(SaveGameCallAudio(kSavePath, chosen.string(), runner), GameCallResult::Placed);
+    QStringList texts;
+    for (const Message& m : card.boxes.shown()) texts << QString::fromStdString(m.text);
+    const QStringList expected{kQuestion, "OK,audio file have been saved !"};
+    QCOMPARE(texts, renamed.isEmpty() ? QStringList() : expected);
+    if (!renamed.isEmpty()) {
+        QVERIFY(!fs::exists(chosen));
+        QCOMPARE(test::readBytes(card.folder() / renamed.toStdString()), test::readBytes(source("wav").toStdString()));
+    }
     WKS_VERIFY_GAME_CALL(card.target(), source("wav"));
+}
+
+void TestGameCall::nothingWrittenThroughTheTemporaryName_data() {
+    QTest::addColumn<QString>("planted");  // at DCIM\100WKSIM\ADUI0001.wkstmp.WAV
+    QTest::addColumn<bool>("placed");
+    QTest::newRow("link to nothing outside") << "dangling" << true;
+    QTest::newRow("link to a file outside") << "file link" << true;
+    QTest::newRow("empty folder") << "folder" << true;
+    QTest::newRow("folder with a file") << "full folder" << false;
+}
+
+// Whatever sits at the converter's temporary name goes (or the conversion is refused): the
+// converter never writes through a link, and only a regular file on the card becomes the call.
+void TestGameCall::nothingWrittenThroughTheTemporaryName() {
+    QFETCH(QString, planted);
+    QFETCH(bool, placed);
+    Card card;
+    const fs::path outside = card.drives.root() / "outside";
+    fs::create_directories(outside);
+    test::writeBytes(outside / "theirs.wav", "theirs");
+    fs::create_directories(card.folder());
+    const fs::path partial = card.folder() / "ADUI0001.wkstmp.WAV";
+    if (planted == "dangling") fs::create_symlink(outside / "made.wav", partial);
+    if (planted == "file link") fs::create_symlink(outside / "theirs.wav", partial);
+    if (planted.endsWith("folder")) fs::create_directory(partial);
+    if (planted == "full folder") test::writeBytes(partial / "keep.txt", "kept");
+    FakeConverter converter;
+    converter.leaves = "RIFF new call";
+    QCOMPARE(SaveGameCallAudio(kSavePath, source("mp3").toStdString(), converter),
+             placed ? GameCallResult::Placed : GameCallResult::Failed);
+
+    QCOMPARE(test::readBytes(outside / "theirs.wav"), std::string("theirs"));
+    QVERIFY(!fs::exists(outside / "made.wav"));
+    const fs::path call = card.folder() / "ADUI0001.WAV";
+    QVERIFY(!fs::is_symlink(call));
+    QCOMPARE(fs::is_regular_file(call), placed);
+    if (placed) QCOMPARE(test::readBytes(call), std::string("RIFF new call"));
+    if (!placed) {
+        expectBox(card.boxes.shown().at(0), kAppTitle, "Transform Failed.", Buttons::Ok, Icon::None);
+        QCOMPARE(test::readBytes(partial / "keep.txt"), std::string("kept"));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestGameCall)

@@ -4,6 +4,8 @@
 #include <QTest>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <sys/xattr.h>
 
 #include "audio/converter.h"
@@ -50,6 +52,7 @@ private slots:
     void withoutInstalledConverterStagesNothing();
     void removal_data();
     void removal();
+    void runsShareTheFolder();
 };
 
 void TestStaging::stagesIntoMissingFolder() {
@@ -137,6 +140,43 @@ void TestStaging::removal() {
         QVERIFY(!fs::exists(fs::symlink_status(c.temp() / "ffmpeg.exe")));
         QVERIFY(fs::is_empty(c.temp() / "mine"));
     }
+}
+
+// Two runs at once: another process stages and holds the folder; this run's staging keeps
+// what the other run put there, its removal leaves the folder to the other run, and the
+// other run, the last one out, removes it.
+void TestStaging::runsShareTheFolder() {
+    Drive c;
+    int up[2], down[2];
+    QVERIFY(::pipe(up) == 0 && ::pipe(down) == 0);
+    const pid_t other = ::fork();
+    if (other == 0) {
+        ::close(up[0]);
+        ::close(down[1]);
+        char staged = StageConverter() ? 1 : 0;
+        if (staged) wks::test::writeBytes(c.temp() / "_[wkstmp]_.bat", "the other run's line");
+        (void)!::write(up[1], &staged, 1);
+        (void)!::read(down[0], &staged, 1);  // until this run lets it go
+        RemoveConverter();
+        ::_exit(0);
+    }
+    ::close(up[1]);
+    ::close(down[0]);
+    char staged = 0;
+    QVERIFY(::read(up[0], &staged, 1) == 1 && staged);
+    ::close(up[0]);
+
+    QVERIFY(StageConverter());
+    QCOMPARE(wks::test::readBytes(c.temp() / "_[wkstmp]_.bat"), std::string("the other run's line"));
+    QVERIFY(!RemoveConverter());
+    QVERIFY(c.boxes.shown().empty());
+    verifyConverterRuns(c.temp() / "ffmpeg.exe");
+
+    ::close(down[1]);
+    int status = -1;
+    ::waitpid(other, &status, 0);
+    QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    QVERIFY(!fs::exists(c.temp()));
 }
 
 QTEST_GUILESS_MAIN(TestStaging)

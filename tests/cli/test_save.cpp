@@ -145,24 +145,35 @@ void TestSave::writesOnlyWhereTold_data() {
     QTest::addColumn<QStringList>("args");  // after the model; <card> is D:'s folder
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("written");  // "card", "own C:" or "" for nothing
+    QTest::addColumn<QString>("says");     // on the error output, when it fails
     QTest::newRow("card given, own C: holds an older file")
-        << QStringList{"--drive", "D=<card>"} << 0 << "card";
-    QTest::newRow("own C: chosen with --to") << QStringList{"--drive", "D=<card>", "--to", "C"} << 0 << "own C:";
-    QTest::newRow("card that cannot be entered") << QStringList{"--drive", "D=<card>", "<locked>"} << 1 << "";
+        << QStringList{"--drive", "D=<card>"} << 0 << "card" << "";
+    QTest::newRow("own C: chosen with --to") << QStringList{"--drive", "D=<card>", "--to", "C"} << 0 << "own C:" << "";
+    QTest::newRow("card that cannot be entered") << QStringList{"--drive", "D=<card>", "<locked>"} << 1 << "" << "D:";
+    // Without --drive, the drives are the user's own letters: the card linked as d:.
+    QTest::newRow("no --drive, the user's d: is the card") << QStringList{"<d: link>"} << 0 << "card" << "";
+    QTest::newRow("no --drive, own C: chosen with --to") << QStringList{"--to", "C"} << 0 << "own C:" << "";
+    QTest::newRow("no --drive, no card") << QStringList{} << 1 << "" << "no card found";
 }
 
 void TestSave::writesOnlyWhereTold() {
     QFETCH(QStringList, args);
     QFETCH(int, status);
     QFETCH(QString, written);
+    QFETCH(QString, says);
     Desk d;
     const fs::path own = d.path("home") / "wks-config" / "drive_c" / "GSM" / "KT470RX.TXT";
+    const fs::path ownBackup = d.path("home") / "wks-config" / "drive_c" / "VelmoraBackup" / "KT470RX.TXT";
     test::writeBytes(own, "[WKSFileMark]\r\nModel=KT470RX\r\n[Via WAP Settings]\r\nURL=http://old\r\n");
     const std::string ownBefore = test::readBytes(own);
     const QString card = d.folder("card");
     if (args.removeAll("<locked>")) {
         if (::geteuid() == 0) QSKIP("root enters every folder");
         ::chmod(card.toLocal8Bit(), 0);
+    }
+    if (args.removeAll("<d: link>")) {
+        fs::create_directories(d.path("home") / "wks-config" / "dosdevices");
+        fs::create_directory_symlink(card.toStdString(), d.path("home") / "wks-config" / "dosdevices" / "d:");
     }
     args.replaceInStrings("<card>", card);
     const Run r = d.save(QStringList{"KT470RX-8PRO", "--yes", "--admin", "+4670333"} + args);
@@ -172,11 +183,13 @@ void TestSave::writesOnlyWhereTold() {
     const bool onCard = fs::exists(d.card("card"));
     QCOMPARE(onCard, written == "card");
     QCOMPARE(test::readBytes(own) != ownBefore, written == "own C:");
+    QCOMPARE(fs::exists(ownBackup), !written.isEmpty());
     if (onCard) {
         QCOMPARE(valueIn(d.card("card"), "Receive number and receive email", "AdministratorNum"), "+4670333");
         QCOMPARE(valueIn(d.card("card"), "Via WAP Settings", "URL"), "");  // C:'s file was not read
     }
-    if (status == 1) QVERIFY2(r.err.contains("D:"), r.err);
+    if (status == 1) QVERIFY2(r.err.contains(says.toUtf8()), r.err);
+    if (says == "no card found") QVERIFY2(r.err.contains("--drive D="), r.err);
 }
 
 void TestSave::keepsTheClockItRead_data() {

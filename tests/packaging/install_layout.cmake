@@ -1,6 +1,8 @@
-# Installs the build into PREFIX and checks that every file a desktop system needs is there.
+# Installs the build into PREFIX, stripped as `make install` does, and checks that every file a
+# desktop system needs is there, and that the programs carry neither symbols nor the compilers'
+# .comment section.
 file(REMOVE_RECURSE ${PREFIX})
-execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${PREFIX}
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${PREFIX} --strip
                 RESULT_VARIABLE status OUTPUT_QUIET)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${status}")
@@ -14,7 +16,10 @@ set(expected
   share/icons/hicolor/scalable/apps/${APP_ID}.svg
   share/icons/hicolor/48x48/apps/${APP_ID}.png
   share/icons/hicolor/256x256/apps/${APP_ID}.png
-  share/man/man1/wks-settings.1.gz)
+  share/man/man1/wks-config.1.gz
+  share/man/man1/wks-settings.1.gz
+  share/doc/wks-config/copyright
+  share/doc/wks-config/changelog.gz)
 foreach(f ${expected})
   if(NOT EXISTS ${PREFIX}/${f})
     message(FATAL_ERROR "not installed: ${f}")
@@ -33,6 +38,13 @@ foreach(size 48 256)
   set(word "${zeros}${digits}")
   if(NOT header STREQUAL "${word}${word}")
     message(FATAL_ERROR "the ${size} px icon is ${header}")
+  endif()
+endforeach()
+foreach(program wks-config wks-settings)
+  execute_process(COMMAND ${OBJDUMP} --section-headers ${PREFIX}/bin/${program}
+                  OUTPUT_VARIABLE sections RESULT_VARIABLE status)
+  if(NOT status EQUAL 0 OR sections MATCHES " \\.(comment|symtab|debug_info) ")
+    message(FATAL_ERROR "${program} is not stripped:\n${sections}")
   endif()
 endforeach()
 message(STATUS "installed tree complete in ${PREFIX}")

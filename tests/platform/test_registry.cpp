@@ -172,6 +172,46 @@ private slots:
         QVERIFY(!fs::exists(keyFolder("Software\\Velmora\\UserModelSel")));
     }
 
+    // Links in the hive: a key that is a link is deleted as a link, never what it leads to; a
+    // key path that leads out of the hive is absent and refused; a value file that is a link
+    // is replaced, not written through.
+    void linksInTheHive() {
+        wks::test::TempDataHome home;
+        wks::test::TempDrives elsewhere;
+        const fs::path mine = elsewhere.folder('C') / "mine";
+        wks::test::writeBytes(mine / "letter.txt", "the user's");
+        wks::test::writeBytes(mine / "sub" / "photo.jpg", "the user's");
+        const char* const key = "Software\\Velmora\\UserModelSel";
+        fs::create_directories(keyFolder("Software\\Velmora"));
+        fs::create_directory_symlink(mine, keyFolder(key));
+        HKEY opened = nullptr;
+        QCOMPARE(query(key, 32).result, ERROR_FILE_NOT_FOUND);
+        QCOMPARE(RegCreateKeyA(HKEY_LOCAL_MACHINE, key, &opened), ERROR_ACCESS_DENIED);
+        QCOMPARE(RegSetValueA(HKEY_LOCAL_MACHINE, key, REG_SZ, "-1", 0), ERROR_ACCESS_DENIED);
+        QCOMPARE(RegCreateKeyA(HKEY_LOCAL_MACHINE, "Software\\Velmora\\UserModelSel\\Sub", &opened),
+                 ERROR_ACCESS_DENIED);
+        QCOMPARE(RegDeleteKeyA(HKEY_LOCAL_MACHINE, key), ERROR_SUCCESS);
+        QVERIFY(!fs::exists(fs::symlink_status(keyFolder(key))));
+        QCOMPARE(wks::test::readBytes(mine / "letter.txt"), std::string("the user's"));
+        QCOMPARE(wks::test::readBytes(mine / "sub" / "photo.jpg"), std::string("the user's"));
+        QVERIFY(!fs::exists(mine / "@") && !fs::exists(mine / "Sub"));
+
+        // A link to a key inside the hive is followed, and deleted as a link.
+        QCOMPARE(RegSetValueA(HKEY_LOCAL_MACHINE, "Software\\Other", REG_SZ, "5", 0), ERROR_SUCCESS);
+        fs::create_directory_symlink(keyFolder("Software\\Other"), keyFolder(key));
+        QCOMPARE(query(key, 32).text, std::string("5"));
+        QCOMPARE(RegDeleteKeyA(HKEY_LOCAL_MACHINE, key), ERROR_SUCCESS);
+        QCOMPARE(stored("Software\\Other"), std::optional<std::string>("5"));
+
+        // The value file as a link to the user's file.
+        fs::create_directories(keyFolder(key));
+        fs::create_symlink(mine / "letter.txt", keyFolder(key) / "@");
+        QCOMPARE(RegSetValueA(HKEY_LOCAL_MACHINE, key, REG_SZ, "3", 0), ERROR_SUCCESS);
+        QVERIFY(!fs::is_symlink(keyFolder(key) / "@"));
+        QCOMPARE(stored(key), std::optional<std::string>("3"));
+        QCOMPARE(wks::test::readBytes(mine / "letter.txt"), std::string("the user's"));
+    }
+
     // A hive the user may not change: every change is refused with its result, reading goes on,
     // and nothing is left half made.
     void unwritableHive() {

@@ -97,8 +97,9 @@ private slots:
             newBackup = test::readBytes(c.backup());
         }
         QVERIFY(oldCard != newCard && oldBackup != newBackup);
-        // Two files replaced (create, mode, write, flush, rename each) and a copy deleted.
-        QCOMPARE(operations, 11L);
+        // Two files replaced (create, mode, write, flush, rename, the folder's flush each) and
+        // a copy deleted.
+        QCOMPARE(operations, 13L);
 
         const int errors[] = {ENOSPC, EIO, EACCES};
         for (long n = 1; n <= operations; ++n) {

@@ -366,7 +366,7 @@ void TestMainSession::saveFailures() {
 
 void TestMainSession::saveWithGameCall_data() {
     QTest::addColumn<QStringList>("onCard");  // files put in "\DCIM\100WKSIM\"
-    QTest::addColumn<QString>("trouble");     // "exit 1": the converter fails; "unstaged"
+    QTest::addColumn<QString>("trouble");     // "exit 1": the converter fails; "no folder"
     QTest::addColumn<QList<int>>("answers");  // after OK to the save question
     QTest::addColumn<QStringList>("audioMessages");
     QTest::addColumn<bool>("placed");
@@ -382,7 +382,7 @@ void TestMainSession::saveWithGameCall_data() {
                                 " You can delete or rename them manually !");
     const QString failed = box("WKS CONFIG", "none", "Transform Failed.");
     const QString noBatch = box("WKS CONFIG", "warning",
-                                "Cannot write C:\\WKS_TEMP\\_[wkstmp]_.bat (No such file or directory) !");
+                                "Cannot write C:\\WKS_TEMP\\_[wkstmp]_.bat (Not a directory) !");
     const QStringList camera{"IMAG0001.JPG"};
     const QList<int> ok{int(Answer::Ok)}, cancel{int(Answer::Cancel)};
     QTest::newRow("nothing to rename") << QStringList{} << "" << QList<int>{} << QStringList{} << true << true;
@@ -391,7 +391,7 @@ void TestMainSession::saveWithGameCall_data() {
     QTest::newRow("rename blocked") << QStringList{"IMAG0001.JPG", "IMAG0001_RenameForSaveAudioFile.JPG"} << ""
                                     << ok << QStringList{asked, blocked} << false << true;
     QTest::newRow("converter fails") << QStringList{} << "exit 1" << QList<int>{} << QStringList{failed} << false << true;
-    QTest::newRow("batch file not written") << QStringList{} << "unstaged" << QList<int>{} << QStringList{noBatch}
+    QTest::newRow("batch file not written") << QStringList{} << "no folder" << QList<int>{} << QStringList{noBatch}
                                             << false << false;
 }
 
@@ -407,7 +407,9 @@ void TestMainSession::saveWithGameCall() {
     s.put(s.card('D'), "LN713Z", "http://D");
     MainSession& m = s.open();
     s.choose('F');
-    if (trouble != "unstaged") m.stageConverter();
+    // A file where the staging folder would be made.
+    if (trouble == "no folder") test::writeBytes(s.drives.folder('C') / "WKS_TEMP", "a file");
+    m.stageConverter();
     const fs::path folder = s.drives.folder('F') / "DCIM" / "100WKSIM";
     for (const QString& name : onCard) test::writeBytes(folder / name.toStdString(), "camera");
     s.converter.status = trouble == "exit 1" ? 1 : 0;

@@ -17,7 +17,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Expose) {
             auto* window = qobject_cast<QWindow*>(watched);
-            if (window && window->isExposed()) std::_Exit(0);
+            // The window paints while it handles this event; the process ends right after.
+            if (window && window->isExposed())
+                QMetaObject::invokeMethod(this, [] { std::_Exit(0); }, Qt::QueuedConnection);
         }
         return false;
     }

@@ -14,7 +14,7 @@
 #include "ui/common/latin1.h"
 #include "ui/common/listbox.h"
 #include "ui/common/modalrunner.h"
-#include "ui/common/svgpicture.h"
+#include "ui/common/picture.h"
 #include "ui/main/aboutbox.h"
 #include "ui/network/wapparadlg.h"
 #include "ui_mainparadlg.h"
@@ -91,7 +91,7 @@ CWKS_MainParaDlg::CWKS_MainParaDlg(std::string displayName, AppState& state,
     ui_->banner->setClickable(true);
     // Across the whole screen, so no bare strip is left beside it.
     ui_->banner->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    connect(ui_->banner, &SvgPicture::clicked, this, &CWKS_MainParaDlg::about);
+    connect(ui_->banner, &Picture::clicked, this, &CWKS_MainParaDlg::about);
     ui_->senderNoteIcon->setPixmap(
         style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(16, 16));
     ui_->senderNoteText->setText(kPlaceholderSenderNote);
@@ -122,7 +122,7 @@ CWKS_MainParaDlg::CWKS_MainParaDlg(std::string displayName, AppState& state,
 CWKS_MainParaDlg::~CWKS_MainParaDlg() = default;
 
 void CWKS_MainParaDlg::initDialog() {
-    setWindowIcon(QIcon(":/pictures/icon.svg"));
+    setWindowIcon(programIcon());
     if (!Mng_CurModSaveInfoSet()) {
         done(QDialog::Rejected);  // nothing was staged, so there is nothing to clean up
         return;

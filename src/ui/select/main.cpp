@@ -11,6 +11,7 @@
 #include "platform/prompts.h"
 #include "settings/appstate.h"
 #include "ui/common/modalrunner.h"
+#include "ui/common/picture.h"
 #include "ui/common/qtprompter.h"
 #include "ui/common/startupprobe.h"
 #include "ui/main/mainparadlg.h"
@@ -43,7 +44,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // The Wayland app_id and the desktop entry's name, so the desktop matches the window to it.
     QGuiApplication::setDesktopFileName(WKS_APP_ID);
-    QApplication::setWindowIcon(QIcon(":/pictures/icon.svg"));
+    QApplication::setWindowIcon(wks::ui::programIcon());
     // The selection screen hides while the main screen runs; that is no reason to quit.
     QApplication::setQuitOnLastWindowClosed(false);
     wks::ui::installStartupProbe(app);

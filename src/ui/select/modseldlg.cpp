@@ -9,6 +9,7 @@
 #include "app/catalogue.h"
 #include "ui/common/accessibility.h"
 #include "ui/common/modalrunner.h"
+#include "ui/common/picture.h"
 #include "ui_modseldlg.h"
 
 namespace wks::ui {
@@ -18,7 +19,7 @@ namespace {
 // The drawing of a model, named by its file stem; the generic one for a name without model.
 QString productPicture(const QString& displayName) {
     const CameraModel* model = findModel(displayName.toStdString());
-    return QStringLiteral(":/pictures/product-%1.svg")
+    return QStringLiteral(":/pictures/product-%1.argb")
         .arg(model ? QString::fromStdString(model->fileStem) : QStringLiteral("none"));
 }
 
@@ -58,7 +59,7 @@ CWKS_ModSelDlg::CWKS_ModSelDlg(AppState& state, MainScreenFactory makeMainScreen
 CWKS_ModSelDlg::~CWKS_ModSelDlg() = default;
 
 void CWKS_ModSelDlg::initDialog() {
-    setWindowIcon(QIcon(":/pictures/icon.svg"));
+    setWindowIcon(programIcon());
     Mng_RegistryValue(RegistryOp::Load);
     showProductPicture();
 }

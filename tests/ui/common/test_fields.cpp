@@ -15,8 +15,8 @@
 #include "ui/common/accessibility.h"
 #include "ui/common/ipaddressfield.h"
 #include "ui/common/latin1.h"
+#include "ui/common/picture.h"
 #include "ui/common/screenbuttons.h"
-#include "ui/common/svgpicture.h"
 
 using namespace wks::ui;
 
@@ -196,9 +196,9 @@ class TestFields : public QObject {
         QCOMPARE(list->view()->selectionModel()->selectedIndexes(),
                  QModelIndexList{list->model()->index(2, 0)});
         // A clickable picture is a button that a screen reader can press.
-        auto* banner = new wks::ui::SvgPicture(&w);
+        auto* banner = new wks::ui::Picture(&w);
         banner->setClickable(true);
-        QSignalSpy pressed(banner, &wks::ui::SvgPicture::clicked);
+        QSignalSpy pressed(banner, &wks::ui::Picture::clicked);
         QAccessibleInterface* button = QAccessible::queryAccessibleInterface(banner);
         QCOMPARE(button->role(), QAccessible::Button);
         button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());

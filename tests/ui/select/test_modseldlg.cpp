@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -19,7 +21,7 @@
 #include "support/tempdatahome.h"
 #include "support/tempdrives.h"
 #include "ui/common/modalrunner.h"
-#include "ui/common/svgpicture.h"
+#include "ui/common/picture.h"
 #include "ui/select/modseldlg.h"
 
 using namespace wks;
@@ -91,7 +93,7 @@ struct Start {
 
     QComboBox* list() const { return dlg.findChild<QComboBox*>("modelList"); }
     QCheckBox* remember() const { return dlg.findChild<QCheckBox*>("rememberChoice"); }
-    SvgPicture* picture() const { return dlg.findChild<SvgPicture*>("productPicture"); }
+    Picture* picture() const { return dlg.findChild<Picture*>("productPicture"); }
     QPushButton* button(const char* name) const { return dlg.findChild<QPushButton*>(name); }
 
     // The state the user sees: selection, box, picture and the picture's description.
@@ -124,7 +126,7 @@ struct Start {
 // The drawing of a model, named by the stem of its settings file ("LN713Z-10P" -> LN713Z).
 QString drawing(const QString& name) {
     return ":/pictures/product-" +
-           (name.isEmpty() ? "none" : name.section(QRegularExpression("[ -]"), 0, 0)) + ".svg";
+           (name.isEmpty() ? "none" : name.section(QRegularExpression("[ -]"), 0, 0)) + ".argb";
 }
 
 QString expectSeen(const char* name, bool ticked) {
@@ -160,21 +162,40 @@ private slots:
         QCOMPARE(s.remember()->accessibleName(), QString("Remember My Choice"));
         QCOMPARE(s.picture()->accessibleName(), QString("Product picture"));
 
-        auto* banner = s.dlg.findChild<SvgPicture*>("banner");
+        auto* banner = s.dlg.findChild<Picture*>("banner");
         QVERIFY(banner->isValid());
         QCOMPARE(banner->contentsRect().size(), QSize(480, 100));
         QCOMPARE(s.picture()->frameShadow(), QFrame::Sunken);
         QCOMPARE(s.picture()->contentsRect().size(), QSize(165, 180));
-        // Every model has its own drawing, and the generic one is there.
-        QStringList drawings{drawing("")};
+        // Every model has its own drawing, and the generic one is there; each is sharp on a
+        // screen of 1× to 3× scale: the rendition painted has a device pixel per screen pixel.
+        QStringList drawings{drawing(""), ":/pictures/banner.argb", ":/pictures/about.argb"};
         for (const char* name : kNames) drawings << drawing(name);
         for (const QString& d : drawings) {
             s.picture()->setSource(d);
             QVERIFY2(s.picture()->isValid(), qPrintable(d));
+            const QSize size = s.picture()->sizeHint() - QSize(2, 2) * s.picture()->frameWidth();
+            for (qreal ratio : {1.0, 1.25, 1.5, 2.0, 3.0}) {
+                const QSize pixels = s.picture()->rendition(Picture::scaleFor(ratio)).size();
+                QVERIFY2(pixels.width() >= size.width() * ratio &&
+                             pixels.height() >= size.height() * ratio,
+                         qPrintable(QString("%1 at %2x").arg(d).arg(ratio)));
+            }
         }
-        for (const char* other : {":/pictures/about.svg", ":/pictures/icon.svg"}) {
-            s.picture()->setSource(other);
-            QVERIFY2(s.picture()->isValid(), other);
+        // The window icon is drawn in the sizes an X11 window carries, and comes in any other
+        // size from the nearest drawing.
+        const QIcon icon = programIcon();
+        const struct {
+            int px;
+            bool drawn;
+        } sizes[] = {{16, true},  {24, false},  {32, true}, {48, true},
+                     {64, true}, {128, true}, {256, false}};
+        for (const auto [px, drawn] : sizes) {
+            const QSize size(px, px);
+            QCOMPARE(icon.availableSizes().contains(size), drawn);
+            const QImage image = icon.pixmap(size).toImage();
+            QCOMPARE(image.size(), size);
+            QVERIFY(image.pixelColor(px / 2, px / 2).alpha() > 0);
         }
     }
 

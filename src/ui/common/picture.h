@@ -1,0 +1,65 @@
+#pragma once
+// A picture drawn at build time from its SVG drawing, so that the program carries no SVG
+// renderer (which cost every start a library load and the drawing of each picture):
+// ":/pictures/x.argb" at the drawing's own size, x@2x.argb and x@3x.argb for denser screens.
+// The widget paints the rendition that suits the screen's pixel ratio, so it stays sharp at 2×
+// and 3× scale. It takes its drawing's own size (plus its frame), like a Windows picture
+// control. Made wider than its drawing (a banner across a window), it draws the drawing at its
+// own proportions and carries the drawing's right edge on to its own. A clickable picture is a
+// button: a left click or a screen reader's press action emits clicked().
+
+#include <QFrame>
+#include <QImage>
+#include <QString>
+
+class QIcon;
+
+namespace wks::ui {
+
+// Reads a picture drawn at build time: its width and height as two 32-bit words, then its rows
+// of premultiplied ARGB32 pixels as QImage keeps them. A null image when there is none.
+QImage readPicture(const QString& path);
+
+class Picture : public QFrame {
+    Q_OBJECT
+    Q_PROPERTY(QString source READ source WRITE setSource)
+public:
+    explicit Picture(QWidget* parent = nullptr);
+
+    // The resource path of the drawing's 1× rendition, such as ":/pictures/banner.argb".
+    void setSource(const QString& source);
+    QString source() const { return source_; }
+    // True when the source is a picture that can be shown.
+    bool isValid() const { return !size_.isEmpty(); }
+
+    // The rendition painted on a screen with this many device pixels per pixel: the smallest
+    // that is at least as dense, else the densest there is (1, 2 or 3).
+    static int scaleFor(qreal devicePixelRatio);
+    QImage rendition(int scale) const;
+
+    void setClickable(bool clickable);
+    bool isClickable() const { return clickable_; }
+    // Emits clicked() when the picture is clickable.
+    void click();
+
+    QSize sizeHint() const override;
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QString source_;
+    QSize size_;          // the drawing's own size, in pixels at 1×
+    int shownScale_ = 0;  // the rendition in shown_; 0: none yet
+    QImage shown_;
+    bool clickable_ = false;
+};
+
+// The program's icon in the sizes that window managers and task bars ask for.
+QIcon programIcon();
+
+}  // namespace wks::ui
