@@ -6,7 +6,11 @@
 #include <QComboBox>
 #include <QDir>
 #include <QListWidget>
+#include <QEventLoop>
 #include <QMessageBox>
+#include <QPainter>
+#include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -105,6 +109,73 @@ void wapScreen(bool showCurrent, const char* name) {
     save(screen, name);
 }
 
+// A passed "Test E-mail" over the WAP / Internet screen: a real test, against the tests' mail
+// server (aiosmtpd) on port 2525 of this machine.
+void mailTestScreen(const char* name) {
+    QTemporaryDir dir;
+    QProcess servers;
+    for (const QString& python : {QStringLiteral("/usr/bin/python3"), QStringLiteral("python3")}) {
+        servers.start(python, {WKS_SMTP_SERVERS_PY, dir.path(), "2525"});
+        while (servers.waitForStarted() && !servers.canReadLine() &&
+               servers.state() == QProcess::Running)
+            servers.waitForReadyRead(30000);
+        if (servers.canReadLine()) break;
+        servers.waitForFinished();
+    }
+    if (!servers.canReadLine()) {
+        std::fprintf(stderr, "wks-screenshots: no mail server for %s (python3-aiosmtpd)\n", name);
+        ++failures;
+        return;
+    }
+    AppState state;
+    bool keepSsl = false;
+    ApplyOperatorChoice(state, *findModel("KT470RX-8PRO"), "Sweden", "Telia", keepSsl);
+    NetworkPreset& net = state.CurrentNetworkParams;
+    net.SendEmailServer = "localhost";
+    net.SendEmailPort = "2525";
+    net.SendEmailAddr = "camera@example.test";
+    net.SendEmailPassword = "right-pw";
+    CWKS_WapParaDlg screen(state);
+    screen.advancedAvailable = true;
+    screen.showCurrent = true;
+    screen.presetSelected = true;
+    open(screen);
+    screen.show();
+
+    QtPrompter prompter;
+    ScopedPrompter prompts(prompter);
+    QEventLoop done;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        poll.stop();
+        QPixmap picture = screen.grab();
+        const QPixmap boxPicture = box->grab();
+        QPainter(&picture).drawPixmap((picture.width() - boxPicture.width()) / 2,
+                                      (picture.height() - boxPicture.height()) / 2, boxPicture);
+        const QString path = outDir + "/" + name + ".png";
+        if (picture.save(path)) {
+            std::printf("%s\n", qPrintable(path));
+        } else {
+            std::fprintf(stderr, "wks-screenshots: cannot write %s\n", qPrintable(path));
+            ++failures;
+        }
+        box->accept();
+        done.quit();
+    });
+    poll.start(50);
+    QTimer::singleShot(30000, &done, &QEventLoop::quit);
+    QTimer::singleShot(0, screen.findChild<QPushButton*>("mailTestButton"), &QPushButton::click);
+    done.exec();
+    if (poll.isActive()) {
+        std::fprintf(stderr, "wks-screenshots: the e-mail test did not end\n");
+        ++failures;
+    }
+    servers.closeWriteChannel();
+    servers.waitForFinished();
+}
+
 void cameraScreen(const std::string& displayName, const char* name) {
     AppState state;
     Recipients recipients;
@@ -163,6 +234,7 @@ int main(int argc, char** argv) {
     mainScreen("LN714W-12P", "main-LN714W");
     wapScreen(true, "wap-check");
     wapScreen(false, "wap-user-defined");
+    mailTestScreen("wap-mail-test");
     cameraScreen("FX200 SERIES", "camera-FX200");
     cameraScreen("KT470RX-8PRO", "camera-Group1");
     cameraScreen("LN713Z-10P", "camera-LN713Z");

@@ -8,6 +8,7 @@
 
 #include "app/catalogue.h"
 #include "cli/args.h"
+#include "platform/profile.h"
 
 namespace wks::cli {
 
@@ -29,6 +30,8 @@ std::string commandHelp(const Command& command);
 
 // The model of that display name; UsageError when there is none.
 const CameraModel& requireModel(const std::optional<std::string>& name);
+// The settings document at path; UsageError when it is missing or cannot be read.
+ProfileDocument requireDocument(const std::string& path);
 
 int cmdModels(Args& args);
 int cmdAudio(Args& args);
@@ -39,5 +42,6 @@ int cmdIni(Args& args);
 int cmdSave(Args& args);
 int cmdPresets(Args& args);
 int cmdDrives(Args& args);
+int cmdMailTest(Args& args);
 
 }  // namespace wks::cli

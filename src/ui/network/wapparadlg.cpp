@@ -5,6 +5,7 @@
 #include "ui/common/accessibility.h"
 #include "ui/common/latin1.h"
 #include "ui/common/modalrunner.h"
+#include "ui/network/mailtestrun.h"
 #include "ui/network/wapadvanceddlg.h"
 #include "ui_wapparadlg.h"
 #include "util/cutil.h"
@@ -47,6 +48,11 @@ CWKS_WapParaDlg::CWKS_WapParaDlg(AppState& state, QWidget* parent)
     connect(u.advancedButton, &QPushButton::clicked, this, &CWKS_WapParaDlg::onAdvanced);
     connect(u.okButton, &QPushButton::clicked, this, &CWKS_WapParaDlg::onOk);
     connect(u.cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(u.mailTestButton, &QPushButton::clicked, this, &CWKS_WapParaDlg::onMailTest);
+    connect(u.emailServerEdit, &QLineEdit::textChanged, this,
+            &CWKS_WapParaDlg::updateMailTestButton);
+    connect(u.emailAddrEdit, &QLineEdit::textChanged, this,
+            &CWKS_WapParaDlg::updateMailTestButton);
 }
 
 CWKS_WapParaDlg::~CWKS_WapParaDlg() = default;
@@ -131,6 +137,32 @@ void CWKS_WapParaDlg::onAdvanced() {
     CWKS_WapAdvancedDlg advanced(this);
     advanced.requiresSsl = smtpSsl;
     if (modalRunner().run(advanced) == QDialog::Accepted) smtpSsl = advanced.requiresSsl;
+}
+
+void CWKS_WapParaDlg::updateMailTestButton() {
+    const auto typed = [](const QLineEdit* e) { return !e->text().trimmed().isEmpty(); };
+    ui_->mailTestButton->setEnabled(typed(ui_->emailServerEdit) && typed(ui_->emailAddrEdit));
+}
+
+void CWKS_WapParaDlg::onMailTest() {
+    // The values as OK would store them, without storing them; SSL as the Advanced screen has
+    // it, and off for models that cannot send over SSL.
+    NetworkPreset shown;
+    SaveWapTexts(texts(), shown);
+    const mail::MailAccount account{shown.SendEmailServer, shown.SendEmailPort,
+                                    advancedAvailable && smtpSsl, shown.SendEmailAddr,
+                                    shown.SendEmailPassword};
+    mailTest_ = std::make_unique<MailTestRun>(account, this);
+    connect(mailTest_.get(), &MailTestRun::finished, this,
+            &CWKS_WapParaDlg::showMailTestResult);
+}
+
+void CWKS_WapParaDlg::showMailTestResult(const mail::MailTestReport& report) {
+    mailTest_.release()->deleteLater();
+    if (report.cancelled) return;
+    std::string text = mail::verdict(report);
+    for (const auto& line : report.lines) text += "\n" + line.text;
+    showMessage(kCaptionTips, text, Buttons::Ok, report.passed ? Icon::Information : Icon::Warning);
 }
 
 void CWKS_WapParaDlg::onOk() {

@@ -13,6 +13,9 @@
 #include "session/wapitems.h"
 
 class QLineEdit;
+namespace wks::mail {
+struct MailTestReport;
+}
 namespace Ui {
 class CWKS_WapParaDlg;
 }
@@ -22,6 +25,8 @@ struct AppState;
 }
 
 namespace wks::ui {
+
+class MailTestRun;
 
 class CWKS_WapParaDlg : public ScreenDialog {
     Q_OBJECT
@@ -65,10 +70,15 @@ class CWKS_WapParaDlg : public ScreenDialog {
     WapTexts texts() const;
     void onAdvanced();
     void onOk();
+    // The account test of the sender items as they stand, saved or not.
+    void onMailTest();
+    void showMailTestResult(const mail::MailTestReport& report);
+    void updateMailTestButton();
 
     AppState& state_;
     std::unique_ptr<Ui::CWKS_WapParaDlg> ui_;
     std::array<QWidget*, kItemCount> items_{};
+    std::unique_ptr<MailTestRun> mailTest_;
 };
 
 }  // namespace wks::ui

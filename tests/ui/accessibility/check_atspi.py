@@ -29,6 +29,7 @@ EXPECTED = {
         ("field", "SEND EMAIL PASSWORD", "SEND EMAIL PASSWORD :"),
         ("button", "CLEAR PARAMETERS (C)", None),
         ("button", "Advanced... (V)", None),
+        ("button", "Test E-mail (T)", None),
         ("button", "OK (Y)", None),
         ("button", "Cancel (N)", None),
     ],

@@ -6,7 +6,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
 #include <memory>
 
@@ -97,6 +100,13 @@ struct Screen {
         button("okButton")->click();
     }
 };
+
+// The SEND EMAIL PORT keeps 4 digits, so the servers of the e-mail test listen below 10000.
+bool listenBelow10000(QTcpServer& server) {
+    for (quint16 port = 9100; port < 10000; ++port)
+        if (server.listen(QHostAddress::LocalHost, port)) return true;
+    return false;
+}
 
 }  // namespace
 
@@ -361,6 +371,92 @@ class TestWapScreen : public QObject {
             if (i != kIp) QVERIFY2(s.item(i)->text().isEmpty(), kItems[i]);
         QVERIFY(s.item<IpAddressField>(kIp)->isBlank());
         QVERIFY(s.state.CurrentNetworkParams == sample());
+    }
+
+    // "Test E-mail" tests the sender items as typed, SSL as the Advanced screen has it (never
+    // for a model without SSL), off the screen's thread: the screen's own event loop serves the
+    // test server meanwhile. It ends in a box unless cancelled, and stores nothing.
+    void mailTest_data() {
+        QTest::addColumn<QString>("server");  // "closed", "greets" (then hangs up), "silent"
+        QTest::addColumn<bool>("advanced");
+        QTest::addColumn<bool>("tick");       // SSL ticked on the Advanced screen
+        QTest::addColumn<QStringList>("box");  // each line's beginning; empty: cancelled
+        const QString lookup = "Name look-up: 127.0.0.1 is an address";
+        const QString connected = "Connection: 127.0.0.1 answers on port %1";
+        QTest::newRow("nobody listens")
+            << "closed" << true << false
+            << QStringList{"E-mail test failed", lookup,
+                           "Connection failed: nothing listens on port %1 of 127.0.0.1"};
+        QTest::newRow("SSL ticked on the Advanced screen")
+            << "greets" << true << true
+            << QStringList{"E-mail test failed", lookup, connected,
+                           "TLS failed: SMTP SSL is ticked, but the server speaks plain text "
+                           "on port %1 (it said \"220 test\")"};
+        QTest::newRow("model without SSL, SMTP SSL=1 held")
+            << "greets" << false << false
+            << QStringList{"E-mail test failed", lookup, connected, "Greeting: 220 test",
+                           "Login failed: "};
+        QTest::newRow("cancelled") << "silent" << true << false << QStringList{};
+    }
+    void mailTest() {
+        QFETCH(QString, server);
+        QFETCH(bool, advanced);
+        QFETCH(bool, tick);
+        QFETCH(QStringList, box);
+        QTcpServer listener;
+        QVERIFY(listenBelow10000(listener));
+        const QString port = QString::number(listener.serverPort());
+        if (server == "closed") listener.close();
+        if (server == "greets")
+            connect(&listener, &QTcpServer::newConnection, &listener, [&listener] {
+                QTcpSocket* c = listener.nextPendingConnection();
+                c->write("220 test\r\n");
+                c->disconnectFromHost();
+            });
+        Screen s;
+        s.state.SmtpSsl = tick ? "0" : "1";
+        s.open(true, advanced, true);
+        if (tick) {
+            s.runner.push([](QDialog& d) {
+                d.findChild<QCheckBox*>("sslCheck")->setChecked(true);
+                d.findChild<QPushButton*>("okButton")->click();
+            });
+            s.button("advancedButton")->click();
+        }
+        const AppState before = s.state;
+        QPushButton* test = s.button("mailTestButton");
+        QVERIFY(test->isVisible() && !test->isEnabled());
+        s.retype(kServer, "127.0.0.1");
+        QVERIFY(!test->isEnabled());
+        s.retype(kAddr, "cam@example.test");
+        QVERIFY(test->isEnabled());
+        s.retype(kEmailPort, port);
+        s.retype(12, "secret-pw");
+        test->click();
+
+        auto* busy = s.dlg->findChild<QProgressDialog*>("mailTestProgress");
+        QVERIFY(busy && busy->isVisible());
+        if (box.isEmpty()) {
+            QTRY_VERIFY(busy->labelText().contains("Connection: 127.0.0.1 answers"));
+            busy->findChild<QPushButton*>()->click();
+            QTRY_VERIFY_WITH_TIMEOUT(!s.dlg->findChild<QProgressDialog*>("mailTestProgress"), 2000);
+            QTest::qWait(100);
+            QVERIFY(s.prompter.shown().empty());
+        } else {
+            QTRY_COMPARE_WITH_TIMEOUT(s.prompter.shown().size(), std::size_t(1), 15000);
+            const Message& m = s.prompter.shown().front();
+            QCOMPARE(m.caption, std::string(kCaptionTips));
+            const QStringList lines = QString::fromStdString(m.text).split('\n');
+            QVERIFY2(lines.size() == box.size(), m.text.c_str());
+            for (int i = 0; i < box.size(); ++i)
+                QVERIFY2(lines[i].startsWith(QString(box[i]).replace("%1", port)),
+                         qPrintable(lines[i]));
+            QVERIFY(m.text.find("secret-pw") == std::string::npos);
+            QVERIFY(!s.dlg->findChild<QProgressDialog*>("mailTestProgress"));
+        }
+        QVERIFY(s.state.CurrentNetworkParams == before.CurrentNetworkParams);
+        QCOMPARE(s.state.SmtpSsl, before.SmtpSsl);
+        QVERIFY(!s.dlg->hasEnded());
     }
 
     // Tab follows the items, then Advanced, OK and Cancel; the mnemonics press their buttons;

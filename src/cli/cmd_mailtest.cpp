@@ -1,0 +1,48 @@
+// mail-test: logs in to the sender account of a settings file as the camera will.
+
+#include <filesystem>
+#include <iostream>
+
+#include "cli/commands.h"
+#include "cli/terminal.h"
+#include "mail/mailtest.h"
+#include "settings/settingsfile.h"
+#include "util/cutil.h"
+
+namespace wks::cli {
+
+int cmdMailTest(Args& args) {
+    auto modelName = args.option("model");
+    const bool send = args.flag("send");
+    auto p = args.expect(1, "wks-settings mail-test FILE --model MODEL [--send]");
+    const CameraModel& model = requireModel(modelName);
+    requireDocument(p[0]);
+
+    // Read as the program reads the file, so the values are those the camera gets.
+    AppState state;
+    Recipients recipients;
+    SettingsFile file(model.displayName, state, recipients);
+    file.savePath = std::filesystem::absolute(p[0]).string();
+    file.Mng_WapInternetPara(1, 0);
+    file.Mng_ReceivePara(1, 0);
+    const NetworkPreset& net = state.CurrentNetworkParams;
+    mail::MailAccount account{net.SendEmailServer, net.SendEmailPort,
+                              model.hasSmtpSsl && state.SmtpSsl == "1", net.SendEmailAddr,
+                              net.SendEmailPassword};
+    std::optional<mail::TestDelivery> delivery;
+    if (send) {
+        const std::string to =
+            CUtil::TrimToLength(recipients.texts[Recipients::ReceiveEmail1], -1);
+        if (to.empty()) throw UsageError("--send needs a ReceiveEmail1 in the file to send to");
+        delivery = mail::TestDelivery{to};
+    }
+
+    mail::MailTest test(account, delivery);
+    const auto report = test.run([](const mail::StepLine& line) {
+        std::cout << printable(line.text) << std::endl;
+    });
+    std::cout << mail::verdict(report) << "\n";
+    return report.passed ? kExitOk : kExitProblem;
+}
+
+}  // namespace wks::cli

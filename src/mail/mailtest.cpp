@@ -1,0 +1,405 @@
+#include "mail/mailtest.h"
+
+#include <arpa/inet.h>
+#include <curl/curl.h>
+#include <sys/socket.h>
+
+#include <QByteArray>
+#include <QString>
+#include <algorithm>
+#include <atomic>
+#include <mutex>
+
+#include "mail/observation.h"
+#include "mail/testmessage.h"
+
+namespace wks::mail {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+void initCurlOnce() {
+    static std::once_flag once;
+    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+std::string latin1ToUtf8(const std::string& bytes) {
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()))
+        .toUtf8()
+        .toStdString();
+}
+
+std::string base64(const std::string& bytes) {
+    return QByteArray::fromStdString(bytes).toBase64().toStdString();
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The port to use; 0 when the text is no port number.
+int portNumber(const std::string& text, bool ssl) {
+    if (text.empty()) return ssl ? 465 : 25;
+    if (text.size() > 5 || !std::all_of(text.begin(), text.end(), isDigit)) return 0;
+    const int port = std::stoi(text);
+    return port >= 1 && port <= 65535 ? port : 0;
+}
+
+bool isHostName(const std::string& server) {
+    CURLU* url = curl_url();
+    const bool ok = curl_url_set(url, CURLUPART_HOST, latin1ToUtf8(server).c_str(), 0) == CURLUE_OK;
+    curl_url_cleanup(url);
+    return ok;
+}
+
+// How one connection is made and when it may stop early.
+struct AttemptSpec {
+    bool ssl = false;
+    bool verify = true;
+    bool login = true;        // give the account to the server
+    bool deliver = false;     // send the test message after the login
+    bool reports = false;     // this connection's steps are the test's steps
+    bool (*enough)(const Observation&) = nullptr;  // stop as soon as this holds
+};
+
+// The data the callbacks fill, one per connection.
+struct Transfer {
+    Observation obs;
+    std::string lastCommand;
+    std::string pending;  // lines of a reply not yet complete
+    std::vector<std::string> secrets;  // never to be kept in a reply's text
+    char error[CURL_ERROR_SIZE] = {};
+
+    std::string scrub(std::string text) const {
+        for (const std::string& s : secrets) {
+            if (s.empty()) continue;
+            for (std::size_t at; (at = text.find(s)) != std::string::npos;)
+                text.replace(at, s.size(), "****");
+        }
+        return text;
+    }
+
+    void serverLine(std::string line) {
+        while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
+        line = scrub(line);
+        const bool last = line.size() < 4 || line[3] != '-';
+        const std::string rest = line.size() > 4 ? line.substr(4) : std::string();
+        if (rest == "STARTTLS") obs.offersStartTls = true;
+        if (rest.rfind("AUTH ", 0) == 0 || rest.rfind("AUTH=", 0) == 0) obs.offersAuth = true;
+        pending = pending.empty() ? line : pending + " " + rest;
+        if (!last) return;
+        Reply r{lastCommand, 0, pending};
+        if (pending.size() >= 3 && std::all_of(pending.begin(), pending.begin() + 3, isDigit))
+            r.code = std::stoi(pending.substr(0, 3));
+        if (r.command == "AUTH" && r.code == 235) obs.loggedIn = true;
+        // A challenge of the login is not its answer.
+        if (!(r.command == "AUTH" && r.code == 334)) obs.replies.push_back(std::move(r));
+        pending.clear();
+    }
+
+    // Only the command's name is looked at: what follows may be the credentials.
+    void clientLine(const char* data, std::size_t size) {
+        std::size_t n = 0;
+        while (n < size && n < 10 && std::isalpha(static_cast<unsigned char>(data[n]))) ++n;
+        std::string command(data, n);
+        for (char& c : command) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        if (command == "EHLO" || command == "HELO" || command == "AUTH" || command == "MAIL" ||
+            command == "RCPT" || command == "DATA" || command == "QUIT")
+            lastCommand = command;
+        if (command == "AUTH") obs.authSent = true;
+    }
+};
+
+int onDebug(CURL*, curl_infotype type, char* data, size_t size, void* user) {
+    auto* t = static_cast<Transfer*>(user);
+    if (type == CURLINFO_HEADER_IN) t->serverLine(std::string(data, size));
+    if (type == CURLINFO_HEADER_OUT) t->clientLine(data, size);
+    // TLS begins only on a connection made.
+    if (type == CURLINFO_SSL_DATA_OUT) t->obs.connected = true;
+    return 0;
+}
+
+curl_socket_t onOpenSocket(void* user, curlsocktype, curl_sockaddr* address) {
+    auto* t = static_cast<Transfer*>(user);
+    if (!t->obs.resolved) {
+        char text[INET6_ADDRSTRLEN] = {};
+        const void* raw = address->family == AF_INET6
+                              ? static_cast<const void*>(
+                                    &reinterpret_cast<sockaddr_in6*>(&address->addr)->sin6_addr)
+                              : &reinterpret_cast<sockaddr_in*>(&address->addr)->sin_addr;
+        inet_ntop(address->family, raw, text, sizeof text);
+        t->obs.triedAddress = text;
+        t->obs.resolved = true;
+    }
+    return socket(address->family, address->socktype | SOCK_CLOEXEC, address->protocol);
+}
+
+bool greetingArrived(const Observation& o) { return !o.replies.empty(); }
+bool encryptionStarted(const Observation& o) { return o.encrypted; }
+
+}  // namespace
+
+struct MailTest::Impl {
+    MailAccount account;
+    std::optional<TestDelivery> delivery;
+    MailTestLimits limits;
+    std::atomic<bool> cancelled{false};
+    std::mutex mutex;
+    CURLM* multi = nullptr;  // while running, for cancel() to wake
+
+    // The run's state.
+    int port = 0;
+    std::vector<Step> steps;
+    std::size_t reported = 0;  // steps whose passed line is out
+    std::string pendingWarning;
+    Clock::time_point start;
+    MailTestReport report;
+    const LineObserver* observer = nullptr;
+
+    Context context() const {
+        return {account, port, !account.port.empty(), limits,
+                delivery ? &*delivery : nullptr};
+    }
+
+    void say(StepLine::Kind kind, Step step, std::string text) {
+        report.lines.push_back({kind, step, std::move(text)});
+        if (*observer) (*observer)(report.lines.back());
+    }
+
+    bool stepPassed(Step step, const Observation& o) const {
+        switch (step) {
+            case Step::Lookup: return o.resolved;
+            case Step::Connection: return o.connected;
+            case Step::Tls: return o.encrypted;
+            case Step::Greeting: return o.greeted();
+            case Step::Login: return o.loggedIn;
+            case Step::Sending: return o.delivered;
+        }
+        return false;
+    }
+
+    // The first step this connection has not passed yet.
+    std::size_t currentStep(const Observation& o) const {
+        std::size_t i = 0;
+        while (i < steps.size() && stepPassed(steps[i], o)) ++i;
+        return i;
+    }
+
+    // Puts out the lines of the steps passed since the last call. The look-up's line waits for
+    // the connection, so that it names the address that answered.
+    void reportPassed(const Observation& o, bool ended) {
+        while (reported < steps.size() && stepPassed(steps[reported], o)) {
+            const Step step = steps[reported];
+            if (step == Step::Lookup && !o.connected && !ended) return;
+            say(StepLine::Passed, step, passedText(step, context(), o));
+            ++reported;
+            if (step == Step::Tls && !pendingWarning.empty()) flushWarning();
+        }
+    }
+
+    void flushWarning() {
+        say(StepLine::Warning, Step::Tls, std::move(pendingWarning));
+        pendingWarning.clear();
+    }
+
+    Observation attempt(CURLM* m, const AttemptSpec& spec);
+    void finish(Step step, const Observation& o, const Observation* probe);
+    MailTestReport run(const LineObserver& observer);
+};
+
+Observation MailTest::Impl::attempt(CURLM* m, const AttemptSpec& spec) {
+    Transfer t;
+    t.secrets = {account.password, base64(account.password),
+                 base64(std::string(1, '\0') + account.address + '\0' + account.password),
+                 base64(account.address + '\0' + account.address + '\0' + account.password)};
+    CURL* easy = curl_easy_init();
+    CURLU* url = curl_url();
+    curl_url_set(url, CURLUPART_SCHEME, spec.ssl ? "smtps" : "smtp", 0);
+    curl_url_set(url, CURLUPART_HOST, latin1ToUtf8(account.server).c_str(), 0);
+    curl_url_set(url, CURLUPART_PORT, std::to_string(port).c_str(), 0);
+    curl_easy_setopt(easy, CURLOPT_CURLU, url);
+    curl_easy_setopt(easy, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_NONE));
+    curl_easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, spec.verify ? 1L : 0L);
+    curl_easy_setopt(easy, CURLOPT_SSL_VERIFYHOST, spec.verify ? 2L : 0L);
+    if (spec.login) {
+        curl_easy_setopt(easy, CURLOPT_USERNAME, account.address.c_str());
+        curl_easy_setopt(easy, CURLOPT_PASSWORD, account.password.c_str());
+    }
+    // Without a message the connection ends after the login, without QUIT.
+    curl_easy_setopt(easy, CURLOPT_CONNECT_ONLY, spec.deliver ? 0L : 1L);
+    std::unique_ptr<TestMessage> message;
+    if (spec.deliver) message = std::make_unique<TestMessage>(easy, account, *delivery);
+    curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(easy, CURLOPT_QUICK_EXIT, 1L);  // a look-up in progress is left behind
+    const auto stepSeconds = (limits.step.count() + 999) / 1000;
+    curl_easy_setopt(easy, CURLOPT_SERVER_RESPONSE_TIMEOUT, static_cast<long>(stepSeconds));
+    const auto end = start + limits.total;
+    curl_easy_setopt(easy, CURLOPT_TIMEOUT_MS,
+                     static_cast<long>(std::max<long long>(
+                         1, std::chrono::duration_cast<std::chrono::milliseconds>(
+                                end - Clock::now()).count())));
+    curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, t.error);
+    curl_easy_setopt(easy, CURLOPT_VERBOSE, 1L);  // to the callback only
+    curl_easy_setopt(easy, CURLOPT_DEBUGFUNCTION, onDebug);
+    curl_easy_setopt(easy, CURLOPT_DEBUGDATA, &t);
+    curl_easy_setopt(easy, CURLOPT_OPENSOCKETFUNCTION, onOpenSocket);
+    curl_easy_setopt(easy, CURLOPT_OPENSOCKETDATA, &t);
+    curl_multi_add_handle(m, easy);
+
+    Observation& o = t.obs;
+    std::size_t step = currentStep(o);
+    auto stepEnd = std::min(end, Clock::now() + limits.step);
+    int running = 1;
+    for (;;) {
+        curl_multi_perform(m, &running);
+        curl_off_t connectTime = 0, tlsTime = 0;
+        curl_easy_getinfo(easy, CURLINFO_CONNECT_TIME_T, &connectTime);
+        curl_easy_getinfo(easy, CURLINFO_APPCONNECT_TIME_T, &tlsTime);
+        o.connected = o.connected || connectTime > 0 || !o.replies.empty();
+        o.encrypted = spec.ssl && (o.encrypted || tlsTime > 0 || !o.replies.empty());
+        if (o.connected && o.connectedAddress.empty()) {
+            char* ip = nullptr;
+            curl_easy_getinfo(easy, CURLINFO_PRIMARY_IP, &ip);
+            o.connectedAddress = ip && *ip ? ip : o.triedAddress;
+        }
+        if (spec.reports) reportPassed(o, false);
+        const auto now = Clock::now();
+        if (currentStep(o) != step) {
+            step = currentStep(o);
+            stepEnd = std::min(end, now + limits.step);
+        }
+        if (!running) break;
+        if (spec.enough && spec.enough(o)) {
+            o.stop = Observation::Stop::Reached;
+            break;
+        }
+        if (cancelled) {
+            o.stop = Observation::Stop::Cancelled;
+            break;
+        }
+        if (now >= stepEnd) {
+            o.stop = now >= end ? Observation::Stop::TotalTime : Observation::Stop::StepTime;
+            break;
+        }
+        const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(stepEnd - now);
+        const int waitMs = static_cast<int>(std::clamp<long long>(wait.count(), 1, 1000));
+        curl_multi_poll(m, nullptr, 0, waitMs, nullptr);
+    }
+    if (!running) {
+        int left = 0;
+        while (CURLMsg* msg = curl_multi_info_read(m, &left))
+            if (msg->msg == CURLMSG_DONE) o.curlCode = msg->data.result;
+        o.curlError = t.error;
+        if (o.curlCode == CURLE_OPERATION_TIMEDOUT)
+            o.stop = Clock::now() >= end ? Observation::Stop::TotalTime
+                                         : Observation::Stop::StepTime;
+        o.delivered = spec.deliver && o.curlCode == CURLE_OK && o.loggedIn;
+    }
+    curl_multi_remove_handle(m, easy);
+    curl_easy_cleanup(easy);
+    curl_url_cleanup(url);
+    return o;
+}
+
+void MailTest::Impl::finish(Step step, const Observation& o, const Observation* probe) {
+    if (!pendingWarning.empty()) flushWarning();
+    if (cancelled) {
+        report.cancelled = true;
+        say(StepLine::Failed, step, "Cancelled during " + stepName(step) + ".");
+        return;
+    }
+    say(StepLine::Failed, step, failedText(step, context(), o, probe));
+}
+
+MailTestReport MailTest::Impl::run(const LineObserver& lineObserver) {
+    observer = &lineObserver;
+    report = {};
+    reported = 0;
+    start = Clock::now();
+    port = portNumber(account.port, account.ssl);
+    steps = {Step::Lookup, Step::Connection};
+    if (account.ssl) steps.push_back(Step::Tls);
+    steps.insert(steps.end(), {Step::Greeting, Step::Login});
+    if (delivery) steps.push_back(Step::Sending);
+
+    if (account.server.empty()) {
+        say(StepLine::Failed, Step::Lookup, "Name look-up failed: SEND EMAIL SERVER is empty.");
+        return report;
+    }
+    if (port == 0) {
+        say(StepLine::Failed, Step::Connection,
+             "Connection failed: the PORT \"" + account.port +
+                 "\" is no port number (1 to 65535).");
+        return report;
+    }
+    if (account.address.empty()) {
+        say(StepLine::Failed, Step::Login, "Login failed: SEND EMAIL ADDRESS is empty.");
+        return report;
+    }
+
+    initCurlOnce();
+    if (!isHostName(account.server)) {
+        say(StepLine::Failed, Step::Lookup,
+            "Name look-up failed: \"" + account.server +
+                "\" is no server name: check SEND EMAIL SERVER.");
+        return report;
+    }
+    CURLM* m = curl_multi_init();
+    {
+        std::lock_guard lock(mutex);
+        multi = m;
+    }
+    AttemptSpec spec{account.ssl, true, true, delivery.has_value(), true, nullptr};
+    Observation o = attempt(m, spec);
+    if (account.ssl && (o.curlCode == CURLE_PEER_FAILED_VERIFICATION ||
+                        o.curlCode == CURLE_SSL_CACERT_BADFILE) && !cancelled) {
+        pendingWarning = certificateWarning(o);
+        spec.verify = false;
+        o = attempt(m, spec);
+    }
+    reportPassed(o, true);
+    if (reported == steps.size()) {
+        if (!pendingWarning.empty()) flushWarning();
+        report.passed = true;
+    } else {
+        const Step failed = steps[reported];
+        std::optional<Observation> probe;
+        const bool stopped = o.stop == Observation::Stop::Cancelled ||
+                             o.stop == Observation::Stop::TotalTime;
+        // A server that answers the other way than SSL says is found by asking it that way.
+        if (!stopped && failed == Step::Tls && o.curlCode == CURLE_SSL_CONNECT_ERROR)
+            probe = attempt(m, {false, false, false, false, false, greetingArrived});
+        if (!stopped && failed == Step::Greeting && !account.ssl && o.replies.empty())
+            probe = attempt(m, {true, false, false, false, false, encryptionStarted});
+        finish(failed, o, probe ? &*probe : nullptr);
+    }
+    {
+        std::lock_guard lock(mutex);
+        multi = nullptr;
+    }
+    curl_multi_cleanup(m);
+    return report;
+}
+
+const char* verdict(const MailTestReport& report) {
+    return report.passed ? "E-mail test passed" : "E-mail test failed";
+}
+
+MailTest::MailTest(MailAccount account, std::optional<TestDelivery> delivery,
+                   MailTestLimits limits)
+    : impl_(std::make_unique<Impl>()) {
+    impl_->account = std::move(account);
+    impl_->delivery = std::move(delivery);
+    impl_->limits = limits;
+}
+
+MailTest::~MailTest() = default;
+
+MailTestReport MailTest::run(const LineObserver& observer) { return impl_->run(observer); }
+
+void MailTest::cancel() {
+    impl_->cancelled = true;
+    std::lock_guard lock(impl_->mutex);
+    if (impl_->multi) curl_multi_wakeup(impl_->multi);
+}
+
+}  // namespace wks::mail

@@ -1,0 +1,41 @@
+#pragma once
+// Runs the e-mail account test off the screen's thread, with a busy window whose Cancel stops
+// it, so the screen keeps painting while the mail server is asked.
+
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <thread>
+
+#include "mail/mailtest.h"
+
+class QProgressDialog;
+class QWidget;
+
+namespace wks::ui {
+
+class MailTestRun : public QObject {
+    Q_OBJECT
+public:
+    // Starts the test at once and shows the busy window over parent.
+    MailTestRun(const mail::MailAccount& account, QWidget* parent);
+    // Stops a test still running and waits for its thread.
+    ~MailTestRun() override;
+
+    static constexpr const char* kBusyText = "Testing the e-mail account\u2026";
+
+signals:
+    // The test ended, also when it was cancelled (report.cancelled).
+    void finished(const wks::mail::MailTestReport& report);
+
+private:
+    void showLine(const QString& line);
+    void end(const mail::MailTestReport& report);
+
+    mail::MailTest test_;
+    QPointer<QProgressDialog> window_;
+    QStringList lines_;
+    std::thread thread_;
+};
+
+}  // namespace wks::ui

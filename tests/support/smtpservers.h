@@ -1,0 +1,33 @@
+#pragma once
+// Real mail servers on 127.0.0.1 for as long as this object lives (smtpservers.py on aiosmtpd):
+// "plain", "tls", "starttls" and "silent", knowing the account camera@example.test with the
+// password "right-pw", with a certificate made by openssl for the run.
+
+#include <QProcess>
+#include <QString>
+#include <QTemporaryDir>
+#include <map>
+
+namespace wks::test {
+
+class SmtpServers {
+public:
+    SmtpServers();
+    ~SmtpServers();
+
+    // Empty when the servers run; else why not (aiosmtpd missing, say), for a skip message.
+    const QString& failure() const { return failure_; }
+    int port(const QString& kind) const { return ports_.at(kind); }
+    // Where each delivered message is summed up as N.txt, its attachments beside it.
+    QString mailFolder() const { return dir_.filePath("mail"); }
+    // A port on 127.0.0.1 that nobody listens on.
+    static int closedPort();
+
+private:
+    QTemporaryDir dir_;
+    QProcess process_;
+    std::map<QString, int> ports_;
+    QString failure_;
+};
+
+}  // namespace wks::test
