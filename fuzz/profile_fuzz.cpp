@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Parses arbitrary bytes as a settings file, reads every key, writes keys taken from the input,
 // serialises and parses again: what was written must read back, and the untouched bytes of a
 // document must survive a parse and a serialise unchanged.

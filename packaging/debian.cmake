@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: `make package` builds it in its own tree with the distribution's hardening
 # flags and makes wks-config_<version>_amd64.deb with cpack.
 set(CPACK_GENERATOR DEB)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders an SVG drawing at build time, so that the program shows pictures without an SVG
 // renderer of its own. "SIZE" makes a square of SIZE pixels (the icon's sizes), "Nx" the
 // drawing's own size times N (the screens' pictures at 1×, 2× and 3×). Every size comes from the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders every screen of wks-config into PNG files for the documentation and the AppStream
 // metadata: the real dialogs, opened as the program opens them, on temporary drives holding
 // sample settings. usage: wks-screenshots OUTPUT-FOLDER (run on the offscreen platform).

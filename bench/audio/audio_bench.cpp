@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long `wks-settings audio` takes for a 60-second mp3, against ffmpeg run directly on the
 // same file with the same options: the cost of staging, the checks on the card and clean-up.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hostile and huge settings files: for each, the seconds and the peak memory of opening it as
 // the card file, reading one key, `show` and `check`, and of parsing it whole without the size
 // bound. Every figure must stay bounded; exit statuses show how each file was judged.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What one save writes to disk, for each camera family: the bytes the process handed to the
 // kernel (wchar of /proc/self/io) around MainSession::save(), against the sizes of the two
 // files a save leaves (the card file and its backup), which is the least it can write.

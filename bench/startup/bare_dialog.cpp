@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick of the start-up benchmark: the least a Qt Widgets program can show — a dialog
 // with one drop-down list — built from the same Qt and timed the same way as wks-config.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the main screen's opening spends reading the letters and examining the drives C: to
 // Z: (and loading the file it finds): with 24 usable drives that each hold the model's settings
 // file, and, through the user's own letter table as the program reads it, with 22 letters whose

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A folder that answers every look-up late, like a network share that is going away or a card
 # being unmounted: usage: slowfs.py MOUNTPOINT SECONDS. Runs in the foreground until unmounted.
 # Its folders "share1", "share2", ... (empty, like the root) stand for shares of their own.

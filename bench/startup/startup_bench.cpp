@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of wks-config, from starting the process to the model selection screen on view
 // (exposed and painted, pictures included), against a bare dialog with one drop-down list built
 // from the same Qt. Both end themselves the moment their first window is on view

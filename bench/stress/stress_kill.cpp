@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kills `wks-settings save` at random moments and checks that the card file is always either
 // the old file or the new file, whole, and that what the killed saves left beside the card
 // file and the backup is gone after the next save. Run by `make stress`.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two `wks-settings save` runs on one card at the same moment, each changing another value,
 // a hundred times: after each pair the card file must hold both changes. Run by `make stress`.
 

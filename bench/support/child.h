@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Starting a program for a measurement: directly (no shell), with its input and output on
 // /dev/null so that nothing it prints disturbs the figures.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The converter's staging folder "C:\WKS_TEMP". The distribution's ffmpeg is placed there as
 // "ffmpeg.exe" while the main screen of a game-call model is open, and the folder is removed

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game call on the card: the chosen audio file converted by the staged converter into
 // "\DCIM\100WKSIM\ADUI0001.WAV", 8-bit unsigned PCM, one channel, 22,050 Hz.

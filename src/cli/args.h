@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A command's arguments, read by QCommandLineParser against the options the command declares.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The changes that `new` and `save` apply on top of a model's settings, taken from the
 // command line and checked before anything is written.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // drives: the letters as the program sees them now, the first thing to look at when a card is
 // not offered.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // mail-test: logs in to the sender account of a settings file as the camera will.
 
 #include <filesystem>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The commands of wks-settings. Each takes its arguments (after the command's name) and
 // returns the exit status; bad input throws UsageError.

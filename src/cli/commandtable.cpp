@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands of wks-settings. A new command is a row here, in the manual page's order
 // (docs/wks-settings.1 describes it too), and its function in commands.h.
 

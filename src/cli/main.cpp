@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // wks-settings: writes, reads, checks and saves camera settings files without a window.
 
 #include <QCommandLineParser>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text between the terminal and settings files. The terminal speaks UTF-8; a settings file
 // holds Latin-1 bytes, one per character, as the screens keep them. Whatever a file or a path

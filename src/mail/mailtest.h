@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The e-mail account test: logs in to the sender's mail server as the camera will, step by
 // step — name look-up, connection, TLS when SSL is ticked (TLS from the first byte), greeting,

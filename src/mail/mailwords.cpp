@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mail test's words: what each step showed, and for a failure what the user should change.
 
 #include <curl/curl.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What one connection to the mail server showed, as libcurl reported it, and the words made of
 // it. Internal to the mail test.

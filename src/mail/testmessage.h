@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The test message, as the camera sends a picture: subject "WKS CONFIG test", a short text and
 // a small JPEG picture attached, MIME-correct, from the sender address to one recipient.

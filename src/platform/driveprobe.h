@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Examining drives without waiting on slow or dead ones: all drives are looked at at once, each
 // on a thread of its own in a child process, and a drive that has not answered in time counts

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drive letters on Linux. A table maps letters to native folders: the user's own table lives
 // under $XDG_DATA_HOME/wks-config/dosdevices (links named "c:", "d:", ...), removable media

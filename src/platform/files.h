@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // File operations with the results a Windows program relies on. Every path may be a native
 // path or a drive-letter path ("E:\GSM\X.TXT"), resolved through the drive table in force.

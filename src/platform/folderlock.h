@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An advisory lock on a folder, held by whoever reads and then replaces a settings file in it,
 // so that two saves on one card never lose each other's change. The folder itself is locked

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Removable media as the system shows them: the mount table (proc/self/mounts), the block
 // devices (sys/class/block) and their volume labels (dev/disk/by-label). Every reader takes the

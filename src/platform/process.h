@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Starting another program and waiting for it. A program is started directly with its
 // argument list (never through a shell), with no console of its own: its input is empty and

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Private-profile (INI) files with the behaviour of the Win32 calls of the same names.
 // Both primitives work on ProfileDocument, which whole-file operations use directly: load

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The registry calls the program uses, with their Win32 results, over a folder tree: the
 // machine-wide hive is $XDG_DATA_HOME/wks-config/registry/HKEY_LOCAL_MACHINE/, a key is a

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The preset table's sender accounts are placeholders on the domains kept for examples
 // (example.com, example.net, example.org): no mail server accepts them, so a camera saved

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The built-in table of network parameters by country and mobile operator. It is compiled
 // into the program, set up once and never changed.

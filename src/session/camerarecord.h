@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a camera screen changes in the shared state, apart from any widget: on opening (the
 // game call's audio file, the clock flag), when Game Call is switched off, and on a confirmed

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The decisions of the camera screens, apart from any widget: how a stored value maps to a
 // list position, which controls a choice enables, the work-day states, the camera clock's

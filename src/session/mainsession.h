@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main parameter screen without its widgets: the operator lists, the recipients, the
 // destination list, opening (scan the drives, load the card file, else the backup, else the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The model selection screen's decisions without widgets: the remembered choice, kept as the
 // list position in the registry, and what confirming a choice does.

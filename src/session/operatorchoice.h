@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "apply" step of the main screen's country and operator lists: copy the chosen preset
 // into the working parameters and decide the SMTP SSL flag. The screen and wks-settings

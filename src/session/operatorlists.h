@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main screen's two linked lists, country and operator, without their widgets: what each
 // list holds, what is selected, and what a selection does to the working network parameters.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A save reads and writes settings files on every usable drive: the card files in "GSM\",
 // the backup on C:. Held from the opening to the end of a save, the locks of the drives'

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the WAP / Internet screen decides, without widgets: how a stored IP text is shown and
 // read back, how the 13 item texts are stored, and when the sender items count as changed.

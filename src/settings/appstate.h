@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The state that the screens, the session and the settings file share. One exists in the
 // program (made by main); each test makes its own.

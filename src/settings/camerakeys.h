@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keys of "Camera Setting" for each camera family, as one table per family: the key, the
 // field that holds it, the default, the codes the camera understands with the texts its menus

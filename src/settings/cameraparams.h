@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The camera's shooting parameters, one field per key of "Camera Setting". A value is the
 // position of a list entry or an option button counted from 0; -1 means nothing chosen

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings file of one model, on the card (savePath) and as backup (backupPath): its file
 // mark, the two network sections, the recipients and the camera section. Every operation takes

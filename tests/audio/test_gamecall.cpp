@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game call onto the card: folders, the old file, the camera's first files, the batch
 // file and the real converter.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting programs: arguments as given, how they end, the observer, waiting without freezing.
 
 #include <QTemporaryDir>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The converter's staging folder: made or emptied, the converter placed, hidden, removed.
 
 #include <QTemporaryDir>

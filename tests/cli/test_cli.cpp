@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // wks-settings as a user runs it: new, show, check, ini and every command's --help.
 
 #include <QProcess>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `wks-settings save` as a script runs it: every drive given with --drive, questions answered
 // by --yes or --no, no terminal to ask on.
 

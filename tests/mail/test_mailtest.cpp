@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The e-mail account test against real mail servers on 127.0.0.1: every failure a user can
 // meet, in the words they act on, and a test message delivered whole. Rows marked "cli" run
 // wks-settings mail-test on a settings file; the others drive the test itself with short time

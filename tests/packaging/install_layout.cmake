@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into PREFIX, stripped as `make install` does, and checks that every file a
 # desktop system needs is there, and that the programs carry neither symbols nor the compilers'
 # .comment section.

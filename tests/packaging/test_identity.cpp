@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window belongs to its desktop entry: on Wayland its app_id is the entry's id, on X11 its
 // WM_CLASS is the entry's StartupWMClass. Both are read off a real display server.
 

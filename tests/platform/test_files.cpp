@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file layer: attributes, refusals, listing, atomic replacement, the read bound, links,
 // owners, and cards that cannot keep modes.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a camera screen's OK changes in the shared state, without a screen.
 
 #include <QtTest>

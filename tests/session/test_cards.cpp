@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cards as they come: files the program cannot read, links that lead off the card, names in
 // another letter case, and what killed saves left behind.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every changing file operation of a save is made to fail in turn: the card file must stay
 // the old file or become the new one, whole, with nothing left behind and no false success.
 

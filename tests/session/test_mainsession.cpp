@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main screen's logic on temporary drives: where the settings come from when it opens,
 // where a save writes, which copies it removes, and what every message box says.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main screen's country and operator lists without a screen: what a user's selection does
 // to the lists, the remembered indexes, the working network parameters and SMTP SSL.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file on temporary drives: card file D:\GSM\<stem>.TXT, backup on C:.
 
 #include <QtTest>

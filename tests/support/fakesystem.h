@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A system of real folders and links under a temporary root, as the media readers see "/":
 // block devices in sys/, labels in dev/disk/by-label, the mount table in proc/self/mounts, and

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // wks-settings run as a script runs it: no terminal to ask on, and optionally a data folder of
 // its own (and so a drive C: of its own).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Real mail servers on 127.0.0.1 for as long as this object lives (smtpservers.py on aiosmtpd):
 // "plain", "tls", "starttls" and "silent", knowing the account camera@example.test with the

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Mail servers on 127.0.0.1 for the e-mail account tests, each as a provider runs one.
 
 usage: smtpservers.py DIR [FIRST-PORT]

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A temporary $XDG_DATA_HOME for a test's life, so the program's data folder (drive links,
 // registry hive) is a fresh folder; the previous value comes back afterwards.

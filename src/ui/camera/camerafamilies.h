@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the four camera screens differ in, as data: the control that shows each field as a
 // list, the opening steps each family runs in its order, and its Send To buttons. Which fields

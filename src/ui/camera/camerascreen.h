@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The behaviour the four camera parameter screens share. A screen supplies its layout (a .ui
 // whose controls carry the objectNames of its family's table) and this class runs the family's

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The camera screen of a model's family, ready to run through modalRunner(): the opener of
 // "Change Setting (&C)" needs no knowledge of the four screens.

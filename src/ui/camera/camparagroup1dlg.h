@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The camera screen of KT470RX-8PRO, KT320V-8PRO and LN615Z-8PRO: three Send To buttons and
 // send mode. It adapts to the model as the family's key table says (its languages, whether it

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Names for screen readers. A control is spoken by its visible label's words: the label is its
 // buddy (so Qt reports the "labelled by" relation) and its accessible name and description are

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An IP address field: four parts, each 0 to 255, digits only, with a blank state that is not
 // 0.0.0.0. Typing "." or a fourth digit moves on to the next part, Backspace in an empty part

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text fields over byte values. Every value the program keeps is bytes; a field shows them as
 // Latin-1 and gives back Latin-1, so each byte a file holds comes back unchanged. A character

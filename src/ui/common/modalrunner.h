@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A screen never runs another screen with exec() itself: it asks the runner in force. The
 // program's runner shows the screen modally; a test installs a scripted runner that answers a

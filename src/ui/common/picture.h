@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A picture drawn at build time from its SVG drawing, so that the program carries no SVG
 // renderer (which cost every start a library load and the drawing of each picture):

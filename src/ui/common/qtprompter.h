@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The prompt seam on screen. A message becomes a QMessageBox: the caption as window title, the
 // text, one of Qt's four icons, and "OK" or "OK" and "Cancel" with OK as the default button;

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Check boxes and radio buttons that never change state by themselves: a click only emits
 // clicked(), and the screen sets the states its rules decide. So a three-state box follows

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The base of every screen. A screen does its opening work in initDialog(), which the runner
 // calls once, after the caller has set the screen's inputs and before the screen is shown —

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shows that the game call is being converted: a busy cursor and a small modal window with a
 // Cancel button that ends the converter. A converter that never ends would otherwise leave the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The destination list: a choose-only drop-down that says when it is about to drop down, so
 // the drives can be examined again first.

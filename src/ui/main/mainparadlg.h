@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main parameter screen: the operator lists, the recipients, the destination of the
 // settings file and the buttons that open the other screens, default the camera and save.

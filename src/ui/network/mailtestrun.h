@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs the e-mail account test off the screen's thread, with a busy window whose Cancel stops
 // it, so the screen keeps painting while the mail server is asked.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The WAP / Internet screen: shows and edits the 13 network values of CurrentNetworkParams and,
 // through the Advanced screen, the SMTP SSL flag. Nothing reaches the shared record before the

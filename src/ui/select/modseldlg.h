@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The model selection screen: the program's first window. The user picks a camera model, may
 // have the choice remembered for the next start, and confirms; the main screen then runs for

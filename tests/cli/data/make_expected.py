@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the expected settings files the tests compare with, from the key tables of the
 # file format (sections, keys, order, defaults) typed in here, not taken from the program.
 # Run from this folder: python3 make_expected.py

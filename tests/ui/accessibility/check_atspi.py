@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads a running screen through AT-SPI and checks what a screen reader is told: every edit
 field and list has a name, the same description, and a "labelled by" relation to its visible
 label; every button and check box has a name; the names are the ones expected; a drop-down is

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shows one screen, modally, until it is closed: `wks-ui-show SCREEN`, SCREEN one of wap-check,
 // wap-user, wap-advanced, model-select, main, or a camera screen: camera-fx200, camera-group1,
 // camera-ln713z, camera-ln714w (on the settings file's defaults).

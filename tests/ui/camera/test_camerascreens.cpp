@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four camera screens on their real layouts, offscreen, with scripted message boxes and a
 // fixed clock: opening from the record, the rules on the user's actions, OK and Cancel.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Latin-1 text field and the IP address field, typed into as a user types; the names and
 // keys of the screens' own controls.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The modal runner: screens are opened once, a screen that ends while opening is never shown,
 // and the scripted runner answers screens in turn.
 

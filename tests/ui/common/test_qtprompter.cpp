@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The on-screen prompter: message boxes answer as the program expects whatever key or button
 // ends them, and the file-open dialog takes typed names, existing or not, shows its filter by
 // its description and opens in the folder last used.

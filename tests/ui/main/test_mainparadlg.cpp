@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main parameter screen, offscreen, on temporary drives: opening each model, leaving,
 // the questions, the lists against the WAP / Internet screen, a whole save against the command
 // line's file, and the busy window while the real converter runs.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The WAP / Internet screen and its Advanced screen, driven as a user drives them: the two ways
 // of opening, what OK stores, when a sender change is reported, and the IP texts a file holds.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The model selection screen on the offscreen platform, with a temporary data folder for the
 // registry, the scripted prompter and a stand-in main screen answered by the scripted runner.
 
