@@ -28,7 +28,8 @@ std::string clean(std::string_view raw, bool isKey) {
         while (!s.empty() && blank(s.front())) s.erase(s.begin());
         while (!s.empty() && blank(s.back())) s.pop_back();
         if (isKey && !s.empty() && (s.front() == '[' || s.front() == ';')) s.erase(s.begin());
-        if (!isKey && s.size() >= 2 && (s.front() == '"' || s.front() == '\'') && s.back() == s.front()) {
+        if (!isKey && s.size() >= 2 && (s.front() == '"' || s.front() == '\'') &&
+            s.back() == s.front()) {
             s.pop_back();
         }
         changed = s.size() != before;

@@ -14,7 +14,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
-
 #include <cstdint>
 #include <cstdio>
 

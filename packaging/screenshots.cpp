@@ -7,15 +7,14 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QListWidget>
 #include <QEventLoop>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPainter>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
-
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -102,7 +101,8 @@ void mainScreen(const std::string& displayName, const char* name) {
 void wapScreen(bool showCurrent, const char* name) {
     AppState state;
     bool keepSsl = false;
-    if (showCurrent) ApplyOperatorChoice(state, *findModel("KT470RX-8PRO"), "Sweden", "Telia", keepSsl);
+    if (showCurrent)
+        ApplyOperatorChoice(state, *findModel("KT470RX-8PRO"), "Sweden", "Telia", keepSsl);
     CWKS_WapParaDlg screen(state);
     screen.advancedAvailable = true;
     screen.showCurrent = showCurrent;

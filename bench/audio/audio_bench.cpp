@@ -27,7 +27,8 @@ double seconds(wks::SystemProcessRunner& runner, const std::string& program,
                const std::vector<std::string>& args) {
     auto start = std::chrono::steady_clock::now();
     ProcessResult r = runner.run(program, args);
-    double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    double elapsed =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (!r.succeeded()) {
         std::fprintf(stderr, "audio-bench: %s: %s\n", program.c_str(), r.describe().c_str());
         std::exit(1);
@@ -67,7 +68,8 @@ int main() {
     std::vector<double> command, plain;
     const std::string target = (direct / "ADUI0001.WAV").string();
     for (int i = 0; i < kRuns; ++i) {
-        command.push_back(seconds(runner, WKS_SETTINGS_EXE, {"audio", source, "--card", card.string(), "--yes"}));
+        command.push_back(
+            seconds(runner, WKS_SETTINGS_EXE, {"audio", source, "--card", card.string(), "--yes"}));
         fs::remove(target);
         plain.push_back(seconds(runner, *ffmpeg, wks::ConverterArguments(source, target)));
     }

@@ -38,32 +38,40 @@ struct Sample {
 
 std::vector<Sample> samples() {
     return {
-        {"100 MB file", [](std::ofstream& o) {
+        {"100 MB file",
+         [](std::ofstream& o) {
              o << kValid;
              const std::string line = "Filler=" + std::string(120, 'x') + "\r\n";
              for (std::size_t n = 0; n < 100u * 1024 * 1024; n += line.size()) o << line;
          }},
-        {"random bytes (256 KB)", [](std::ofstream& o) {
+        {"random bytes (256 KB)",
+         [](std::ofstream& o) {
              std::mt19937 r(7);
              for (int i = 0; i < 256 * 1024; ++i) o.put(static_cast<char>(r()));
          }},
-        {"NUL bytes inside lines", [](std::ofstream& o) {
+        {"NUL bytes inside lines",
+         [](std::ofstream& o) {
              o << "[WKSFileMark]\r\nModel=KT4" << '\0' << "70RX\r\n[Camera" << '\0'
                << " Setting]\r\nLang" << '\0' << "uage=0\r\nPIR Interval=1" << '\0' << "3\r\n";
          }},
-        {"one 10 MB line", [](std::ofstream& o) {
+        {"one 10 MB line",
+         [](std::ofstream& o) {
              o << kValid << "URL=" << std::string(10u * 1024 * 1024, 'u') << "\r\n";
          }},
-        {"100,000 sections", [](std::ofstream& o) {
+        {"100,000 sections",
+         [](std::ofstream& o) {
              for (int i = 0; i < 100000; ++i) o << "[Section " << i << "]\r\nKey=" << i << "\r\n";
              o << kValid;
          }},
-        {"a key 100,000 times", [](std::ofstream& o) {
+        {"a key 100,000 times",
+         [](std::ofstream& o) {
              o << kValid;
              for (int i = 0; i < 100000; ++i) o << "Language=" << i % 5 << "\r\n";
          }},
-        {"invalid mark bytes", [](std::ofstream& o) {
-             o << "[WKSFileMark]\r\nModel=\xff\xfe\x80KT470RX\x01\r\n[Camera Setting]\r\nLanguage=0\r\n";
+        {"invalid mark bytes",
+         [](std::ofstream& o) {
+             o << "[WKSFileMark]\r\nModel=\xff\xfe\x80KT470RX\x01\r\n[Camera "
+                  "Setting]\r\nLanguage=0\r\n";
          }},
     };
 }
@@ -130,8 +138,9 @@ int main(int argc, char** argv) {
             std::vector<std::string> args;
         };
         const std::vector<Action> actions = {
-            {"open", {exe, "save", model, "--drive", "C=" + c.string(), "--drive",
-                      "D=" + card.string(), "--no"}},
+            {"open",
+             {exe, "save", model, "--drive", "C=" + c.string(), "--drive", "D=" + card.string(),
+              "--no"}},
             {"read", {exe, "ini", "get", file.string(), "Camera Setting", "Language"}},
             {"show", {exe, "show", file.string(), "--model", model}},
             {"check", {exe, "check", file.string(), "--model", model}},

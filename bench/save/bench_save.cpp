@@ -44,8 +44,8 @@ int main() {
     if (!::mkdtemp(scratch.data())) return 1;
 
     std::printf("One save (answered OK) onto an empty card, defaults, no game call:\n");
-    std::printf("%-14s %14s %10s %10s %8s %14s\n", "model", "bytes written", "card file",
-                "backup", "ratio", "write calls");
+    std::printf("%-14s %14s %10s %10s %8s %14s\n", "model", "bytes written", "card file", "backup",
+                "ratio", "write calls");
     int status = 0;
     for (const char* name : {"FX200 SERIES", "KT470RX-8PRO", "LN713Z-10P", "LN714W-12P"}) {
         const fs::path root = fs::path(scratch) / name;

@@ -6,10 +6,9 @@
 // folders answer every look-up after 50 ms and with one that answers after 5 s (a FUSE folder
 // that sleeps, as a network share or a card being unmounted does).
 
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <signal.h>
 
 #include <algorithm>
 #include <chrono>
@@ -81,7 +80,7 @@ std::string makeSettingsFile(const fs::path& scratch) {
 
 // A folder that answers every look-up after `delay` seconds, mounted while it lives.
 class SlowFolder {
-public:
+  public:
     SlowFolder(const fs::path& mount, double delay) : mount_(mount) {
         fs::create_directories(mount);
         pid_ = fork();
@@ -105,7 +104,7 @@ public:
     }
     bool mounted() const { return mounted_; }
 
-private:
+  private:
     fs::path mount_;
     pid_t pid_ = -1;
     bool mounted_ = false, ended_ = false;
@@ -134,9 +133,10 @@ int main() {
     std::string scratch = (fs::temp_directory_path() / "wks-opening-bench-XXXXXX").string();
     if (!::mkdtemp(scratch.data())) return 1;
     const fs::path root(scratch);
-    std::printf("Opening the main screen for %s: time spent reading the letters and examining\n"
-                "the 24 drives C: to Z: (a drive that has not answered in %lld ms is unusable)\n",
-                kModel, static_cast<long long>(kDriveAnswerTime.count()));
+    std::printf(
+        "Opening the main screen for %s: time spent reading the letters and examining\n"
+        "the 24 drives C: to Z: (a drive that has not answered in %lld ms is unusable)\n",
+        kModel, static_cast<long long>(kDriveAnswerTime.count()));
 
     const std::string seed = makeSettingsFile(root);
     std::vector<fs::path> usable;
@@ -161,8 +161,10 @@ int main() {
     for (const Slow& c : cases) {
         SlowFolder slow(root / ("slow" + std::to_string(c.runs)), c.delay);
         if (!slow.mounted()) {
-            std::printf("  %s: skipped (no FUSE mount here: needs /dev/fuse, fuse3 and "
-                        "python3-fusepy)\n", c.what);
+            std::printf(
+                "  %s: skipped (no FUSE mount here: needs /dev/fuse, fuse3 and "
+                "python3-fusepy)\n",
+                c.what);
             continue;
         }
         const fs::path mount = root / ("slow" + std::to_string(c.runs));

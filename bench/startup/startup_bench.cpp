@@ -10,11 +10,10 @@
 // the machine disturbs less) and peak memory; then, with valgrind installed, the instructions
 // each executes offscreen, a figure that no load disturbs.
 
+#include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <signal.h>
 
 #include <algorithm>
 #include <chrono>
@@ -97,12 +96,13 @@ bool series(const char* display, int runs) {
         ms[k] = median(wall);
         cpu[k] = median(cpus);
         kib[k] = median(peaks);
-        std::printf("  %-30s %8.1f ms   CPU %7.1f ms   peak memory %6.1f MiB\n", kNames[k],
-                    ms[k], cpu[k], kib[k] / 1024.0);
+        std::printf("  %-30s %8.1f ms   CPU %7.1f ms   peak memory %6.1f MiB\n", kNames[k], ms[k],
+                    cpu[k], kib[k] / 1024.0);
     }
-    std::printf("  ratio wks-config / bare dialog: time %.2fx (aim: at most %.2fx), CPU %.2fx, "
-                "memory %.2fx\n",
-                ms[1] / ms[0], kAim, cpu[1] / cpu[0], double(kib[1]) / double(kib[0]));
+    std::printf(
+        "  ratio wks-config / bare dialog: time %.2fx (aim: at most %.2fx), CPU %.2fx, "
+        "memory %.2fx\n",
+        ms[1] / ms[0], kAim, cpu[1] / cpu[0], double(kib[1]) / double(kib[0]));
     std::fflush(stdout);  // before the X server is forked
     return true;
 }
@@ -196,9 +196,10 @@ int main(int argc, char** argv) {
         const auto bare = instructions(*valgrind, kPrograms[0], scratch);
         const auto ours = instructions(*valgrind, kPrograms[1], scratch);
         if (bare && ours) {
-            std::printf("Instructions to the first screen, offscreen (callgrind):\n"
-                        "  %-30s %8.1f M\n  %-30s %8.1f M\n  ratio %.2fx\n",
-                        kNames[0], *bare / 1e6, kNames[1], *ours / 1e6, *ours / *bare);
+            std::printf(
+                "Instructions to the first screen, offscreen (callgrind):\n"
+                "  %-30s %8.1f M\n  %-30s %8.1f M\n  ratio %.2fx\n",
+                kNames[0], *bare / 1e6, kNames[1], *ours / 1e6, *ours / *bare);
         }
     } else if (ok) {
         std::printf("Instructions: skipped (no valgrind)\n");

@@ -4,9 +4,9 @@
 // the old file or the new file, whole, and that what the killed saves left beside the card
 // file and the backup is gone after the next save. Run by `make stress`.
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -62,17 +62,30 @@ int main(int argc, char** argv) {
     const fs::path card = d / "GSM" / "KT470RX.TXT";
 
     // The old file, then the new one that a save over it writes.
-    if (runToEnd({exe, "new", model, "--card", d.string(), "--admin", "+46700000001",
-                  "--clock", "2026-01-01T00:00:00"}) != 0) {
+    if (runToEnd({exe, "new", model, "--card", d.string(), "--admin", "+46700000001", "--clock",
+                  "2026-01-01T00:00:00"}) != 0) {
         std::cerr << "could not write the old file\n";
         return 2;
     }
     const std::string oldBytes = readAll(card);
-    const std::vector<std::string> save = {exe, "save", model, "--drive", "C=" + c.string(),
-                                           "--drive", "D=" + d.string(), "--yes",
-                                           "--country", "Sweden", "--operator", "Telia",
-                                           "--admin", "+46700000002", "--email1", "a@example.com",
-                                           "--clock", "2026-12-07T14:05:09"};
+    const std::vector<std::string> save = {exe,
+                                           "save",
+                                           model,
+                                           "--drive",
+                                           "C=" + c.string(),
+                                           "--drive",
+                                           "D=" + d.string(),
+                                           "--yes",
+                                           "--country",
+                                           "Sweden",
+                                           "--operator",
+                                           "Telia",
+                                           "--admin",
+                                           "+46700000002",
+                                           "--email1",
+                                           "a@example.com",
+                                           "--clock",
+                                           "2026-12-07T14:05:09"};
     auto t0 = std::chrono::steady_clock::now();
     if (runToEnd(save) != 0) {
         std::cerr << "the save itself failed\n";
@@ -107,9 +120,12 @@ int main(int argc, char** argv) {
         waitpid(pid, nullptr, 0);
         const std::string now = readAll(card);
         auto doc = wks::ProfileDocument::parse(now);
-        const bool parses = doc.value("WKSFileMark", "Model") == std::optional<std::string>("KT470RX");
-        if (now == oldBytes) ++oldSeen;
-        else if (now == newBytes) ++newSeen;
+        const bool parses =
+            doc.value("WKSFileMark", "Model") == std::optional<std::string>("KT470RX");
+        if (now == oldBytes)
+            ++oldSeen;
+        else if (now == newBytes)
+            ++newSeen;
         if (!parses || (now != oldBytes && now != newBytes)) ++corrupt;
         // Left where they are: the next save, killed or not, is to remove them.
         leftByKills = std::max(leftByKills, temporaries());

@@ -5,12 +5,12 @@
 namespace wks {
 namespace {
 
-CameraModel entry(std::string name, std::string stem, CameraFamily family, bool ssl,
-                  bool gameCall, int picture) {
+CameraModel entry(std::string name, std::string stem, CameraFamily family, bool ssl, bool gameCall,
+                  int picture) {
     std::string caption = name == kSwedenModel ? "WKS CONFIG : For KT320V-8PRO Sweden Customized"
                                                : "WKS CONFIG : For " + name;
-    return CameraModel{std::move(name), std::move(stem), family, ssl, gameCall,
-                       std::move(caption), picture};
+    return CameraModel{std::move(name), std::move(stem),    family, ssl,
+                       gameCall,        std::move(caption), picture};
 }
 
 }  // namespace
@@ -47,10 +47,14 @@ std::vector<std::string> displayNames() {
 
 const char* familyName(CameraFamily family) {
     switch (family) {
-        case CameraFamily::FamilyFX200: return "FamilyFX200";
-        case CameraFamily::FamilyGroup1: return "FamilyGroup1";
-        case CameraFamily::FamilyLN713Z: return "FamilyLN713Z";
-        case CameraFamily::FamilyLN714W: return "FamilyLN714W";
+        case CameraFamily::FamilyFX200:
+            return "FamilyFX200";
+        case CameraFamily::FamilyGroup1:
+            return "FamilyGroup1";
+        case CameraFamily::FamilyLN713Z:
+            return "FamilyLN713Z";
+        case CameraFamily::FamilyLN714W:
+            return "FamilyLN714W";
     }
     return "";
 }

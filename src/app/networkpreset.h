@@ -9,19 +9,41 @@
 namespace wks {
 
 struct NetworkPreset {
-    std::string URL, APN, IP, Port, Account, Password;              // MMS over WAP
-    std::string GPRSAPN, GPRSAccount, GPRSPassword;                 // the GPRS connection
+    std::string URL, APN, IP, Port, Account, Password;  // MMS over WAP
+    std::string GPRSAPN, GPRSAccount, GPRSPassword;     // the GPRS connection
     std::string SendEmailServer, SendEmailPort, SendEmailAddr, SendEmailPassword;  // sender
 
     static constexpr std::size_t kFieldCount = 13;
     // The fields in their fixed order, for code that walks them.
     std::array<std::string*, kFieldCount> fields() {
-        return {&URL, &APN, &IP, &Port, &Account, &Password, &GPRSAPN, &GPRSAccount,
-                &GPRSPassword, &SendEmailServer, &SendEmailPort, &SendEmailAddr, &SendEmailPassword};
+        return {&URL,
+                &APN,
+                &IP,
+                &Port,
+                &Account,
+                &Password,
+                &GPRSAPN,
+                &GPRSAccount,
+                &GPRSPassword,
+                &SendEmailServer,
+                &SendEmailPort,
+                &SendEmailAddr,
+                &SendEmailPassword};
     }
     std::array<const std::string*, kFieldCount> fields() const {
-        return {&URL, &APN, &IP, &Port, &Account, &Password, &GPRSAPN, &GPRSAccount,
-                &GPRSPassword, &SendEmailServer, &SendEmailPort, &SendEmailAddr, &SendEmailPassword};
+        return {&URL,
+                &APN,
+                &IP,
+                &Port,
+                &Account,
+                &Password,
+                &GPRSAPN,
+                &GPRSAccount,
+                &GPRSPassword,
+                &SendEmailServer,
+                &SendEmailPort,
+                &SendEmailAddr,
+                &SendEmailPassword};
     }
     bool operator==(const NetworkPreset&) const = default;
 };

@@ -57,7 +57,8 @@ void releaseHold() {
 bool holdIsCurrent() {
     if (g_hold < 0) return false;
     auto native = files::nativeName(kConverterFolder);
-    struct stat held{}, now{};
+    struct stat held {
+    }, now{};
     return native && ::fstat(g_hold, &held) == 0 && ::lstat(native->c_str(), &now) == 0 &&
            held.st_dev == now.st_dev && held.st_ino == now.st_ino;
 }
@@ -80,7 +81,8 @@ Holders takeHold() {
         if (!holdIsCurrent()) {
             releaseHold();
             auto native = files::nativeName(kConverterFolder);
-            if (native) g_hold = ::open(native->c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            if (native)
+                g_hold = ::open(native->c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
             if (g_hold < 0) return Holders::None;
         }
         int err = lock(g_hold, LOCK_EX | LOCK_NB);
@@ -112,7 +114,8 @@ bool PlaceProgram(const std::string& installed, const std::string& path) {
     auto native = files::native(path);
     if (!native) return false;
     std::error_code ec;
-    if (fsys::exists(fsys::symlink_status(*native, ec)) && !files::deleteFile(*native)) return false;
+    if (fsys::exists(fsys::symlink_status(*native, ec)) && !files::deleteFile(*native))
+        return false;
     fsys::create_symlink(installed, *native, ec);
     if (!ec) return true;
     // File systems without symbolic links (FAT, for one) get a copy; it keeps the mode bits.
@@ -154,7 +157,8 @@ bool RemoveConverter() {
     if (!holdIsCurrent()) {
         releaseHold();
         auto native = files::nativeName(kConverterFolder);
-        if (native) g_hold = ::open(native->c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (native)
+            g_hold = ::open(native->c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     }
     // Another run still holds the folder: it is left to the last one out.
     if (g_hold >= 0 && lock(g_hold, LOCK_EX | LOCK_NB) == EWOULDBLOCK) {

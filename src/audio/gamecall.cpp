@@ -152,10 +152,10 @@ GameCallResult SaveGameCallAudio(const std::string& savePath, const std::string&
     if (const files::Status written =
             files::writeNewFile(kConverterBatch, ConverterCommandLine(source, target));
         !written) {
-        showMessage(kAppTitle,
-                    std::string("Cannot write ") + kConverterBatch + " (" + written.message() +
-                        ") !",
-                    Buttons::Ok, Icon::Warning);
+        showMessage(
+            kAppTitle,
+            std::string("Cannot write ") + kConverterBatch + " (" + written.message() + ") !",
+            Buttons::Ok, Icon::Warning);
         return GameCallResult::Stopped;
     }
 

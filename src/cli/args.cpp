@@ -3,7 +3,6 @@
 #include "cli/args.h"
 
 #include <QCommandLineParser>
-
 #include <set>
 
 namespace wks::cli {

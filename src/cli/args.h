@@ -30,7 +30,7 @@ struct OptionSpec {
 };
 
 class Args {
-public:
+  public:
     // Reads args (what follows the command's name). Arguments are taken byte for byte; a word
     // beginning with a single "-" is a positional (a value such as "-1"), except "-h"; after
     // "--" every word is. UsageError for an option not declared or a value missing, unless
@@ -48,7 +48,7 @@ public:
     // The positionals, which must number exactly n.
     std::vector<std::string> expect(std::size_t n, const std::string& usage) const;
 
-private:
+  private:
     std::unique_ptr<QCommandLineParser> parser_;
 };
 

@@ -7,8 +7,8 @@
 #include <set>
 
 #include "cli/terminal.h"
-#include "session/operatorchoice.h"
 #include "presets/presettable.h"
+#include "session/operatorchoice.h"
 #include "util/cutil.h"
 
 namespace wks::cli {
@@ -36,8 +36,8 @@ DateTimeRecord clockOf(const CameraParams& p) {
     return {p.ClockYear, p.ClockMonth, p.ClockDay, p.ClockHour, p.ClockMinute, p.ClockSecond};
 }
 
-const char* const kRecipientOptions[Recipients::kCount] = {
-    "admin", "phone2", "phone3", "phone4", "email1", "email2", "email3", "email4"};
+const char* const kRecipientOptions[Recipients::kCount] = {"admin",  "phone2", "phone3", "phone4",
+                                                           "email1", "email2", "email3", "email4"};
 
 }  // namespace
 
@@ -48,7 +48,8 @@ std::optional<LocalTime> parseClock(const std::string& text) {
     if (text.size() != kShape.size()) return std::nullopt;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const bool digit = text[i] >= '0' && text[i] <= '9';
-        if (kShape[i] == 'd' ? !digit : (kShape[i] != 'T' && text[i] != kShape[i])) return std::nullopt;
+        if (kShape[i] == 'd' ? !digit : (kShape[i] != 'T' && text[i] != kShape[i]))
+            return std::nullopt;
     }
     LocalTime t;
     char sep = 0;
@@ -109,7 +110,8 @@ void Changes::check(const CameraModel& model) {
         auto [key, value] = splitAssignment("net", text);
         bool known = key == kSslKey && model.hasSmtpSsl;
         for (const auto& k : kNetworkKeys) known = known || key == k.key;
-        if (!known) throw UsageError("\"" + key + "\" is not a network key of " + model.displayName);
+        if (!known)
+            throw UsageError("\"" + key + "\" is not a network key of " + model.displayName);
         if (key == kSslKey && !value.empty() && value != "0" && value != "1") {
             throw UsageError("SMTP SSL is 0, 1 or empty, not \"" + value + "\"");
         }
@@ -124,7 +126,8 @@ void Changes::check(const CameraModel& model) {
         if (it == keys.end()) {
             throw UsageError("\"" + key + "\" is not a camera key of " + model.displayName);
         }
-        if (!isNumber(value)) throw UsageError("\"" + value + "\" for \"" + key + "\" is not a number");
+        if (!isNumber(value))
+            throw UsageError("\"" + value + "\" for \"" + key + "\" is not a number");
         // Judged as check judges a file: a code outside the model's list is no setting.
         const std::int32_t code = parseDecimal(value);
         if (!it->codes->holds(code)) {
@@ -155,7 +158,8 @@ void Changes::check(const CameraModel& model) {
 
     if (const auto& clock = clockText_; clock && *clock != "now") {
         c.clock_ = parseClock(*clock);
-        if (!c.clock_) throw UsageError("invalid clock \"" + *clock + "\" (now or YYYY-MM-DDTHH:MM:SS)");
+        if (!c.clock_)
+            throw UsageError("invalid clock \"" + *clock + "\" (now or YYYY-MM-DDTHH:MM:SS)");
     }
 }
 
@@ -194,8 +198,10 @@ void Changes::apply(AppState& state, Recipients& recipients) const {
 }
 
 std::vector<OptionSpec> Changes::options() {
-    std::vector<OptionSpec> specs = {{"country", "NAME", nullptr}, {"operator", "NAME", nullptr},
-                                     {"net", "KEY=VALUE", nullptr},  {"set", "KEY=VALUE", nullptr},
+    std::vector<OptionSpec> specs = {{"country", "NAME", nullptr},
+                                     {"operator", "NAME", nullptr},
+                                     {"net", "KEY=VALUE", nullptr},
+                                     {"set", "KEY=VALUE", nullptr},
                                      {"clock", "TIME", nullptr}};
     for (const char* name : kRecipientOptions) specs.push_back({name, "TEXT", nullptr});
     return specs;

@@ -16,10 +16,11 @@
 namespace wks::cli {
 
 class Changes {
-public:
+  public:
     // Takes the CHANGES options out of args, then checks them against the model: throws
     // UsageError for an unknown country, operator or key, a value that is not a number or not
-    // one of the key's codes for the model, a bad clock. Options are taken first so that the positionals can be read before the model is known.
+    // one of the key's codes for the model, a bad clock. Options are taken first so that the
+    // positionals can be read before the model is known.
     static Changes take(Args& args);
     void check(const CameraModel& model);
     // Applies them in the documented order: preset, recipients, network keys, camera keys, clock.
@@ -31,7 +32,7 @@ public:
     // The options that take() reads (help() describes them).
     static std::vector<OptionSpec> options();
 
-private:
+  private:
     const CameraModel* model_ = nullptr;
     std::optional<std::string> country_, operator_, clockText_;
     std::vector<std::string> netTexts_, setTexts_;

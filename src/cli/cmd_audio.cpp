@@ -19,7 +19,7 @@ namespace {
 
 // Tells the terminal what the converter is doing; a screen shows a busy cursor instead.
 class ConverterProgress : public ProcessObserver {
-public:
+  public:
     void processStarted(const std::string&, const std::vector<std::string>&) override {
         std::cerr << "Converting with ffmpeg ..." << std::endl;
     }

@@ -33,16 +33,14 @@ int cmdMailTest(Args& args) {
                               net.SendEmailPassword};
     std::optional<mail::TestDelivery> delivery;
     if (send) {
-        const std::string to =
-            CUtil::TrimToLength(recipients.texts[Recipients::ReceiveEmail1], -1);
+        const std::string to = CUtil::TrimToLength(recipients.texts[Recipients::ReceiveEmail1], -1);
         if (to.empty()) throw UsageError("--send needs a ReceiveEmail1 in the file to send to");
         delivery = mail::TestDelivery{to};
     }
 
     mail::MailTest test(account, delivery);
-    const auto report = test.run([](const mail::StepLine& line) {
-        std::cout << printable(line.text) << std::endl;
-    });
+    const auto report = test.run(
+        [](const mail::StepLine& line) { std::cout << printable(line.text) << std::endl; });
     std::cout << mail::verdict(report) << "\n";
     return report.passed ? kExitOk : kExitProblem;
 }

@@ -10,9 +10,19 @@ namespace wks::cli {
 namespace {
 
 // The settings file's keys of the 13 network fields, in their order.
-constexpr const char* kKeys[NetworkPreset::kFieldCount] = {
-    "URL", "APN", "IP", "Port", "Account", "Password", "GPRSAPN", "GPRSAccount",
-    "GPRSPassword", "SendEmailServer", "SendEmailPort", "SendEmailAddr", "SendEmailPassword"};
+constexpr const char* kKeys[NetworkPreset::kFieldCount] = {"URL",
+                                                           "APN",
+                                                           "IP",
+                                                           "Port",
+                                                           "Account",
+                                                           "Password",
+                                                           "GPRSAPN",
+                                                           "GPRSAccount",
+                                                           "GPRSPassword",
+                                                           "SendEmailServer",
+                                                           "SendEmailPort",
+                                                           "SendEmailAddr",
+                                                           "SendEmailPassword"};
 
 }  // namespace
 

@@ -36,7 +36,8 @@ DriveTable givenDrives(const std::vector<std::string>& driveArgs) {
     DriveTable table;
     for (const auto& driveArg : driveArgs) {
         auto eq = driveArg.find('=');
-        if (eq == std::string::npos) throw UsageError("--drive takes L=DIR, not \"" + driveArg + "\"");
+        if (eq == std::string::npos)
+            throw UsageError("--drive takes L=DIR, not \"" + driveArg + "\"");
         char letter = driveLetter(driveArg.substr(0, eq));
         std::filesystem::path dir = driveArg.substr(eq + 1);
         if (!std::filesystem::is_directory(dir)) {
@@ -49,7 +50,7 @@ DriveTable givenDrives(const std::vector<std::string>& driveArgs) {
 
 // Prints the busy state of the converter on the terminal.
 class ConverterProgress : public ProcessObserver {
-public:
+  public:
     void processStarted(const std::string&, const std::vector<std::string>&) override {
         std::cout << "Converting the game call..." << std::endl;
     }
@@ -142,7 +143,8 @@ int cmdSave(Args& args) {
         ScriptedPrompter confirm({Answer::Ok});
         ScopedPrompter once(confirm);
         session.applyDefaultSetting();
-        for (const auto& m : confirm.shown()) console.show(Message{m.caption, m.text, Buttons::Ok, m.icon});
+        for (const auto& m : confirm.shown())
+            console.show(Message{m.caption, m.text, Buttons::Ok, m.icon});
     }
     changes.apply(state, session.recipients());
     if (audio) state.gameCallAudioPath = std::filesystem::absolute(*audio).string();

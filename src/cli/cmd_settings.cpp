@@ -27,7 +27,8 @@ const CameraModel& requireModel(const std::optional<std::string>& name) {
 ProfileDocument requireDocument(const std::string& path) {
     std::error_code ec;
     if (!std::filesystem::exists(path, ec)) throw UsageError("no such file \"" + path + "\"");
-    if (!std::filesystem::is_regular_file(path, ec)) throw UsageError("\"" + path + "\" is not a file");
+    if (!std::filesystem::is_regular_file(path, ec))
+        throw UsageError("\"" + path + "\" is not a file");
     auto doc = ProfileDocument::load(path);
     if (!doc) throw UsageError("cannot read \"" + path + "\": " + doc.message());
     return *doc;
@@ -74,8 +75,7 @@ bool isWholeNumber(const std::string& text) {
 }
 
 bool sameName(const std::string& a, const std::string& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) ==
                       std::tolower(static_cast<unsigned char>(y));
            });
@@ -168,7 +168,8 @@ int cmdCheck(Args& args) {
     }
     for (const char* key : kRecipientKeys) {
         auto v = doc.value(kReceiveSection, key);
-        if (!v) problem(std::string("[") + kReceiveSection + "] " + key + " is missing");
+        if (!v)
+            problem(std::string("[") + kReceiveSection + "] " + key + " is missing");
         else if (v->size() > static_cast<std::size_t>(kRecipientLimit))
             problem(std::string("[") + kReceiveSection + "] " + key + " is longer than " +
                     std::to_string(kRecipientLimit) + " characters");
@@ -176,7 +177,7 @@ int cmdCheck(Args& args) {
 
     const auto keys = cameraKeysFor(model.family, model.displayName);
     DateTimeRecord clock;
-    std::int32_t* clockParts[] = {&clock.year, &clock.month, &clock.day,
+    std::int32_t* clockParts[] = {&clock.year, &clock.month,  &clock.day,
                                   &clock.hour, &clock.minute, &clock.second};
     std::size_t clockIndex = 0;
     bool clockComplete = true;

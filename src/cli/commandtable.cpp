@@ -9,19 +9,26 @@ namespace wks::cli {
 
 const std::vector<Command>& commands() {
     static const std::vector<Command> table = {
-        {"models", "list the camera models with stem, family and options",
+        {"models",
+         "list the camera models with stem, family and options",
          "wks-settings models",
          "Lists the six camera models: display name, file stem, camera family,\n"
          "whether the model has the SMTP SSL option and the game call.\n",
-         {}, false, cmdModels},
-        {"presets", "list the built-in country/operator presets, or one country's values",
+         {},
+         false,
+         cmdModels},
+        {"presets",
+         "list the built-in country/operator presets, or one country's values",
          "wks-settings presets [COUNTRY]",
          "Without COUNTRY, lists the 25 countries in table order, each with its operators\n"
          "(tab-separated). With COUNTRY (exact name, case included), prints each operator's\n"
          "13 network values under the settings file's key names, with the sender account\n"
          "that choosing it gives (Sweden and Denmark have their own).\n",
-         {}, false, cmdPresets},
-        {"drives", "list the drive letters with their folders, and which are usable",
+         {},
+         false,
+         cmdPresets},
+        {"drives",
+         "list the drive letters with their folders, and which are usable",
          "wks-settings drives",
          "Lists each drive letter of your table as the main screen finds it now: the letters\n"
          "of the links in ~/.local/share/wks-config/dosdevices, and the removable media mounted\n"
@@ -29,14 +36,20 @@ const std::vector<Command>& commands() {
          "from D: upward. Each line: letter, folder, volume label, free space, and whether it\n"
          "is usable; when not, why: no folder, not enterable, or no answer in time (a drive\n"
          "that does not answer within a second, such as a sleeping network share).\n",
-         {}, false, cmdDrives},
-        {"new", "write a new settings file for a model onto a card folder",
+         {},
+         false,
+         cmdDrives},
+        {"new",
+         "write a new settings file for a model onto a card folder",
          "wks-settings new MODEL --card DIR [CHANGES]",
          "Starts from the model's defaults, applies CHANGES in the order below and writes\n"
          "DIR/GSM/<stem>.TXT exactly as a save writes the card file; prints its path.\n"
          "MODEL is a display name, compared exactly (wks-settings models lists them).\n",
-         {{"card", "DIR", "the card folder"}}, true, cmdNew},
-        {"save", "open, change and save a model's settings as the main screen does",
+         {{"card", "DIR", "the card folder"}},
+         true,
+         cmdNew},
+        {"save",
+         "open, change and save a model's settings as the main screen does",
          "wks-settings save MODEL [--drive L=DIR]... [--to L] [--defaults] [CHANGES]\n"
          "                  [--audio SOURCE] [--yes | --no]",
          "The main screen without a window. The drives given are the only ones examined,\n"
@@ -58,26 +71,37 @@ const std::vector<Command>& commands() {
           {"no", nullptr,
            "answer them Cancel; without either they are asked on the terminal,\n"
            "and answered Cancel when there is none"}},
-         true, cmdSave},
-        {"show", "print every key of a settings file with its meaning",
+         true,
+         cmdSave},
+        {"show",
+         "print every key of a settings file with its meaning",
          "wks-settings show FILE --model MODEL",
          "Prints each section and key of FILE; camera values with their meaning\n"
          "(\"PIR Interval = 13  (2 minutes)\"). Control characters are printed as \\xNN.\n",
-         {{"model", "MODEL", "the camera model the file is for"}}, false, cmdShow},
-        {"check", "check a settings file against a model",
+         {{"model", "MODEL", "the camera model the file is for"}},
+         false,
+         cmdShow},
+        {"check",
+         "check a settings file against a model",
          "wks-settings check FILE --model MODEL",
          "Checks the file mark, every key the model needs and every camera value against its\n"
          "codes. Names each problem on its own line; exit status 1 when there is one.\n",
-         {{"model", "MODEL", "the camera model the file is for"}}, false, cmdCheck},
-        {"ini", "read or write one key of an INI file",
+         {{"model", "MODEL", "the camera model the file is for"}},
+         false,
+         cmdCheck},
+        {"ini",
+         "read or write one key of an INI file",
          "wks-settings ini get FILE SECTION KEY [--size N]\n"
          "wks-settings ini set FILE SECTION KEY VALUE",
          "get prints what the private-profile read returns with a buffer of N bytes\n"
          "(default 256); set is one private-profile write. Names and values are Latin-1 in\n"
          "the file; set refuses what would be read back as other lines (a line break, \"]\"\n"
          "in SECTION, \"=\" in KEY or a KEY beginning with \"[\" or \";\").\n",
-         {{"size", "N", "the buffer of get, in bytes"}}, false, cmdIni},
-        {"audio", "convert a game-call audio file onto a card folder",
+         {{"size", "N", "the buffer of get, in bytes"}},
+         false,
+         cmdIni},
+        {"audio",
+         "convert a game-call audio file onto a card folder",
          "wks-settings audio SOURCE --card DIR [--yes | --no]",
          "Stages the converter in C:\\WKS_TEMP, converts SOURCE (mp3, wav or aac) into\n"
          "DIR/DCIM/100WKSIM/ADUI0001.WAV as a save does, then removes C:\\WKS_TEMP.\n"
@@ -88,8 +112,10 @@ const std::vector<Command>& commands() {
          {{"card", "DIR", "the card folder"},
           {"yes", nullptr, "agree to rename them"},
           {"no", nullptr, "decline"}},
-         false, cmdAudio},
-        {"mail-test", "log in to a settings file's sender account as the camera will",
+         false,
+         cmdAudio},
+        {"mail-test",
+         "log in to a settings file's sender account as the camera will",
          "wks-settings mail-test FILE --model MODEL [--send]",
          "Reads the sender account of FILE (SEND EMAIL SERVER, its PORT, SEND EMAIL ADDRESS and\n"
          "PASSWORD, and SMTP SSL for the models that have it) and logs in to the mail server as\n"
@@ -103,7 +129,8 @@ const std::vector<Command>& commands() {
           {"send", nullptr,
            "then send a test message (subject \"WKS CONFIG test\", a short text and a\n"
            "small JPEG picture) from the sender address to ReceiveEmail1"}},
-         false, cmdMailTest},
+         false,
+         cmdMailTest},
     };
     return table;
 }

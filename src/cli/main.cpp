@@ -3,7 +3,6 @@
 // wks-settings: writes, reads, checks and saves camera settings files without a window.
 
 #include <QCommandLineParser>
-
 #include <algorithm>
 #include <iostream>
 #include <stdexcept>
@@ -32,8 +31,8 @@ std::string columns(const std::vector<std::pair<std::string, std::string>>& rows
     for (const auto& [name, text] : rows) width = std::max(width, name.size());
     std::string out;
     for (const auto& [name, text] : rows) {
-        out += "  " + name + std::string(width - name.size() + 3, ' ') +
-               indented(text, width + 5) + "\n";
+        out += "  " + name + std::string(width - name.size() + 3, ' ') + indented(text, width + 5) +
+               "\n";
     }
     return out;
 }
@@ -60,8 +59,9 @@ std::string commandHelp(const Command& c) {
     std::string text = "usage: " + indented(c.usage, 7) + "\n" + c.description;
     std::vector<std::pair<std::string, std::string>> rows;
     for (const auto& o : c.options) {
-        rows.emplace_back(std::string("--") + o.name + (o.valueName ? std::string(" ") + o.valueName : ""),
-                          o.description);
+        rows.emplace_back(
+            std::string("--") + o.name + (o.valueName ? std::string(" ") + o.valueName : ""),
+            o.description);
     }
     if (!rows.empty()) text += "\nOptions:\n" + columns(rows);
     if (c.takesChanges) text += std::string("\n") + Changes::help();

@@ -57,9 +57,9 @@ bool isHostName(const std::string& server) {
 struct AttemptSpec {
     bool ssl = false;
     bool verify = true;
-    bool login = true;        // give the account to the server
-    bool deliver = false;     // send the test message after the login
-    bool reports = false;     // this connection's steps are the test's steps
+    bool login = true;                             // give the account to the server
+    bool deliver = false;                          // send the test message after the login
+    bool reports = false;                          // this connection's steps are the test's steps
     bool (*enough)(const Observation&) = nullptr;  // stop as soon as this holds
 };
 
@@ -67,7 +67,7 @@ struct AttemptSpec {
 struct Transfer {
     Observation obs;
     std::string lastCommand;
-    std::string pending;  // lines of a reply not yet complete
+    std::string pending;               // lines of a reply not yet complete
     std::vector<std::string> secrets;  // never to be kept in a reply's text
     char error[CURL_ERROR_SIZE] = {};
 
@@ -158,8 +158,7 @@ struct MailTest::Impl {
     const LineObserver* observer = nullptr;
 
     Context context() const {
-        return {account, port, !account.port.empty(), limits,
-                delivery ? &*delivery : nullptr};
+        return {account, port, !account.port.empty(), limits, delivery ? &*delivery : nullptr};
     }
 
     void say(StepLine::Kind kind, Step step, std::string text) {
@@ -169,12 +168,18 @@ struct MailTest::Impl {
 
     bool stepPassed(Step step, const Observation& o) const {
         switch (step) {
-            case Step::Lookup: return o.resolved;
-            case Step::Connection: return o.connected;
-            case Step::Tls: return o.encrypted;
-            case Step::Greeting: return o.greeted();
-            case Step::Login: return o.loggedIn;
-            case Step::Sending: return o.delivered;
+            case Step::Lookup:
+                return o.resolved;
+            case Step::Connection:
+                return o.connected;
+            case Step::Tls:
+                return o.encrypted;
+            case Step::Greeting:
+                return o.greeted();
+            case Step::Login:
+                return o.loggedIn;
+            case Step::Sending:
+                return o.delivered;
         }
         return false;
     }
@@ -235,10 +240,10 @@ Observation MailTest::Impl::attempt(CURLM* m, const AttemptSpec& spec) {
     const auto stepSeconds = (limits.step.count() + 999) / 1000;
     curl_easy_setopt(easy, CURLOPT_SERVER_RESPONSE_TIMEOUT, static_cast<long>(stepSeconds));
     const auto end = start + limits.total;
-    curl_easy_setopt(easy, CURLOPT_TIMEOUT_MS,
-                     static_cast<long>(std::max<long long>(
-                         1, std::chrono::duration_cast<std::chrono::milliseconds>(
-                                end - Clock::now()).count())));
+    curl_easy_setopt(
+        easy, CURLOPT_TIMEOUT_MS,
+        static_cast<long>(std::max<long long>(
+            1, std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now()).count())));
     curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, t.error);
     curl_easy_setopt(easy, CURLOPT_VERBOSE, 1L);  // to the callback only
     curl_easy_setopt(easy, CURLOPT_DEBUGFUNCTION, onDebug);
@@ -292,8 +297,8 @@ Observation MailTest::Impl::attempt(CURLM* m, const AttemptSpec& spec) {
             if (msg->msg == CURLMSG_DONE) o.curlCode = msg->data.result;
         o.curlError = t.error;
         if (o.curlCode == CURLE_OPERATION_TIMEDOUT)
-            o.stop = Clock::now() >= end ? Observation::Stop::TotalTime
-                                         : Observation::Stop::StepTime;
+            o.stop =
+                Clock::now() >= end ? Observation::Stop::TotalTime : Observation::Stop::StepTime;
         o.delivered = spec.deliver && o.curlCode == CURLE_OK && o.loggedIn;
     }
     curl_multi_remove_handle(m, easy);
@@ -329,8 +334,7 @@ MailTestReport MailTest::Impl::run(const LineObserver& lineObserver) {
     }
     if (port == 0) {
         say(StepLine::Failed, Step::Connection,
-             "Connection failed: the PORT \"" + account.port +
-                 "\" is no port number (1 to 65535).");
+            "Connection failed: the PORT \"" + account.port + "\" is no port number (1 to 65535).");
         return report;
     }
     if (account.address.empty()) {
@@ -352,8 +356,9 @@ MailTestReport MailTest::Impl::run(const LineObserver& lineObserver) {
     }
     AttemptSpec spec{account.ssl, true, true, delivery.has_value(), true, nullptr};
     Observation o = attempt(m, spec);
-    if (account.ssl && (o.curlCode == CURLE_PEER_FAILED_VERIFICATION ||
-                        o.curlCode == CURLE_SSL_CACERT_BADFILE) && !cancelled) {
+    if (account.ssl &&
+        (o.curlCode == CURLE_PEER_FAILED_VERIFICATION || o.curlCode == CURLE_SSL_CACERT_BADFILE) &&
+        !cancelled) {
         pendingWarning = certificateWarning(o);
         spec.verify = false;
         o = attempt(m, spec);
@@ -365,8 +370,8 @@ MailTestReport MailTest::Impl::run(const LineObserver& lineObserver) {
     } else {
         const Step failed = steps[reported];
         std::optional<Observation> probe;
-        const bool stopped = o.stop == Observation::Stop::Cancelled ||
-                             o.stop == Observation::Stop::TotalTime;
+        const bool stopped =
+            o.stop == Observation::Stop::Cancelled || o.stop == Observation::Stop::TotalTime;
         // A server that answers the other way than SSL says is found by asking it that way.
         if (!stopped && failed == Step::Tls && o.curlCode == CURLE_SSL_CONNECT_ERROR)
             probe = attempt(m, {false, false, false, false, false, greetingArrived});
@@ -386,8 +391,7 @@ const char* verdict(const MailTestReport& report) {
     return report.passed ? "E-mail test passed" : "E-mail test failed";
 }
 
-MailTest::MailTest(MailAccount account, std::optional<TestDelivery> delivery,
-                   MailTestLimits limits)
+MailTest::MailTest(MailAccount account, std::optional<TestDelivery> delivery, MailTestLimits limits)
     : impl_(std::make_unique<Impl>()) {
     impl_->account = std::move(account);
     impl_->delivery = std::move(delivery);

@@ -55,7 +55,7 @@ struct MailTestLimits {
 };
 
 class MailTest {
-public:
+  public:
     explicit MailTest(MailAccount account, std::optional<TestDelivery> delivery = {},
                       MailTestLimits limits = {});
     ~MailTest();
@@ -69,7 +69,7 @@ public:
     // Stops a running test at once; from any thread, at any moment, also before run().
     void cancel();
 
-private:
+  private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

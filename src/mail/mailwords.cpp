@@ -82,8 +82,7 @@ std::string greetingFailed(const Context& c, const Observation& o, const Observa
         return "the server speaks TLS on port " + std::to_string(c.port) +
                ", but SMTP SSL is not ticked. Tick " + kSslSetting +
                ", or use the server's plain-text port, usually 587 or 25.";
-    if (!o.replies.empty())
-        return "the server refused to talk." + said(&o.replies.front());
+    if (!o.replies.empty()) return "the server refused to talk." + said(&o.replies.front());
     if (stepTimedOut(o))
         return c.account.server + " took the connection on port " + std::to_string(c.port) +
                " but said nothing within " + seconds(c.limits.step) + ".";
@@ -105,8 +104,8 @@ std::string loginFailed(const Context& c, const Observation& o) {
         return "the server offers no login on port " + std::to_string(c.port) +
                ": check the PORT (mail providers take logins on 465 with SSL, or on 587).";
     if (!o.authSent && o.offersAuth)
-        return "the server offers no way of logging in that the camera knows (" +
-               curlWords(o) + ").";
+        return "the server offers no way of logging in that the camera knows (" + curlWords(o) +
+               ").";
     if (auth && auth->code >= 400)
         return "the server refused the address and password. The password is the likely "
                "fault (many providers want an app password for devices): check SEND EMAIL "
@@ -176,12 +175,24 @@ std::string failedText(Step step, const Context& c, const Observation& o,
     std::string why = outOfTime(c, o);
     if (why.empty()) {
         switch (step) {
-            case Step::Lookup: why = lookupFailed(c, o); break;
-            case Step::Connection: why = connectionFailed(c, o); break;
-            case Step::Tls: why = tlsFailed(c, o, probe); break;
-            case Step::Greeting: why = greetingFailed(c, o, probe); break;
-            case Step::Login: why = loginFailed(c, o); break;
-            case Step::Sending: why = sendingFailed(c, o); break;
+            case Step::Lookup:
+                why = lookupFailed(c, o);
+                break;
+            case Step::Connection:
+                why = connectionFailed(c, o);
+                break;
+            case Step::Tls:
+                why = tlsFailed(c, o, probe);
+                break;
+            case Step::Greeting:
+                why = greetingFailed(c, o, probe);
+                break;
+            case Step::Login:
+                why = loginFailed(c, o);
+                break;
+            case Step::Sending:
+                why = sendingFailed(c, o);
+                break;
         }
     }
     return stepName(step) + " failed: " + why;

@@ -45,8 +45,7 @@ std::string stepName(Step step);
 std::string passedText(Step step, const Context& c, const Observation& o);
 // Why `step` failed. `probe` is the other kind of connection tried to tell plain text from TLS
 // (nullptr when none was tried).
-std::string failedText(Step step, const Context& c, const Observation& o,
-                       const Observation* probe);
+std::string failedText(Step step, const Context& c, const Observation& o, const Observation* probe);
 std::string certificateWarning(const Observation& o);
 
 }  // namespace wks::mail

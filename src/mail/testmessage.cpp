@@ -20,13 +20,11 @@ TestMessage::TestMessage(CURL* easy, const MailAccount& account, const TestDeliv
     curl_easy_setopt(easy, CURLOPT_MAIL_FROM, ("<" + account.address + ">").c_str());
     curl_easy_setopt(easy, CURLOPT_MAIL_RCPT, recipients_);
 
-    const std::string date =
-        QDateTime::currentDateTime().toString(Qt::RFC2822Date).toStdString();
+    const std::string date = QDateTime::currentDateTime().toString(Qt::RFC2822Date).toStdString();
     const std::string id = QUuid::createUuid().toString(QUuid::WithoutBraces).toStdString();
-    for (const std::string& h : {"Date: " + date, "From: <" + account.address + ">",
-                                 "To: <" + delivery.to + ">",
-                                 std::string("Subject: ") + kTestSubject,
-                                 "Message-ID: <" + id + "@wks-config>"})
+    for (const std::string& h :
+         {"Date: " + date, "From: <" + account.address + ">", "To: <" + delivery.to + ">",
+          std::string("Subject: ") + kTestSubject, "Message-ID: <" + id + "@wks-config>"})
         headers_ = curl_slist_append(headers_, h.c_str());
     curl_easy_setopt(easy, CURLOPT_HTTPHEADER, headers_);
 

@@ -20,13 +20,13 @@ std::string testPicture();
 
 // Puts the message onto a transfer (envelope, headers, parts); they live as long as this.
 class TestMessage {
-public:
+  public:
     TestMessage(CURL* easy, const MailAccount& account, const TestDelivery& delivery);
     ~TestMessage();
     TestMessage(const TestMessage&) = delete;
     TestMessage& operator=(const TestMessage&) = delete;
 
-private:
+  private:
     curl_slist* recipients_ = nullptr;
     curl_slist* headers_ = nullptr;
     curl_mime* mime_ = nullptr;

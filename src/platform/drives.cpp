@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/drives.h"
 
-#include "platform/media.h"
-
 #include <dirent.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -16,6 +14,8 @@
 #include <stdexcept>
 #include <system_error>
 #include <vector>
+
+#include "platform/media.h"
 
 namespace fsys = std::filesystem;
 
@@ -53,7 +53,7 @@ bool sameLetters(const std::string& a, const std::string& b) {
 // only in letter case: the way Windows finds "GSM\X.TXT" as "gsm/x.txt". Nothing when neither
 // is there (a folder that cannot be listed shows none).
 std::optional<std::string> matchLetterCase(const fsys::path& folder, const std::string& name) {
-    struct stat st{};
+    struct stat st {};
     if (::lstat((folder / name).c_str(), &st) == 0 || errno != ENOENT) return name;
     DIR* dir = ::opendir(folder.c_str());
     if (!dir) return std::nullopt;
@@ -123,7 +123,8 @@ void DriveTable::refresh() {
     std::map<fsys::path, char> linked;  // where each link leads
     for (const auto& entry : fsys::directory_iterator(source_->dosdevices, ec)) {
         const std::string name = entry.path().filename().string();
-        if (name.size() == 2 && name[1] == ':' && std::isalpha(static_cast<unsigned char>(name[0]))) {
+        if (name.size() == 2 && name[1] == ':' &&
+            std::isalpha(static_cast<unsigned char>(name[0]))) {
             set(name[0], entry.path());
             targets_[upper(name[0])] = linkTarget(entry.path());
             linked.emplace(targets_[upper(name[0])], upper(name[0]));

@@ -16,7 +16,7 @@
 namespace wks {
 
 class DriveTable {
-public:
+  public:
     DriveTable() = default;
     explicit DriveTable(std::map<char, std::filesystem::path> letters);
 
@@ -59,11 +59,11 @@ public:
 
     static bool isDrivePath(const std::string& path);
 
-private:
+  private:
     struct Source;
 
     std::map<char, std::filesystem::path> letters_;  // upper-case letters
-    std::map<char, std::string> labels_;  // the media's letters
+    std::map<char, std::string> labels_;             // the media's letters
     std::map<char, std::filesystem::path> targets_;  // where the user's links lead
     std::shared_ptr<Source> source_;  // what a live table is read from; shared by its copies
 };
@@ -73,13 +73,13 @@ DriveTable& drives();
 void setDrives(DriveTable table);
 
 class ScopedDrives {
-public:
+  public:
     explicit ScopedDrives(DriveTable table);
     ~ScopedDrives();
     ScopedDrives(const ScopedDrives&) = delete;
     ScopedDrives& operator=(const ScopedDrives&) = delete;
 
-private:
+  private:
     DriveTable previous_;
 };
 

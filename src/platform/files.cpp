@@ -23,12 +23,14 @@ namespace {
 enum class Reason { OutsideDrive = 1, NotAFile };
 
 class ReasonCategory : public std::error_category {
-public:
+  public:
     const char* name() const noexcept override { return "wks-files"; }
     std::string message(int reason) const override {
         switch (static_cast<Reason>(reason)) {
-            case Reason::OutsideDrive: return "a link leads outside the drive";
-            case Reason::NotAFile: return "not a regular file";
+            case Reason::OutsideDrive:
+                return "a link leads outside the drive";
+            case Reason::NotAFile:
+                return "not a regular file";
         }
         return "unknown reason";
     }
@@ -97,7 +99,7 @@ Result<std::string> nativeInside(const std::string& path, Last last) {
     };
     while (!resolves(probe)) {
         if (errno != ENOENT && errno != ENOTDIR) return p->string();  // the operation says why
-        struct stat st{};
+        struct stat st {};
         // There, but it does not resolve: a link to nothing.
         if (::lstat(probe.c_str(), &st) == 0) return failure(ENOENT);
         if (probe == folder || !probe.has_relative_path()) return p->string();
@@ -184,12 +186,8 @@ int check(Op) {
 }
 }  // namespace faults
 
-Result<std::string> native(const std::string& path) {
-    return nativeInside(path, Last::Follow);
-}
-Result<std::string> nativeName(const std::string& path) {
-    return nativeInside(path, Last::Keep);
-}
+Result<std::string> native(const std::string& path) { return nativeInside(path, Last::Follow); }
+Result<std::string> nativeName(const std::string& path) { return nativeInside(path, Last::Keep); }
 
 std::string join(const std::string& folder, const std::string& name) {
     if (!folder.empty() && (folder.back() == '\\' || folder.back() == '/')) return folder + name;
@@ -199,7 +197,7 @@ std::string join(const std::string& folder, const std::string& name) {
 std::uint32_t getAttributes(const std::string& path) {
     auto p = native(path);
     if (!p) return kInvalidAttributes;
-    struct stat st{};
+    struct stat st {};
     if (::stat(p->c_str(), &st) != 0) return kInvalidAttributes;
     std::uint32_t attrs = readDosAttrib(*p) & kHidden;
     if (S_ISDIR(st.st_mode)) attrs |= kDirectory;
@@ -211,7 +209,7 @@ std::uint32_t getAttributes(const std::string& path) {
 Status setAttributes(const std::string& path, std::uint32_t attributes) {
     auto p = native(path);
     if (!p) return p.error();
-    struct stat st{};
+    struct stat st {};
     if (::stat(p->c_str(), &st) != 0) return failure(errno);
     const mode_t was = st.st_mode & 07777;
     mode_t now = was;
@@ -239,33 +237,34 @@ Status setAttributes(const std::string& path, std::uint32_t attributes) {
 
 bool exists(const std::string& path) {
     auto p = native(path);
-    struct stat st{};
+    struct stat st {};
     return p && ::stat(p->c_str(), &st) == 0;
 }
 
 bool sameFile(const std::string& a, const std::string& b) {
     auto pa = native(a);
     auto pb = native(b);
-    struct stat sa{}, sb{};
+    struct stat sa {
+    }, sb{};
     return pa && pb && ::stat(pa->c_str(), &sa) == 0 && ::stat(pb->c_str(), &sb) == 0 &&
            sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
 bool isFolder(const std::string& path) {
     auto p = native(path);
-    struct stat st{};
+    struct stat st {};
     return p && ::stat(p->c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 bool isFile(const std::string& path) {
     auto p = native(path);
-    struct stat st{};
+    struct stat st {};
     return p && ::stat(p->c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 bool isLink(const std::string& path) {
     auto p = nativeInside(path, Last::Keep);
-    struct stat st{};
+    struct stat st {};
     return p && ::lstat(p->c_str(), &st) == 0 && S_ISLNK(st.st_mode);
 }
 
@@ -285,7 +284,7 @@ Status createFolder(const std::string& path) {
 Status deleteFile(const std::string& path) {
     auto p = nativeInside(path, Last::Keep);
     if (!p) return p.error();
-    struct stat st{};
+    struct stat st {};
     if (::lstat(p->c_str(), &st) != 0) return failure(errno);
     if (S_ISDIR(st.st_mode)) return failure(EISDIR);
     if (!S_ISLNK(st.st_mode) && !(st.st_mode & S_IWUSR)) return failure(EACCES);
@@ -297,7 +296,8 @@ Status deleteFile(const std::string& path) {
 Status removeFolder(const std::string& path) {
     auto p = nativeInside(path, Last::Keep);
     if (!p) return p.error();
-    struct stat st{}, target{};
+    struct stat st {
+    }, target{};
     const bool link = ::lstat(p->c_str(), &st) == 0 && S_ISLNK(st.st_mode);
     if (link && (::stat(p->c_str(), &target) != 0 || !S_ISDIR(target.st_mode))) {
         return failure(ENOTDIR);
@@ -317,7 +317,7 @@ Status renameNoReplace(const std::string& from, const std::string& to) {
     if (::renameat2(AT_FDCWD, a->c_str(), AT_FDCWD, b->c_str(), RENAME_NOREPLACE) == 0) return {};
     if (errno != EINVAL && errno != ENOSYS) return failure(errno);
     // File systems without RENAME_NOREPLACE: a hard link refuses an existing name too.
-    struct stat st{};
+    struct stat st {};
     if (::lstat(b->c_str(), &st) == 0) return failure(EEXIST);
     if (::rename(a->c_str(), b->c_str()) != 0) return failure(errno);
     return {};
@@ -332,7 +332,7 @@ Result<std::vector<Entry>> listFolder(const std::string& path) {
     while (dirent* e = ::readdir(dir)) {
         std::string name = e->d_name;
         if (name == "." || name == "..") continue;
-        struct stat st{};
+        struct stat st {};
         bool folder = ::lstat((*p + "/" + name).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
         entries.push_back({name, folder});
     }
@@ -348,7 +348,7 @@ Result<std::string> readFile(const std::string& path, std::size_t maxBytes) {
     // Not blocking: a FIFO or device at the path is refused, not waited on.
     int fd = ::open(p->c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return failure(errno);
-    struct stat st{};
+    struct stat st {};
     if (::fstat(fd, &st) != 0) {
         int err = errno;
         ::close(fd);
@@ -389,8 +389,9 @@ Status writeNewFile(const std::string& path, std::string_view bytes) {
     if (int err = faults::check(faults::Op::Create)) return failure(err);
     // Not blocking, and nothing cut before the type is known: only a regular file is written.
     int fd = ::open(p->c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
-    if (fd < 0) return errno == ENXIO ? failure(Reason::NotAFile) : failure(errno);  // a FIFO unread
-    struct stat st{};
+    if (fd < 0)
+        return errno == ENXIO ? failure(Reason::NotAFile) : failure(errno);  // a FIFO unread
+    struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         return failure(Reason::NotAFile);
@@ -420,7 +421,7 @@ Status replaceAtomically(const std::string& path, std::string_view bytes, LinkAt
     // file is never taken for a leftover.
     FolderLock lock(folder.empty() ? "." : folder);
     removeLeftoversIn(folder, name);
-    struct stat old{};
+    struct stat old {};
     const bool linkReplaced = !follow && ::lstat(p->c_str(), &old) == 0 && S_ISLNK(old.st_mode);
     const bool hadOld = !linkReplaced && ::stat(p->c_str(), &old) == 0;
     if (hadOld && S_ISDIR(old.st_mode)) return failure(EISDIR);
@@ -443,7 +444,7 @@ Status replaceAtomically(const std::string& path, std::string_view bytes, LinkAt
     }();
     // The file keeps its owner and group; who may not give them is refused, as for a
     // read-only file, rather than taking the file over.
-    struct stat made{};
+    struct stat made {};
     if (::fstat(fd, &made) != 0) return abandon(errno);
     if (hadOld && (made.st_uid != old.st_uid || made.st_gid != old.st_gid) &&
         ::fchown(fd, old.st_uid, old.st_gid) != 0) {
@@ -485,7 +486,7 @@ Status moveInPlace(const std::string& from, const std::string& to) {
     // Opened without following a link, so what is flushed is what the rename moves.
     int fd = ::open(a->c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return errno == ELOOP ? failure(Reason::NotAFile) : failure(errno);
-    struct stat st{};
+    struct stat st {};
     int err = ::fstat(fd, &st) != 0 ? errno : S_ISREG(st.st_mode) ? 0 : -1;
     if (!err) err = faults::check(faults::Op::Flush);
     if (!err && ::fsync(fd) != 0) err = errno;

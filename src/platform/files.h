@@ -28,7 +28,7 @@ inline constexpr std::size_t kMaxReadBytes = 1024 * 1024;
 // Success, or the reason of a failure: an errno value, or a reason of this layer's own (a link
 // that leads outside its drive, something that is no regular file).
 class Status {
-public:
+  public:
     Status() = default;
     Status(std::error_code error) : error_(error) {}
     bool ok() const { return !error_; }
@@ -36,14 +36,14 @@ public:
     const std::error_code& error() const { return error_; }
     std::string message() const { return error_.message(); }
 
-private:
+  private:
     std::error_code error_;
 };
 
 // A value, or the reason there is none.
 template <class T>
 class Result {
-public:
+  public:
     Result(T value) : value_(std::move(value)) {}
     Result(std::error_code error) : error_(error) {}
     Result(const Status& failed) : error_(failed.error()) {}
@@ -60,7 +60,7 @@ public:
     const std::error_code& error() const { return error_; }
     std::string message() const { return error_.message(); }
 
-private:
+  private:
     std::optional<T> value_;
     std::error_code error_;
 };
@@ -82,7 +82,7 @@ bool isReadOnly(const std::string& path);
 Status createFolder(const std::string& path);  // fails when it exists or its parent is missing
 // Fails on a read-only file, a folder, nothing there; a link goes as a link.
 Status deleteFile(const std::string& path);
-Status removeFolder(const std::string& path);  // fails when not empty
+Status removeFolder(const std::string& path);                            // fails when not empty
 Status renameNoReplace(const std::string& from, const std::string& to);  // never replaces
 
 struct Entry {

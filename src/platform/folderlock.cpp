@@ -28,7 +28,7 @@ std::mutex g_mutex;
 std::map<Key, Held> g_held;  // this process's locks, each taken once from the system
 
 std::optional<Key> keyOf(const std::string& folder) {
-    struct stat st{};
+    struct stat st {};
     if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return std::nullopt;
     return Key{st.st_dev, st.st_ino};
 }
@@ -39,7 +39,7 @@ FolderLock::FolderLock(const std::string& nativeFolder) {
     std::lock_guard guard(g_mutex);
     int fd = ::open(nativeFolder.c_str(), O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return;
-    struct stat st{};
+    struct stat st {};
     if (::fstat(fd, &st) != 0) {
         ::close(fd);
         return;

@@ -16,7 +16,7 @@
 namespace wks::files {
 
 class FolderLock {
-public:
+  public:
     FolderLock() = default;
     // Waits until the folder (a native path) is this process's.
     explicit FolderLock(const std::string& nativeFolder);
@@ -32,7 +32,7 @@ public:
     // every process shares, so that two processes taking several never wait for each other.
     static std::vector<FolderLock> lockAll(const std::vector<std::string>& folders);
 
-private:
+  private:
     void release();
     std::optional<std::pair<dev_t, ino_t>> key_;
 };

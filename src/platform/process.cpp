@@ -12,7 +12,6 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QThread>
-
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
@@ -25,7 +24,7 @@ namespace {
 
 // The spawn's file actions and attributes, released whatever happens.
 class SpawnSetup {
-public:
+  public:
     SpawnSetup() {
         ::posix_spawn_file_actions_init(&actions_);
         ::posix_spawnattr_init(&attr_);
@@ -56,7 +55,7 @@ public:
     const posix_spawn_file_actions_t* actions() const { return &actions_; }
     const posix_spawnattr_t* attr() const { return &attr_; }
 
-private:
+  private:
     posix_spawn_file_actions_t actions_;
     posix_spawnattr_t attr_;
 };
@@ -103,16 +102,20 @@ ProcessResult SystemProcessRunner::waitForExit(pid_t pid) {
 
 void SystemProcessRunner::cancel() {
     std::lock_guard lock(mutex_);
-    if (running_ > 0 && ::kill(running_, SIGKILL) == 0) {  // a hung converter ignores politer signals
+    if (running_ > 0 &&
+        ::kill(running_, SIGKILL) == 0) {  // a hung converter ignores politer signals
         cancelled_ = true;
     }
 }
 
 std::string ProcessResult::describe() const {
     switch (outcome) {
-        case Outcome::NotStarted: return "could not start: " + startError.message();
-        case Outcome::Killed: return "killed by signal " + std::to_string(signal);
-        case Outcome::Exited: break;
+        case Outcome::NotStarted:
+            return "could not start: " + startError.message();
+        case Outcome::Killed:
+            return "killed by signal " + std::to_string(signal);
+        case Outcome::Exited:
+            break;
     }
     return "exit status " + std::to_string(exitCode);
 }
@@ -153,7 +156,8 @@ ProcessResult SystemProcessRunner::run(const std::string& program,
         QEventLoop loop;
         std::thread waiter([this, &result, &loop, pid] {
             result = waitForExit(pid);
-            QMetaObject::invokeMethod(&loop, [&loop] { loop.quit(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                &loop, [&loop] { loop.quit(); }, Qt::QueuedConnection);
         });
         // exec() returns early when the application is told to quit; then we simply block.
         const bool input = observer() && observer()->takesInput();
@@ -175,7 +179,7 @@ std::optional<std::string> findProgramOnPath(const std::string& name) {
         std::string folder(rest.substr(0, colon));
         if (folder.empty()) folder = ".";  // an empty entry stands for the current folder
         std::string candidate = folder + "/" + name;
-        struct stat st{};
+        struct stat st {};
         if (::stat(candidate.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
             ::access(candidate.c_str(), X_OK) == 0) {
             std::error_code ec;

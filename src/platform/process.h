@@ -38,7 +38,7 @@ struct ProcessResult {
 };
 
 class ProcessObserver {
-public:
+  public:
     virtual ~ProcessObserver() = default;
     virtual void processStarted(const std::string& /*program*/,
                                 const std::vector<std::string>& /*args*/) {}
@@ -50,7 +50,7 @@ public:
 };
 
 class ProcessRunner {
-public:
+  public:
     virtual ~ProcessRunner() = default;
     // Starts program (a native path) with args and waits until it ends.
     virtual ProcessResult run(const std::string& program, const std::vector<std::string>& args) = 0;
@@ -63,7 +63,7 @@ public:
     void setObserver(ProcessObserver* observer) { observer_ = observer; }
     ProcessObserver* observer() const { return observer_; }
 
-protected:
+  protected:
     void notifyStarted(const std::string& program, const std::vector<std::string>& args) {
         if (observer_) observer_->processStarted(program, args);
     }
@@ -71,7 +71,7 @@ protected:
         if (observer_) observer_->processFinished(result);
     }
 
-private:
+  private:
     ProcessObserver* observer_ = nullptr;
 };
 
@@ -81,15 +81,15 @@ private:
 // leaves user input aside (unless the observer takes it), so windows stay painted and timers
 // keep running; elsewhere it simply blocks.
 class SystemProcessRunner final : public ProcessRunner {
-public:
+  public:
     ProcessResult run(const std::string& program, const std::vector<std::string>& args) override;
     void cancel() override;
 
-private:
+  private:
     ProcessResult waitForExit(pid_t pid);
 
     std::mutex mutex_;
-    pid_t running_ = 0;      // the program being waited for, until it has ended
+    pid_t running_ = 0;       // the program being waited for, until it has ended
     bool cancelled_ = false;  // cancel() ended it
 };
 

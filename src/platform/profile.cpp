@@ -183,7 +183,8 @@ std::string ProfileDocument::read(std::string_view section, std::string_view key
 void ProfileDocument::insertLine(std::size_t at, std::string text) {
     // The line before the new one may be a last line without a line end.
     if (at > 0 && lines_[at - 1].eol.empty()) lines_[at - 1].eol = kNewLine;
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), Line{std::move(text), kNewLine});
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at),
+                  Line{std::move(text), kNewLine});
 }
 
 void ProfileDocument::write(std::string_view section, std::string_view key,
@@ -281,7 +282,8 @@ std::vector<std::string> ProfileDocument::keys(std::string_view section) const {
 
 files::Status writeProfileString(const char* section, const char* key, const char* value,
                                  const char* path) {
-    if (!section || !key || !value || !path) return std::make_error_code(std::errc::invalid_argument);
+    if (!section || !key || !value || !path)
+        return std::make_error_code(std::errc::invalid_argument);
     auto doc = ProfileDocument::load(path);
     if (!doc) return doc.error();
     doc->write(section, key, value);

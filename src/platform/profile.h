@@ -34,7 +34,7 @@ BOOL WritePrivateProfileStringA(const char* section, const char* key, const char
 namespace wks {
 
 class ProfileDocument {
-public:
+  public:
     static ProfileDocument parse(std::string_view bytes);
     // The document of the file at path (native or drive-letter). A missing file gives an empty
     // document; a file that cannot be read, or is larger than files::kMaxReadBytes, gives the
@@ -45,8 +45,8 @@ public:
     // section or key is missing.
     std::optional<std::string> value(std::string_view section, std::string_view key) const;
     // The read primitive's result for a buffer of `size` bytes: at most size - 1 bytes.
-    std::string read(std::string_view section, std::string_view key,
-                     std::string_view defaultValue, DWORD size) const;
+    std::string read(std::string_view section, std::string_view key, std::string_view defaultValue,
+                     DWORD size) const;
     void write(std::string_view section, std::string_view key, std::string_view value);
 
     std::string serialize() const;
@@ -64,7 +64,7 @@ public:
     // Keys of the first section of that name, in file order.
     std::vector<std::string> keys(std::string_view section) const;
 
-private:
+  private:
     struct Line {
         std::string text;
         std::string eol;        // "\r\n", "\n", or "" for a last line without one

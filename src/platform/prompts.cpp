@@ -16,11 +16,16 @@ Prompter*& installed() {
 
 const char* iconName(Icon icon) {
     switch (icon) {
-        case Icon::Information: return "information";
-        case Icon::Warning: return "warning";
-        case Icon::Error: return "error";
-        case Icon::Question: return "question";
-        case Icon::None: break;
+        case Icon::Information:
+            return "information";
+        case Icon::Warning:
+            return "warning";
+        case Icon::Error:
+            return "error";
+        case Icon::Question:
+            return "question";
+        case Icon::None:
+            break;
     }
     return "";
 }
@@ -44,9 +49,8 @@ ScopedPrompter::ScopedPrompter(Prompter& p) : previous_(installed()) { installed
 ScopedPrompter::~ScopedPrompter() { installed() = previous_; }
 
 Answer ConsolePrompter::show(const Message& message) {
-    std::ostream& out = message.icon == Icon::Warning || message.icon == Icon::Error
-                            ? std::cerr
-                            : std::cout;
+    std::ostream& out =
+        message.icon == Icon::Warning || message.icon == Icon::Error ? std::cerr : std::cout;
     out << "[" << message.caption << "]";
     if (message.icon != Icon::None) out << " (" << iconName(message.icon) << ")";
     out << " " << message.text << std::endl;

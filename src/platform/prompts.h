@@ -38,7 +38,7 @@ struct OpenFileRequest {
 };
 
 class Prompter {
-public:
+  public:
     virtual ~Prompter() = default;
     virtual Answer show(const Message& message) = 0;
     // The chosen file's full path, or nothing when the dialog was cancelled.
@@ -55,43 +55,49 @@ Answer showMessage(const std::string& caption, const std::string& text, Buttons 
 
 // Installs a prompter for the life of a scope.
 class ScopedPrompter {
-public:
+  public:
     explicit ScopedPrompter(Prompter& p);
     ~ScopedPrompter();
     ScopedPrompter(const ScopedPrompter&) = delete;
     ScopedPrompter& operator=(const ScopedPrompter&) = delete;
 
-private:
+  private:
     Prompter* previous_;
 };
 
 // Prints each box with its caption. Questions are answered by a preset answer when one is
 // given (the command line's --yes / --no), else asked on the terminal, else answered Cancel.
 class ConsolePrompter : public Prompter {
-public:
+  public:
     void setPresetAnswer(std::optional<Answer> answer) { preset_ = answer; }
     Answer show(const Message& message) override;
     std::optional<std::string> openFile(const OpenFileRequest& request) override;
 
-private:
+  private:
     std::optional<Answer> preset_;
 };
 
 // Records every box and answers questions from a script, in turn. When the script is used up,
 // every further box is answered Ok. Used by tests and by callers that must not block.
 class ScriptedPrompter : public Prompter {
-public:
+  public:
     explicit ScriptedPrompter(std::vector<Answer> answers = {}) : answers_(std::move(answers)) {}
-    void script(std::vector<Answer> answers) { answers_ = std::move(answers); next_ = 0; }
+    void script(std::vector<Answer> answers) {
+        answers_ = std::move(answers);
+        next_ = 0;
+    }
     void scriptFiles(std::vector<std::optional<std::string>> files) { files_ = std::move(files); }
     Answer show(const Message& message) override;
     std::optional<std::string> openFile(const OpenFileRequest& request) override;
 
     const std::vector<Message>& shown() const { return shown_; }
     const std::vector<OpenFileRequest>& fileRequests() const { return fileRequests_; }
-    void clear() { shown_.clear(); fileRequests_.clear(); }
+    void clear() {
+        shown_.clear();
+        fileRequests_.clear();
+    }
 
-private:
+  private:
     std::vector<Answer> answers_;
     std::size_t next_ = 0;
     std::vector<std::optional<std::string>> files_;

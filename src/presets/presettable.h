@@ -15,7 +15,7 @@
 namespace wks {
 
 class PresetTable {
-public:
+  public:
     static constexpr std::size_t kCountrySlots = 50;
     static constexpr std::size_t kOperatorSlots = 5;  // per country slot
 
@@ -36,7 +36,9 @@ public:
     static void ApplyCountrySender(NetworkPreset& current, const std::string& country);
 
     // Raw slots, counted from 0; empty slots hold empty names and empty presets.
-    const std::string& countryAt(std::size_t countrySlot) const { return countries_.at(countrySlot); }
+    const std::string& countryAt(std::size_t countrySlot) const {
+        return countries_.at(countrySlot);
+    }
     const std::string& operatorAt(std::size_t countrySlot, std::size_t operatorSlot) const {
         return operators_.at(countrySlot * kOperatorSlots + operatorSlot);
     }
@@ -44,7 +46,7 @@ public:
         return presets_.at(countrySlot * kOperatorSlots + operatorSlot);
     }
 
-private:
+  private:
     // The slot of the country, scanning up to the first empty name.
     std::optional<std::size_t> findCountry(const std::string& country) const;
 

@@ -25,17 +25,17 @@ struct ListChoice {
 
 // The screen's controls at OK; a group the screen does not have stays empty.
 struct CameraChoices {
-    std::vector<ListChoice> lists;             // every list, enabled or not
-    std::optional<bool> gameCallOn;            // the Game Call list is at "ON"
-    std::optional<std::array<bool, 7>> days;   // the day boxes, Sunday first
-    std::optional<std::vector<bool>> sendTo;   // the Send To buttons, when they are buttons
-    std::optional<std::vector<bool>> sendMode; // the Send Mode buttons
-    bool setClock = false;                     // "Set Clock" ticked
-    DateTimeRecord pickers{};                  // the date and time pickers
+    std::vector<ListChoice> lists;              // every list, enabled or not
+    std::optional<bool> gameCallOn;             // the Game Call list is at "ON"
+    std::optional<std::array<bool, 7>> days;    // the day boxes, Sunday first
+    std::optional<std::vector<bool>> sendTo;    // the Send To buttons, when they are buttons
+    std::optional<std::vector<bool>> sendMode;  // the Send Mode buttons
+    bool setClock = false;                      // "Set Clock" ticked
+    DateTimeRecord pickers{};                   // the date and time pickers
 };
 
 class CameraRecordEditor {
-public:
+  public:
     explicit CameraRecordEditor(AppState& state) : state_(state) {}
 
     // Opening a screen with a game call: with the record's Game Call exactly 1 the screen
@@ -56,7 +56,7 @@ public:
     // (the last checked button counts) and the clock with its flag.
     void store(const CameraChoices& choices);
 
-private:
+  private:
     AppState& state_;
     std::string screenAudio_;
 };

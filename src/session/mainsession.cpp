@@ -124,9 +124,9 @@ void MainSession::Mng_InitSaveDest() {
     if (readWhole(invalid)) {
         CUtil::ClearReadOnly(invalid);
         if (!files::deleteFile(invalid)) {
-            tip(withPlace("Can't delete invalid file \"" + invalid +
-                              " \",\nPlease delete it manually!",
-                          invalid),
+            tip(withPlace(
+                    "Can't delete invalid file \"" + invalid + " \",\nPlease delete it manually!",
+                    invalid),
                 Icon::Warning);
         }
     }
@@ -207,7 +207,8 @@ bool MainSession::Mng_DiskFileOperate(DiskFileOp action) {
             deleteCopiesElsewhere(allDeleted);
             return allDeleted;
         }
-        case DiskFileOp::MakeFolders: return file_.makeFolders();
+        case DiskFileOp::MakeFolders:
+            return file_.makeFolders();
     }
     return false;
 }
@@ -257,7 +258,8 @@ SaveOutcome MainSession::save() {
     const files::Status backup = file_.Mng_AllPara(0, 1);
     out.cardWritten = card.ok();
     out.backupWritten = backup.ok();
-    if (!card) tip(withPlace(saveFailed(file_.savePath, card.error()), file_.savePath), Icon::Warning);
+    if (!card)
+        tip(withPlace(saveFailed(file_.savePath, card.error()), file_.savePath), Icon::Warning);
     if (!backup) {
         tip(withPlace(saveFailed(file_.backupPath, backup.error()), file_.backupPath),
             Icon::Warning);

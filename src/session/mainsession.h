@@ -20,14 +20,14 @@ namespace wks {
 
 // What a save did, for callers that report it (the command line's exit status).
 struct SaveOutcome {
-    bool asked = false;     // the question was shown (there was a destination)
-    bool confirmed = false; // ... and answered OK
+    bool asked = false;      // the question was shown (there was a destination)
+    bool confirmed = false;  // ... and answered OK
     bool cardWritten = false;
     bool backupWritten = false;
-    bool audioPlaced = true;   // false when a game call was due and not placed
-    bool copiesDeleted = true; // false when a copy on another drive could not be deleted
-    bool stopped = false;      // the save stopped before the copies (batch file not
-                               // written, conversion cancelled)
+    bool audioPlaced = true;    // false when a game call was due and not placed
+    bool copiesDeleted = true;  // false when a copy on another drive could not be deleted
+    bool stopped = false;       // the save stopped before the copies (batch file not
+                                // written, conversion cancelled)
 
     bool complete() const {
         return confirmed && cardWritten && backupWritten && audioPlaced && copiesDeleted;
@@ -42,7 +42,7 @@ enum class DiskFileOp {
 };
 
 class MainSession {
-public:
+  public:
     // enterUserDefined runs the WAP / Internet screen for the lists' "Others......"; without
     // one, that entry is cancelled.
     MainSession(std::string displayName, AppState& state, ProcessRunner& runner,
@@ -91,7 +91,7 @@ public:
 
     static std::vector<std::string> driveRoots();  // "C:\" ... "Z:\"
 
-private:
+  private:
     // The letter table read again, then every drive of roots_ examined at once; `subfolder` is
     // tried on each usable drive as well.
     void examineDrives(const std::string& subfolder = {});

@@ -81,8 +81,8 @@ void Mng_RegistryValue(RegistryOp action, ModelChoice& choice) {
             forget(choice);
             return;
     }
-    showMessage(kCaptionTips, "Invalid call for CWKS_ModSelDlg::Mng_RegistryValue() !",
-                Buttons::Ok, Icon::Error);
+    showMessage(kCaptionTips, "Invalid call for CWKS_ModSelDlg::Mng_RegistryValue() !", Buttons::Ok,
+                Icon::Error);
 }
 
 ConfirmStep Mng_JumpToMainStep(const ModelChoice& choice) {

@@ -25,7 +25,7 @@ enum class OperatorListOp {
 };
 
 class OperatorLists {
-public:
+  public:
     static constexpr const char* kOthers = "Others......";
 
     // Runs the WAP / Internet screen for parameters typed by the user; true when it ended
@@ -65,7 +65,7 @@ public:
     // they were added.
     static void sortLikeListBox(std::vector<std::string>& names);
 
-private:
+  private:
     void fill();
     void followCountry();
     void followOperator();

@@ -23,8 +23,16 @@ struct AppState {
 // The texts of the main screen's eight recipient fields, in the order of their keys.
 struct Recipients {
     static constexpr std::size_t kCount = 8;
-    enum Index { AdministratorNum, PhoneNum2, PhoneNum3, PhoneNum4,
-                 ReceiveEmail1, ReceiveEmail2, ReceiveEmail3, ReceiveEmail4 };
+    enum Index {
+        AdministratorNum,
+        PhoneNum2,
+        PhoneNum3,
+        PhoneNum4,
+        ReceiveEmail1,
+        ReceiveEmail2,
+        ReceiveEmail3,
+        ReceiveEmail4
+    };
     std::array<std::string, kCount> texts;
     bool operator==(const Recipients&) const = default;
 };

@@ -160,31 +160,30 @@ const Codes kDay = range(1, 31);
 const Codes kSecond = range(0, 59);
 
 // Keys every family shares, in the order the families list them.
-#define WKS_WORK_HOURS \
-    {"Work Hour", &P::WorkHour, 0, &kOffOn}, \
-    {"Work Hour StartH", &P::WorkHourStartH, 0, &kHour}, \
-    {"Work Hour StartM", &P::WorkHourStartM, 0, &kMinute}, \
-    {"Work Hour StopH", &P::WorkHourStopH, 0, &kHour}, \
-    {"Work Hour StopM", &P::WorkHourStopM, 0, &kMinute}
-#define WKS_CLOCK \
-    {"Clock Year", &P::ClockYear, -1, &kYear}, \
-    {"Clock Month", &P::ClockMonth, -1, &kMonth}, \
-    {"Clock Day", &P::ClockDay, -1, &kDay}, \
-    {"Clock Hour", &P::ClockHour, -1, &kHour}, \
-    {"Clock Minute", &P::ClockMinute, -1, &kMinute}, \
-    {"Clock Second", &P::ClockSecond, -1, &kSecond}
+#define WKS_WORK_HOURS                                                                            \
+    {"Work Hour", &P::WorkHour, 0, &kOffOn}, {"Work Hour StartH", &P::WorkHourStartH, 0, &kHour}, \
+        {"Work Hour StartM", &P::WorkHourStartM, 0, &kMinute},                                    \
+        {"Work Hour StopH", &P::WorkHourStopH, 0, &kHour}, {                                      \
+        "Work Hour StopM", &P::WorkHourStopM, 0, &kMinute                                         \
+    }
+#define WKS_CLOCK                                                                            \
+    {"Clock Year", &P::ClockYear, -1, &kYear}, {"Clock Month", &P::ClockMonth, -1, &kMonth}, \
+        {"Clock Day", &P::ClockDay, -1, &kDay}, {"Clock Hour", &P::ClockHour, -1, &kHour},   \
+        {"Clock Minute", &P::ClockMinute, -1, &kMinute}, {                                   \
+        "Clock Second", &P::ClockSecond, -1, &kSecond                                        \
+    }
 
 // The two game-call families share the game call and the send-mode keys.
-#define WKS_GAME_CALL \
-    {"Game Call", &P::GameCall, 0, &kOffOn}, \
-    {"GameCall Hour", &P::GameCallHour, 0, &kHour}, \
-    {"GameCall Minute", &P::GameCallMinute, 0, &kMinute}, \
-    {"GameCall PlayTime", &P::GameCallPlayTime, -1, &kPlayTime}
-#define WKS_SEND_MODE \
-    {"Send Mode", &P::SendMode, 0, &kSendMode}, \
-    {"Max Number", &P::MaxNumber, 0, &kMaxNumber}, \
-    {"DR Time H", &P::DrTimeH, 0, &kHour}, \
-    {"DR Time M", &P::DrTimeM, 0, &kMinute}
+#define WKS_GAME_CALL                                                                        \
+    {"Game Call", &P::GameCall, 0, &kOffOn}, {"GameCall Hour", &P::GameCallHour, 0, &kHour}, \
+        {"GameCall Minute", &P::GameCallMinute, 0, &kMinute}, {                              \
+        "GameCall PlayTime", &P::GameCallPlayTime, -1, &kPlayTime                            \
+    }
+#define WKS_SEND_MODE                                                                          \
+    {"Send Mode", &P::SendMode, 0, &kSendMode}, {"Max Number", &P::MaxNumber, 0, &kMaxNumber}, \
+        {"DR Time H", &P::DrTimeH, 0, &kHour}, {                                               \
+        "DR Time M", &P::DrTimeM, 0, &kMinute                                                  \
+    }
 
 const CameraKey kFx200[] = {
     {"Work Mode", &P::WorkMode, 0, &kWorkMode},
@@ -282,10 +281,14 @@ const ModelException kGroup1Models[] = {
 
 std::span<const CameraKey> cameraKeys(CameraFamily family) {
     switch (family) {
-        case CameraFamily::FamilyFX200: return kFx200;
-        case CameraFamily::FamilyGroup1: return kGroup1;
-        case CameraFamily::FamilyLN713Z: return kLn713z;
-        case CameraFamily::FamilyLN714W: return kLn714w;
+        case CameraFamily::FamilyFX200:
+            return kFx200;
+        case CameraFamily::FamilyGroup1:
+            return kGroup1;
+        case CameraFamily::FamilyLN713Z:
+            return kLn713z;
+        case CameraFamily::FamilyLN714W:
+            return kLn714w;
     }
     return {};
 }
@@ -358,9 +361,6 @@ std::string formatCameraValue(const CameraKey& key, std::int32_t value) {
     return {};
 }
 
-bool isClockKey(const CameraKey& key) {
-    return std::string_view(key.key).starts_with("Clock ");
-}
+bool isClockKey(const CameraKey& key) { return std::string_view(key.key).starts_with("Clock "); }
 
 }  // namespace wks
-

@@ -93,7 +93,8 @@ void SettingsFile::wapInternet(ProfileDocument& doc, bool load) {
     }
     if (!ssl) return;
     if (load) {
-        state_.SmtpSsl = CUtil::TrimToLength(doc.read(kInternetSection, kSslKey, "", 10), kSslLimit);
+        state_.SmtpSsl =
+            CUtil::TrimToLength(doc.read(kInternetSection, kSslKey, "", 10), kSslLimit);
     } else {
         doc.write(kInternetSection, kSslKey, CUtil::TrimToLength(state_.SmtpSsl, kSslLimit));
     }
@@ -141,9 +142,9 @@ bool SettingsFile::Mng_ReceivePara(int load, int backup) {
 }
 
 bool SettingsFile::cameraFile(int load, int backup, CameraFamily family) {
-    return onFile(load, backup, [=, this](ProfileDocument& d, bool l) {
-               cameraSection(d, l, family);
-           }).ok();
+    return onFile(load, backup,
+                  [=, this](ProfileDocument& d, bool l) { cameraSection(d, l, family); })
+        .ok();
 }
 
 bool SettingsFile::Mng_CamParaFX200(int load, int backup) {

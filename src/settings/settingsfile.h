@@ -38,7 +38,7 @@ extern const NetworkKey kNetworkKeys[NetworkPreset::kFieldCount];
 extern const char* const kRecipientKeys[Recipients::kCount];
 
 class SettingsFile {
-public:
+  public:
     SettingsFile(std::string displayName, AppState& state, Recipients& recipients);
 
     const std::string& displayName() const { return displayName_; }
@@ -67,7 +67,7 @@ public:
     void Mng_Group1ParaSetDefault();
     void Mng_ChkForSaveLatestTimeForSetClock();
 
-private:
+  private:
     files::Status onFile(int load, int backup,
                          const std::function<void(ProfileDocument&, bool)>& op);
 

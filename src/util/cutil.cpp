@@ -12,12 +12,17 @@ int CUtil::GetDayForYMonth(int year, int month) {
         return 28;
     }
     switch (month) {
-        case 4: case 6: case 9: case 11: return 30;
+        case 4:
+        case 6:
+        case 9:
+        case 11:
+            return 30;
         case 2: {
             bool leap = year % 400 == 0 || (year % 4 == 0 && year % 100 != 0);
             return leap ? 29 : 28;
         }
-        default: return 31;
+        default:
+            return 31;
     }
 }
 
@@ -38,7 +43,8 @@ std::string CUtil::TrimToLength(const std::string& text, int n) {
     if (first == std::string::npos) return {};
     auto last = text.find_last_not_of(blanks);
     std::string trimmed = text.substr(first, last - first + 1);
-    if (n > 0 && trimmed.size() > static_cast<std::size_t>(n)) trimmed.resize(static_cast<std::size_t>(n));
+    if (n > 0 && trimmed.size() > static_cast<std::size_t>(n))
+        trimmed.resize(static_cast<std::size_t>(n));
     return trimmed;
 }
 

@@ -16,7 +16,7 @@ struct DateTimeRecord {
 };
 
 class CUtil {
-public:
+  public:
     // Days in the month; an impossible year or month is reported and gives 28.
     static int GetDayForYMonth(int year, int month);
     // 0 when the record is a date and time the camera accepts, 1 when not.

@@ -10,20 +10,25 @@ using namespace wks;
 
 class TestCatalogue : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void models();
     void paths();
 };
 
 void TestCatalogue::models() {
     using enum CameraFamily;
-    struct { const char* name; const char* stem; CameraFamily family; bool ssl, game; int picture; } rows[] = {
-        {"FX200 SERIES", "FX200", FamilyFX200, false, false, 129},
-        {"KT320V-8PRO", "KT320V", FamilyGroup1, true, false, 136},
-        {"KT470RX-8PRO", "KT470RX", FamilyGroup1, true, false, 130},
-        {"LN615Z-8PRO", "LN615Z", FamilyGroup1, true, false, 132},
-        {"LN713Z-10P", "LN713Z", FamilyLN713Z, false, true, 133},
-        {"LN714W-12P", "LN714W", FamilyLN714W, true, true, 134}};
+    struct {
+        const char* name;
+        const char* stem;
+        CameraFamily family;
+        bool ssl, game;
+        int picture;
+    } rows[] = {{"FX200 SERIES", "FX200", FamilyFX200, false, false, 129},
+                {"KT320V-8PRO", "KT320V", FamilyGroup1, true, false, 136},
+                {"KT470RX-8PRO", "KT470RX", FamilyGroup1, true, false, 130},
+                {"LN615Z-8PRO", "LN615Z", FamilyGroup1, true, false, 132},
+                {"LN713Z-10P", "LN713Z", FamilyLN713Z, false, true, 133},
+                {"LN714W-12P", "LN714W", FamilyLN714W, true, true, 134}};
     std::vector<std::string> names;
     for (const auto& r : rows) {
         names.push_back(r.name);

@@ -8,11 +8,24 @@
 namespace wks::test {
 
 bool makeTone(const QString& path, double seconds) {
-    QStringList args{"-v", "error", "-y", "-f", "lavfi", "-i",
+    QStringList args{"-v",
+                     "error",
+                     "-y",
+                     "-f",
+                     "lavfi",
+                     "-i",
                      QString("sine=frequency=440:sample_rate=44100:duration=%1").arg(seconds)};
-    if (path.endsWith(".mp3")) args << "-c:a" << "libmp3lame";
-    else if (path.endsWith(".aac")) args << "-c:a" << "aac";
-    else args << "-ac" << "2" << "-c:a" << "pcm_s16le";
+    if (path.endsWith(".mp3"))
+        args << "-c:a"
+             << "libmp3lame";
+    else if (path.endsWith(".aac"))
+        args << "-c:a"
+             << "aac";
+    else
+        args << "-ac"
+             << "2"
+             << "-c:a"
+             << "pcm_s16le";
     args << path;
     return QProcess::execute("ffmpeg", args) == 0;
 }
@@ -26,10 +39,14 @@ AudioInfo probe(const QString& path) {
     AudioInfo info;
     for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split('\n')) {
         const QString key = line.section('=', 0, 0), value = line.section('=', 1);
-        if (key == "codec_name") info.codec = value;
-        else if (key == "channels") info.channels = value.toInt();
-        else if (key == "sample_rate") info.sampleRate = value.toInt();
-        else if (key == "duration") info.seconds = value.toDouble();
+        if (key == "codec_name")
+            info.codec = value;
+        else if (key == "channels")
+            info.channels = value.toInt();
+        else if (key == "sample_rate")
+            info.sampleRate = value.toInt();
+        else if (key == "duration")
+            info.seconds = value.toDouble();
     }
     return info;
 }

@@ -23,14 +23,14 @@ AudioInfo probe(const QString& path);
 }  // namespace wks::test
 
 // Checks that target is the camera's game-call format and lasts as long as source (2 %).
-#define WKS_VERIFY_GAME_CALL(target, source)                                                   \
-    do {                                                                                       \
+#define WKS_VERIFY_GAME_CALL(target, source)                                                  \
+    do {                                                                                      \
         const auto got_ = wks::test::probe(target);                                           \
         const auto from_ = wks::test::probe(source);                                          \
         QCOMPARE(got_.codec, QStringLiteral("pcm_u8"));                                       \
-        QCOMPARE(got_.channels, 1);                                                            \
-        QCOMPARE(got_.sampleRate, 22050);                                                      \
+        QCOMPARE(got_.channels, 1);                                                           \
+        QCOMPARE(got_.sampleRate, 22050);                                                     \
         QVERIFY2(from_.seconds > 0, "source has no duration");                                \
-        QVERIFY2(qAbs(got_.seconds - from_.seconds) <= 0.02 * from_.seconds,                   \
-                 qPrintable(QString("%1 s from %2 s").arg(got_.seconds).arg(from_.seconds)));  \
+        QVERIFY2(qAbs(got_.seconds - from_.seconds) <= 0.02 * from_.seconds,                  \
+                 qPrintable(QString("%1 s from %2 s").arg(got_.seconds).arg(from_.seconds))); \
     } while (0)

@@ -27,7 +27,7 @@ class TestAudioCommand : public QObject {
     QTemporaryDir dir_;
     QString tone_;
 
-private slots:
+  private slots:
     void initTestCase();
     void badInput();
     void convertsAndCleansUp();
@@ -65,9 +65,12 @@ void TestAudioCommand::renameQuestion_data() {
     QTest::addColumn<QStringList>("answer");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("said");
-    QTest::newRow("no terminal") << QStringList{} << 1 << "[WKS TIPS] (information) You have given up saving audio file !";
-    QTest::newRow("--no") << QStringList{"--no"} << 1 << "[WKS TIPS] (information) You have given up saving audio file !";
-    QTest::newRow("--yes") << QStringList{"--yes"} << 0 << "[WKS CONFIG] OK,audio file have been saved !";
+    QTest::newRow("no terminal")
+        << QStringList{} << 1 << "[WKS TIPS] (information) You have given up saving audio file !";
+    QTest::newRow("--no") << QStringList{"--no"} << 1
+                          << "[WKS TIPS] (information) You have given up saving audio file !";
+    QTest::newRow("--yes") << QStringList{"--yes"} << 0
+                           << "[WKS CONFIG] OK,audio file have been saved !";
 }
 
 void TestAudioCommand::renameQuestion() {
@@ -78,7 +81,9 @@ void TestAudioCommand::renameQuestion() {
     wks::test::writeBytes(card.filePath("DCIM/100WKSIM/VIDE0001.AVI").toStdString(), "video");
     Run r = audio(home.path(), QStringList{tone_, "--card", card.path()} + answer);
     QCOMPARE(r.code, status);
-    QVERIFY2(r.out.contains("[WKS Tips] (information) You must rename the existed \"IMAG0001.JPG\""), r.out.constData());
+    QVERIFY2(
+        r.out.contains("[WKS Tips] (information) You must rename the existed \"IMAG0001.JPG\""),
+        r.out.constData());
     QVERIFY2(r.out.contains(said.toLocal8Bit()), r.out.constData());
     QCOMPARE(QFile::exists(card.filePath("DCIM/100WKSIM/VIDE0001.AVI")), status != 0);
     QCOMPARE(QFile::exists(card.filePath("DCIM/100WKSIM/ADUI0001.WAV")), status == 0);

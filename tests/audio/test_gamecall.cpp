@@ -3,14 +3,13 @@
 // The game call onto the card: folders, the old file, the camera's first files, the batch
 // file and the real converter.
 
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <cerrno>
 #include <optional>
-
-#include <sys/stat.h>
 
 #include "audio/converter.h"
 #include "audio/gamecall.h"
@@ -36,7 +35,9 @@ struct Card {
     }
     fs::path folder() const { return drives.folder('E') / "DCIM" / "100WKSIM"; }
     QString target() const { return QString::fromStdString((folder() / "ADUI0001.WAV").string()); }
-    void put(const char* name, const std::string& bytes = "x") { test::writeBytes(folder() / name, bytes); }
+    void put(const char* name, const std::string& bytes = "x") {
+        test::writeBytes(folder() / name, bytes);
+    }
     bool has(const char* name) const { return fs::exists(folder() / name); }
 };
 
@@ -74,17 +75,20 @@ struct FakeConverter : ProcessRunner {
     }
 };
 
-void expectBox(const Message& m, const char* caption, const QString& text, Buttons buttons, Icon icon) {
+void expectBox(const Message& m, const char* caption, const QString& text, Buttons buttons,
+               Icon icon) {
     QCOMPARE(QString::fromStdString(m.caption), QString(caption));
     QCOMPARE(QString::fromStdString(m.text), text);
     QCOMPARE(int(m.buttons), int(buttons));
     QCOMPARE(int(m.icon), int(icon));
 }
 
-const QString kQuestion = "You must rename the existed \"IMAG0001.JPG\" and \"VIDE0001.AVI\" "
-                          "if you want to save the audio file ,continue ?";
-const QString kRenameFailed = "Failed to rename \"IMAG0001.JPG\" or \"VIDE0001.AVI\" !\n"
-                              " You can delete or rename them manually !";
+const QString kQuestion =
+    "You must rename the existed \"IMAG0001.JPG\" and \"VIDE0001.AVI\" "
+    "if you want to save the audio file ,continue ?";
+const QString kRenameFailed =
+    "Failed to rename \"IMAG0001.JPG\" or \"VIDE0001.AVI\" !\n"
+    " You can delete or rename them manually !";
 
 }  // namespace
 
@@ -93,7 +97,7 @@ class TestGameCall : public QObject {
     QTemporaryDir sources_;
     QString source(const char* ext) const { return sources_.filePath(QString("tone.") + ext); }
 
-private slots:
+  private slots:
     void initTestCase();
     void convertsOntoCardWithoutPictureFolder_data();
     void convertsOntoCardWithoutPictureFolder();
@@ -136,7 +140,8 @@ void TestGameCall::convertsOntoCardWithoutPictureFolder() {
     Card card;
     if (stagingGone) fs::remove_all(card.drives.folder('C') / "WKS_TEMP");
     SystemProcessRunner runner;
-    QCOMPARE(SaveGameCallAudio(kSavePath, source(qPrintable(ext)).toStdString(), runner), GameCallResult::Placed);
+    QCOMPARE(SaveGameCallAudio(kSavePath, source(qPrintable(ext)).toStdString(), runner),
+             GameCallResult::Placed);
     QCOMPARE(card.boxes.shown().size(), std::size_t(0));
     WKS_VERIFY_GAME_CALL(card.target(), source(qPrintable(ext)));
 }
@@ -148,7 +153,8 @@ void TestGameCall::onlyVideoIsRenamedAfterQuestion() {
     SystemProcessRunner runner;
     Watch watch(card.boxes);
     runner.setObserver(&watch);
-    QCOMPARE(SaveGameCallAudio(kSavePath, source("mp3").toStdString(), runner), GameCallResult::Placed);
+    QCOMPARE(SaveGameCallAudio(kSavePath, source("mp3").toStdString(), runner),
+             GameCallResult::Placed);
 
     const auto& shown = card.boxes.shown();
     QCOMPARE(shown.size(), std::size_t(2));
@@ -156,7 +162,8 @@ void TestGameCall::onlyVideoIsRenamedAfterQuestion() {
     expectBox(shown[1], kAppTitle, "OK,audio file have been saved !", Buttons::Ok, Icon::None);
     QCOMPARE(watch.boxesBefore, std::size_t(2));  // both shown before the converter ran
     QVERIFY(!card.has("VIDE0001.AVI"));
-    QCOMPARE(test::readBytes(card.folder() / "VIDE0001_RenameForSaveAudioFile.AVI"), std::string("video"));
+    QCOMPARE(test::readBytes(card.folder() / "VIDE0001_RenameForSaveAudioFile.AVI"),
+             std::string("video"));
     QVERIFY(!files::isReadOnly((card.folder() / "VIDE0001_RenameForSaveAudioFile.AVI").string()));
     QVERIFY(!card.has("IMAG0001_RenameForSaveAudioFile.JPG"));
     WKS_VERIFY_GAME_CALL(card.target(), source("mp3"));
@@ -172,7 +179,8 @@ void TestGameCall::declinedQuestionConvertsNothing() {
     SystemProcessRunner runner;
     Watch watch(card.boxes);
     runner.setObserver(&watch);
-    QCOMPARE(SaveGameCallAudio(kSavePath, source("wav").toStdString(), runner), GameCallResult::GivenUp);
+    QCOMPARE(SaveGameCallAudio(kSavePath, source("wav").toStdString(), runner),
+             GameCallResult::GivenUp);
 
     QCOMPARE(card.boxes.shown().size(), std::size_t(2));
     expectBox(card.boxes.shown()[1], kCaptionTips, "You have given up saving audio file !",
@@ -202,12 +210,14 @@ void TestGameCall::blockedRenameConvertsNothing() {
     SystemProcessRunner runner;
     Watch watch(card.boxes);
     runner.setObserver(&watch);
-    QCOMPARE(SaveGameCallAudio(kSavePath, source("mp3").toStdString(), runner), GameCallResult::Failed);
+    QCOMPARE(SaveGameCallAudio(kSavePath, source("mp3").toStdString(), runner),
+             GameCallResult::Failed);
 
     QCOMPARE(card.boxes.shown().size(), std::size_t(2));
     expectBox(card.boxes.shown()[1], kCaptionTipsMixed, kRenameFailed, Buttons::Ok, Icon::Warning);
     QCOMPARE(watch.runs, 0);
-    QCOMPARE(test::readBytes(card.folder() / qPrintable(blocker)), std::string("renamed by an earlier save"));
+    QCOMPARE(test::readBytes(card.folder() / qPrintable(blocker)),
+             std::string("renamed by an earlier save"));
     QCOMPARE(card.has("IMAG0001.JPG"), !pictureRenamed);  // a first rename is not undone
     QVERIFY(card.has("VIDE0001.AVI"));
     QVERIFY(!card.has("ADUI0001.WAV"));
@@ -219,7 +229,8 @@ void TestGameCall::oldGameCall() {
         card.put("ADUI0001.WAV", "old call");
         ::chmod((card.folder() / "ADUI0001.WAV").c_str(), 0444);
         SystemProcessRunner runner;
-        QCOMPARE(SaveGameCallAudio(kSavePath, source("aac").toStdString(), runner), GameCallResult::Placed);
+        QCOMPARE(SaveGameCallAudio(kSavePath, source("aac").toStdString(), runner),
+                 GameCallResult::Placed);
         QCOMPARE(card.boxes.shown().size(), std::size_t(0));
         WKS_VERIFY_GAME_CALL(card.target(), source("aac"));
     }
@@ -229,7 +240,8 @@ void TestGameCall::oldGameCall() {
         SystemProcessRunner runner;
         Watch watch(card.boxes);
         runner.setObserver(&watch);
-        QCOMPARE(SaveGameCallAudio(kSavePath, source("aac").toStdString(), runner), GameCallResult::Failed);
+        QCOMPARE(SaveGameCallAudio(kSavePath, source("aac").toStdString(), runner),
+                 GameCallResult::Failed);
         QCOMPARE(card.boxes.shown().size(), std::size_t(1));
         expectBox(card.boxes.shown()[0], kAppTitle,
                   "Failed to delete E:\\DCIM\\100WKSIM\\ADUI0001.WAV !", Buttons::Ok, Icon::None);
@@ -252,7 +264,8 @@ void TestGameCall::batchFileHoldsTheCommandLine() {
     card.drives.add('D');
     FakeConverter converter;
     converter.leaves = "RIFF";
-    QCOMPARE(SaveGameCallAudio(kSavePath, "  D:\\Calls\\deer grunt.mp3 ", converter), GameCallResult::Placed);
+    QCOMPARE(SaveGameCallAudio(kSavePath, "  D:\\Calls\\deer grunt.mp3 ", converter),
+             GameCallResult::Placed);
     QCOMPARE(test::readBytes(card.drives.folder('C') / "WKS_TEMP" / "_[wkstmp]_.bat"),
              std::string("\"C:\\WKS_TEMP\\ffmpeg.exe\" -i \"D:\\Calls\\deer grunt.mp3\" -ac 1 -ar "
                          "22050 -acodec pcm_u8 \"E:\\DCIM\\100WKSIM\\ADUI0001.WAV\""));
@@ -279,7 +292,8 @@ void TestGameCall::nothingInTheSourceNameIsExecuted() {
     QCOMPARE(saved, GameCallResult::Placed);
     QVERIFY(card.boxes.shown().empty());
     WKS_VERIFY_GAME_CALL(card.target(), QString::fromStdString(hostile.string()));
-    const std::string batch = test::readBytes(card.drives.folder('C') / "WKS_TEMP" / "_[wkstmp]_.bat");
+    const std::string batch =
+        test::readBytes(card.drives.folder('C') / "WKS_TEMP" / "_[wkstmp]_.bat");
     QVERIFY(batch.find("\"" + hostile.string() + "\"") != std::string::npos);
 }
 
@@ -306,8 +320,9 @@ void TestGameCall::failedConversions() {
     SystemProcessRunner runner;
     Watch watch(card.boxes);
     runner.setObserver(&watch);
-    const QString from = situation == "not audio" ? notAudio
-                         : situation == "no drive" ? "Q:\\Calls\\call.mp3" : source("mp3");
+    const QString from = situation == "not audio"  ? notAudio
+                         : situation == "no drive" ? "Q:\\Calls\\call.mp3"
+                                                   : source("mp3");
     const GameCallResult result = SaveGameCallAudio(kSavePath, from.toStdString(), runner);
     qputenv("PATH", path);
     QCOMPARE(result, situation == "no folder" ? GameCallResult::Stopped : GameCallResult::Failed);
@@ -318,7 +333,8 @@ void TestGameCall::failedConversions() {
     const Message& box = card.boxes.shown()[0];
     QCOMPARE(QString::fromStdString(box.caption), QString(kAppTitle));
     if (situation == "no folder") {
-        QVERIFY(QString::fromStdString(box.text).startsWith("Cannot write C:\\WKS_TEMP\\_[wkstmp]_.bat"));
+        QVERIFY(QString::fromStdString(box.text).startsWith(
+            "Cannot write C:\\WKS_TEMP\\_[wkstmp]_.bat"));
     } else {
         expectBox(box, kAppTitle, "Transform Failed.", Buttons::Ok, Icon::None);
     }
@@ -332,9 +348,10 @@ void TestGameCall::converterArgumentsAndWhatItLeaves() {
     expectBox(card.boxes.shown().at(0), kAppTitle, "Transform Failed.", Buttons::Ok, Icon::None);
     QCOMPARE(converter.program, (card.drives.folder('C') / "WKS_TEMP" / "ffmpeg.exe").string());
     // Written beside the target under a name that keeps the WAV ending.
-    const std::vector<std::string> expected{"-i", nativeSource, "-ac", "1", "-ar", "22050",
-                                            "-acodec", "pcm_u8",
-                                            (card.folder() / "ADUI0001.wkstmp.WAV").string()};
+    const std::vector<std::string> expected{
+        "-i",      nativeSource, "-ac",
+        "1",       "-ar",        "22050",
+        "-acodec", "pcm_u8",     (card.folder() / "ADUI0001.wkstmp.WAV").string()};
     QVERIFY(converter.args == expected);
 }
 
@@ -358,11 +375,13 @@ void TestGameCall::unfinishedConversionKeepsOldCall() {
     converter.killed = killed;
     converter.status = status;
     converter.leaves = leaves.toStdString();
-    QCOMPARE(SaveGameCallAudio(kSavePath, source("mp3").toStdString(), converter), GameCallResult::Failed);
+    QCOMPARE(SaveGameCallAudio(kSavePath, source("mp3").toStdString(), converter),
+             GameCallResult::Failed);
     expectBox(card.boxes.shown().at(0), kAppTitle, "Transform Failed.", Buttons::Ok, Icon::None);
     // Only the old call is left in the folder, whole and as it was.
     std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(card.folder())) names.push_back(e.path().filename());
+    for (const auto& e : fs::directory_iterator(card.folder()))
+        names.push_back(e.path().filename());
     QCOMPARE(names, std::vector<std::string>{"ADUI0001.WAV"});
     QCOMPARE(test::readBytes(card.folder() / "ADUI0001.WAV"), std::string("old call"));
     QVERIFY(files::isReadOnly((card.folder() / "ADUI0001.WAV").string()));
@@ -377,7 +396,8 @@ void TestGameCall::unflushedCallKeepsOldCall() {
         FakeConverter converter;
         converter.leaves = "RIFF new call";
         converter.failAfter = n;
-        const GameCallResult result = SaveGameCallAudio(kSavePath, source("mp3").toStdString(), converter);
+        const GameCallResult result =
+            SaveGameCallAudio(kSavePath, source("mp3").toStdString(), converter);
         const bool fired = files::faults::fired();
         files::faults::reset();
         const std::string call = test::readBytes(card.folder() / "ADUI0001.WAV");
@@ -389,7 +409,8 @@ void TestGameCall::unflushedCallKeepsOldCall() {
         }
         const QByteArray where = "operation " + QByteArray::number(qlonglong(n));
         QVERIFY2(result == GameCallResult::Failed, where);
-        expectBox(card.boxes.shown().at(0), kAppTitle, "Transform Failed.", Buttons::Ok, Icon::None);
+        expectBox(card.boxes.shown().at(0), kAppTitle, "Transform Failed.", Buttons::Ok,
+                  Icon::None);
         // The old call stays when the new one's bytes did not reach the card; only a folder
         // that could not be flushed after the rename leaves the new one, reported as failed.
         QVERIFY2(call == "old call" || (n > 1 && call == "RIFF new call"), where);
@@ -400,9 +421,12 @@ void TestGameCall::unflushedCallKeepsOldCall() {
 void TestGameCall::cardsOwnFilesAsSource_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("renamed");  // where the rename step moves it; empty: not moved
-    QTest::newRow("its game call") << "ADUI0001.WAV" << "";
-    QTest::newRow("its first video") << "VIDE0001.AVI" << "VIDE0001_RenameForSaveAudioFile.AVI";
-    QTest::newRow("its first picture") << "IMAG0001.JPG" << "IMAG0001_RenameForSaveAudioFile.JPG";
+    QTest::newRow("its game call") << "ADUI0001.WAV"
+                                   << "";
+    QTest::newRow("its first video") << "VIDE0001.AVI"
+                                     << "VIDE0001_RenameForSaveAudioFile.AVI";
+    QTest::newRow("its first picture") << "IMAG0001.JPG"
+                                       << "IMAG0001_RenameForSaveAudioFile.JPG";
 }
 
 // The card's own files as the audio source: one the rename step moves is converted from its
@@ -422,7 +446,8 @@ void TestGameCall::cardsOwnFilesAsSource() {
     QCOMPARE(texts, renamed.isEmpty() ? QStringList() : expected);
     if (!renamed.isEmpty()) {
         QVERIFY(!fs::exists(chosen));
-        QCOMPARE(test::readBytes(card.folder() / renamed.toStdString()), test::readBytes(source("wav").toStdString()));
+        QCOMPARE(test::readBytes(card.folder() / renamed.toStdString()),
+                 test::readBytes(source("wav").toStdString()));
     }
     WKS_VERIFY_GAME_CALL(card.target(), source("wav"));
 }
@@ -463,7 +488,8 @@ void TestGameCall::nothingWrittenThroughTheTemporaryName() {
     QCOMPARE(fs::is_regular_file(call), placed);
     if (placed) QCOMPARE(test::readBytes(call), std::string("RIFF new call"));
     if (!placed) {
-        expectBox(card.boxes.shown().at(0), kAppTitle, "Transform Failed.", Buttons::Ok, Icon::None);
+        expectBox(card.boxes.shown().at(0), kAppTitle, "Transform Failed.", Buttons::Ok,
+                  Icon::None);
         QCOMPARE(test::readBytes(partial / "keep.txt"), std::string("kept"));
     }
 }

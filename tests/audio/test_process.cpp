@@ -5,7 +5,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-
 #include <csignal>
 
 #include "platform/process.h"
@@ -19,14 +18,16 @@ struct Log : ProcessObserver {
     void processStarted(const std::string& program, const std::vector<std::string>& args) override {
         events.push_back("started " + program + " " + std::to_string(args.size()));
     }
-    void processFinished(const ProcessResult& r) override { events.push_back("finished " + r.describe()); }
+    void processFinished(const ProcessResult& r) override {
+        events.push_back("finished " + r.describe());
+    }
 };
 
 }  // namespace
 
 class TestProcess : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void endings();
     void eventsFlowWhileWaiting();
 };
@@ -36,7 +37,8 @@ void TestProcess::endings() {
     Log log;
     runner.setObserver(&log);
     // test(1) compares its words: equal only when each arrived whole and untouched.
-    QVERIFY(runner.run("/usr/bin/test", {"$(x) `y` 'a b' %P% &;!", "=", "$(x) `y` 'a b' %P% &;!"}).succeeded());
+    QVERIFY(runner.run("/usr/bin/test", {"$(x) `y` 'a b' %P% &;!", "=", "$(x) `y` 'a b' %P% &;!"})
+                .succeeded());
     ProcessResult unequal = runner.run("/usr/bin/test", {"a b", "=", "a"});
     QCOMPARE(int(unequal.outcome), int(ProcessResult::Outcome::Exited));
     QCOMPARE(unequal.exitCode, 1);
@@ -48,10 +50,10 @@ void TestProcess::endings() {
     ProcessResult missing = runner.run(dir.filePath("nothing").toStdString(), {});
     QCOMPARE(int(missing.outcome), int(ProcessResult::Outcome::NotStarted));
     QVERIFY(missing.startError == std::errc::no_such_file_or_directory);
-    QCOMPARE(log.events, (std::vector<std::string>{
-                             "started /usr/bin/test 3", "finished exit status 0",
-                             "started /usr/bin/test 3", "finished exit status 1",
-                             "started /bin/sh 2", "finished killed by signal 9"}));
+    QCOMPARE(log.events,
+             (std::vector<std::string>{"started /usr/bin/test 3", "finished exit status 0",
+                                       "started /usr/bin/test 3", "finished exit status 1",
+                                       "started /bin/sh 2", "finished killed by signal 9"}));
 }
 
 void TestProcess::eventsFlowWhileWaiting() {

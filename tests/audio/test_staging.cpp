@@ -2,13 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The converter's staging folder: made or emptied, the converter placed, hidden, removed.
 
-#include <QTemporaryDir>
-#include <QTest>
-
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <unistd.h>
 #include <sys/xattr.h>
+#include <unistd.h>
+
+#include <QTemporaryDir>
+#include <QTest>
 
 #include "audio/converter.h"
 #include "platform/files.h"
@@ -47,7 +47,7 @@ void verifyHidden(const fs::path& folder) {
 
 class TestStaging : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void stagesIntoMissingFolder();
     void emptiesFolderLeftFromEarlierRun();
     void reportsStagedFileThatCannotBeDeleted();
@@ -61,7 +61,8 @@ void TestStaging::stagesIntoMissingFolder() {
     Drive c;
     QVERIFY(StageConverter());
     QVERIFY(c.boxes.shown().empty());
-    QCOMPARE(fs::directory_iterator(c.temp())->path().filename().string(), std::string("ffmpeg.exe"));
+    QCOMPARE(fs::directory_iterator(c.temp())->path().filename().string(),
+             std::string("ffmpeg.exe"));
     verifyConverterRuns(c.temp() / "ffmpeg.exe");
     verifyHidden(c.temp());
 }
@@ -96,7 +97,8 @@ void TestStaging::reportsStagedFileThatCannotBeDeleted() {
     QCOMPARE(c.boxes.shown().size(), std::size_t(1));
     const Message& box = c.boxes.shown()[0];
     QCOMPARE(QString::fromStdString(box.caption), QString(kAppTitle));
-    QCOMPARE(QString::fromStdString(box.text), QString("Delete Directory \"C:\\WKS_TEMP\" failed !"));
+    QCOMPARE(QString::fromStdString(box.text),
+             QString("Delete Directory \"C:\\WKS_TEMP\" failed !"));
     QCOMPARE(int(box.buttons), int(Buttons::Ok));
     QCOMPARE(int(box.icon), int(Icon::None));
     verifyConverterRuns(c.temp() / "ffmpeg.exe");  // staging went on
@@ -169,7 +171,8 @@ void TestStaging::runsShareTheFolder() {
     ::close(up[0]);
 
     QVERIFY(StageConverter());
-    QCOMPARE(wks::test::readBytes(c.temp() / "_[wkstmp]_.bat"), std::string("the other run's line"));
+    QCOMPARE(wks::test::readBytes(c.temp() / "_[wkstmp]_.bat"),
+             std::string("the other run's line"));
     QVERIFY(!RemoveConverter());
     QVERIFY(c.boxes.shown().empty());
     verifyConverterRuns(c.temp() / "ffmpeg.exe");

@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // wks-settings as a user runs it: new, show, check, ini and every command's --help.
 
+#include <sys/stat.h>
+
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <sys/stat.h>
 
 #include "app/catalogue.h"
 #include "platform/profile.h"
@@ -33,7 +33,9 @@ struct Card {
     fs::path file(const std::string& stem) const {
         return fs::path(dir.path().toStdString()) / "GSM" / (stem + ".TXT");
     }
-    QString fileArg(const std::string& stem) const { return QString::fromStdString(file(stem).string()); }
+    QString fileArg(const std::string& stem) const {
+        return QString::fromStdString(file(stem).string());
+    }
     Run create(const QString& model, const QStringList& changes = {"--clock", kClock}) const {
         return run(QStringList{"new", model, "--card", path()} + changes);
     }
@@ -47,7 +49,7 @@ std::optional<std::string> valueIn(const fs::path& file, const char* section, co
 
 class TestCli : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() {
         // Nothing here may reach the user's own drive table or registry.
         QVERIFY(home.isValid());
@@ -71,14 +73,15 @@ private slots:
     void help();
     void drives();
 
-private:
+  private:
     QTemporaryDir home;
 };
 
 void TestCli::newFile_data() {
     QTest::addColumn<QString>("model");
     QTest::addColumn<QString>("stem");
-    for (const auto& m : catalogue()) QTest::newRow(m.displayName.c_str()) << m.displayName.c_str() << m.fileStem.c_str();
+    for (const auto& m : catalogue())
+        QTest::newRow(m.displayName.c_str()) << m.displayName.c_str() << m.fileStem.c_str();
 }
 
 void TestCli::newFile() {
@@ -101,11 +104,11 @@ void TestCli::newFile() {
 
 void TestCli::newWithChanges() {
     Card card;
-    const Run r = card.create("KT470RX-8PRO",
-                              {"--net", "URL=http://own.example/mms", "--country", "Sweden",
-                               "--operator", "Tele 2", "--admin", " +46 70 1 ", "--email4=d@e.se",
-                               "--set", "PIR Interval=13", "--set", "Max Number=42",
-                               "--clock", "2027-01-02T03:04:05"});
+    const Run r =
+        card.create("KT470RX-8PRO", {"--net", "URL=http://own.example/mms", "--country", "Sweden",
+                                     "--operator", "Tele 2", "--admin", " +46 70 1 ",
+                                     "--email4=d@e.se", "--set", "PIR Interval=13", "--set",
+                                     "Max Number=42", "--clock", "2027-01-02T03:04:05"});
     QCOMPARE(r.code, 0);
     NetworkPreset tele2;
     QVERIFY(presetTable().ApplyPreset(tele2, "Sweden", "Tele 2"));
@@ -122,20 +125,25 @@ void TestCli::newWithChanges() {
     expect("Receive number and receive email", "ReceiveEmail4", "d@e.se");
     expect("Camera Setting", "PIR Interval", "13");
     expect("Camera Setting", "Max Number", "42");
-    const char* clock[] = {"Clock Year", "Clock Month", "Clock Day", "Clock Hour", "Clock Minute", "Clock Second"};
-    for (int i = 0; i < 6; ++i) expect("Camera Setting", clock[i], std::to_string(i == 0 ? 2027 : i));
+    const char* clock[] = {"Clock Year", "Clock Month",  "Clock Day",
+                           "Clock Hour", "Clock Minute", "Clock Second"};
+    for (int i = 0; i < 6; ++i)
+        expect("Camera Setting", clock[i], std::to_string(i == 0 ? 2027 : i));
 
     // SMTP SSL as given; without --clock the computer's time is stamped.
     Card other;
     QCOMPARE(other.create("LN714W-12P", {"--net", "SMTP SSL=1"}).code, 0);
-    QCOMPARE(valueIn(other.file("LN714W"), "Via Internet Settings", "SMTP SSL"), std::optional<std::string>("1"));
-    const int year = std::stoi(valueIn(other.file("LN714W"), "Camera Setting", "Clock Year").value_or("0"));
+    QCOMPARE(valueIn(other.file("LN714W"), "Via Internet Settings", "SMTP SSL"),
+             std::optional<std::string>("1"));
+    const int year =
+        std::stoi(valueIn(other.file("LN714W"), "Camera Setting", "Clock Year").value_or("0"));
     QVERIFY(std::abs(year - QDate::currentDate().year()) <= 1);
 
     // A code the model's list does not hold is refused, naming the valid ones.
     const Run refused = other.create("KT470RX-8PRO", {"--set", "Photo Size=3"});
     QCOMPARE(refused.code, 2);
-    QVERIFY2(refused.err.contains("Photo Size for KT470RX-8PRO: 0 (5M) or 1 (8M), not 3"), refused.err);
+    QVERIFY2(refused.err.contains("Photo Size for KT470RX-8PRO: 0 (5M) or 1 (8M), not 3"),
+             refused.err);
 }
 
 void TestCli::badInput_data() {
@@ -143,9 +151,12 @@ void TestCli::badInput_data() {
     QTest::newRow("unknown model") << QStringList{"KT999"};
     QTest::newRow("name in wrong case") << QStringList{"fx200 series"};
     QTest::newRow("no model") << QStringList{};
-    QTest::newRow("unknown country") << QStringList{"KT470RX-8PRO", "--country", "Narnia", "--operator", "Telia"};
-    QTest::newRow("other country's operator") << QStringList{"KT470RX-8PRO", "--country", "Germany", "--operator", "Telia"};
-    QTest::newRow("operator in wrong case") << QStringList{"KT470RX-8PRO", "--country", "Sweden", "--operator", "telia"};
+    QTest::newRow("unknown country")
+        << QStringList{"KT470RX-8PRO", "--country", "Narnia", "--operator", "Telia"};
+    QTest::newRow("other country's operator")
+        << QStringList{"KT470RX-8PRO", "--country", "Germany", "--operator", "Telia"};
+    QTest::newRow("operator in wrong case")
+        << QStringList{"KT470RX-8PRO", "--country", "Sweden", "--operator", "telia"};
     QTest::newRow("country alone") << QStringList{"KT470RX-8PRO", "--country", "Sweden"};
     QTest::newRow("SMS Control of KT320V") << QStringList{"KT320V-8PRO", "--set", "SMS Control=1"};
     QTest::newRow("key of another family") << QStringList{"KT470RX-8PRO", "--set", "Work Mode=1"};
@@ -156,10 +167,13 @@ void TestCli::badInput_data() {
     QTest::newRow("unknown network key") << QStringList{"LN713Z-10P", "--net", "MMSC=x"};
     QTest::newRow("invalid clock") << QStringList{"FX200 SERIES", "--clock", "2026-02-30T00:00:00"};
     QTest::newRow("clock without time") << QStringList{"FX200 SERIES", "--clock", "2026-12-07"};
-    QTest::newRow("clock with a blank") << QStringList{"FX200 SERIES", "--clock", "2026-12-07T 14:05:09"};
-    QTest::newRow("clock with one digit") << QStringList{"FX200 SERIES", "--clock", "2026-12-7T14:05:09"};
+    QTest::newRow("clock with a blank")
+        << QStringList{"FX200 SERIES", "--clock", "2026-12-07T 14:05:09"};
+    QTest::newRow("clock with one digit")
+        << QStringList{"FX200 SERIES", "--clock", "2026-12-7T14:05:09"};
     QTest::newRow("unknown option") << QStringList{"FX200 SERIES", "--colour", "red"};
-    QTest::newRow("line break in a value") << QStringList{"FX200 SERIES", "--admin", "1\r\n[Camera Setting]"};
+    QTest::newRow("line break in a value")
+        << QStringList{"FX200 SERIES", "--admin", "1\r\n[Camera Setting]"};
     QTest::newRow("missing card folder") << QStringList{"FX200 SERIES", "--card", "missing"};
 }
 
@@ -182,9 +196,9 @@ void TestCli::show() {
     const Run r = run({"show", card.fileArg("KT320V"), "--model", "KT320V-8PRO"});
     QCOMPARE(r.code, 0);
     const QList<QByteArray> lines = r.out.split('\n');
-    for (const char* expected : {"[Camera Setting]", "PIR Interval = 13  (2 minutes)",
-                                 "Language = 3  (Svenskt)", "Max Number = 100  (Unlimited)",
-                                 "Send To = 2  (Email [GPRS])", "Model = KT320V"}) {
+    for (const char* expected :
+         {"[Camera Setting]", "PIR Interval = 13  (2 minutes)", "Language = 3  (Svenskt)",
+          "Max Number = 100  (Unlimited)", "Send To = 2  (Email [GPRS])", "Model = KT320V"}) {
         QVERIFY2(lines.contains(expected), expected);
     }
     QCOMPARE(run({"show", card.fileArg("KT320V")}).code, 2);  // the model is required
@@ -207,8 +221,11 @@ void TestCli::check() {
     QCOMPARE(r.code, 1);
     QList<QByteArray> lines = r.out.trimmed().split('\n');
     QCOMPARE(lines.size(), 5);
-    for (const char* problem : {"KT470RX", "PIR Interval", "Photo Size", "SMS Control", kPlaceholderSenderNote}) {
-        QCOMPARE(std::count_if(lines.begin(), lines.end(), [&](const QByteArray& l) { return l.contains(problem); }), 1);
+    for (const char* problem :
+         {"KT470RX", "PIR Interval", "Photo Size", "SMS Control", kPlaceholderSenderNote}) {
+        QCOMPARE(std::count_if(lines.begin(), lines.end(),
+                               [&](const QByteArray& l) { return l.contains(problem); }),
+                 1);
     }
     QCOMPARE(run({"check", card.fileArg("KT320V") + ".none", "--model", "KT320V-8PRO"}).code, 2);
 }
@@ -219,8 +236,10 @@ void TestCli::ini() {
     const std::string bytes = "[Via WAP Settings]\nURL= http://a.example/mms \nAPN=x\n";
     test::writeBytes(file, bytes);
     const QString f = QString::fromStdString(file.string());
-    QCOMPARE(run({"ini", "get", f, "via wap settings", "url"}).out, QByteArray("http://a.example/mms\n"));
-    QCOMPARE(run({"ini", "get", f, "Via WAP Settings", "URL", "--size", "5"}).out, QByteArray("http\n"));
+    QCOMPARE(run({"ini", "get", f, "via wap settings", "url"}).out,
+             QByteArray("http://a.example/mms\n"));
+    QCOMPARE(run({"ini", "get", f, "Via WAP Settings", "URL", "--size", "5"}).out,
+             QByteArray("http\n"));
     const Run none = run({"ini", "get", f, "Via WAP Settings", "Port"});
     QCOMPARE(none.code, 0);
     QCOMPARE(none.out, QByteArray("\n"));
@@ -241,13 +260,17 @@ void TestCli::iniSetKeepsTheFileWhole_data() {
     QTest::addColumn<int>("status");
     QTest::addColumn<QByteArray>("added");  // the lines the file gains
     QTest::newRow("plain") << QStringList{"S", "K", "v"} << 0 << QByteArray("K=v\r\n");
-    QTest::newRow("Latin-1 value") << QStringList{"S", "K", "J\u00f6rg"} << 0 << QByteArray("K=J\xf6rg\r\n");
+    QTest::newRow("Latin-1 value")
+        << QStringList{"S", "K", "J\u00f6rg"} << 0 << QByteArray("K=J\xf6rg\r\n");
     QTest::newRow("new section") << QStringList{"T", "K", "v"} << 0 << QByteArray("[T]\r\nK=v\r\n");
-    for (auto [row, section, key, value] :
-         {std::tuple{"section with ]", "S]x", "K", "v"}, {"section with line break", "S\n[T", "K", "v"},
-          {"key with =", "S", "K=v", "v"}, {"key opening a section", "S", "[T]", "v"},
-          {"key that is a comment", "S", " ;K", "v"}, {"key with line break", "S", "K\r\nL", "v"},
-          {"value with line break", "S", "K", "v\n[T]"}, {"value beyond Latin-1", "S", "K", "5 \u20ac"}}) {
+    for (auto [row, section, key, value] : {std::tuple{"section with ]", "S]x", "K", "v"},
+                                            {"section with line break", "S\n[T", "K", "v"},
+                                            {"key with =", "S", "K=v", "v"},
+                                            {"key opening a section", "S", "[T]", "v"},
+                                            {"key that is a comment", "S", " ;K", "v"},
+                                            {"key with line break", "S", "K\r\nL", "v"},
+                                            {"value with line break", "S", "K", "v\n[T]"},
+                                            {"value beyond Latin-1", "S", "K", "5 \u20ac"}}) {
         QTest::newRow(row) << QStringList{section, key, value} << 2 << QByteArray();
     }
 }
@@ -262,32 +285,40 @@ void TestCli::iniSetKeepsTheFileWhole() {
     test::writeBytes(file, before);
     const Run r = run(QStringList{"ini", "set", QString::fromStdString(file.string())} + args);
     QCOMPARE(r.code, status);
-    QCOMPARE(QByteArray::fromStdString(test::readBytes(file)), QByteArray::fromStdString(before) + added);
+    QCOMPARE(QByteArray::fromStdString(test::readBytes(file)),
+             QByteArray::fromStdString(before) + added);
 }
 
 void TestCli::latin1AndTerminal() {
     Card card;
     // Terminal text becomes Latin-1 bytes, one per character, so the cut to 80 keeps 80 of them.
     const QString name = QString(79, QChar(0xe9)) + QChar(0xf6) + "x";
-    QCOMPARE(card.create("LN713Z-10P", {"--admin", name, "--email1", "\u00e5sa@example.se"}).code, 0);
+    QCOMPARE(card.create("LN713Z-10P", {"--admin", name, "--email1", "\u00e5sa@example.se"}).code,
+             0);
     const fs::path file = card.file("LN713Z");
-    QCOMPARE(valueIn(file, "Receive number and receive email", "AdministratorNum"), name.left(80).toLatin1().toStdString());
+    QCOMPARE(valueIn(file, "Receive number and receive email", "AdministratorNum"),
+             name.left(80).toLatin1().toStdString());
     QCOMPARE(card.create("LN713Z-10P", {"--admin", "5 \u20ac"}).code, 2);
 
     // Control characters from the file are printed escaped, Latin-1 as UTF-8.
     std::string bytes = test::readBytes(file);
     bytes.replace(bytes.find("Model=LN713Z"), 12, "Model=\x1b]0;owned\x07");
-    bytes += "[\x1b[2J]\r\nURL=\x9b" "31m\r\n";
+    bytes +=
+        "[\x1b[2J]\r\nURL=\x9b"
+        "31m\r\n";
     test::writeBytes(file, bytes);
     const Run shown = run({"show", card.fileArg("LN713Z"), "--model", "LN713Z-10P"});
     QCOMPARE(shown.code, 0);
     const Run checked = run({"check", card.fileArg("LN713Z"), "--model", "LN713Z-10P"});
     QCOMPARE(checked.code, 1);
     for (const Run* r : {&shown, &checked}) {
-        QVERIFY2(!r->out.contains('\x1b') && !r->out.contains('\x07') && !r->out.contains("\xc2\x9b"), r->out);
+        QVERIFY2(
+            !r->out.contains('\x1b') && !r->out.contains('\x07') && !r->out.contains("\xc2\x9b"),
+            r->out);
         QVERIFY2(r->out.contains("\\x1b]0;owned\\x07"), r->out);
     }
-    for (const char* line : {"[\\x1b[2J]", "URL = \\x9b31m", "ReceiveEmail1 = \xc3\xa5sa@example.se"}) {
+    for (const char* line :
+         {"[\\x1b[2J]", "URL = \\x9b31m", "ReceiveEmail1 = \xc3\xa5sa@example.se"}) {
         QVERIFY2(shown.out.split('\n').contains(line), line);
     }
     QVERIFY(shown.out.contains("AdministratorNum = " + name.left(80).toUtf8() + "\n"));
@@ -305,19 +336,23 @@ void TestCli::checkAgreesWithTheReader_data() {
     QTest::addColumn<QString>("problem");      // empty for OK
     const QString url100 = "http://" + QString(93, 'u');
     QTest::newRow("values at the writer's limits")
-        << "KT470RX-8PRO" << QStringList{"--net", "URL=" + url100, "--admin", QString(80, '1'), "--net", "SMTP SSL=1"}
+        << "KT470RX-8PRO"
+        << QStringList{"--net", "URL=" + url100, "--admin", QString(80, '1'), "--net", "SMTP SSL=1"}
         << QStringList{} << "";
-    QTest::newRow("key in other letter case") << "KT470RX-8PRO" << QStringList{}
-                                              << QStringList{"PIR Interval=", "pir INTERVAL="} << "";
+    QTest::newRow("key in other letter case")
+        << "KT470RX-8PRO" << QStringList{} << QStringList{"PIR Interval=", "pir INTERVAL="} << "";
     const QStringList pir13{"--set", "PIR Interval=13"};
-    QTest::newRow("judged by the first 9 bytes") << "KT470RX-8PRO" << pir13
-                                                 << QStringList{"PIR Interval=13", "PIR Interval=13       x"} << "";
-    QTest::newRow("empty value reads 0") << "KT470RX-8PRO" << QStringList{} << QStringList{"Camera Mode=0", "Camera Mode="}
-                                         << "";
+    QTest::newRow("judged by the first 9 bytes")
+        << "KT470RX-8PRO" << pir13 << QStringList{"PIR Interval=13", "PIR Interval=13       x"}
+        << "";
+    QTest::newRow("empty value reads 0")
+        << "KT470RX-8PRO" << QStringList{} << QStringList{"Camera Mode=0", "Camera Mode="} << "";
     QTest::newRow("SMTP SSL of a model without it")
-        << "LN713Z-10P" << QStringList{} << QStringList{"SendEmailPassword=", "SendEmailPassword=\r\nSMTP SSL=1"} << "";
-    QTest::newRow("out of range in the first 9 bytes") << "KT470RX-8PRO" << pir13
-                                                       << QStringList{"PIR Interval=13", "PIR Interval=40"} << "PIR Interval";
+        << "LN713Z-10P" << QStringList{}
+        << QStringList{"SendEmailPassword=", "SendEmailPassword=\r\nSMTP SSL=1"} << "";
+    QTest::newRow("out of range in the first 9 bytes")
+        << "KT470RX-8PRO" << pir13 << QStringList{"PIR Interval=13", "PIR Interval=40"}
+        << "PIR Interval";
     QTest::newRow("URL past the writer's limit")
         << "KT470RX-8PRO" << QStringList{} << QStringList{"URL=", "URL=" + url100 + "x"} << "URL";
 }
@@ -351,14 +386,17 @@ void TestCli::checkAgreesWithTheReader() {
 // one beyond; --set then names the valid values and writes nothing.
 void TestCli::setAgreesWithCheck_data() {
     QTest::addColumn<QString>("model");
-    for (const auto& m : catalogue()) QTest::newRow(m.displayName.c_str()) << QString::fromStdString(m.displayName);
+    for (const auto& m : catalogue())
+        QTest::newRow(m.displayName.c_str()) << QString::fromStdString(m.displayName);
 }
 
 void TestCli::setAgreesWithCheck() {
     QFETCH(QString, model);
     const CameraModel& m = *findModel(model.toStdString());
     const auto keys = cameraKeysFor(m.family, m.displayName);
-    auto set = [](const CameraKey& k, std::int32_t code) { return QString("%1=%2").arg(k.key).arg(code); };
+    auto set = [](const CameraKey& k, std::int32_t code) {
+        return QString("%1=%2").arg(k.key).arg(code);
+    };
     for (auto end : {&Codes::first, &Codes::last}) {
         Card card;
         QStringList sets;
@@ -367,7 +405,8 @@ void TestCli::setAgreesWithCheck() {
         const std::string file = card.file(m.fileStem).string();
         for (int beyond : {0, end == &Codes::first ? -1 : 1}) {
             ProfileDocument doc = ProfileDocument::parse(test::readBytes(file));
-            for (const CameraKey& k : keys) doc.write(kCameraSection, k.key, std::to_string(k.codes->*end + beyond));
+            for (const CameraKey& k : keys)
+                doc.write(kCameraSection, k.key, std::to_string(k.codes->*end + beyond));
             QVERIFY(doc.save(file));
             const Run r = run({"check", QString::fromStdString(file), "--model", model});
             QCOMPARE(r.out.count("[Camera Setting]"), beyond ? qsizetype(keys.size()) : 0);
@@ -378,7 +417,10 @@ void TestCli::setAgreesWithCheck() {
             Card card;
             const Run r = card.create(model, {"--set", set(k, code)});
             QVERIFY2(r.code == 2 && fs::is_empty(card.path().toStdString()), k.key);
-            QVERIFY2(r.err.contains((std::string(k.key) + " for " + m.displayName + ": " + k.codes->validValues()).c_str()), r.err);
+            QVERIFY2(r.err.contains((std::string(k.key) + " for " + m.displayName + ": " +
+                                     k.codes->validValues())
+                                        .c_str()),
+                     r.err);
         }
     }
 }
@@ -398,15 +440,18 @@ void TestCli::help() {
             QVERIFY2(p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0,
                      qPrintable(program + " " + option + ": " + p.readAllStandardError()));
             const QString name = QFileInfo(program).fileName();
-            if (option == "--version") QCOMPARE(out, (name + " " WKS_VERSION "\n").toUtf8());
-            else QVERIFY2(out.toLower().startsWith("usage: ") && out.contains(name.toUtf8()), out);
+            if (option == "--version")
+                QCOMPARE(out, (name + " " WKS_VERSION "\n").toUtf8());
+            else
+                QVERIFY2(out.toLower().startsWith("usage: ") && out.contains(name.toUtf8()), out);
         }
     }
 
     QFile manual(WKS_MANUAL);
     QVERIFY(manual.open(QIODevice::ReadOnly));
     QStringList manualOrder;
-    static const QRegularExpression synopsis("^\\.B wks-settings ([a-z][a-z-]*)", QRegularExpression::MultilineOption);
+    static const QRegularExpression synopsis("^\\.B wks-settings ([a-z][a-z-]*)",
+                                             QRegularExpression::MultilineOption);
     for (auto it = synopsis.globalMatch(manual.readAll()); it.hasNext();) {
         const QString command = it.next().captured(1);
         if (!manualOrder.contains(command)) manualOrder << command;
@@ -453,22 +498,29 @@ void TestCli::drives() {
     QTemporaryDir card;
     const fs::path file = data / "not-a-folder";
     test::writeBytes(file, "");
-    struct { char letter; fs::path target; QString rest; } rows[] = {
-        {'C', data / "drive_c", "\t-\t[0-9.]+ [KMGT]B free\tusable"},
-        {'D', card.path().toStdString(), "\t-\t[0-9.]+ [KMGT]B free\tusable"},
-        {'E', data / "gone", "\t-\t-\tnot usable: no folder"},
-        {'F', file, "\t-\t-\tnot usable: not enterable"}};
+    struct {
+        char letter;
+        fs::path target;
+        QString rest;
+    } rows[] = {{'C', data / "drive_c", "\t-\t[0-9.]+ [KMGT]B free\tusable"},
+                {'D', card.path().toStdString(), "\t-\t[0-9.]+ [KMGT]B free\tusable"},
+                {'E', data / "gone", "\t-\t-\tnot usable: no folder"},
+                {'F', file, "\t-\t-\tnot usable: not enterable"}};
     for (const auto& r : rows) {
         if (r.letter != 'C') {
-            fs::create_symlink(r.target, data / "dosdevices" / (std::string(1, r.letter + 32) + ":"));
+            fs::create_symlink(r.target,
+                               data / "dosdevices" / (std::string(1, r.letter + 32) + ":"));
         }
     }
     const Run r = run({"drives"});
     QCOMPARE(r.code, 0);
     for (const auto& row : rows) {
         fs::remove(data / "dosdevices" / (std::string(1, row.letter + 32) + ":"));
-        const QString line = QString("^%1:\t%2%3$").arg(row.letter).arg(
-            QRegularExpression::escape(fs::weakly_canonical(row.target).c_str()), row.rest);
+        const QString line =
+            QString("^%1:\t%2%3$")
+                .arg(row.letter)
+                .arg(QRegularExpression::escape(fs::weakly_canonical(row.target).c_str()),
+                     row.rest);
         QVERIFY2(QRegularExpression(line, QRegularExpression::MultilineOption)
                      .match(QString::fromUtf8(r.out))
                      .hasMatch(),

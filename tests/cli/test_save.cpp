@@ -3,12 +3,12 @@
 // `wks-settings save` as a script runs it: every drive given with --drive, questions answered
 // by --yes or --no, no terminal to ask on.
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "platform/profile.h"
 #include "support/runcli.h"
@@ -29,12 +29,15 @@ struct Desk {
         fs::create_directories(f.toStdString());
         return f;
     }
-    fs::path path(const QString& name) const { return fs::path(dir.path().toStdString()) / name.toStdString(); }
+    fs::path path(const QString& name) const {
+        return fs::path(dir.path().toStdString()) / name.toStdString();
+    }
     fs::path card(const QString& name) const { return path(name) / "GSM" / "KT470RX.TXT"; }
     fs::path backup() const { return path("c") / "VelmoraBackup" / "KT470RX.TXT"; }
     std::size_t files() const {
         std::size_t n = 0;
-        for (const auto& e : fs::recursive_directory_iterator(dir.path().toStdString())) n += e.is_regular_file();
+        for (const auto& e : fs::recursive_directory_iterator(dir.path().toStdString()))
+            n += e.is_regular_file();
         return n;
     }
     Run save(const QStringList& args) const {
@@ -52,7 +55,7 @@ const QString kClock = "2026-12-07T14:05:09";
 
 class TestSave : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void savesAndAnswers();
     void badInput_data();
     void badInput();
@@ -76,10 +79,12 @@ void TestSave::savesAndAnswers() {
     QCOMPARE(d.save(drives + QStringList{"KT470RX-8PRO"}).code, 1);
     QCOMPARE(d.files(), 0u);
 
-    const Run yes = d.save(drives + QStringList{"KT470RX-8PRO", "--yes", "--clock", kClock, "--admin", "+4670111"});
+    const Run yes = d.save(
+        drives + QStringList{"KT470RX-8PRO", "--yes", "--clock", kClock, "--admin", "+4670111"});
     QCOMPARE(yes.code, 0);
     QCOMPARE(yes.out.trimmed().split('\n').last(), QByteArray(d.card("d").c_str()));
-    QCOMPARE(valueIn(d.card("d"), "Receive number and receive email", "AdministratorNum"), "+4670111");
+    QCOMPARE(valueIn(d.card("d"), "Receive number and receive email", "AdministratorNum"),
+             "+4670111");
     QCOMPARE(test::readBytes(d.backup()), test::readBytes(d.card("d")));
     QVERIFY(!fs::exists(d.path("home")));  // C: was given, so the user's own drives stay out of it
 
@@ -88,18 +93,25 @@ void TestSave::savesAndAnswers() {
     fs::remove(d.backup());
     const Run ro = d.save(drives + QStringList{"KT470RX-8PRO", "--yes", "--admin", "+4670222"});
     QCOMPARE(ro.code, 1);
-    QVERIFY2(ro.err.contains("(warning) Failed to save all parameters to \"D:\\GSM\\KT470RX.TXT\" !"), ro.err);
+    QVERIFY2(
+        ro.err.contains("(warning) Failed to save all parameters to \"D:\\GSM\\KT470RX.TXT\" !"),
+        ro.err);
     QVERIFY(!ro.out.contains("saved success"));
-    QCOMPARE(valueIn(d.card("d"), "Receive number and receive email", "AdministratorNum"), "+4670111");
-    QCOMPARE(valueIn(d.backup(), "Receive number and receive email", "AdministratorNum"), "+4670222");
+    QCOMPARE(valueIn(d.card("d"), "Receive number and receive email", "AdministratorNum"),
+             "+4670111");
+    QCOMPARE(valueIn(d.backup(), "Receive number and receive email", "AdministratorNum"),
+             "+4670222");
 }
 
 void TestSave::badInput_data() {
     QTest::addColumn<QStringList>("args");  // after the drives C: and D:
     QTest::newRow("unknown model") << QStringList{"KT999", "--yes"};
-    QTest::newRow("--to a letter with no drive") << QStringList{"KT470RX-8PRO", "--to", "E", "--yes"};
-    QTest::newRow("missing --drive folder") << QStringList{"KT470RX-8PRO", "--drive", "E=<missing>", "--yes"};
-    QTest::newRow("--audio without game call") << QStringList{"KT470RX-8PRO", "--audio", "<call>", "--yes"};
+    QTest::newRow("--to a letter with no drive")
+        << QStringList{"KT470RX-8PRO", "--to", "E", "--yes"};
+    QTest::newRow("missing --drive folder")
+        << QStringList{"KT470RX-8PRO", "--drive", "E=<missing>", "--yes"};
+    QTest::newRow("--audio without game call")
+        << QStringList{"KT470RX-8PRO", "--audio", "<call>", "--yes"};
     QTest::newRow("--yes and --no") << QStringList{"LN713Z-10P", "--yes", "--no"};
 }
 
@@ -111,7 +123,8 @@ void TestSave::badInput() {
     args.replaceInStrings("<call>", d.path("call.mp3").c_str());
     // An unmarked card file that an opening would delete.
     test::writeBytes(d.card("d"), "[Via WAP Settings]\r\n");
-    const Run r = d.save(QStringList{"--drive", "C=" + d.folder("c"), "--drive", "D=" + d.folder("d")} + args);
+    const Run r = d.save(
+        QStringList{"--drive", "C=" + d.folder("c"), "--drive", "D=" + d.folder("d")} + args);
     QCOMPARE(r.code, 2);
     QVERIFY(!r.err.isEmpty());
     QCOMPARE(d.files(), 2u);
@@ -124,8 +137,9 @@ void TestSave::manyCards() {
     Desk d;
     const QStringList cards{"card1", "card2", "card3"};
     for (const QString& card : cards) {
-        const Run r = d.save({"KT470RX-8PRO", "--drive", "C=" + d.folder("c"), "--drive", "D=" + d.folder(card),
-                              "--country", "Sweden", "--operator", "Telia", "--admin", "+46" + card, "--yes"});
+        const Run r = d.save({"KT470RX-8PRO", "--drive", "C=" + d.folder("c"), "--drive",
+                              "D=" + d.folder(card), "--country", "Sweden", "--operator", "Telia",
+                              "--admin", "+46" + card, "--yes"});
         QCOMPARE(r.code, 0);
     }
     for (const QString& card : cards) {
@@ -133,14 +147,17 @@ void TestSave::manyCards() {
                  "+46" + card.toStdString());
         QCOMPARE(valueIn(d.card(card), "WKSFileMark", "Model"), "KT470RX");
     }
-    QCOMPARE(valueIn(d.backup(), "Receive number and receive email", "AdministratorNum"), "+46card3");
+    QCOMPARE(valueIn(d.backup(), "Receive number and receive email", "AdministratorNum"),
+             "+46card3");
 
     // Two cards at once: the one chosen with --to is written, the other one's file removed.
-    const Run both = d.save({"KT470RX-8PRO", "--drive", "C=" + d.folder("c"), "--drive", "D=" + d.folder("card1"),
-                             "--drive", "E=" + d.folder("card2"), "--to", "D", "--yes"});
+    const Run both = d.save({"KT470RX-8PRO", "--drive", "C=" + d.folder("c"), "--drive",
+                             "D=" + d.folder("card1"), "--drive", "E=" + d.folder("card2"), "--to",
+                             "D", "--yes"});
     QCOMPARE(both.code, 0);
     QVERIFY(!fs::exists(d.card("card2")));
-    QCOMPARE(valueIn(d.card("card1"), "Receive number and receive email", "AdministratorNum"), "+46card2");
+    QCOMPARE(valueIn(d.card("card1"), "Receive number and receive email", "AdministratorNum"),
+             "+46card2");
 }
 
 void TestSave::writesOnlyWhereTold_data() {
@@ -149,13 +166,23 @@ void TestSave::writesOnlyWhereTold_data() {
     QTest::addColumn<QString>("written");  // "card", "own C:" or "" for nothing
     QTest::addColumn<QString>("says");     // on the error output, when it fails
     QTest::newRow("card given, own C: holds an older file")
-        << QStringList{"--drive", "D=<card>"} << 0 << "card" << "";
-    QTest::newRow("own C: chosen with --to") << QStringList{"--drive", "D=<card>", "--to", "C"} << 0 << "own C:" << "";
-    QTest::newRow("card that cannot be entered") << QStringList{"--drive", "D=<card>", "<locked>"} << 1 << "" << "D:";
+        << QStringList{"--drive", "D=<card>"} << 0 << "card"
+        << "";
+    QTest::newRow("own C: chosen with --to")
+        << QStringList{"--drive", "D=<card>", "--to", "C"} << 0 << "own C:"
+        << "";
+    QTest::newRow("card that cannot be entered")
+        << QStringList{"--drive", "D=<card>", "<locked>"} << 1 << ""
+        << "D:";
     // Without --drive, the drives are the user's own letters: the card linked as d:.
-    QTest::newRow("no --drive, the user's d: is the card") << QStringList{"<d: link>"} << 0 << "card" << "";
-    QTest::newRow("no --drive, own C: chosen with --to") << QStringList{"--to", "C"} << 0 << "own C:" << "";
-    QTest::newRow("no --drive, no card") << QStringList{} << 1 << "" << "no card found";
+    QTest::newRow("no --drive, the user's d: is the card")
+        << QStringList{"<d: link>"} << 0 << "card"
+        << "";
+    QTest::newRow("no --drive, own C: chosen with --to")
+        << QStringList{"--to", "C"} << 0 << "own C:"
+        << "";
+    QTest::newRow("no --drive, no card") << QStringList{} << 1 << ""
+                                         << "no card found";
 }
 
 void TestSave::writesOnlyWhereTold() {
@@ -165,8 +192,10 @@ void TestSave::writesOnlyWhereTold() {
     QFETCH(QString, says);
     Desk d;
     const fs::path own = d.path("home") / "wks-config" / "drive_c" / "GSM" / "KT470RX.TXT";
-    const fs::path ownBackup = d.path("home") / "wks-config" / "drive_c" / "VelmoraBackup" / "KT470RX.TXT";
-    test::writeBytes(own, "[WKSFileMark]\r\nModel=KT470RX\r\n[Via WAP Settings]\r\nURL=http://old\r\n");
+    const fs::path ownBackup =
+        d.path("home") / "wks-config" / "drive_c" / "VelmoraBackup" / "KT470RX.TXT";
+    test::writeBytes(own,
+                     "[WKSFileMark]\r\nModel=KT470RX\r\n[Via WAP Settings]\r\nURL=http://old\r\n");
     const std::string ownBefore = test::readBytes(own);
     const QString card = d.folder("card");
     if (args.removeAll("<locked>")) {
@@ -175,7 +204,8 @@ void TestSave::writesOnlyWhereTold() {
     }
     if (args.removeAll("<d: link>")) {
         fs::create_directories(d.path("home") / "wks-config" / "dosdevices");
-        fs::create_directory_symlink(card.toStdString(), d.path("home") / "wks-config" / "dosdevices" / "d:");
+        fs::create_directory_symlink(card.toStdString(),
+                                     d.path("home") / "wks-config" / "dosdevices" / "d:");
     }
     args.replaceInStrings("<card>", card);
     const Run r = d.save(QStringList{"KT470RX-8PRO", "--yes", "--admin", "+4670333"} + args);
@@ -187,7 +217,8 @@ void TestSave::writesOnlyWhereTold() {
     QCOMPARE(test::readBytes(own) != ownBefore, written == "own C:");
     QCOMPARE(fs::exists(ownBackup), !written.isEmpty());
     if (onCard) {
-        QCOMPARE(valueIn(d.card("card"), "Receive number and receive email", "AdministratorNum"), "+4670333");
+        QCOMPARE(valueIn(d.card("card"), "Receive number and receive email", "AdministratorNum"),
+                 "+4670333");
         QCOMPARE(valueIn(d.card("card"), "Via WAP Settings", "URL"), "");  // C:'s file was not read
     }
     if (status == 1) QVERIFY2(r.err.contains(says.toUtf8()), r.err);
@@ -200,17 +231,22 @@ void TestSave::keepsTheClockItRead_data() {
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("clock");  // written, "now" for the computer's time
 
-    const QStringList all{"--set", "Clock Year=2030", "--set", "Clock Month=2", "--set", "Clock Day=28",
-                          "--set", "Clock Hour=23", "--set", "Clock Minute=59", "--set", "Clock Second=58"};
+    const QStringList all{"--set", "Clock Year=2030", "--set", "Clock Month=2",
+                          "--set", "Clock Day=28",    "--set", "Clock Hour=23",
+                          "--set", "Clock Minute=59", "--set", "Clock Second=58"};
     QTest::newRow("kept as read") << "2020 1 2 3 4 5" << QStringList{} << 0 << "2020 1 2 3 4 5";
     QTest::newRow("--clock now") << "2020 1 2 3 4 5" << QStringList{"--clock", "now"} << 0 << "now";
-    QTest::newRow("--clock time") << "2020 1 2 3 4 5" << QStringList{"--clock", kClock} << 0 << "2026 12 7 14 5 9";
+    QTest::newRow("--clock time") << "2020 1 2 3 4 5" << QStringList{"--clock", kClock} << 0
+                                  << "2026 12 7 14 5 9";
     QTest::newRow("read clock not a date") << "2020 13 2 3 4 5" << QStringList{} << 0 << "now";
     QTest::newRow("all six clock keys") << "2020 1 2 3 4 5" << all << 0 << "2030 2 28 23 59 58";
-    QTest::newRow("clock keys and --clock") << "2020 1 2 3 4 5" << all + QStringList{"--clock", "now"} << 2 << "2020 1 2 3 4 5";
-    QTest::newRow("one clock key") << "2020 1 2 3 4 5" << QStringList{"--set", "Clock Year=2030"} << 2 << "2020 1 2 3 4 5";
-    QTest::newRow("clock keys not a date") << "2020 1 2 3 4 5" << QStringList(all).replaceInStrings("Day=28", "Day=30")
-                                           << 2 << "2020 1 2 3 4 5";
+    QTest::newRow("clock keys and --clock")
+        << "2020 1 2 3 4 5" << all + QStringList{"--clock", "now"} << 2 << "2020 1 2 3 4 5";
+    QTest::newRow("one clock key")
+        << "2020 1 2 3 4 5" << QStringList{"--set", "Clock Year=2030"} << 2 << "2020 1 2 3 4 5";
+    QTest::newRow("clock keys not a date")
+        << "2020 1 2 3 4 5" << QStringList(all).replaceInStrings("Day=28", "Day=30") << 2
+        << "2020 1 2 3 4 5";
 }
 
 void TestSave::keepsTheClockItRead() {
@@ -218,17 +254,21 @@ void TestSave::keepsTheClockItRead() {
     QFETCH(QStringList, args);
     QFETCH(int, status);
     QFETCH(QString, clock);
-    static const char* keys[] = {"Clock Year", "Clock Month", "Clock Day", "Clock Hour", "Clock Minute", "Clock Second"};
+    static const char* keys[] = {"Clock Year", "Clock Month",  "Clock Day",
+                                 "Clock Hour", "Clock Minute", "Clock Second"};
     Desk d;
     std::string text = "[WKSFileMark]\r\nModel=KT470RX\r\n[Camera Setting]\r\n";
     const QStringList parts = fileClock.split(' ');
-    for (int i = 0; i < 6; ++i) text += std::string(keys[i]) + "=" + parts[i].toStdString() + "\r\n";
+    for (int i = 0; i < 6; ++i)
+        text += std::string(keys[i]) + "=" + parts[i].toStdString() + "\r\n";
     test::writeBytes(d.card("d"), text);
     const Run r = d.save(QStringList{"KT470RX-8PRO", "--drive", "C=" + d.folder("c"), "--drive",
-                                     "D=" + d.folder("d"), "--yes"} + args);
+                                     "D=" + d.folder("d"), "--yes"} +
+                         args);
     QCOMPARE(r.code, status);
     QStringList got;
-    for (const char* key : keys) got << QString::fromStdString(valueIn(d.card("d"), "Camera Setting", key));
+    for (const char* key : keys)
+        got << QString::fromStdString(valueIn(d.card("d"), "Camera Setting", key));
     if (clock == "now") {
         QVERIFY(qAbs(got[0].toInt() - QDate::currentDate().year()) <= 1);
         QVERIFY(got.join(' ') != fileClock);
@@ -242,20 +282,24 @@ void TestSave::keepsTheClockItRead() {
 // neither change is lost.
 void TestSave::concurrentSavesLoseNothing() {
     Desk d;
-    const QStringList args{"KT470RX-8PRO", "--drive", "C=" + d.folder("c"), "--drive", "D=" + d.folder("d"), "--yes"};
+    const QStringList args{"KT470RX-8PRO",       "--drive", "C=" + d.folder("c"), "--drive",
+                           "D=" + d.folder("d"), "--yes"};
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_DATA_HOME", QString::fromStdString(d.path("home")));
     int lost = 0;
     for (int i = 0; i < 10; ++i) {
-        const QString admin = "+46" + QString::number(i), email = QString::number(i) + "@example.com";
+        const QString admin = "+46" + QString::number(i),
+                      email = QString::number(i) + "@example.com";
         QProcess a, b;
         for (QProcess* p : {&a, &b}) p->setProcessEnvironment(env);
         a.start(WKS_SETTINGS_EXE, QStringList{"save"} + args + QStringList{"--admin", admin});
         b.start(WKS_SETTINGS_EXE, QStringList{"save"} + args + QStringList{"--email1", email});
         QVERIFY(a.waitForFinished(30000) && b.waitForFinished(30000));
         QVERIFY(a.exitCode() == 0 && b.exitCode() == 0);
-        lost += valueIn(d.card("d"), "Receive number and receive email", "AdministratorNum") != admin.toStdString();
-        lost += valueIn(d.card("d"), "Receive number and receive email", "ReceiveEmail1") != email.toStdString();
+        lost += valueIn(d.card("d"), "Receive number and receive email", "AdministratorNum") !=
+                admin.toStdString();
+        lost += valueIn(d.card("d"), "Receive number and receive email", "ReceiveEmail1") !=
+                email.toStdString();
     }
     QCOMPARE(lost, 0);
 }
@@ -272,7 +316,8 @@ void TestSave::noDataFolder() {
         if (*xdg) env.insert("XDG_DATA_HOME", xdg);
         p.setProcessEnvironment(env);
         p.setWorkingDirectory(cwd);
-        p.start(WKS_SETTINGS_EXE, {"save", "KT470RX-8PRO", "--drive", "D=" + d.folder("d"), "--yes"});
+        p.start(WKS_SETTINGS_EXE,
+                {"save", "KT470RX-8PRO", "--drive", "D=" + d.folder("d"), "--yes"});
         QVERIFY(p.waitForFinished(30000));
         QCOMPARE(p.exitCode(), 1);
         QVERIFY(p.readAllStandardError().contains("HOME"));

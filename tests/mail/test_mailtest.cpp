@@ -52,67 +52,82 @@ class TestMailAccount : public QObject {
         const QString lookup = "Name look-up: 127.0.0.1 is an address, nothing to look up";
         const QString connected = "Connection: 127.0.0.1 answers on port %1";
         const QString tls = "TLS: the connection is encrypted from the first byte";
-        const QString warning = "Warning: the server's certificate cannot be verified against "
-                                "this computer's certificates (SSL certificate problem: "
-                                "self-signed certificate); the camera may refuse it.";
+        const QString warning =
+            "Warning: the server's certificate cannot be verified against "
+            "this computer's certificates (SSL certificate problem: "
+            "self-signed certificate); the camera may refuse it.";
         const QString greeting = "Greeting: 220 mail.test ";
-        const QString login = "Login: the server accepted camera@example.test and its password "
-                              "(235 2.7.0 Authentication successful)";
-        QTest::newRow("plain, login") << "plain" << false << "right-pw" << "" << false << true
-                                      << QStringList{lookup, connected, greeting, login};
+        const QString login =
+            "Login: the server accepted camera@example.test and its password "
+            "(235 2.7.0 Authentication successful)";
+        QTest::newRow("plain, login")
+            << "plain" << false << "right-pw"
+            << "" << false << true << QStringList{lookup, connected, greeting, login};
         QTest::newRow("TLS from the first byte")
-            << "tls" << true << "right-pw" << "KT470RX-8PRO" << false << true
+            << "tls" << true << "right-pw"
+            << "KT470RX-8PRO" << false << true
             << QStringList{lookup, connected, tls, warning, greeting, login};
         QTest::newRow("no SSL option: SMTP SSL=1 is not read")
-            << "plain" << true << "right-pw" << "FX200 SERIES" << false << true
-            << QStringList{lookup, connected, greeting, login};
+            << "plain" << true << "right-pw"
+            << "FX200 SERIES" << false << true << QStringList{lookup, connected, greeting, login};
         QTest::newRow("wrong password")
-            << "plain" << false << "wrong-pw" << "KT470RX-8PRO" << false << false
+            << "plain" << false << "wrong-pw"
+            << "KT470RX-8PRO" << false << false
             << QStringList{lookup, connected, greeting,
                            "Login failed: the server refused the address and password. The "
                            "password is the likely fault (many providers want an app password "
                            "for devices): check SEND EMAIL PASSWORD, then SEND EMAIL ADDRESS. "
                            "The server said: \"535 5.7.8 Authentication credentials invalid\""};
         QTest::newRow("SSL ticked, plain-text server")
-            << "plain" << true << "right-pw" << "" << false << false
+            << "plain" << true << "right-pw"
+            << "" << false << false
             << QStringList{lookup, connected,
                            "TLS failed: SMTP SSL is ticked, but the server speaks plain text on "
                            "port %1 (it said \"220 mail.test Python SMTP 1.4.3\"). Untick "
                            "\"SMTP SSL\" (Advanced... on the WAP / Internet screen), or use "
                            "the server's SSL port, usually 465."};
         QTest::newRow("SSL not ticked, TLS server")
-            << "tls" << false << "right-pw" << "" << false << false
+            << "tls" << false << "right-pw"
+            << "" << false << false
             << QStringList{lookup, connected,
                            "Greeting failed: the server speaks TLS on port %1, but SMTP SSL is "
                            "not ticked. Tick \"SMTP SSL\" (Advanced... on the WAP / Internet "
                            "screen), or use the server's plain-text port, usually 587 or 25."};
         QTest::newRow("STARTTLS before login")
-            << "starttls" << false << "right-pw" << "" << false << false
+            << "starttls" << false << "right-pw"
+            << "" << false << false
             << QStringList{lookup, connected, greeting,
                            "Login failed: the server wants encryption before the login (it "
                            "offers STARTTLS), but SMTP SSL is not ticked. The camera must use "
                            "SSL: tick \"SMTP SSL\" (Advanced... on the WAP / Internet screen) "
                            "and use the server's SSL port, usually 465."};
         QTest::newRow("nobody listens")
-            << "closed" << false << "right-pw" << "" << false << false
-            << QStringList{lookup, "Connection failed: nothing listens on port %1 of 127.0.0.1: "
-                                   "check the PORT beside SEND EMAIL SERVER"};
+            << "closed" << false << "right-pw"
+            << "" << false << false
+            << QStringList{lookup,
+                           "Connection failed: nothing listens on port %1 of 127.0.0.1: "
+                           "check the PORT beside SEND EMAIL SERVER"};
         QTest::newRow("unknown name")
-            << "no-such-host.invalid" << false << "right-pw" << "" << false << false
-            << QStringList{"Name look-up failed: the server name \"no-such-host.invalid\" is "
-                           "unknown: check SEND EMAIL SERVER"};
+            << "no-such-host.invalid" << false << "right-pw"
+            << "" << false << false
+            << QStringList{
+                   "Name look-up failed: the server name \"no-such-host.invalid\" is "
+                   "unknown: check SEND EMAIL SERVER"};
         QTest::newRow("never answers")
-            << "silent" << false << "right-pw" << "" << false << false
+            << "silent" << false << "right-pw"
+            << "" << false << false
             << QStringList{lookup, connected,
                            "Greeting failed: 127.0.0.1 took the connection on port %1 but said "
                            "nothing within 1 s."};
         QTest::newRow("never answers TLS")
-            << "silent" << true << "right-pw" << "" << false << false
+            << "silent" << true << "right-pw"
+            << "" << false << false
             << QStringList{lookup, connected,
                            "TLS failed: 127.0.0.1 took the connection on port %1 but did not "
                            "start TLS within 1 s."};
         QTest::newRow("--send delivered")
-            << "plain" << false << "right-pw" << "KT470RX-8PRO" << true << true
+            << "plain" << false << "right-pw"
+            << "KT470RX-8PRO" << true << true
             << QStringList{lookup, connected, greeting, login,
                            "Sending: the test message to owner@example.test was accepted (250 "
                            "OK)"};
@@ -132,11 +147,11 @@ class TestMailAccount : public QObject {
 
         QStringList got;
         if (cli.isEmpty()) {
-            MailTest test({host.toStdString(), portText.toStdString(), ssl,
-                           kAddress.toStdString(), password.toStdString()},
-                          send ? std::optional(TestDelivery{kRecipient.toStdString()})
-                               : std::nullopt,
-                          {std::chrono::milliseconds(1000), std::chrono::milliseconds(5000)});
+            MailTest test(
+                {host.toStdString(), portText.toStdString(), ssl, kAddress.toStdString(),
+                 password.toStdString()},
+                send ? std::optional(TestDelivery{kRecipient.toStdString()}) : std::nullopt,
+                {std::chrono::milliseconds(1000), std::chrono::milliseconds(5000)});
             const MailTestReport report = test.run();
             for (const auto& line : report.lines) got << QString::fromStdString(line.text);
             QCOMPARE(report.passed, passed);

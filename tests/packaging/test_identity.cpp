@@ -10,7 +10,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
-
 #include <functional>
 #include <memory>
 
@@ -36,8 +35,8 @@ void wayland(Display& d, const QTemporaryDir& runtime) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_RUNTIME_DIR", runtime.path());
     d.server->setProcessEnvironment(env);
-    d.server->start("weston", {"--backend=headless-backend.so", "--socket=wks-identity",
-                               "--idle-time=0"});
+    d.server->start("weston",
+                    {"--backend=headless-backend.so", "--socket=wks-identity", "--idle-time=0"});
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(runtime.filePath("wks-identity")), 20000);
     env.insert("QT_QPA_PLATFORM", "wayland");
     env.insert("WAYLAND_DISPLAY", "wks-identity");
@@ -78,7 +77,7 @@ void x11(Display& d, const QTemporaryDir&) {
 
 class TestIdentity : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void windowIdentity_data() {
         QTest::addColumn<bool>("onWayland");
         QTest::addColumn<QString>("expected");

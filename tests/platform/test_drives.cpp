@@ -45,15 +45,21 @@ struct SlowFolder {
 
 class TestDrives : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void resolve() {
         DriveTable table({{'E', "/media/card"}, {'c', "/home/u/drive_c"}});
-        struct { const char* path; const char* native; } rows[] = {
-            {"E:\\GSM\\X.TXT", "/media/card/GSM/X.TXT"}, {"e:\\GSM\\X.TXT", "/media/card/GSM/X.TXT"},
-            {"C:\\VelmoraBackup\\FX200.TXT", "/home/u/drive_c/VelmoraBackup/FX200.TXT"},
-            {"E:\\", "/media/card"}, {"E:", "/media/card"}, {"F:\\GSM\\X.TXT", ""},
-            {"/tmp/a b/X.TXT", "/tmp/a b/X.TXT"}, {"E:\\..\\..\\etc\\x", "/media/card/etc/x"},
-            {"E:\\GSM\\.\\..\\X.TXT", "/media/card/X.TXT"}};
+        struct {
+            const char* path;
+            const char* native;
+        } rows[] = {{"E:\\GSM\\X.TXT", "/media/card/GSM/X.TXT"},
+                    {"e:\\GSM\\X.TXT", "/media/card/GSM/X.TXT"},
+                    {"C:\\VelmoraBackup\\FX200.TXT", "/home/u/drive_c/VelmoraBackup/FX200.TXT"},
+                    {"E:\\", "/media/card"},
+                    {"E:", "/media/card"},
+                    {"F:\\GSM\\X.TXT", ""},
+                    {"/tmp/a b/X.TXT", "/tmp/a b/X.TXT"},
+                    {"E:\\..\\..\\etc\\x", "/media/card/etc/x"},
+                    {"E:\\GSM\\.\\..\\X.TXT", "/media/card/X.TXT"}};
         for (const auto& r : rows) {
             auto p = table.resolve(r.path);
             QCOMPARE(p ? p->string() : std::string(), std::string(r.native));
@@ -103,7 +109,8 @@ private slots:
     // link wins its letter and is a linked medium's only drive.
     void liveLetters() {
         test::FakeSystem sys;
-        const std::string usb = "pci0000:00/0000:00:14.0/usb2/2-1/2-1:1.0/host4/target4:0:0/4:0:0:0",
+        const std::string usb =
+                              "pci0000:00/0000:00:14.0/usb2/2-1/2-1:1.0/host4/target4:0:0/4:0:0:0",
                           ata = "pci0000:00/0000:00:17.0/ata1/host0/target0:0:0/0:0:0:0",
                           ata2 = "pci0000:00/0000:00:17.0/ata2/host1/target1:0:0/1:0:0:0";
         sys.blockDevice(ata, "sda", "sda1", false);
@@ -114,9 +121,12 @@ private slots:
         sys.blockDevice(ata2, "sdc", "sdc1", true);
         sys.label("mmcblk0p1", "TRAIL\\x20CAM");
         sys.label("sdb1", "F\xc3\xa4rd");
-        for (auto [device, place] : {std::pair{"/dev/sda2", "/"}, {"/dev/sda1", "/srv/data"},
-                                     {"/dev/sdb2", "/home"}, {"/dev/sdc1", "/boot/efi"},
-                                     {"tmpfs", "/run/user/1000"}, {"/dev/sdb1", "/mnt/sd"},
+        for (auto [device, place] : {std::pair{"/dev/sda2", "/"},
+                                     {"/dev/sda1", "/srv/data"},
+                                     {"/dev/sdb2", "/home"},
+                                     {"/dev/sdc1", "/boot/efi"},
+                                     {"tmpfs", "/run/user/1000"},
+                                     {"/dev/sdb1", "/mnt/sd"},
                                      {"/dev/mmcblk0p1", "/media/anna/TRAIL CAM"},
                                      {"/dev/sda1", "/media/anna/B"}}) {
             sys.mount(device, place);
@@ -139,10 +149,13 @@ private slots:
         } steps[] = {
             {{}, {}, with({{'D', "*media/anna/TRAIL CAM"}})},
             {{"/media/anna/TRAIL CAM"}, {}, before},
-            {{}, {"/media/anna/TRAIL CAM", "/media/anna/A"},
+            {{},
+             {"/media/anna/TRAIL CAM", "/media/anna/A"},
              with({{'D', "*media/anna/TRAIL CAM"}, {'F', "*media/anna/A"}})},
-            {{"/media/anna/A"}, {"/run/media/anna/Z2", "/run/media/anna/Z1"},
-             with({{'D', "*media/anna/TRAIL CAM"}, {'F', "*run/media/anna/Z1"},
+            {{"/media/anna/A"},
+             {"/run/media/anna/Z2", "/run/media/anna/Z1"},
+             with({{'D', "*media/anna/TRAIL CAM"},
+                   {'F', "*run/media/anna/Z1"},
                    {'H', "*run/media/anna/Z2"}})},
         };
         for (const Step& step : steps) {
@@ -215,12 +228,14 @@ private slots:
         test::writeBytes(e / "gsm" / "kt470rx.txt", "");
         fs::create_directories(e / "DCIM");
         fs::create_directories(e / "dcim");
-        struct { const char* path; fs::path native; } rows[] = {
-            {"E:\\GSM\\KT470RX.TXT", e / "gsm" / "kt470rx.txt"},
-            {"E:\\Gsm\\KT470RX.txt", e / "gsm" / "kt470rx.txt"},
-            {"E:\\GSM\\NEW.TXT", e / "gsm" / "NEW.TXT"},
-            {"E:\\DCIM\\100WKSIM", e / "DCIM" / "100WKSIM"},
-            {"E:\\NONE\\X", e / "NONE" / "X"}};
+        struct {
+            const char* path;
+            fs::path native;
+        } rows[] = {{"E:\\GSM\\KT470RX.TXT", e / "gsm" / "kt470rx.txt"},
+                    {"E:\\Gsm\\KT470RX.txt", e / "gsm" / "kt470rx.txt"},
+                    {"E:\\GSM\\NEW.TXT", e / "gsm" / "NEW.TXT"},
+                    {"E:\\DCIM\\100WKSIM", e / "DCIM" / "100WKSIM"},
+                    {"E:\\NONE\\X", e / "NONE" / "X"}};
         for (const auto& r : rows) QCOMPARE(drives().resolve(r.path).value_or(""), r.native);
         QVERIFY(drives().canEnter("E:\\GSM\\"));
     }
@@ -228,8 +243,12 @@ private slots:
     // "c:notes.ini" names a file in the current folder; only a colon followed by a backslash,
     // a slash or nothing makes a drive path.
     void drivePaths() {
-        for (auto [path, drive] : {std::pair{"c:notes.ini", false}, {"C:\\x", true}, {"c:/x", true},
-                                   {"E:", true}, {"1:\\x", false}, {"notes.ini", false}}) {
+        for (auto [path, drive] : {std::pair{"c:notes.ini", false},
+                                   {"C:\\x", true},
+                                   {"c:/x", true},
+                                   {"E:", true},
+                                   {"1:\\x", false},
+                                   {"notes.ini", false}}) {
             QVERIFY2(DriveTable::isDrivePath(path) == drive, path);
         }
     }
@@ -238,12 +257,15 @@ private slots:
     // data folder, rather than one in the current folder.
     void dataHomeFromTheEnvironment() {
         const QByteArray xdg = qgetenv("XDG_DATA_HOME"), home = qgetenv("HOME");
-        struct { const char* xdg; const char* home; const char* expected; } rows[] = {
-            {"/x/data", "/h", "/x/data/wks-config"},
-            {"rel/data", "/h", "/h/.local/share/wks-config"},
-            {"", "/h", "/h/.local/share/wks-config"},
-            {"rel", "rel-home", ""},
-            {nullptr, nullptr, ""}};
+        struct {
+            const char* xdg;
+            const char* home;
+            const char* expected;
+        } rows[] = {{"/x/data", "/h", "/x/data/wks-config"},
+                    {"rel/data", "/h", "/h/.local/share/wks-config"},
+                    {"", "/h", "/h/.local/share/wks-config"},
+                    {"rel", "rel-home", ""},
+                    {nullptr, nullptr, ""}};
         for (const auto& r : rows) {
             r.xdg ? qputenv("XDG_DATA_HOME", r.xdg) : qunsetenv("XDG_DATA_HOME");
             r.home ? qputenv("HOME", r.home) : qunsetenv("HOME");

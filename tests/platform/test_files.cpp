@@ -3,12 +3,12 @@
 // The file layer: attributes, refusals, listing, atomic replacement, the read bound, links,
 // owners, and cards that cannot keep modes.
 
-#include <QTest>
-
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <sys/xattr.h>
 #include <unistd.h>
+
+#include <QTest>
 
 #include "platform/files.h"
 #include "support/tempdrives.h"
@@ -18,13 +18,13 @@ using wks::test::readBytes, wks::test::writeBytes;
 namespace fs = std::filesystem;
 
 static mode_t modeOf(const fs::path& p) {
-    struct stat st{};
+    struct stat st {};
     return ::stat(p.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
 }
 
 class TestFiles : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void attributes() {
         wks::test::TempDrives d("C");
         const fs::path f = d.folder('C') / "f.txt";
@@ -55,10 +55,12 @@ private slots:
         writeBytes(c / "ro.txt", "ro");
         QVERIFY(setAttributes("C:\\ro.txt", kReadOnly) && !deleteFile("C:\\ro.txt"));
         QVERIFY(fs::exists(c / "ro.txt"));
-        QVERIFY(setAttributes("C:\\ro.txt", kNormal) && deleteFile("C:\\ro.txt") && !fs::exists(c / "ro.txt"));
+        QVERIFY(setAttributes("C:\\ro.txt", kNormal) && deleteFile("C:\\ro.txt") &&
+                !fs::exists(c / "ro.txt"));
 
         writeBytes(c / "GSM" / "X.TXT", "x");
-        QVERIFY(!deleteFile("C:\\GSM") && !removeFolder("C:\\GSM") && fs::exists(c / "GSM" / "X.TXT"));
+        QVERIFY(!deleteFile("C:\\GSM") && !removeFolder("C:\\GSM") &&
+                fs::exists(c / "GSM" / "X.TXT"));
         QVERIFY(deleteFile("C:\\GSM\\X.TXT") && removeFolder("C:\\GSM") && !fs::exists(c / "GSM"));
 
         writeBytes(c / "a", "A");
@@ -92,14 +94,17 @@ private slots:
         const fs::path f = d.folder('C') / "S.TXT";
         QVERIFY(wks::files::replaceAtomically("C:\\S.TXT", "new") && readBytes(f) == "new");
         ::chmod(f.c_str(), 0640);
-        const bool hidden = setAttributes("C:\\S.TXT", kHidden) && getAttributes("C:\\S.TXT") == kHidden;
+        const bool hidden =
+            setAttributes("C:\\S.TXT", kHidden) && getAttributes("C:\\S.TXT") == kHidden;
         QVERIFY(wks::files::replaceAtomically("C:\\S.TXT", "second") && readBytes(f) == "second");
         QCOMPARE(modeOf(f), mode_t(0640));
         QCOMPARE(getAttributes("C:\\S.TXT"), hidden ? kHidden : kNormal);
 
-        QVERIFY(setAttributes("C:\\S.TXT", kReadOnly) && !wks::files::replaceAtomically("C:\\S.TXT", "third"));
+        QVERIFY(setAttributes("C:\\S.TXT", kReadOnly) &&
+                !wks::files::replaceAtomically("C:\\S.TXT", "third"));
         QCOMPARE(readBytes(f), std::string("second"));
-        QVERIFY(!wks::files::replaceAtomically("C:\\GSM\\S.TXT", "x") && !fs::exists(d.folder('C') / "GSM"));
+        QVERIFY(!wks::files::replaceAtomically("C:\\GSM\\S.TXT", "x") &&
+                !fs::exists(d.folder('C') / "GSM"));
         QCOMPARE(listFolder("C:\\")->size(), std::size_t(1));  // no temporary file left beside it
 
         // A settings file that is a link is written where it leads; the link stays a link.
@@ -127,10 +132,12 @@ private slots:
             QVERIFY2(!writeNewFile(p, "x") && !wks::files::replaceAtomically(p, "x"), name);
         }
         QVERIFY(fs::is_fifo(c / "fifo") && fs::is_directory(c / "dir"));
-        const Status big = wks::files::replaceAtomically("C:\\big", std::string(kMaxReadBytes + 1, 'y'));
+        const Status big =
+            wks::files::replaceAtomically("C:\\big", std::string(kMaxReadBytes + 1, 'y'));
         QVERIFY(big.error() == std::errc::file_too_large && readBytes(c / "big")[0] == 'x');
         // A letter with no drive is a reason of its own.
-        QVERIFY(readFile("C:\\big", kMaxReadBytes + 1) && native("Q:\\x").error() == std::errc::no_such_device);
+        QVERIFY(readFile("C:\\big", kMaxReadBytes + 1) &&
+                native("Q:\\x").error() == std::errc::no_such_device);
     }
 
     // A link that leads out of its drive's folder is never written through, nor its target's
@@ -155,7 +162,8 @@ private slots:
         QCOMPARE(std::distance(fs::directory_iterator(outside), fs::directory_iterator()), 1L);
         QCOMPARE(readBytes(outside / "T.TXT"), std::string("theirs"));
 
-        QVERIFY(wks::files::replaceAtomically("C:\\IN\\X.TXT", "x") && readBytes(c / "real" / "X.TXT") == "x");
+        QVERIFY(wks::files::replaceAtomically("C:\\IN\\X.TXT", "x") &&
+                readBytes(c / "real" / "X.TXT") == "x");
         QVERIFY(removeFolder("C:\\GSM") && !fs::exists(fs::symlink_status(c / "GSM")));
         QVERIFY(deleteFile("C:\\T.TXT") && fs::exists(outside / "T.TXT"));
     }
@@ -169,14 +177,17 @@ private slots:
         fs::create_directory(c / "gsm");
         fs::create_directory_symlink("nowhere", c / "GONE");
         fs::create_directory_symlink(outside, c / "OUT");
-        struct { const char* path; bool keepLast; fs::path expected; } rows[] = {
-            {"C:\\NONE\\SUB\\X.TXT", false, c / "NONE" / "SUB" / "X.TXT"},
-            {"C:\\GSM\\NONE\\X.TXT", false, c / "gsm" / "NONE" / "X.TXT"},
-            {"C:\\GONE\\X.TXT", false, {}},
-            {"C:\\GONE\\SUB\\X.TXT", false, {}},
-            {"C:\\GONE", true, c / "GONE"},
-            {"C:\\OUT\\NONE\\X.TXT", false, {}},
-            {"C:\\OUT\\NONE", true, {}}};
+        struct {
+            const char* path;
+            bool keepLast;
+            fs::path expected;
+        } rows[] = {{"C:\\NONE\\SUB\\X.TXT", false, c / "NONE" / "SUB" / "X.TXT"},
+                    {"C:\\GSM\\NONE\\X.TXT", false, c / "gsm" / "NONE" / "X.TXT"},
+                    {"C:\\GONE\\X.TXT", false, {}},
+                    {"C:\\GONE\\SUB\\X.TXT", false, {}},
+                    {"C:\\GONE", true, c / "GONE"},
+                    {"C:\\OUT\\NONE\\X.TXT", false, {}},
+                    {"C:\\OUT\\NONE", true, {}}};
         for (const auto& r : rows) {
             const auto p = r.keepLast ? nativeName(r.path) : native(r.path);
             QCOMPARE(fs::path(p.value_or("")), r.expected);
@@ -191,7 +202,7 @@ private slots:
         writeBytes(f, "old");
         QVERIFY(::chown(f.c_str(), 4321, 4322) == 0 && ::chmod(f.c_str(), 0606) == 0);
         QVERIFY(wks::files::replaceAtomically("C:\\S.TXT", "new") && readBytes(f) == "new");
-        struct stat st{};
+        struct stat st {};
         QVERIFY(::stat(f.c_str(), &st) == 0);
         QVERIFY(st.st_uid == 4321 && st.st_gid == 4322 && (st.st_mode & 07777) == 0606);
 
@@ -214,8 +225,10 @@ private slots:
     void modesTheCardCannotKeep() {
         wks::test::TempDrives d("C");
         const fs::path f = d.folder('C') / "S.TXT";
-        const struct { int error; bool written; } rows[] = {
-            {ENOSYS, true}, {ENOTSUP, true}, {EPERM, true}, {EIO, false}, {EACCES, false}};
+        const struct {
+            int error;
+            bool written;
+        } rows[] = {{ENOSYS, true}, {ENOTSUP, true}, {EPERM, true}, {EIO, false}, {EACCES, false}};
         for (const auto& r : rows) {
             writeBytes(f, "old");
             faults::failAt(2, r.error);  // the new file's mode
@@ -234,12 +247,14 @@ private slots:
         const fs::path c = d.folder('C');
         writeBytes(c / "S.TXT", "old");
         const QStringList gone = {"S.TXT.wkstmp-a1B2c3", "s.txt.wkstmp-ZZZZZZ"};
-        const QStringList kept = {"S.TXT.wkstmp-", "T.TXT.wkstmp-a1b2c3", "S.TXT.bak", "S.TXT.wkstmp-a1b2c3d"};
+        const QStringList kept = {"S.TXT.wkstmp-", "T.TXT.wkstmp-a1b2c3", "S.TXT.bak",
+                                  "S.TXT.wkstmp-a1b2c3d"};
         for (const QString& n : gone + kept) writeBytes(c / n.toStdString(), "part");
         QVERIFY(wks::files::replaceAtomically("C:\\S.TXT", "new"));
         QStringList seen;
         const auto entries = listFolder("C:\\");
-        for (const Entry& e : entries.value_or(std::vector<Entry>{})) seen << QString::fromStdString(e.name);
+        for (const Entry& e : entries.value_or(std::vector<Entry>{}))
+            seen << QString::fromStdString(e.name);
         QStringList expected = kept + QStringList{"S.TXT"};
         expected.sort();
         QCOMPARE(seen, expected);

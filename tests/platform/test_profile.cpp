@@ -2,10 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The private-profile primitives on real files.
 
-#include <QTest>
-
 #include <sys/stat.h>
 
+#include <QTest>
 #include <cstring>
 
 #include "platform/files.h"
@@ -28,43 +27,70 @@ std::string get(const char* section, const char* key, DWORD size, const std::str
 
 class TestProfile : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void read() {
         test::TempDrives d("C");
         const std::string path = (d.folder('C') / "S.TXT").string();
-        test::writeBytes(path,
-            "; [S]\r\n\r\n[Via WAP Settings]\r\nURL=http://a\r\nurl=second\r\n  Key \t=  \t a  b \t \r\n"
-            "Q1= \" x \" \r\nQ2='x'\r\nQ3=\"x'\r\nQ4=\"\"x\"\"\r\nQ5=\"\r\nEq=b=c=\r\nEmpty=\r\n;Hid=0\r\n"
-            "Long=abcdef\r\nBytes=\xe5\xe4\xf6\r\n \t \r\n\r\n[T]\nA=lf\n\n[via wap settings]\r\nLater=3\r\n"
+        test::writeBytes(
+            path,
+            "; [S]\r\n\r\n[Via WAP Settings]\r\nURL=http://a\r\nurl=second\r\n  Key \t=  \t a  b "
+            "\t \r\n"
+            "Q1= \" x \" "
+            "\r\nQ2='x'\r\nQ3=\"x'\r\nQ4=\"\"x\"\"\r\nQ5=\"\r\nEq=b=c=\r\nEmpty=\r\n;Hid=0\r\n"
+            "Long=abcdef\r\nBytes=\xe5\xe4\xf6\r\n \t \r\n\r\n[T]\nA=lf\n\n[via wap "
+            "settings]\r\nLater=3\r\n"
             "[Camera Setting]\r\nWork Hour StartH=5");
-        struct { const char* section; const char* key; DWORD size; const char* expected; } rows[] = {
-            {"via wap SETTINGS", "url", 64, "http://a"}, {"Via WAP Settings", "KEY", 64, "a  b"},
-            {"Via WAP Settings", "Q1", 64, " x "},     {"Via WAP Settings", "Q2", 64, "x"},
-            {"Via WAP Settings", "Q3", 64, "\"x'"},    {"Via WAP Settings", "Q4", 64, "\"x\""},
-            {"Via WAP Settings", "Q5", 64, "\""},      {"Via WAP Settings", "Eq", 64, "b=c="},
-            {"Via WAP Settings", "Empty", 64, ""},     {"Via WAP Settings", "Hid", 64, "DEF"},
-            {"Via WAP Settings", "Long", 4, "abc"},    {"Via WAP Settings", "Long", 7, "abcdef"},
-            {"Via WAP Settings", "Long", 1, ""},       {"Via WAP Settings", "Bytes", 64, "\xe5\xe4\xf6"},
-            {"Via WAP Settings", "Later", 64, "DEF"},  {"Via WAP Settings", "A", 64, "DEF"},
-            {"T", "A", 64, "lf"},                      {"S", "A", 64, "DEF"},
-            {"camera setting", "work hour starth", 64, "5"}, {"Missing", "A", 3, "DE"}};
-        for (const auto& r : rows) QCOMPARE(get(r.section, r.key, r.size, path), std::string(r.expected));
+        struct {
+            const char* section;
+            const char* key;
+            DWORD size;
+            const char* expected;
+        } rows[] = {{"via wap SETTINGS", "url", 64, "http://a"},
+                    {"Via WAP Settings", "KEY", 64, "a  b"},
+                    {"Via WAP Settings", "Q1", 64, " x "},
+                    {"Via WAP Settings", "Q2", 64, "x"},
+                    {"Via WAP Settings", "Q3", 64, "\"x'"},
+                    {"Via WAP Settings", "Q4", 64, "\"x\""},
+                    {"Via WAP Settings", "Q5", 64, "\""},
+                    {"Via WAP Settings", "Eq", 64, "b=c="},
+                    {"Via WAP Settings", "Empty", 64, ""},
+                    {"Via WAP Settings", "Hid", 64, "DEF"},
+                    {"Via WAP Settings", "Long", 4, "abc"},
+                    {"Via WAP Settings", "Long", 7, "abcdef"},
+                    {"Via WAP Settings", "Long", 1, ""},
+                    {"Via WAP Settings", "Bytes", 64, "\xe5\xe4\xf6"},
+                    {"Via WAP Settings", "Later", 64, "DEF"},
+                    {"Via WAP Settings", "A", 64, "DEF"},
+                    {"T", "A", 64, "lf"},
+                    {"S", "A", 64, "DEF"},
+                    {"camera setting", "work hour starth", 64, "5"},
+                    {"Missing", "A", 3, "DE"}};
+        for (const auto& r : rows)
+            QCOMPARE(get(r.section, r.key, r.size, path), std::string(r.expected));
     }
 
     void write() {
-        struct { const char* before; const char* s; const char* k; const char* v; const char* after; } rows[] = {
+        struct {
+            const char* before;
+            const char* s;
+            const char* k;
+            const char* v;
+            const char* after;
+        } rows[] = {
             {nullptr, "WKSFileMark", "Model", "KT470RX", "[WKSFileMark]\r\nModel=KT470RX\r\n"},
             {nullptr, "S", "K", "", "[S]\r\nK=\r\n"},
             {"", "S", "K", "\xe5 = \xe4", "[S]\r\nK=\xe5 = \xe4\r\n"},
             {"[A]\r\nx=1\r\n", "B", "k", "v", "[A]\r\nx=1\r\n[B]\r\nk=v\r\n"},
             {"[A]\nx=1", "B", "k", "v", "[A]\nx=1\r\n[B]\r\nk=v\r\n"},
-            {"[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n", "A", "z", "3", "[A]\r\nx=1\r\nz=3\r\n\r\n[B]\r\ny=2\r\n"},
+            {"[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n", "A", "z", "3",
+             "[A]\r\nx=1\r\nz=3\r\n\r\n[B]\r\ny=2\r\n"},
             {"[A]\r\n\r\n[B]\r\n", "a", "z", "3", "[A]\r\nz=3\r\n\r\n[B]\r\n"},
             {"[A]", "A", "z", "3", "[A]\r\nz=3\r\n"},
             {"[A]\r\nx=1", "A", "z", "3", "[A]\r\nx=1\r\nz=3\r\n"},
             {"[A]\r\nx=1\r\ny=2\r\n", "A", "x", "new", "[A]\r\nx=new\r\ny=2\r\n"},
             {"[A]\r\nKey=1\r\n", "a", "KEY", "", "[A]\r\nKey=\r\n"},
-            {"; head\n[A]\nx=1\n\n[B]\r\n y = 2 \r\nz=3", "A", "x", "9", "; head\n[A]\nx=9\n\n[B]\r\n y = 2 \r\nz=3"},
+            {"; head\n[A]\nx=1\n\n[B]\r\n y = 2 \r\nz=3", "A", "x", "9",
+             "; head\n[A]\nx=9\n\n[B]\r\n y = 2 \r\nz=3"},
             {"[A]\r\nx=1", "A", "x", "2", "[A]\r\nx=2"},
             {"[A]\r\nx=1\r\n[A]\r\nx=2\r\n", "A", "x", "3", "[A]\r\nx=3\r\n[A]\r\nx=2\r\n"},
             {"\xEF\xBB\xBF[A]\r\nx=1\r\n", "A", "x", "2", "\xEF\xBB\xBF[A]\r\nx=2\r\n"}};
@@ -96,8 +122,9 @@ private slots:
             }
             return out;
         };
-        const QString before = QString::fromUtf8("[WKSFileMark]\r\nModel=KT470RX\r\n; \u03a9 notes\r\n"
-                                                 "[S]\r\nName=J\u00f6rg\r\nCall=\u03a9\r\n");
+        const QString before = QString::fromUtf8(
+            "[WKSFileMark]\r\nModel=KT470RX\r\n; \u03a9 notes\r\n"
+            "[S]\r\nName=J\u00f6rg\r\nCall=\u03a9\r\n");
         test::TempDrives d("C");
         const fs::path p = d.folder('C') / "S.TXT";
         test::writeBytes(p, encoded(before));
@@ -107,7 +134,8 @@ private slots:
         QCOMPARE(WritePrivateProfileStringA("S", "Name", "Zo\xeb", p.c_str()), 1);
         QCOMPARE(WritePrivateProfileStringA("S", "New", "x", p.c_str()), 1);
         QCOMPARE(test::readBytes(p),
-                 encoded(QString(before).replace(QString::fromUtf8("J\u00f6rg"), QString::fromUtf8("Zo\u00eb")) +
+                 encoded(QString(before).replace(QString::fromUtf8("J\u00f6rg"),
+                                                 QString::fromUtf8("Zo\u00eb")) +
                          "New=x\r\n"));
     }
 
@@ -119,7 +147,8 @@ private slots:
         QCOMPARE(get("A", "x", 64, p.string()), std::string("DEF"));
         test::writeBytes(p, "[A]\nx=1");
         ::chmod(p.c_str(), 0444);
-        QVERIFY(!WritePrivateProfileStringA("A", "x", "2", p.c_str()) && !WritePrivateProfileStringA("B", "y", "2", p.c_str()));
+        QVERIFY(!WritePrivateProfileStringA("A", "x", "2", p.c_str()) &&
+                !WritePrivateProfileStringA("B", "y", "2", p.c_str()));
         QVERIFY(test::readBytes(p) == "[A]\nx=1" && files::isReadOnly(p.string()));
         QCOMPARE(std::distance(fs::directory_iterator(d.folder('C')), {}), 1);
 

@@ -54,7 +54,7 @@ Query query(const char* key, LONG bufferSize) {
 
 class TestRegistry : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     // One script of calls on the machine-wide hive, each with its Win32 result and what the
     // folders hold afterwards.
     void callsOnFolders() {
@@ -199,7 +199,8 @@ private slots:
         QVERIFY(!fs::exists(mine / "@") && !fs::exists(mine / "Sub"));
 
         // A link to a key inside the hive is followed, and deleted as a link.
-        QCOMPARE(RegSetValueA(HKEY_LOCAL_MACHINE, "Software\\Other", REG_SZ, "5", 0), ERROR_SUCCESS);
+        QCOMPARE(RegSetValueA(HKEY_LOCAL_MACHINE, "Software\\Other", REG_SZ, "5", 0),
+                 ERROR_SUCCESS);
         fs::create_directory_symlink(keyFolder("Software\\Other"), keyFolder(key));
         QCOMPARE(query(key, 32).text, std::string("5"));
         QCOMPARE(RegDeleteKeyA(HKEY_LOCAL_MACHINE, key), ERROR_SUCCESS);

@@ -17,7 +17,8 @@ namespace {
 // I = IP, A = Account and Password, G = GPRSAPN, C = GPRSAccount and GPRSPassword; URL,
 // APN, Port and the four sender fields are always set.
 const std::vector<std::pair<std::string, QString>> kExpected = {
-    {"Germany", "T-mobile:8008:IAG|E-plus:8080:IAG|Vodafone:80:IG|Bild-Vodafone:80:IG|Germany-02:8080:IG"},
+    {"Germany",
+     "T-mobile:8008:IAG|E-plus:8080:IAG|Vodafone:80:IG|Bild-Vodafone:80:IG|Germany-02:8080:IG"},
     {"Finland", "Sonera(Oletusasetus):80:I|Saunalahti:8080:I|DNA:8080:G|Elisa:80:I"},
     {"USA", "Cingular(AT&T):8080:IG|T-Mobile:8080:IG|Viaero:9401:IG"},
     {"Canada", "Rogers:80:I|Telus:80:I|Koodo:80:I|Fido:8080:I"},
@@ -54,7 +55,7 @@ NetworkPreset filled(const std::string& text) {
 
 class TestPresets : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void everyRowHoldsWhatTheProductTableSays();
     void namesAreMatchedExactlyWithinTheirCountry();
     void commandLineListsAndShowsPresets();
@@ -63,7 +64,8 @@ private slots:
 
 void TestPresets::everyRowHoldsWhatTheProductTableSays() {
     const PresetTable& t = presetTable();
-    const QRegularExpression dotted("^((25[0-5]|2[0-4]\\d|1\\d\\d|[1-9]?\\d)\\.){3}(25[0-5]|2[0-4]\\d|1\\d\\d|[1-9]?\\d)$");
+    const QRegularExpression dotted(
+        "^((25[0-5]|2[0-4]\\d|1\\d\\d|[1-9]?\\d)\\.){3}(25[0-5]|2[0-4]\\d|1\\d\\d|[1-9]?\\d)$");
     const NetworkPreset& shared = t.presetAt(0, 0);
     std::vector<std::string> countries;
     int rows = 0;
@@ -74,7 +76,9 @@ void TestPresets::everyRowHoldsWhatTheProductTableSays() {
         for (const QString& row : ops.split('|')) {
             const QStringList e = row.split(':');
             const std::string op = e[0].toStdString(), port = e[1].toStdString();
-            const auto set = [&](const std::string& v, char flag) { return v.empty() != e[2].contains(flag); };
+            const auto set = [&](const std::string& v, char flag) {
+                return v.empty() != e[2].contains(flag);
+            };
             const QByteArray where = QByteArray::fromStdString(country + " / " + op);
             names.push_back(op);
             ++rows;
@@ -82,17 +86,27 @@ void TestPresets::everyRowHoldsWhatTheProductTableSays() {
             QVERIFY2(t.ApplyPreset(p, country, op), where);
             for (const auto* f : p.fields()) QVERIFY2(*f != "stale", where);
             QVERIFY2(!p.URL.empty() && !p.APN.empty() && p.Port == port, where);
-            QVERIFY2(set(p.IP, 'I') && (p.IP.empty() || dotted.match(QString::fromStdString(p.IP)).hasMatch()), where);
+            QVERIFY2(set(p.IP, 'I') &&
+                         (p.IP.empty() || dotted.match(QString::fromStdString(p.IP)).hasMatch()),
+                     where);
             QVERIFY2(set(p.Account, 'A') && set(p.Password, 'A') && set(p.GPRSAPN, 'G'), where);
             QVERIFY2(set(p.GPRSAccount, 'C') && set(p.GPRSPassword, 'C'), where);
-            QVERIFY2(!p.SendEmailServer.empty() && !p.SendEmailAddr.empty() && !p.SendEmailPassword.empty(), where);
+            QVERIFY2(!p.SendEmailServer.empty() && !p.SendEmailAddr.empty() &&
+                         !p.SendEmailPassword.empty(),
+                     where);
             // Every row stores the shared default sender; Sweden and Denmark send through
             // their own account once applied.
             const NetworkPreset& raw = t.presetAt(c, names.size() - 1);
             QVERIFY2(raw.SendEmailServer == shared.SendEmailServer && raw.SendEmailPort == "80" &&
-                     raw.SendEmailAddr == shared.SendEmailAddr && raw.SendEmailPassword == shared.SendEmailPassword, where);
-            const std::string sendPort = country == "Sweden" ? "25" : country == "Denmark" ? "587" : "80";
-            QVERIFY2(p.SendEmailPort == sendPort && (p.SendEmailAddr == shared.SendEmailAddr) == (sendPort == "80"), where);
+                         raw.SendEmailAddr == shared.SendEmailAddr &&
+                         raw.SendEmailPassword == shared.SendEmailPassword,
+                     where);
+            const std::string sendPort = country == "Sweden"    ? "25"
+                                         : country == "Denmark" ? "587"
+                                                                : "80";
+            QVERIFY2(p.SendEmailPort == sendPort &&
+                         (p.SendEmailAddr == shared.SendEmailAddr) == (sendPort == "80"),
+                     where);
         }
         QCOMPARE(t.OperatorsOf(country), std::optional(names));
         for (std::size_t o = names.size(); o < PresetTable::kOperatorSlots; ++o)
@@ -102,7 +116,8 @@ void TestPresets::everyRowHoldsWhatTheProductTableSays() {
     QCOMPARE(rows, 66);
     for (std::size_t c = countries.size(); c < PresetTable::kCountrySlots; ++c)
         for (std::size_t o = 0; o < PresetTable::kOperatorSlots; ++o)
-            QVERIFY(t.countryAt(c).empty() && t.operatorAt(c, o).empty() && t.presetAt(c, o) == NetworkPreset{});
+            QVERIFY(t.countryAt(c).empty() && t.operatorAt(c, o).empty() &&
+                    t.presetAt(c, o) == NetworkPreset{});
 }
 
 void TestPresets::namesAreMatchedExactlyWithinTheirCountry() {
@@ -122,13 +137,18 @@ void TestPresets::namesAreMatchedExactlyWithinTheirCountry() {
 
     // Letter case matters; "Others......" is no operator: the country is found, nothing copied.
     const NetworkPreset stale = filled("stale");
-    for (auto [country, op] : {std::pair{"Denmark", "Telenor"}, {"Sweden", "TELENOR"}, {"Germany", "T-Mobile"},
-                               {"USA", "T-mobile"}, {"Chech", "T-Mobile"}, {"Sweden", "Others......"}}) {
+    for (auto [country, op] : {std::pair{"Denmark", "Telenor"},
+                               {"Sweden", "TELENOR"},
+                               {"Germany", "T-Mobile"},
+                               {"USA", "T-mobile"},
+                               {"Chech", "T-Mobile"},
+                               {"Sweden", "Others......"}}) {
         NetworkPreset p = stale;
         QVERIFY2(t.ApplyPreset(p, country, op) && p == stale, op);
     }
     // Unknown countries and empty names copy nothing and find no country.
-    for (auto [country, op] : {std::pair{"sweden", "Telia"}, {"Others......", "Telia"}, {"", "Telia"}, {"Sweden", ""}}) {
+    for (auto [country, op] :
+         {std::pair{"sweden", "Telia"}, {"Others......", "Telia"}, {"", "Telia"}, {"Sweden", ""}}) {
         NetworkPreset p = stale;
         QVERIFY2(!t.ApplyPreset(p, country, op) && p == stale, country);
     }

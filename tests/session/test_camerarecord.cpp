@@ -17,18 +17,26 @@ Clock clockOf(const CameraParams& p) {
     return {p.ClockYear, p.ClockMonth, p.ClockDay, p.ClockHour, p.ClockMinute, p.ClockSecond};
 }
 
-const Clock kNone{-1, -1, -1, -1, -1, -1}, kPicked{2024, 2, 29, 1, 2, 3}, kBad{2023, 2, 29, 1, 2, 3};
+const Clock kNone{-1, -1, -1, -1, -1, -1}, kPicked{2024, 2, 29, 1, 2, 3},
+    kBad{2023, 2, 29, 1, 2, 3};
 
 }  // namespace
 
 class TestCameraRecord : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     // OK: lists by position and offset, the audio file, work-day bits, the last checked button
     // of each group, and the clock with its flag.
     void store() {
-        struct Row { bool on; const char* audio; bool tick; Clock pickers;
-                     const char* after; bool follows; Clock clock; };
+        struct Row {
+            bool on;
+            const char* audio;
+            bool tick;
+            Clock pickers;
+            const char* after;
+            bool follows;
+            Clock clock;
+        };
         for (const Row& r : {Row{true, " /x.wav", false, kPicked, "/x.wav", false, kPicked},
                              Row{true, kAudioHint, false, kPicked, "", false, kPicked},
                              Row{false, "/x.wav", false, kPicked, "", false, kPicked},

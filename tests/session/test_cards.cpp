@@ -3,12 +3,12 @@
 // Cards as they come: files the program cannot read, links that lead off the card, names in
 // another letter case, and what killed saves left behind.
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QProcess>
 #include <QStandardPaths>
 #include <QtTest>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "platform/clock.h"
 #include "platform/prompts.h"
@@ -71,9 +71,15 @@ enum Thing { Oversize, Folder, Fifo };
 void make(Thing thing, const fs::path& at) {
     fs::create_directories(at.parent_path());
     switch (thing) {
-        case Oversize: test::writeBytes(at, valid("http://big") + std::string(1 << 20, ';')); break;
-        case Folder: fs::create_directory(at); break;
-        case Fifo: ::mkfifo(at.c_str(), 0644); break;
+        case Oversize:
+            test::writeBytes(at, valid("http://big") + std::string(1 << 20, ';'));
+            break;
+        case Folder:
+            fs::create_directory(at);
+            break;
+        case Fifo:
+            ::mkfifo(at.c_str(), 0644);
+            break;
     }
 }
 
@@ -87,8 +93,9 @@ bool run(const QString& program, const QStringList& args) {
 
 // A FAT file system image mounted through FUSE, where the tools and /dev/fuse are at hand.
 class FatCard {
-public:
-    explicit FatCard(const fs::path& folder) : image_(folder / "card.img"), mount_(folder / "card") {
+  public:
+    explicit FatCard(const fs::path& folder)
+        : image_(folder / "card.img"), mount_(folder / "card") {
         fs::create_directories(mount_);
         const QString mkfs = QStandardPaths::findExecutable("mkfs.vfat", {"/usr/sbin", "/sbin"});
         const QString fuse = QStandardPaths::findExecutable("fusefat");
@@ -97,7 +104,8 @@ public:
             return;
         }
         if (!run(mkfs, {"-C", QString::fromStdString(image_), "4096"}) ||
-            !run(fuse, {"-o", "rw+", QString::fromStdString(image_), QString::fromStdString(mount_)})) {
+            !run(fuse,
+                 {"-o", "rw+", QString::fromStdString(image_), QString::fromStdString(mount_)})) {
             why_ = "the FAT image could not be made or mounted";
             return;
         }
@@ -110,7 +118,7 @@ public:
     bool mounted() const { return mounted_; }
     const fs::path& folder() const { return mount_; }
 
-private:
+  private:
     fs::path image_, mount_;
     std::string why_;
     bool mounted_ = false;
@@ -120,7 +128,7 @@ private:
 
 class TestCards : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { fixClock(LocalTime{2026, 12, 7, 14, 5, 9}); }
     void cleanupTestCase() { fixClock(std::nullopt); }
 
@@ -160,7 +168,9 @@ private slots:
             QVERIFY(out.complete() && d.session.settings().Mng_ChkFileMark(path));
         } else {
             QVERIFY(!out.complete() && typeOf(at) == type);
-            QVERIFY(d.texts().contains(QString::fromStdString("Failed to save all parameters to \"" + path + "\" !\n") + saveFailure + d.place(path[0])));
+            QVERIFY(d.texts().contains(
+                QString::fromStdString("Failed to save all parameters to \"" + path + "\" !\n") +
+                saveFailure + d.place(path[0])));
         }
     }
 
@@ -196,7 +206,11 @@ private slots:
 
         const SaveOutcome saved = d.session.save();
         QVERIFY(!saved.complete());
-        const QString reason = link == "DCIM" ? "Transform Failed." : "Failed to save all parameters to \"D:\\GSM\\LN713Z.TXT\" !\na link leads outside the drive" + d.place('D');
+        const QString reason = link == "DCIM"
+                                   ? "Transform Failed."
+                                   : "Failed to save all parameters to \"D:\\GSM\\LN713Z.TXT\" "
+                                     "!\na link leads outside the drive" +
+                                         d.place('D');
         QVERIFY2(d.texts().contains(reason), qPrintable(d.texts().join(" | ")));
         QCOMPARE(d.converter.runs, 0);
         // Nothing was made there, and their file is as it was, mode included.
@@ -224,7 +238,8 @@ private slots:
         QVERIFY(test::readBytes(lower).find("AdministratorNum=+4670") != std::string::npos);
         QStringList names;
         for (const auto& e : fs::recursive_directory_iterator(d.drives.folder('D')))
-            names << QString::fromStdString(e.path().lexically_relative(d.drives.folder('D')).string());
+            names << QString::fromStdString(
+                e.path().lexically_relative(d.drives.folder('D')).string());
         QCOMPARE(names, (QStringList{"gsm", "gsm/kt470rx.txt"}));
     }
 
@@ -240,7 +255,8 @@ private slots:
         d.open();
         for (const fs::path& folder : {d.card().parent_path(), d.backup().parent_path()}) {
             QStringList names;
-            for (const auto& e : fs::directory_iterator(folder)) names << QString::fromStdString(e.path().filename().string());
+            for (const auto& e : fs::directory_iterator(folder))
+                names << QString::fromStdString(e.path().filename().string());
             names.sort();
             QStringList expected = kept;
             expected.sort();
@@ -318,9 +334,12 @@ private slots:
         for (const char* admin : {"+4670111", "+4670222"}) {
             d.session.recipients().texts[Recipients::AdministratorNum] = admin;
             QVERIFY2(d.session.save().complete(), qPrintable(d.texts().join(" | ")));
-            QVERIFY(test::readBytes(fat.folder() / "GSM" / "KT470RX.TXT").find(admin) != std::string::npos);
+            QVERIFY(test::readBytes(fat.folder() / "GSM" / "KT470RX.TXT").find(admin) !=
+                    std::string::npos);
         }
-        QCOMPARE(std::distance(fs::directory_iterator(fat.folder() / "GSM"), fs::directory_iterator()), 1L);
+        QCOMPARE(
+            std::distance(fs::directory_iterator(fat.folder() / "GSM"), fs::directory_iterator()),
+            1L);
     }
 };
 

@@ -4,7 +4,6 @@
 // the old file or become the new one, whole, with nothing left behind and no false success.
 
 #include <QtTest>
-
 #include <cerrno>
 #include <filesystem>
 
@@ -43,8 +42,10 @@ struct Card {
         state.clockFollowsPc = true;
         fixClock(t);
         prompts.clear();
-        if (failAt) files::faults::failAt(failAt, error);
-        else files::faults::reset();
+        if (failAt)
+            files::faults::failAt(failAt, error);
+        else
+            files::faults::reset();
         SaveOutcome out = session.save();
         operations = files::faults::count();
         files::faults::reset();
@@ -53,8 +54,8 @@ struct Card {
 
     std::vector<std::string> leftovers() const {
         std::vector<std::string> found;
-        for (const fs::path& folder : std::vector<fs::path>{card('F').parent_path(), card('D').parent_path(),
-                                      backup().parent_path()}) {
+        for (const fs::path& folder : std::vector<fs::path>{
+                 card('F').parent_path(), card('D').parent_path(), backup().parent_path()}) {
             for (const auto& e : fs::directory_iterator(folder)) {
                 if (e.path().filename().string().find(".wkstmp-") != std::string::npos) {
                     found.push_back(e.path().string());
@@ -72,7 +73,7 @@ const LocalTime kNew{2026, 12, 7, 14, 5, 9};
 
 class TestFaults : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void everyOperationOfASave_data() {
         QTest::addColumn<QString>("model");
         for (const char* m : {"FX200 SERIES", "KT470RX-8PRO", "LN713Z-10P", "LN714W-12P"}) {

@@ -3,9 +3,9 @@
 // The main screen's logic on temporary drives: where the settings come from when it opens,
 // where a save writes, which copies it removes, and what every message box says.
 
-#include <QtTest>
-
 #include <sys/stat.h>
+
+#include <QtTest>
 
 #include "platform/clock.h"
 #include "platform/prompts.h"
@@ -45,7 +45,8 @@ QStringList shown(const ScriptedPrompter& p) {
     static const char* icons[] = {"none", "information", "warning", "error", "question"};
     QStringList out;
     for (const Message& m : p.shown()) {
-        out << box(m.caption.c_str(), icons[int(m.icon)], m.text) + (m.buttons == Buttons::OkCancel ? "|ok-cancel" : "");
+        out << box(m.caption.c_str(), icons[int(m.icon)], m.text) +
+                   (m.buttons == Buttons::OkCancel ? "|ok-cancel" : "");
     }
     return out;
 }
@@ -53,7 +54,8 @@ QStringList shown(const ScriptedPrompter& p) {
 QString question(const std::string& path) {
     return box("WKS TIPS", "question", "Sava all parameters to \"" + path + "\" ?") + "|ok-cancel";
 }
-const QString kSaved = box("WKS TIPS", "information", "OK,All parameters have been saved success !");
+const QString kSaved =
+    box("WKS TIPS", "information", "OK,All parameters have been saved success !");
 
 // The main screen of one model over drives given as letters: an upper-case letter is a
 // drive with its folder, a lower-case one a letter whose medium is missing.
@@ -69,8 +71,10 @@ struct Screen {
     explicit Screen(const QString& letters, std::string name = "KT470RX-8PRO")
         : model(std::move(name)), stem(findModel(model)->fileStem) {
         for (QChar c : letters) {
-            if (c.isUpper()) drives.add(c.toLatin1());
-            else wks::drives().set(c.toLatin1(), drives.root() / "no-medium");
+            if (c.isUpper())
+                drives.add(c.toLatin1());
+            else
+                wks::drives().set(c.toLatin1(), drives.root() / "no-medium");
         }
     }
     std::string path(char l) const { return std::string(1, l) + ":\\GSM\\" + stem + ".TXT"; }
@@ -124,7 +128,7 @@ struct Screen {
 
 class TestMainSession : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { fixClock(kClock); }
     void cleanupTestCase() { fixClock(std::nullopt); }
     void opening_data();
@@ -157,33 +161,69 @@ void TestMainSession::opening_data() {
 
     const QStringList none;
     QTest::newRow("valid on D and F") << "CDF" << QStringList{"D:KT470RX", "F:KT470RX"} << "KT470RX"
-                                      << "CDF" << "F" << "F" << "DF" << true << none;
+                                      << "CDF"
+                                      << "F"
+                                      << "F"
+                                      << "DF" << true << none;
     QTest::newRow("valid on D, unmarked on F") << "CDF" << QStringList{"D:KT470RX", "F:-"} << ""
-                                               << "CDF" << "D" << "D" << "DF" << false << none;
+                                               << "CDF"
+                                               << "D"
+                                               << "D"
+                                               << "DF" << false << none;
     QTest::newRow("read-only unmarked on F, backup") << "CDF" << QStringList{"!F:-"} << "KT470RX"
-                                                     << "CDF" << "F" << "backup" << "" << true << none;
-    QTest::newRow("unmarked on D and F: only F's deleted") << "CDF" << QStringList{"D:-", "F:-"} << ""
-                                                         << "CDF" << "F" << "" << "D" << false << none;
+                                                     << "CDF"
+                                                     << "F"
+                                                     << "backup"
+                                                     << "" << true << none;
+    QTest::newRow("unmarked on D and F: only F's deleted")
+        << "CDF" << QStringList{"D:-", "F:-"} << ""
+        << "CDF"
+        << "F"
+        << ""
+        << "D" << false << none;
     QTest::newRow("valid on F, saved as UTF-16") << "CDF" << QStringList{"F:~KT470RX"} << ""
-                                                 << "CDF" << "F" << "F" << "F" << false << none;
+                                                 << "CDF"
+                                                 << "F"
+                                                 << "F"
+                                                 << "F" << false << none;
     QTest::newRow("unmarked on F, no backup") << "CDF" << QStringList{"F:-"} << ""
-                                              << "CDF" << "F" << "" << "" << false << none;
+                                              << "CDF"
+                                              << "F"
+                                              << ""
+                                              << "" << false << none;
     QTest::newRow("no card file, backup, no medium in G") << "CDEFg" << none << "KT470RX"
-                                                          << "CDEF" << "F" << "backup" << "" << true << none;
-    QTest::newRow("invalid backup") << "CD" << none << "KT470R" << "CD" << "D" << "" << "" << false << none;
+                                                          << "CDEF"
+                                                          << "F"
+                                                          << "backup"
+                                                          << "" << true << none;
+    QTest::newRow("invalid backup") << "CD" << none << "KT470R"
+                                    << "CD"
+                                    << "D"
+                                    << ""
+                                    << "" << false << none;
     QTest::newRow("read-only invalid backup")
-        << "CD" << none << "!-" << "CD" << "D" << "" << "" << true
-        << QStringList{box("WKS TIPS", "warning", "Can't delete invalid back-up file,\nPlease delete it manually!")};
+        << "CD" << none << "!-"
+        << "CD"
+        << "D"
+        << ""
+        << "" << true
+        << QStringList{box("WKS TIPS", "warning",
+                           "Can't delete invalid back-up file,\nPlease delete it manually!")};
     for (auto [row, mark, valid] : {std::tuple{"mark in lower case", "kt470rx", false},
                                     {"mark with a character more", "KT470RXX", false},
                                     {"mark with a character less", "KT470R", false},
                                     {"mark of another model", "KT320V", false},
                                     {"mark with blanks around", " \tKT470RX  ", true}}) {
-        QTest::newRow(row) << "CD" << QStringList{QString("D:") + mark} << "" << "CD" << "D"
-                           << (valid ? "D" : "") << (valid ? "D" : "") << false << none;
+        QTest::newRow(row) << "CD" << QStringList{QString("D:") + mark} << ""
+                           << "CD"
+                           << "D" << (valid ? "D" : "") << (valid ? "D" : "") << false << none;
     }
-    QTest::newRow("no usable drive") << "e" << none << "" << "" << "C" << "" << "" << false
-                                     << QStringList{box("WKS TIPS", "error", "No disk is valid !")};
+    QTest::newRow("no usable drive")
+        << "e" << none << ""
+        << ""
+        << "C"
+        << ""
+        << "" << false << QStringList{box("WKS TIPS", "error", "No disk is valid !")};
 }
 
 void TestMainSession::opening() {
@@ -198,7 +238,8 @@ void TestMainSession::opening() {
     QFETCH(QStringList, messages);
 
     Screen s(letters);
-    for (const QString& c : cards) s.put(s.card(c[0].toLatin1()), c.mid(2), "http://" + c.left(1).toStdString());
+    for (const QString& c : cards)
+        s.put(s.card(c[0].toLatin1()), c.mid(2), "http://" + c.left(1).toStdString());
     if (!backup.isEmpty()) s.put(s.backup(), backup, "http://backup");
     MainSession& m = s.open();
 
@@ -206,12 +247,15 @@ void TestMainSession::opening() {
     QCOMPARE(s.entries(), entries);
     QCOMPARE(m.savePath(), s.path(destination[0].toLatin1()));
     QCOMPARE(m.selectedDestination(), entries.indexOf(destination));
-    if (!entries.isEmpty()) QVERIFY(fs::is_directory(s.drives.folder(destination[0].toLatin1()) / "GSM"));
-    QCOMPARE(s.state.CurrentNetworkParams.URL, loaded.isEmpty() ? "" : "http://" + loaded.toStdString());
+    if (!entries.isEmpty())
+        QVERIFY(fs::is_directory(s.drives.folder(destination[0].toLatin1()) / "GSM"));
+    QCOMPARE(s.state.CurrentNetworkParams.URL,
+             loaded.isEmpty() ? "" : "http://" + loaded.toStdString());
     QCOMPARE(s.state.clockFollowsPc, loaded.isEmpty());  // set by the defaults, kept by a load
     if (loaded.isEmpty()) QVERIFY(s.state.cameraParams == s.defaults());
     QString there;
-    for (QChar l : letters) there += l.isUpper() && fs::exists(s.card(l.toLatin1())) ? QString(l) : "";
+    for (QChar l : letters)
+        there += l.isUpper() && fs::exists(s.card(l.toLatin1())) ? QString(l) : "";
     QCOMPARE(there, kept);
     QCOMPARE(fs::exists(s.backup()), backupKept);
 }
@@ -222,10 +266,10 @@ void TestMainSession::invalidFileThatCannotBeDeleted() {
     test::ReadOnlyFolder stuck(s.card('D').parent_path());
     if (!stuck.ok()) QSKIP("root without the right to mount: no way to make a file undeletable");
     MainSession& m = s.open();
-    QCOMPARE(shown(s.prompts), QStringList{box("WKS TIPS", "warning",
-                                               "Can't delete invalid file \"" + s.path('D') +
-                                                   " \",\nPlease delete it manually!" +
-                                                   s.place('D'))});
+    QCOMPARE(shown(s.prompts),
+             QStringList{box("WKS TIPS", "warning",
+                             "Can't delete invalid file \"" + s.path('D') +
+                                 " \",\nPlease delete it manually!" + s.place('D'))});
     QVERIFY(fs::exists(s.card('D')));
     QCOMPARE(m.savePath(), s.path('D'));  // the destination all the same
     QVERIFY(s.state.cameraParams == s.defaults());
@@ -272,10 +316,11 @@ void TestMainSession::copyThatCannotBeDeleted() {
     test::ReadOnlyFolder stuck(s.card('D').parent_path());
     if (!stuck.ok()) QSKIP("root without the right to mount: no way to make a file undeletable");
     const SaveOutcome out = m.save();
-    QCOMPARE(shown(s.prompts),
-             (QStringList{question(s.path('F')),
-                          box("WKS Tips", "warning", "Can't delete \"" + s.path('D') + "\",Please delete it manually!" + s.place('D')),
-                          kSaved}));
+    QCOMPARE(shown(s.prompts), (QStringList{question(s.path('F')),
+                                            box("WKS Tips", "warning",
+                                                "Can't delete \"" + s.path('D') +
+                                                    "\",Please delete it manually!" + s.place('D')),
+                                            kSaved}));
     QVERIFY(out.cardWritten && out.backupWritten && !out.copiesDeleted && !out.complete());
     QVERIFY(fs::exists(s.card('D')));
     QVERIFY(!fs::exists(s.card('E')));  // the loop went on
@@ -325,15 +370,26 @@ void TestMainSession::saveFailures_data() {
 
     const QString q = question("F:\\GSM\\LN713Z.TXT");
     // Each names the reason the write failed.
-    const QString cardFailed = box("WKS TIPS", "warning", "Failed to save all parameters to \"F:\\GSM\\LN713Z.TXT\" !\nPermission denied");
-    const QString backupFailed = box("WKS TIPS", "warning", "Failed to save all parameters to \"C:\\VelmoraBackup\\LN713Z.TXT\" !\nPermission denied");
-    const QString cardGone = box("WKS TIPS", "warning", "Failed to save all parameters to \"F:\\GSM\\LN713Z.TXT\" !\nNo such device");
-    QTest::newRow("read-only card file") << int(ReadOnlyCard) << QStringList{q, cardFailed} << false << true << false;
-    QTest::newRow("card removed") << int(CardRemoved) << QStringList{q, cardGone} << false << true << false;
-    QTest::newRow("read-only backup") << int(ReadOnlyBackup) << QStringList{q, backupFailed} << true << false << true;
-    QTest::newRow("both read-only") << int(ReadOnlyBoth) << QStringList{q, cardFailed, backupFailed} << false << false << false;
+    const QString cardFailed =
+        box("WKS TIPS", "warning",
+            "Failed to save all parameters to \"F:\\GSM\\LN713Z.TXT\" !\nPermission denied");
+    const QString backupFailed = box(
+        "WKS TIPS", "warning",
+        "Failed to save all parameters to \"C:\\VelmoraBackup\\LN713Z.TXT\" !\nPermission denied");
+    const QString cardGone =
+        box("WKS TIPS", "warning",
+            "Failed to save all parameters to \"F:\\GSM\\LN713Z.TXT\" !\nNo such device");
+    QTest::newRow("read-only card file")
+        << int(ReadOnlyCard) << QStringList{q, cardFailed} << false << true << false;
+    QTest::newRow("card removed") << int(CardRemoved) << QStringList{q, cardGone} << false << true
+                                  << false;
+    QTest::newRow("read-only backup")
+        << int(ReadOnlyBackup) << QStringList{q, backupFailed} << true << false << true;
+    QTest::newRow("both read-only")
+        << int(ReadOnlyBoth) << QStringList{q, cardFailed, backupFailed} << false << false << false;
     QTest::newRow("every entry refreshed away")
-        << int(NoEntryLeft) << QStringList{box("WKS TIPS", "error", "No disk is valid !")} << false << false << false;
+        << int(NoEntryLeft) << QStringList{box("WKS TIPS", "error", "No disk is valid !")} << false
+        << false << false;
 }
 
 void TestMainSession::saveFailures() {
@@ -346,7 +402,8 @@ void TestMainSession::saveFailures() {
     Screen s("CDF", "LN713Z-10P");
     s.put(s.card('D'), "LN713Z", "http://D");
     s.put(s.card('F'), "LN713Z", "http://F");
-    if (fault == ReadOnlyBackup || fault == ReadOnlyBoth) s.put(s.backup(), "!LN713Z", "http://backup");
+    if (fault == ReadOnlyBackup || fault == ReadOnlyBoth)
+        s.put(s.backup(), "!LN713Z", "http://backup");
     MainSession& m = s.open();
     m.stageConverter();
     const fs::path call = s.drives.folder('F') / "DCIM" / "100WKSIM" / "ADUI0001.WAV";
@@ -363,7 +420,8 @@ void TestMainSession::saveFailures() {
     const SaveOutcome out = m.save();
     // A failure to save ends with the real folder of its drive.
     for (QString& message : messages) {
-        if (message.contains("Failed")) message += QString::fromStdString(s.place(message.contains("\"C:") ? 'C' : 'F'));
+        if (message.contains("Failed"))
+            message += QString::fromStdString(s.place(message.contains("\"C:") ? 'C' : 'F'));
     }
     QCOMPARE(shown(s.prompts), messages);
     QVERIFY(!out.complete());
@@ -385,7 +443,8 @@ void TestMainSession::saveWithGameCall_data() {
 
     const QString asked = box("WKS Tips", "information",
                               "You must rename the existed \"IMAG0001.JPG\" and \"VIDE0001.AVI\" "
-                              "if you want to save the audio file ,continue ?") + "|ok-cancel";
+                              "if you want to save the audio file ,continue ?") +
+                          "|ok-cancel";
     const QString renamed = box("WKS CONFIG", "none", "OK,audio file have been saved !");
     const QString givenUp = box("WKS TIPS", "information", "You have given up saving audio file !");
     const QString blocked = box("WKS Tips", "warning",
@@ -396,14 +455,19 @@ void TestMainSession::saveWithGameCall_data() {
                                 "Cannot write C:\\WKS_TEMP\\_[wkstmp]_.bat (Not a directory) !");
     const QStringList camera{"IMAG0001.JPG"};
     const QList<int> ok{int(Answer::Ok)}, cancel{int(Answer::Cancel)};
-    QTest::newRow("nothing to rename") << QStringList{} << "" << QList<int>{} << QStringList{} << true << true;
-    QTest::newRow("rename agreed") << camera << "" << ok << QStringList{asked, renamed} << true << true;
-    QTest::newRow("rename declined") << camera << "" << cancel << QStringList{asked, givenUp} << false << true;
-    QTest::newRow("rename blocked") << QStringList{"IMAG0001.JPG", "IMAG0001_RenameForSaveAudioFile.JPG"} << ""
-                                    << ok << QStringList{asked, blocked} << false << true;
-    QTest::newRow("converter fails") << QStringList{} << "exit 1" << QList<int>{} << QStringList{failed} << false << true;
-    QTest::newRow("batch file not written") << QStringList{} << "no folder" << QList<int>{} << QStringList{noBatch}
-                                            << false << false;
+    QTest::newRow("nothing to rename")
+        << QStringList{} << "" << QList<int>{} << QStringList{} << true << true;
+    QTest::newRow("rename agreed")
+        << camera << "" << ok << QStringList{asked, renamed} << true << true;
+    QTest::newRow("rename declined")
+        << camera << "" << cancel << QStringList{asked, givenUp} << false << true;
+    QTest::newRow("rename blocked")
+        << QStringList{"IMAG0001.JPG", "IMAG0001_RenameForSaveAudioFile.JPG"} << "" << ok
+        << QStringList{asked, blocked} << false << true;
+    QTest::newRow("converter fails")
+        << QStringList{} << "exit 1" << QList<int>{} << QStringList{failed} << false << true;
+    QTest::newRow("batch file not written")
+        << QStringList{} << "no folder" << QList<int>{} << QStringList{noBatch} << false << false;
 }
 
 void TestMainSession::saveWithGameCall() {
@@ -445,7 +509,8 @@ void TestMainSession::saveWithGameCall() {
 
 void TestMainSession::savedFilesAreTwinsAndReopen_data() {
     QTest::addColumn<QString>("model");
-    for (const auto& m : catalogue()) QTest::newRow(m.displayName.c_str()) << QString::fromStdString(m.displayName);
+    for (const auto& m : catalogue())
+        QTest::newRow(m.displayName.c_str()) << QString::fromStdString(m.displayName);
 }
 
 void TestMainSession::savedFilesAreTwinsAndReopen() {
@@ -482,7 +547,8 @@ void TestMainSession::defaultSetting() {
     s.state.CurrentNetworkParams.URL = "http://mine";
     s.prompts.clear();
     s.prompts.script({Answer::Cancel});
-    const QString asked = box("WKS TIPS", "question", "Set all camera parameters to default ?") + "|ok-cancel";
+    const QString asked =
+        box("WKS TIPS", "question", "Set all camera parameters to default ?") + "|ok-cancel";
     QVERIFY(!m.applyDefaultSetting());
     QCOMPARE(shown(s.prompts), QStringList{asked});
     QCOMPARE(s.state.cameraParams.PirInterval, 3);
@@ -491,7 +557,8 @@ void TestMainSession::defaultSetting() {
     s.prompts.clear();
     QVERIFY(m.applyDefaultSetting());
     QCOMPARE(shown(s.prompts),
-             (QStringList{asked, box("WKS TIPS", "information", "OK,All camera parameters have been set to default !")}));
+             (QStringList{asked, box("WKS TIPS", "information",
+                                     "OK,All camera parameters have been set to default !")}));
     QVERIFY(s.state.cameraParams == s.defaults());
     QVERIFY(s.state.clockFollowsPc);
     QCOMPARE(s.state.CurrentNetworkParams.URL, "http://mine");
@@ -506,7 +573,8 @@ void TestMainSession::defaultSetting() {
     presetTable().ApplyPreset(telia, "Sweden", "Telia");
     QVERIFY(k.state.CurrentNetworkParams == telia);
     QCOMPARE(k.state.SmtpSsl, std::string("0"));
-    QCOMPARE(lists.countries()[lists.selectedCountry()] + "/" + lists.operators()[lists.selectedOperator()],
+    QCOMPARE(lists.countries()[lists.selectedCountry()] + "/" +
+                 lists.operators()[lists.selectedOperator()],
              std::string("Sweden/Telia"));
 }
 
@@ -514,8 +582,10 @@ void TestMainSession::exitRemovesConverterFolder() {
     for (const char* model : {"KT470RX-8PRO", "LN714W-12P"}) {
         Screen s("CD", model);
         MainSession& m = s.open();
-        if (m.model()->hasGameCall) m.stageConverter();
-        else test::writeBytes(s.drives.folder('C') / "WKS_TEMP" / "left.bat", "x");
+        if (m.model()->hasGameCall)
+            m.stageConverter();
+        else
+            test::writeBytes(s.drives.folder('C') / "WKS_TEMP" / "left.bat", "x");
         QVERIFY(fs::exists(s.drives.folder('C') / "WKS_TEMP"));
         m.exit();
         QVERIFY2(!fs::exists(s.drives.folder('C') / "WKS_TEMP"), model);

@@ -162,7 +162,8 @@ void TestOperatorLists::selectionsDriveTheParameters() {
         const bool ok = !answers.isEmpty() && answers.takeFirst();
         if (ok) {
             state.CurrentNetworkParams = preset("typed");
-            state.SmtpSsl.assign(1, '1');  // assign: GCC 12 warns wrongly (-Wrestrict) on = "1" here
+            state.SmtpSsl.assign(1,
+                                 '1');  // assign: GCC 12 warns wrongly (-Wrestrict) on = "1" here
         }
         return ok;
     });
@@ -229,7 +230,13 @@ void TestOperatorLists::listsKeepTheListBoxOrder() {
 
 void TestOperatorLists::operatorChoiceDecidesSmtpSsl() {
     // SmtpSsl is "1" before each choice.
-    struct Case { const char *model, *country, *op; bool keep; OperatorChoice result; const char* ssl; bool keepAfter; };
+    struct Case {
+        const char *model, *country, *op;
+        bool keep;
+        OperatorChoice result;
+        const char* ssl;
+        bool keepAfter;
+    };
     using enum OperatorChoice;
     const Case cases[] = {
         {kSwedenModel, "Sweden", "Telenor", false, Applied, "1", false},
@@ -248,7 +255,8 @@ void TestOperatorLists::operatorChoiceDecidesSmtpSsl() {
         state.CurrentNetworkParams = preset("stale");
         state.SmtpSsl.assign(1, '1');
         bool keep = k.keep;
-        QVERIFY2(ApplyOperatorChoice(state, *findModel(k.model), k.country, k.op, keep) == k.result, where);
+        QVERIFY2(ApplyOperatorChoice(state, *findModel(k.model), k.country, k.op, keep) == k.result,
+                 where);
         QVERIFY2(state.SmtpSsl == k.ssl && keep == k.keepAfter, where);
         NetworkPreset expected = preset("stale");
         presetTable().ApplyPreset(expected, k.country, k.op);

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file on temporary drives: card file D:\GSM\<stem>.TXT, backup on C:.
 
-#include <QtTest>
-
 #include <sys/stat.h>
+
+#include <QtTest>
 
 #include "platform/clock.h"
 #include "platform/prompts.h"
@@ -47,12 +47,23 @@ struct Fixture {
     // The state kept in data/KT470RX.TXT: defaults, and a text of its own in every value.
     void fill() {
         QCOMPARE(file.Mng_AllParaSetDefault(), 1);
-        state.CurrentNetworkParams = {"http://mms.example.net/mms", "mms.example", "10.1.2.3", "8080",
-                                      "mmsuser", "mmspass", "internet.example", "gprsuser", "gprspass",
-                                      "smtp.example.net", "587", "camera@example.net", "mailpass"};
+        state.CurrentNetworkParams = {"http://mms.example.net/mms",
+                                      "mms.example",
+                                      "10.1.2.3",
+                                      "8080",
+                                      "mmsuser",
+                                      "mmspass",
+                                      "internet.example",
+                                      "gprsuser",
+                                      "gprspass",
+                                      "smtp.example.net",
+                                      "587",
+                                      "camera@example.net",
+                                      "mailpass"};
         state.SmtpSsl = "1";
-        recipients.texts = {"+46700000001", "+46700000002", "+46700000003", "+46700000004",
-                            "one@example.net", "two@example.net", "three@example.net", "four@example.net"};
+        recipients.texts = {"+46700000001",      "+46700000002",    "+46700000003",
+                            "+46700000004",      "one@example.net", "two@example.net",
+                            "three@example.net", "four@example.net"};
     }
 };
 
@@ -118,7 +129,7 @@ const CameraCase kCameraCases[] = {
 
 class TestSettingsFile : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { fixClock(kFixed); }
     void wholeFile();
     void wholeFileEqualsKeyByKey();
@@ -148,7 +159,8 @@ void TestSettingsFile::wholeFile() {
     QVERIFY(f.file.Mng_AllPara(0, 0));
     QCOMPARE(f.bytes(), expectedFile());
     QVERIFY(f.file.Mng_AllPara(0, 1));
-    QCOMPARE(test::readBytes(f.drives.folder('C') / "VelmoraBackup" / "KT470RX.TXT"), expectedFile());
+    QCOMPARE(test::readBytes(f.drives.folder('C') / "VelmoraBackup" / "KT470RX.TXT"),
+             expectedFile());
 
     Recipients r;
     const AppState s = f.readBack(r);
@@ -161,14 +173,17 @@ void TestSettingsFile::wholeFile() {
 
 void TestSettingsFile::wholeFileEqualsKeyByKey() {
     // From no file and from a file made by hand, one replacement and the single writes agree.
-    const QByteArray byHand = "; made by hand\n[Camera Setting]\nFlash Mode=2\nPIR Interval=9\n"
-                              "[Via Internet Settings]\nSMTP SSL=1\nGPRSAPN=old\n\n[WKSFileMark]\n"
-                              "Model=OLD\n[Receive number and receive email]\nPhoneNum3=123";
+    const QByteArray byHand =
+        "; made by hand\n[Camera Setting]\nFlash Mode=2\nPIR Interval=9\n"
+        "[Via Internet Settings]\nSMTP SSL=1\nGPRSAPN=old\n\n[WKSFileMark]\n"
+        "Model=OLD\n[Receive number and receive email]\nPhoneNum3=123";
     using Op = bool (SettingsFile::*)(int, int);
-    const std::pair<const char*, Op> models[] = {
-        {"FX200 SERIES", &SettingsFile::Mng_CamParaFX200}, {"KT320V-8PRO", &SettingsFile::Mng_CamParaGroup1},
-        {"KT470RX-8PRO", &SettingsFile::Mng_CamParaGroup1}, {"LN615Z-8PRO", &SettingsFile::Mng_CamParaGroup1},
-        {"LN713Z-10P", &SettingsFile::Mng_CamParaLN713Z},  {"LN714W-12P", &SettingsFile::Mng_CamParaLN714W}};
+    const std::pair<const char*, Op> models[] = {{"FX200 SERIES", &SettingsFile::Mng_CamParaFX200},
+                                                 {"KT320V-8PRO", &SettingsFile::Mng_CamParaGroup1},
+                                                 {"KT470RX-8PRO", &SettingsFile::Mng_CamParaGroup1},
+                                                 {"LN615Z-8PRO", &SettingsFile::Mng_CamParaGroup1},
+                                                 {"LN713Z-10P", &SettingsFile::Mng_CamParaLN713Z},
+                                                 {"LN714W-12P", &SettingsFile::Mng_CamParaLN714W}};
     for (auto [model, camera] : models) {
         for (const QByteArray& initial : {QByteArray(), byHand}) {
             Fixture f(model, "CDE");
@@ -194,26 +209,34 @@ void TestSettingsFile::textLimits_data() {
     QTest::addColumn<QByteArray>("value");
     QTest::addColumn<QByteArray>("written");
     QTest::addColumn<QByteArray>("readBack");
-    const std::pair<const char*, int> network[] = {
-        {"URL", 100},     {"APN", 50},         {"IP", 20},           {"Port", 10},
-        {"Account", 50},  {"Password", 30},    {"GPRSAPN", 50},      {"GPRSAccount", 50},
-        {"GPRSPassword", 30}, {"SendEmailServer", 100}, {"SendEmailPort", 10},
-        {"SendEmailAddr", 50}, {"SendEmailPassword", 30}};
+    const std::pair<const char*, int> network[] = {{"URL", 100},
+                                                   {"APN", 50},
+                                                   {"IP", 20},
+                                                   {"Port", 10},
+                                                   {"Account", 50},
+                                                   {"Password", 30},
+                                                   {"GPRSAPN", 50},
+                                                   {"GPRSAccount", 50},
+                                                   {"GPRSPassword", 30},
+                                                   {"SendEmailServer", 100},
+                                                   {"SendEmailPort", 10},
+                                                   {"SendEmailAddr", 50},
+                                                   {"SendEmailPassword", 30}};
     for (int i = 0; i < 13; ++i) {
         auto [key, n] = network[i];
         const QByteArray v = digits(n + 20);
         QTest::addRow("%s too long", key) << i << key << v << v.left(n) << v.left(n - 1);
     }
-    auto row = [](const char* name, int slot, const char* key, QByteArray v, QByteArray w, QByteArray r) {
-        QTest::newRow(name) << slot << key << v << w << r;
-    };
+    auto row = [](const char* name, int slot, const char* key, QByteArray v, QByteArray w,
+                  QByteArray r) { QTest::newRow(name) << slot << key << v << w << r; };
     row("URL of 100", 0, "URL", digits(100), digits(100), digits(99));
     row("URL blanks", 0, "URL", " \t http://a b/ \t\r ", "http://a b/", "http://a b/");
     row("Port blank", 3, "Port", "   ", "", "");
     row("admin of 90", 100, "AdministratorNum", digits(90), digits(80), digits(79));
     row("email 4 of 90", 107, "ReceiveEmail4", digits(90), digits(80), digits(79));
     row("phone blanks", 102, "PhoneNum3", "  +46 70 1\t", "+46 70 1", "+46 70 1");
-    row("email quoted", 105, "ReceiveEmail2", "\" a@b.se \"", "\" a@b.se \"", " a@b.se ");  // read as it comes
+    row("email quoted", 105, "ReceiveEmail2", "\" a@b.se \"", "\" a@b.se \"",
+        " a@b.se ");  // read as it comes
     row("SSL blanks", 200, "SMTP SSL", " 1 ", "1", "1");
     row("SSL cut", 200, "SMTP SSL", "1234567", "12345", "12345");
 }
@@ -242,8 +265,8 @@ void TestSettingsFile::fileMark() {
     const std::pair<QByteArray, bool> cases[] = {
         {"[WKSFileMark]\r\nModel=KT470RX\r\n", true},
         {"[WKSFileMark]\r\nModel= \t KT470RX  \r\n", true},
-        {"[wksfilemark]\nmodel=KT470RX", true},                   // names without case
-        {"[WKSFileMark]\r\nModel=KT470RX       X\r\n", true},     // 14 bytes are read
+        {"[wksfilemark]\nmodel=KT470RX", true},                // names without case
+        {"[WKSFileMark]\r\nModel=KT470RX       X\r\n", true},  // 14 bytes are read
         {"[WKSFileMark]\r\nModel=kt470rx\r\n", false},
         {"[WKSFileMark]\r\nModel=KT320V\r\n", false},
         {"[WKSFileMark]\r\nModel=KT470RX-8PRO\r\n", false},
@@ -276,8 +299,10 @@ void TestSettingsFile::modelOnlyKeys() {
         const auto camera = f.doc().keys("Camera Setting");
         const auto sms = std::find(camera.begin(), camera.end(), "SMS Control");
 
-        // Entries in the file are read (SMTP SSL cut to 5) and replaced only by a model that has them.
-        f.put("[Via Internet Settings]\r\nSMTP SSL=1234567\r\n[Camera Setting]\r\nSMS Control=1\r\n");
+        // Entries in the file are read (SMTP SSL cut to 5) and replaced only by a model that has
+        // them.
+        f.put(
+            "[Via Internet Settings]\r\nSMTP SSL=1234567\r\n[Camera Setting]\r\nSMS Control=1\r\n");
         f.state.SmtpSsl = "kept";
         f.state.cameraParams.SmsControl = 5;
         QVERIFY(f.file.Mng_AllPara(1, 0));
@@ -286,12 +311,25 @@ void TestSettingsFile::modelOnlyKeys() {
         f.state.SmtpSsl = "0";
         f.state.cameraParams.SmsControl = 0;
         QVERIFY(f.file.Mng_AllPara(0, 0));
-        QCOMPARE(QString(form).arg(model).arg(internet.back() == "SMTP SSL").arg(internet.size())
-                     .arg(sms == camera.end() ? -1 : int(sms - camera.begin())).arg(read).arg(smsRead)
-                     .arg(QString::fromStdString(*f.doc().value("Via Internet Settings", "SMTP SSL")))
-                     .arg(QString::fromStdString(*f.doc().value("Camera Setting", "SMS Control"))),
-                 QString(form).arg(model).arg(ssl).arg(ssl ? 8 : 7).arg(smsIndex).arg(ssl ? "12345" : "kept")
-                     .arg(smsIndex < 0 ? 5 : 1).arg(ssl ? "0" : "1234567").arg(smsIndex < 0 ? "1" : "0"));
+        QCOMPARE(
+            QString(form)
+                .arg(model)
+                .arg(internet.back() == "SMTP SSL")
+                .arg(internet.size())
+                .arg(sms == camera.end() ? -1 : int(sms - camera.begin()))
+                .arg(read)
+                .arg(smsRead)
+                .arg(QString::fromStdString(*f.doc().value("Via Internet Settings", "SMTP SSL")))
+                .arg(QString::fromStdString(*f.doc().value("Camera Setting", "SMS Control"))),
+            QString(form)
+                .arg(model)
+                .arg(ssl)
+                .arg(ssl ? 8 : 7)
+                .arg(smsIndex)
+                .arg(ssl ? "12345" : "kept")
+                .arg(smsIndex < 0 ? 5 : 1)
+                .arg(ssl ? "0" : "1234567")
+                .arg(smsIndex < 0 ? "1" : "0"));
     }
 }
 
@@ -365,7 +403,8 @@ void TestSettingsFile::clock() {
     f.fill();
     QVERIFY(f.file.Mng_AllPara(0, 0));
     const CameraParams& p = f.state.cameraParams;
-    QCOMPARE((LocalTime{p.ClockYear, p.ClockMonth, p.ClockDay, p.ClockHour, p.ClockMinute, p.ClockSecond}),
+    QCOMPARE((LocalTime{p.ClockYear, p.ClockMonth, p.ClockDay, p.ClockHour, p.ClockMinute,
+                        p.ClockSecond}),
              kFixed);
 
     // Read without defaults, the clock is written back as it was, though the time has moved
@@ -406,7 +445,8 @@ void TestSettingsFile::keyTables() {
     for (const CameraModel& m : catalogue()) {
         for (const CameraKey& k : cameraKeysFor(m.family, m.displayName)) {
             const Codes& c = *k.codes;
-            QVERIFY2(c.options.empty() || c.options.size() == std::size_t(c.last - c.first + 1), k.key);
+            QVERIFY2(c.options.empty() || c.options.size() == std::size_t(c.last - c.first + 1),
+                     k.key);
             QVERIFY2(c.holds(k.defaultValue) || (isClockKey(k) && k.defaultValue == -1), k.key);
         }
         for (const ModelException& e : modelExceptions(m.family)) {

@@ -11,14 +11,14 @@ namespace wks::test {
 // gets the folder mounted read-only over itself, in a mount namespace that only this process
 // sees.
 class ReadOnlyFolder {
-public:
+  public:
     explicit ReadOnlyFolder(std::filesystem::path folder);
     ~ReadOnlyFolder();
     ReadOnlyFolder(const ReadOnlyFolder&) = delete;
     ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
     bool ok() const { return ok_; }
 
-private:
+  private:
     std::filesystem::path folder_;
     bool mounted_ = false;
     bool ok_ = false;

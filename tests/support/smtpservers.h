@@ -13,7 +13,7 @@
 namespace wks::test {
 
 class SmtpServers {
-public:
+  public:
     SmtpServers();
     ~SmtpServers();
 
@@ -25,7 +25,7 @@ public:
     // A port on 127.0.0.1 that nobody listens on.
     static int closedPort();
 
-private:
+  private:
     QTemporaryDir dir_;
     QProcess process_;
     std::map<QString, int> ports_;

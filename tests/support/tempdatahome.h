@@ -11,7 +11,7 @@
 namespace wks::test {
 
 class TempDataHome {
-public:
+  public:
     TempDataHome();
     ~TempDataHome();
     TempDataHome(const TempDataHome&) = delete;
@@ -20,7 +20,7 @@ public:
     // $XDG_DATA_HOME/wks-config
     std::filesystem::path dataHome() const;
 
-private:
+  private:
     QTemporaryDir dir_;
     bool had_;
     QByteArray previous_;

@@ -4,7 +4,6 @@
 // Temporary folders that stand for drives, installed as the drive table for a test's life.
 
 #include <QTemporaryDir>
-
 #include <filesystem>
 #include <map>
 #include <string>
@@ -14,7 +13,7 @@
 namespace wks::test {
 
 class TempDrives {
-public:
+  public:
     // Makes a folder for each letter given ("CDF" -> C:, D:, F:).
     explicit TempDrives(const std::string& letters = "C");
     std::filesystem::path root() const;
@@ -23,7 +22,7 @@ public:
     void add(char letter);
     void remove(char letter);
 
-private:
+  private:
     QTemporaryDir dir_;
     ScopedDrives scope_;
 };

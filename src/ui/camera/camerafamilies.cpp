@@ -43,10 +43,9 @@ const ListControl kLists[] = {
 const FamilyScreen kFx200 = {
     {Step::Lists, Step::WorkHour, Step::Clock, Step::WorkDay, Step::SendTo},
     {"sendToLocal", "sendToPhoneMms", "sendToEmailGprs", "sendToCall"}};
-const FamilyScreen kGroup1 = {
-    {Step::ModelRules, Step::Lists, Step::TimeLapsePir, Step::WorkHour, Step::Clock, Step::SendTo,
-     Step::SendMode},
-    {"sendToPhoneMms", "sendToEmailMms", "sendToEmailGprs"}};
+const FamilyScreen kGroup1 = {{Step::ModelRules, Step::Lists, Step::TimeLapsePir, Step::WorkHour,
+                               Step::Clock, Step::SendTo, Step::SendMode},
+                              {"sendToPhoneMms", "sendToEmailMms", "sendToEmailGprs"}};
 const FamilyScreen kLn713z = {
     {Step::Lists, Step::GameCall, Step::WorkHour, Step::WorkDay, Step::SendTo, Step::SendMode,
      Step::Clock, Step::TimeLapsePir},

@@ -44,8 +44,9 @@ QString refusedCharacterTip(FieldKind kind) {
     if (kind == FieldKind::Digits) {
         return QStringLiteral("The camera accepts only the digits 0 to 9 here.");
     }
-    return QStringLiteral("The camera accepts only Latin-1 characters: A to Z, a to z, 0 to 9, "
-                          "signs and Western European letters such as é, ü, ß.");
+    return QStringLiteral(
+        "The camera accepts only Latin-1 characters: A to Z, a to z, 0 to 9, "
+        "signs and Western European letters such as é, ü, ß.");
 }
 
 Latin1Validator::Latin1Validator(FieldKind kind, QObject* parent)

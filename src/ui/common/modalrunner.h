@@ -7,14 +7,13 @@
 
 #include <QDialog>
 #include <QString>
-
 #include <functional>
 #include <vector>
 
 namespace wks::ui {
 
 class ModalRunner {
-public:
+  public:
     virtual ~ModalRunner() = default;
     // Opens the screen (ScreenDialog::initOnce) and runs it; QDialog::Accepted or Rejected.
     virtual int run(QDialog& screen) = 0;
@@ -22,7 +21,7 @@ public:
 
 // Shows the screen modally with exec(); a screen that ended while opening is not shown.
 class ExecRunner final : public ModalRunner {
-public:
+  public:
     int run(QDialog& screen) override;
 };
 
@@ -32,13 +31,13 @@ ModalRunner& modalRunner();
 void setModalRunner(ModalRunner* runner);
 
 class ScopedModalRunner {
-public:
+  public:
     explicit ScopedModalRunner(ModalRunner& runner);
     ~ScopedModalRunner();
     ScopedModalRunner(const ScopedModalRunner&) = delete;
     ScopedModalRunner& operator=(const ScopedModalRunner&) = delete;
 
-private:
+  private:
     ModalRunner* previous_;
 };
 
@@ -47,7 +46,7 @@ private:
 // handler is left for is answered Rejected, as if the user pressed Cancel. Every screen run
 // is recorded by its objectName.
 class ScriptedRunner final : public ModalRunner {
-public:
+  public:
     using Handler = std::function<void(QDialog& screen)>;
 
     void push(Handler handler) { handlers_.push_back(std::move(handler)); }
@@ -56,7 +55,7 @@ public:
     const std::vector<QString>& ran() const { return ran_; }
     std::size_t pending() const { return handlers_.size() - next_; }
 
-private:
+  private:
     std::vector<Handler> handlers_;
     std::size_t next_ = 0;
     std::vector<QString> ran_;

@@ -9,7 +9,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResource>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -34,7 +33,7 @@ QString renditionPath(const QString& source, int scale) {
 // (each of them, for every window), and read only when asked for: Wayland and the offscreen
 // platform never ask. Larger sizes come from the desktop entry's icon.
 class ProgramIconEngine : public QIconEngine {
-public:
+  public:
     QIconEngine* clone() const override { return new ProgramIconEngine; }
     QString key() const override { return QStringLiteral("wks-program-icon"); }
 
@@ -62,13 +61,13 @@ public:
         painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
     }
 
-private:
+  private:
     static constexpr int kSizes[] = {16, 32, 48, 64, 128};
 };
 
 // A picture is a graphic to a screen reader; a clickable one is a button that can be pressed.
 class PictureAccessible : public QAccessibleWidget {
-public:
+  public:
     explicit PictureAccessible(Picture* picture) : QAccessibleWidget(picture) {}
 
     QAccessible::Role role() const override {
@@ -81,7 +80,7 @@ public:
         if (action == pressAction()) picture()->click();
     }
 
-private:
+  private:
     Picture* picture() const { return static_cast<Picture*>(widget()); }
 };
 
@@ -110,8 +109,8 @@ QImage readPicture(const QString& path) {
     const QImage image(pixels, static_cast<int>(size[0]), static_cast<int>(size[1]), row,
                        QImage::Format_ARGB32_Premultiplied);
     // Pixels QImage may read in place: ones that outlive it, on a 32-bit boundary.
-    const bool inPlace = resource.compressionAlgorithm() == QResource::NoCompression &&
-                         quintptr(pixels) % 4 == 0;
+    const bool inPlace =
+        resource.compressionAlgorithm() == QResource::NoCompression && quintptr(pixels) % 4 == 0;
     return inPlace ? image : image.copy();
 }
 

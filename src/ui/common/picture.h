@@ -25,7 +25,7 @@ QImage readPicture(const QString& path);
 class Picture : public QFrame {
     Q_OBJECT
     Q_PROPERTY(QString source READ source WRITE setSource)
-public:
+  public:
     explicit Picture(QWidget* parent = nullptr);
 
     // The resource path of the drawing's 1× rendition, such as ":/pictures/banner.argb".
@@ -46,14 +46,14 @@ public:
 
     QSize sizeHint() const override;
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     QString source_;
     QSize size_;          // the drawing's own size, in pixels at 1×
     int shownScale_ = 0;  // the rendition in shown_; 0: none yet

@@ -10,7 +10,7 @@ namespace wks::ui {
 namespace {
 
 class RadioAccessible : public QAccessibleWidget {
-public:
+  public:
     explicit RadioAccessible(QRadioButton* button)
         : QAccessibleWidget(button, QAccessible::RadioButton) {}
 
@@ -31,7 +31,7 @@ public:
         if (action == pressAction()) button()->click();
     }
 
-private:
+  private:
     QRadioButton* button() const { return static_cast<QRadioButton*>(widget()); }
 };
 

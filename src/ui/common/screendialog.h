@@ -12,7 +12,7 @@ namespace wks::ui {
 
 class ScreenDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit ScreenDialog(QWidget* parent = nullptr);
 
     // Runs the opening once; later calls do nothing.
@@ -22,10 +22,10 @@ public:
 
     void done(int result) override;
 
-protected:
+  protected:
     virtual void initDialog() {}
 
-private:
+  private:
     bool initialised_ = false;
     bool ended_ = false;
 };

@@ -5,23 +5,23 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QWindow>
-
 #include <cstdlib>
 
 namespace wks::ui {
 namespace {
 
 class ExitWhenShown : public QObject {
-public:
+  public:
     using QObject::QObject;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Expose) {
             auto* window = qobject_cast<QWindow*>(watched);
             // The window paints while it handles this event; the process ends right after.
             if (window && window->isExposed())
-                QMetaObject::invokeMethod(this, [] { std::_Exit(0); }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    this, [] { std::_Exit(0); }, Qt::QueuedConnection);
         }
         return false;
     }

@@ -15,11 +15,11 @@ namespace wks::ui {
 
 class AboutBox : public ScreenDialog {
     Q_OBJECT
-public:
+  public:
     explicit AboutBox(QWidget* parent = nullptr);
     ~AboutBox() override;
 
-private:
+  private:
     std::unique_ptr<Ui::AboutBox> ui_;
 };
 

@@ -15,7 +15,7 @@ class QWidget;
 namespace wks::ui {
 
 class ConversionProgress final : public ProcessObserver {
-public:
+  public:
     // Watches the runner's programs for the life of this object.
     ConversionProgress(ProcessRunner& runner, QWidget* parent);
     ~ConversionProgress() override;
@@ -28,7 +28,7 @@ public:
 
     static constexpr const char* kText = "Converting the game call\u2026";
 
-private:
+  private:
     void close();
 
     ProcessRunner& runner_;

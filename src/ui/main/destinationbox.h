@@ -10,7 +10,7 @@ namespace wks::ui {
 
 class DestinationBox : public QComboBox {
     Q_OBJECT
-public:
+  public:
     explicit DestinationBox(QWidget* parent = nullptr) : QComboBox(parent) {}
 
     void showPopup() override {
@@ -18,7 +18,7 @@ public:
         QComboBox::showPopup();
     }
 
-signals:
+  signals:
     void aboutToDropDown();
 };
 

@@ -25,7 +25,7 @@ namespace wks::ui {
 
 class CWKS_MainParaDlg : public ScreenDialog {
     Q_OBJECT
-public:
+  public:
     // The screen for the model of that display name; the game call's converter runs as a
     // real program.
     CWKS_MainParaDlg(std::string displayName, AppState& state, QWidget* parent = nullptr);
@@ -43,11 +43,11 @@ public:
 
     const MainSession& session() const { return session_; }
 
-protected:
+  protected:
     void initDialog() override;
     void timerEvent(QTimerEvent* event) override;
 
-private:
+  private:
     CWKS_MainParaDlg(std::string displayName, AppState& state,
                      std::unique_ptr<ProcessRunner> ownRunner, ProcessRunner* runner,
                      QWidget* parent);

@@ -10,8 +10,8 @@ namespace wks::ui {
 
 MailTestRun::MailTestRun(const mail::MailAccount& account, QWidget* parent)
     : QObject(parent), test_(account) {
-    window_ = new QProgressDialog(QString::fromUtf8(kBusyText), QStringLiteral("Cancel"), 0, 0,
-                                  parent);
+    window_ =
+        new QProgressDialog(QString::fromUtf8(kBusyText), QStringLiteral("Cancel"), 0, 0, parent);
     window_->setObjectName("mailTestProgress");
     window_->setWindowTitle(kAppTitle);
     window_->setWindowModality(Qt::WindowModal);
@@ -23,12 +23,13 @@ MailTestRun::MailTestRun(const mail::MailAccount& account, QWidget* parent)
 
     thread_ = std::thread([this] {
         const auto report = test_.run([this](const mail::StepLine& line) {
-            const QString text = QString::fromLatin1(line.text.data(),
-                                                     static_cast<qsizetype>(line.text.size()));
-            QMetaObject::invokeMethod(this, [this, text] { showLine(text); },
-                                      Qt::QueuedConnection);
+            const QString text =
+                QString::fromLatin1(line.text.data(), static_cast<qsizetype>(line.text.size()));
+            QMetaObject::invokeMethod(
+                this, [this, text] { showLine(text); }, Qt::QueuedConnection);
         });
-        QMetaObject::invokeMethod(this, [this, report] { end(report); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, report] { end(report); }, Qt::QueuedConnection);
     });
 }
 

@@ -18,7 +18,7 @@ namespace wks::ui {
 
 class MailTestRun : public QObject {
     Q_OBJECT
-public:
+  public:
     // Starts the test at once and shows the busy window over parent.
     MailTestRun(const mail::MailAccount& account, QWidget* parent);
     // Stops a test still running and waits for its thread.
@@ -26,11 +26,11 @@ public:
 
     static constexpr const char* kBusyText = "Testing the e-mail account\u2026";
 
-signals:
+  signals:
     // The test ended, also when it was cancelled (report.cancelled).
     void finished(const wks::mail::MailTestReport& report);
 
-private:
+  private:
     void showLine(const QString& line);
     void end(const mail::MailTestReport& report);
 

@@ -53,8 +53,7 @@ CWKS_WapParaDlg::CWKS_WapParaDlg(AppState& state, QWidget* parent)
     connect(u.mailTestButton, &QPushButton::clicked, this, &CWKS_WapParaDlg::onMailTest);
     connect(u.emailServerEdit, &QLineEdit::textChanged, this,
             &CWKS_WapParaDlg::updateMailTestButton);
-    connect(u.emailAddrEdit, &QLineEdit::textChanged, this,
-            &CWKS_WapParaDlg::updateMailTestButton);
+    connect(u.emailAddrEdit, &QLineEdit::textChanged, this, &CWKS_WapParaDlg::updateMailTestButton);
 }
 
 CWKS_WapParaDlg::~CWKS_WapParaDlg() = default;
@@ -155,8 +154,7 @@ void CWKS_WapParaDlg::onMailTest() {
                                     advancedAvailable && smtpSsl, shown.SendEmailAddr,
                                     shown.SendEmailPassword};
     mailTest_ = std::make_unique<MailTestRun>(account, this);
-    connect(mailTest_.get(), &MailTestRun::finished, this,
-            &CWKS_WapParaDlg::showMailTestResult);
+    connect(mailTest_.get(), &MailTestRun::finished, this, &CWKS_WapParaDlg::showMailTestResult);
 }
 
 void CWKS_WapParaDlg::showMailTestResult(const mail::MailTestReport& report) {

@@ -11,8 +11,8 @@
 #include <array>
 #include <memory>
 
-#include "ui/common/screendialog.h"
 #include "session/wapitems.h"
+#include "ui/common/screendialog.h"
 
 class QLineEdit;
 namespace wks::mail {

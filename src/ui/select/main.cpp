@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
-
 #include <stdexcept>
 
 #include "platform/drives.h"

@@ -5,7 +5,6 @@
 #include <QAbstractItemView>
 #include <QIcon>
 #include <QSignalBlocker>
-
 #include <algorithm>
 
 #include "app/catalogue.h"

@@ -30,7 +30,7 @@ using MainScreenFactory =
 
 class CWKS_ModSelDlg : public ScreenDialog {
     Q_OBJECT
-public:
+  public:
     CWKS_ModSelDlg(AppState& state, MainScreenFactory makeMainScreen, QWidget* parent = nullptr);
     ~CWKS_ModSelDlg() override;
 
@@ -38,14 +38,14 @@ public:
     void Mng_RegistryValue(RegistryOp action);
     void Mng_JumpToMain();
 
-protected:
+  protected:
     void initDialog() override;
 
-private slots:
+  private slots:
     void confirm();
     void showProductPicture();
 
-private:
+  private:
     ModelChoice choice() const;
     void setChoice(const ModelChoice& choice);
 

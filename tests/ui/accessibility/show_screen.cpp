@@ -14,9 +14,9 @@
 #include "settings/appstate.h"
 #include "settings/settingsfile.h"
 #include "ui/camera/camerascreens.h"
-#include "ui/main/mainparadlg.h"
 #include "ui/common/modalrunner.h"
 #include "ui/common/qtprompter.h"
+#include "ui/main/mainparadlg.h"
 #include "ui/network/wapadvanceddlg.h"
 #include "ui/network/wapparadlg.h"
 #include "ui/select/modseldlg.h"
@@ -41,9 +41,8 @@ int main(int argc, char** argv) {
     }
     if (std::strcmp(screen, "model-select") == 0) {
         // Read, never confirmed: there is no main screen to run.
-        wks::ui::CWKS_ModSelDlg select(state, [](const std::string&, wks::AppState&) {
-            return std::unique_ptr<QDialog>();
-        });
+        wks::ui::CWKS_ModSelDlg select(
+            state, [](const std::string&, wks::AppState&) { return std::unique_ptr<QDialog>(); });
         return wks::ui::modalRunner().run(select);
     }
     if (std::strcmp(screen, "main") == 0) {
@@ -52,17 +51,17 @@ int main(int argc, char** argv) {
         wks::ui::CWKS_MainParaDlg main("KT470RX-8PRO", state);
         return wks::ui::modalRunner().run(main);
     }
-    for (const auto& [name, model] : {std::pair{"camera-fx200", "FX200 SERIES"},
-                                      std::pair{"camera-group1", "KT470RX-8PRO"},
-                                      std::pair{"camera-ln713z", "LN713Z-10P"},
-                                      std::pair{"camera-ln714w", "LN714W-12P"}}) {
+    for (const auto& [name, model] :
+         {std::pair{"camera-fx200", "FX200 SERIES"}, std::pair{"camera-group1", "KT470RX-8PRO"},
+          std::pair{"camera-ln713z", "LN713Z-10P"}, std::pair{"camera-ln714w", "LN714W-12P"}}) {
         if (std::strcmp(screen, name) != 0) continue;
         wks::Recipients recipients;
         wks::SettingsFile(model, state, recipients).Mng_AllParaSetDefault();
         auto camera = wks::ui::makeCameraScreen(state, wks::findModel(model)->family, model);
         return wks::ui::modalRunner().run(*camera);
     }
-    std::fprintf(stderr, "usage: wks-ui-show wap-check|wap-user|wap-advanced|model-select|main|"
-                         "camera-fx200|camera-group1|camera-ln713z|camera-ln714w\n");
+    std::fprintf(stderr,
+                 "usage: wks-ui-show wap-check|wap-user|wap-advanced|model-select|main|"
+                 "camera-fx200|camera-group1|camera-ln713z|camera-ln714w\n");
     return 2;
 }

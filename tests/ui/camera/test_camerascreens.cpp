@@ -69,7 +69,6 @@ std::vector<std::string> texts(const ScriptedPrompter& p) {
     return t;
 }
 
-
 }  // namespace
 
 class TestCameraScreens : public QObject {
@@ -427,7 +426,8 @@ class TestCameraScreens : public QObject {
         state.cameraParams.SendTo = stored;
         auto screen = openScreen(state, model.toStdString());
         if (!click.isEmpty()) button(*screen, click.toLatin1().constData())->click();
-        const auto& buttons = camera::familyScreen(findModel(model.toStdString())->family).sendToButtons;
+        const auto& buttons =
+            camera::familyScreen(findModel(model.toStdString())->family).sendToButtons;
         for (int i = 0; i < int(buttons.size()); ++i) {
             QCOMPARE(button(*screen, buttons[i])->isChecked(), i == result);
         }
@@ -754,7 +754,7 @@ class TestCameraScreens : public QObject {
         QTest::addColumn<QString>("model");
         QTest::addColumn<bool>("sendMode");  // else Send To
         QTest::addColumn<int>("stored");
-        QTest::addColumn<QString>("keys");  // d Down, r Right, u Up, l Left
+        QTest::addColumn<QString>("keys");         // d Down, r Right, u Up, l Left
         QTest::addColumn<QStringList>("reached");  // entered by Tab, then after each key
         QTest::newRow("FX200 Send To")
             << "FX200 SERIES" << false << 2 << "drul"

@@ -15,19 +15,19 @@ using namespace wks::ui;
 namespace {
 
 class Probe : public ScreenDialog {
-public:
+  public:
     explicit Probe(bool endWhileOpening) : endWhileOpening_(endWhileOpening) {
         setObjectName("probe");
     }
     int openings = 0;
 
-protected:
+  protected:
     void initDialog() override {
         ++openings;
         if (endWhileOpening_) reject();
     }
 
-private:
+  private:
     bool endWhileOpening_;
 };
 
@@ -35,7 +35,7 @@ private:
 
 class TestModalRunner : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void execRunnerOpensOnceAndSkipsAScreenThatEnded() {
         ExecRunner runner;
         Probe ended(true);

@@ -102,7 +102,7 @@ fs::path converterFolder(const test::TempDrives& d) { return d.folder('C') / "WK
 
 class TestMainScreen : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void opening_data();
     void opening();
     void leavingAsksNothing_data();
@@ -447,10 +447,11 @@ void TestMainScreen::destinationLine() {
     auto* box = s.find<QComboBox>("destinationList");
     auto* line = s.find<QLabel>("destinationPlace");
     QVERIFY(line->isVisible());
-    for (auto [key, letter] : {std::pair{Qt::Key_Down, 'D'}, {Qt::Key_Up, 'C'}, {Qt::Key_Down, 'D'}}) {
+    for (auto [key, letter] :
+         {std::pair{Qt::Key_Down, 'D'}, {Qt::Key_Up, 'C'}, {Qt::Key_Down, 'D'}}) {
         QTest::keyClick(box, key);
-        const QString expected = QString("%1: is %2").arg(letter).arg(
-            fs::canonical(s.drives.folder(letter)).c_str());
+        const QString expected =
+            QString("%1: is %2").arg(letter).arg(fs::canonical(s.drives.folder(letter)).c_str());
         QCOMPARE(line->text(), expected);
         QCOMPARE(box->toolTip(), expected);
     }

@@ -381,7 +381,7 @@ class TestWapScreen : public QObject {
     void mailTest_data() {
         QTest::addColumn<QString>("server");  // "closed", "greets" (then hangs up), "silent"
         QTest::addColumn<bool>("advanced");
-        QTest::addColumn<bool>("tick");       // SSL ticked on the Advanced screen
+        QTest::addColumn<bool>("tick");        // SSL ticked on the Advanced screen
         QTest::addColumn<QStringList>("box");  // each line's beginning; empty: cancelled
         const QString lookup = "Name look-up: 127.0.0.1 is an address";
         const QString connected = "Connection: 127.0.0.1 answers on port %1";

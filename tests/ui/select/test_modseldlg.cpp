@@ -141,7 +141,7 @@ QString expectSeen(const char* name, bool ticked) {
 
 class TestModSelDlg : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     // The window as the user meets it.
     void layout() {
         test::TempDataHome home;
@@ -190,7 +190,7 @@ private slots:
         const struct {
             int px;
             bool drawn;
-        } sizes[] = {{16, true},  {24, false},  {32, true}, {48, true},
+        } sizes[] = {{16, true}, {24, false}, {32, true},  {48, true},
                      {64, true}, {128, true}, {256, false}};
         for (const auto [px, drawn] : sizes) {
             const QSize size(px, px);
