@@ -224,12 +224,13 @@ int main(int argc, char** argv) {
     fixClock(LocalTime{2026, 12, 8, 9, 30, 0});  // the same pictures from every run
     QDir().mkpath(outDir);
 
-    QTemporaryDir scratch;
-    qputenv("XDG_DATA_HOME", scratch.filePath("data").toLocal8Bit());
-    const fs::path root = scratch.path().toStdString();
+    // A folder of fixed name, so that the line naming the card's folder is the same in every run.
+    const fs::path root = fs::temp_directory_path() / "wks-screenshots";
+    fs::remove_all(root);
+    qputenv("XDG_DATA_HOME", QString::fromStdString((root / "data").string()).toLocal8Bit());
     fs::create_directories(root / "c");
-    fs::create_directories(root / "card");
-    setDrives(DriveTable({{'C', root / "c"}, {'E', root / "card"}}));
+    fs::create_directories(root / "TRAILCAM");
+    setDrives(DriveTable({{'C', root / "c"}, {'E', root / "TRAILCAM"}}));
 
     selectionScreen("model-selection");
     mainScreen("KT470RX-8PRO", "main-KT470RX");
@@ -242,5 +243,6 @@ int main(int argc, char** argv) {
     cameraScreen("LN713Z-10P", "camera-LN713Z");
     cameraScreen("LN714W-12P", "camera-LN714W");
     messageBox("message-box");
+    fs::remove_all(root);
     return failures ? 1 : 0;
 }
