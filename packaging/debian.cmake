@@ -31,7 +31,8 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The WKS CONFIG developers <maintainers@wksc
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://wksconfig.org/")
 # The libraries come from what the programs link; the converter is run as a program.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "ffmpeg")
+# libcurl is loaded only when an e-mail test runs, so the dependency list does not find it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "ffmpeg, libcurl4")
 # Without it Qt falls back to X11 (XWayland) on a Wayland desktop.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 include(CPack)

@@ -3,7 +3,6 @@
 #include "mail/mailtest.h"
 
 #include <arpa/inet.h>
-#include <curl/curl.h>
 #include <sys/socket.h>
 
 #include <QByteArray>
@@ -12,6 +11,7 @@
 #include <atomic>
 #include <mutex>
 
+#include "mail/curllib.h"
 #include "mail/observation.h"
 #include "mail/testmessage.h"
 
@@ -20,11 +20,6 @@ namespace wks::mail {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-void initCurlOnce() {
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
 
 std::string latin1ToUtf8(const std::string& bytes) {
     return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()))
@@ -47,9 +42,10 @@ int portNumber(const std::string& text, bool ssl) {
 }
 
 bool isHostName(const std::string& server) {
-    CURLU* url = curl_url();
-    const bool ok = curl_url_set(url, CURLUPART_HOST, latin1ToUtf8(server).c_str(), 0) == CURLUE_OK;
-    curl_url_cleanup(url);
+    CURLU* url = curl().url();
+    const bool ok =
+        curl().url_set(url, CURLUPART_HOST, latin1ToUtf8(server).c_str(), 0) == CURLUE_OK;
+    curl().url_cleanup(url);
     return ok;
 }
 
@@ -218,54 +214,54 @@ Observation MailTest::Impl::attempt(CURLM* m, const AttemptSpec& spec) {
     t.secrets = {account.password, base64(account.password),
                  base64(std::string(1, '\0') + account.address + '\0' + account.password),
                  base64(account.address + '\0' + account.address + '\0' + account.password)};
-    CURL* easy = curl_easy_init();
-    CURLU* url = curl_url();
-    curl_url_set(url, CURLUPART_SCHEME, spec.ssl ? "smtps" : "smtp", 0);
-    curl_url_set(url, CURLUPART_HOST, latin1ToUtf8(account.server).c_str(), 0);
-    curl_url_set(url, CURLUPART_PORT, std::to_string(port).c_str(), 0);
-    curl_easy_setopt(easy, CURLOPT_CURLU, url);
-    curl_easy_setopt(easy, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_NONE));
-    curl_easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, spec.verify ? 1L : 0L);
-    curl_easy_setopt(easy, CURLOPT_SSL_VERIFYHOST, spec.verify ? 2L : 0L);
+    CURL* easy = curl().easy_init();
+    CURLU* url = curl().url();
+    curl().url_set(url, CURLUPART_SCHEME, spec.ssl ? "smtps" : "smtp", 0);
+    curl().url_set(url, CURLUPART_HOST, latin1ToUtf8(account.server).c_str(), 0);
+    curl().url_set(url, CURLUPART_PORT, std::to_string(port).c_str(), 0);
+    curl().easy_setopt(easy, CURLOPT_CURLU, url);
+    curl().easy_setopt(easy, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_NONE));
+    curl().easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, spec.verify ? 1L : 0L);
+    curl().easy_setopt(easy, CURLOPT_SSL_VERIFYHOST, spec.verify ? 2L : 0L);
     if (spec.login) {
-        curl_easy_setopt(easy, CURLOPT_USERNAME, account.address.c_str());
-        curl_easy_setopt(easy, CURLOPT_PASSWORD, account.password.c_str());
+        curl().easy_setopt(easy, CURLOPT_USERNAME, account.address.c_str());
+        curl().easy_setopt(easy, CURLOPT_PASSWORD, account.password.c_str());
     }
     // Without a message the connection ends after the login, without QUIT.
-    curl_easy_setopt(easy, CURLOPT_CONNECT_ONLY, spec.deliver ? 0L : 1L);
+    curl().easy_setopt(easy, CURLOPT_CONNECT_ONLY, spec.deliver ? 0L : 1L);
     std::unique_ptr<TestMessage> message;
     if (spec.deliver) message = std::make_unique<TestMessage>(easy, account, *delivery);
-    curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(easy, CURLOPT_QUICK_EXIT, 1L);  // a look-up in progress is left behind
+    curl().easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
+    curl().easy_setopt(easy, CURLOPT_QUICK_EXIT, 1L);  // a look-up in progress is left behind
     const auto stepSeconds = (limits.step.count() + 999) / 1000;
-    curl_easy_setopt(easy, CURLOPT_SERVER_RESPONSE_TIMEOUT, static_cast<long>(stepSeconds));
+    curl().easy_setopt(easy, CURLOPT_SERVER_RESPONSE_TIMEOUT, static_cast<long>(stepSeconds));
     const auto end = start + limits.total;
-    curl_easy_setopt(
+    curl().easy_setopt(
         easy, CURLOPT_TIMEOUT_MS,
         static_cast<long>(std::max<long long>(
             1, std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now()).count())));
-    curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, t.error);
-    curl_easy_setopt(easy, CURLOPT_VERBOSE, 1L);  // to the callback only
-    curl_easy_setopt(easy, CURLOPT_DEBUGFUNCTION, onDebug);
-    curl_easy_setopt(easy, CURLOPT_DEBUGDATA, &t);
-    curl_easy_setopt(easy, CURLOPT_OPENSOCKETFUNCTION, onOpenSocket);
-    curl_easy_setopt(easy, CURLOPT_OPENSOCKETDATA, &t);
-    curl_multi_add_handle(m, easy);
+    curl().easy_setopt(easy, CURLOPT_ERRORBUFFER, t.error);
+    curl().easy_setopt(easy, CURLOPT_VERBOSE, 1L);  // to the callback only
+    curl().easy_setopt(easy, CURLOPT_DEBUGFUNCTION, onDebug);
+    curl().easy_setopt(easy, CURLOPT_DEBUGDATA, &t);
+    curl().easy_setopt(easy, CURLOPT_OPENSOCKETFUNCTION, onOpenSocket);
+    curl().easy_setopt(easy, CURLOPT_OPENSOCKETDATA, &t);
+    curl().multi_add_handle(m, easy);
 
     Observation& o = t.obs;
     std::size_t step = currentStep(o);
     auto stepEnd = std::min(end, Clock::now() + limits.step);
     int running = 1;
     for (;;) {
-        curl_multi_perform(m, &running);
+        curl().multi_perform(m, &running);
         curl_off_t connectTime = 0, tlsTime = 0;
-        curl_easy_getinfo(easy, CURLINFO_CONNECT_TIME_T, &connectTime);
-        curl_easy_getinfo(easy, CURLINFO_APPCONNECT_TIME_T, &tlsTime);
+        curl().easy_getinfo(easy, CURLINFO_CONNECT_TIME_T, &connectTime);
+        curl().easy_getinfo(easy, CURLINFO_APPCONNECT_TIME_T, &tlsTime);
         o.connected = o.connected || connectTime > 0 || !o.replies.empty();
         o.encrypted = spec.ssl && (o.encrypted || tlsTime > 0 || !o.replies.empty());
         if (o.connected && o.connectedAddress.empty()) {
             char* ip = nullptr;
-            curl_easy_getinfo(easy, CURLINFO_PRIMARY_IP, &ip);
+            curl().easy_getinfo(easy, CURLINFO_PRIMARY_IP, &ip);
             o.connectedAddress = ip && *ip ? ip : o.triedAddress;
         }
         if (spec.reports) reportPassed(o, false);
@@ -289,11 +285,11 @@ Observation MailTest::Impl::attempt(CURLM* m, const AttemptSpec& spec) {
         }
         const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(stepEnd - now);
         const int waitMs = static_cast<int>(std::clamp<long long>(wait.count(), 1, 1000));
-        curl_multi_poll(m, nullptr, 0, waitMs, nullptr);
+        curl().multi_poll(m, nullptr, 0, waitMs, nullptr);
     }
     if (!running) {
         int left = 0;
-        while (CURLMsg* msg = curl_multi_info_read(m, &left))
+        while (CURLMsg* msg = curl().multi_info_read(m, &left))
             if (msg->msg == CURLMSG_DONE) o.curlCode = msg->data.result;
         o.curlError = t.error;
         if (o.curlCode == CURLE_OPERATION_TIMEDOUT)
@@ -301,9 +297,9 @@ Observation MailTest::Impl::attempt(CURLM* m, const AttemptSpec& spec) {
                 Clock::now() >= end ? Observation::Stop::TotalTime : Observation::Stop::StepTime;
         o.delivered = spec.deliver && o.curlCode == CURLE_OK && o.loggedIn;
     }
-    curl_multi_remove_handle(m, easy);
-    curl_easy_cleanup(easy);
-    curl_url_cleanup(url);
+    curl().multi_remove_handle(m, easy);
+    curl().easy_cleanup(easy);
+    curl().url_cleanup(url);
     return o;
 }
 
@@ -342,14 +338,18 @@ MailTestReport MailTest::Impl::run(const LineObserver& lineObserver) {
         return report;
     }
 
-    initCurlOnce();
+    std::string noCurl;
+    if (!loadCurl(&noCurl)) {
+        say(StepLine::Failed, Step::Lookup, "The e-mail test needs libcurl: " + noCurl);
+        return report;
+    }
     if (!isHostName(account.server)) {
         say(StepLine::Failed, Step::Lookup,
             "Name look-up failed: \"" + account.server +
                 "\" is no server name: check SEND EMAIL SERVER.");
         return report;
     }
-    CURLM* m = curl_multi_init();
+    CURLM* m = curl().multi_init();
     {
         std::lock_guard lock(mutex);
         multi = m;
@@ -383,7 +383,7 @@ MailTestReport MailTest::Impl::run(const LineObserver& lineObserver) {
         std::lock_guard lock(mutex);
         multi = nullptr;
     }
-    curl_multi_cleanup(m);
+    curl().multi_cleanup(m);
     return report;
 }
 
@@ -405,7 +405,7 @@ MailTestReport MailTest::run(const LineObserver& observer) { return impl_->run(o
 void MailTest::cancel() {
     impl_->cancelled = true;
     std::lock_guard lock(impl_->mutex);
-    if (impl_->multi) curl_multi_wakeup(impl_->multi);
+    if (impl_->multi) curl().multi_wakeup(impl_->multi);
 }
 
 }  // namespace wks::mail

@@ -2,8 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The mail test's words: what each step showed, and for a failure what the user should change.
 
-#include <curl/curl.h>
-
+#include "mail/curllib.h"
 #include "mail/observation.h"
 
 namespace wks::mail {
@@ -32,7 +31,7 @@ std::string where(const Context& c) {
 }
 
 std::string curlWords(const Observation& o) {
-    return o.curlError.empty() ? curl_easy_strerror(static_cast<CURLcode>(o.curlCode))
+    return o.curlError.empty() ? curl().easy_strerror(static_cast<CURLcode>(o.curlCode))
                                : o.curlError;
 }
 
