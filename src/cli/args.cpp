@@ -18,7 +18,7 @@ const QString kHelp = QStringLiteral("help");
 
 }  // namespace
 
-Args::Args(const std::vector<OptionSpec>& options, const std::vector<std::string>& args)
+Args::Args(const std::vector<CommandOption>& options, const std::vector<std::string>& args)
     : parser_(std::make_unique<QCommandLineParser>()) {
     parser_->addOption(QCommandLineOption(QStringList{QStringLiteral("h"), kHelp}));
     std::set<std::string> valued;

@@ -23,7 +23,7 @@ inline constexpr int kExitProblem = 1;
 inline constexpr int kExitUsage = 2;
 
 // One option of a command: "--name" alone, or "--name VALUE" (also "--name=VALUE").
-struct OptionSpec {
+struct CommandOption {
     const char* name;
     const char* valueName;    // nullptr for an option that takes no value
     const char* description;  // for --help; lines after the first are indented by the help
@@ -35,7 +35,7 @@ class Args {
     // beginning with a single "-" is a positional (a value such as "-1"), except "-h"; after
     // "--" every word is. UsageError for an option not declared or a value missing, unless
     // --help was asked for.
-    Args(const std::vector<OptionSpec>& options, const std::vector<std::string>& args);
+    Args(const std::vector<CommandOption>& options, const std::vector<std::string>& args);
     ~Args();
 
     bool helpRequested() const;

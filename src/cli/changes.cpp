@@ -180,13 +180,7 @@ void Changes::apply(AppState& state, Recipients& recipients) const {
     }
     for (const auto& [key, value] : camera_) state.cameraParams.*key.field = value;
     if (clock_) {
-        CameraParams& p = state.cameraParams;
-        p.ClockYear = clock_->year;
-        p.ClockMonth = clock_->month;
-        p.ClockDay = clock_->day;
-        p.ClockHour = clock_->hour;
-        p.ClockMinute = clock_->minute;
-        p.ClockSecond = clock_->second;
+        state.cameraParams.setClock(*clock_);
         state.clockFollowsPc = false;
     } else if (clockText_) {  // now
         state.clockFollowsPc = true;
@@ -197,14 +191,14 @@ void Changes::apply(AppState& state, Recipients& recipients) const {
     }
 }
 
-std::vector<OptionSpec> Changes::options() {
-    std::vector<OptionSpec> specs = {{"country", "NAME", nullptr},
-                                     {"operator", "NAME", nullptr},
-                                     {"net", "KEY=VALUE", nullptr},
-                                     {"set", "KEY=VALUE", nullptr},
-                                     {"clock", "TIME", nullptr}};
-    for (const char* name : kRecipientOptions) specs.push_back({name, "TEXT", nullptr});
-    return specs;
+std::vector<CommandOption> Changes::options() {
+    std::vector<CommandOption> list = {{"country", "NAME", nullptr},
+                                       {"operator", "NAME", nullptr},
+                                       {"net", "KEY=VALUE", nullptr},
+                                       {"set", "KEY=VALUE", nullptr},
+                                       {"clock", "TIME", nullptr}};
+    for (const char* name : kRecipientOptions) list.push_back({name, "TEXT", nullptr});
+    return list;
 }
 
 const char* Changes::help() {

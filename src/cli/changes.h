@@ -30,7 +30,7 @@ class Changes {
 
     static const char* help();
     // The options that take() reads (help() describes them).
-    static std::vector<OptionSpec> options();
+    static std::vector<CommandOption> options();
 
   private:
     const CameraModel* model_ = nullptr;

@@ -59,7 +59,7 @@ class ConverterProgress : public ProcessObserver {
 }  // namespace
 
 int cmdSave(Args& args) {
-    const auto driveSpecs = args.options("drive");
+    const auto driveArgs = args.options("drive");
     const auto to = args.option("to");
     const bool defaults = args.flag("defaults");
     const auto audio = args.option("audio");
@@ -78,9 +78,9 @@ int cmdSave(Args& args) {
             throw UsageError("no such audio file \"" + *audio + "\"");
         }
     }
-    const bool given = !driveSpecs.empty();
+    const bool given = !driveArgs.empty();
     // Without --drive, the drives are the user's own letters, as the desktop program has them.
-    DriveTable table = given ? givenDrives(driveSpecs) : DriveTable::forUser();
+    DriveTable table = given ? givenDrives(driveArgs) : DriveTable::forUser();
     const char toLetter = to ? driveLetter(*to) : 0;
     // The drives that take part: those given, or the user's own. The user's own C: (which
     // holds the backup in any case) is a destination only when given or chosen with --to.

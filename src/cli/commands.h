@@ -19,7 +19,7 @@ struct Command {
     const char* summary;      // its line in the list of commands
     const char* usage;        // after "usage: "; each further form on a line of its own
     const char* description;  // what it does, its exit status
-    std::vector<OptionSpec> options;
+    std::vector<CommandOption> options;
     bool takesChanges;  // also takes the CHANGES options, described after its own
     int (*run)(Args& args);
 };

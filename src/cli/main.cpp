@@ -45,7 +45,7 @@ void usage(std::ostream& out) {
         << columns(rows) << "\nwks-settings COMMAND --help describes one command.\n";
 }
 
-std::vector<OptionSpec> optionsOf(const Command& c) {
+std::vector<CommandOption> optionsOf(const Command& c) {
     auto options = c.options;
     if (c.takesChanges) {
         for (const auto& o : Changes::options()) options.push_back(o);

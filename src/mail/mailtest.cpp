@@ -50,7 +50,7 @@ bool isHostName(const std::string& server) {
 }
 
 // How one connection is made and when it may stop early.
-struct AttemptSpec {
+struct AttemptPlan {
     bool ssl = false;
     bool verify = true;
     bool login = true;                             // give the account to the server
@@ -204,33 +204,33 @@ struct MailTest::Impl {
         pendingWarning.clear();
     }
 
-    Observation attempt(CURLM* m, const AttemptSpec& spec);
+    Observation attempt(CURLM* m, const AttemptPlan& plan);
     void finish(Step step, const Observation& o, const Observation* probe);
     MailTestReport run(const LineObserver& observer);
 };
 
-Observation MailTest::Impl::attempt(CURLM* m, const AttemptSpec& spec) {
+Observation MailTest::Impl::attempt(CURLM* m, const AttemptPlan& plan) {
     Transfer t;
     t.secrets = {account.password, base64(account.password),
                  base64(std::string(1, '\0') + account.address + '\0' + account.password),
                  base64(account.address + '\0' + account.address + '\0' + account.password)};
     CURL* easy = curl().easy_init();
     CURLU* url = curl().url();
-    curl().url_set(url, CURLUPART_SCHEME, spec.ssl ? "smtps" : "smtp", 0);
+    curl().url_set(url, CURLUPART_SCHEME, plan.ssl ? "smtps" : "smtp", 0);
     curl().url_set(url, CURLUPART_HOST, latin1ToUtf8(account.server).c_str(), 0);
     curl().url_set(url, CURLUPART_PORT, std::to_string(port).c_str(), 0);
     curl().easy_setopt(easy, CURLOPT_CURLU, url);
     curl().easy_setopt(easy, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_NONE));
-    curl().easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, spec.verify ? 1L : 0L);
-    curl().easy_setopt(easy, CURLOPT_SSL_VERIFYHOST, spec.verify ? 2L : 0L);
-    if (spec.login) {
+    curl().easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, plan.verify ? 1L : 0L);
+    curl().easy_setopt(easy, CURLOPT_SSL_VERIFYHOST, plan.verify ? 2L : 0L);
+    if (plan.login) {
         curl().easy_setopt(easy, CURLOPT_USERNAME, account.address.c_str());
         curl().easy_setopt(easy, CURLOPT_PASSWORD, account.password.c_str());
     }
     // Without a message the connection ends after the login, without QUIT.
-    curl().easy_setopt(easy, CURLOPT_CONNECT_ONLY, spec.deliver ? 0L : 1L);
+    curl().easy_setopt(easy, CURLOPT_CONNECT_ONLY, plan.deliver ? 0L : 1L);
     std::unique_ptr<TestMessage> message;
-    if (spec.deliver) message = std::make_unique<TestMessage>(easy, account, *delivery);
+    if (plan.deliver) message = std::make_unique<TestMessage>(easy, account, *delivery);
     curl().easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
     curl().easy_setopt(easy, CURLOPT_QUICK_EXIT, 1L);  // a look-up in progress is left behind
     const auto stepSeconds = (limits.step.count() + 999) / 1000;
@@ -258,20 +258,20 @@ Observation MailTest::Impl::attempt(CURLM* m, const AttemptSpec& spec) {
         curl().easy_getinfo(easy, CURLINFO_CONNECT_TIME_T, &connectTime);
         curl().easy_getinfo(easy, CURLINFO_APPCONNECT_TIME_T, &tlsTime);
         o.connected = o.connected || connectTime > 0 || !o.replies.empty();
-        o.encrypted = spec.ssl && (o.encrypted || tlsTime > 0 || !o.replies.empty());
+        o.encrypted = plan.ssl && (o.encrypted || tlsTime > 0 || !o.replies.empty());
         if (o.connected && o.connectedAddress.empty()) {
             char* ip = nullptr;
             curl().easy_getinfo(easy, CURLINFO_PRIMARY_IP, &ip);
             o.connectedAddress = ip && *ip ? ip : o.triedAddress;
         }
-        if (spec.reports) reportPassed(o, false);
+        if (plan.reports) reportPassed(o, false);
         const auto now = Clock::now();
         if (currentStep(o) != step) {
             step = currentStep(o);
             stepEnd = std::min(end, now + limits.step);
         }
         if (!running) break;
-        if (spec.enough && spec.enough(o)) {
+        if (plan.enough && plan.enough(o)) {
             o.stop = Observation::Stop::Reached;
             break;
         }
@@ -295,7 +295,7 @@ Observation MailTest::Impl::attempt(CURLM* m, const AttemptSpec& spec) {
         if (o.curlCode == CURLE_OPERATION_TIMEDOUT)
             o.stop =
                 Clock::now() >= end ? Observation::Stop::TotalTime : Observation::Stop::StepTime;
-        o.delivered = spec.deliver && o.curlCode == CURLE_OK && o.loggedIn;
+        o.delivered = plan.deliver && o.curlCode == CURLE_OK && o.loggedIn;
     }
     curl().multi_remove_handle(m, easy);
     curl().easy_cleanup(easy);
@@ -354,14 +354,14 @@ MailTestReport MailTest::Impl::run(const LineObserver& lineObserver) {
         std::lock_guard lock(mutex);
         multi = m;
     }
-    AttemptSpec spec{account.ssl, true, true, delivery.has_value(), true, nullptr};
-    Observation o = attempt(m, spec);
+    AttemptPlan plan{account.ssl, true, true, delivery.has_value(), true, nullptr};
+    Observation o = attempt(m, plan);
     if (account.ssl &&
         (o.curlCode == CURLE_PEER_FAILED_VERIFICATION || o.curlCode == CURLE_SSL_CACERT_BADFILE) &&
         !cancelled) {
         pendingWarning = certificateWarning(o);
-        spec.verify = false;
-        o = attempt(m, spec);
+        plan.verify = false;
+        o = attempt(m, plan);
     }
     reportPassed(o, true);
     if (reported == steps.size()) {

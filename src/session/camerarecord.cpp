@@ -57,13 +57,7 @@ void CameraRecordEditor::store(const CameraChoices& c) {
         state_.clockFollowsPc = true;
         return;
     }
-    const DateTimeRecord& t = c.pickers;
-    p.ClockYear = t.year;
-    p.ClockMonth = t.month;
-    p.ClockDay = t.day;
-    p.ClockHour = t.hour;
-    p.ClockMinute = t.minute;
-    p.ClockSecond = t.second;
+    p.setClock(c.pickers);
     state_.clockFollowsPc = !clockValid(p);
 }
 

@@ -46,6 +46,17 @@ struct CameraParams {
     std::int32_t DrTimeM = -1;
 
     bool operator==(const CameraParams&) const = default;
+
+    // The six clock fields from any record of year, month, day, hour, minute and second.
+    template <typename Time>
+    void setClock(const Time& t) {
+        ClockYear = t.year;
+        ClockMonth = t.month;
+        ClockDay = t.day;
+        ClockHour = t.hour;
+        ClockMinute = t.minute;
+        ClockSecond = t.second;
+    }
 };
 
 }  // namespace wks

@@ -186,14 +186,7 @@ void SettingsFile::Mng_ChkForSaveLatestTimeForSetClock() {
         reportError("Mng_ChkForSaveLatestTimeForSetClock");
         return;
     }
-    const LocalTime t = now();
-    CameraParams& p = state_.cameraParams;
-    p.ClockYear = t.year;
-    p.ClockMonth = t.month;
-    p.ClockDay = t.day;
-    p.ClockHour = t.hour;
-    p.ClockMinute = t.minute;
-    p.ClockSecond = t.second;
+    state_.cameraParams.setClock(now());
 }
 
 void SettingsFile::Mng_Group1ParaSetDefault() {
