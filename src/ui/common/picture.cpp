@@ -162,8 +162,11 @@ void Picture::paintEvent(QPaintEvent* event) {
         shownScale_ = scale;
     }
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QRect area = contentsRect();
+    // Smoothing only where the picture is stretched: the hint takes Qt off its quick path even
+    // at one pixel per pixel, onto one that starts worker threads for the first paint.
+    if (area.size() * scale != shown_.size())
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (area.width() * size_.height() <= area.height() * size_.width()) {
         painter.drawImage(area, shown_);
         return;
