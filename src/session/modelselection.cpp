@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "platform/prompts.h"
@@ -41,24 +42,6 @@ long long leadingNumber(const char* text) {
     return errno == ERANGE || n > INT_MAX || n < INT_MIN ? -1 : n;
 }
 
-void load(ModelChoice& choice) {
-    LONG size = 0;
-    RegQueryValueA(HKEY_LOCAL_MACHINE, kModelSelKey, nullptr, &size);
-    if (size <= 0) size = 4;
-    std::string text(static_cast<std::size_t>(size), '\0');
-    if (RegQueryValueA(HKEY_LOCAL_MACHINE, kModelSelKey, text.data(), &size) != ERROR_SUCCESS) {
-        create(choice);
-        return;
-    }
-    const long long position = leadingNumber(text.c_str());
-    if (position >= 0 && position < choice.entries) {
-        choice.selected = static_cast<int>(position);
-        choice.remember = true;
-    } else {
-        forget(choice);
-    }
-}
-
 void store(ModelChoice& choice) {
     create(choice);
     if (choice.remember) setValue(std::to_string(choice.selected));
@@ -66,13 +49,32 @@ void store(ModelChoice& choice) {
 
 }  // namespace
 
+std::optional<RegistryOp> loadChoice(ModelChoice& choice) {
+    LONG size = 0;
+    RegQueryValueA(HKEY_LOCAL_MACHINE, kModelSelKey, nullptr, &size);
+    if (size <= 0) size = 4;
+    std::string text(static_cast<std::size_t>(size), '\0');
+    if (RegQueryValueA(HKEY_LOCAL_MACHINE, kModelSelKey, text.data(), &size) != ERROR_SUCCESS) {
+        return RegistryOp::Create;
+    }
+    const long long position = leadingNumber(text.c_str());
+    if (position >= 0 && position < choice.entries) {
+        choice.selected = static_cast<int>(position);
+        choice.remember = true;
+        return std::nullopt;
+    }
+    choice.selected = -1;
+    choice.remember = false;
+    return RegistryOp::Forget;
+}
+
 void Mng_RegistryValue(RegistryOp action, ModelChoice& choice) {
     switch (action) {
         case RegistryOp::Create:
             create(choice);
             return;
         case RegistryOp::Load:
-            load(choice);
+            if (const auto followUp = loadChoice(choice)) Mng_RegistryValue(*followUp, choice);
             return;
         case RegistryOp::Store:
             store(choice);

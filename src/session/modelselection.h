@@ -4,6 +4,8 @@
 // The model selection screen's decisions without widgets: the remembered choice, kept as the
 // list position in the registry, and what confirming a choice does.
 
+#include <optional>
+
 namespace wks {
 
 inline constexpr const char* kModelSelKey = "Software\\Velmora\\UserModelSel";
@@ -23,6 +25,11 @@ enum class RegistryOp {
     Store,   // store the choice when the box is ticked, else "-1"
     Forget,  // clear the choice; delete the key and, when nothing else is under it, its parent
 };
+
+// Action Load in two halves: the remembered choice read into `choice`, and the registry
+// change the reading calls for (Create when there is no value, Forget when it is no position
+// in the list), which a screen may make once it is on view.
+std::optional<RegistryOp> loadChoice(ModelChoice& choice);
 
 // Registry failures are not reported. An action outside the list shows the invalid-call
 // message.

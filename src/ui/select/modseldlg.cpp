@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QSignalBlocker>
 #include <algorithm>
+#include <utility>
 
 #include "app/catalogue.h"
 #include "ui/common/accessibility.h"
@@ -57,12 +58,28 @@ CWKS_ModSelDlg::CWKS_ModSelDlg(AppState& state, MainScreenFactory makeMainScreen
     connect(ui_->exitButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-CWKS_ModSelDlg::~CWKS_ModSelDlg() = default;
+CWKS_ModSelDlg::~CWKS_ModSelDlg() { settleRegistry(); }
 
 void CWKS_ModSelDlg::initDialog() {
     setWindowIcon(programIcon());
-    Mng_RegistryValue(RegistryOp::Load);
+    // The remembered choice is shown at once; writing "-1" or deleting the keys waits until the
+    // screen is on view, since flushing the registry to disk would hold up the first window.
+    ModelChoice c = choice();
+    openingChange_ = loadChoice(c);
+    setChoice(c);
     showProductPicture();
+}
+
+void CWKS_ModSelDlg::paintEvent(QPaintEvent* event) {
+    ScreenDialog::paintEvent(event);
+    if (openingChange_)
+        QMetaObject::invokeMethod(this, &CWKS_ModSelDlg::settleRegistry, Qt::QueuedConnection);
+}
+
+void CWKS_ModSelDlg::settleRegistry() {
+    if (!openingChange_) return;
+    ModelChoice registryOnly = choice();  // the change leaves the screen as the user has it
+    wks::Mng_RegistryValue(*std::exchange(openingChange_, std::nullopt), registryOnly);
 }
 
 ModelChoice CWKS_ModSelDlg::choice() const {
@@ -78,6 +95,7 @@ void CWKS_ModSelDlg::setChoice(const ModelChoice& choice) {
 }
 
 void CWKS_ModSelDlg::Mng_RegistryValue(RegistryOp action) {
+    settleRegistry();
     ModelChoice c = choice();
     wks::Mng_RegistryValue(action, c);
     setChoice(c);
@@ -110,6 +128,7 @@ void CWKS_ModSelDlg::Mng_JumpToMain() {
 }
 
 void CWKS_ModSelDlg::confirm() {
+    settleRegistry();
     Mng_JumpToMain();
     Mng_RegistryValue(RegistryOp::Store);
 }

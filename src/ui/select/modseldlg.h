@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "session/modelselection.h"
@@ -40,6 +41,7 @@ class CWKS_ModSelDlg : public ScreenDialog {
 
   protected:
     void initDialog() override;
+    void paintEvent(QPaintEvent* event) override;
 
   private slots:
     void confirm();
@@ -48,10 +50,13 @@ class CWKS_ModSelDlg : public ScreenDialog {
   private:
     ModelChoice choice() const;
     void setChoice(const ModelChoice& choice);
+    // Makes the registry change the opening's reading called for, if it is still to be made.
+    void settleRegistry();
 
     std::unique_ptr<Ui::CWKS_ModSelDlg> ui_;
     AppState& state_;
     MainScreenFactory makeMainScreen_;
+    std::optional<RegistryOp> openingChange_;
 };
 
 }  // namespace wks::ui
