@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QEvent>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QWidget>
@@ -12,11 +13,16 @@
 namespace wks::ui {
 namespace {
 
+// The list a drop-down opens, if it has been made: Qt makes it on first use (a popup window with
+// its own view), which costs the first screen's opening if done for every drop-down up front.
+QAbstractItemView* madeList(QComboBox* box) { return box->findChild<QAbstractItemView*>(); }
+
 // The list shows the current entry selected, so it is the value a screen reader reads from it.
 // The screens set entries with signals blocked, so the list is also brought up to date when it
-// is read.
+// is read. A list not made yet is brought up to date when it is.
 void selectCurrentEntry(QComboBox* box) {
-    QItemSelectionModel* selection = box->view()->selectionModel();
+    QAbstractItemView* list = madeList(box);
+    QItemSelectionModel* selection = list ? list->selectionModel() : nullptr;
     if (!selection) return;
     const QModelIndex current =
         box->model()->index(box->currentIndex(), box->modelColumn(), box->rootModelIndex());
@@ -25,6 +31,33 @@ void selectCurrentEntry(QComboBox* box) {
                                          : !selection->hasSelection();
     if (!shown) selection->select(current, QItemSelectionModel::ClearAndSelect);
 }
+
+// The drop-down's list, made if need be, carrying the drop-down's name and its current entry.
+QAbstractItemView* namedList(QComboBox* box) {
+    QAbstractItemView* list = box->view();
+    if (list->accessibleName() != box->accessibleName()) {
+        list->setAccessibleName(box->accessibleName());
+        list->setAccessibleDescription(box->accessibleName());
+    }
+    selectCurrentEntry(box);
+    return list;
+}
+
+// Names a drop-down's list when it opens for the first time: its popup window is polished
+// then, which the drop-down hears of.
+class ListNamer : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ChildPolished) {
+            auto* box = static_cast<QComboBox*>(watched);
+            if (madeList(box)) namedList(box);
+        }
+        return false;
+    }
+};
 
 // Qt on Linux gives a drop-down its current text as its name, so a screen reader says
 // "English, combo box" and never the label. This one is named by its accessible name (the
@@ -48,8 +81,7 @@ class DropDownAccessible : public QAccessibleWidget {
     int childCount() const override { return 1; }
     QAccessibleInterface* child(int index) const override {
         if (index != 0) return nullptr;
-        selectCurrentEntry(box());
-        return QAccessible::queryAccessibleInterface(box()->view());
+        return QAccessible::queryAccessibleInterface(namedList(box()));
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
         return child && child->object() == box()->view() ? 0 : -1;
@@ -109,10 +141,14 @@ void nameControl(QWidget* control, const QString& name) {
     control->setAccessibleDescription(name);
     if (box) {
         // A drop-down's list is a window of its own when it opens; it is spoken by the same name.
-        nameControl(box->view(), name);
-        QObject::connect(box, &QComboBox::currentIndexChanged, box,
-                         [box] { selectCurrentEntry(box); });
-        selectCurrentEntry(box);
+        if (madeList(box)) namedList(box);
+        // Once for each drop-down, however often it is named.
+        if (!box->property("wksListNamer").toBool()) {
+            box->setProperty("wksListNamer", true);
+            box->installEventFilter(new ListNamer(box));
+            QObject::connect(box, &QComboBox::currentIndexChanged, box,
+                             [box] { selectCurrentEntry(box); });
+        }
     }
 }
 

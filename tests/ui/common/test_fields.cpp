@@ -188,15 +188,26 @@ class TestFields : public QObject {
         list->addItems({"OFF", "1", "2"});
         wks::ui::nameControl(list, "Replay Time");
         list->setCurrentIndex(2);
-        QCOMPARE(list->view()->accessibleName(), QString("Replay Time"));
         // Named by its label, its value the current entry, which its list holds selected.
         QAccessibleInterface* drop = QAccessible::queryAccessibleInterface(list);
         QCOMPARE(drop->role(), QAccessible::ComboBox);
         QCOMPARE(drop->text(QAccessible::Name), QString("Replay Time"));
         QCOMPARE(drop->text(QAccessible::Value), QString("2"));
         QCOMPARE(drop->child(0)->object(), list->view());
+        QCOMPARE(drop->child(0)->text(QAccessible::Name), QString("Replay Time"));
         QCOMPARE(list->view()->selectionModel()->selectedIndexes(),
                  QModelIndexList{list->model()->index(2, 0)});
+        // The list of a drop-down nobody has asked about yet is named when it first opens.
+        auto* opened = new QComboBox(&w);
+        opened->addItems({"English", "German"});
+        wks::ui::nameControl(opened, "Language");
+        opened->setCurrentIndex(1);
+        w.show();
+        opened->showPopup();
+        QCOMPARE(opened->view()->accessibleName(), QString("Language"));
+        QCOMPARE(opened->view()->selectionModel()->selectedIndexes(),
+                 QModelIndexList{opened->model()->index(1, 0)});
+        opened->hidePopup();
         // A clickable picture is a button that a screen reader can press.
         auto* banner = new wks::ui::Picture(&w);
         banner->setClickable(true);
