@@ -4,7 +4,9 @@
 // (exposed and painted, pictures included), against a bare dialog with one drop-down list built
 // from the same Qt. Both end themselves the moment their first window is on view
 // (WKS_EXIT_WHEN_SHOWN); runs alternate between the two, side by side on the same display:
-// the offscreen platform, then a private X server when Xvfb is installed.
+// the offscreen platform, then a private X server when Xvfb is installed. What the program does
+// once its first window is on view (such as writing "-1" for the remembered model or deleting
+// that key) falls outside the figure, as it falls outside the user's wait.
 //
 // Per series: the median wall time, the median CPU time (user and system, which other load on
 // the machine disturbs less) and peak memory; then, with valgrind installed, the instructions

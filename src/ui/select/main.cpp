@@ -53,13 +53,15 @@ int main(int argc, char* argv[]) {
     wks::ui::QtPrompter prompter;
     wks::ScopedPrompter prompts(prompter);
     try {
-        wks::setDrives(wks::DriveTable::forUser());
+        wks::DriveTable::dataHome();
     } catch (const std::runtime_error& e) {  // the environment leaves no place for drive C:
         wks::showMessage(wks::kAppTitle, e.what(), wks::Buttons::Ok, wks::Icon::Error);
         return 1;
     }
     wks::AppState state;
     wks::ui::CWKS_ModSelDlg selection(state, [](const std::string& name, wks::AppState& s) {
+        // The letters are read when the main screen needs them, not before the first window.
+        wks::setDrives(wks::DriveTable::forUser());
         return std::make_unique<wks::ui::CWKS_MainParaDlg>(name, s);
     });
     wks::ui::modalRunner().run(selection);
