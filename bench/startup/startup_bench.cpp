@@ -170,7 +170,7 @@ std::optional<double> instructions(const std::string& valgrind, const std::strin
 }  // namespace
 
 int main(int argc, char** argv) {
-    const int runs = argc > 1 ? std::max(11, std::atoi(argv[1])) : 21;
+    const int runs = argc > 1 ? std::max(11, std::atoi(argv[1])) : 41;
     std::string scratch = (fs::temp_directory_path() / "wks-startup-bench-XXXXXX").string();
     if (!::mkdtemp(scratch.data())) return 1;
     setenv("XDG_DATA_HOME", scratch.c_str(), 1);  // never the user's own remembered choice
