@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Renders every screen of wks-config into PNG files for the documentation and the AppStream
 // metadata: the real dialogs, opened as the program opens them, on temporary drives holding
-// sample settings. usage: wks-screenshots OUTPUT-FOLDER (run on the offscreen platform).
+// sample settings, in English and the main screen also in German and Finnish.
+// usage: wks-screenshots OUTPUT-FOLDER [LANGUAGE] (run on the offscreen platform); with a
+// LANGUAGE ("de", "fi", ...) every screen in that language, for its translators.
 
 #include <QApplication>
 #include <QComboBox>
@@ -31,6 +33,7 @@
 #include "ui/camera/camerascreens.h"
 #include "ui/common/qtprompter.h"
 #include "ui/common/screendialog.h"
+#include "ui/common/translations.h"
 #include "ui/main/mainparadlg.h"
 #include "ui/network/wapparadlg.h"
 #include "ui/select/modseldlg.h"
@@ -216,11 +219,17 @@ void messageBox(const char* name) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: wks-screenshots OUTPUT-FOLDER\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: wks-screenshots OUTPUT-FOLDER [LANGUAGE]\n");
         return 2;
     }
     outDir = QString::fromLocal8Bit(argv[1]);
+    const QString language = argc == 3 ? QString::fromLocal8Bit(argv[2]) : QString();
+    if (!language.isEmpty() && !shippedLanguages().contains(language)) {
+        std::fprintf(stderr, "wks-screenshots: no catalogue for %s\n", argv[2]);
+        return 2;
+    }
+    useLanguage(language);
     fixClock(LocalTime{2026, 12, 8, 9, 30, 0});  // the same pictures from every run
     QDir().mkpath(outDir);
 
@@ -243,6 +252,14 @@ int main(int argc, char** argv) {
     cameraScreen("LN713Z-10P", "camera-LN713Z");
     cameraScreen("LN714W-12P", "camera-LN714W");
     messageBox("message-box");
+    // The main screen as users of two of the longer languages see it.
+    for (const char* other : {"de", "fi"}) {
+        if (!language.isEmpty()) break;
+        if (!shippedLanguages().contains(other)) continue;
+        useLanguage(other);
+        mainScreen("KT470RX-8PRO", qPrintable(QStringLiteral("main-KT470RX-%1").arg(other)));
+    }
+    useLanguage({});
     fs::remove_all(root);
     return failures ? 1 : 0;
 }

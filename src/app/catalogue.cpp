@@ -2,18 +2,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/catalogue.h"
 
+#include <QtGlobal>
+
 namespace wks {
 namespace {
 
+const char* captionTemplateOf(const std::string& displayName) {
+    return displayName == kSwedenModel
+               ? QT_TRANSLATE_NOOP("wks::CameraModel", "WKS CONFIG : For %1 Sweden Customized")
+               : QT_TRANSLATE_NOOP("wks::CameraModel", "WKS CONFIG : For %1");
+}
+
 CameraModel entry(std::string name, std::string stem, CameraFamily family, bool ssl, bool gameCall,
                   int picture) {
-    std::string caption = name == kSwedenModel ? "WKS CONFIG : For KT320V-8PRO Sweden Customized"
-                                               : "WKS CONFIG : For " + name;
+    std::string caption = captionTemplateOf(name);
+    caption.replace(caption.find("%1"), 2, name);
     return CameraModel{std::move(name), std::move(stem),    family, ssl,
                        gameCall,        std::move(caption), picture};
 }
 
 }  // namespace
+
+const char* captionTemplate(const CameraModel& model) {
+    return captionTemplateOf(model.displayName);
+}
 
 std::string CameraModel::backupPath() const {
     return std::string(kBackupFolder) + "\\" + settingsFileName();

@@ -38,5 +38,7 @@ const std::vector<CameraModel>& catalogue();
 const CameraModel* findModel(const std::string& displayName);
 std::vector<std::string> displayNames();
 const char* familyName(CameraFamily family);
+// The caption with "%1" where the display name stands, the form the screens translate.
+const char* captionTemplate(const CameraModel& model);
 
 }  // namespace wks

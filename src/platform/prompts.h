@@ -4,6 +4,7 @@
 // The one seam for message boxes and the file-open dialog. The desktop program installs a
 // QMessageBox implementation, tests a scripted one, the command line a console one.
 
+#include <QtGlobal>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,9 +23,9 @@ struct Message {
     bool operator==(const Message&) const = default;
 };
 
-// Captions used by the messages of this program.
-inline constexpr const char* kCaptionTips = "WKS TIPS";
-inline constexpr const char* kCaptionTipsMixed = "WKS Tips";
+// Captions used by the messages of this program; the screens translate the first two.
+inline constexpr const char* kCaptionTips = QT_TRANSLATE_NOOP("wks::Message", "WKS TIPS");
+inline constexpr const char* kCaptionTipsMixed = QT_TRANSLATE_NOOP("wks::Message", "WKS Tips");
 inline constexpr const char* kAppTitle = "WKS CONFIG";
 
 // A file-open dialog without default extension or initial name, in which the name of a file

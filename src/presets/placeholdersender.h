@@ -5,13 +5,18 @@
 // (example.com, example.net, example.org): no mail server accepts them, so a camera saved
 // with one can never send e-mail. The main screen and `wks-settings check` both warn of it.
 
+#include <QtGlobal>
+
 #include "app/networkpreset.h"
 
 namespace wks {
 
+// The screens show the note in the user's language.
+inline constexpr const char* kPlaceholderSenderContext = "wks::PlaceholderSender";
 inline constexpr const char* kPlaceholderSenderNote =
-    "E-mail from the camera needs your own sender account: set it under Check WAP / Internet "
-    "Parameters.";
+    QT_TRANSLATE_NOOP("wks::PlaceholderSender",
+                      "E-mail from the camera needs your own sender account: set it under "
+                      "Check WAP / Internet Parameters.");
 
 // True when the sender's server or address lies on one of those domains (or below one).
 bool isPlaceholderSender(const NetworkPreset& params);

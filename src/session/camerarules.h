@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <Qt>
+#include <QtGlobal>
 #include <array>
 #include <cstdint>
 
@@ -49,8 +50,9 @@ bool clockValid(const CameraParams& p);
 
 // Game call: the list is "OFF", "ON"; anything but OFF keeps the game-call controls usable.
 bool gameCallControlsEnabled(int gameCallPosition);
-inline constexpr const char* kAudioHint =
-    "You can click the left button to add audio file if GameCall is ON !";
+// The screen shows the hint in the user's language; the rules know it by these words.
+inline constexpr const char* kAudioHint = QT_TRANSLATE_NOOP(
+    "wks::ui::CameraScreen", "You can click the left button to add audio file if GameCall is ON !");
 
 // What "Add Audio" does once the file dialog has closed.
 enum class AudioOutcome {

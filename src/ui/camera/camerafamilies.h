@@ -22,7 +22,8 @@ struct ListControl {
     const char* control;     // objectName of the QComboBox
     const char* label;       // its QLabel's objectName: nullptr for "<control>Label",
                              // "" when it shares the label of the list before it
-    const char* spokenName;  // when the label's words alone do not say it, or nullptr
+    const char* spokenName;  // when the label's words alone do not say it, or nullptr; the
+                             // screen translates it
     // The value the list shows, when not the stored one.
     std::int32_t (*shown)(std::int32_t) = nullptr;
 };

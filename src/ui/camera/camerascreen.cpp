@@ -30,7 +30,11 @@ namespace names = camera::controls;
 
 namespace {
 
-constexpr const char* kAudioFilter = "Audio File(*.mp3,*.wav,*.aac)|*.mp3;*.wav;*.aac||";
+// The file dialog's one filter, in the Windows form; the dialog shows its description in the
+// user's language.
+constexpr const char* kAudioFilterName =
+    QT_TRANSLATE_NOOP("wks::ui::FileFilter", "Audio File(*.mp3,*.wav,*.aac)");
+const std::string kAudioFilter = std::string(kAudioFilterName) + "|*.mp3;*.wav;*.aac||";
 constexpr int kClockPeriodMs = 1000;
 
 void enableAll(std::initializer_list<QWidget*> widgets, bool enabled) {
@@ -107,7 +111,7 @@ void CameraScreen::bind() {
         auto* combo = control<QComboBox>(f.control);
         for (const std::string& item : codes.options) combo->addItem(QString::fromLatin1(item));
         lists_.push_back({shownBy, codes.first, combo});
-        const QString spoken = f.spokenName ? QString::fromLatin1(f.spokenName) : QString();
+        const QString spoken = f.spokenName ? tr(f.spokenName) : QString();
         if (f.label && !*f.label) {
             nameControl(combo, spoken);
         } else {
@@ -166,8 +170,7 @@ void CameraScreen::bind() {
         audioBox_ = control<QLineEdit>(names::kAudioPath);
         audioBox_->setReadOnly(true);
         // Wide enough for the hint in the screen's own font, frame and margins included.
-        audioBox_->setMinimumWidth(
-            audioBox_->fontMetrics().horizontalAdvance(QString::fromLatin1(kAudioHint)) + 16);
+        audioBox_->setMinimumWidth(audioBox_->fontMetrics().horizontalAdvance(tr(kAudioHint)) + 16);
         nameControl(audioBox_, tr("Audio file"));
     }
 
@@ -260,7 +263,7 @@ void CameraScreen::onGameCallChosen() {
          list(&CameraParams::GameCallPlayTime), control<QWidget>(names::kAddAudio), audioBox_},
         enabled);
     if (!enabled) {
-        audioBox_->setText(QString::fromLatin1(kAudioHint));
+        audioBox_->setText(tr(kAudioHint));
         editor_.gameCallOff();
     }
 }
@@ -272,31 +275,41 @@ void CameraScreen::showGameCall() {
 }
 
 void CameraScreen::showScreenAudio() {
-    audioBox_->setText(QFile::decodeName(editor_.screenAudio().c_str()));
+    const std::string& audio = editor_.screenAudio();
+    audioBox_->setText(audio == kAudioHint ? tr(kAudioHint) : QFile::decodeName(audio.c_str()));
+}
+
+// The audio box's text as the rules know it: the hint by its English words.
+QString CameraScreen::shownAudio() const {
+    const QString shown = audioBox_->text();
+    return shown == tr(kAudioHint) ? QString::fromLatin1(kAudioHint) : shown;
 }
 
 void CameraScreen::onAddAudioClicked() {
     const std::optional<std::string> file = prompter().openFile({{}, kAudioFilter});
     const bool chosen = file && !std::filesystem::path(*file).filename().empty();
-    switch (audioOutcome(chosen, chosen && fileExists(*file), audioBox_->text())) {
+    switch (audioOutcome(chosen, chosen && fileExists(*file), shownAudio())) {
         case AudioOutcome::TakeFile:
             editor_.setScreenAudio(*file);
             break;
         case AudioOutcome::AskKeepMissing:
             if (showMessage(kCaptionTips,
-                            "File is not exist ! \nWhether retain the directory record of audio "
-                            "file last time you added ?",
+                            QT_TRANSLATE_NOOP("wks::Message",
+                                              "File is not exist ! \nWhether retain the directory "
+                                              "record of audio file last time you added ?"),
                             Buttons::OkCancel, Icon::Warning) == Answer::Cancel) {
                 editor_.setScreenAudio(kAudioHint);
             }
             break;
         case AudioOutcome::WarnMissing:
-            showMessage(kCaptionTips, "File is not exist !", Buttons::Ok, Icon::Warning);
+            showMessage(kCaptionTips, QT_TRANSLATE_NOOP("wks::Message", "File is not exist !"),
+                        Buttons::Ok, Icon::Warning);
             break;
         case AudioOutcome::AskKeep:
             if (showMessage(kCaptionTips,
-                            "Whether retain the directory record of audio file last time you "
-                            "added ?",
+                            QT_TRANSLATE_NOOP("wks::Message",
+                                              "Whether retain the directory record of audio file "
+                                              "last time you added ?"),
                             Buttons::OkCancel, Icon::Question) == Answer::Cancel) {
                 editor_.setScreenAudio(kAudioHint);
             }
@@ -324,8 +337,9 @@ void CameraScreen::onDayClicked(int day) {
     const Qt::CheckState before = box->checkState();
     box->setCheckState(before == Qt::Unchecked ? Qt::Checked : Qt::Unchecked);
     if (before == Qt::PartiallyChecked) {
-        showMessage(kCaptionTips, "Error status in control \"WorkDay\" !", Buttons::Ok,
-                    Icon::Warning);
+        showMessage(kCaptionTips,
+                    QT_TRANSLATE_NOOP("wks::Message", "Error status in control \"WorkDay\" !"),
+                    Buttons::Ok, Icon::Warning);
     }
     updateSelectAll();
 }
@@ -400,23 +414,27 @@ void CameraScreen::onTimeLapseOrPirChosen(bool timeLapseChanged) {
         last = changed->currentIndex();
         return;
     }
-    const char* first = timeLapseChanged ? "Time Lapse" : "PIR Tirgger";
-    const char* second = timeLapseChanged ? "PIR Tirgger" : "Time Lapse";
     showMessage(kCaptionTipsMixed,
-                std::string("The status of \"") + first + "\" and \"" + second +
-                    "\" can not be \"OFF\" at the same time !",
+                timeLapseChanged
+                    ? QT_TRANSLATE_NOOP("wks::Message",
+                                        "The status of \"Time Lapse\" and \"PIR Tirgger\" can not "
+                                        "be \"OFF\" at the same time !")
+                    : QT_TRANSLATE_NOOP("wks::Message",
+                                        "The status of \"PIR Tirgger\" and \"Time Lapse\" can not "
+                                        "be \"OFF\" at the same time !"),
                 Buttons::Ok, Icon::Warning);
     changed->setCurrentIndex(last);
 }
 
 void CameraScreen::accept() {
-    if (showMessage(kCaptionTips, "Save all camera parameters ?", Buttons::OkCancel,
-                    Icon::Question) == Answer::Cancel) {
+    if (showMessage(kCaptionTips, QT_TRANSLATE_NOOP("wks::Message", "Save all camera parameters ?"),
+                    Buttons::OkCancel, Icon::Question) == Answer::Cancel) {
         return;
     }
     store();
-    showMessage(kCaptionTips, "OK,Camara parameters have been saved success !", Buttons::Ok,
-                Icon::Information);
+    showMessage(kCaptionTips,
+                QT_TRANSLATE_NOOP("wks::Message", "OK,Camara parameters have been saved success !"),
+                Buttons::Ok, Icon::Information);
     ScreenDialog::accept();
 }
 

@@ -89,6 +89,7 @@ class CameraScreen : public ScreenDialog {
     void updateSelectAll();
     void enableClockPickers();
     void showScreenAudio();
+    QString shownAudio() const;
     void store();
 
     AppState& state_;

@@ -42,9 +42,11 @@ void tellRefused(QLineEdit* field, FieldKind kind) {
 
 QString refusedCharacterTip(FieldKind kind) {
     if (kind == FieldKind::Digits) {
-        return QStringLiteral("The camera accepts only the digits 0 to 9 here.");
+        return QCoreApplication::translate("wks::ui::Latin1Field",
+                                           "The camera accepts only the digits 0 to 9 here.");
     }
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "wks::ui::Latin1Field",
         "The camera accepts only Latin-1 characters: A to Z, a to z, 0 to 9, "
         "signs and Western European letters such as é, ü, ß.");
 }

@@ -13,6 +13,7 @@
 
 #include "platform/drives.h"
 #include "ui/common/latin1.h"
+#include "ui/common/translations.h"
 
 namespace wks::ui {
 namespace {
@@ -69,8 +70,8 @@ void rememberFolder(const QString& folder) {
 }  // namespace
 
 Answer QtPrompter::show(const Message& message) {
-    QMessageBox box(qtIcon(message.icon), latin1Text(message.caption), latin1Text(message.text),
-                    QMessageBox::Ok, topScreen());
+    QMessageBox box(qtIcon(message.icon), translatedText(kMessageContext, message.caption),
+                    translatedText(kMessageContext, message.text), QMessageBox::Ok, topScreen());
     box.setTextFormat(Qt::PlainText);
     if (message.buttons == Buttons::OkCancel) {
         box.addButton(QMessageBox::Cancel);
@@ -104,8 +105,8 @@ QStringList qtNameFilters(const std::string& windowsFilter) {
     // Pairs of description and patterns; an empty description ends the list.
     for (qsizetype i = 0; i + 1 < pieces.size() && !pieces[i].isEmpty(); i += 2) {
         const QStringList patterns = pieces[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
-        filters << pieces[i] + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
-                       QLatin1Char(')');
+        filters << translatedText("wks::ui::FileFilter", latin1Bytes(pieces[i])) +
+                       QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
     }
     return filters;
 }

@@ -21,11 +21,16 @@ class ScreenDialog : public QDialog {
     bool hasEnded() const { return ended_; }
 
     void done(int result) override;
+    // A screen opens centred on the screen that holds its parent (a screen without parent on
+    // the screen it was given), its title bar never above the screen's top edge.
+    void setVisible(bool visible) override;
 
   protected:
     virtual void initDialog() {}
 
   private:
+    void placeOnScreen();
+
     bool initialised_ = false;
     bool ended_ = false;
 };

@@ -12,7 +12,7 @@ AboutBox::AboutBox(QWidget* parent) : ScreenDialog(parent), ui_(std::make_unique
     setObjectName("aboutBox");
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    ui_->version->setText(QStringLiteral("Version %1").arg(WKS_VERSION));
+    ui_->version->setText(tr("Version %1").arg(WKS_VERSION));
     nameControl(ui_->picture, "WKS CONFIG");
     connect(ui_->okButton, &QPushButton::clicked, this, &QDialog::accept);
 }

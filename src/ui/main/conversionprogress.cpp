@@ -22,7 +22,9 @@ ConversionProgress::~ConversionProgress() {
 void ConversionProgress::processStarted(const std::string&, const std::vector<std::string>&) {
     QApplication::setOverrideCursor(Qt::BusyCursor);
     busy_ = true;
-    window_ = new QProgressDialog(QString::fromUtf8(kText), "Cancel", 0, 0, parent_);
+    window_ = new QProgressDialog(
+        QCoreApplication::translate("wks::ui::ConversionProgress", kText),
+        QCoreApplication::translate("wks::ui::ConversionProgress", "Cancel"), 0, 0, parent_);
     window_->setObjectName("conversionProgress");
     window_->setWindowTitle(kAppTitle);
     window_->setWindowModality(Qt::ApplicationModal);

@@ -6,6 +6,7 @@
 // program waiting with no way out.
 
 #include <QPointer>
+#include <QtGlobal>
 
 #include "platform/process.h"
 
@@ -26,7 +27,8 @@ class ConversionProgress final : public ProcessObserver {
     void processFinished(const ProcessResult& result) override;
     bool takesInput() const override { return true; }
 
-    static constexpr const char* kText = "Converting the game call\u2026";
+    static constexpr const char* kText =
+        QT_TRANSLATE_NOOP("wks::ui::ConversionProgress", "Converting the game call\u2026");
 
   private:
     void close();

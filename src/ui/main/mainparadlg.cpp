@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main/mainparadlg.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QIcon>
 #include <QShortcut>
@@ -24,11 +25,17 @@
 namespace wks::ui {
 namespace {
 
+// The lists' last entry is the program's word; the countries and operators are the table's.
+const char* const kOthersEntry = QT_TRANSLATE_NOOP("wks::ui::CWKS_MainParaDlg", "Others......");
+
 // Shows the entries and the selection the program decided on; none of it counts as the user's.
 void showList(QListWidget* list, const std::vector<std::string>& names, int selected) {
     const QSignalBlocker block(list);
     QStringList texts;
-    for (const auto& name : names) texts << latin1Text(name);
+    for (const auto& name : names) {
+        texts << (name == OperatorLists::kOthers ? CWKS_MainParaDlg::tr(kOthersEntry)
+                                                 : latin1Text(name));
+    }
     bool same = list->count() == texts.size();
     for (int i = 0; same && i < list->count(); ++i) same = list->item(i)->text() == texts[i];
     if (!same) {
@@ -81,22 +88,23 @@ CWKS_MainParaDlg::CWKS_MainParaDlg(std::string displayName, AppState& state,
     for (std::size_t i = 0; i < Recipients::kCount; ++i) {
         makeLatin1Field(recipientFields_[i]);
         labelControl(labels[i], recipientFields_[i],
-                     i == Recipients::AdministratorNum ? "Admin Number" : QString());
+                     i == Recipients::AdministratorNum ? tr("Admin Number") : QString());
     }
     makeListBox(ui_->countryList);
     makeListBox(ui_->operatorList);
     labelControl(ui_->countryLabel, ui_->countryList);
     labelControl(ui_->operatorLabel, ui_->operatorList);
-    labelControl(ui_->destinationLabel, ui_->destinationList, "Settings file");
-    nameControl(ui_->banner, "About Us");
-    ui_->banner->setToolTip("About Us (F1)");
+    labelControl(ui_->destinationLabel, ui_->destinationList, tr("Settings file"));
+    nameControl(ui_->banner, tr("About Us"));
+    ui_->banner->setToolTip(tr("About Us (F1)"));
     ui_->banner->setClickable(true);
     // Across the whole screen, so no bare strip is left beside it.
     ui_->banner->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     connect(ui_->banner, &Picture::clicked, this, &CWKS_MainParaDlg::about);
     ui_->senderNoteIcon->setPixmap(
         style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(16, 16));
-    ui_->senderNoteText->setText(kPlaceholderSenderNote);
+    ui_->senderNoteText->setText(
+        QCoreApplication::translate(kPlaceholderSenderContext, kPlaceholderSenderNote));
     ui_->senderNote->hide();
 
     connect(ui_->countryList, &QListWidget::itemSelectionChanged, this,
@@ -140,7 +148,8 @@ bool CWKS_MainParaDlg::Mng_CurModSaveInfoSet() {
     const CameraModel& model = *session_.model();
     // Staged on the first tick, once the screen is on view.
     if (model.hasGameCall) stagingTimer_ = startTimer(0);
-    setWindowTitle(QString::fromStdString(model.caption));
+    setWindowTitle(QCoreApplication::translate("wks::CameraModel", captionTemplate(model))
+                       .arg(QString::fromStdString(model.displayName)));
     session_.operatorLists()->changed = [this] { showLists(); };
     return true;
 }

@@ -10,8 +10,7 @@ namespace wks::ui {
 
 MailTestRun::MailTestRun(const mail::MailAccount& account, QWidget* parent)
     : QObject(parent), test_(account) {
-    window_ =
-        new QProgressDialog(QString::fromUtf8(kBusyText), QStringLiteral("Cancel"), 0, 0, parent);
+    window_ = new QProgressDialog(tr(kBusyText), tr("Cancel"), 0, 0, parent);
     window_->setObjectName("mailTestProgress");
     window_->setWindowTitle(kAppTitle);
     window_->setWindowModality(Qt::WindowModal);
@@ -41,7 +40,7 @@ MailTestRun::~MailTestRun() {
 
 void MailTestRun::showLine(const QString& line) {
     lines_ << line;
-    if (window_) window_->setLabelText(QString::fromUtf8(kBusyText) + "\n" + lines_.join('\n'));
+    if (window_) window_->setLabelText(tr(kBusyText) + "\n" + lines_.join('\n'));
 }
 
 void MailTestRun::end(const mail::MailTestReport& report) {

@@ -24,7 +24,8 @@ class MailTestRun : public QObject {
     // Stops a test still running and waits for its thread.
     ~MailTestRun() override;
 
-    static constexpr const char* kBusyText = "Testing the e-mail account\u2026";
+    static constexpr const char* kBusyText =
+        QT_TRANSLATE_NOOP("wks::ui::MailTestRun", "Testing the e-mail account\u2026");
 
   signals:
     // The test ended, also when it was cancelled (report.cancelled).

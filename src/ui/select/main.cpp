@@ -15,6 +15,7 @@
 #include "ui/common/picture.h"
 #include "ui/common/qtprompter.h"
 #include "ui/common/startupprobe.h"
+#include "ui/common/translations.h"
 #include "ui/main/mainparadlg.h"
 #include "ui/select/modseldlg.h"
 
@@ -43,6 +44,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationVersion(WKS_VERSION);
     answerHelpOrVersion(argc, argv);
     QApplication app(argc, argv);
+    wks::ui::useLanguage(wks::ui::desktopLanguage());
     // The Wayland app_id and the desktop entry's name, so the desktop matches the window to it.
     QGuiApplication::setDesktopFileName(WKS_APP_ID);
     QApplication::setWindowIcon(wks::ui::programIcon());

@@ -51,7 +51,7 @@ CWKS_ModSelDlg::CWKS_ModSelDlg(AppState& state, MainScreenFactory makeMainScreen
     labelControl(ui_->selectLabel, ui_->modelList);
     nameControl(ui_->rememberChoice, ui_->rememberChoice->text());
     nameControl(ui_->banner, "WKS CONFIG");
-    nameControl(ui_->productPicture, "Product picture");
+    nameControl(ui_->productPicture, tr("Product picture"));
 
     connect(ui_->modelList, &QComboBox::activated, this, &CWKS_ModSelDlg::showProductPicture);
     connect(ui_->okButton, &QPushButton::clicked, this, &CWKS_ModSelDlg::confirm);
@@ -104,7 +104,7 @@ void CWKS_ModSelDlg::Mng_RegistryValue(RegistryOp action) {
 void CWKS_ModSelDlg::showProductPicture() {
     const QString name = ui_->modelList->currentText();
     ui_->productPicture->setSource(productPicture(name));
-    ui_->productPicture->setAccessibleDescription(name.isEmpty() ? "No product chosen" : name);
+    ui_->productPicture->setAccessibleDescription(name.isEmpty() ? tr("No product chosen") : name);
 }
 
 void CWKS_ModSelDlg::Mng_JumpToMain() {
@@ -120,6 +120,7 @@ void CWKS_ModSelDlg::Mng_JumpToMain() {
             const std::string name = ui_->modelList->currentText().toStdString();
             accept();  // hides this screen at once; the program ends when confirming returns
             if (std::unique_ptr<QDialog> main = makeMainScreen_(name, state_)) {
+                main->setScreen(screen());  // it opens where the user chose the model
                 modalRunner().run(*main);
             }
             return;

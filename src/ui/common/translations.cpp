@@ -1,0 +1,86 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/common/translations.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include "ui/common/latin1.h"
+
+namespace wks::ui {
+namespace {
+
+const QString kCatalogues = QStringLiteral(":/i18n");
+const QString kPrefix = QStringLiteral("wks-config_");
+
+QTranslator& programCatalogue() {
+    static QTranslator translator;
+    return translator;
+}
+
+QTranslator& qtCatalogue() {
+    static QTranslator translator;
+    return translator;
+}
+
+// "de_DE.UTF-8@euro" -> "de_DE"; Norwegian without a written standard is taken as Bokmål, as
+// the desktops do.
+QString plainLocale(const QString& name) {
+    QString plain = name.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
+    plain.replace(QLatin1Char('-'), QLatin1Char('_'));
+    if (plain == QLatin1String("no") || plain.startsWith(QLatin1String("no_")))
+        plain.replace(0, 2, QStringLiteral("nb"));
+    return plain;
+}
+
+}  // namespace
+
+QStringList shippedLanguages() {
+    QStringList languages;
+    const QStringList files =
+        QDir(kCatalogues).entryList({kPrefix + QLatin1String("*.qm")}, QDir::Files, QDir::Name);
+    for (const QString& file : files) languages << file.mid(kPrefix.size()).chopped(3);
+    return languages;
+}
+
+QString desktopLanguage(const QStringList& shipped) {
+    QString messages = qEnvironmentVariable("LC_ALL");
+    if (messages.isEmpty()) messages = qEnvironmentVariable("LC_MESSAGES");
+    if (messages.isEmpty()) messages = qEnvironmentVariable("LANG");
+    messages = plainLocale(messages);
+    if (messages.isEmpty() || messages == QLatin1String("C") || messages == QLatin1String("POSIX"))
+        return {};
+    QStringList wanted =
+        qEnvironmentVariable("LANGUAGE").split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    wanted << messages;
+    for (const QString& name : wanted) {
+        const QString locale = plainLocale(name);
+        const QString language = locale.section(QLatin1Char('_'), 0, 0);
+        if (language == QLatin1String("en")) return {};
+        if (shipped.contains(locale)) return locale;
+        if (shipped.contains(language)) return language;
+    }
+    return {};
+}
+
+QString translatedText(const char* context, const std::string& text) {
+    const QString translated = QCoreApplication::translate(context, text.c_str());
+    return translated == QString::fromUtf8(text.c_str()) ? latin1Text(text) : translated;
+}
+
+void useLanguage(const QString& language) {
+    QTranslator& own = programCatalogue();
+    QTranslator& qt = qtCatalogue();
+    QCoreApplication::removeTranslator(&own);
+    QCoreApplication::removeTranslator(&qt);
+    if (language.isEmpty() || !own.load(kPrefix + language, kCatalogues)) return;
+    QCoreApplication::installTranslator(&own);
+    // Qt's own words (standard buttons, the file dialog) where the system has them.
+    if (qt.load(QStringLiteral("qt_") + language,
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qt);
+}
+
+}  // namespace wks::ui

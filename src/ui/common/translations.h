@@ -1,0 +1,34 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The desktop program speaks the desktop's language where it has a catalogue for it: its own,
+// built in, and Qt's for Qt's own dialogs and buttons, where the system has that. English is
+// the source and needs no catalogue. The command line stays English.
+
+#include <QString>
+#include <QStringList>
+#include <string>
+
+namespace wks::ui {
+
+// The languages the program has a catalogue of, as "de", "sv", "nb", ...
+QStringList shippedLanguages();
+
+// The language the desktop asks for, as gettext finds it: the C (or POSIX) messages locale is
+// English whatever LANGUAGE says; otherwise the first of LANGUAGE's list, then the messages
+// locale (LC_ALL, LC_MESSAGES, LANG in that order), that is English or one of those shipped.
+// Empty for English.
+QString desktopLanguage(const QStringList& shipped = shippedLanguages());
+
+// The words of a message box (its caption, its text) are translated in this context.
+inline constexpr const char* kMessageContext = "wks::Message";
+
+// The text in the language spoken, or as it is when there is no translation of it: a text
+// from below the screens is Latin-1 bytes, and a path or value in it stays those bytes.
+QString translatedText(const char* context, const std::string& text);
+
+// Speaks the language given from now on: the program's catalogue and Qt's, in place of those
+// used before. Empty, or a language without catalogue, is English.
+void useLanguage(const QString& language);
+
+}  // namespace wks::ui
