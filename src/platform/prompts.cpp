@@ -40,10 +40,7 @@ Prompter& prompter() {
 
 void setPrompter(Prompter* p) { installed() = p; }
 
-Answer showMessage(const std::string& caption, const std::string& text, Buttons buttons,
-                   Icon icon) {
-    return prompter().show(Message{caption, text, buttons, icon});
-}
+Answer showMessage(const Message& message) { return prompter().show(message); }
 
 ScopedPrompter::ScopedPrompter(Prompter& p) : previous_(installed()) { installed() = &p; }
 ScopedPrompter::~ScopedPrompter() { installed() = previous_; }
@@ -53,7 +50,7 @@ Answer ConsolePrompter::show(const Message& message) {
         message.icon == Icon::Warning || message.icon == Icon::Error ? std::cerr : std::cout;
     out << "[" << message.caption << "]";
     if (message.icon != Icon::None) out << " (" << iconName(message.icon) << ")";
-    out << " " << message.text << std::endl;
+    out << " " << message.english() << std::endl;
     if (message.buttons == Buttons::Ok) return Answer::Ok;
     if (preset_) {
         out << (*preset_ == Answer::Ok ? "-> OK" : "-> Cancel") << std::endl;
