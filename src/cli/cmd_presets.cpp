@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <iostream>
 
+#include "cli/changes.h"
 #include "cli/commands.h"
 #include "presets/presettable.h"
 
@@ -42,10 +43,8 @@ int cmdPresets(Args& args) {
     }
 
     const std::string& country = positionals[0];
-    const auto operators = table.OperatorsOf(country);
-    if (!operators) throw UsageError("unknown country \"" + country + "\"");
     bool first = true;
-    for (const auto& op : *operators) {
+    for (const auto& op : requireOperators(country)) {
         NetworkPreset preset;
         table.ApplyPreset(preset, country, op);
         std::cout << (first ? "" : "\n") << "[" << op << "]\n";

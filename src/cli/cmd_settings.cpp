@@ -14,13 +14,20 @@
 #include "presets/placeholdersender.h"
 #include "session/mainsession.h"
 #include "util/cutil.h"
+#include "util/nearnames.h"
 
 namespace wks::cli {
 
 const CameraModel& requireModel(const std::optional<std::string>& name) {
     if (!name) throw UsageError("--model MODEL is required");
     const CameraModel* m = findModel(*name);
-    if (!m) throw UsageError("unknown model \"" + *name + "\" (wks-settings models lists them)");
+    if (!m) {
+        std::vector<std::string> names;
+        for (const auto& model : catalogue()) names.push_back(model.displayName);
+        const std::string near = didYouMean(*name, names);
+        throw UsageError("unknown model \"" + *name + "\"" +
+                         (near.empty() ? " (wks-settings models lists them)" : near));
+    }
     return *m;
 }
 

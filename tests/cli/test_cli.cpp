@@ -60,6 +60,8 @@ class TestCli : public QObject {
     void newWithChanges();
     void badInput_data();
     void badInput();
+    void nearMisses_data();
+    void nearMisses();
     void show();
     void check();
     void ini();
@@ -189,6 +191,48 @@ void TestCli::badInput() {
     QVERIFY(!r.err.isEmpty());
     QVERIFY(r.out.isEmpty());
     QVERIFY(fs::is_empty(card.path().toStdString()));
+}
+
+// A name that is not quite right is bad input as before, and the message offers the names meant:
+// letter case and blanks ignored, a slip or two, the usual English names of the table's countries
+// and operators.
+void TestCli::nearMisses_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("meant");  // what follows "did you mean "; empty: nothing near
+    const QStringList model{"new", "KT470RX-8PRO"};
+    auto preset = [&](const char* country, const char* op) {
+        return model + QStringList{"--country", country, "--operator", op};
+    };
+    QTest::newRow("command, letters swapped") << QStringList{"mdoels"} << "\"models\"?";
+    QTest::newRow("command, cut short") << QStringList{"mail"} << "\"mail-test\"?";
+    QTest::newRow("option") << model + QStringList{"--emial1", "x"} << "\"--email1\"?";
+    QTest::newRow("model in lower case")
+        << QStringList{"new", "kt470rx 8pro"} << "\"KT470RX-8PRO\"?";
+    QTest::newRow("model cut short") << QStringList{"new", "KT320"} << "\"KT320V-8PRO\"?";
+    QTest::newRow("country by its usual name")
+        << QStringList{"presets", "Netherlands"} << "\"Holland\"?";
+    QTest::newRow("Czech") << preset("Czech Republic", "O2") << "\"Chech\"?";
+    QTest::newRow("Latvia") << QStringList{"presets", "latvia"} << "\"Latvian\"?";
+    QTest::newRow("country, a slip") << QStringList{"presets", "Swedn"} << "\"Sweden\"?";
+    QTest::newRow("operator, blank missing") << preset("Sweden", "tele2") << "\"Tele 2\"?";
+    QTest::newRow("operator by its usual name") << preset("USA", "AT&T") << "\"Cingular(AT&T)\"?";
+    QTest::newRow("operator, several")
+        << preset("Germany", "voda") << "\"Vodafone\" or \"Bild-Vodafone\"?";
+    QTest::newRow("nothing near") << QStringList{"presets", "Narnia"} << "";
+}
+
+void TestCli::nearMisses() {
+    QFETCH(QStringList, args);
+    QFETCH(QString, meant);
+    Card card;
+    const Run r = run(args.first() == "new" ? args + QStringList{"--card", card.path()} : args);
+    QCOMPARE(r.code, 2);
+    QVERIFY(r.out.isEmpty() && fs::is_empty(card.path().toStdString()));
+    const QByteArray first = r.err.left(r.err.indexOf('\n'));
+    if (meant.isEmpty())
+        QVERIFY2(!first.contains("did you mean"), first);
+    else
+        QVERIFY2(first.endsWith("; did you mean " + meant.toUtf8()), first);
 }
 
 void TestCli::show() {
