@@ -56,7 +56,7 @@ int cmdNew(Args& args) {
     if (const files::Status written = file.Mng_AllPara(0, 0); !written) {
         std::cerr << "wks-settings new: could not write "
                   << printablePath(files::native(file.savePath).value_or(file.savePath)) << ": "
-                  << written.message() << "\n";
+                  << printablePath(written.message()) << "\n";
         return kExitProblem;
     }
     std::cout << printablePath(*files::native(file.savePath)) << "\n";
@@ -236,6 +236,8 @@ void checkEntry(const std::string& section, const std::string& key, const std::s
 
 }  // namespace
 
+constexpr DWORD kMaxGetSize = 65535;
+
 int cmdIni(Args& args) {
     auto size = args.option("size");
     auto p = args.positionals();
@@ -245,6 +247,11 @@ int cmdIni(Args& args) {
             if (!isWholeNumber(*size) || size->front() == '-' || size->size() > 9)
                 throw UsageError("--size takes a number of bytes, not \"" + *size + "\"");
             n = static_cast<DWORD>(parseDecimal(*size));
+            // The buffer is allocated whole; no key of the file needs more than 100 bytes.
+            if (n > kMaxGetSize) {
+                throw UsageError("--size is at most " + std::to_string(kMaxGetSize) +
+                                 " bytes, not " + *size);
+            }
         }
         // A missing file reads as the default; one that is there must be readable.
         if (std::filesystem::exists(p[1])) requireDocument(p[1]);
@@ -266,7 +273,7 @@ int cmdIni(Args& args) {
             writeProfileString(section.c_str(), key.c_str(), value.c_str(), p[1].c_str());
         if (!written) {
             std::cerr << "wks-settings ini set: could not write \"" << printablePath(p[1])
-                      << "\": " << written.message() << "\n";
+                      << "\": " << printablePath(written.message()) << "\n";
             return kExitProblem;
         }
         return kExitOk;

@@ -97,7 +97,7 @@ const std::vector<Command>& commands() {
          "(default 256); set is one private-profile write. Names and values are Latin-1 in\n"
          "the file; set refuses what would be read back as other lines (a line break, \"]\"\n"
          "in SECTION, \"=\" in KEY or a KEY beginning with \"[\" or \";\").\n",
-         {{"size", "N", "the buffer of get, in bytes"}},
+         {{"size", "N", "the buffer of get, in bytes (at most 65535)"}},
          false,
          cmdIni},
         {"audio",

@@ -121,7 +121,7 @@ int main(int argc, char** argv) {
         std::cerr << "wks-settings " << c->name << ": " << printablePath(e.what()) << "\n";
         return kExitUsage;
     } catch (const std::runtime_error& e) {  // the environment leaves no place to work in
-        std::cerr << "wks-settings " << c->name << ": " << e.what() << "\n";
+        std::cerr << "wks-settings " << c->name << ": " << printablePath(e.what()) << "\n";
         return kExitProblem;
     }
 }

@@ -6,6 +6,8 @@
 
 #include <iostream>
 
+#include "platform/terminaltext.h"
+
 namespace wks {
 namespace {
 
@@ -51,9 +53,11 @@ ScopedPrompter::~ScopedPrompter() { installed() = previous_; }
 Answer ConsolePrompter::show(const Message& message) {
     std::ostream& out =
         message.icon == Icon::Warning || message.icon == Icon::Error ? std::cerr : std::cout;
-    out << "[" << message.caption << "]";
+    // A message may carry a folder's name, a label or a file's value: its own lines are kept,
+    // anything that could act on the terminal is escaped.
+    out << "[" << printablePath(message.caption) << "]";
     if (message.icon != Icon::None) out << " (" << iconName(message.icon) << ")";
-    out << " " << message.text << std::endl;
+    out << " " << printableLines(message.text) << std::endl;
     if (message.buttons == Buttons::Ok) return Answer::Ok;
     if (preset_) {
         out << (*preset_ == Answer::Ok ? "-> OK" : "-> Cancel") << std::endl;

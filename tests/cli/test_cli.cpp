@@ -72,6 +72,7 @@ class TestCli : public QObject {
     void setAgreesWithCheck();
     void help();
     void drives();
+    void mediaNamesAreEscaped();
 
   private:
     QTemporaryDir home;
@@ -240,6 +241,13 @@ void TestCli::ini() {
              QByteArray("http://a.example/mms\n"));
     QCOMPARE(run({"ini", "get", f, "Via WAP Settings", "URL", "--size", "5"}).out,
              QByteArray("http\n"));
+    // The buffer is bounded: the largest is taken, one more byte is bad input.
+    QCOMPARE(run({"ini", "get", f, "Via WAP Settings", "URL", "--size", "65535"}).out,
+             QByteArray("http://a.example/mms\n"));
+    for (const char* size : {"65536", "999999999"}) {
+        const Run big = run({"ini", "get", f, "Via WAP Settings", "URL", "--size", size});
+        QVERIFY2(big.code == 2 && big.out.isEmpty() && big.err.contains("at most 65535"), big.err);
+    }
     const Run none = run({"ini", "get", f, "Via WAP Settings", "Port"});
     QCOMPARE(none.code, 0);
     QCOMPARE(none.out, QByteArray("\n"));
@@ -527,6 +535,59 @@ void TestCli::drives() {
                  qPrintable(line + "\n" + r.out));
     }
     fs::create_directory_symlink("../drive_c", data / "dosdevices" / "c:");
+}
+
+// A card whose folder name and volume label hold terminal escapes, mounted as a desktop mounts
+// one (in a private mount namespace, over a /run and a /dev of its own): what the command line
+// prints of them, in its lists and in a failure's message, can never act on the terminal.
+void TestCli::mediaNamesAreEscaped() {
+    const QByteArray folder =
+        "CARD\x1b]0;owned\x07\xc2\x9b"
+        "2J";
+    // udev's name of the label's link; the label holds a blank, ESC and a raw byte 0x9B.
+    const QByteArray labelLink = "TRAIL\\x20\\x1b[2J\\x9b31m";
+    const QByteArray shownFolder = "/run/media/anna/CARD\\x1b]0;owned\\x07\\xc2\\x9b2J";
+    const QByteArray shownLabel = "TRAIL \\x1b[2J\\x9b31m";
+    static const char* kScript = R"(set -e
+folder=$1 label=$2 devices=$3; shift 3
+mount -t tmpfs none /run
+mkdir -p "/run/media/$USER/$folder"
+mount -t tmpfs -o ro /dev/wkscard1 "/run/media/$USER/$folder"
+mount --rbind /dev "$devices"
+mount -t tmpfs none /dev
+for n in null zero full random urandom tty; do
+  touch "/dev/$n"; mount --bind "$devices/$n" "/dev/$n"
+done
+mkdir -p /dev/disk/by-label
+ln -s ../../wkscard1 "/dev/disk/by-label/$label"
+exec "$@")";
+    QTemporaryDir devices;
+    auto inNamespace = [&](const QStringList& args) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("USER", "anna");
+        p.setProcessEnvironment(env);
+        p.setStandardInputFile(QProcess::nullDevice());
+        // Arguments are bytes: the folder's name is no text.
+        p.start("unshare",
+                QStringList{"-rm", "sh", "-c", kScript, "sh", QString::fromLocal8Bit(folder),
+                            QString::fromLocal8Bit(labelLink), devices.path(), WKS_SETTINGS_EXE} +
+                    args);
+        p.waitForFinished(-1);
+        return Run{p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+    };
+    const Run listed = inNamespace({"drives"});
+    if (listed.err.startsWith("unshare: "))
+        QSKIP(qPrintable("no private mount namespace here: " + listed.err));
+    const Run saved = inNamespace({"save", "KT470RX-8PRO", "--yes"});
+    QCOMPARE(saved.code, 1);  // the card is read-only
+    for (const Run* r : {&listed, &saved}) {
+        const QByteArray all = r->out + r->err;
+        for (char raw : {'\x1b', '\x07', '\x9b'})
+            QVERIFY2(!all.contains(raw), all.toPercentEncoding(" /:\n\\()"));
+        QVERIFY2(all.contains(shownFolder) && all.contains(shownLabel), all);
+    }
+    QVERIFY2(listed.out.contains("D:\t" + shownFolder + "\t" + shownLabel + "\t"), listed.out);
 }
 
 QTEST_GUILESS_MAIN(TestCli)

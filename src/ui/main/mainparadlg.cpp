@@ -17,6 +17,7 @@
 #include "ui/common/listbox.h"
 #include "ui/common/modalrunner.h"
 #include "ui/common/picture.h"
+#include "ui/common/plaintext.h"
 #include "ui/main/aboutbox.h"
 #include "ui/network/wapparadlg.h"
 #include "ui_mainparadlg.h"
@@ -257,7 +258,8 @@ void CWKS_MainParaDlg::showDestinations() {
     box->clear();
     for (const auto& path : session_.destinations()) {
         box->addItem(latin1Text(path));
-        box->setItemData(box->count() - 1, QFile::decodeName(session_.placeOf(path).c_str()),
+        box->setItemData(box->count() - 1,
+                         plainToolTip(QFile::decodeName(session_.placeOf(path).c_str())),
                          Qt::ToolTipRole);
     }
     box->setCurrentIndex(session_.selectedDestination());
@@ -269,7 +271,7 @@ void CWKS_MainParaDlg::showDestinations() {
 void CWKS_MainParaDlg::showPlace() {
     const QString place = QFile::decodeName(session_.destinationPlace().c_str());
     ui_->destinationPlace->setText(place);
-    ui_->destinationList->setToolTip(place);
+    ui_->destinationList->setToolTip(plainToolTip(place));
 }
 
 void CWKS_MainParaDlg::showSenderNote() {

@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QTimer>
 #include <QtTest>
 #include <fstream>
@@ -24,6 +25,7 @@
 #include "platform/prompts.h"
 #include "presets/placeholdersender.h"
 #include "presets/presettable.h"
+#include "support/fakesystem.h"
 #include "support/runcli.h"
 #include "support/tempdrives.h"
 #include "ui/common/modalrunner.h"
@@ -441,22 +443,50 @@ void TestMainScreen::busyWhileConverting() {
     }
 }
 
+// What a tooltip shows: Qt guesses rich text from the text itself.
+QString shownTip(const QString& tip) {
+    QTextDocument shown;
+    if (Qt::mightBeRichText(tip))
+        shown.setHtml(tip);
+    else
+        shown.setPlainText(tip);
+    return shown.toPlainText();
+}
+
 // The line under the destination list says what the chosen letter is on this machine, is the
-// list's tooltip, and follows the choice; the list is still described as before.
+// list's tooltip, and follows the choice; the list is still described as before. A medium's
+// folder and label are shown as the characters they are, never as markup.
 void TestMainScreen::destinationLine() {
     Screen s("KT470RX-8PRO");
     const QString description = s.find<QComboBox>("destinationList")->accessibleDescription();
+    test::FakeSystem sys;
+    sys.link('c', s.drives.folder('C'));
+    sys.link('d', s.drives.folder('D'));
+    sys.label("sde1", "<i>TRAIL");
+    sys.mount("/dev/sde1", "/media/anna/<h1>CARD");
+    ScopedDrives live(DriveTable::live(sys.dosdevices(), sys.root(), "anna"));
     s.open();
     auto* box = s.find<QComboBox>("destinationList");
     auto* line = s.find<QLabel>("destinationPlace");
     QVERIFY(line->isVisible());
-    for (auto [key, letter] :
-         {std::pair{Qt::Key_Down, 'D'}, {Qt::Key_Up, 'C'}, {Qt::Key_Down, 'D'}}) {
+    QCOMPARE(box->count(), 3);
+    for (auto [key, letter] : {std::pair{Qt::Key_Down, 'E'},
+                               {Qt::Key_Up, 'D'},
+                               {Qt::Key_Up, 'C'},
+                               {Qt::Key_Down, 'D'},
+                               {Qt::Key_Down, 'E'}}) {
         QTest::keyClick(box, key);
         const QString expected =
-            QString("%1: is %2").arg(letter).arg(fs::canonical(s.drives.folder(letter)).c_str());
-        QCOMPARE(line->text(), expected);
-        QCOMPARE(box->toolTip(), expected);
+            letter == 'E'
+                ? QString("E: is %1 (<i>TRAIL, ").arg(sys.folder("/media/anna/<h1>CARD").c_str())
+                : QString("%1: is %2")
+                      .arg(letter)
+                      .arg(fs::canonical(s.drives.folder(letter)).c_str());
+        QVERIFY2(line->text().startsWith(expected), qPrintable(line->text()));
+        QCOMPARE(line->textFormat(), Qt::PlainText);
+        QCOMPARE(shownTip(box->toolTip()), line->text());
+        QCOMPARE(shownTip(box->itemData(box->currentIndex(), Qt::ToolTipRole).toString()),
+                 line->text());
     }
     QCOMPARE(box->accessibleDescription(), description);
     QCOMPARE(line->accessibleName(), QString());  // read as the text it shows

@@ -438,6 +438,7 @@ class TestWapScreen : public QObject {
 
         auto* busy = s.dlg->findChild<QProgressDialog*>("mailTestProgress");
         QVERIFY(busy && busy->isVisible());
+        QCOMPARE(busy->findChild<QLabel*>()->textFormat(), Qt::PlainText);  // it quotes servers
         if (box.isEmpty()) {
             QTRY_VERIFY(busy->labelText().contains("Connection: 127.0.0.1 answers"));
             busy->findChild<QPushButton*>()->click();
