@@ -97,6 +97,7 @@ void CameraScreen::leaveOut(std::int32_t CameraParams::*field) {
 // lists report only activated, buttons only clicked.
 void CameraScreen::bind() {
     const std::vector<CameraKey> modelKeys = cameraKeysFor(familyId_, model_);
+    QLabel* lastLabel = nullptr;  // the label of the last list that has one
     for (const CameraKey& familyKey : cameraKeys(familyId_)) {
         const ListControl* shownBy = listControl(familyKey.field, family_.sendToButtons.empty());
         if (!shownBy) continue;
@@ -109,11 +110,12 @@ void CameraScreen::bind() {
         lists_.push_back({shownBy, codes.first, combo});
         const QString spoken = f.spokenName ? QString::fromLatin1(f.spokenName) : QString();
         if (f.label && !*f.label) {
-            nameControl(combo, spoken);
+            labelPart(lastLabel, combo, spoken);
         } else {
             const QByteArray label =
                 f.label ? QByteArray(f.label) : QByteArray(f.control) + "Label";
-            labelControl(control<QLabel>(label.constData()), combo, spoken);
+            lastLabel = control<QLabel>(label.constData());
+            labelControl(lastLabel, combo, spoken);
         }
     }
     auto userChoice = [this](std::int32_t CameraParams::*field, auto slot) {

@@ -302,7 +302,8 @@ void TestMainScreen::listsFollowTheWapScreen() {
     QVERIFY(sweden.state.CurrentNetworkParams == telia);
 }
 
-// The banner spans the screen and is a button that opens the About box; the list boxes show
+// The banner spans the screen and is a button that opens the About box (for a screen reader,
+// after its press is answered); the list boxes show
 // whole rows, no entry looks chosen while none is, and Down then selects the first entry.
 void TestMainScreen::bannerAndListBoxes() {
     Screen s("KT470RX-8PRO", "C");
@@ -314,8 +315,10 @@ void TestMainScreen::bannerAndListBoxes() {
     QAccessibleInterface* button = QAccessible::queryAccessibleInterface(banner);
     QCOMPARE(button->role(), QAccessible::Button);
     QCOMPARE(button->text(QAccessible::Name), QString("About Us"));
+    // The press is answered at once; the About box opens after it.
     button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QCOMPARE(s.runner.ran(), std::vector<QString>{"aboutBox"});
+    QVERIFY(s.runner.ran().empty());
+    QTRY_COMPARE(s.runner.ran(), std::vector<QString>{"aboutBox"});
 
     auto* countries = s.find<QListWidget>("countryList");
     QCOMPARE(selected(countries), QString());
