@@ -707,18 +707,41 @@ Netz- und E-Mail-Parameter, Empfänger, Kameraparameter und den Lockruf.</transl
     </message>
 </context>
 <context>
-    <name>wks::CameraModel</name>
+    <name>Message</name>
     <message>
-        <source>WKS CONFIG : For %1 Sweden Customized</source>
-        <translation>WKS CONFIG: für %1 – für Schweden angepasst</translation>
+        <source>Delete Directory &quot;C:\WKS_TEMP&quot; failed !</source>
+        <translation>Der Ordner „C:\WKS_TEMP“ konnte nicht gelöscht werden!</translation>
     </message>
     <message>
-        <source>WKS CONFIG : For %1</source>
-        <translation>WKS CONFIG: für %1</translation>
+        <source>You must rename the existed &quot;IMAG0001.JPG&quot; and &quot;VIDE0001.AVI&quot; if you want to save the audio file ,continue ?</source>
+        <translation>Um die Audiodatei zu speichern, müssen die vorhandenen Dateien „IMAG0001.JPG“ und „VIDE0001.AVI“ umbenannt werden. Fortfahren?</translation>
     </message>
-</context>
-<context>
-    <name>wks::Message</name>
+    <message>
+        <source>You have given up saving audio file !</source>
+        <translation>Die Audiodatei wird nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Failed to rename &quot;IMAG0001.JPG&quot; or &quot;VIDE0001.AVI&quot; !
+ You can delete or rename them manually !</source>
+        <translation>„IMAG0001.JPG“ oder „VIDE0001.AVI“ konnte nicht umbenannt werden!
+Sie können die Dateien von Hand löschen oder umbenennen.</translation>
+    </message>
+    <message>
+        <source>OK,audio file have been saved !</source>
+        <translation>Die Audiodatei wurde gespeichert.</translation>
+    </message>
+    <message>
+        <source>Transform Failed.</source>
+        <translation>Die Umwandlung ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Failed to delete %1 !</source>
+        <translation>%1 konnte nicht gelöscht werden!</translation>
+    </message>
+    <message>
+        <source>Cannot write %1 (%2) !</source>
+        <translation>%1 kann nicht geschrieben werden (%2)!</translation>
+    </message>
     <message>
         <source>WKS TIPS</source>
         <translation>WKS-Hinweis</translation>
@@ -726,6 +749,68 @@ Netz- und E-Mail-Parameter, Empfänger, Kameraparameter und den Lockruf.</transl
     <message>
         <source>WKS Tips</source>
         <translation>WKS-Hinweis</translation>
+    </message>
+    <message>
+        <source>Failed to save all parameters to &quot;%1&quot; !</source>
+        <translation>Die Parameter konnten nicht in „%1“ gespeichert werden!</translation>
+    </message>
+    <message>
+        <source>Error In CWKS_MainParaDlg::%1() !</source>
+        <translation>Fehler in CWKS_MainParaDlg::%1()!</translation>
+    </message>
+    <message>
+        <source>No disk is valid !</source>
+        <translation>Kein Laufwerk ist verwendbar!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t delete invalid file &quot;%1 &quot;,
+Please delete it manually!</source>
+        <translation>Die ungültige Datei „%1“ kann nicht gelöscht werden.
+Bitte löschen Sie sie von Hand.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t delete invalid back-up file,
+Please delete it manually!</source>
+        <translation>Die ungültige Sicherungsdatei kann nicht gelöscht werden.
+Bitte löschen Sie sie von Hand.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t delete &quot;%1&quot;,Please delete it manually!</source>
+        <translation>„%1“ kann nicht gelöscht werden. Bitte löschen Sie die Datei von Hand.</translation>
+    </message>
+    <message>
+        <source>Set all camera parameters to default ?</source>
+        <translation>Alle Kameraparameter auf die Standardwerte setzen?</translation>
+    </message>
+    <message>
+        <source>Default setings is not applied, no data is modified !</source>
+        <translation>Die Standardwerte wurden nicht übernommen, es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>OK,All camera parameters have been set to default !</source>
+        <translation>Alle Kameraparameter wurden auf die Standardwerte gesetzt.</translation>
+    </message>
+    <message>
+        <source>Sava all parameters to &quot;%1&quot; ?</source>
+        <translation>Alle Parameter in „%1“ speichern?</translation>
+    </message>
+    <message>
+        <source>OK,All parameters have been saved success !</source>
+        <translation>Alle Parameter wurden gespeichert.</translation>
+    </message>
+    <message>
+        <source>Invalid call for CWKS_ModSelDlg::Mng_RegistryValue() !</source>
+        <translation>Ungültiger Aufruf von CWKS_ModSelDlg::Mng_RegistryValue()!</translation>
+    </message>
+    <message>
+        <source>Please Select A Product !</source>
+        <translation>Bitte wählen Sie ein Produkt aus!</translation>
+    </message>
+    <message>
+        <source>Error In CWKS_ModSelDlg::Mng_JumpToMain() !
+Product list is empty()...</source>
+        <translation>Fehler in CWKS_ModSelDlg::Mng_JumpToMain()!
+Die Produktliste ist leer.</translation>
     </message>
     <message>
         <source>File is not exist ! 
@@ -762,12 +847,35 @@ Soll die zuletzt hinzugefügte Audiodatei beibehalten werden?</translation>
         <translation>Die Kameraparameter wurden übernommen.</translation>
     </message>
     <message>
+        <source>Error In CWKS_CamParaGroup1Dlg::OnInitDialog() !</source>
+        <translation>Fehler in CWKS_CamParaGroup1Dlg::OnInitDialog()!</translation>
+    </message>
+    <message>
+        <source>Invalid call for ManageOtherUI()!</source>
+        <translation>Ungültiger Aufruf von ManageOtherUI()!</translation>
+    </message>
+    <message>
         <source>Save all WAP/Internet parameters ?</source>
         <translation>Alle WAP-/Internet-Parameter übernehmen?</translation>
     </message>
     <message>
         <source>OK,WAP/Internet Parameters saved success !</source>
         <translation>Die WAP-/Internet-Parameter wurden übernommen.</translation>
+    </message>
+    <message>
+        <source>Invalid call for CUtil::GetDayForYMonth() !</source>
+        <translation>Ungültiger Aufruf von CUtil::GetDayForYMonth()!</translation>
+    </message>
+</context>
+<context>
+    <name>wks::CameraModel</name>
+    <message>
+        <source>WKS CONFIG : For %1 Sweden Customized</source>
+        <translation>WKS CONFIG: für %1 – für Schweden angepasst</translation>
+    </message>
+    <message>
+        <source>WKS CONFIG : For %1</source>
+        <translation>WKS CONFIG: für %1</translation>
     </message>
 </context>
 <context>
@@ -816,25 +924,6 @@ Soll die zuletzt hinzugefügte Audiodatei beibehalten werden?</translation>
     <message>
         <source>No product chosen</source>
         <translation>Kein Produkt ausgewählt</translation>
-    </message>
-</context>
-<context>
-    <name>wks::ui::CWKS_WapParaDlg</name>
-    <message>
-        <source>MMS PORT</source>
-        <translation>MMS-Port</translation>
-    </message>
-    <message>
-        <source>SEND EMAIL PORT</source>
-        <translation>Port des Postausgangsservers</translation>
-    </message>
-    <message>
-        <source>Current WAP / Internet Parameters As Follows, You Can Modify Highlighted 4 Items If Necessary !</source>
-        <translation>Die aktuellen WAP-/Internet-Parameter. Die 4 hervorgehobenen Angaben können Sie bei Bedarf ändern.</translation>
-    </message>
-    <message>
-        <source>Please Input User-Defined WAP / Internet Parameters Here!</source>
-        <translation>Geben Sie hier eigene WAP-/Internet-Parameter ein.</translation>
     </message>
 </context>
 <context>

@@ -71,7 +71,7 @@ void rememberFolder(const QString& folder) {
 
 Answer QtPrompter::show(const Message& message) {
     QMessageBox box(qtIcon(message.icon), translatedText(kMessageContext, message.caption),
-                    translatedText(kMessageContext, message.text), QMessageBox::Ok, topScreen());
+                    shownText(message), QMessageBox::Ok, topScreen());
     box.setTextFormat(Qt::PlainText);
     if (message.buttons == Buttons::OkCancel) {
         box.addButton(QMessageBox::Cancel);

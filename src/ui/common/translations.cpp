@@ -70,6 +70,30 @@ QString translatedText(const char* context, const std::string& text) {
     return translated == QString::fromUtf8(text.c_str()) ? latin1Text(text) : translated;
 }
 
+QString shownText(const Text& text) {
+    if (!text.context) return latin1Text(text.english());
+    const QString words = translatedText(text.context, text.source);
+    QString shown;
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const QChar next = i + 1 < words.size() ? words[i + 1] : QChar();
+        const int number = next.digitValue();
+        if (words[i] == QLatin1Char('%') && number >= 1 &&
+            std::size_t(number) <= text.args.size()) {
+            shown += latin1Text(text.args[number - 1]);
+            ++i;
+        } else {
+            shown += words[i];
+        }
+    }
+    return shown;
+}
+
+QString shownText(const Message& message) {
+    QString shown = shownText(message.text);
+    for (const Text& note : message.notes) shown += QLatin1Char('\n') + shownText(note);
+    return shown;
+}
+
 void useLanguage(const QString& language) {
     QTranslator& own = programCatalogue();
     QTranslator& qt = qtCatalogue();

@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <string>
 
+#include "platform/message.h"
+
 namespace wks::ui {
 
 // The languages the program has a catalogue of, as "de", "sv", "nb", ...
@@ -20,12 +22,15 @@ QStringList shippedLanguages();
 // Empty for English.
 QString desktopLanguage(const QStringList& shipped = shippedLanguages());
 
-// The words of a message box (its caption, its text) are translated in this context.
-inline constexpr const char* kMessageContext = "wks::Message";
-
 // The text in the language spoken, or as it is when there is no translation of it: a text
-// from below the screens is Latin-1 bytes, and a path or value in it stays those bytes.
+// from below the screens is Latin-1 bytes.
 QString translatedText(const char* context, const std::string& text);
+
+// Words in the language spoken: the template translated and the values, Latin-1 bytes, put in
+// its place in one pass as Text::english() does; words from outside as they are.
+QString shownText(const Text& text);
+// A message's words, then each note on a line of its own.
+QString shownText(const Message& message);
 
 // Speaks the language given from now on: the program's catalogue and Qt's, in place of those
 // used before. Empty, or a language without catalogue, is English.

@@ -35,14 +35,14 @@ CWKS_WapParaDlg::CWKS_WapParaDlg(AppState& state, QWidget* parent)
     labelControl(u.apnLabel, u.apnEdit);
     labelControl(u.ipLabel, u.ipField);
     // Both ports are labelled "PORT :"; their names say which port they are.
-    labelControl(u.portLabel, u.portEdit, tr("MMS PORT"));
+    labelControl(u.portLabel, u.portEdit, QStringLiteral("MMS PORT"));
     labelControl(u.accountLabel, u.accountEdit);
     labelControl(u.passwordLabel, u.passwordEdit);
     labelControl(u.gprsApnLabel, u.gprsApnEdit);
     labelControl(u.gprsAccountLabel, u.gprsAccountEdit);
     labelControl(u.gprsPasswordLabel, u.gprsPasswordEdit);
     labelControl(u.emailServerLabel, u.emailServerEdit);
-    labelControl(u.emailPortLabel, u.emailPortEdit, tr("SEND EMAIL PORT"));
+    labelControl(u.emailPortLabel, u.emailPortEdit, QStringLiteral("SEND EMAIL PORT"));
     labelControl(u.emailAddrLabel, u.emailAddrEdit);
     labelControl(u.emailPasswordLabel, u.emailPasswordEdit);
 
@@ -69,14 +69,15 @@ void CWKS_WapParaDlg::initDialog() {
     if (showCurrent) {
         ManageOtherUI(Mode::Load);
         ManageOtherUI(Mode::Lock);
-        ui_->headerLabel->setText(
-            tr("Current WAP / Internet Parameters As Follows, You Can Modify Highlighted 4 Items "
-               "If Necessary !"));
+        ui_->headerLabel->setText(QStringLiteral(
+            "Current WAP / Internet Parameters As Follows, You Can Modify Highlighted 4 Items If "
+            "Necessary !"));
     } else {
         smtpSsl = false;
         ManageOtherUI(Mode::Clear);
         ManageOtherUI(Mode::Unlock);
-        ui_->headerLabel->setText(tr("Please Input User-Defined WAP / Internet Parameters Here!"));
+        ui_->headerLabel->setText(
+            QStringLiteral("Please Input User-Defined WAP / Internet Parameters Here!"));
     }
 }
 
@@ -130,7 +131,8 @@ void CWKS_WapParaDlg::ManageOtherUI(Mode mode) {
             senderChanged = presetSelected && SenderItemsDiffer(texts(), params);
             return;
     }
-    showMessage(kCaptionTips, "Invalid call for ManageOtherUI()!", Buttons::Ok, Icon::Error);
+    showMessage({kCaptionTips, QT_TRANSLATE_NOOP("Message", "Invalid call for ManageOtherUI()!"),
+                 Buttons::Ok, Icon::Error});
 }
 
 void CWKS_WapParaDlg::onAdvanced() {
@@ -161,19 +163,20 @@ void CWKS_WapParaDlg::showMailTestResult(const mail::MailTestReport& report) {
     if (report.cancelled) return;
     std::string text = mail::verdict(report);
     for (const auto& line : report.lines) text += "\n" + line.text;
-    showMessage(kCaptionTips, text, Buttons::Ok, report.passed ? Icon::Information : Icon::Warning);
+    showMessage({kCaptionTips, Text::verbatim(text), Buttons::Ok,
+                 report.passed ? Icon::Information : Icon::Warning});
 }
 
 void CWKS_WapParaDlg::onOk() {
-    if (showMessage(kCaptionTips,
-                    QT_TRANSLATE_NOOP("wks::Message", "Save all WAP/Internet parameters ?"),
-                    Buttons::OkCancel, Icon::Question) != Answer::Ok)
+    if (showMessage({kCaptionTips,
+                     QT_TRANSLATE_NOOP("Message", "Save all WAP/Internet parameters ?"),
+                     Buttons::OkCancel, Icon::Question}) != Answer::Ok)
         return;
     ManageOtherUI(Mode::ChangeCheck);
     ManageOtherUI(Mode::Save);
-    showMessage(kCaptionTips,
-                QT_TRANSLATE_NOOP("wks::Message", "OK,WAP/Internet Parameters saved success !"),
-                Buttons::Ok, Icon::Information);
+    showMessage({kCaptionTips,
+                 QT_TRANSLATE_NOOP("Message", "OK,WAP/Internet Parameters saved success !"),
+                 Buttons::Ok, Icon::Information});
     accept();
 }
 
