@@ -34,6 +34,7 @@ void ScreenDialog::setVisible(bool visible) {
 // the window system puts the frame around it.
 void ScreenDialog::placeOnScreen() {
     if (layout()) layout()->activate();
+    if (!testAttribute(Qt::WA_Resized)) adjustSize();  // as showing would, before the place is set
     const QWidget* parent = parentWidget();
     const QRect area = (parent ? parent->window()->screen() : screen())->availableGeometry();
     const QRect frame = frameGeometry();

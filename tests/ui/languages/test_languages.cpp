@@ -145,6 +145,13 @@ QStringList fitProblems(QWidget& window) {
                         .arg(whole.height());
     else if ((whole.center() - screen.center()).manhattanLength() > 2)
         problems << QStringLiteral("window at %1,%2 not centred").arg(whole.x()).arg(whole.y());
+    const QSize natural = window.sizeHint().expandedTo(window.minimumSize());
+    if (window.width() > natural.width() || window.height() > natural.height())
+        problems << QStringLiteral("window %1x%2 larger than its contents, %3x%4")
+                        .arg(window.width())
+                        .arg(window.height())
+                        .arg(natural.width())
+                        .arg(natural.height());
     const QList<QWidget*> shown = controls(window, true);
     for (QWidget* w : shown) {
         const QRect r(w->mapTo(&window, QPoint(0, 0)), w->size());

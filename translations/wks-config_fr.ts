@@ -1,0 +1,1020 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>About Us</source>
+        <translation>À propos de WKS CONFIG</translation>
+    </message>
+    <message>
+        <source>Prepares the settings file of GSM / MMS trail cameras on their SD card:
+network and e-mail parameters, recipients, camera parameters and the game call.</source>
+        <translation>Prépare le fichier de réglages des caméras de chasse GSM/MMS sur leur carte SD&#xa0;:
+paramètres réseau et e-mail, destinataires, réglages de la caméra et appeau.</translation>
+    </message>
+    <message>
+        <source>Free software under the &lt;a href=&quot;https://www.gnu.org/licenses/gpl-3.0.html&quot;&gt;GNU General Public License, version 3 or later&lt;/a&gt; (GPL-3.0-or-later). It comes with no warranty.</source>
+        <translation>Logiciel libre sous &lt;a href=&quot;https://www.gnu.org/licenses/gpl-3.0.html&quot;&gt;licence publique générale GNU, version 3 ou ultérieure&lt;/a&gt; (GPL-3.0-or-later). Il est fourni sans aucune garantie.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CWKS_CamParaFX200Dlg</name>
+    <message>
+        <source>Camera Setting</source>
+        <translation>Réglages de la caméra</translation>
+    </message>
+    <message>
+        <source>Work Mode</source>
+        <translation>Mode de fonctionnement</translation>
+    </message>
+    <message>
+        <source>Camera Mode</source>
+        <translation>Mode caméra</translation>
+    </message>
+    <message>
+        <source>Photo Burst</source>
+        <translation>Rafale photo</translation>
+    </message>
+    <message>
+        <source>Time Lapse</source>
+        <translation>Intervallomètre</translation>
+    </message>
+    <message>
+        <source>PIR Trigger</source>
+        <translation>Déclencheur PIR</translation>
+    </message>
+    <message>
+        <source>PIR Interval</source>
+        <translation>Intervalle PIR</translation>
+    </message>
+    <message>
+        <source>Photo  Size</source>
+        <translation>Taille photo</translation>
+    </message>
+    <message>
+        <source>Video Length</source>
+        <translation>Durée vidéo</translation>
+    </message>
+    <message>
+        <source>Video Size</source>
+        <translation>Taille vidéo</translation>
+    </message>
+    <message>
+        <source>Set Clock  :  (SYSTEM TIME)</source>
+        <translation>Régler l&apos;horloge&#xa0;: (heure système)</translation>
+    </message>
+    <message>
+        <source> Work Day </source>
+        <translation> Jours de fonctionnement </translation>
+    </message>
+    <message>
+        <source> Select All</source>
+        <translation> Tout sélectionner</translation>
+    </message>
+    <message>
+        <source> Sunday</source>
+        <translation> Dimanche</translation>
+    </message>
+    <message>
+        <source> Monday</source>
+        <translation> Lundi</translation>
+    </message>
+    <message>
+        <source> Tuesday</source>
+        <translation> Mardi</translation>
+    </message>
+    <message>
+        <source> Wednesday</source>
+        <translation> Mercredi</translation>
+    </message>
+    <message>
+        <source> Thursday</source>
+        <translation> Jeudi</translation>
+    </message>
+    <message>
+        <source> Friday</source>
+        <translation> Vendredi</translation>
+    </message>
+    <message>
+        <source> Saturday</source>
+        <translation> Samedi</translation>
+    </message>
+    <message>
+        <source> Send To </source>
+        <translation> Envoyer à </translation>
+    </message>
+    <message>
+        <source> Work Hour </source>
+        <translation> Plage horaire </translation>
+    </message>
+    <message>
+        <source>Work Hour</source>
+        <translation>Plage horaire</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Stop Time</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>OK (&amp;Y)</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Cancel (&amp;N)</source>
+        <translation>A&amp;nnuler</translation>
+    </message>
+</context>
+<context>
+    <name>CWKS_CamParaGroup1Dlg</name>
+    <message>
+        <source>Camera Setting</source>
+        <translation>Réglages de la caméra</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Photo Size</source>
+        <translation>Taille photo</translation>
+    </message>
+    <message>
+        <source>Photo Burst</source>
+        <translation>Rafale photo</translation>
+    </message>
+    <message>
+        <source>Camera Mode</source>
+        <translation>Mode caméra</translation>
+    </message>
+    <message>
+        <source>PIR Interval</source>
+        <translation>Intervalle PIR</translation>
+    </message>
+    <message>
+        <source>Time Lapse</source>
+        <translation>Intervallomètre</translation>
+    </message>
+    <message>
+        <source>PIR Trigger</source>
+        <translation>Déclencheur PIR</translation>
+    </message>
+    <message>
+        <source>SMS Control</source>
+        <translation>Commande par SMS</translation>
+    </message>
+    <message>
+        <source>Video Size</source>
+        <translation>Taille vidéo</translation>
+    </message>
+    <message>
+        <source>Video Length</source>
+        <translation>Durée vidéo</translation>
+    </message>
+    <message>
+        <source>Set Clock : (SYSTEM TIME)</source>
+        <translation>Régler l&apos;horloge&#xa0;: (heure système)</translation>
+    </message>
+    <message>
+        <source> Work Hour</source>
+        <translation> Plage horaire</translation>
+    </message>
+    <message>
+        <source>Work Hour</source>
+        <translation>Plage horaire</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Stop Time</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source> Send To </source>
+        <translation> Envoyer à </translation>
+    </message>
+    <message>
+        <source> Send Mode </source>
+        <translation> Mode d&apos;envoi </translation>
+    </message>
+    <message>
+        <source>Send Time :</source>
+        <translation>Heure d&apos;envoi&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Max Number :</source>
+        <translation>Nombre max.&#xa0;:</translation>
+    </message>
+    <message>
+        <source>OK (&amp;Y)</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Cancel (&amp;N)</source>
+        <translation>A&amp;nnuler</translation>
+    </message>
+</context>
+<context>
+    <name>CWKS_CamParaLN713ZDlg</name>
+    <message>
+        <source>Camera Setting</source>
+        <translation>Réglages de la caméra</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Camera Mode</source>
+        <translation>Mode caméra</translation>
+    </message>
+    <message>
+        <source>Security Mode</source>
+        <translation>Mode sécurité</translation>
+    </message>
+    <message>
+        <source>Camera Position</source>
+        <translation>Position de la caméra</translation>
+    </message>
+    <message>
+        <source>Time Lapse</source>
+        <translation>Intervallomètre</translation>
+    </message>
+    <message>
+        <source>PIR Trigger</source>
+        <translation>Déclencheur PIR</translation>
+    </message>
+    <message>
+        <source>PIR Interval</source>
+        <translation>Intervalle PIR</translation>
+    </message>
+    <message>
+        <source>SMS Control</source>
+        <translation>Commande par SMS</translation>
+    </message>
+    <message>
+        <source>Photo Size</source>
+        <translation>Taille photo</translation>
+    </message>
+    <message>
+        <source>Photo Burst</source>
+        <translation>Rafale photo</translation>
+    </message>
+    <message>
+        <source>Video Size</source>
+        <translation>Taille vidéo</translation>
+    </message>
+    <message>
+        <source>Video Length</source>
+        <translation>Durée vidéo</translation>
+    </message>
+    <message>
+        <source>Game Call</source>
+        <translation>Appeau</translation>
+    </message>
+    <message>
+        <source>H:</source>
+        <translation>H&#xa0;:</translation>
+    </message>
+    <message>
+        <source>M:</source>
+        <translation>Min&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Replay Time</source>
+        <translation>Répétitions</translation>
+    </message>
+    <message>
+        <source>Set Clock  : (SYSTEM TIME)</source>
+        <translation>Régler l&apos;horloge&#xa0;: (heure système)</translation>
+    </message>
+    <message>
+        <source>Add Audio</source>
+        <translation>Ajouter un son</translation>
+    </message>
+    <message>
+        <source>Work Hour</source>
+        <translation>Plage horaire</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Stop Time</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source> Work Day </source>
+        <translation> Jours de fonctionnement </translation>
+    </message>
+    <message>
+        <source> Select All</source>
+        <translation> Tout sélectionner</translation>
+    </message>
+    <message>
+        <source> Sunday</source>
+        <translation> Dimanche</translation>
+    </message>
+    <message>
+        <source> Monday</source>
+        <translation> Lundi</translation>
+    </message>
+    <message>
+        <source> Tuesday</source>
+        <translation> Mardi</translation>
+    </message>
+    <message>
+        <source> Wednesday</source>
+        <translation> Mercredi</translation>
+    </message>
+    <message>
+        <source> Thursday</source>
+        <translation> Jeudi</translation>
+    </message>
+    <message>
+        <source> Friday</source>
+        <translation> Vendredi</translation>
+    </message>
+    <message>
+        <source> Saturday</source>
+        <translation> Samedi</translation>
+    </message>
+    <message>
+        <source> Send To </source>
+        <translation> Envoyer à </translation>
+    </message>
+    <message>
+        <source> Send Mode </source>
+        <translation> Mode d&apos;envoi </translation>
+    </message>
+    <message>
+        <source>Send Time :</source>
+        <translation>Heure d&apos;envoi&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Max Number :</source>
+        <translation>Nombre max.&#xa0;:</translation>
+    </message>
+    <message>
+        <source>OK (&amp;Y)</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Cancel (&amp;N)</source>
+        <translation>A&amp;nnuler</translation>
+    </message>
+</context>
+<context>
+    <name>CWKS_CamParaLN714WDlg</name>
+    <message>
+        <source>Camera Setting</source>
+        <translation>Réglages de la caméra</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Camera Mode</source>
+        <translation>Mode caméra</translation>
+    </message>
+    <message>
+        <source>Send To</source>
+        <translation>Envoyer à</translation>
+    </message>
+    <message>
+        <source>Camera Position</source>
+        <translation>Position de la caméra</translation>
+    </message>
+    <message>
+        <source>Photo Size</source>
+        <translation>Taille photo</translation>
+    </message>
+    <message>
+        <source>Photo Burst</source>
+        <translation>Rafale photo</translation>
+    </message>
+    <message>
+        <source>Video Size</source>
+        <translation>Taille vidéo</translation>
+    </message>
+    <message>
+        <source>Video Length</source>
+        <translation>Durée vidéo</translation>
+    </message>
+    <message>
+        <source>Game Call</source>
+        <translation>Appeau</translation>
+    </message>
+    <message>
+        <source>H:</source>
+        <translation>H&#xa0;:</translation>
+    </message>
+    <message>
+        <source>M:</source>
+        <translation>Min&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Replay Time</source>
+        <translation>Répétitions</translation>
+    </message>
+    <message>
+        <source>Set Clock  : (SYSTEM TIME)</source>
+        <translation>Régler l&apos;horloge&#xa0;: (heure système)</translation>
+    </message>
+    <message>
+        <source>Add Audio</source>
+        <translation>Ajouter un son</translation>
+    </message>
+    <message>
+        <source> Work Hour</source>
+        <translation> Plage horaire</translation>
+    </message>
+    <message>
+        <source>Work Hour</source>
+        <translation>Plage horaire</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Stop Time</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Time Lapse</source>
+        <translation>Intervallomètre</translation>
+    </message>
+    <message>
+        <source>PIR Trigger</source>
+        <translation>Déclencheur PIR</translation>
+    </message>
+    <message>
+        <source>PIR Interval</source>
+        <translation>Intervalle PIR</translation>
+    </message>
+    <message>
+        <source>SMS Control</source>
+        <translation>Commande par SMS</translation>
+    </message>
+    <message>
+        <source> Send Mode </source>
+        <translation> Mode d&apos;envoi </translation>
+    </message>
+    <message>
+        <source>Send Time :</source>
+        <translation>Heure d&apos;envoi&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Max Number :</source>
+        <translation>Nombre max.&#xa0;:</translation>
+    </message>
+    <message>
+        <source>OK (&amp;Y)</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Cancel (&amp;N)</source>
+        <translation>A&amp;nnuler</translation>
+    </message>
+</context>
+<context>
+    <name>CWKS_MainParaDlg</name>
+    <message>
+        <source> WAP / Internet Setting </source>
+        <translation> Réglages WAP/Internet </translation>
+    </message>
+    <message>
+        <source>Select Country</source>
+        <translation>Choisir le pays</translation>
+    </message>
+    <message>
+        <source>Select Operator</source>
+        <translation>Choisir l&apos;opérateur</translation>
+    </message>
+    <message>
+        <source>Check WAP / Internet Parameters (&amp;L)</source>
+        <translation>&amp;Vérifier les paramètres WAP/Internet</translation>
+    </message>
+    <message>
+        <source> Camera Setting </source>
+        <translation> Réglages de la caméra </translation>
+    </message>
+    <message>
+        <source>Click &quot;Default Setting&quot; button if you don&apos;t know how to modify camera parameters !</source>
+        <translation>Cliquez sur «&#xa0;Valeurs par défaut&#xa0;» si vous ne savez pas comment modifier les réglages de la caméra.</translation>
+    </message>
+    <message>
+        <source>Default Setting (&amp;D)</source>
+        <translation>Valeurs par &amp;défaut</translation>
+    </message>
+    <message>
+        <source>Change Setting (&amp;C)</source>
+        <translation>&amp;Modifier les réglages</translation>
+    </message>
+    <message>
+        <source> Customer Information Setting </source>
+        <translation> Destinataires </translation>
+    </message>
+    <message>
+        <source>Admin...Number :</source>
+        <translation>Numéro administrateur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Phone Number 2 :</source>
+        <translation>Téléphone 2&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Phone Number 3 :</source>
+        <translation>Téléphone 3&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Phone Number 4 :</source>
+        <translation>Téléphone 4&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Receive Email 1 :</source>
+        <translation>E-mail destinataire 1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Receive Email 2 :</source>
+        <translation>E-mail destinataire 2&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Receive Email 3 :</source>
+        <translation>E-mail destinataire 3&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Receive Email 4 :</source>
+        <translation>E-mail destinataire 4&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Attention Please ,The Data Above Will Be Saved In The Following  File: </source>
+        <translation>Attention&#xa0;: les données ci-dessus seront enregistrées dans ce fichier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>SAVE (&amp;Y)</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>EXIT (&amp;N)</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>CWKS_ModSelDlg</name>
+    <message>
+        <source>WKS CONFIG Sweden Customized</source>
+        <translation>WKS CONFIG – version suédoise</translation>
+    </message>
+    <message>
+        <source>Select Product</source>
+        <translation>Choisir le produit</translation>
+    </message>
+    <message>
+        <source>Remember My Choice</source>
+        <translation>Mémoriser mon choix</translation>
+    </message>
+    <message>
+        <source>OK (&amp;Y)</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>EXIT (&amp;N)</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>CWKS_WapAdvancedDlg</name>
+    <message>
+        <source>Advanced Setup</source>
+        <translation>Réglages avancés</translation>
+    </message>
+    <message>
+        <source> SMTP Server </source>
+        <translation> Serveur SMTP </translation>
+    </message>
+    <message>
+        <source>This service requires SSL (&amp;S)</source>
+        <translation>Ce service exige &amp;SSL</translation>
+    </message>
+    <message>
+        <source>OK (&amp;Y)</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Cancel (&amp;N)</source>
+        <translation>A&amp;nnuler</translation>
+    </message>
+</context>
+<context>
+    <name>CWKS_WapParaDlg</name>
+    <message>
+        <source>WAP / Internet Paramaters</source>
+        <translation>Paramètres WAP/Internet</translation>
+    </message>
+    <message>
+        <source>Wap / Internet Parameters</source>
+        <translation>Paramètres WAP/Internet</translation>
+    </message>
+    <message>
+        <source> WAP Setting</source>
+        <translation> Réglages WAP</translation>
+    </message>
+    <message>
+        <source>MMS URL :</source>
+        <translation>URL MMS&#xa0;:</translation>
+    </message>
+    <message>
+        <source>MMS APN :</source>
+        <translation>APN MMS&#xa0;:</translation>
+    </message>
+    <message>
+        <source>PORT :</source>
+        <translation>Port&#xa0;:</translation>
+    </message>
+    <message>
+        <source>MMS IP :</source>
+        <translation>IP MMS&#xa0;:</translation>
+    </message>
+    <message>
+        <source>ACCOUNT :</source>
+        <translation>Compte&#xa0;:</translation>
+    </message>
+    <message>
+        <source>PASSWORD :</source>
+        <translation>Mot de passe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>CLEAR PARAMETERS (&amp;C)</source>
+        <translation>&amp;Effacer les paramètres</translation>
+    </message>
+    <message>
+        <source> Internet Setting </source>
+        <translation> Réglages Internet </translation>
+    </message>
+    <message>
+        <source>GPRS APN :</source>
+        <translation>APN GPRS&#xa0;:</translation>
+    </message>
+    <message>
+        <source>GPRS ACCOUNT :</source>
+        <translation>Compte GPRS&#xa0;:</translation>
+    </message>
+    <message>
+        <source>GPRS PASSWORD :</source>
+        <translation>Mot de passe GPRS&#xa0;:</translation>
+    </message>
+    <message>
+        <source>SEND EMAIL SERVER :</source>
+        <translation>Serveur d&apos;envoi&#xa0;:</translation>
+    </message>
+    <message>
+        <source>SEND EMAIL ADDRESS :</source>
+        <translation>Adresse d&apos;expéditeur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>SEND EMAIL PASSWORD :</source>
+        <translation>Mot de passe d&apos;expéditeur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Advanced... (&amp;V)</source>
+        <translation>&amp;Avancé…</translation>
+    </message>
+    <message>
+        <source>Test E-mail (&amp;T)</source>
+        <translation>&amp;Tester l&apos;e-mail</translation>
+    </message>
+    <message>
+        <source>OK (&amp;Y)</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Cancel (&amp;N)</source>
+        <translation>A&amp;nnuler</translation>
+    </message>
+</context>
+<context>
+    <name>Message</name>
+    <message>
+        <source>Delete Directory &quot;C:\WKS_TEMP&quot; failed !</source>
+        <translation>Impossible de supprimer le dossier «&#xa0;C:\WKS_TEMP&#xa0;»&#x202f;!</translation>
+    </message>
+    <message>
+        <source>You must rename the existed &quot;IMAG0001.JPG&quot; and &quot;VIDE0001.AVI&quot; if you want to save the audio file ,continue ?</source>
+        <translation>Pour enregistrer le fichier audio, les fichiers existants «&#xa0;IMAG0001.JPG&#xa0;» et «&#xa0;VIDE0001.AVI&#xa0;» doivent être renommés. Continuer&#x202f;?</translation>
+    </message>
+    <message>
+        <source>You have given up saving audio file !</source>
+        <translation>Le fichier audio ne sera pas enregistré.</translation>
+    </message>
+    <message>
+        <source>Failed to rename &quot;IMAG0001.JPG&quot; or &quot;VIDE0001.AVI&quot; !
+ You can delete or rename them manually !</source>
+        <translation>Impossible de renommer «&#xa0;IMAG0001.JPG&#xa0;» ou «&#xa0;VIDE0001.AVI&#xa0;»&#x202f;!
+Vous pouvez les supprimer ou les renommer manuellement.</translation>
+    </message>
+    <message>
+        <source>OK,audio file have been saved !</source>
+        <translation>Le fichier audio a été enregistré.</translation>
+    </message>
+    <message>
+        <source>Transform Failed.</source>
+        <translation>La conversion a échoué.</translation>
+    </message>
+    <message>
+        <source>Failed to delete %1 !</source>
+        <translation>Impossible de supprimer %1&#x202f;!</translation>
+    </message>
+    <message>
+        <source>Cannot write %1 (%2) !</source>
+        <translation>Impossible d&apos;écrire %1 (%2)&#x202f;!</translation>
+    </message>
+    <message>
+        <source>WKS TIPS</source>
+        <translation>Conseil WKS</translation>
+    </message>
+    <message>
+        <source>WKS Tips</source>
+        <translation>Conseil WKS</translation>
+    </message>
+    <message>
+        <source>Failed to save all parameters to &quot;%1&quot; !</source>
+        <translation>Impossible d&apos;enregistrer les réglages dans «&#xa0;%1&#xa0;»&#x202f;!</translation>
+    </message>
+    <message>
+        <source>Error In CWKS_MainParaDlg::%1() !</source>
+        <translation>Erreur dans CWKS_MainParaDlg::%1()&#x202f;!</translation>
+    </message>
+    <message>
+        <source>No disk is valid !</source>
+        <translation>Aucun lecteur n&apos;est utilisable&#x202f;!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t delete invalid file &quot;%1 &quot;,
+Please delete it manually!</source>
+        <translation>Impossible de supprimer le fichier non valide «&#xa0;%1&#xa0;».
+Supprimez-le manuellement.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t delete invalid back-up file,
+Please delete it manually!</source>
+        <translation>Impossible de supprimer la sauvegarde non valide.
+Supprimez-la manuellement.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t delete &quot;%1&quot;,Please delete it manually!</source>
+        <translation>Impossible de supprimer «&#xa0;%1&#xa0;». Supprimez le fichier manuellement.</translation>
+    </message>
+    <message>
+        <source>Set all camera parameters to default ?</source>
+        <translation>Remettre tous les réglages de la caméra aux valeurs par défaut&#x202f;?</translation>
+    </message>
+    <message>
+        <source>Default setings is not applied, no data is modified !</source>
+        <translation>Les valeurs par défaut n&apos;ont pas été appliquées, rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>OK,All camera parameters have been set to default !</source>
+        <translation>Tous les réglages de la caméra ont été remis aux valeurs par défaut.</translation>
+    </message>
+    <message>
+        <source>Sava all parameters to &quot;%1&quot; ?</source>
+        <translation>Enregistrer tous les réglages dans «&#xa0;%1&#xa0;»&#x202f;?</translation>
+    </message>
+    <message>
+        <source>OK,All parameters have been saved success !</source>
+        <translation>Tous les réglages ont été enregistrés.</translation>
+    </message>
+    <message>
+        <source>Invalid call for CWKS_ModSelDlg::Mng_RegistryValue() !</source>
+        <translation>Appel non valide de CWKS_ModSelDlg::Mng_RegistryValue()&#x202f;!</translation>
+    </message>
+    <message>
+        <source>Please Select A Product !</source>
+        <translation>Veuillez choisir un produit&#x202f;!</translation>
+    </message>
+    <message>
+        <source>Error In CWKS_ModSelDlg::Mng_JumpToMain() !
+Product list is empty()...</source>
+        <translation>Erreur dans CWKS_ModSelDlg::Mng_JumpToMain()&#x202f;!
+La liste des produits est vide.</translation>
+    </message>
+    <message>
+        <source>File is not exist ! 
+Whether retain the directory record of audio file last time you added ?</source>
+        <translation>Le fichier n&apos;existe pas&#x202f;!
+Conserver le dernier fichier audio ajouté&#x202f;?</translation>
+    </message>
+    <message>
+        <source>File is not exist !</source>
+        <translation>Le fichier n&apos;existe pas&#x202f;!</translation>
+    </message>
+    <message>
+        <source>Whether retain the directory record of audio file last time you added ?</source>
+        <translation>Conserver le dernier fichier audio ajouté&#x202f;?</translation>
+    </message>
+    <message>
+        <source>Error status in control &quot;WorkDay&quot; !</source>
+        <translation>État incorrect du champ «&#xa0;Jours de fonctionnement&#xa0;»&#x202f;!</translation>
+    </message>
+    <message>
+        <source>The status of &quot;Time Lapse&quot; and &quot;PIR Tirgger&quot; can not be &quot;OFF&quot; at the same time !</source>
+        <translation>«&#xa0;Intervallomètre&#xa0;» et «&#xa0;Déclencheur PIR&#xa0;» ne peuvent pas être sur «&#xa0;OFF&#xa0;» en même temps&#x202f;!</translation>
+    </message>
+    <message>
+        <source>The status of &quot;PIR Tirgger&quot; and &quot;Time Lapse&quot; can not be &quot;OFF&quot; at the same time !</source>
+        <translation>«&#xa0;Déclencheur PIR&#xa0;» et «&#xa0;Intervallomètre&#xa0;» ne peuvent pas être sur «&#xa0;OFF&#xa0;» en même temps&#x202f;!</translation>
+    </message>
+    <message>
+        <source>Save all camera parameters ?</source>
+        <translation>Enregistrer tous les réglages de la caméra&#x202f;?</translation>
+    </message>
+    <message>
+        <source>OK,Camara parameters have been saved success !</source>
+        <translation>Les réglages de la caméra ont été enregistrés.</translation>
+    </message>
+    <message>
+        <source>Error In CWKS_CamParaGroup1Dlg::OnInitDialog() !</source>
+        <translation>Erreur dans CWKS_CamParaGroup1Dlg::OnInitDialog()&#x202f;!</translation>
+    </message>
+    <message>
+        <source>Invalid call for ManageOtherUI()!</source>
+        <translation>Appel non valide de ManageOtherUI()&#x202f;!</translation>
+    </message>
+    <message>
+        <source>Save all WAP/Internet parameters ?</source>
+        <translation>Enregistrer tous les paramètres WAP/Internet&#x202f;?</translation>
+    </message>
+    <message>
+        <source>OK,WAP/Internet Parameters saved success !</source>
+        <translation>Les paramètres WAP/Internet ont été enregistrés.</translation>
+    </message>
+    <message>
+        <source>Invalid call for CUtil::GetDayForYMonth() !</source>
+        <translation>Appel non valide de CUtil::GetDayForYMonth()&#x202f;!</translation>
+    </message>
+</context>
+<context>
+    <name>wks::CameraModel</name>
+    <message>
+        <source>WKS CONFIG : For %1 Sweden Customized</source>
+        <translation>WKS CONFIG&#xa0;: pour %1 – version suédoise</translation>
+    </message>
+    <message>
+        <source>WKS CONFIG : For %1</source>
+        <translation>WKS CONFIG&#xa0;: pour %1</translation>
+    </message>
+</context>
+<context>
+    <name>wks::PlaceholderSender</name>
+    <message>
+        <source>E-mail from the camera needs your own sender account: set it under Check WAP / Internet Parameters.</source>
+        <translation>Pour envoyer des e-mails, la caméra a besoin de votre propre compte d&apos;expéditeur&#xa0;: saisissez-le sous «&#xa0;Vérifier les paramètres WAP/Internet&#xa0;».</translation>
+    </message>
+</context>
+<context>
+    <name>wks::ui::AboutBox</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>wks::ui::CWKS_MainParaDlg</name>
+    <message>
+        <source>Others......</source>
+        <translation>Autres......</translation>
+    </message>
+    <message>
+        <source>Admin Number</source>
+        <translation>Numéro administrateur</translation>
+    </message>
+    <message>
+        <source>Settings file</source>
+        <translation>Fichier de réglages</translation>
+    </message>
+    <message>
+        <source>About Us</source>
+        <translation>À propos de WKS CONFIG</translation>
+    </message>
+    <message>
+        <source>About Us (F1)</source>
+        <translation>À propos de WKS CONFIG (F1)</translation>
+    </message>
+</context>
+<context>
+    <name>wks::ui::CWKS_ModSelDlg</name>
+    <message>
+        <source>Product picture</source>
+        <translation>Image du produit</translation>
+    </message>
+    <message>
+        <source>No product chosen</source>
+        <translation>Aucun produit choisi</translation>
+    </message>
+</context>
+<context>
+    <name>wks::ui::CameraScreen</name>
+    <message>
+        <source>You can click the left button to add audio file if GameCall is ON !</source>
+        <translation>Appeau sur ON&#xa0;: ajoutez un fichier audio avec le bouton de gauche</translation>
+    </message>
+    <message>
+        <source>Game Call hour</source>
+        <translation>Appeau, heure</translation>
+    </message>
+    <message>
+        <source>Game Call minute</source>
+        <translation>Appeau, minute</translation>
+    </message>
+    <message>
+        <source>Start Time hour</source>
+        <translation>Début, heure</translation>
+    </message>
+    <message>
+        <source>Start Time minute</source>
+        <translation>Début, minute</translation>
+    </message>
+    <message>
+        <source>Stop Time hour</source>
+        <translation>Fin, heure</translation>
+    </message>
+    <message>
+        <source>Stop Time minute</source>
+        <translation>Fin, minute</translation>
+    </message>
+    <message>
+        <source>Send Time hour</source>
+        <translation>Heure d&apos;envoi, heure</translation>
+    </message>
+    <message>
+        <source>Send Time minute</source>
+        <translation>Heure d&apos;envoi, minute</translation>
+    </message>
+    <message>
+        <source>Audio file</source>
+        <translation>Fichier audio</translation>
+    </message>
+    <message>
+        <source>Clock date</source>
+        <translation>Date de la caméra</translation>
+    </message>
+    <message>
+        <source>Clock time</source>
+        <translation>Heure de la caméra</translation>
+    </message>
+</context>
+<context>
+    <name>wks::ui::ConversionProgress</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Converting the game call…</source>
+        <translation>Conversion de l&apos;appeau…</translation>
+    </message>
+</context>
+<context>
+    <name>wks::ui::FileFilter</name>
+    <message>
+        <source>Audio File(*.mp3,*.wav,*.aac)</source>
+        <translation>Fichier audio (*.mp3, *.wav, *.aac)</translation>
+    </message>
+</context>
+<context>
+    <name>wks::ui::Latin1Field</name>
+    <message>
+        <source>The camera accepts only the digits 0 to 9 here.</source>
+        <translation>La caméra n&apos;accepte ici que les chiffres de 0 à 9.</translation>
+    </message>
+    <message>
+        <source>The camera accepts only Latin-1 characters: A to Z, a to z, 0 to 9, signs and Western European letters such as é, ü, ß.</source>
+        <translation>La caméra n&apos;accepte que les caractères Latin-1&#xa0;: A à Z, a à z, 0 à 9, les signes et les lettres d&apos;Europe de l&apos;Ouest comme é, ü, ß.</translation>
+    </message>
+</context>
+<context>
+    <name>wks::ui::MailTestRun</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Testing the e-mail account…</source>
+        <translation>Test du compte e-mail…</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1020 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl" sourcelanguage="en">
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>About Us</source>
+        <translation>Over WKS CONFIG</translation>
+    </message>
+    <message>
+        <source>Prepares the settings file of GSM / MMS trail cameras on their SD card:
+network and e-mail parameters, recipients, camera parameters and the game call.</source>
+        <translation>Bereidt het instellingenbestand van GSM-/MMS-wildcamera&apos;s op hun SD-kaart voor:
+netwerk- en e-mailparameters, ontvangers, camera-instellingen en het lokgeluid.</translation>
+    </message>
+    <message>
+        <source>Free software under the &lt;a href=&quot;https://www.gnu.org/licenses/gpl-3.0.html&quot;&gt;GNU General Public License, version 3 or later&lt;/a&gt; (GPL-3.0-or-later). It comes with no warranty.</source>
+        <translation>Vrije software onder de &lt;a href=&quot;https://www.gnu.org/licenses/gpl-3.0.html&quot;&gt;GNU General Public License, versie 3 of later&lt;/a&gt; (GPL-3.0-or-later). Zonder enige garantie.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CWKS_CamParaFX200Dlg</name>
+    <message>
+        <source>Camera Setting</source>
+        <translation>Camera-instellingen</translation>
+    </message>
+    <message>
+        <source>Work Mode</source>
+        <translation>Werkmodus</translation>
+    </message>
+    <message>
+        <source>Camera Mode</source>
+        <translation>Cameramodus</translation>
+    </message>
+    <message>
+        <source>Photo Burst</source>
+        <translation>Fotoreeks</translation>
+    </message>
+    <message>
+        <source>Time Lapse</source>
+        <translation>Time-lapse</translation>
+    </message>
+    <message>
+        <source>PIR Trigger</source>
+        <translation>PIR-trigger</translation>
+    </message>
+    <message>
+        <source>PIR Interval</source>
+        <translation>PIR-interval</translation>
+    </message>
+    <message>
+        <source>Photo  Size</source>
+        <translation>Fotoformaat</translation>
+    </message>
+    <message>
+        <source>Video Length</source>
+        <translation>Videolengte</translation>
+    </message>
+    <message>
+        <source>Video Size</source>
+        <translation>Videoformaat</translation>
+    </message>
+    <message>
+        <source>Set Clock  :  (SYSTEM TIME)</source>
+        <translation>Klok instellen: (systeemtijd)</translation>
+    </message>
+    <message>
+        <source> Work Day </source>
+        <translation> Werkdagen </translation>
+    </message>
+    <message>
+        <source> Select All</source>
+        <translation> Alles selecteren</translation>
+    </message>
+    <message>
+        <source> Sunday</source>
+        <translation> Zondag</translation>
+    </message>
+    <message>
+        <source> Monday</source>
+        <translation> Maandag</translation>
+    </message>
+    <message>
+        <source> Tuesday</source>
+        <translation> Dinsdag</translation>
+    </message>
+    <message>
+        <source> Wednesday</source>
+        <translation> Woensdag</translation>
+    </message>
+    <message>
+        <source> Thursday</source>
+        <translation> Donderdag</translation>
+    </message>
+    <message>
+        <source> Friday</source>
+        <translation> Vrijdag</translation>
+    </message>
+    <message>
+        <source> Saturday</source>
+        <translation> Zaterdag</translation>
+    </message>
+    <message>
+        <source> Send To </source>
+        <translation> Verzenden naar </translation>
+    </message>
+    <message>
+        <source> Work Hour </source>
+        <translation> Werktijd </translation>
+    </message>
+    <message>
+        <source>Work Hour</source>
+        <translation>Werktijd</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Begintijd</translation>
+    </message>
+    <message>
+        <source>Stop Time</source>
+        <translation>Eindtijd</translation>
+    </message>
+    <message>
+        <source>OK (&amp;Y)</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Cancel (&amp;N)</source>
+        <translation>&amp;Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>CWKS_CamParaGroup1Dlg</name>
+    <message>
+        <source>Camera Setting</source>
+        <translation>Camera-instellingen</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Taal</translation>
+    </message>
+    <message>
+        <source>Photo Size</source>
+        <translation>Fotoformaat</translation>
+    </message>
+    <message>
+        <source>Photo Burst</source>
+        <translation>Fotoreeks</translation>
+    </message>
+    <message>
+        <source>Camera Mode</source>
+        <translation>Cameramodus</translation>
+    </message>
+    <message>
+        <source>PIR Interval</source>
+        <translation>PIR-interval</translation>
+    </message>
+    <message>
+        <source>Time Lapse</source>
+        <translation>Time-lapse</translation>
+    </message>
+    <message>
+        <source>PIR Trigger</source>
+        <translation>PIR-trigger</translation>
+    </message>
+    <message>
+        <source>SMS Control</source>
+        <translation>SMS-besturing</translation>
+    </message>
+    <message>
+        <source>Video Size</source>
+        <translation>Videoformaat</translation>
+    </message>
+    <message>
+        <source>Video Length</source>
+        <translation>Videolengte</translation>
+    </message>
+    <message>
+        <source>Set Clock : (SYSTEM TIME)</source>
+        <translation>Klok instellen: (systeemtijd)</translation>
+    </message>
+    <message>
+        <source> Work Hour</source>
+        <translation> Werktijd</translation>
+    </message>
+    <message>
+        <source>Work Hour</source>
+        <translation>Werktijd</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Begintijd</translation>
+    </message>
+    <message>
+        <source>Stop Time</source>
+        <translation>Eindtijd</translation>
+    </message>
+    <message>
+        <source> Send To </source>
+        <translation> Verzenden naar </translation>
+    </message>
+    <message>
+        <source> Send Mode </source>
+        <translation> Verzendmodus </translation>
+    </message>
+    <message>
+        <source>Send Time :</source>
+        <translation>Verzendtijd:</translation>
+    </message>
+    <message>
+        <source>Max Number :</source>
+        <translation>Max. aantal:</translation>
+    </message>
+    <message>
+        <source>OK (&amp;Y)</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Cancel (&amp;N)</source>
+        <translation>&amp;Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>CWKS_CamParaLN713ZDlg</name>
+    <message>
+        <source>Camera Setting</source>
+        <translation>Camera-instellingen</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Taal</translation>
+    </message>
+    <message>
+        <source>Camera Mode</source>
+        <translation>Cameramodus</translation>
+    </message>
+    <message>
+        <source>Security Mode</source>
+        <translation>Beveiligingsmodus</translation>
+    </message>
+    <message>
+        <source>Camera Position</source>
+        <translation>Camerapositie</translation>
+    </message>
+    <message>
+        <source>Time Lapse</source>
+        <translation>Time-lapse</translation>
+    </message>
+    <message>
+        <source>PIR Trigger</source>
+        <translation>PIR-trigger</translation>
+    </message>
+    <message>
+        <source>PIR Interval</source>
+        <translation>PIR-interval</translation>
+    </message>
+    <message>
+        <source>SMS Control</source>
+        <translation>SMS-besturing</translation>
+    </message>
+    <message>
+        <source>Photo Size</source>
+        <translation>Fotoformaat</translation>
+    </message>
+    <message>
+        <source>Photo Burst</source>
+        <translation>Fotoreeks</translation>
+    </message>
+    <message>
+        <source>Video Size</source>
+        <translation>Videoformaat</translation>
+    </message>
+    <message>
+        <source>Video Length</source>
+        <translation>Videolengte</translation>
+    </message>
+    <message>
+        <source>Game Call</source>
+        <translation>Lokgeluid</translation>
+    </message>
+    <message>
+        <source>H:</source>
+        <translation>Uur:</translation>
+    </message>
+    <message>
+        <source>M:</source>
+        <translation>Min:</translation>
+    </message>
+    <message>
+        <source>Replay Time</source>
+        <translation>Herhalingen</translation>
+    </message>
+    <message>
+        <source>Set Clock  : (SYSTEM TIME)</source>
+        <translation>Klok instellen: (systeemtijd)</translation>
+    </message>
+    <message>
+        <source>Add Audio</source>
+        <translation>Audio toevoegen</translation>
+    </message>
+    <message>
+        <source>Work Hour</source>
+        <translation>Werktijd</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Begintijd</translation>
+    </message>
+    <message>
+        <source>Stop Time</source>
+        <translation>Eindtijd</translation>
+    </message>
+    <message>
+        <source> Work Day </source>
+        <translation> Werkdagen </translation>
+    </message>
+    <message>
+        <source> Select All</source>
+        <translation> Alles selecteren</translation>
+    </message>
+    <message>
+        <source> Sunday</source>
+        <translation> Zondag</translation>
+    </message>
+    <message>
+        <source> Monday</source>
+        <translation> Maandag</translation>
+    </message>
+    <message>
+        <source> Tuesday</source>
+        <translation> Dinsdag</translation>
+    </message>
+    <message>
+        <source> Wednesday</source>
+        <translation> Woensdag</translation>
+    </message>
+    <message>
+        <source> Thursday</source>
+        <translation> Donderdag</translation>
+    </message>
+    <message>
+        <source> Friday</source>
+        <translation> Vrijdag</translation>
+    </message>
+    <message>
+        <source> Saturday</source>
+        <translation> Zaterdag</translation>
+    </message>
+    <message>
+        <source> Send To </source>
+        <translation> Verzenden naar </translation>
+    </message>
+    <message>
+        <source> Send Mode </source>
+        <translation> Verzendmodus </translation>
+    </message>
+    <message>
+        <source>Send Time :</source>
+        <translation>Verzendtijd:</translation>
+    </message>
+    <message>
+        <source>Max Number :</source>
+        <translation>Max. aantal:</translation>
+    </message>
+    <message>
+        <source>OK (&amp;Y)</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Cancel (&amp;N)</source>
+        <translation>&amp;Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>CWKS_CamParaLN714WDlg</name>
+    <message>
+        <source>Camera Setting</source>
+        <translation>Camera-instellingen</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Taal</translation>
+    </message>
+    <message>
+        <source>Camera Mode</source>
+        <translation>Cameramodus</translation>
+    </message>
+    <message>
+        <source>Send To</source>
+        <translation>Verzenden naar</translation>
+    </message>
+    <message>
+        <source>Camera Position</source>
+        <translation>Camerapositie</translation>
+    </message>
+    <message>
+        <source>Photo Size</source>
+        <translation>Fotoformaat</translation>
+    </message>
+    <message>
+        <source>Photo Burst</source>
+        <translation>Fotoreeks</translation>
+    </message>
+    <message>
+        <source>Video Size</source>
+        <translation>Videoformaat</translation>
+    </message>
+    <message>
+        <source>Video Length</source>
+        <translation>Videolengte</translation>
+    </message>
+    <message>
+        <source>Game Call</source>
+        <translation>Lokgeluid</translation>
+    </message>
+    <message>
+        <source>H:</source>
+        <translation>Uur:</translation>
+    </message>
+    <message>
+        <source>M:</source>
+        <translation>Min:</translation>
+    </message>
+    <message>
+        <source>Replay Time</source>
+        <translation>Herhalingen</translation>
+    </message>
+    <message>
+        <source>Set Clock  : (SYSTEM TIME)</source>
+        <translation>Klok instellen: (systeemtijd)</translation>
+    </message>
+    <message>
+        <source>Add Audio</source>
+        <translation>Audio toevoegen</translation>
+    </message>
+    <message>
+        <source> Work Hour</source>
+        <translation> Werktijd</translation>
+    </message>
+    <message>
+        <source>Work Hour</source>
+        <translation>Werktijd</translation>
+    </message>
+    <message>
+        <source>Start Time</source>
+        <translation>Begintijd</translation>
+    </message>
+    <message>
+        <source>Stop Time</source>
+        <translation>Eindtijd</translation>
+    </message>
+    <message>
+        <source>Time Lapse</source>
+        <translation>Time-lapse</translation>
+    </message>
+    <message>
+        <source>PIR Trigger</source>
+        <translation>PIR-trigger</translation>
+    </message>
+    <message>
+        <source>PIR Interval</source>
+        <translation>PIR-interval</translation>
+    </message>
+    <message>
+        <source>SMS Control</source>
+        <translation>SMS-besturing</translation>
+    </message>
+    <message>
+        <source> Send Mode </source>
+        <translation> Verzendmodus </translation>
+    </message>
+    <message>
+        <source>Send Time :</source>
+        <translation>Verzendtijd:</translation>
+    </message>
+    <message>
+        <source>Max Number :</source>
+        <translation>Max. aantal:</translation>
+    </message>
+    <message>
+        <source>OK (&amp;Y)</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Cancel (&amp;N)</source>
+        <translation>&amp;Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>CWKS_MainParaDlg</name>
+    <message>
+        <source> WAP / Internet Setting </source>
+        <translation> WAP-/internetinstellingen </translation>
+    </message>
+    <message>
+        <source>Select Country</source>
+        <translation>Land kiezen</translation>
+    </message>
+    <message>
+        <source>Select Operator</source>
+        <translation>Provider kiezen</translation>
+    </message>
+    <message>
+        <source>Check WAP / Internet Parameters (&amp;L)</source>
+        <translation>WAP-/internetparameters &amp;controleren</translation>
+    </message>
+    <message>
+        <source> Camera Setting </source>
+        <translation> Camera-instellingen </translation>
+    </message>
+    <message>
+        <source>Click &quot;Default Setting&quot; button if you don&apos;t know how to modify camera parameters !</source>
+        <translation>Klik op ‘Standaardwaarden’ als u niet weet hoe u de camera-instellingen moet wijzigen.</translation>
+    </message>
+    <message>
+        <source>Default Setting (&amp;D)</source>
+        <translation>&amp;Standaardwaarden</translation>
+    </message>
+    <message>
+        <source>Change Setting (&amp;C)</source>
+        <translation>Instellingen &amp;wijzigen</translation>
+    </message>
+    <message>
+        <source> Customer Information Setting </source>
+        <translation> Ontvangers </translation>
+    </message>
+    <message>
+        <source>Admin...Number :</source>
+        <translation>Beheerdersnummer:</translation>
+    </message>
+    <message>
+        <source>Phone Number 2 :</source>
+        <translation>Telefoonnummer 2:</translation>
+    </message>
+    <message>
+        <source>Phone Number 3 :</source>
+        <translation>Telefoonnummer 3:</translation>
+    </message>
+    <message>
+        <source>Phone Number 4 :</source>
+        <translation>Telefoonnummer 4:</translation>
+    </message>
+    <message>
+        <source>Receive Email 1 :</source>
+        <translation>E-mailontvanger 1:</translation>
+    </message>
+    <message>
+        <source>Receive Email 2 :</source>
+        <translation>E-mailontvanger 2:</translation>
+    </message>
+    <message>
+        <source>Receive Email 3 :</source>
+        <translation>E-mailontvanger 3:</translation>
+    </message>
+    <message>
+        <source>Receive Email 4 :</source>
+        <translation>E-mailontvanger 4:</translation>
+    </message>
+    <message>
+        <source>Attention Please ,The Data Above Will Be Saved In The Following  File: </source>
+        <translation>Let op: de gegevens hierboven worden in dit bestand opgeslagen:</translation>
+    </message>
+    <message>
+        <source>SAVE (&amp;Y)</source>
+        <translation>&amp;Opslaan</translation>
+    </message>
+    <message>
+        <source>EXIT (&amp;N)</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+</context>
+<context>
+    <name>CWKS_ModSelDlg</name>
+    <message>
+        <source>WKS CONFIG Sweden Customized</source>
+        <translation>WKS CONFIG – aangepast voor Zweden</translation>
+    </message>
+    <message>
+        <source>Select Product</source>
+        <translation>Product kiezen</translation>
+    </message>
+    <message>
+        <source>Remember My Choice</source>
+        <translation>Mijn keuze onthouden</translation>
+    </message>
+    <message>
+        <source>OK (&amp;Y)</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>EXIT (&amp;N)</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+</context>
+<context>
+    <name>CWKS_WapAdvancedDlg</name>
+    <message>
+        <source>Advanced Setup</source>
+        <translation>Geavanceerde instellingen</translation>
+    </message>
+    <message>
+        <source> SMTP Server </source>
+        <translation> SMTP-server </translation>
+    </message>
+    <message>
+        <source>This service requires SSL (&amp;S)</source>
+        <translation>Deze dienst vereist &amp;SSL</translation>
+    </message>
+    <message>
+        <source>OK (&amp;Y)</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Cancel (&amp;N)</source>
+        <translation>&amp;Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>CWKS_WapParaDlg</name>
+    <message>
+        <source>WAP / Internet Paramaters</source>
+        <translation>WAP-/internetparameters</translation>
+    </message>
+    <message>
+        <source>Wap / Internet Parameters</source>
+        <translation>WAP-/internetparameters</translation>
+    </message>
+    <message>
+        <source> WAP Setting</source>
+        <translation> WAP-instellingen</translation>
+    </message>
+    <message>
+        <source>MMS URL :</source>
+        <translation>MMS-URL:</translation>
+    </message>
+    <message>
+        <source>MMS APN :</source>
+        <translation>MMS-APN:</translation>
+    </message>
+    <message>
+        <source>PORT :</source>
+        <translation>Poort:</translation>
+    </message>
+    <message>
+        <source>MMS IP :</source>
+        <translation>MMS-IP:</translation>
+    </message>
+    <message>
+        <source>ACCOUNT :</source>
+        <translation>Account:</translation>
+    </message>
+    <message>
+        <source>PASSWORD :</source>
+        <translation>Wachtwoord:</translation>
+    </message>
+    <message>
+        <source>CLEAR PARAMETERS (&amp;C)</source>
+        <translation>Parameters &amp;wissen</translation>
+    </message>
+    <message>
+        <source> Internet Setting </source>
+        <translation> Internetinstellingen </translation>
+    </message>
+    <message>
+        <source>GPRS APN :</source>
+        <translation>GPRS-APN:</translation>
+    </message>
+    <message>
+        <source>GPRS ACCOUNT :</source>
+        <translation>GPRS-account:</translation>
+    </message>
+    <message>
+        <source>GPRS PASSWORD :</source>
+        <translation>GPRS-wachtwoord:</translation>
+    </message>
+    <message>
+        <source>SEND EMAIL SERVER :</source>
+        <translation>Server voor uitgaande e-mail:</translation>
+    </message>
+    <message>
+        <source>SEND EMAIL ADDRESS :</source>
+        <translation>Afzenderadres:</translation>
+    </message>
+    <message>
+        <source>SEND EMAIL PASSWORD :</source>
+        <translation>Wachtwoord afzender:</translation>
+    </message>
+    <message>
+        <source>Advanced... (&amp;V)</source>
+        <translation>&amp;Geavanceerd…</translation>
+    </message>
+    <message>
+        <source>Test E-mail (&amp;T)</source>
+        <translation>E-mail &amp;testen</translation>
+    </message>
+    <message>
+        <source>OK (&amp;Y)</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Cancel (&amp;N)</source>
+        <translation>&amp;Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>Message</name>
+    <message>
+        <source>Delete Directory &quot;C:\WKS_TEMP&quot; failed !</source>
+        <translation>De map ‘C:\WKS_TEMP’ kon niet worden verwijderd!</translation>
+    </message>
+    <message>
+        <source>You must rename the existed &quot;IMAG0001.JPG&quot; and &quot;VIDE0001.AVI&quot; if you want to save the audio file ,continue ?</source>
+        <translation>Om het audiobestand op te slaan moeten de bestaande bestanden ‘IMAG0001.JPG’ en ‘VIDE0001.AVI’ worden hernoemd. Doorgaan?</translation>
+    </message>
+    <message>
+        <source>You have given up saving audio file !</source>
+        <translation>Het audiobestand wordt niet opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Failed to rename &quot;IMAG0001.JPG&quot; or &quot;VIDE0001.AVI&quot; !
+ You can delete or rename them manually !</source>
+        <translation>‘IMAG0001.JPG’ of ‘VIDE0001.AVI’ kon niet worden hernoemd!
+U kunt ze handmatig verwijderen of hernoemen.</translation>
+    </message>
+    <message>
+        <source>OK,audio file have been saved !</source>
+        <translation>Het audiobestand is opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Transform Failed.</source>
+        <translation>Omzetten is mislukt.</translation>
+    </message>
+    <message>
+        <source>Failed to delete %1 !</source>
+        <translation>%1 kon niet worden verwijderd!</translation>
+    </message>
+    <message>
+        <source>Cannot write %1 (%2) !</source>
+        <translation>%1 kan niet worden geschreven (%2)!</translation>
+    </message>
+    <message>
+        <source>WKS TIPS</source>
+        <translation>WKS-tip</translation>
+    </message>
+    <message>
+        <source>WKS Tips</source>
+        <translation>WKS-tip</translation>
+    </message>
+    <message>
+        <source>Failed to save all parameters to &quot;%1&quot; !</source>
+        <translation>De instellingen konden niet in ‘%1’ worden opgeslagen!</translation>
+    </message>
+    <message>
+        <source>Error In CWKS_MainParaDlg::%1() !</source>
+        <translation>Fout in CWKS_MainParaDlg::%1()!</translation>
+    </message>
+    <message>
+        <source>No disk is valid !</source>
+        <translation>Er is geen bruikbaar station!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t delete invalid file &quot;%1 &quot;,
+Please delete it manually!</source>
+        <translation>Het ongeldige bestand ‘%1’ kan niet worden verwijderd.
+Verwijder het handmatig.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t delete invalid back-up file,
+Please delete it manually!</source>
+        <translation>Het ongeldige reservekopiebestand kan niet worden verwijderd.
+Verwijder het handmatig.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t delete &quot;%1&quot;,Please delete it manually!</source>
+        <translation>‘%1’ kan niet worden verwijderd. Verwijder het bestand handmatig.</translation>
+    </message>
+    <message>
+        <source>Set all camera parameters to default ?</source>
+        <translation>Alle camera-instellingen op de standaardwaarden zetten?</translation>
+    </message>
+    <message>
+        <source>Default setings is not applied, no data is modified !</source>
+        <translation>De standaardwaarden zijn niet toegepast, er is niets gewijzigd.</translation>
+    </message>
+    <message>
+        <source>OK,All camera parameters have been set to default !</source>
+        <translation>Alle camera-instellingen zijn op de standaardwaarden gezet.</translation>
+    </message>
+    <message>
+        <source>Sava all parameters to &quot;%1&quot; ?</source>
+        <translation>Alle instellingen opslaan in ‘%1’?</translation>
+    </message>
+    <message>
+        <source>OK,All parameters have been saved success !</source>
+        <translation>Alle instellingen zijn opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Invalid call for CWKS_ModSelDlg::Mng_RegistryValue() !</source>
+        <translation>Ongeldige aanroep van CWKS_ModSelDlg::Mng_RegistryValue()!</translation>
+    </message>
+    <message>
+        <source>Please Select A Product !</source>
+        <translation>Kies een product!</translation>
+    </message>
+    <message>
+        <source>Error In CWKS_ModSelDlg::Mng_JumpToMain() !
+Product list is empty()...</source>
+        <translation>Fout in CWKS_ModSelDlg::Mng_JumpToMain()!
+De productlijst is leeg.</translation>
+    </message>
+    <message>
+        <source>File is not exist ! 
+Whether retain the directory record of audio file last time you added ?</source>
+        <translation>Het bestand bestaat niet!
+Het laatst toegevoegde audiobestand behouden?</translation>
+    </message>
+    <message>
+        <source>File is not exist !</source>
+        <translation>Het bestand bestaat niet!</translation>
+    </message>
+    <message>
+        <source>Whether retain the directory record of audio file last time you added ?</source>
+        <translation>Het laatst toegevoegde audiobestand behouden?</translation>
+    </message>
+    <message>
+        <source>Error status in control &quot;WorkDay&quot; !</source>
+        <translation>Ongeldige toestand in het veld ‘Werkdagen’!</translation>
+    </message>
+    <message>
+        <source>The status of &quot;Time Lapse&quot; and &quot;PIR Tirgger&quot; can not be &quot;OFF&quot; at the same time !</source>
+        <translation>‘Time-lapse’ en ‘PIR-trigger’ kunnen niet tegelijk op ‘OFF’ staan!</translation>
+    </message>
+    <message>
+        <source>The status of &quot;PIR Tirgger&quot; and &quot;Time Lapse&quot; can not be &quot;OFF&quot; at the same time !</source>
+        <translation>‘PIR-trigger’ en ‘Time-lapse’ kunnen niet tegelijk op ‘OFF’ staan!</translation>
+    </message>
+    <message>
+        <source>Save all camera parameters ?</source>
+        <translation>Alle camera-instellingen opslaan?</translation>
+    </message>
+    <message>
+        <source>OK,Camara parameters have been saved success !</source>
+        <translation>De camera-instellingen zijn opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Error In CWKS_CamParaGroup1Dlg::OnInitDialog() !</source>
+        <translation>Fout in CWKS_CamParaGroup1Dlg::OnInitDialog()!</translation>
+    </message>
+    <message>
+        <source>Invalid call for ManageOtherUI()!</source>
+        <translation>Ongeldige aanroep van ManageOtherUI()!</translation>
+    </message>
+    <message>
+        <source>Save all WAP/Internet parameters ?</source>
+        <translation>Alle WAP-/internetparameters opslaan?</translation>
+    </message>
+    <message>
+        <source>OK,WAP/Internet Parameters saved success !</source>
+        <translation>De WAP-/internetparameters zijn opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Invalid call for CUtil::GetDayForYMonth() !</source>
+        <translation>Ongeldige aanroep van CUtil::GetDayForYMonth()!</translation>
+    </message>
+</context>
+<context>
+    <name>wks::CameraModel</name>
+    <message>
+        <source>WKS CONFIG : For %1 Sweden Customized</source>
+        <translation>WKS CONFIG: voor %1 – aangepast voor Zweden</translation>
+    </message>
+    <message>
+        <source>WKS CONFIG : For %1</source>
+        <translation>WKS CONFIG: voor %1</translation>
+    </message>
+</context>
+<context>
+    <name>wks::PlaceholderSender</name>
+    <message>
+        <source>E-mail from the camera needs your own sender account: set it under Check WAP / Internet Parameters.</source>
+        <translation>Om e-mail te kunnen versturen heeft de camera uw eigen afzenderaccount nodig: stel dit in onder ‘WAP-/internetparameters controleren’.</translation>
+    </message>
+</context>
+<context>
+    <name>wks::ui::AboutBox</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Versie %1</translation>
+    </message>
+</context>
+<context>
+    <name>wks::ui::CWKS_MainParaDlg</name>
+    <message>
+        <source>Others......</source>
+        <translation>Overige......</translation>
+    </message>
+    <message>
+        <source>Admin Number</source>
+        <translation>Beheerdersnummer</translation>
+    </message>
+    <message>
+        <source>Settings file</source>
+        <translation>Instellingenbestand</translation>
+    </message>
+    <message>
+        <source>About Us</source>
+        <translation>Over WKS CONFIG</translation>
+    </message>
+    <message>
+        <source>About Us (F1)</source>
+        <translation>Over WKS CONFIG (F1)</translation>
+    </message>
+</context>
+<context>
+    <name>wks::ui::CWKS_ModSelDlg</name>
+    <message>
+        <source>Product picture</source>
+        <translation>Productafbeelding</translation>
+    </message>
+    <message>
+        <source>No product chosen</source>
+        <translation>Geen product gekozen</translation>
+    </message>
+</context>
+<context>
+    <name>wks::ui::CameraScreen</name>
+    <message>
+        <source>You can click the left button to add audio file if GameCall is ON !</source>
+        <translation>Lokgeluid op ON: voeg een audiobestand toe met de knop links</translation>
+    </message>
+    <message>
+        <source>Game Call hour</source>
+        <translation>Lokgeluid, uur</translation>
+    </message>
+    <message>
+        <source>Game Call minute</source>
+        <translation>Lokgeluid, minuut</translation>
+    </message>
+    <message>
+        <source>Start Time hour</source>
+        <translation>Begintijd, uur</translation>
+    </message>
+    <message>
+        <source>Start Time minute</source>
+        <translation>Begintijd, minuut</translation>
+    </message>
+    <message>
+        <source>Stop Time hour</source>
+        <translation>Eindtijd, uur</translation>
+    </message>
+    <message>
+        <source>Stop Time minute</source>
+        <translation>Eindtijd, minuut</translation>
+    </message>
+    <message>
+        <source>Send Time hour</source>
+        <translation>Verzendtijd, uur</translation>
+    </message>
+    <message>
+        <source>Send Time minute</source>
+        <translation>Verzendtijd, minuut</translation>
+    </message>
+    <message>
+        <source>Audio file</source>
+        <translation>Audiobestand</translation>
+    </message>
+    <message>
+        <source>Clock date</source>
+        <translation>Datum van de camera</translation>
+    </message>
+    <message>
+        <source>Clock time</source>
+        <translation>Tijd van de camera</translation>
+    </message>
+</context>
+<context>
+    <name>wks::ui::ConversionProgress</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Converting the game call…</source>
+        <translation>Lokgeluid wordt omgezet…</translation>
+    </message>
+</context>
+<context>
+    <name>wks::ui::FileFilter</name>
+    <message>
+        <source>Audio File(*.mp3,*.wav,*.aac)</source>
+        <translation>Audiobestand (*.mp3, *.wav, *.aac)</translation>
+    </message>
+</context>
+<context>
+    <name>wks::ui::Latin1Field</name>
+    <message>
+        <source>The camera accepts only the digits 0 to 9 here.</source>
+        <translation>De camera accepteert hier alleen de cijfers 0 tot en met 9.</translation>
+    </message>
+    <message>
+        <source>The camera accepts only Latin-1 characters: A to Z, a to z, 0 to 9, signs and Western European letters such as é, ü, ß.</source>
+        <translation>De camera accepteert alleen Latin-1-tekens: A tot Z, a tot z, 0 tot 9, leestekens en West-Europese letters zoals é, ü, ß.</translation>
+    </message>
+</context>
+<context>
+    <name>wks::ui::MailTestRun</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Testing the e-mail account…</source>
+        <translation>E-mailaccount wordt getest…</translation>
+    </message>
+</context>
+</TS>
