@@ -4,13 +4,14 @@
 
 #include "app/catalogue.h"
 #include "cli/commands.h"
+#include "settings/camerakeys.h"
 
 namespace wks::cli {
 
 int cmdModels(Args& args) {
     args.expect(0, "wks-settings models");
     for (const auto& m : catalogue()) {
-        std::cout << m.displayName << "\tstem " << m.fileStem << "\t" << familyName(m.family)
+        std::cout << m.displayName << "\tstem " << m.fileStem << "\t" << cameraFamily(m.family).name
                   << "\tSMTP SSL " << (m.hasSmtpSsl ? "yes" : "no") << "\tgame call "
                   << (m.hasGameCall ? "yes" : "no") << "\n";
     }

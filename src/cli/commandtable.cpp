@@ -8,12 +8,16 @@
 namespace wks::cli {
 
 const std::vector<Command>& commands() {
+    // Counted in the catalogue, so that a model added there is counted here.
+    static const std::string modelsHelp =
+        "Lists the " + std::to_string(catalogue().size()) +
+        " camera models: display name, file stem, camera family,\n"
+        "whether the model has the SMTP SSL option and the game call.\n";
     static const std::vector<Command> table = {
         {"models",
          "list the camera models with stem, family and options",
          "wks-settings models",
-         "Lists the six camera models: display name, file stem, camera family,\n"
-         "whether the model has the SMTP SSL option and the game call.\n",
+         modelsHelp.c_str(),
          {},
          false,
          cmdModels},
