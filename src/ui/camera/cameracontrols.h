@@ -44,8 +44,9 @@ enum class Step {
 struct FieldList {
     std::int32_t CameraParams::*field;
     QComboBox* list;
-    QLabel* label;                     // nullptr where it shares the label of the list before it
+    QLabel* label;
     const char* spokenName = nullptr;  // when the label's words alone do not say what it is
+    bool part = false;  // the second part under the label, as a time's minutes beside its hours
     std::int32_t (*shown)(std::int32_t) = nullptr;  // the value it shows, when not the stored one
 };
 
@@ -80,12 +81,13 @@ CameraControls commonControls(const Ui& ui) {
 template <typename Ui>
 void addWorkHour(CameraControls& c, const Ui& ui) {
     using P = CameraParams;
-    c.lists.insert(c.lists.end(),
-                   {{&P::WorkHour, ui.workHour, ui.workHourLabel},
-                    {&P::WorkHourStartH, ui.workHourStartH, ui.startTimeLabel, "Start Time hour"},
-                    {&P::WorkHourStartM, ui.workHourStartM, nullptr, "Start Time minute"},
-                    {&P::WorkHourStopH, ui.workHourStopH, ui.stopTimeLabel, "Stop Time hour"},
-                    {&P::WorkHourStopM, ui.workHourStopM, nullptr, "Stop Time minute"}});
+    c.lists.insert(
+        c.lists.end(),
+        {{&P::WorkHour, ui.workHour, ui.workHourLabel},
+         {&P::WorkHourStartH, ui.workHourStartH, ui.startTimeLabel, "Start Time hour"},
+         {&P::WorkHourStartM, ui.workHourStartM, ui.startTimeLabel, "Start Time minute", true},
+         {&P::WorkHourStopH, ui.workHourStopH, ui.stopTimeLabel, "Stop Time hour"},
+         {&P::WorkHourStopM, ui.workHourStopM, ui.stopTimeLabel, "Stop Time minute", true}});
 }
 
 template <typename Ui>
@@ -99,10 +101,11 @@ template <typename Ui>
 void addSendMode(CameraControls& c, const Ui& ui) {
     using P = CameraParams;
     c.sendMode = {ui.sendModeManual, ui.sendModeDailyReport, ui.sendModeInstant, ui.sendModeOff};
-    c.lists.insert(c.lists.end(),
-                   {{&P::MaxNumber, ui.maxNumber, ui.maxNumberLabel, nullptr, shownMaxNumber},
-                    {&P::DrTimeH, ui.drTimeH, ui.sendTimeLabel, "Send Time hour"},
-                    {&P::DrTimeM, ui.drTimeM, nullptr, "Send Time minute"}});
+    c.lists.insert(
+        c.lists.end(),
+        {{&P::MaxNumber, ui.maxNumber, ui.maxNumberLabel, nullptr, false, shownMaxNumber},
+         {&P::DrTimeH, ui.drTimeH, ui.sendTimeLabel, "Send Time hour"},
+         {&P::DrTimeM, ui.drTimeM, ui.sendTimeLabel, "Send Time minute", true}});
 }
 
 // The Game Call lists, "Add Audio" and the audio file's box.
