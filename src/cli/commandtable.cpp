@@ -138,6 +138,18 @@ const std::vector<Command>& commands() {
            "small JPEG picture) from the sender address to ReceiveEmail1"}},
          false,
          cmdMailTest},
+        {"completion",
+         "print the bash or zsh completion of wks-settings",
+         "wks-settings completion bash\n"
+         "wks-settings completion zsh",
+         "Prints the shell's completion of wks-settings, made from its table of commands:\n"
+         "commands, options, model, country and operator names, the drive letters of your\n"
+         "table, files and folders where they are asked. make install and the package put\n"
+         "both where the shells look; without them, eval \"$(wks-settings completion bash)\"\n"
+         "in ~/.bashrc, or the zsh one saved as _wks-settings in a folder of $fpath.\n",
+         {},
+         false,
+         cmdCompletion},
     };
     return table;
 }
