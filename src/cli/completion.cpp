@@ -148,6 +148,31 @@ std::string completionData() {
     return out.str();
 }
 
+// Reads the words between the program's name and the one being completed, the same in both
+// shells: the command, the country given, the operands so far, and the kind of value the last
+// option waits for (empty when none). It sets these in its caller.
+constexpr const char* kWalk = R"SH(
+_wks_settings_walk() {
+    local w
+    for w; do
+        if [[ -n $kind ]]; then
+            [[ $kind == COUNTRY ]] && country=$w
+            kind=
+        elif [[ -z $command ]]; then
+            [[ $w == -* ]] || command=$w
+        elif [[ $w == --country=* ]]; then
+            country=${w#*=}
+        elif [[ $w == --*=* ]]; then
+            :
+        elif [[ $w == --* ]]; then
+            kind=${_wks_settings_values[$command $w]}
+        else
+            operands+=("$w")
+        fi
+    done
+}
+)SH";
+
 // What the value of an option or an operand is, by its name in the table: MODEL, COUNTRY and
 // OPERATOR complete the names (OPERATOR those of the --country given), FILE and SOURCE files,
 // DIR folders, L the letters of the live table, L=DIR a letter, then a folder; a literal word of
@@ -249,26 +274,10 @@ _wks_settings() {
     _wks_settings_lex
     _wks_program=${_wks_words[0]}
     local n=${#_wks_words[@]}
-    local cur=${_wks_words[n - 1]} command= country= kind= w i
-    local -a operands=()
+    local cur=${_wks_words[n - 1]} command= country= kind= i
+    local -a operands
     COMPREPLY=()
-    for ((i = 1; i < n - 1; i++)); do
-        w=${_wks_words[i]}
-        if [[ -n $kind ]]; then
-            [[ $kind == COUNTRY ]] && country=$w
-            kind=
-        elif [[ -z $command ]]; then
-            [[ $w == -* ]] || command=$w
-        elif [[ $w == --country=* ]]; then
-            country=${w#*=}
-        elif [[ $w == --*=* ]]; then
-            :
-        elif [[ $w == --* ]]; then
-            kind=${_wks_settings_values[$command $w]}
-        else
-            operands+=("$w")
-        fi
-    done
+    _wks_settings_walk "${_wks_words[@]:1:n > 1 ? n - 2 : 0}"
     if [[ -n $kind ]]; then
         _wks_settings_value "$kind" "$cur" "$country"
     elif [[ -z $command ]]; then
@@ -305,25 +314,9 @@ complete -F _wks_settings wks-settings
 
 constexpr const char* kZsh = R"ZSH(
 _wks-settings() {
-    local command= country= kind= w i
+    local command= country= kind= i
     local -a operands
-    for ((i = 2; i < CURRENT; i++)); do
-        w=${(Q)words[i]}
-        if [[ -n $kind ]]; then
-            [[ $kind == COUNTRY ]] && country=$w
-            kind=
-        elif [[ -z $command ]]; then
-            [[ $w == -* ]] || command=$w
-        elif [[ $w == --country=* ]]; then
-            country=${w#*=}
-        elif [[ $w == --*=* ]]; then
-            :
-        elif [[ $w == --* ]]; then
-            kind=${_wks_settings_values[$command $w]}
-        else
-            operands+=("$w")
-        fi
-    done
+    _wks_settings_walk "${(Q@)words[2,CURRENT-1]}"
     if [[ -n $kind ]]; then
         _wks_settings_value $kind $country
     elif [[ -z $command ]]; then
@@ -398,11 +391,11 @@ int cmdCompletion(Args& args) {
     const auto p = args.expect(1, "wks-settings completion bash|zsh");
     if (p[0] == "bash") {
         std::cout << "# bash completion for wks-settings, made from its command table.\n"
-                  << completionData() << kBash;
+                  << completionData() << kWalk << kBash;
     } else if (p[0] == "zsh") {
         std::cout << "#compdef wks-settings\n"
                      "# zsh completion for wks-settings, made from its command table.\n"
-                  << completionData() << kZsh;
+                  << completionData() << kWalk << kZsh;
     } else {
         throw UsageError("completion is for bash or zsh, not \"" + p[0] + "\"");
     }
