@@ -10,7 +10,9 @@
 
 namespace wks {
 
-enum class Buttons { Ok, OkCancel };
+// YesNo asks a question whose safe answer is No: No is the default button and Esc, Yes answers
+// Ok and No Cancel.
+enum class Buttons { Ok, OkCancel, YesNo };
 enum class Icon { None, Information, Warning, Error, Question };
 enum class Answer { Ok, Cancel };
 
