@@ -69,8 +69,8 @@ void rememberFolder(const QString& folder) {
 }  // namespace
 
 Answer QtPrompter::show(const Message& message) {
-    QMessageBox box(qtIcon(message.icon), latin1Text(message.caption), latin1Text(message.text),
-                    QMessageBox::NoButton, topScreen());
+    QMessageBox box(qtIcon(message.icon), latin1Text(message.caption),
+                    latin1Text(message.english()), QMessageBox::NoButton, topScreen());
     box.setTextFormat(Qt::PlainText);
     // The button that answers Ok, the one that answers Cancel, and which of them is the default.
     struct Choice {

@@ -133,7 +133,8 @@ void CWKS_WapParaDlg::ManageOtherUI(Mode mode) {
             senderChanged = presetSelected && SenderItemsDiffer(texts(), params);
             return;
     }
-    showMessage(kCaptionTips, "Invalid call for ManageOtherUI()!", Buttons::Ok, Icon::Error);
+    showMessage({kCaptionTips, QT_TRANSLATE_NOOP("Message", "Invalid call for ManageOtherUI()!"),
+                 Buttons::Ok, Icon::Error});
 }
 
 void CWKS_WapParaDlg::onAdvanced() {
@@ -177,25 +178,27 @@ void CWKS_WapParaDlg::showMailTestResult(const mail::MailTestReport& report) {
     if (!mailTestNote_.isEmpty()) text << mailTestNote_;
     for (const auto& line : report.lines) text << screenLine(line.words);
     if (!report.loginWithheld) {
-        showMessage(kCaptionTips, latin1Bytes(text.join('\n')), Buttons::Ok,
-                    report.passed ? Icon::Information : Icon::Warning);
+        showMessage({kCaptionTips, Text::verbatim(latin1Bytes(text.join('\n'))), Buttons::Ok,
+                     report.passed ? Icon::Information : Icon::Warning});
         return;
     }
     // The password goes to a server that could not be verified only when the user says so.
     text << QString() << tr("Send the password to this server anyway?");
-    if (showMessage(kCaptionTips, latin1Bytes(text.join('\n')), Buttons::YesNo, Icon::Warning) ==
-        Answer::Ok)
+    if (showMessage({kCaptionTips, Text::verbatim(latin1Bytes(text.join('\n'))), Buttons::YesNo,
+                     Icon::Warning}) == Answer::Ok)
         startMailTest(true);
 }
 
 void CWKS_WapParaDlg::onOk() {
-    if (showMessage(kCaptionTips, "Save all WAP/Internet parameters ?", Buttons::OkCancel,
-                    Icon::Question) != Answer::Ok)
+    if (showMessage({kCaptionTips,
+                     QT_TRANSLATE_NOOP("Message", "Save all WAP/Internet parameters ?"),
+                     Buttons::OkCancel, Icon::Question}) != Answer::Ok)
         return;
     ManageOtherUI(Mode::ChangeCheck);
     ManageOtherUI(Mode::Save);
-    showMessage(kCaptionTips, "OK,WAP/Internet Parameters saved success !", Buttons::Ok,
-                Icon::Information);
+    showMessage({kCaptionTips,
+                 QT_TRANSLATE_NOOP("Message", "OK,WAP/Internet Parameters saved success !"),
+                 Buttons::Ok, Icon::Information});
     accept();
 }
 
