@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 
 #include "audio/converter.h"
 #include "audio/gamecall.h"
@@ -24,8 +25,11 @@ Answer tip(const std::string& text, Icon icon, Buttons buttons = Buttons::Ok,
 // large, no permission, no regular file) is left as it is.
 bool readWhole(const std::string& path) { return files::readFile(path).has_value(); }
 
-std::string saveFailed(const std::string& path, const std::error_code& why) {
-    return "Failed to save all parameters to \"" + path + "\" !\n" + why.message();
+std::string saveFailed(const std::string& path, const std::error_code& why, bool card) {
+    const std::string reason = why != std::errc::read_only_file_system ? why.message()
+                               : card                                  ? "the card is read-only"
+                                                                       : "the drive is read-only";
+    return "Failed to save all parameters to \"" + path + "\" !\n" + reason;
 }
 
 }  // namespace
@@ -59,11 +63,27 @@ void MainSession::limitDrives(const std::string& letters) {
     });
 }
 
-void MainSession::examineDrives(const std::string& subfolder) {
+void MainSession::examine(const std::string& subfolder) {
     drives().refresh();
-    std::string letters;
-    for (const auto& root : roots_) letters += root[0];
+    std::string letters = "C";
+    for (const auto& root : roots_) {
+        if (root[0] != 'C') letters += root[0];
+    }
     reports_ = wks::examineDrives(drives(), letters, subfolder);
+    for (const DriveReport& r : reports_) {
+        drives().setAnswering(r.letter, r.state != DriveState::NoAnswer);
+    }
+    fresh_ = false;
+}
+
+void MainSession::examineDrives() {
+    examine(kSettingsFolder);
+    fresh_ = true;
+}
+
+void MainSession::useExamination(const std::string& subfolder) {
+    if (!fresh_) examine(subfolder);
+    fresh_ = false;
 }
 
 const DriveReport* MainSession::reportOf(char letter) const {
@@ -79,6 +99,18 @@ std::string MainSession::placeOf(const std::string& path) const {
     return r ? describeDrive(*r) : std::string();
 }
 
+std::string MainSession::realPath(const std::string& path) const {
+    const auto native = drives().resolve(path);
+    if (!native) return {};
+    if (!DriveTable::isDrivePath(path)) return native->string();
+    const DriveReport* r = reportOf(static_cast<char>(std::toupper(path[0])));
+    const auto folder = drives().folderOf(path[0]);
+    if (!r || r->folder.empty() || !folder) return native->string();
+    return (std::filesystem::path(r->folder) / native->lexically_relative(*folder))
+        .lexically_normal()
+        .string();
+}
+
 std::string MainSession::withPlace(std::string message, const std::string& path) const {
     const std::string place = placeOf(path);
     return place.empty() ? message : message + "\n" + place;
@@ -89,7 +121,7 @@ void MainSession::Mng_InitSaveDest() {
     const std::string rel = model()->settingsRelPath();
     bool found = false;
     std::string lastUsable;
-    examineDrives(kSettingsFolder);
+    useExamination(kSettingsFolder);
     for (const auto& root : roots_) {
         const DriveReport* drive = reportOf(root[0]);
         if (!drive || !drive->usable()) continue;
@@ -156,11 +188,12 @@ void MainSession::selectLast() {
 void MainSession::Mng_RefreshDiskList() {
     if (!model()) return;
     const std::string rel = model()->settingsRelPath();
-    examineDrives();
+    useExamination({});
     for (const auto& root : roots_) {
         const std::string entry = root + rel;
         auto it = std::find(destinations_.begin(), destinations_.end(), entry);
-        const bool usable = reportOf(root[0])->usable();
+        const DriveReport* drive = reportOf(root[0]);
+        const bool usable = drive && drive->usable();
         if (usable && it == destinations_.end()) {
             destinations_.push_back(entry);
         } else if (!usable && it != destinations_.end()) {
@@ -179,11 +212,12 @@ void MainSession::chooseDestination(std::size_t index) {
 void MainSession::deleteCopiesElsewhere(bool& allDeleted) {
     const std::string own = file_.savePath.substr(0, 3);
     const std::string rel = model()->settingsRelPath();
-    examineDrives(kSettingsFolder);
+    // The drives as the save's examination found them: a silent one is not asked.
     for (const auto& root : roots_) {
         if (root == own) continue;
         const std::string path = root + rel;
-        if (!reportOf(root[0])->subfolder || !file_.Mng_ChkFileMark(path)) continue;
+        const DriveReport* drive = reportOf(root[0]);
+        if (!drive || !drive->subfolder || !file_.Mng_ChkFileMark(path)) continue;
         // Two letters may lead to the same folder: the file just saved is no copy.
         if (files::sameFile(path, file_.savePath)) continue;
         CUtil::ClearReadOnly(path);
@@ -208,7 +242,7 @@ bool MainSession::Mng_DiskFileOperate(DiskFileOp action) {
             return allDeleted;
         }
         case DiskFileOp::MakeFolders:
-            return file_.makeFolders();
+            return file_.makeFolders().ok();
     }
     return false;
 }
@@ -246,8 +280,9 @@ SaveOutcome MainSession::save() {
         return out;
     }
     out.asked = true;
-    // The destination is written through the letters as they are now.
-    drives().refresh();
+    // The destination is written through the letters as they are now, and nothing is asked of
+    // a drive that does not answer: a save never waits on a dead one.
+    useExamination(kSettingsFolder);
     if (tip("Sava all parameters to \"" + file_.savePath + "\" ?", Icon::Question,
             Buttons::OkCancel) != Answer::Ok) {
         return out;
@@ -258,10 +293,12 @@ SaveOutcome MainSession::save() {
     const files::Status backup = file_.Mng_AllPara(0, 1);
     out.cardWritten = card.ok();
     out.backupWritten = backup.ok();
-    if (!card)
-        tip(withPlace(saveFailed(file_.savePath, card.error()), file_.savePath), Icon::Warning);
+    if (!card) {
+        tip(withPlace(saveFailed(file_.savePath, card.error(), true), file_.savePath),
+            Icon::Warning);
+    }
     if (!backup) {
-        tip(withPlace(saveFailed(file_.backupPath, backup.error()), file_.backupPath),
+        tip(withPlace(saveFailed(file_.backupPath, backup.error(), false), file_.backupPath),
             Icon::Warning);
     }
     // Without the card file on the card, nothing else may go: the copies elsewhere are the
