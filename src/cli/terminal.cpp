@@ -2,20 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/terminal.h"
 
-#include <cstdio>
-
 #include "cli/args.h"
 
 namespace wks::cli {
-namespace {
-
-std::string escaped(unsigned char c) {
-    char buffer[5];
-    std::snprintf(buffer, sizeof buffer, "\\x%02x", c);
-    return buffer;
-}
-
-}  // namespace
 
 std::optional<std::string> latin1FromUtf8(std::string_view utf8) {
     std::string out;
@@ -42,33 +31,6 @@ std::string latin1Argument(const std::string& what, const std::string& utf8) {
                          " holds a character that the camera's files cannot hold (Latin-1 only)");
     }
     return *latin1;
-}
-
-std::string printable(std::string_view latin1) {
-    std::string out;
-    out.reserve(latin1.size());
-    for (char ch : latin1) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c < 0x20 || (c >= 0x7F && c < 0xA0)) {
-            out += escaped(c);
-        } else if (c < 0x80) {
-            out += ch;
-        } else {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
-
-std::string printablePath(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (char ch : text) {
-        const auto c = static_cast<unsigned char>(ch);
-        out += c < 0x20 || c == 0x7F ? escaped(c) : std::string(1, ch);
-    }
-    return out;
 }
 
 }  // namespace wks::cli

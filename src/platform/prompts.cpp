@@ -6,6 +6,8 @@
 
 #include <iostream>
 
+#include "platform/terminaltext.h"
+
 namespace wks {
 namespace {
 
@@ -40,10 +42,7 @@ Prompter& prompter() {
 
 void setPrompter(Prompter* p) { installed() = p; }
 
-Answer showMessage(const std::string& caption, const std::string& text, Buttons buttons,
-                   Icon icon) {
-    return prompter().show(Message{caption, text, buttons, icon});
-}
+Answer showMessage(const Message& message) { return prompter().show(message); }
 
 ScopedPrompter::ScopedPrompter(Prompter& p) : previous_(installed()) { installed() = &p; }
 ScopedPrompter::~ScopedPrompter() { installed() = previous_; }
@@ -51,9 +50,11 @@ ScopedPrompter::~ScopedPrompter() { installed() = previous_; }
 Answer ConsolePrompter::show(const Message& message) {
     std::ostream& out =
         message.icon == Icon::Warning || message.icon == Icon::Error ? std::cerr : std::cout;
-    out << "[" << message.caption << "]";
+    // A message may carry a folder's name, a label or a file's value: its own lines are kept,
+    // anything that could act on the terminal is escaped.
+    out << "[" << printablePath(message.caption) << "]";
     if (message.icon != Icon::None) out << " (" << iconName(message.icon) << ")";
-    out << " " << message.text << std::endl;
+    out << " " << printableLines(message.english()) << std::endl;
     if (message.buttons == Buttons::Ok) return Answer::Ok;
     if (preset_) {
         out << (*preset_ == Answer::Ok ? "-> OK" : "-> Cancel") << std::endl;

@@ -97,6 +97,7 @@ void CameraScreen::leaveOut(std::int32_t CameraParams::*field) {
 // lists report only activated, buttons only clicked.
 void CameraScreen::bind() {
     const std::vector<CameraKey> modelKeys = cameraKeysFor(familyId_, model_);
+    QLabel* lastLabel = nullptr;  // the label of the last list that has one
     for (const CameraKey& familyKey : cameraKeys(familyId_)) {
         const ListControl* shownBy = listControl(familyKey.field, family_.sendToButtons.empty());
         if (!shownBy) continue;
@@ -109,11 +110,12 @@ void CameraScreen::bind() {
         lists_.push_back({shownBy, codes.first, combo});
         const QString spoken = f.spokenName ? QString::fromLatin1(f.spokenName) : QString();
         if (f.label && !*f.label) {
-            nameControl(combo, spoken);
+            labelPart(lastLabel, combo, spoken);
         } else {
             const QByteArray label =
                 f.label ? QByteArray(f.label) : QByteArray(f.control) + "Label";
-            labelControl(control<QLabel>(label.constData()), combo, spoken);
+            lastLabel = control<QLabel>(label.constData());
+            labelControl(lastLabel, combo, spoken);
         }
     }
     auto userChoice = [this](std::int32_t CameraParams::*field, auto slot) {
@@ -283,21 +285,24 @@ void CameraScreen::onAddAudioClicked() {
             editor_.setScreenAudio(*file);
             break;
         case AudioOutcome::AskKeepMissing:
-            if (showMessage(kCaptionTips,
-                            "File is not exist ! \nWhether retain the directory record of audio "
-                            "file last time you added ?",
-                            Buttons::OkCancel, Icon::Warning) == Answer::Cancel) {
+            if (showMessage({kCaptionTips,
+                             QT_TRANSLATE_NOOP("Message",
+                                               "File is not exist ! \nWhether retain the directory "
+                                               "record of audio file last time you added ?"),
+                             Buttons::OkCancel, Icon::Warning}) == Answer::Cancel) {
                 editor_.setScreenAudio(kAudioHint);
             }
             break;
         case AudioOutcome::WarnMissing:
-            showMessage(kCaptionTips, "File is not exist !", Buttons::Ok, Icon::Warning);
+            showMessage({kCaptionTips, QT_TRANSLATE_NOOP("Message", "File is not exist !"),
+                         Buttons::Ok, Icon::Warning});
             break;
         case AudioOutcome::AskKeep:
-            if (showMessage(kCaptionTips,
-                            "Whether retain the directory record of audio file last time you "
-                            "added ?",
-                            Buttons::OkCancel, Icon::Question) == Answer::Cancel) {
+            if (showMessage({kCaptionTips,
+                             QT_TRANSLATE_NOOP("Message",
+                                               "Whether retain the directory record of audio file "
+                                               "last time you added ?"),
+                             Buttons::OkCancel, Icon::Question}) == Answer::Cancel) {
                 editor_.setScreenAudio(kAudioHint);
             }
             break;
@@ -324,8 +329,9 @@ void CameraScreen::onDayClicked(int day) {
     const Qt::CheckState before = box->checkState();
     box->setCheckState(before == Qt::Unchecked ? Qt::Checked : Qt::Unchecked);
     if (before == Qt::PartiallyChecked) {
-        showMessage(kCaptionTips, "Error status in control \"WorkDay\" !", Buttons::Ok,
-                    Icon::Warning);
+        showMessage({kCaptionTips,
+                     QT_TRANSLATE_NOOP("Message", "Error status in control \"WorkDay\" !"),
+                     Buttons::Ok, Icon::Warning});
     }
     updateSelectAll();
 }
@@ -402,21 +408,25 @@ void CameraScreen::onTimeLapseOrPirChosen(bool timeLapseChanged) {
     }
     const char* first = timeLapseChanged ? "Time Lapse" : "PIR Tirgger";
     const char* second = timeLapseChanged ? "PIR Tirgger" : "Time Lapse";
-    showMessage(kCaptionTipsMixed,
-                std::string("The status of \"") + first + "\" and \"" + second +
-                    "\" can not be \"OFF\" at the same time !",
-                Buttons::Ok, Icon::Warning);
+    showMessage({kCaptionTipsMixed,
+                 {QT_TRANSLATE_NOOP("Message",
+                                    "The status of \"%1\" and \"%2\" can not be \"OFF\" at the "
+                                    "same time !"),
+                  {first, second}},
+                 Buttons::Ok,
+                 Icon::Warning});
     changed->setCurrentIndex(last);
 }
 
 void CameraScreen::accept() {
-    if (showMessage(kCaptionTips, "Save all camera parameters ?", Buttons::OkCancel,
-                    Icon::Question) == Answer::Cancel) {
+    if (showMessage({kCaptionTips, QT_TRANSLATE_NOOP("Message", "Save all camera parameters ?"),
+                     Buttons::OkCancel, Icon::Question}) == Answer::Cancel) {
         return;
     }
     store();
-    showMessage(kCaptionTips, "OK,Camara parameters have been saved success !", Buttons::Ok,
-                Icon::Information);
+    showMessage({kCaptionTips,
+                 QT_TRANSLATE_NOOP("Message", "OK,Camara parameters have been saved success !"),
+                 Buttons::Ok, Icon::Information});
     ScreenDialog::accept();
 }
 

@@ -13,6 +13,9 @@
 namespace wks::ui {
 namespace {
 
+// The drop-down's property that holds the label it is labelled by.
+constexpr const char* kLabel = "wksLabel";
+
 // The list a drop-down opens, if it has been made: Qt makes it on first use (a popup window with
 // its own view), which costs the first screen's opening if done for every drop-down up front.
 QAbstractItemView* madeList(QComboBox* box) { return box->findChild<QAbstractItemView*>(); }
@@ -43,20 +46,50 @@ QAbstractItemView* namedList(QComboBox* box) {
     return list;
 }
 
-// Names a drop-down's list when it opens for the first time: its popup window is polished
-// then, which the drop-down hears of.
-class ListNamer : public QObject {
+// The list is open while its popup window is shown. The window is asked, not the list: while
+// the window hides, its list still counts as visible.
+bool listShown(QComboBox* box) {
+    const QAbstractItemView* list = madeList(box);
+    return list && list->window() != box->window() && list->window()->isVisible();
+}
+
+// Names a drop-down's list when it opens for the first time (its popup window is polished then,
+// which the drop-down hears of), and tells screen readers each time the list opens or closes.
+class ListWatcher : public QObject {
   public:
-    using QObject::QObject;
+    explicit ListWatcher(QComboBox* box) : QObject(box), box_(box) {
+        box->installEventFilter(this);
+        watchPopup();
+    }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::ChildPolished) {
-            auto* box = static_cast<QComboBox*>(watched);
-            if (madeList(box)) namedList(box);
+        if (watched == box_) {
+            if (event->type() == QEvent::ChildPolished && madeList(box_)) {
+                namedList(box_);
+                watchPopup();
+            }
+        } else if (event->type() == QEvent::Show || event->type() == QEvent::Hide) {
+            QAccessible::State changed;
+            changed.expanded = true;
+            QAccessibleStateChangeEvent expanded(box_, changed);
+            QAccessible::updateAccessibility(&expanded);
         }
         return false;
     }
+
+  private:
+    // The popup window that holds the list, once it is made.
+    void watchPopup() {
+        QAbstractItemView* list = madeList(box_);
+        QWidget* popup = list ? list->window() : nullptr;
+        if (!popup || popup == box_->window() || popup == popup_) return;
+        popup_ = popup;
+        popup->installEventFilter(this);
+    }
+
+    QComboBox* box_;
+    QObject* popup_ = nullptr;
 };
 
 // Qt on Linux gives a drop-down its current text as its name, so a screen reader says
@@ -87,10 +120,26 @@ class DropDownAccessible : public QAccessibleWidget {
         return child && child->object() == box()->view() ? 0 : -1;
     }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    // A drop-down with a label is labelled by that label alone, not also by its group box; so
+    // is the second part of a control, whose label is the first part's buddy.
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
+        QAccessible::Relation match) const override {
+        auto* label = qobject_cast<QLabel*>(box()->property(kLabel).value<QObject*>());
+        if (!label || !(match & QAccessible::Label)) return QAccessibleWidget::relations(match);
+        auto found = QAccessibleWidget::relations(match & ~QAccessible::Label);
+        found.append({QAccessible::queryAccessibleInterface(label), QAccessible::Label});
+        return found;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.expandable = true;
+        s.expanded = listShown(box());
+        return s;
+    }
     QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
     void doAction(const QString& action) override {
         if (action != showMenuAction() && action != pressAction()) return;
-        if (box()->view()->isVisible()) {
+        if (listShown(box())) {
             box()->hidePopup();
         } else {
             box()->showPopup();
@@ -131,7 +180,14 @@ QString spokenText(const QString& labelText) {
 
 void labelControl(QLabel* label, QWidget* control, const QString& name) {
     label->setBuddy(control);
+    if (auto* box = qobject_cast<QComboBox*>(control))
+        box->setProperty(kLabel, QVariant::fromValue<QObject*>(label));
     nameControl(control, name.isEmpty() ? spokenText(label->text()) : name);
+}
+
+void labelPart(QLabel* label, QComboBox* part, const QString& name) {
+    part->setProperty(kLabel, QVariant::fromValue<QObject*>(label));
+    nameControl(part, name);
 }
 
 void nameControl(QWidget* control, const QString& name) {
@@ -143,9 +199,9 @@ void nameControl(QWidget* control, const QString& name) {
         // A drop-down's list is a window of its own when it opens; it is spoken by the same name.
         if (madeList(box)) namedList(box);
         // Once for each drop-down, however often it is named.
-        if (!box->property("wksListNamer").toBool()) {
-            box->setProperty("wksListNamer", true);
-            box->installEventFilter(new ListNamer(box));
+        if (!box->property("wksListWatcher").toBool()) {
+            box->setProperty("wksListWatcher", true);
+            new ListWatcher(box);
             QObject::connect(box, &QComboBox::currentIndexChanged, box,
                              [box] { selectCurrentEntry(box); });
         }

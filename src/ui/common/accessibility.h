@@ -8,6 +8,7 @@
 
 #include <QString>
 
+class QComboBox;
 class QLabel;
 class QWidget;
 
@@ -19,6 +20,11 @@ QString spokenText(const QString& labelText);
 // Makes label the control's buddy and names the control by the label's words, or by name when
 // the label's words do not say what the control is (two controls under one label).
 void labelControl(QLabel* label, QWidget* control, const QString& name = {});
+
+// Names a drop-down that is the second part of a labelled control (a time's minutes beside its
+// hours): the label stays the first part's buddy, and screen readers hear this part as
+// labelled by it as well.
+void labelPart(QLabel* label, QComboBox* part, const QString& name);
 
 // Names a control that has no label of its own (a drop-down list and the list it opens).
 void nameControl(QWidget* control, const QString& name);

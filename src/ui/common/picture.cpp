@@ -76,8 +76,12 @@ class PictureAccessible : public QAccessibleWidget {
     QStringList actionNames() const override {
         return picture()->isClickable() ? QStringList{pressAction()} : QStringList{};
     }
+    // The press answers at once and the click follows, as with Qt's buttons: what the click
+    // opens (the About box, modal) would otherwise hold the screen reader's call until it
+    // closes.
     void doAction(const QString& action) override {
-        if (action == pressAction()) picture()->click();
+        if (action == pressAction())
+            QMetaObject::invokeMethod(picture(), &Picture::click, Qt::QueuedConnection);
     }
 
   private:

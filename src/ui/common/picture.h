@@ -8,7 +8,8 @@
 // and 3× scale. It takes its drawing's own size (plus its frame), like a Windows picture
 // control. Made wider than its drawing (a banner across a window), it draws the drawing at its
 // own proportions and carries the drawing's right edge on to its own. A clickable picture is a
-// button: a left click or a screen reader's press action emits clicked().
+// button: a left click emits clicked(), and so does a screen reader's press action, once the
+// press has been answered.
 
 #include <QFrame>
 #include <QImage>

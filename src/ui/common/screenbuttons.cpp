@@ -88,14 +88,18 @@ bool RadioGroupKeys::eventFilter(QObject* watched, QEvent* event) {
         updateTabStop();
     } else if (event->type() == QEvent::KeyPress) {
         auto* button = static_cast<QAbstractButton*>(watched);
-        switch (static_cast<QKeyEvent*>(event)->key()) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // Only the bare arrows (the keypad's too) move; one with Ctrl, Alt or Shift held does
+        // nothing here, neither choosing a button nor leaving the group.
+        const bool bare = !(key->modifiers() & ~Qt::KeypadModifier);
+        switch (key->key()) {
             case Qt::Key_Up:
             case Qt::Key_Left:
-                move(button, -1);
+                if (bare) move(button, -1);
                 return true;
             case Qt::Key_Down:
             case Qt::Key_Right:
-                move(button, 1);
+                if (bare) move(button, 1);
                 return true;
             default:
                 break;

@@ -34,9 +34,10 @@ class ScreenRadioButton : public QRadioButton {
 };
 
 // The keys of a radio group as a Windows dialog has them: the group is one Tab stop, entered at
-// its checked button (the first one when none is checked); the arrow keys move within the
-// group, round from the last to the first, and click the button they reach, so the screen sets
-// the states as for a mouse click. Disabled and hidden buttons are passed over.
+// its checked button (the first one when none is checked); the arrow keys, with no Ctrl, Alt or
+// Shift held, move within the group, round from the last to the first, and click the button
+// they reach, so the screen sets the states as for a mouse click. Disabled and hidden buttons
+// are passed over.
 class RadioGroupKeys : public QObject {
     Q_OBJECT
   public:

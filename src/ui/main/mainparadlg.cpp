@@ -17,6 +17,7 @@
 #include "ui/common/listbox.h"
 #include "ui/common/modalrunner.h"
 #include "ui/common/picture.h"
+#include "ui/common/plaintext.h"
 #include "ui/main/aboutbox.h"
 #include "ui/network/wapparadlg.h"
 #include "ui_mainparadlg.h"
@@ -215,8 +216,11 @@ void CWKS_MainParaDlg::defaultSetting() {
 void CWKS_MainParaDlg::Mng_JumpToCertainMod() {
     const CameraModel* model = session_.model();
     if (!model) {
-        showMessage(kCaptionTips, "Error In CWKS_MainParaDlg::Mng_JumpToCertainMod() !",
-                    Buttons::Ok, Icon::Error);
+        showMessage({kCaptionTips,
+                     {QT_TRANSLATE_NOOP("Message", "Error In CWKS_MainParaDlg::%1() !"),
+                      {"Mng_JumpToCertainMod"}},
+                     Buttons::Ok,
+                     Icon::Error});
         done(QDialog::Rejected);
         return;
     }
@@ -257,7 +261,8 @@ void CWKS_MainParaDlg::showDestinations() {
     box->clear();
     for (const auto& path : session_.destinations()) {
         box->addItem(latin1Text(path));
-        box->setItemData(box->count() - 1, QFile::decodeName(session_.placeOf(path).c_str()),
+        box->setItemData(box->count() - 1,
+                         plainToolTip(QFile::decodeName(session_.placeOf(path).c_str())),
                          Qt::ToolTipRole);
     }
     box->setCurrentIndex(session_.selectedDestination());
@@ -269,7 +274,7 @@ void CWKS_MainParaDlg::showDestinations() {
 void CWKS_MainParaDlg::showPlace() {
     const QString place = QFile::decodeName(session_.destinationPlace().c_str());
     ui_->destinationPlace->setText(place);
-    ui_->destinationList->setToolTip(place);
+    ui_->destinationList->setToolTip(plainToolTip(place));
 }
 
 void CWKS_MainParaDlg::showSenderNote() {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/network/mailtestrun.h"
 
+#include <QLabel>
 #include <QProgressDialog>
 
 #include "platform/prompts.h"
@@ -13,6 +14,11 @@ MailTestRun::MailTestRun(const mail::MailAccount& account, QWidget* parent)
     window_ =
         new QProgressDialog(QString::fromUtf8(kBusyText), QStringLiteral("Cancel"), 0, 0, parent);
     window_->setObjectName("mailTestProgress");
+    // The steps quote the server's replies: shown as the characters they are, never as markup.
+    auto* label = new QLabel;
+    label->setTextFormat(Qt::PlainText);
+    window_->setLabel(label);
+    window_->setLabelText(QString::fromUtf8(kBusyText));
     window_->setWindowTitle(kAppTitle);
     window_->setWindowModality(Qt::WindowModal);
     window_->setMinimumDuration(0);

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Shows one screen, modally, until it is closed: `wks-ui-show SCREEN`, SCREEN one of wap-check,
 // wap-user, wap-advanced, model-select, main, or a camera screen: camera-fx200, camera-group1,
-// camera-ln713z, camera-ln714w (on the settings file's defaults).
+// camera-group1-kt320v (the Group 1 screen as the KT320V-8PRO adapts it), camera-ln713z,
+// camera-ln714w (on the settings file's defaults).
 // scripts/check-accessibility reads the screen through the desktop's accessibility bus.
 
 #include <QApplication>
@@ -53,6 +54,7 @@ int main(int argc, char** argv) {
     }
     for (const auto& [name, model] :
          {std::pair{"camera-fx200", "FX200 SERIES"}, std::pair{"camera-group1", "KT470RX-8PRO"},
+          std::pair{"camera-group1-kt320v", "KT320V-8PRO"},
           std::pair{"camera-ln713z", "LN713Z-10P"}, std::pair{"camera-ln714w", "LN714W-12P"}}) {
         if (std::strcmp(screen, name) != 0) continue;
         wks::Recipients recipients;
@@ -62,6 +64,6 @@ int main(int argc, char** argv) {
     }
     std::fprintf(stderr,
                  "usage: wks-ui-show wap-check|wap-user|wap-advanced|model-select|main|"
-                 "camera-fx200|camera-group1|camera-ln713z|camera-ln714w\n");
+                 "camera-fx200|camera-group1|camera-group1-kt320v|camera-ln713z|camera-ln714w\n");
     return 2;
 }

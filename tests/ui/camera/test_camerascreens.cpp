@@ -3,6 +3,7 @@
 // The four camera screens on their real layouts, offscreen, with scripted message boxes and a
 // fixed clock: opening from the record, the rules on the user's actions, OK and Cancel.
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -65,7 +66,7 @@ void pressOk(QWidget& s) { button(s, "okButton")->click(); }
 
 std::vector<std::string> texts(const ScriptedPrompter& p) {
     std::vector<std::string> t;
-    for (const auto& m : p.shown()) t.push_back(m.text);
+    for (const auto& m : p.shown()) t.push_back(m.english());
     return t;
 }
 
@@ -171,14 +172,17 @@ class TestCameraScreens : public QObject {
         QCOMPARE(state.clockFollowsPc, before.clockFollowsPc);
     }
 
-    // The texts of buttons and check boxes, and every control named for screen readers.
+    // The texts of buttons and check boxes, and every control named for screen readers; a
+    // time's minutes are labelled by the same label as its hours.
     void labelsAndNames_data() {
         QTest::addColumn<QString>("model");
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("text");  // empty: the control shows no text of its own
         QTest::addColumn<QString>("name");
-        auto row = [](const char* model, const char* control, const char* text, const char* name) {
-            QTest::addRow("%s %s", model, control) << model << control << text << name;
+        QTest::addColumn<QString>("label");  // the one label it is labelled by, if checked
+        auto row = [](const char* model, const char* control, const char* text, const char* name,
+                      const char* label = "") {
+            QTest::addRow("%s %s", model, control) << model << control << text << name << label;
         };
         row("FX200 SERIES", "setClock", "Set Clock  :  (SYSTEM TIME)", "Set Clock : (SYSTEM TIME)");
         row("KT470RX-8PRO", "setClock", "Set Clock : (SYSTEM TIME)", "Set Clock : (SYSTEM TIME)");
@@ -194,13 +198,14 @@ class TestCameraScreens : public QObject {
         row("FX200 SERIES", "photoSize", "", "Photo Size");
         row("LN714W-12P", "timeLapse", "", "Time Lapse");
         row("KT470RX-8PRO", "workHourStartH", "", "Start Time hour");
-        row("KT470RX-8PRO", "workHourStartM", "", "Start Time minute");
+        row("KT470RX-8PRO", "workHourStartM", "", "Start Time minute", "Start Time");
         row("FX200 SERIES", "workHourStopH", "", "Stop Time hour");
-        row("FX200 SERIES", "workHourStopM", "", "Stop Time minute");
-        row("LN713Z-10P", "drTimeH", "", "Send Time hour");
-        row("LN713Z-10P", "drTimeM", "", "Send Time minute");
+        row("FX200 SERIES", "workHourStopM", "", "Stop Time minute", "Stop Time");
+        row("LN713Z-10P", "drTimeH", "", "Send Time hour", "Send Time :");
+        row("LN713Z-10P", "workHourStartM", "", "Start Time minute", "Start Time");
+        row("LN713Z-10P", "drTimeM", "", "Send Time minute", "Send Time :");
         row("LN714W-12P", "gameCallHour", "", "Game Call hour");
-        row("LN714W-12P", "gameCallMinute", "", "Game Call minute");
+        row("LN714W-12P", "gameCallMinute", "", "Game Call minute", "M:");
         row("LN713Z-10P", "gameCallPlayTime", "", "Replay Time");
         row("KT470RX-8PRO", "maxNumber", "", "Max Number");
         row("LN714W-12P", "sendTo", "", "Send To");
@@ -213,12 +218,19 @@ class TestCameraScreens : public QObject {
         QFETCH(QString, control);
         QFETCH(QString, text);
         QFETCH(QString, name);
+        QFETCH(QString, label);
         auto screen = openScreen(state, model.toStdString());
         QWidget* w = find(*screen, control.toLatin1().constData());
         if (auto* b = qobject_cast<QAbstractButton*>(w); b && !text.isEmpty()) {
             QCOMPARE(b->text(), text);
         }
         if (!name.isEmpty()) QCOMPARE(w->accessibleName(), name);
+        if (!label.isEmpty()) {
+            const auto labels =
+                QAccessible::queryAccessibleInterface(w)->relations(QAccessible::Label);
+            QCOMPARE(labels.size(), 1);
+            QCOMPARE(labels[0].first->text(QAccessible::Name), label);
+        }
         // Every control the keyboard reaches says what it is.
         for (QWidget* c : screen->findChildren<QWidget*>()) {
             if (c->focusPolicy() == Qt::NoFocus || qobject_cast<QLabel*>(c) ||
@@ -748,18 +760,18 @@ class TestCameraScreens : public QObject {
 
     // A radio group as a dialog has it: Tab enters it at its checked button (the first when
     // none is) and the next Tab leaves it; the arrow keys go round the group and click the
-    // button they reach, so the screen's rule sets the states; a click anywhere on a button's
-    // row counts.
+    // button they reach, so the screen's rule sets the states, while an arrow with Ctrl held
+    // neither moves nor clicks; a click anywhere on a button's row counts.
     void radioGroupKeys_data() {
         QTest::addColumn<QString>("model");
         QTest::addColumn<bool>("sendMode");  // else Send To
         QTest::addColumn<int>("stored");
-        QTest::addColumn<QString>("keys");         // d Down, r Right, u Up, l Left
+        QTest::addColumn<QString>("keys");  // d Down, r Right, u Up, l Left; capital: Ctrl held
         QTest::addColumn<QStringList>("reached");  // entered by Tab, then after each key
         QTest::newRow("FX200 Send To")
-            << "FX200 SERIES" << false << 2 << "drul"
-            << QStringList{"sendToEmailGprs", "sendToCall", "sendToLocal", "sendToCall",
-                           "sendToEmailGprs"};
+            << "FX200 SERIES" << false << 2 << "dDrLul"
+            << QStringList{"sendToEmailGprs", "sendToCall", "sendToCall",     "sendToLocal",
+                           "sendToLocal",     "sendToCall", "sendToEmailGprs"};
         QTest::newRow("Send Mode, none checked")
             << "KT470RX-8PRO" << true << -1 << "dd"
             << QStringList{"sendModeManual", "sendModeDailyReport", "sendModeInstant"};
@@ -791,7 +803,11 @@ class TestCameraScreens : public QObject {
         const QMap<QChar, Qt::Key> arrows{
             {'d', Qt::Key_Down}, {'r', Qt::Key_Right}, {'u', Qt::Key_Up}, {'l', Qt::Key_Left}};
         for (int k = 0; k <= keys.size(); ++k) {
-            if (k > 0) QTest::keyClick(QApplication::focusWidget(), arrows[keys[k - 1]]);
+            if (k > 0) {
+                const QChar key = keys[k - 1];
+                QTest::keyClick(QApplication::focusWidget(), arrows[key.toLower()],
+                                key.isUpper() ? Qt::ControlModifier : Qt::NoModifier);
+            }
             QCOMPARE(QApplication::focusWidget()->objectName(), reached[k]);
             for (int b = 0; b < group.size(); ++b) {
                 QCOMPARE(button(*screen, group[b].toLatin1().constData())->isChecked(),
