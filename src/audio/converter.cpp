@@ -132,8 +132,8 @@ bool StageConverter() {
     if (holders != Holders::Shared && files::exists(kConverterFolder) &&
         !EmptyFolder(kConverterFolder)) {
         emptied = false;
-        showMessage(kAppTitle, "Delete Directory \"C:\\WKS_TEMP\" failed !", Buttons::Ok,
-                    Icon::None);
+        showMessage({kAppTitle,
+                     QT_TRANSLATE_NOOP("Message", "Delete Directory \"C:\\WKS_TEMP\" failed !")});
     }
     bool placed = holders == Holders::Shared && converterPlaced();
     if (!placed) {

@@ -74,28 +74,33 @@ Room renameCameraFiles(const std::string& folder, std::string& source) {
     const bool sourceIsPicture = files::sameFile(source, picture);
     const bool sourceIsVideo = files::sameFile(source, video);
 
-    Answer answer = showMessage(kCaptionTipsMixed,
-                                "You must rename the existed \"IMAG0001.JPG\" and \"VIDE0001.AVI\" "
-                                "if you want to save the audio file ,continue ?",
-                                Buttons::OkCancel, Icon::Information);
+    Answer answer =
+        showMessage({kCaptionTipsMixed,
+                     QT_TRANSLATE_NOOP("Message",
+                                       "You must rename the existed \"IMAG0001.JPG\" and "
+                                       "\"VIDE0001.AVI\" if you want to save the audio "
+                                       "file ,continue ?"),
+                     Buttons::OkCancel, Icon::Information});
     if (answer != Answer::Ok) {
-        showMessage(kCaptionTips, "You have given up saving audio file !", Buttons::Ok,
-                    Icon::Information);
+        showMessage({kCaptionTips,
+                     QT_TRANSLATE_NOOP("Message", "You have given up saving audio file !"),
+                     Buttons::Ok, Icon::Information});
         return Room::GivenUp;
     }
     CUtil::ClearReadOnly(picture);
     CUtil::ClearReadOnly(video);
     if (CUtil::RenameIfExists(picture, newPicture) != 0 ||
         CUtil::RenameIfExists(video, newVideo) != 0) {
-        showMessage(kCaptionTipsMixed,
-                    "Failed to rename \"IMAG0001.JPG\" or \"VIDE0001.AVI\" !\n"
-                    " You can delete or rename them manually !",
-                    Buttons::Ok, Icon::Warning);
+        showMessage({kCaptionTipsMixed,
+                     QT_TRANSLATE_NOOP("Message",
+                                       "Failed to rename \"IMAG0001.JPG\" or \"VIDE0001.AVI\" !\n"
+                                       " You can delete or rename them manually !"),
+                     Buttons::Ok, Icon::Warning});
         return Room::Blocked;
     }
     if (sourceIsPicture) source = newPicture;
     if (sourceIsVideo) source = newVideo;
-    showMessage(kAppTitle, "OK,audio file have been saved !", Buttons::Ok, Icon::None);
+    showMessage({kAppTitle, QT_TRANSLATE_NOOP("Message", "OK,audio file have been saved !")});
     return Room::Made;
 }
 
@@ -116,7 +121,7 @@ GameCallResult SaveGameCallAudio(const std::string& savePath, const std::string&
     std::string source = CUtil::TrimToLength(gameCallAudioPath, -1);
     if (source.empty()) return GameCallResult::NoSource;
     if (!DriveTable::isDrivePath(cardRoot)) {  // no card to put it on
-        showMessage(kAppTitle, "Transform Failed.", Buttons::Ok, Icon::None);
+        showMessage({kAppTitle, QT_TRANSLATE_NOOP("Message", "Transform Failed.")});
         return GameCallResult::Failed;
     }
 
@@ -138,7 +143,7 @@ GameCallResult SaveGameCallAudio(const std::string& savePath, const std::string&
     }
 
     if (files::exists(target) && !canReplace(target)) {
-        showMessage(kAppTitle, "Failed to delete " + target + " !", Buttons::Ok, Icon::None);
+        showMessage({kAppTitle, {QT_TRANSLATE_NOOP("Message", "Failed to delete %1 !"), {target}}});
         return GameCallResult::Failed;
     }
 
@@ -152,10 +157,11 @@ GameCallResult SaveGameCallAudio(const std::string& savePath, const std::string&
     if (const files::Status written =
             files::writeNewFile(kConverterBatch, ConverterCommandLine(source, target));
         !written) {
-        showMessage(
-            kAppTitle,
-            std::string("Cannot write ") + kConverterBatch + " (" + written.message() + ") !",
-            Buttons::Ok, Icon::Warning);
+        showMessage({kAppTitle,
+                     {QT_TRANSLATE_NOOP("Message", "Cannot write %1 (%2) !"),
+                      {kConverterBatch, written.message()}},
+                     Buttons::Ok,
+                     Icon::Warning});
         return GameCallResult::Stopped;
     }
 
@@ -178,7 +184,7 @@ GameCallResult SaveGameCallAudio(const std::string& savePath, const std::string&
     if (cleared && (files::isLink(converted) || files::exists(converted))) {
         files::deleteFile(converted);
     }
-    showMessage(kAppTitle, "Transform Failed.", Buttons::Ok, Icon::None);
+    showMessage({kAppTitle, QT_TRANSLATE_NOOP("Message", "Transform Failed.")});
     // The user who cancels the conversion stops the save: nothing more happens to the cards.
     return result.cancelled ? GameCallResult::Stopped : GameCallResult::Failed;
 }

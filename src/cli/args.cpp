@@ -5,6 +5,8 @@
 #include <QCommandLineParser>
 #include <set>
 
+#include "util/nearnames.h"
+
 namespace wks::cli {
 namespace {
 
@@ -56,7 +58,12 @@ Args::Args(const std::vector<CommandOption>& options, const std::vector<std::str
         parser_->parse(optionWords + QStringList{QStringLiteral("--")} + positionalWords);
     if (helpRequested()) return;
     const QStringList unknown = parser_->unknownOptionNames();
-    if (!unknown.isEmpty()) throw UsageError("unknown option --" + fromQt(unknown.first()));
+    if (!unknown.isEmpty()) {
+        std::vector<std::string> names;
+        for (const auto& o : options) names.push_back(std::string("--") + o.name);
+        const std::string typed = "--" + fromQt(unknown.first());
+        throw UsageError("unknown option " + typed + didYouMean(typed, names));
+    }
     if (missingValue) throw UsageError("option " + *missingValue + " needs a value");
     if (!parsed) throw UsageError(parser_->errorText().toStdString());
 }

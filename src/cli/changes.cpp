@@ -8,6 +8,7 @@
 
 #include "cli/terminal.h"
 #include "presets/presettable.h"
+#include "presets/usualnames.h"
 #include "session/operatorchoice.h"
 #include "util/cutil.h"
 
@@ -40,6 +41,16 @@ const char* const kRecipientOptions[Recipients::kCount] = {"admin",  "phone2", "
                                                            "email1", "email2", "email3", "email4"};
 
 }  // namespace
+
+std::vector<std::string> requireOperators(const std::string& country) {
+    const PresetTable& table = presetTable();
+    auto operators = table.OperatorsOf(country);
+    if (!operators) {
+        throw UsageError("unknown country \"" + country + "\"" +
+                         didYouMean(country, table.Countries(), usualCountryNames()));
+    }
+    return *operators;
+}
 
 std::optional<LocalTime> parseClock(const std::string& text) {
     // Exactly YYYY-MM-DD, then T or a blank, then HH:MM:SS: the scan below alone would also
@@ -98,10 +109,10 @@ void Changes::check(const CameraModel& model) {
     const auto& op = operator_;
     if (country || op) {
         if (!country || !op) throw UsageError("--country and --operator go together");
-        auto operators = presetTable().OperatorsOf(*country);
-        if (!operators) throw UsageError("unknown country \"" + *country + "\"");
-        if (std::find(operators->begin(), operators->end(), *op) == operators->end()) {
-            throw UsageError("unknown operator \"" + *op + "\" of " + *country);
+        const auto operators = requireOperators(*country);
+        if (std::find(operators.begin(), operators.end(), *op) == operators.end()) {
+            throw UsageError("unknown operator \"" + *op + "\" of " + *country +
+                             didYouMean(*op, operators, usualOperatorNames(*country)));
         }
         c.preset_ = std::make_pair(*country, *op);
     }

@@ -44,6 +44,10 @@ class Changes {
     bool clockKeysSet_ = false;       // the six clock keys given with --set
 };
 
+// The operators of the preset table's country; UsageError, with the names it may have meant,
+// when the table has no such country.
+std::vector<std::string> requireOperators(const std::string& country);
+
 // "2026-12-07T14:05:09" -> its parts; nothing when it is not such a time or not a valid one.
 std::optional<LocalTime> parseClock(const std::string& text);
 

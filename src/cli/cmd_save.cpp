@@ -143,8 +143,10 @@ int cmdSave(Args& args) {
         ScriptedPrompter confirm({Answer::Ok});
         ScopedPrompter once(confirm);
         session.applyDefaultSetting();
-        for (const auto& m : confirm.shown())
-            console.show(Message{m.caption, m.text, Buttons::Ok, m.icon});
+        for (Message m : confirm.shown()) {
+            m.buttons = Buttons::Ok;
+            console.show(m);
+        }
     }
     changes.apply(state, session.recipients());
     if (audio) state.gameCallAudioPath = std::filesystem::absolute(*audio).string();

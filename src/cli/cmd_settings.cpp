@@ -2,25 +2,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // new, show and check: settings files without a window.
 
+#include <QJsonArray>
 #include <filesystem>
 #include <iostream>
 #include <set>
 
 #include "cli/changes.h"
 #include "cli/commands.h"
+#include "cli/json.h"
 #include "cli/terminal.h"
 #include "platform/drives.h"
 #include "platform/files.h"
 #include "presets/placeholdersender.h"
 #include "session/mainsession.h"
 #include "util/cutil.h"
+#include "util/nearnames.h"
 
 namespace wks::cli {
 
 const CameraModel& requireModel(const std::optional<std::string>& name) {
     if (!name) throw UsageError("--model MODEL is required");
     const CameraModel* m = findModel(*name);
-    if (!m) throw UsageError("unknown model \"" + *name + "\" (wks-settings models lists them)");
+    if (!m) {
+        std::vector<std::string> names;
+        for (const auto& model : catalogue()) names.push_back(model.displayName);
+        const std::string near = didYouMean(*name, names);
+        throw UsageError("unknown model \"" + *name + "\"" +
+                         (near.empty() ? " (wks-settings models lists them)" : near));
+    }
     return *m;
 }
 
@@ -99,43 +108,75 @@ std::int32_t cameraCode(const CameraKey& k, const std::string& text) {
     return k.field == &CameraParams::GameCallPlayTime && text.empty() ? -1 : parseDecimal(text);
 }
 
-// "  (2 minutes)" for a camera value the model reads.
-std::string meaning(const std::vector<CameraKey>& keys, const CameraModel& model,
-                    const std::string& key, const std::string& value) {
+// What the model makes of a camera value: the code the reader takes, and its meaning; no code
+// when the model does not read the key, no meaning when the code is out of range.
+struct CameraMeaning {
+    std::optional<std::int32_t> code;
+    std::optional<std::string> meaning;
+};
+
+CameraMeaning meaning(const std::vector<CameraKey>& keys, const std::string& key,
+                      const std::string& value) {
     const CameraKey* k = findCameraKey(keys, key);
-    if (!k) return "  (not read by " + model.displayName + ")";
+    if (!k) return {};
     const std::int32_t code = cameraCode(*k, cameraText(value));
-    if (!k->codes->holds(code)) return "  (out of range)";
-    return "  (" + k->codes->meaning(code) + ")";
+    if (!k->codes->holds(code)) return {code, std::nullopt};
+    return {code, k->codes->meaning(code)};
 }
 
 }  // namespace
 
 int cmdShow(Args& args) {
     auto modelName = args.option("model");
-    auto p = args.expect(1, "wks-settings show FILE --model MODEL");
+    const bool json = args.flag(kJsonOption);
+    auto p = args.expect(1, "wks-settings show FILE --model MODEL [--json]");
     const CameraModel& model = requireModel(modelName);
     ProfileDocument doc = requireDocument(p[0]);
     const auto keys = cameraKeysFor(model.family, model.displayName);
+    QJsonArray sections;
+    QJsonArray entries;  // of the section being read
     std::string current;
     bool any = false;
     for (const auto& e : doc.entries()) {
         if (!e.read) continue;  // a repeated section or key is never read
         if (!any || e.section != current) {
-            std::cout << "[" << printable(e.section) << "]\n";
+            if (any) sections.append(QJsonObject{{"name", latin1Json(current)}, {"keys", entries}});
+            entries = QJsonArray();
+            if (!json) std::cout << "[" << printable(e.section) << "]\n";
             current = e.section;
             any = true;
         }
+        const bool camera = sameName(e.section, kCameraSection);
+        const CameraMeaning m = camera ? meaning(keys, e.key, e.value) : CameraMeaning{};
+        if (json) {
+            QJsonObject entry{{"key", latin1Json(e.key)}, {"value", latin1Json(e.value)}};
+            if (camera) {
+                entry.insert("code", m.code ? QJsonValue(*m.code) : QJsonValue());
+                entry.insert("meaning",
+                             m.meaning ? QJsonValue(latin1Json(*m.meaning)) : QJsonValue());
+            }
+            entries.append(entry);
+            continue;
+        }
         std::cout << printable(e.key) << " = " << printable(e.value);
-        if (sameName(e.section, kCameraSection)) std::cout << meaning(keys, model, e.key, e.value);
+        if (camera && !m.code) std::cout << "  (not read by " << model.displayName << ")";
+        if (camera && m.code)
+            std::cout << "  (" << printable(m.meaning.value_or("out of range")) << ")";
         std::cout << "\n";
+    }
+    if (json) {
+        if (any) sections.append(QJsonObject{{"name", latin1Json(current)}, {"keys", entries}});
+        printJson({{"file", pathJson(p[0])},
+                   {"model", QString::fromStdString(model.displayName)},
+                   {"sections", sections}});
     }
     return kExitOk;
 }
 
 int cmdCheck(Args& args) {
     auto modelName = args.option("model");
-    auto p = args.expect(1, "wks-settings check FILE --model MODEL");
+    const bool json = args.flag(kJsonOption);
+    auto p = args.expect(1, "wks-settings check FILE --model MODEL [--json]");
     const CameraModel& model = requireModel(modelName);
     ProfileDocument doc = requireDocument(p[0]);
     std::vector<std::string> problems;
@@ -211,8 +252,17 @@ int cmdCheck(Args& args) {
         }
     }
 
-    for (const auto& text : problems) std::cout << printable(text) << "\n";
-    if (problems.empty()) std::cout << "OK\n";
+    if (json) {
+        QJsonArray list;
+        for (const auto& text : problems) list.append(latin1Json(text));
+        printJson({{"file", pathJson(p[0])},
+                   {"model", QString::fromStdString(model.displayName)},
+                   {"ok", problems.empty()},
+                   {"problems", list}});
+    } else {
+        for (const auto& text : problems) std::cout << printable(text) << "\n";
+        if (problems.empty()) std::cout << "OK\n";
+    }
     return problems.empty() ? kExitOk : kExitProblem;
 }
 

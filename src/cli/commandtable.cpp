@@ -4,6 +4,7 @@
 // (docs/wks-settings.1 describes it too), and its function in commands.h.
 
 #include "cli/commands.h"
+#include "cli/json.h"
 
 namespace wks::cli {
 
@@ -11,32 +12,32 @@ const std::vector<Command>& commands() {
     static const std::vector<Command> table = {
         {"models",
          "list the camera models with stem, family and options",
-         "wks-settings models",
+         "wks-settings models [--json]",
          "Lists the six camera models: display name, file stem, camera family,\n"
          "whether the model has the SMTP SSL option and the game call.\n",
-         {},
+         {{kJsonOption, nullptr, "print one JSON document instead (its fields: wks-settings(1))"}},
          false,
          cmdModels},
         {"presets",
          "list the built-in country/operator presets, or one country's values",
-         "wks-settings presets [COUNTRY]",
+         "wks-settings presets [COUNTRY] [--json]",
          "Without COUNTRY, lists the 25 countries in table order, each with its operators\n"
-         "(tab-separated). With COUNTRY (exact name, case included), prints each operator's\n"
+         "(tab-separated). With COUNTRY (its name in the table, exactly), prints each operator's\n"
          "13 network values under the settings file's key names, with the sender account\n"
          "that choosing it gives (Sweden and Denmark have their own).\n",
-         {},
+         {{kJsonOption, nullptr, "print one JSON document instead (its fields: wks-settings(1))"}},
          false,
          cmdPresets},
         {"drives",
          "list the drive letters with their folders, and which are usable",
-         "wks-settings drives",
+         "wks-settings drives [--json]",
          "Lists each drive letter of your table as the main screen finds it now: the letters\n"
          "of the links in ~/.local/share/wks-config/dosdevices, and the removable media mounted\n"
          "now (in /media/$USER, /run/media/$USER, or anywhere from a USB disk or card reader)\n"
          "from D: upward. Each line: letter, folder, volume label, free space, and whether it\n"
          "is usable; when not, why: no folder, not enterable, or no answer in time (a drive\n"
          "that does not answer within a second, such as a sleeping network share).\n",
-         {},
+         {{kJsonOption, nullptr, "print one JSON document instead (its fields: wks-settings(1))"}},
          false,
          cmdDrives},
         {"new",
@@ -75,18 +76,20 @@ const std::vector<Command>& commands() {
          cmdSave},
         {"show",
          "print every key of a settings file with its meaning",
-         "wks-settings show FILE --model MODEL",
+         "wks-settings show FILE --model MODEL [--json]",
          "Prints each section and key of FILE; camera values with their meaning\n"
          "(\"PIR Interval = 13  (2 minutes)\"). Control characters are printed as \\xNN.\n",
-         {{"model", "MODEL", "the camera model the file is for"}},
+         {{"model", "MODEL", "the camera model the file is for"},
+          {kJsonOption, nullptr, "print one JSON document instead (its fields: wks-settings(1))"}},
          false,
          cmdShow},
         {"check",
          "check a settings file against a model",
-         "wks-settings check FILE --model MODEL",
+         "wks-settings check FILE --model MODEL [--json]",
          "Checks the file mark, every key the model needs and every camera value against its\n"
          "codes. Names each problem on its own line; exit status 1 when there is one.\n",
-         {{"model", "MODEL", "the camera model the file is for"}},
+         {{"model", "MODEL", "the camera model the file is for"},
+          {kJsonOption, nullptr, "print one JSON document instead (its fields: wks-settings(1))"}},
          false,
          cmdCheck},
         {"ini",

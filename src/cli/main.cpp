@@ -10,6 +10,7 @@
 #include "cli/changes.h"
 #include "cli/commands.h"
 #include "cli/terminal.h"
+#include "util/nearnames.h"
 
 namespace wks::cli {
 
@@ -42,7 +43,12 @@ void usage(std::ostream& out) {
     for (const auto& c : commands()) rows.emplace_back(c.name, c.summary);
     out << "usage: wks-settings COMMAND [ARGS]\n"
            "       wks-settings --help | --version\n\nCommands:\n"
-        << columns(rows) << "\nwks-settings COMMAND --help describes one command.\n";
+        << columns(rows)
+        << "\nwks-settings COMMAND --help describes one command.\n"
+           "Commands, options, models, countries and operators are named exactly; a name that is\n"
+           "not quite right (letter case, blanks, a slip of the keys, a country's usual English\n"
+           "name such as Czech for the table's Chech) is bad input, and the message asks \"did\n"
+           "you mean ...?\" with the names meant.\n";
 }
 
 std::vector<CommandOption> optionsOf(const Command& c) {
@@ -106,7 +112,10 @@ int main(int argc, char** argv) {
     const auto c = std::find_if(table.begin(), table.end(),
                                 [&](const Command& command) { return name == command.name; });
     if (c == table.end()) {
-        std::cerr << "wks-settings: unknown command \"" << printablePath(name) << "\"\n";
+        std::vector<std::string> names;
+        for (const auto& command : table) names.push_back(command.name);
+        std::cerr << "wks-settings: unknown command \""
+                  << printablePath(name + "\"" + wks::didYouMean(name, names)) << "\n";
         usage(std::cerr);
         return kExitUsage;
     }

@@ -42,10 +42,7 @@ Prompter& prompter() {
 
 void setPrompter(Prompter* p) { installed() = p; }
 
-Answer showMessage(const std::string& caption, const std::string& text, Buttons buttons,
-                   Icon icon) {
-    return prompter().show(Message{caption, text, buttons, icon});
-}
+Answer showMessage(const Message& message) { return prompter().show(message); }
 
 ScopedPrompter::ScopedPrompter(Prompter& p) : previous_(installed()) { installed() = &p; }
 ScopedPrompter::~ScopedPrompter() { installed() = previous_; }
@@ -57,7 +54,7 @@ Answer ConsolePrompter::show(const Message& message) {
     // anything that could act on the terminal is escaped.
     out << "[" << printablePath(message.caption) << "]";
     if (message.icon != Icon::None) out << " (" << iconName(message.icon) << ")";
-    out << " " << printableLines(message.text) << std::endl;
+    out << " " << printableLines(message.english()) << std::endl;
     if (message.buttons == Buttons::Ok) return Answer::Ok;
     if (preset_) {
         out << (*preset_ == Answer::Ok ? "-> OK" : "-> Cancel") << std::endl;

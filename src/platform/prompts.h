@@ -8,24 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/message.h"
+
 namespace wks {
-
-enum class Buttons { Ok, OkCancel };
-enum class Icon { None, Information, Warning, Error, Question };
-enum class Answer { Ok, Cancel };
-
-struct Message {
-    std::string caption;
-    std::string text;
-    Buttons buttons = Buttons::Ok;
-    Icon icon = Icon::None;
-    bool operator==(const Message&) const = default;
-};
-
-// Captions used by the messages of this program.
-inline constexpr const char* kCaptionTips = "WKS TIPS";
-inline constexpr const char* kCaptionTipsMixed = "WKS Tips";
-inline constexpr const char* kAppTitle = "WKS CONFIG";
 
 // A file-open dialog without default extension or initial name, in which the name of a file
 // that does not exist may also be typed.
@@ -50,8 +35,8 @@ Prompter& prompter();
 // Installs a prompter (not owned); nullptr restores the console prompter.
 void setPrompter(Prompter* p);
 
-// Shorthand used by the program's operations.
-Answer showMessage(const std::string& caption, const std::string& text, Buttons buttons, Icon icon);
+// Shows the message with the prompter in force.
+Answer showMessage(const Message& message);
 
 // Installs a prompter for the life of a scope.
 class ScopedPrompter {

@@ -15,17 +15,17 @@
 namespace wks {
 namespace {
 
-Answer tip(const std::string& text, Icon icon, Buttons buttons = Buttons::Ok,
-           const char* caption = kCaptionTips) {
-    return showMessage(caption, text, buttons, icon);
+Answer tip(Text text, Icon icon, Buttons buttons = Buttons::Ok, const char* caption = kCaptionTips,
+           std::vector<Text> notes = {}) {
+    return showMessage({caption, std::move(text), buttons, icon, std::move(notes)});
 }
 
 // Only a file that was read whole can be judged invalid; one that could not be read (too
 // large, no permission, no regular file) is left as it is.
 bool readWhole(const std::string& path) { return files::readFile(path).has_value(); }
 
-std::string saveFailed(const std::string& path, const std::error_code& why) {
-    return "Failed to save all parameters to \"" + path + "\" !\n" + why.message();
+Text saveFailed(const std::string& path) {
+    return {QT_TRANSLATE_NOOP("Message", "Failed to save all parameters to \"%1\" !"), {path}};
 }
 
 }  // namespace
@@ -45,7 +45,9 @@ std::vector<std::string> MainSession::driveRoots() {
 bool MainSession::Mng_CurModSaveInfoSet() {
     const CameraModel* m = file_.model();
     if (!m) {
-        tip("Error In CWKS_MainParaDlg::Mng_CurModSaveInfoSet() !", Icon::Error);
+        tip({QT_TRANSLATE_NOOP("Message", "Error In CWKS_MainParaDlg::%1() !"),
+             {"Mng_CurModSaveInfoSet"}},
+            Icon::Error);
         return false;
     }
     file_.savePath = m->initialSavePath();
@@ -79,9 +81,10 @@ std::string MainSession::placeOf(const std::string& path) const {
     return r ? describeDrive(*r) : std::string();
 }
 
-std::string MainSession::withPlace(std::string message, const std::string& path) const {
+std::vector<Text> MainSession::placeNotes(const std::string& path) const {
     const std::string place = placeOf(path);
-    return place.empty() ? message : message + "\n" + place;
+    if (place.empty()) return {};
+    return {Text::verbatim(place)};
 }
 
 void MainSession::Mng_InitSaveDest() {
@@ -114,7 +117,7 @@ void MainSession::Mng_InitSaveDest() {
     }
     if (destinations_.empty()) {
         Mng_AllParaSetDefault();
-        tip("No disk is valid !", Icon::Error);
+        tip(QT_TRANSLATE_NOOP("Message", "No disk is valid !"), Icon::Error);
         return;
     }
 
@@ -124,10 +127,10 @@ void MainSession::Mng_InitSaveDest() {
     if (readWhole(invalid)) {
         CUtil::ClearReadOnly(invalid);
         if (!files::deleteFile(invalid)) {
-            tip(withPlace(
-                    "Can't delete invalid file \"" + invalid + " \",\nPlease delete it manually!",
-                    invalid),
-                Icon::Warning);
+            tip({QT_TRANSLATE_NOOP(
+                     "Message", "Can't delete invalid file \"%1 \",\nPlease delete it manually!"),
+                 {invalid}},
+                Icon::Warning, Buttons::Ok, kCaptionTips, placeNotes(invalid));
         }
     }
     file_.savePath = invalid;
@@ -140,7 +143,9 @@ void MainSession::Mng_InitSaveDest() {
         }
         Mng_AllParaSetDefault();
         if (readWhole(file_.backupPath) && !files::deleteFile(file_.backupPath)) {
-            tip("Can't delete invalid back-up file,\nPlease delete it manually!", Icon::Warning);
+            tip(QT_TRANSLATE_NOOP("Message",
+                                  "Can't delete invalid back-up file,\nPlease delete it manually!"),
+                Icon::Warning);
         }
     } else {
         files::createFolder(kBackupFolder);
@@ -189,8 +194,9 @@ void MainSession::deleteCopiesElsewhere(bool& allDeleted) {
         CUtil::ClearReadOnly(path);
         if (!files::deleteFile(path)) {
             allDeleted = false;
-            tip(withPlace("Can't delete \"" + path + "\",Please delete it manually!", path),
-                Icon::Warning, Buttons::Ok, kCaptionTipsMixed);
+            tip({QT_TRANSLATE_NOOP("Message", "Can't delete \"%1\",Please delete it manually!"),
+                 {path}},
+                Icon::Warning, Buttons::Ok, kCaptionTipsMixed, placeNotes(path));
         }
     }
 }
@@ -226,15 +232,17 @@ int MainSession::Mng_AllParaSetDefault() {
 }
 
 bool MainSession::applyDefaultSetting() {
-    if (tip("Set all camera parameters to default ?", Icon::Question, Buttons::OkCancel) !=
-        Answer::Ok) {
+    if (tip(QT_TRANSLATE_NOOP("Message", "Set all camera parameters to default ?"), Icon::Question,
+            Buttons::OkCancel) != Answer::Ok) {
         return false;
     }
     if (!Mng_AllParaSetDefault()) {
-        tip("Default setings is not applied, no data is modified !", Icon::Warning);
+        tip(QT_TRANSLATE_NOOP("Message", "Default setings is not applied, no data is modified !"),
+            Icon::Warning);
         return false;
     }
-    tip("OK,All camera parameters have been set to default !", Icon::Information);
+    tip(QT_TRANSLATE_NOOP("Message", "OK,All camera parameters have been set to default !"),
+        Icon::Information);
     return true;
 }
 
@@ -242,14 +250,14 @@ SaveOutcome MainSession::save() {
     SaveOutcome out;
     // Every entry may have gone with its drive; there is then nowhere to write.
     if (destinations_.empty() || file_.savePath.empty()) {
-        tip("No disk is valid !", Icon::Error);
+        tip(QT_TRANSLATE_NOOP("Message", "No disk is valid !"), Icon::Error);
         return out;
     }
     out.asked = true;
     // The destination is written through the letters as they are now.
     drives().refresh();
-    if (tip("Sava all parameters to \"" + file_.savePath + "\" ?", Icon::Question,
-            Buttons::OkCancel) != Answer::Ok) {
+    if (tip({QT_TRANSLATE_NOOP("Message", "Sava all parameters to \"%1\" ?"), {file_.savePath}},
+            Icon::Question, Buttons::OkCancel) != Answer::Ok) {
         return out;
     }
     out.confirmed = true;
@@ -258,12 +266,15 @@ SaveOutcome MainSession::save() {
     const files::Status backup = file_.Mng_AllPara(0, 1);
     out.cardWritten = card.ok();
     out.backupWritten = backup.ok();
-    if (!card)
-        tip(withPlace(saveFailed(file_.savePath, card.error()), file_.savePath), Icon::Warning);
-    if (!backup) {
-        tip(withPlace(saveFailed(file_.backupPath, backup.error()), file_.backupPath),
-            Icon::Warning);
-    }
+    // The reason, then the real folder, on lines of their own.
+    const auto reportUnwritten = [this](const std::string& path, const files::Status& written) {
+        if (written) return;
+        std::vector<Text> notes{Text::verbatim(written.message())};
+        for (Text& place : placeNotes(path)) notes.push_back(std::move(place));
+        tip(saveFailed(path), Icon::Warning, Buttons::Ok, kCaptionTips, std::move(notes));
+    };
+    reportUnwritten(file_.savePath, card);
+    reportUnwritten(file_.backupPath, backup);
     // Without the card file on the card, nothing else may go: the copies elsewhere are the
     // user's only settings on a card.
     if (!out.cardWritten) return out;
@@ -276,7 +287,10 @@ SaveOutcome MainSession::save() {
     out.copiesDeleted = Mng_DiskFileOperate(DiskFileOp::DeleteCopies);
     // Both settings files are written, so the settings are saved; a game call or a copy that
     // failed has already been reported on its own.
-    if (out.backupWritten) tip("OK,All parameters have been saved success !", Icon::Information);
+    if (out.backupWritten) {
+        tip(QT_TRANSLATE_NOOP("Message", "OK,All parameters have been saved success !"),
+            Icon::Information);
+    }
     return out;
 }
 

@@ -12,6 +12,7 @@
 
 #include "audio/gamecall.h"
 #include "platform/driveprobe.h"
+#include "platform/message.h"
 #include "platform/process.h"
 #include "session/operatorlists.h"
 #include "settings/settingsfile.h"
@@ -96,8 +97,8 @@ class MainSession {
     // tried on each usable drive as well.
     void examineDrives(const std::string& subfolder = {});
     const DriveReport* reportOf(char letter) const;
-    // The message, with the real folder of the path's drive on a line after it.
-    std::string withPlace(std::string message, const std::string& path) const;
+    // The real folder of the path's drive, a line to follow a message that names the path.
+    std::vector<Text> placeNotes(const std::string& path) const;
     void selectLast();
     GameCallResult placeGameCall();
     void deleteCopiesElsewhere(bool& allDeleted);

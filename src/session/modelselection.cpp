@@ -83,19 +83,24 @@ void Mng_RegistryValue(RegistryOp action, ModelChoice& choice) {
             forget(choice);
             return;
     }
-    showMessage(kCaptionTips, "Invalid call for CWKS_ModSelDlg::Mng_RegistryValue() !", Buttons::Ok,
-                Icon::Error);
+    showMessage(
+        {kCaptionTips,
+         QT_TRANSLATE_NOOP("Message", "Invalid call for CWKS_ModSelDlg::Mng_RegistryValue() !"),
+         Buttons::Ok, Icon::Error});
 }
 
 ConfirmStep Mng_JumpToMainStep(const ModelChoice& choice) {
     if (choice.selected >= 0) return ConfirmStep::RunMainScreen;
     if (choice.entries > 0) {
-        showMessage(kCaptionTips, "Please Select A Product !", Buttons::Ok, Icon::Warning);
+        showMessage({kCaptionTips, QT_TRANSLATE_NOOP("Message", "Please Select A Product !"),
+                     Buttons::Ok, Icon::Warning});
         return ConfirmStep::AskForProduct;
     }
-    showMessage(kCaptionTips,
-                "Error In CWKS_ModSelDlg::Mng_JumpToMain() !\nProduct list is empty()...",
-                Buttons::Ok, Icon::Error);
+    showMessage(
+        {kCaptionTips,
+         QT_TRANSLATE_NOOP(
+             "Message", "Error In CWKS_ModSelDlg::Mng_JumpToMain() !\nProduct list is empty()..."),
+         Buttons::Ok, Icon::Error});
     return ConfirmStep::EndCancelled;
 }
 

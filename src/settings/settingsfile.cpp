@@ -42,8 +42,10 @@ SettingsFile::SettingsFile(std::string displayName, AppState& state, Recipients&
 }
 
 void SettingsFile::reportError(const char* operation) const {
-    showMessage(kCaptionTips, std::string("Error In CWKS_MainParaDlg::") + operation + "() !",
-                Buttons::Ok, Icon::Error);
+    showMessage({kCaptionTips,
+                 {QT_TRANSLATE_NOOP("Message", "Error In CWKS_MainParaDlg::%1() !"), {operation}},
+                 Buttons::Ok,
+                 Icon::Error});
 }
 
 bool SettingsFile::Mng_ChkFileMark(const std::string& path) const {

@@ -7,8 +7,10 @@
 
 int CUtil::GetDayForYMonth(int year, int month) {
     if (year < 0 || month < 1 || month > 12) {
-        wks::showMessage(wks::kCaptionTips, "Invalid call for CUtil::GetDayForYMonth() !",
-                         wks::Buttons::Ok, wks::Icon::Warning);
+        wks::showMessage(
+            {wks::kCaptionTips,
+             QT_TRANSLATE_NOOP("Message", "Invalid call for CUtil::GetDayForYMonth() !"),
+             wks::Buttons::Ok, wks::Icon::Warning});
         return 28;
     }
     switch (month) {

@@ -78,7 +78,7 @@ struct FakeConverter : ProcessRunner {
 void expectBox(const Message& m, const char* caption, const QString& text, Buttons buttons,
                Icon icon) {
     QCOMPARE(QString::fromStdString(m.caption), QString(caption));
-    QCOMPARE(QString::fromStdString(m.text), text);
+    QCOMPARE(QString::fromStdString(m.english()), text);
     QCOMPARE(int(m.buttons), int(buttons));
     QCOMPARE(int(m.icon), int(icon));
 }
@@ -333,8 +333,8 @@ void TestGameCall::failedConversions() {
     const Message& box = card.boxes.shown()[0];
     QCOMPARE(QString::fromStdString(box.caption), QString(kAppTitle));
     if (situation == "no folder") {
-        QVERIFY(QString::fromStdString(box.text).startsWith(
-            "Cannot write C:\\WKS_TEMP\\_[wkstmp]_.bat"));
+        QVERIFY(QString::fromStdString(box.english())
+                    .startsWith("Cannot write C:\\WKS_TEMP\\_[wkstmp]_.bat"));
     } else {
         expectBox(box, kAppTitle, "Transform Failed.", Buttons::Ok, Icon::None);
     }
@@ -441,7 +441,7 @@ void TestGameCall::cardsOwnFilesAsSource() {
     SystemProcessRunner runner;
     QCOMPARE(SaveGameCallAudio(kSavePath, chosen.string(), runner), GameCallResult::Placed);
     QStringList texts;
-    for (const Message& m : card.boxes.shown()) texts << QString::fromStdString(m.text);
+    for (const Message& m : card.boxes.shown()) texts << QString::fromStdString(m.english());
     const QStringList expected{kQuestion, "OK,audio file have been saved !"};
     QCOMPARE(texts, renamed.isEmpty() ? QStringList() : expected);
     if (!renamed.isEmpty()) {

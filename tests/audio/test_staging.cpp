@@ -97,7 +97,7 @@ void TestStaging::reportsStagedFileThatCannotBeDeleted() {
     QCOMPARE(c.boxes.shown().size(), std::size_t(1));
     const Message& box = c.boxes.shown()[0];
     QCOMPARE(QString::fromStdString(box.caption), QString(kAppTitle));
-    QCOMPARE(QString::fromStdString(box.text),
+    QCOMPARE(QString::fromStdString(box.english()),
              QString("Delete Directory \"C:\\WKS_TEMP\" failed !"));
     QCOMPARE(int(box.buttons), int(Buttons::Ok));
     QCOMPARE(int(box.icon), int(Icon::None));

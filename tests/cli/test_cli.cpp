@@ -4,6 +4,9 @@
 
 #include <sys/stat.h>
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -60,6 +63,10 @@ class TestCli : public QObject {
     void newWithChanges();
     void badInput_data();
     void badInput();
+    void nearMisses_data();
+    void nearMisses();
+    void json_data();
+    void json();
     void show();
     void check();
     void ini();
@@ -189,6 +196,137 @@ void TestCli::badInput() {
     QVERIFY(!r.err.isEmpty());
     QVERIFY(r.out.isEmpty());
     QVERIFY(fs::is_empty(card.path().toStdString()));
+}
+
+// A name that is not quite right is bad input as before, and the message offers the names meant:
+// letter case and blanks ignored, a slip or two, the usual English names of the table's countries
+// and operators.
+void TestCli::nearMisses_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("meant");  // what follows "did you mean "; empty: nothing near
+    const QStringList model{"new", "KT470RX-8PRO"};
+    auto preset = [&](const char* country, const char* op) {
+        return model + QStringList{"--country", country, "--operator", op};
+    };
+    QTest::newRow("command, letters swapped") << QStringList{"mdoels"} << "\"models\"?";
+    QTest::newRow("command, cut short") << QStringList{"mail"} << "\"mail-test\"?";
+    QTest::newRow("option") << model + QStringList{"--emial1", "x"} << "\"--email1\"?";
+    QTest::newRow("model in lower case")
+        << QStringList{"new", "kt470rx 8pro"} << "\"KT470RX-8PRO\"?";
+    QTest::newRow("model cut short") << QStringList{"new", "KT320"} << "\"KT320V-8PRO\"?";
+    QTest::newRow("country by its usual name")
+        << QStringList{"presets", "Netherlands"} << "\"Holland\"?";
+    QTest::newRow("Czech") << preset("Czech Republic", "O2") << "\"Chech\"?";
+    QTest::newRow("Latvia") << QStringList{"presets", "latvia"} << "\"Latvian\"?";
+    QTest::newRow("country, a slip") << QStringList{"presets", "Swedn"} << "\"Sweden\"?";
+    QTest::newRow("operator, blank missing") << preset("Sweden", "tele2") << "\"Tele 2\"?";
+    QTest::newRow("operator by its usual name") << preset("USA", "AT&T") << "\"Cingular(AT&T)\"?";
+    QTest::newRow("operator, several")
+        << preset("Germany", "voda") << "\"Vodafone\" or \"Bild-Vodafone\"?";
+    QTest::newRow("nothing near") << QStringList{"presets", "Narnia"} << "";
+}
+
+void TestCli::nearMisses() {
+    QFETCH(QStringList, args);
+    QFETCH(QString, meant);
+    Card card;
+    const Run r = run(args.first() == "new" ? args + QStringList{"--card", card.path()} : args);
+    QCOMPARE(r.code, 2);
+    QVERIFY(r.out.isEmpty() && fs::is_empty(card.path().toStdString()));
+    const QByteArray first = r.err.left(r.err.indexOf('\n'));
+    if (meant.isEmpty())
+        QVERIFY2(!first.contains("did you mean"), first);
+    else
+        QVERIFY2(first.endsWith("; did you mean " + meant.toUtf8()), first);
+}
+
+// --json: one document that parses back, with the fields the manual page names, file values as
+// UTF-8 (the file's Latin-1 converted, controls escaped as JSON does) and numbers as numbers.
+void TestCli::json_data() {
+    QTest::addColumn<QStringList>("args");  // FILE stands for a KT470RX file, changed as below
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QStringList>("fields");  // "path=value", the value in JSON; "path#" counts
+    const QStringList show{"show", "FILE", "--model", "KT470RX-8PRO", "--json"};
+    QTest::newRow("models") << QStringList{"models", "--json"} << 0
+                            << QStringList{"models#=6",
+                                           "models/0={\"name\":\"FX200 SERIES\",\"stem\":"
+                                           "\"FX200\",\"family\":\"FamilyFX200\",\"smtpSsl\":"
+                                           "false,\"gameCall\":false}",
+                                           "models/5/gameCall=true"};
+    QTest::newRow("presets") << QStringList{"presets", "--json"} << 0
+                             << QStringList{"countries#=25",
+                                            "countries/18={\"name\":\"Chech\",\"operators\":"
+                                            "[\"O2\",\"T-MOBILE\",\"VODAFONE\"]}"};
+    QTest::newRow("one country") << QStringList{"presets", "Sweden", "--json"} << 0
+                                 << QStringList{"country=\"Sweden\"", "operators#=3",
+                                                "operators/2/name=\"Tele 2\"",
+                                                "operators/0/values#=13",
+                                                "operators/0/values/Port=\"8080\""};
+    QTest::newRow("drives") << QStringList{"drives", "--json"} << 0
+                            << QStringList{"drives/0/letter=\"C\"", "drives/0/usable=true",
+                                           "drives/0/medium=false", "drives/0/label=null",
+                                           "drives/0/problem=null", "drives/0/freeBytes#=number"};
+    QTest::newRow("show")
+        << show << 0
+        << QStringList{
+               "model=\"KT470RX-8PRO\"",
+               "sections/0/name=\"WKSFileMark\"",
+               "sections/1/keys/0={\"key\":\"URL\",\"value\":"
+               "\"\u00e9\u009b\u0007\"}",
+               "sections/4/name=\"Camera Setting\"",
+               "sections/4/keys/0={\"key\":\"Bogus\",\"value\":"
+               "\"7\",\"code\":null,\"meaning\":null}",
+               "sections/4/keys/5={\"key\":\"PIR Interval\",\"value\":"
+               "\"99\",\"code\":99,\"meaning\":null}",
+               "sections/4/keys/"
+               "1={\"key\":\"Language\",\"value\":\"0\",\"code\":0,\"meaning\":\"English\"}"};
+    QTest::newRow("check") << QStringList{"check", "FILE", "--model", "KT470RX-8PRO", "--json"} << 1
+                           << QStringList{"ok=false", "problems#=2",
+                                          "problems/0=\"[Camera Setting] PIR Interval 99 is "
+                                          "outside 0 to 27\"",
+                                          "problems/1=\"[Camera Setting] Bogus is not a key of "
+                                          "KT470RX-8PRO\""};
+}
+
+void TestCli::json() {
+    QFETCH(QStringList, args);
+    QFETCH(int, code);
+    QFETCH(QStringList, fields);
+    Card card;
+    QCOMPARE(card.create("KT470RX-8PRO").code, 0);
+    const fs::path file = card.file("KT470RX");
+    std::string bytes = test::readBytes(file);
+    bytes.replace(bytes.find("URL=\r\n"), 6, "URL=\xe9\x9b\x07\r\n");
+    bytes.replace(bytes.find("PIR Interval=1\r"), 15, "PIR Interval=99\r");
+    bytes.replace(bytes.find("[Camera Setting]\r\n"), 18, "[Camera Setting]\r\nBogus=7\r\n");
+    test::writeBytes(file, bytes);
+    args.replaceInStrings(QRegularExpression("^FILE$"), card.fileArg("KT470RX"));
+
+    const Run r = run(args);
+    QCOMPARE(r.code, code);
+    QVERIFY2(!r.out.contains('\x07') && !r.out.contains("\xc2\x9b"), r.out);  // as JSON escapes
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(r.out, &error);
+    QVERIFY2(error.error == QJsonParseError::NoError && doc.isObject(), r.out);
+    for (const QString& field : fields) {
+        const qsizetype eq = field.indexOf('=');
+        QString path = field.left(eq);
+        const bool count = path.endsWith('#');
+        QJsonValue v = doc.object();
+        for (const QString& step : path.remove('#').split('/'))
+            v = v.isArray() ? v.toArray().at(step.toInt()) : v.toObject().value(step);
+        const QString want = field.mid(eq + 1);
+        if (count && want == "number") {
+            QVERIFY2(v.isDouble() && v.toDouble() > 0, qPrintable(field));
+        } else if (count) {
+            QCOMPARE(v.isArray() ? v.toArray().size() : v.toObject().size(), want.toInt());
+        } else {
+            const QJsonValue expected =
+                QJsonDocument::fromJson(("[" + want + "]").toUtf8()).array().at(0);
+            QVERIFY2(v == expected,
+                     qPrintable(field + " is " + QJsonDocument(QJsonArray{v}).toJson()));
+        }
+    }
 }
 
 void TestCli::show() {

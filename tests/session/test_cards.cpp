@@ -61,7 +61,7 @@ struct Desk {
     }
     QStringList texts() const {
         QStringList t;
-        for (const Message& m : prompts.shown()) t << QString::fromStdString(m.text);
+        for (const Message& m : prompts.shown()) t << QString::fromStdString(m.english());
         return t;
     }
 };

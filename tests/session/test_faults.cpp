@@ -121,7 +121,8 @@ class TestFaults : public QObject {
             bool warned = false, succeeded = false;
             for (const Message& m : c.prompts.shown()) {
                 warned = warned || m.icon == Icon::Warning;
-                succeeded = succeeded || m.text == "OK,All parameters have been saved success !";
+                succeeded =
+                    succeeded || m.english() == "OK,All parameters have been saved success !";
             }
             // The settings are saved once both files are written, even when a copy could
             // not be deleted afterwards.

@@ -45,7 +45,7 @@ QStringList shown(const ScriptedPrompter& p) {
     static const char* icons[] = {"none", "information", "warning", "error", "question"};
     QStringList out;
     for (const Message& m : p.shown()) {
-        out << box(m.caption.c_str(), icons[int(m.icon)], m.text) +
+        out << box(m.caption.c_str(), icons[int(m.icon)], m.english()) +
                    (m.buttons == Buttons::OkCancel ? "|ok-cancel" : "");
     }
     return out;

@@ -432,7 +432,7 @@ void TestSettingsFile::defaults() {
     QCOMPARE(prompts.shown().size(), 1u);
     const Message& m = prompts.shown()[0];
     QCOMPARE(m.caption, std::string("WKS TIPS"));
-    QCOMPARE(m.text, std::string("Error In CWKS_MainParaDlg::Mng_AllParaSetDefault() !"));
+    QCOMPARE(m.english(), std::string("Error In CWKS_MainParaDlg::Mng_AllParaSetDefault() !"));
     QCOMPARE(m.icon, Icon::Error);
     QVERIFY(f.state.cameraParams == CameraParams{});
     QVERIFY(!f.state.clockFollowsPc);

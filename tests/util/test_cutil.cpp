@@ -31,7 +31,7 @@ class TestCUtil : public QObject {
             QCOMPARE(CUtil::GetDayForYMonth(r.year, r.month), r.days);
             QCOMPARE(boxes.shown().size(), std::size_t(r.reported));
             for (const Message& m : boxes.shown()) {
-                QCOMPARE(m.text, std::string("Invalid call for CUtil::GetDayForYMonth() !"));
+                QCOMPARE(m.english(), std::string("Invalid call for CUtil::GetDayForYMonth() !"));
                 QVERIFY(m.caption == "WKS TIPS" && m.icon == Icon::Warning &&
                         m.buttons == Buttons::Ok);
             }

@@ -285,21 +285,24 @@ void CameraScreen::onAddAudioClicked() {
             editor_.setScreenAudio(*file);
             break;
         case AudioOutcome::AskKeepMissing:
-            if (showMessage(kCaptionTips,
-                            "File is not exist ! \nWhether retain the directory record of audio "
-                            "file last time you added ?",
-                            Buttons::OkCancel, Icon::Warning) == Answer::Cancel) {
+            if (showMessage({kCaptionTips,
+                             QT_TRANSLATE_NOOP("Message",
+                                               "File is not exist ! \nWhether retain the directory "
+                                               "record of audio file last time you added ?"),
+                             Buttons::OkCancel, Icon::Warning}) == Answer::Cancel) {
                 editor_.setScreenAudio(kAudioHint);
             }
             break;
         case AudioOutcome::WarnMissing:
-            showMessage(kCaptionTips, "File is not exist !", Buttons::Ok, Icon::Warning);
+            showMessage({kCaptionTips, QT_TRANSLATE_NOOP("Message", "File is not exist !"),
+                         Buttons::Ok, Icon::Warning});
             break;
         case AudioOutcome::AskKeep:
-            if (showMessage(kCaptionTips,
-                            "Whether retain the directory record of audio file last time you "
-                            "added ?",
-                            Buttons::OkCancel, Icon::Question) == Answer::Cancel) {
+            if (showMessage({kCaptionTips,
+                             QT_TRANSLATE_NOOP("Message",
+                                               "Whether retain the directory record of audio file "
+                                               "last time you added ?"),
+                             Buttons::OkCancel, Icon::Question}) == Answer::Cancel) {
                 editor_.setScreenAudio(kAudioHint);
             }
             break;
@@ -326,8 +329,9 @@ void CameraScreen::onDayClicked(int day) {
     const Qt::CheckState before = box->checkState();
     box->setCheckState(before == Qt::Unchecked ? Qt::Checked : Qt::Unchecked);
     if (before == Qt::PartiallyChecked) {
-        showMessage(kCaptionTips, "Error status in control \"WorkDay\" !", Buttons::Ok,
-                    Icon::Warning);
+        showMessage({kCaptionTips,
+                     QT_TRANSLATE_NOOP("Message", "Error status in control \"WorkDay\" !"),
+                     Buttons::Ok, Icon::Warning});
     }
     updateSelectAll();
 }
@@ -404,21 +408,25 @@ void CameraScreen::onTimeLapseOrPirChosen(bool timeLapseChanged) {
     }
     const char* first = timeLapseChanged ? "Time Lapse" : "PIR Tirgger";
     const char* second = timeLapseChanged ? "PIR Tirgger" : "Time Lapse";
-    showMessage(kCaptionTipsMixed,
-                std::string("The status of \"") + first + "\" and \"" + second +
-                    "\" can not be \"OFF\" at the same time !",
-                Buttons::Ok, Icon::Warning);
+    showMessage({kCaptionTipsMixed,
+                 {QT_TRANSLATE_NOOP("Message",
+                                    "The status of \"%1\" and \"%2\" can not be \"OFF\" at the "
+                                    "same time !"),
+                  {first, second}},
+                 Buttons::Ok,
+                 Icon::Warning});
     changed->setCurrentIndex(last);
 }
 
 void CameraScreen::accept() {
-    if (showMessage(kCaptionTips, "Save all camera parameters ?", Buttons::OkCancel,
-                    Icon::Question) == Answer::Cancel) {
+    if (showMessage({kCaptionTips, QT_TRANSLATE_NOOP("Message", "Save all camera parameters ?"),
+                     Buttons::OkCancel, Icon::Question}) == Answer::Cancel) {
         return;
     }
     store();
-    showMessage(kCaptionTips, "OK,Camara parameters have been saved success !", Buttons::Ok,
-                Icon::Information);
+    showMessage({kCaptionTips,
+                 QT_TRANSLATE_NOOP("Message", "OK,Camara parameters have been saved success !"),
+                 Buttons::Ok, Icon::Information});
     ScreenDialog::accept();
 }
 

@@ -16,8 +16,10 @@ CWKS_CamParaGroup1Dlg::CWKS_CamParaGroup1Dlg(AppState& state, QWidget* parent)
 void CWKS_CamParaGroup1Dlg::adaptToModel() {
     const CameraModel* known = findModel(model());
     if (!known || known->family != CameraFamily::FamilyGroup1) {
-        showMessage(kCaptionTips, "Error In CWKS_CamParaGroup1Dlg::OnInitDialog() !", Buttons::Ok,
-                    Icon::Error);
+        showMessage(
+            {kCaptionTips,
+             QT_TRANSLATE_NOOP("Message", "Error In CWKS_CamParaGroup1Dlg::OnInitDialog() !"),
+             Buttons::Ok, Icon::Error});
         cancelAfterOpening();
     }
 }

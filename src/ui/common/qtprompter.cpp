@@ -69,8 +69,8 @@ void rememberFolder(const QString& folder) {
 }  // namespace
 
 Answer QtPrompter::show(const Message& message) {
-    QMessageBox box(qtIcon(message.icon), latin1Text(message.caption), latin1Text(message.text),
-                    QMessageBox::Ok, topScreen());
+    QMessageBox box(qtIcon(message.icon), latin1Text(message.caption),
+                    latin1Text(message.english()), QMessageBox::Ok, topScreen());
     box.setTextFormat(Qt::PlainText);
     if (message.buttons == Buttons::OkCancel) {
         box.addButton(QMessageBox::Cancel);

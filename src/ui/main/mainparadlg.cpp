@@ -216,8 +216,11 @@ void CWKS_MainParaDlg::defaultSetting() {
 void CWKS_MainParaDlg::Mng_JumpToCertainMod() {
     const CameraModel* model = session_.model();
     if (!model) {
-        showMessage(kCaptionTips, "Error In CWKS_MainParaDlg::Mng_JumpToCertainMod() !",
-                    Buttons::Ok, Icon::Error);
+        showMessage({kCaptionTips,
+                     {QT_TRANSLATE_NOOP("Message", "Error In CWKS_MainParaDlg::%1() !"),
+                      {"Mng_JumpToCertainMod"}},
+                     Buttons::Ok,
+                     Icon::Error});
         done(QDialog::Rejected);
         return;
     }

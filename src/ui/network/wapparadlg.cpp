@@ -131,7 +131,8 @@ void CWKS_WapParaDlg::ManageOtherUI(Mode mode) {
             senderChanged = presetSelected && SenderItemsDiffer(texts(), params);
             return;
     }
-    showMessage(kCaptionTips, "Invalid call for ManageOtherUI()!", Buttons::Ok, Icon::Error);
+    showMessage({kCaptionTips, QT_TRANSLATE_NOOP("Message", "Invalid call for ManageOtherUI()!"),
+                 Buttons::Ok, Icon::Error});
 }
 
 void CWKS_WapParaDlg::onAdvanced() {
@@ -162,17 +163,20 @@ void CWKS_WapParaDlg::showMailTestResult(const mail::MailTestReport& report) {
     if (report.cancelled) return;
     std::string text = mail::verdict(report);
     for (const auto& line : report.lines) text += "\n" + line.text;
-    showMessage(kCaptionTips, text, Buttons::Ok, report.passed ? Icon::Information : Icon::Warning);
+    showMessage({kCaptionTips, Text::verbatim(text), Buttons::Ok,
+                 report.passed ? Icon::Information : Icon::Warning});
 }
 
 void CWKS_WapParaDlg::onOk() {
-    if (showMessage(kCaptionTips, "Save all WAP/Internet parameters ?", Buttons::OkCancel,
-                    Icon::Question) != Answer::Ok)
+    if (showMessage({kCaptionTips,
+                     QT_TRANSLATE_NOOP("Message", "Save all WAP/Internet parameters ?"),
+                     Buttons::OkCancel, Icon::Question}) != Answer::Ok)
         return;
     ManageOtherUI(Mode::ChangeCheck);
     ManageOtherUI(Mode::Save);
-    showMessage(kCaptionTips, "OK,WAP/Internet Parameters saved success !", Buttons::Ok,
-                Icon::Information);
+    showMessage({kCaptionTips,
+                 QT_TRANSLATE_NOOP("Message", "OK,WAP/Internet Parameters saved success !"),
+                 Buttons::Ok, Icon::Information});
     accept();
 }
 

@@ -55,7 +55,8 @@ int main(int argc, char* argv[]) {
     try {
         wks::DriveTable::dataHome();
     } catch (const std::runtime_error& e) {  // the environment leaves no place for drive C:
-        wks::showMessage(wks::kAppTitle, e.what(), wks::Buttons::Ok, wks::Icon::Error);
+        wks::showMessage(
+            {wks::kAppTitle, wks::Text::verbatim(e.what()), wks::Buttons::Ok, wks::Icon::Error});
         return 1;
     }
     wks::AppState state;

@@ -66,7 +66,7 @@ void pressOk(QWidget& s) { button(s, "okButton")->click(); }
 
 std::vector<std::string> texts(const ScriptedPrompter& p) {
     std::vector<std::string> t;
-    for (const auto& m : p.shown()) t.push_back(m.text);
+    for (const auto& m : p.shown()) t.push_back(m.english());
     return t;
 }
 

@@ -47,7 +47,7 @@ QStringList shown(const ScriptedPrompter& p) {
     for (const auto& m : p.shown()) {
         out << QString("%1|%2|%3")
                    .arg(QString::fromStdString(m.caption), icons[static_cast<int>(m.icon)],
-                        QString::fromStdString(m.text));
+                        QString::fromStdString(m.english()));
     }
     return out;
 }

@@ -449,12 +449,12 @@ class TestWapScreen : public QObject {
             QTRY_COMPARE_WITH_TIMEOUT(s.prompter.shown().size(), std::size_t(1), 15000);
             const Message& m = s.prompter.shown().front();
             QCOMPARE(m.caption, std::string(kCaptionTips));
-            const QStringList lines = QString::fromStdString(m.text).split('\n');
-            QVERIFY2(lines.size() == box.size(), m.text.c_str());
+            const QStringList lines = QString::fromStdString(m.english()).split('\n');
+            QVERIFY2(lines.size() == box.size(), m.english().c_str());
             for (int i = 0; i < box.size(); ++i)
                 QVERIFY2(lines[i].startsWith(QString(box[i]).replace("%1", port)),
                          qPrintable(lines[i]));
-            QVERIFY(m.text.find("secret-pw") == std::string::npos);
+            QVERIFY(m.english().find("secret-pw") == std::string::npos);
             QVERIFY(!s.dlg->findChild<QProgressDialog*>("mailTestProgress"));
         }
         QVERIFY(s.state.CurrentNetworkParams == before.CurrentNetworkParams);

@@ -61,7 +61,7 @@ void startWith(const char* stored, bool sibling) {
 
 QString box(const Message& m) {
     static const char* const icons[] = {"none", "information", "warning", "error", "question"};
-    return QString("%1|%2|%3").arg(m.caption.c_str(), icons[int(m.icon)], m.text.c_str());
+    return QString("%1|%2|%3").arg(m.caption.c_str(), icons[int(m.icon)], m.english().c_str());
 }
 
 // A start of the program: the selection screen shown, its main screen a stand-in that records
