@@ -10,13 +10,13 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Prepare the settings file of a GSM/MMS tr
 # paragraphs.
 set(CPACK_PACKAGE_DESCRIPTION [[
 GSM/MMS trail cameras take their settings from a text file on their SD card.
-WKS CONFIG prepares that file on a PC: pick one of six camera models, choose
+WKS CONFIG prepares that file on a PC: pick the camera model, choose
 the country and mobile operator whose network parameters the camera needs,
 enter the phone numbers and e-mail addresses that receive the pictures, edit
 the shooting parameters, and save.
 
 Saving writes the file into the card's GSM folder, keeps a backup on the
-computer, removes stale copies from other drives and, for the two models with
+computer, removes stale copies from other drives and, for the models with
 a game call, converts an audio file with ffmpeg into the WAV format the camera
 plays.
 

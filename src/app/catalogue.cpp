@@ -45,18 +45,4 @@ std::vector<std::string> displayNames() {
     return names;
 }
 
-const char* familyName(CameraFamily family) {
-    switch (family) {
-        case CameraFamily::FamilyFX200:
-            return "FamilyFX200";
-        case CameraFamily::FamilyGroup1:
-            return "FamilyGroup1";
-        case CameraFamily::FamilyLN713Z:
-            return "FamilyLN713Z";
-        case CameraFamily::FamilyLN714W:
-            return "FamilyLN714W";
-    }
-    return "";
-}
-
 }  // namespace wks

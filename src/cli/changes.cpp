@@ -203,8 +203,8 @@ void Changes::apply(AppState& state, Recipients& recipients) const {
 }
 
 std::vector<CommandOption> Changes::options() {
-    std::vector<CommandOption> list = {{"country", "NAME", nullptr},
-                                       {"operator", "NAME", nullptr},
+    std::vector<CommandOption> list = {{"country", "COUNTRY", nullptr},
+                                       {"operator", "OPERATOR", nullptr},
                                        {"net", "KEY=VALUE", nullptr},
                                        {"set", "KEY=VALUE", nullptr},
                                        {"clock", "TIME", nullptr}};

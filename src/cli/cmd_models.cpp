@@ -6,6 +6,7 @@
 #include "app/catalogue.h"
 #include "cli/commands.h"
 #include "cli/json.h"
+#include "settings/camerakeys.h"
 
 namespace wks::cli {
 
@@ -16,7 +17,7 @@ int cmdModels(Args& args) {
         for (const auto& m : catalogue()) {
             models.append(QJsonObject{{"name", QString::fromStdString(m.displayName)},
                                       {"stem", QString::fromStdString(m.fileStem)},
-                                      {"family", familyName(m.family)},
+                                      {"family", cameraFamily(m.family).name},
                                       {"smtpSsl", m.hasSmtpSsl},
                                       {"gameCall", m.hasGameCall}});
         }
@@ -24,7 +25,7 @@ int cmdModels(Args& args) {
         return kExitOk;
     }
     for (const auto& m : catalogue()) {
-        std::cout << m.displayName << "\tstem " << m.fileStem << "\t" << familyName(m.family)
+        std::cout << m.displayName << "\tstem " << m.fileStem << "\t" << cameraFamily(m.family).name
                   << "\tSMTP SSL " << (m.hasSmtpSsl ? "yes" : "no") << "\tgame call "
                   << (m.hasGameCall ? "yes" : "no") << "\n";
     }

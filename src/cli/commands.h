@@ -45,5 +45,6 @@ int cmdSave(Args& args);
 int cmdPresets(Args& args);
 int cmdDrives(Args& args);
 int cmdMailTest(Args& args);
+int cmdCompletion(Args& args);
 
 }  // namespace wks::cli

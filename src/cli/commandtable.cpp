@@ -9,12 +9,16 @@
 namespace wks::cli {
 
 const std::vector<Command>& commands() {
+    // Counted in the catalogue, so that a model added there is counted here.
+    static const std::string modelsHelp =
+        "Lists the " + std::to_string(catalogue().size()) +
+        " camera models: display name, file stem, camera family,\n"
+        "whether the model has the SMTP SSL option and the game call.\n";
     static const std::vector<Command> table = {
         {"models",
          "list the camera models with stem, family and options",
          "wks-settings models [--json]",
-         "Lists the six camera models: display name, file stem, camera family,\n"
-         "whether the model has the SMTP SSL option and the game call.\n",
+         modelsHelp.c_str(),
          {{kJsonOption, nullptr, "print one JSON document instead (its fields: wks-settings(1))"}},
          false,
          cmdModels},
@@ -134,6 +138,18 @@ const std::vector<Command>& commands() {
            "small JPEG picture) from the sender address to ReceiveEmail1"}},
          false,
          cmdMailTest},
+        {"completion",
+         "print the bash or zsh completion of wks-settings",
+         "wks-settings completion bash\n"
+         "wks-settings completion zsh",
+         "Prints the shell's completion of wks-settings, made from its table of commands:\n"
+         "commands, options, model, country and operator names, the drive letters of your\n"
+         "table, files and folders where they are asked. make install and the package put\n"
+         "both where the shells look; without them, eval \"$(wks-settings completion bash)\"\n"
+         "in ~/.bashrc, or the zsh one saved as _wks-settings in a folder of $fpath.\n",
+         {},
+         false,
+         cmdCompletion},
     };
     return table;
 }

@@ -262,7 +262,7 @@ const CameraKey kLn714w[] = {
 };
 
 // KT320V-8PRO, customised for Sweden, leaves out "SMS Control" and has defaults of its own.
-const ModelException kGroup1Models[] = {
+const ModelException kModelExceptions[] = {
     {kSwedenModel, &P::Language, &kLanguageG1NoSlovakian, 3},
     {kSwedenModel, &P::PirInterval, nullptr, 13},
     {kSwedenModel, &P::SmsControl, nullptr, std::nullopt, true},
@@ -272,6 +272,14 @@ const ModelException kGroup1Models[] = {
     {"LN615Z-8PRO", &P::Language, &kLanguageG1NoSlovakian, std::nullopt},
 };
 
+constexpr CameraFamilyTable kFamilies[] = {
+    {CameraFamily::FamilyFX200, "FamilyFX200", kFx200},
+    {CameraFamily::FamilyGroup1, "FamilyGroup1", kGroup1},
+    {CameraFamily::FamilyLN713Z, "FamilyLN713Z", kLn713z},
+    {CameraFamily::FamilyLN714W, "FamilyLN714W", kLn714w},
+};
+static_assert(oneRowPerFamily(kFamilies));
+
 #undef WKS_WORK_HOURS
 #undef WKS_CLOCK
 #undef WKS_GAME_CALL
@@ -279,30 +287,17 @@ const ModelException kGroup1Models[] = {
 
 }  // namespace
 
-std::span<const CameraKey> cameraKeys(CameraFamily family) {
-    switch (family) {
-        case CameraFamily::FamilyFX200:
-            return kFx200;
-        case CameraFamily::FamilyGroup1:
-            return kGroup1;
-        case CameraFamily::FamilyLN713Z:
-            return kLn713z;
-        case CameraFamily::FamilyLN714W:
-            return kLn714w;
-    }
-    return {};
+const CameraFamilyTable& cameraFamily(CameraFamily family) {
+    return kFamilies[static_cast<std::size_t>(family)];
 }
 
-std::span<const ModelException> modelExceptions(CameraFamily family) {
-    if (family == CameraFamily::FamilyGroup1) return kGroup1Models;
-    return {};
-}
+std::span<const ModelException> modelExceptions() { return kModelExceptions; }
 
 std::vector<CameraKey> cameraKeysFor(CameraFamily family, const std::string& displayName) {
     std::vector<CameraKey> keys;
-    for (CameraKey k : cameraKeys(family)) {
+    for (CameraKey k : cameraFamily(family).keys) {
         bool skipped = false;
-        for (const ModelException& e : modelExceptions(family)) {
+        for (const ModelException& e : kModelExceptions) {
             if (e.field != k.field || displayName != e.displayName) continue;
             skipped = skipped || e.skipped;
             if (e.codes) k.codes = e.codes;
@@ -314,7 +309,7 @@ std::vector<CameraKey> cameraKeysFor(CameraFamily family, const std::string& dis
 }
 
 void setCameraDefaults(CameraParams& params, CameraFamily family, const std::string& displayName) {
-    for (const CameraKey& k : cameraKeys(family)) params.*k.field = k.defaultValue;
+    for (const CameraKey& k : cameraFamily(family).keys) params.*k.field = k.defaultValue;
     for (const CameraKey& k : cameraKeysFor(family, displayName)) params.*k.field = k.defaultValue;
 }
 

@@ -5,6 +5,8 @@
 // field that holds it, the default, the codes the camera understands with the texts its menus
 // give them, and what single models of the family do differently. The reader, the writer, the
 // command line's show, check and --set, and the camera screens' lists all take them from here.
+// A family is its key table and its row in the list of families; a model that differs from its
+// family, its rows in the table of model exceptions.
 
 #include <cstdint>
 #include <optional>
@@ -54,9 +56,16 @@ struct ModelException {
 
 inline constexpr const char* kCameraSection = "Camera Setting";
 
-// A family's keys in file order, as its table gives them.
-std::span<const CameraKey> cameraKeys(CameraFamily family);
-std::span<const ModelException> modelExceptions(CameraFamily family);
+// What the settings file knows of a family.
+struct CameraFamilyTable {
+    CameraFamily family;
+    const char* name;                 // as `wks-settings models` names it
+    std::span<const CameraKey> keys;  // in file order
+};
+
+const CameraFamilyTable& cameraFamily(CameraFamily family);
+// What single models do differently, whatever their family: one table, each row naming its model.
+std::span<const ModelException> modelExceptions();
 // The keys a model reads and writes, in file order, each with the model's own codes and
 // default. A name that is none of the family's models gets the family's table as it stands.
 std::vector<CameraKey> cameraKeysFor(CameraFamily family, const std::string& displayName);

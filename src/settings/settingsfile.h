@@ -42,7 +42,7 @@ class SettingsFile {
     SettingsFile(std::string displayName, AppState& state, Recipients& recipients);
 
     const std::string& displayName() const { return displayName_; }
-    // Nothing when the display name is none of the six models.
+    // Nothing when the display name is none of the catalogue's models.
     const CameraModel* model() const { return model_; }
 
     std::string savePath;

@@ -20,6 +20,8 @@ set(expected
   share/icons/hicolor/256x256/apps/${APP_ID}.png
   share/man/man1/wks-config.1.gz
   share/man/man1/wks-settings.1.gz
+  share/bash-completion/completions/wks-settings
+  share/zsh/site-functions/_wks-settings
   share/doc/wks-config/copyright
   share/doc/wks-config/changelog.gz)
 foreach(f ${expected})

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/camera/camerascreen.h"
 
-#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -26,7 +25,6 @@
 namespace wks::ui {
 
 using namespace camera;
-namespace names = camera::controls;
 
 namespace {
 
@@ -51,71 +49,61 @@ bool fileExists(const std::string& path) {
 }  // namespace
 
 CameraScreen::CameraScreen(AppState& state, CameraFamily family, QWidget* parent)
-    : ScreenDialog(parent),
-      state_(state),
-      familyId_(family),
-      family_(familyScreen(family)),
-      editor_(state) {
+    : ScreenDialog(parent), state_(state), family_(family), editor_(state) {
     timer_ = new QTimer(this);
-    timer_->setObjectName(names::kClockTimer);
     timer_->setInterval(kClockPeriodMs);
     connect(timer_, &QTimer::timeout, this, &CameraScreen::onClockTick);
 }
 
-template <typename T>
-T* CameraScreen::control(const char* name) const {
-    T* c = findChild<T*>(QLatin1String(name));
-    if (!c) qFatal("Camera screen %s has no control %s", qPrintable(objectName()), name);
-    return c;
-}
-
 bool CameraScreen::applies(Step step) const {
-    return std::ranges::find(family_.opening, step) != family_.opening.end();
+    return std::ranges::find(controls_.opening, step) != controls_.opening.end();
 }
 
 QComboBox* CameraScreen::list(std::int32_t CameraParams::*field) const {
     for (const auto& l : lists_) {
-        if (l.control->field == field) return l.combo;
+        if (l.shownBy->field == field) return l.shownBy->list;
     }
     return nullptr;
 }
 
 void CameraScreen::leaveOut(std::int32_t CameraParams::*field) {
     auto it =
-        std::ranges::find_if(lists_, [&](const BoundList& l) { return l.control->field == field; });
+        std::ranges::find_if(lists_, [&](const BoundList& l) { return l.shownBy->field == field; });
     if (it == lists_.end()) return;
-    it->combo->setEnabled(false);
-    it->combo->hide();
-    for (auto* label : findChildren<QLabel*>()) {
-        if (label->buddy() == it->combo) label->hide();
-    }
+    it->shownBy->list->setEnabled(false);
+    it->shownBy->list->hide();
+    if (!it->shownBy->part) it->shownBy->label->hide();
     lists_.erase(it);
 }
 
-// Finds the family's controls, fills the lists with the model's options, names the controls
-// for screen readers and connects the user's actions. Program-made changes never reach a rule:
-// lists report only activated, buttons only clicked.
+// Fills the lists with the model's options, names the controls for screen readers and connects
+// the user's actions. Program-made changes never reach a rule: lists report only activated,
+// buttons only clicked.
 void CameraScreen::bind() {
-    const std::vector<CameraKey> modelKeys = cameraKeysFor(familyId_, model_);
-    QLabel* lastLabel = nullptr;  // the label of the last list that has one
-    for (const CameraKey& familyKey : cameraKeys(familyId_)) {
-        const ListControl* shownBy = listControl(familyKey.field, family_.sendToButtons.empty());
-        if (!shownBy) continue;
-        // A key the model skips keeps the family's options until the model rules leave it out.
+    const CameraControls& c = controls_;
+    const std::span<const CameraKey> familyKeys = cameraFamily(family_).keys;
+    const std::vector<CameraKey> modelKeys = cameraKeysFor(family_, model_);
+    for (const CameraKey& familyKey : familyKeys) {
+        const auto shownBy = std::ranges::find(c.lists, familyKey.field, &FieldList::field);
+        if (shownBy == c.lists.end()) continue;
+        // A key the model skips keeps the family's options; it is left out below.
         const auto own = std::ranges::find(modelKeys, familyKey.field, &CameraKey::field);
         const Codes& codes = *(own != modelKeys.end() ? *own : familyKey).codes;
-        const ListControl& f = *shownBy;
-        auto* combo = control<QComboBox>(f.control);
-        for (const std::string& item : codes.options) combo->addItem(QString::fromLatin1(item));
-        lists_.push_back({shownBy, codes.first, combo});
-        const QString spoken = f.spokenName ? QString::fromLatin1(f.spokenName) : QString();
-        if (f.label && !*f.label) {
-            labelPart(lastLabel, combo, spoken);
+        for (const std::string& item : codes.options) {
+            shownBy->list->addItem(QString::fromLatin1(item));
+        }
+        lists_.push_back({&*shownBy, codes.first});
+        const QString spoken =
+            shownBy->spokenName ? QString::fromLatin1(shownBy->spokenName) : QString();
+        if (shownBy->part) {
+            labelPart(shownBy->label, shownBy->list, spoken);
         } else {
-            const QByteArray label =
-                f.label ? QByteArray(f.label) : QByteArray(f.control) + "Label";
-            lastLabel = control<QLabel>(label.constData());
-            labelControl(lastLabel, combo, spoken);
+            labelControl(shownBy->label, shownBy->list, spoken);
+        }
+    }
+    for (const CameraKey& familyKey : familyKeys) {
+        if (std::ranges::find(modelKeys, familyKey.field, &CameraKey::field) == modelKeys.end()) {
+            leaveOut(familyKey.field);
         }
     }
     auto userChoice = [this](std::int32_t CameraParams::*field, auto slot) {
@@ -136,78 +124,68 @@ void CameraScreen::bind() {
         return b;
     };
     if (applies(Step::WorkDay)) {
-        selectAll_ = named(control<QCheckBox>(names::kSelectAll));
-        connect(selectAll_, &QAbstractButton::clicked, this, &CameraScreen::onSelectAllClicked);
-        for (int d = 0; d < int(days_.size()); ++d) {
-            days_[d] = named(control<QCheckBox>(names::kDays[d]));
-            connect(days_[d], &QAbstractButton::clicked, this, [this, d] { onDayClicked(d); });
+        connect(named(c.selectAll), &QAbstractButton::clicked, this,
+                &CameraScreen::onSelectAllClicked);
+        for (int d = 0; d < int(c.days.size()); ++d) {
+            connect(named(c.days[d]), &QAbstractButton::clicked, this,
+                    [this, d] { onDayClicked(d); });
         }
     }
     // Option buttons show their key's options after a blank, as the camera's screens write them.
-    auto optionButton = [&](const char* name, std::int32_t CameraParams::*field, int position) {
-        auto* b = control<QAbstractButton>(name);
+    auto optionButton = [&](QAbstractButton* b, std::int32_t CameraParams::*field, int position) {
         const auto key = std::ranges::find(modelKeys, field, &CameraKey::field);
         b->setText(QLatin1Char(' ') + QString::fromLatin1(key->codes->options[position]));
-        return named(b);
+        named(b);
     };
-    for (int p = 0; p < int(family_.sendToButtons.size()); ++p) {
-        sendTo_.push_back(optionButton(family_.sendToButtons[p], &CameraParams::SendTo, p));
-        connect(sendTo_.back(), &QAbstractButton::clicked, this, [this, p] { setSendTo(p); });
+    for (int p = 0; p < int(c.sendTo.size()); ++p) {
+        optionButton(c.sendTo[p], &CameraParams::SendTo, p);
+        connect(c.sendTo[p], &QAbstractButton::clicked, this, [this, p] { setSendTo(p); });
     }
-    if (!sendTo_.empty()) new RadioGroupKeys(sendTo_, this);
+    if (!c.sendTo.empty()) new RadioGroupKeys(c.sendTo, this);
     if (applies(Step::SendMode)) {
-        for (int p = 0; p < int(sendMode_.size()); ++p) {
-            sendMode_[p] = optionButton(names::kSendModes[p], &CameraParams::SendMode, p);
-            connect(sendMode_[p], &QAbstractButton::clicked, this, [this, p] { setSendMode(p); });
+        for (int p = 0; p < int(c.sendMode.size()); ++p) {
+            optionButton(c.sendMode[p], &CameraParams::SendMode, p);
+            connect(c.sendMode[p], &QAbstractButton::clicked, this, [this, p] { setSendMode(p); });
         }
-        new RadioGroupKeys({sendMode_.begin(), sendMode_.end()}, this);
+        new RadioGroupKeys({c.sendMode.begin(), c.sendMode.end()}, this);
     }
     if (applies(Step::GameCall)) {
-        connect(named(control<QAbstractButton>(names::kAddAudio)), &QAbstractButton::clicked, this,
+        connect(named(c.addAudio), &QAbstractButton::clicked, this,
                 &CameraScreen::onAddAudioClicked);
-        audioBox_ = control<QLineEdit>(names::kAudioPath);
-        audioBox_->setReadOnly(true);
+        c.audioPath->setReadOnly(true);
         // Wide enough for the hint in the screen's own font, frame and margins included.
-        audioBox_->setMinimumWidth(
-            audioBox_->fontMetrics().horizontalAdvance(QString::fromLatin1(kAudioHint)) + 16);
-        nameControl(audioBox_, tr("Audio file"));
+        c.audioPath->setMinimumWidth(
+            c.audioPath->fontMetrics().horizontalAdvance(QString::fromLatin1(kAudioHint)) + 16);
+        nameControl(c.audioPath, tr("Audio file"));
     }
 
-    setClock_ = named(control<QCheckBox>(names::kSetClock));
-    connect(setClock_, &QAbstractButton::clicked, this, &CameraScreen::onSetClockClicked);
-    clockDate_ = control<QDateEdit>(names::kClockDate);
-    clockTime_ = control<QTimeEdit>(names::kClockTime);
+    connect(named(c.setClock), &QAbstractButton::clicked, this, &CameraScreen::onSetClockClicked);
     QString shortDate = QLocale().dateFormat(QLocale::ShortFormat);
     if (!shortDate.contains(QLatin1String("yyyy")))
         shortDate.replace(QLatin1String("yy"), QLatin1String("yyyy"));
-    clockDate_->setDisplayFormat(shortDate);
-    clockDate_->setDateRange(QDate(1753, 1, 1), QDate(9999, 12, 31));
-    clockDate_->setCalendarPopup(true);
-    clockTime_->setDisplayFormat(QStringLiteral("HH:mm:ss"));
-    nameControl(clockDate_, tr("Clock date"));
-    nameControl(clockTime_, tr("Clock time"));
+    c.clockDate->setDisplayFormat(shortDate);
+    c.clockDate->setDateRange(QDate(1753, 1, 1), QDate(9999, 12, 31));
+    c.clockDate->setCalendarPopup(true);
+    c.clockTime->setDisplayFormat(QStringLiteral("HH:mm:ss"));
+    nameControl(c.clockDate, tr("Clock date"));
+    nameControl(c.clockTime, tr("Clock time"));
 
-    auto* ok = control<QPushButton>(names::kOk);
-    auto* cancel = control<QPushButton>(names::kCancel);
-    ok->setDefault(true);
-    connect(ok, &QAbstractButton::clicked, this, &CameraScreen::accept);
-    connect(cancel, &QAbstractButton::clicked, this, &CameraScreen::reject);
+    c.ok->setDefault(true);
+    connect(c.ok, &QAbstractButton::clicked, this, &CameraScreen::accept);
+    connect(c.cancel, &QAbstractButton::clicked, this, &CameraScreen::reject);
 }
 
 void CameraScreen::initDialog() {
     bind();
-    for (Step step : family_.opening) run(step);
+    for (Step step : controls_.opening) run(step);
     if (cancelAfterOpening_) reject();
 }
 
 void CameraScreen::run(Step step) {
     const CameraParams& p = state_.cameraParams;
     switch (step) {
-        case Step::ModelRules:
-            adaptToModel();
-            for (const ModelException& e : modelExceptions(familyId_)) {
-                if (e.skipped && model_ == e.displayName) leaveOut(e.field);
-            }
+        case Step::ModelCheck:
+            checkModel();
             break;
         case Step::Lists:
             showLists();
@@ -237,10 +215,10 @@ void CameraScreen::run(Step step) {
 }
 
 void CameraScreen::showLists() {
-    for (const auto& [shownBy, offset, combo] : lists_) {
+    for (const auto& [shownBy, offset] : lists_) {
         std::int32_t value = state_.cameraParams.*(shownBy->field);
         if (shownBy->shown) value = shownBy->shown(value);
-        combo->setCurrentIndex(positionOf(value, offset, combo->count()));
+        shownBy->list->setCurrentIndex(positionOf(value, offset, shownBy->list->count()));
     }
 }
 
@@ -257,12 +235,11 @@ void CameraScreen::onWorkHourChosen() {
 // file; the screen's own audio path stays, so switching on again and confirming keeps it.
 void CameraScreen::onGameCallChosen() {
     const bool enabled = gameCallControlsEnabled(list(&CameraParams::GameCall)->currentIndex());
-    enableAll(
-        {list(&CameraParams::GameCallHour), list(&CameraParams::GameCallMinute),
-         list(&CameraParams::GameCallPlayTime), control<QWidget>(names::kAddAudio), audioBox_},
-        enabled);
+    enableAll({list(&CameraParams::GameCallHour), list(&CameraParams::GameCallMinute),
+               list(&CameraParams::GameCallPlayTime), controls_.addAudio, controls_.audioPath},
+              enabled);
     if (!enabled) {
-        audioBox_->setText(QString::fromLatin1(kAudioHint));
+        controls_.audioPath->setText(QString::fromLatin1(kAudioHint));
         editor_.gameCallOff();
     }
 }
@@ -274,13 +251,13 @@ void CameraScreen::showGameCall() {
 }
 
 void CameraScreen::showScreenAudio() {
-    audioBox_->setText(QFile::decodeName(editor_.screenAudio().c_str()));
+    controls_.audioPath->setText(QFile::decodeName(editor_.screenAudio().c_str()));
 }
 
 void CameraScreen::onAddAudioClicked() {
     const std::optional<std::string> file = prompter().openFile({{}, kAudioFilter});
     const bool chosen = file && !std::filesystem::path(*file).filename().empty();
-    switch (audioOutcome(chosen, chosen && fileExists(*file), audioBox_->text())) {
+    switch (audioOutcome(chosen, chosen && fileExists(*file), controls_.audioPath->text())) {
         case AudioOutcome::TakeFile:
             editor_.setScreenAudio(*file);
             break;
@@ -313,19 +290,20 @@ void CameraScreen::onAddAudioClicked() {
 }
 
 void CameraScreen::showWorkDay() {
-    for (int d = 0; d < int(days_.size()); ++d) {
-        days_[d]->setChecked(dayChecked(state_.cameraParams.WorkDay, d));
+    for (int d = 0; d < int(controls_.days.size()); ++d) {
+        controls_.days[d]->setChecked(dayChecked(state_.cameraParams.WorkDay, d));
     }
     updateSelectAll();
 }
 
 void CameraScreen::updateSelectAll() {
-    const auto checked = std::ranges::count_if(days_, [](auto* b) { return b->isChecked(); });
-    selectAll_->setCheckState(selectAllState(int(checked)));
+    const auto checked =
+        std::ranges::count_if(controls_.days, [](auto* b) { return b->isChecked(); });
+    controls_.selectAll->setCheckState(selectAllState(int(checked)));
 }
 
 void CameraScreen::onDayClicked(int day) {
-    QCheckBox* box = days_[day];
+    QCheckBox* box = controls_.days[day];
     const Qt::CheckState before = box->checkState();
     box->setCheckState(before == Qt::Unchecked ? Qt::Checked : Qt::Unchecked);
     if (before == Qt::PartiallyChecked) {
@@ -337,17 +315,19 @@ void CameraScreen::onDayClicked(int day) {
 }
 
 void CameraScreen::onSelectAllClicked() {
-    const bool all = selectAllChecksEveryDay(selectAll_->checkState());
-    for (auto* d : days_) d->setChecked(all);
+    const bool all = selectAllChecksEveryDay(controls_.selectAll->checkState());
+    for (auto* d : controls_.days) d->setChecked(all);
     updateSelectAll();
 }
 
 void CameraScreen::setSendTo(int position) {
-    for (int p = 0; p < int(sendTo_.size()); ++p) sendTo_[p]->setChecked(p == position);
+    const auto& buttons = controls_.sendTo;
+    for (int p = 0; p < int(buttons.size()); ++p) buttons[p]->setChecked(p == position);
 }
 
 void CameraScreen::setSendMode(int position) {
-    for (int p = 0; p < int(sendMode_.size()); ++p) sendMode_[p]->setChecked(p == position);
+    const auto& buttons = controls_.sendMode;
+    for (int p = 0; p < int(buttons.size()); ++p) buttons[p]->setChecked(p == position);
     const SendModeEnabling e = sendModeEnabling(position);
     enableAll({list(&CameraParams::DrTimeH), list(&CameraParams::DrTimeM)}, e.sendTime);
     list(&CameraParams::MaxNumber)->setEnabled(e.maxNumber);
@@ -359,28 +339,29 @@ void CameraScreen::showClock() {
     const CameraParams& p = state_.cameraParams;
     const bool recordClockValid = clockValid(p);
     editor_.openClock();
+    const CameraControls& c = controls_;
     if (recordClockValid && !state_.clockFollowsPc) {
-        clockDate_->setDate(QDate(p.ClockYear, p.ClockMonth, p.ClockDay));
-        clockTime_->setTime(QTime(p.ClockHour, p.ClockMinute, p.ClockSecond));
+        c.clockDate->setDate(QDate(p.ClockYear, p.ClockMonth, p.ClockDay));
+        c.clockTime->setTime(QTime(p.ClockHour, p.ClockMinute, p.ClockSecond));
     }
-    setClock_->setChecked(state_.clockFollowsPc);
-    if (state_.clockFollowsPc) showTime(clockDate_, clockTime_, now());
+    c.setClock->setChecked(state_.clockFollowsPc);
+    if (state_.clockFollowsPc) showTime(c.clockDate, c.clockTime, now());
     enableClockPickers();
     timer_->stop();
     timer_->start();
 }
 
 void CameraScreen::enableClockPickers() {
-    enableAll({clockDate_, clockTime_}, !setClock_->isChecked());
+    enableAll({controls_.clockDate, controls_.clockTime}, !controls_.setClock->isChecked());
 }
 
 void CameraScreen::onSetClockClicked() {
-    setClock_->setChecked(!setClock_->isChecked());
+    controls_.setClock->setChecked(!controls_.setClock->isChecked());
     enableClockPickers();
 }
 
 void CameraScreen::onClockTick() {
-    if (setClock_->isChecked()) showTime(clockDate_, clockTime_, now());
+    if (controls_.setClock->isChecked()) showTime(controls_.clockDate, controls_.clockTime, now());
 }
 
 // Both OFF on opening: PIR Trigger shows nothing, so the user must choose one of them.
@@ -438,8 +419,8 @@ void CameraScreen::reject() {
 // Every list is stored, disabled or not; the editor applies what OK changes in the record.
 void CameraScreen::store() {
     CameraChoices c;
-    for (const auto& [shownBy, offset, combo] : lists_) {
-        c.lists.push_back({shownBy->field, offset, combo->currentIndex()});
+    for (const auto& [shownBy, offset] : lists_) {
+        c.lists.push_back({shownBy->field, offset, shownBy->list->currentIndex()});
     }
     auto checked = [](const auto& buttons) {
         std::vector<bool> states;
@@ -449,13 +430,15 @@ void CameraScreen::store() {
     if (applies(Step::GameCall)) c.gameCallOn = list(&CameraParams::GameCall)->currentIndex() == 1;
     if (applies(Step::WorkDay)) {
         c.days.emplace();
-        for (std::size_t d = 0; d < days_.size(); ++d) (*c.days)[d] = days_[d]->isChecked();
+        for (std::size_t d = 0; d < controls_.days.size(); ++d) {
+            (*c.days)[d] = controls_.days[d]->isChecked();
+        }
     }
-    if (applies(Step::SendTo)) c.sendTo = checked(sendTo_);
-    if (applies(Step::SendMode)) c.sendMode = checked(sendMode_);
-    c.setClock = setClock_->isChecked();
-    const QDate d = clockDate_->date();
-    const QTime t = clockTime_->time();
+    if (applies(Step::SendTo)) c.sendTo = checked(controls_.sendTo);
+    if (applies(Step::SendMode)) c.sendMode = checked(controls_.sendMode);
+    c.setClock = controls_.setClock->isChecked();
+    const QDate d = controls_.clockDate->date();
+    const QTime t = controls_.clockTime->time();
     c.pickers = {d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second()};
     editor_.store(c);
     timer_->stop();

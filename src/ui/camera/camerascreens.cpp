@@ -8,20 +8,31 @@
 #include "ui/camera/camparaln714wdlg.h"
 
 namespace wks::ui {
+namespace {
+
+struct ScreenOfFamily {
+    CameraFamily family;
+    std::unique_ptr<CameraScreen> (*make)(AppState& state, QWidget* parent);
+};
+
+template <typename Screen>
+std::unique_ptr<CameraScreen> make(AppState& state, QWidget* parent) {
+    return std::make_unique<Screen>(state, parent);
+}
+
+constexpr ScreenOfFamily kScreens[] = {
+    {CameraFamily::FamilyFX200, make<CWKS_CamParaFX200Dlg>},
+    {CameraFamily::FamilyGroup1, make<CWKS_CamParaGroup1Dlg>},
+    {CameraFamily::FamilyLN713Z, make<CWKS_CamParaLN713ZDlg>},
+    {CameraFamily::FamilyLN714W, make<CWKS_CamParaLN714WDlg>},
+};
+static_assert(oneRowPerFamily(kScreens));
+
+}  // namespace
 
 std::unique_ptr<CameraScreen> makeCameraScreen(AppState& state, CameraFamily family,
                                                const std::string& displayName, QWidget* parent) {
-    switch (family) {
-        case CameraFamily::FamilyFX200:
-            return std::make_unique<CWKS_CamParaFX200Dlg>(state, parent);
-        case CameraFamily::FamilyLN713Z:
-            return std::make_unique<CWKS_CamParaLN713ZDlg>(state, parent);
-        case CameraFamily::FamilyLN714W:
-            return std::make_unique<CWKS_CamParaLN714WDlg>(state, parent);
-        case CameraFamily::FamilyGroup1:
-            break;
-    }
-    auto screen = std::make_unique<CWKS_CamParaGroup1Dlg>(state, parent);
+    auto screen = kScreens[static_cast<std::size_t>(family)].make(state, parent);
     screen->setModelDisplayName(displayName);
     return screen;
 }

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The camera screen of a model's family, ready to run through modalRunner(): the opener of
-// "Change Setting (&C)" needs no knowledge of the four screens.
+// "Change Setting (&C)" needs no knowledge of the screens.
 
 #include <memory>
 #include <string>
@@ -12,7 +12,7 @@
 
 namespace wks::ui {
 
-// The Group 1 screen is given the display name; the others do not need it.
+// The family's screen, given the display name of the model it edits.
 std::unique_ptr<CameraScreen> makeCameraScreen(AppState& state, CameraFamily family,
                                                const std::string& displayName,
                                                QWidget* parent = nullptr);

@@ -3,7 +3,13 @@
 #pragma once
 // The camera screen of FX200 SERIES: work day, four Send To buttons, no send mode or game call.
 
+#include <memory>
+
 #include "ui/camera/camerascreen.h"
+
+namespace Ui {
+class CWKS_CamParaFX200Dlg;
+}
 
 namespace wks::ui {
 
@@ -12,6 +18,10 @@ class CWKS_CamParaFX200Dlg : public CameraScreen {
   public:
     // Edits state.cameraParams, clockFollowsPc; run it through modalRunner().
     explicit CWKS_CamParaFX200Dlg(AppState& state, QWidget* parent = nullptr);
+    ~CWKS_CamParaFX200Dlg() override;
+
+  private:
+    std::unique_ptr<::Ui::CWKS_CamParaFX200Dlg> ui_;
 };
 
 }  // namespace wks::ui

@@ -9,7 +9,13 @@
 //     modalRunner().run(screen);
 // An unknown name is reported and the screen then closes with Cancel, storing nothing.
 
+#include <memory>
+
 #include "ui/camera/camerascreen.h"
+
+namespace Ui {
+class CWKS_CamParaGroup1Dlg;
+}
 
 namespace wks::ui {
 
@@ -18,9 +24,13 @@ class CWKS_CamParaGroup1Dlg : public CameraScreen {
   public:
     // Edits state.cameraParams and clockFollowsPc.
     explicit CWKS_CamParaGroup1Dlg(AppState& state, QWidget* parent = nullptr);
+    ~CWKS_CamParaGroup1Dlg() override;
 
   protected:
-    void adaptToModel() override;
+    void checkModel() override;
+
+  private:
+    std::unique_ptr<::Ui::CWKS_CamParaGroup1Dlg> ui_;
 };
 
 }  // namespace wks::ui

@@ -3,7 +3,13 @@
 #pragma once
 // The camera screen of LN714W-12P: game call, Send To as a list, send mode.
 
+#include <memory>
+
 #include "ui/camera/camerascreen.h"
+
+namespace Ui {
+class CWKS_CamParaLN714WDlg;
+}
 
 namespace wks::ui {
 
@@ -12,6 +18,10 @@ class CWKS_CamParaLN714WDlg : public CameraScreen {
   public:
     // Edits state.cameraParams, clockFollowsPc and gameCallAudioPath; run it through modalRunner().
     explicit CWKS_CamParaLN714WDlg(AppState& state, QWidget* parent = nullptr);
+    ~CWKS_CamParaLN714WDlg() override;
+
+  private:
+    std::unique_ptr<::Ui::CWKS_CamParaLN714WDlg> ui_;
 };
 
 }  // namespace wks::ui
