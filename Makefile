@@ -40,7 +40,8 @@ bench: build
 
 # The Debian package, $(BUILD)/wks-config_<version>_amd64.deb: built in a tree of its own with
 # the distribution's flags (dpkg-buildflags, with every hardening feature: PIE, RELRO, BIND_NOW,
-# FORTIFY), stripped, then judged by lintian, which must find no error and no warning.
+# FORTIFY), stripped, then judged by lintian, which must find no error, warning, information or
+# pedantic remark.
 PACKAGE_BUILD = $(BUILD)/package
 package: deps
 	eval "$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --export=sh)" && \
@@ -48,7 +49,7 @@ package: deps
 	  -DCMAKE_CXX_FLAGS="$$CPPFLAGS $$CXXFLAGS" -DCMAKE_EXE_LINKER_FLAGS="$$LDFLAGS"
 	cmake --build $(PACKAGE_BUILD) -j $(JOBS)
 	cd $(PACKAGE_BUILD) && cpack -B $(abspath $(BUILD))
-	lintian --fail-on error,warning $(BUILD)/wks-config_*_*.deb
+	lintian -I --pedantic --fail-on error,warning,info,pedantic $(BUILD)/wks-config_*_*.deb
 
 # Every screen, rendered offscreen from the real dialogs with sample data, into docs/screenshots.
 screenshots: build

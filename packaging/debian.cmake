@@ -31,8 +31,11 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The WKS CONFIG developers <maintainers@wksc
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://wksconfig.org/")
 # The libraries come from what the programs link; the converter is run as a program.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# libcurl is loaded only when an e-mail test runs, so the dependency list does not find it.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "ffmpeg, libcurl4")
-# Without it Qt falls back to X11 (XWayland) on a Wayland desktop.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# libcurl is loaded only when an e-mail test runs, so the dependency list does not find it; the
+# test asks it for CURLOPT_QUICK_EXIT, which came with 7.87.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcurl4 (>= 7.87)")
+# ffmpeg converts the game call, which four of the six models never play; without it a
+# conversion fails saying that ffmpeg is not installed. Without qt6-wayland Qt falls back to X11
+# (XWayland) on a Wayland desktop.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "ffmpeg, qt6-wayland")
 include(CPack)

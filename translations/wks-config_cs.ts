@@ -866,6 +866,18 @@ Ponechat naposledy přidaný zvukový soubor?</translation>
         <source>Invalid call for CUtil::GetDayForYMonth() !</source>
         <translation>Neplatné volání CUtil::GetDayForYMonth()!</translation>
     </message>
+    <message>
+        <source>ffmpeg is not installed, and the game call is converted with it: install the package ffmpeg.</source>
+        <translation>ffmpeg není nainstalován, ale vábení se převádí právě jím: nainstalujte balíček ffmpeg.</translation>
+    </message>
+    <message>
+        <source>the card is read-only</source>
+        <translation>karta je jen pro čtení</translation>
+    </message>
+    <message>
+        <source>the drive is read-only</source>
+        <translation>jednotka je jen pro čtení</translation>
+    </message>
 </context>
 <context>
     <name>wks::CameraModel</name>
@@ -883,6 +895,305 @@ Ponechat naposledy přidaný zvukový soubor?</translation>
     <message>
         <source>E-mail from the camera needs your own sender account: set it under Check WAP / Internet Parameters.</source>
         <translation>Aby mohla fotopast odesílat e-maily, potřebuje váš vlastní účet odesílatele: zadejte jej v části „Zkontrolovat parametry WAP/internetu“.</translation>
+    </message>
+</context>
+<context>
+    <name>wks::mail</name>
+    <message>
+        <source>Cancelled during %1.</source>
+        <translation>Zrušeno v kroku %1.</translation>
+    </message>
+    <message>
+        <source>%1 failed: SEND EMAIL SERVER is empty.</source>
+        <translation>Krok %1 selhal: server odchozí pošty je prázdný.</translation>
+    </message>
+    <message>
+        <source>%1 failed: the PORT &quot;%2&quot; is no port number (1 to 65535).</source>
+        <translation>Krok %1 selhal: port „%2“ není číslo portu (1 až 65535).</translation>
+    </message>
+    <message>
+        <source>SEND EMAIL ADDRESS</source>
+        <translation>Adresa odesílatele</translation>
+    </message>
+    <message>
+        <source>Receive Email 1</source>
+        <translation>E-mail příjemce 1</translation>
+    </message>
+    <message>
+        <source>The e-mail test needs libcurl: %1</source>
+        <translation>Test e-mailu potřebuje knihovnu libcurl: %1</translation>
+    </message>
+    <message>
+        <source>%1 failed: &quot;%2&quot; is no server name: check SEND EMAIL SERVER.</source>
+        <translation>Krok %1 selhal: „%2“ není název serveru: zkontrolujte server odchozí pošty.</translation>
+    </message>
+    <message>
+        <source>E-mail test passed</source>
+        <translation>Test e-mailu proběhl úspěšně</translation>
+    </message>
+    <message>
+        <source>E-mail test failed</source>
+        <translation>Test e-mailu selhal</translation>
+    </message>
+    <message>
+        <source>&quot;SMTP SSL&quot; (Advanced... on the WAP / Internet screen)</source>
+        <translation>„SMTP SSL“ (Pokročilé… v okně Parametry WAP/internetu)</translation>
+    </message>
+    <message>
+        <source> The server said: &quot;%1&quot;</source>
+        <translation> Server odpověděl: „%1“</translation>
+    </message>
+    <message>
+        <source>port %1 of %2</source>
+        <translation>port %1 serveru %2</translation>
+    </message>
+    <message>
+        <source>the name service did not answer within %1: is this computer on the Internet?</source>
+        <translation>jmenná služba neodpověděla do %1: je tento počítač připojen k internetu?</translation>
+    </message>
+    <message>
+        <source>the server name &quot;%1&quot; is unknown: check SEND EMAIL SERVER (or this computer is not on the Internet).</source>
+        <translation>název serveru „%1“ je neznámý: zkontrolujte server odchozí pošty (nebo tento počítač není připojen k internetu).</translation>
+    </message>
+    <message>
+        <source>nothing answered on %1 within %2: check the PORT beside SEND EMAIL SERVER, or a firewall is in the way.</source>
+        <translation>na %1 do %2 nic neodpovědělo: zkontrolujte port vedle serveru odchozí pošty, nebo v cestě stojí firewall.</translation>
+    </message>
+    <message>
+        <source>nothing listens on %1: check the PORT beside SEND EMAIL SERVER (mail providers take mail on 465 with SSL, or on 587 or 25).</source>
+        <translation>na %1 nic nenaslouchá: zkontrolujte port vedle serveru odchozí pošty (poskytovatelé e-mailu přijímají poštu na portu 465 s SSL nebo na 587 či 25).</translation>
+    </message>
+    <message>
+        <source>SMTP SSL is ticked, but the server speaks plain text on port %1 (it said &quot;%2&quot;). Untick %3, or use the server&apos;s SSL port, usually 465.</source>
+        <translation>SMTP SSL je zaškrtnuto, ale server na portu %1 komunikuje nešifrovaně (odpověděl „%2“). Zrušte zaškrtnutí %3, nebo použijte SSL port serveru, obvykle 465.</translation>
+    </message>
+    <message>
+        <source>%1 took the connection on port %2 but did not start TLS within %3.</source>
+        <translation>%1 přijal spojení na portu %2, ale do %3 nezahájil TLS.</translation>
+    </message>
+    <message>
+        <source>the encryption could not be started (%1).</source>
+        <translation>šifrování se nepodařilo zahájit (%1).</translation>
+    </message>
+    <message>
+        <source>the server speaks TLS on port %1, but SMTP SSL is not ticked. Tick %2, or use the server&apos;s plain-text port, usually 587 or 25.</source>
+        <translation>server na portu %1 komunikuje přes TLS, ale SMTP SSL není zaškrtnuto. Zaškrtněte %2, nebo použijte nešifrovaný port serveru, obvykle 587 nebo 25.</translation>
+    </message>
+    <message>
+        <source>the server refused to talk.%1</source>
+        <translation>server odmítl komunikovat.%1</translation>
+    </message>
+    <message>
+        <source>%1 took the connection on port %2 but said nothing within %3.</source>
+        <translation>%1 přijal spojení na portu %2, ale do %3 nic neřekl.</translation>
+    </message>
+    <message>
+        <source>the server closed the connection without a greeting (%1).</source>
+        <translation>server ukončil spojení bez pozdravu (%1).</translation>
+    </message>
+    <message>
+        <source>the server wants encryption before the login (it offers STARTTLS), but SMTP SSL is not ticked. The camera must use SSL: tick %1 and use the server&apos;s SSL port, usually 465.%2</source>
+        <translation>server vyžaduje šifrování před přihlášením (nabízí STARTTLS), ale SMTP SSL není zaškrtnuto. Fotopast musí používat SSL: zaškrtněte %1 a použijte SSL port serveru, obvykle 465.%2</translation>
+    </message>
+    <message>
+        <source>the server did not answer the login within %1.</source>
+        <translation>server na přihlášení neodpověděl do %1.</translation>
+    </message>
+    <message>
+        <source>the server offers no login on port %1: check the PORT (mail providers take logins on 465 with SSL, or on 587).</source>
+        <translation>server na portu %1 nenabízí přihlášení: zkontrolujte port (poskytovatelé e-mailu přijímají přihlášení na portu 465 s SSL nebo na 587).</translation>
+    </message>
+    <message>
+        <source>the server offers no way of logging in that the camera knows (%1).</source>
+        <translation>server nenabízí žádný způsob přihlášení, který fotopast zná (%1).</translation>
+    </message>
+    <message>
+        <source>the server refused the address and password. The password is the likely fault (many providers want an app password for devices): check SEND EMAIL PASSWORD, then SEND EMAIL ADDRESS.%1</source>
+        <translation>server odmítl adresu a heslo. Chyba je nejspíš v hesle (mnoho poskytovatelů vyžaduje pro zařízení heslo aplikace): zkontrolujte heslo odesílatele a potom adresu odesílatele.%1</translation>
+    </message>
+    <message>
+        <source>%1.%2</source>
+        <translation>%1.%2</translation>
+    </message>
+    <message>
+        <source>the server did not answer within %1 while taking the test message.</source>
+        <translation>server při přebírání zkušební zprávy neodpověděl do %1.</translation>
+    </message>
+    <message>
+        <source>the server does not let %1 send.%2</source>
+        <translation>server nedovolí adrese %1 odesílat.%2</translation>
+    </message>
+    <message>
+        <source>the server refused the recipient %1.%2</source>
+        <translation>server odmítl příjemce %1.%2</translation>
+    </message>
+    <message>
+        <source>the server did not take the test message.%1</source>
+        <translation>server zkušební zprávu nepřevzal.%1</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>it is self-signed</source>
+        <translation>je podepsaný sám sebou</translation>
+    </message>
+    <message>
+        <source>it has expired</source>
+        <translation>jeho platnost vypršela</translation>
+    </message>
+    <message>
+        <source>it is not valid yet</source>
+        <translation>ještě není platný</translation>
+    </message>
+    <message>
+        <source>it is signed by an authority this computer does not know</source>
+        <translation>je podepsaný autoritou, kterou tento počítač nezná</translation>
+    </message>
+    <message>
+        <source>this computer&apos;s certificates cannot be read</source>
+        <translation>certifikáty tohoto počítače nelze přečíst</translation>
+    </message>
+    <message>
+        <source>it is made out to another name than %1</source>
+        <translation>je vystaven na jiný název než %1</translation>
+    </message>
+    <message>
+        <source>it is not accepted</source>
+        <translation>není přijat</translation>
+    </message>
+    <message>
+        <source>is empty</source>
+        <translation>nic neobsahuje</translation>
+    </message>
+    <message>
+        <source>holds a control character</source>
+        <translation>obsahuje řídicí znak</translation>
+    </message>
+    <message>
+        <source>holds a blank</source>
+        <translation>obsahuje mezeru</translation>
+    </message>
+    <message>
+        <source>holds &quot;%1&quot;</source>
+        <translation>obsahuje „%1“</translation>
+    </message>
+    <message>
+        <source>has no &quot;@&quot;</source>
+        <translation>neobsahuje „@“</translation>
+    </message>
+    <message>
+        <source>holds more than one &quot;@&quot;</source>
+        <translation>obsahuje více než jeden znak „@“</translation>
+    </message>
+    <message>
+        <source>has nothing before its &quot;@&quot;</source>
+        <translation>nemá nic před znakem „@“</translation>
+    </message>
+    <message>
+        <source>has nothing after its &quot;@&quot;</source>
+        <translation>nemá nic za znakem „@“</translation>
+    </message>
+    <message>
+        <source>Name look-up</source>
+        <translation>Překlad názvu</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Spojení</translation>
+    </message>
+    <message>
+        <source>TLS</source>
+        <translation>TLS</translation>
+    </message>
+    <message>
+        <source>Greeting</source>
+        <translation>Pozdrav</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Přihlášení</translation>
+    </message>
+    <message>
+        <source>Sending</source>
+        <translation>Odeslání</translation>
+    </message>
+    <message>
+        <source>%1 is an address, nothing to look up</source>
+        <translation>%1 je adresa, není co překládat</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 je %2</translation>
+    </message>
+    <message>
+        <source>%1 answers on port %2</source>
+        <translation>%1 odpovídá na portu %2</translation>
+    </message>
+    <message>
+        <source>%1 answers on port %2 (no PORT given: the standard port)</source>
+        <translation>%1 odpovídá na portu %2 (port nezadán: standardní port)</translation>
+    </message>
+    <message>
+        <source>the connection is encrypted from the first byte</source>
+        <translation>spojení je šifrované od prvního bajtu</translation>
+    </message>
+    <message>
+        <source>the server accepted %1 and its password (%2)</source>
+        <translation>server přijal %1 a jeho heslo (%2)</translation>
+    </message>
+    <message>
+        <source>the server accepted %1 and its password</source>
+        <translation>server přijal %1 a jeho heslo</translation>
+    </message>
+    <message>
+        <source>the test message to %1 was accepted (%2)</source>
+        <translation>zkušební zpráva pro %1 byla přijata (%2)</translation>
+    </message>
+    <message>
+        <source>the test message to %1 was accepted</source>
+        <translation>zkušební zpráva pro %1 byla přijata</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>the test took longer than %1 in all</source>
+        <translation>test trval celkem déle než %1</translation>
+    </message>
+    <message>
+        <source>%1 failed: %2</source>
+        <translation>Krok %1 selhal: %2</translation>
+    </message>
+    <message>
+        <source>Warning: the server&apos;s certificate cannot be verified: %1 (%2); the password is sent anyway, as asked.</source>
+        <translation>Upozornění: certifikát serveru nelze ověřit: %1 (%2); heslo se podle přání přesto odešle.</translation>
+    </message>
+    <message>
+        <source>Warning: the server&apos;s certificate cannot be verified: %1 (%2).</source>
+        <translation>Upozornění: certifikát serveru nelze ověřit: %1 (%2).</translation>
+    </message>
+    <message>
+        <source> Besides, the server offers no login on port %1.</source>
+        <translation> Server navíc na portu %1 nenabízí přihlášení.</translation>
+    </message>
+    <message>
+        <source>%1 not tried: %2</source>
+        <translation>Krok %1 nebyl vyzkoušen: %2</translation>
+    </message>
+    <message>
+        <source>the password was not sent, because the server&apos;s certificate cannot be verified: whoever answered may not be the mail server. The camera may refuse the certificate too: ask the mail provider which server name and port to use.%1</source>
+        <translation>heslo nebylo odesláno, protože certifikát serveru nelze ověřit: ten, kdo odpověděl, nemusí být poštovní server. Certifikát může odmítnout i fotopast: zeptejte se poskytovatele e-mailu, jaký název serveru a port použít.%1</translation>
+    </message>
+    <message>
+        <source>Warning: the password crossed the network unencrypted, as it will from the camera.</source>
+        <translation>Upozornění: heslo prošlo sítí nešifrovaně, stejně jako z fotopasti.</translation>
+    </message>
+    <message>
+        <source>%1 %2; an e-mail address is one plain mailbox, such as name@example.org. The test stopped before connecting.</source>
+        <translation>%1 %2; e-mailová adresa je jedna prostá schránka, například jmeno@example.org. Test skončil před navázáním spojení.</translation>
     </message>
 </context>
 <context>
@@ -924,6 +1235,17 @@ Ponechat naposledy přidaný zvukový soubor?</translation>
     <message>
         <source>No product chosen</source>
         <translation>Není vybrán žádný výrobek</translation>
+    </message>
+</context>
+<context>
+    <name>wks::ui::CWKS_WapParaDlg</name>
+    <message>
+        <source>Note: port %1 is kept as %2 (a PORT keeps 4 digits), so the test connects to %2.</source>
+        <translation>Poznámka: port %1 se uloží jako %2 (port má nejvýše 4 číslice), test se proto připojí k %2.</translation>
+    </message>
+    <message>
+        <source>Send the password to this server anyway?</source>
+        <translation>Přesto odeslat heslo tomuto serveru?</translation>
     </message>
 </context>
 <context>

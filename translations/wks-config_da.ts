@@ -866,6 +866,18 @@ Vil du beholde den lydfil, du tilføjede sidst?</translation>
         <source>Invalid call for CUtil::GetDayForYMonth() !</source>
         <translation>Ugyldigt kald af CUtil::GetDayForYMonth()!</translation>
     </message>
+    <message>
+        <source>ffmpeg is not installed, and the game call is converted with it: install the package ffmpeg.</source>
+        <translation>ffmpeg er ikke installeret, men lokkelyden konverteres med det: Installér pakken ffmpeg.</translation>
+    </message>
+    <message>
+        <source>the card is read-only</source>
+        <translation>kortet er skrivebeskyttet</translation>
+    </message>
+    <message>
+        <source>the drive is read-only</source>
+        <translation>drevet er skrivebeskyttet</translation>
+    </message>
 </context>
 <context>
     <name>wks::CameraModel</name>
@@ -883,6 +895,305 @@ Vil du beholde den lydfil, du tilføjede sidst?</translation>
     <message>
         <source>E-mail from the camera needs your own sender account: set it under Check WAP / Internet Parameters.</source>
         <translation>Kameraet skal bruge din egen afsenderkonto for at sende e-mail: Angiv den under »Kontrollér WAP-/internetparametre«.</translation>
+    </message>
+</context>
+<context>
+    <name>wks::mail</name>
+    <message>
+        <source>Cancelled during %1.</source>
+        <translation>Annulleret under trinnet %1.</translation>
+    </message>
+    <message>
+        <source>%1 failed: SEND EMAIL SERVER is empty.</source>
+        <translation>%1 mislykkedes: Server til udgående post er tom.</translation>
+    </message>
+    <message>
+        <source>%1 failed: the PORT &quot;%2&quot; is no port number (1 to 65535).</source>
+        <translation>%1 mislykkedes: Porten »%2« er ikke et portnummer (1 til 65535).</translation>
+    </message>
+    <message>
+        <source>SEND EMAIL ADDRESS</source>
+        <translation>Afsenderadresse</translation>
+    </message>
+    <message>
+        <source>Receive Email 1</source>
+        <translation>E-mailmodtager 1</translation>
+    </message>
+    <message>
+        <source>The e-mail test needs libcurl: %1</source>
+        <translation>E-mailtesten skal bruge libcurl: %1</translation>
+    </message>
+    <message>
+        <source>%1 failed: &quot;%2&quot; is no server name: check SEND EMAIL SERVER.</source>
+        <translation>%1 mislykkedes: »%2« er ikke et servernavn: Kontrollér Server til udgående post.</translation>
+    </message>
+    <message>
+        <source>E-mail test passed</source>
+        <translation>E-mailtesten lykkedes</translation>
+    </message>
+    <message>
+        <source>E-mail test failed</source>
+        <translation>E-mailtesten mislykkedes</translation>
+    </message>
+    <message>
+        <source>&quot;SMTP SSL&quot; (Advanced... on the WAP / Internet screen)</source>
+        <translation>»SMTP SSL« (Avanceret… i vinduet WAP-/internetparametre)</translation>
+    </message>
+    <message>
+        <source> The server said: &quot;%1&quot;</source>
+        <translation> Serveren svarede: »%1«</translation>
+    </message>
+    <message>
+        <source>port %1 of %2</source>
+        <translation>port %1 på %2</translation>
+    </message>
+    <message>
+        <source>the name service did not answer within %1: is this computer on the Internet?</source>
+        <translation>Navnetjenesten svarede ikke inden for %1: Er computeren forbundet til internettet?</translation>
+    </message>
+    <message>
+        <source>the server name &quot;%1&quot; is unknown: check SEND EMAIL SERVER (or this computer is not on the Internet).</source>
+        <translation>Servernavnet »%1« er ukendt: Kontrollér Server til udgående post (eller computeren er ikke forbundet til internettet).</translation>
+    </message>
+    <message>
+        <source>nothing answered on %1 within %2: check the PORT beside SEND EMAIL SERVER, or a firewall is in the way.</source>
+        <translation>Intet svarede på %1 inden for %2: Kontrollér porten ved siden af Server til udgående post, eller en firewall står i vejen.</translation>
+    </message>
+    <message>
+        <source>nothing listens on %1: check the PORT beside SEND EMAIL SERVER (mail providers take mail on 465 with SSL, or on 587 or 25).</source>
+        <translation>Intet lytter på %1: Kontrollér porten ved siden af Server til udgående post (mailudbydere modtager post på 465 med SSL eller på 587 eller 25).</translation>
+    </message>
+    <message>
+        <source>SMTP SSL is ticked, but the server speaks plain text on port %1 (it said &quot;%2&quot;). Untick %3, or use the server&apos;s SSL port, usually 465.</source>
+        <translation>SMTP SSL er markeret, men serveren bruger ukrypteret tekst på port %1 (den svarede »%2«). Fjern markeringen af %3, eller brug serverens SSL-port, normalt 465.</translation>
+    </message>
+    <message>
+        <source>%1 took the connection on port %2 but did not start TLS within %3.</source>
+        <translation>%1 tog imod forbindelsen på port %2, men startede ikke TLS inden for %3.</translation>
+    </message>
+    <message>
+        <source>the encryption could not be started (%1).</source>
+        <translation>Krypteringen kunne ikke startes (%1).</translation>
+    </message>
+    <message>
+        <source>the server speaks TLS on port %1, but SMTP SSL is not ticked. Tick %2, or use the server&apos;s plain-text port, usually 587 or 25.</source>
+        <translation>Serveren bruger TLS på port %1, men SMTP SSL er ikke markeret. Markér %2, eller brug serverens ukrypterede port, normalt 587 eller 25.</translation>
+    </message>
+    <message>
+        <source>the server refused to talk.%1</source>
+        <translation>Serveren nægtede at kommunikere.%1</translation>
+    </message>
+    <message>
+        <source>%1 took the connection on port %2 but said nothing within %3.</source>
+        <translation>%1 tog imod forbindelsen på port %2, men sagde intet inden for %3.</translation>
+    </message>
+    <message>
+        <source>the server closed the connection without a greeting (%1).</source>
+        <translation>Serveren lukkede forbindelsen uden hilsen (%1).</translation>
+    </message>
+    <message>
+        <source>the server wants encryption before the login (it offers STARTTLS), but SMTP SSL is not ticked. The camera must use SSL: tick %1 and use the server&apos;s SSL port, usually 465.%2</source>
+        <translation>Serveren vil have kryptering før login (den tilbyder STARTTLS), men SMTP SSL er ikke markeret. Kameraet skal bruge SSL: Markér %1, og brug serverens SSL-port, normalt 465.%2</translation>
+    </message>
+    <message>
+        <source>the server did not answer the login within %1.</source>
+        <translation>Serveren svarede ikke på login inden for %1.</translation>
+    </message>
+    <message>
+        <source>the server offers no login on port %1: check the PORT (mail providers take logins on 465 with SSL, or on 587).</source>
+        <translation>Serveren tilbyder ikke login på port %1: Kontrollér porten (mailudbydere modtager login på 465 med SSL eller på 587).</translation>
+    </message>
+    <message>
+        <source>the server offers no way of logging in that the camera knows (%1).</source>
+        <translation>Serveren tilbyder ingen loginmetode, som kameraet kender (%1).</translation>
+    </message>
+    <message>
+        <source>the server refused the address and password. The password is the likely fault (many providers want an app password for devices): check SEND EMAIL PASSWORD, then SEND EMAIL ADDRESS.%1</source>
+        <translation>Serveren afviste adressen og adgangskoden. Sandsynligvis er det adgangskoden, der er forkert (mange udbydere kræver en app-adgangskode til enheder): Kontrollér Afsenderens adgangskode og derefter Afsenderadresse.%1</translation>
+    </message>
+    <message>
+        <source>%1.%2</source>
+        <translation>%1.%2</translation>
+    </message>
+    <message>
+        <source>the server did not answer within %1 while taking the test message.</source>
+        <translation>Serveren svarede ikke inden for %1, mens den modtog testbeskeden.</translation>
+    </message>
+    <message>
+        <source>the server does not let %1 send.%2</source>
+        <translation>Serveren lader ikke %1 sende.%2</translation>
+    </message>
+    <message>
+        <source>the server refused the recipient %1.%2</source>
+        <translation>Serveren afviste modtageren %1.%2</translation>
+    </message>
+    <message>
+        <source>the server did not take the test message.%1</source>
+        <translation>Serveren modtog ikke testbeskeden.%1</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>it is self-signed</source>
+        <translation>Det er selvsigneret</translation>
+    </message>
+    <message>
+        <source>it has expired</source>
+        <translation>Det er udløbet</translation>
+    </message>
+    <message>
+        <source>it is not valid yet</source>
+        <translation>Det er ikke gyldigt endnu</translation>
+    </message>
+    <message>
+        <source>it is signed by an authority this computer does not know</source>
+        <translation>Det er signeret af en udsteder, som computeren ikke kender</translation>
+    </message>
+    <message>
+        <source>this computer&apos;s certificates cannot be read</source>
+        <translation>Computerens certifikater kan ikke læses</translation>
+    </message>
+    <message>
+        <source>it is made out to another name than %1</source>
+        <translation>Det er udstedt til et andet navn end %1</translation>
+    </message>
+    <message>
+        <source>it is not accepted</source>
+        <translation>Det accepteres ikke</translation>
+    </message>
+    <message>
+        <source>is empty</source>
+        <translation>er tom</translation>
+    </message>
+    <message>
+        <source>holds a control character</source>
+        <translation>indeholder et kontroltegn</translation>
+    </message>
+    <message>
+        <source>holds a blank</source>
+        <translation>indeholder et mellemrum</translation>
+    </message>
+    <message>
+        <source>holds &quot;%1&quot;</source>
+        <translation>indeholder »%1«</translation>
+    </message>
+    <message>
+        <source>has no &quot;@&quot;</source>
+        <translation>mangler »@«</translation>
+    </message>
+    <message>
+        <source>holds more than one &quot;@&quot;</source>
+        <translation>indeholder mere end ét »@«</translation>
+    </message>
+    <message>
+        <source>has nothing before its &quot;@&quot;</source>
+        <translation>har intet før »@«</translation>
+    </message>
+    <message>
+        <source>has nothing after its &quot;@&quot;</source>
+        <translation>har intet efter »@«</translation>
+    </message>
+    <message>
+        <source>Name look-up</source>
+        <translation>Navneopslag</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Forbindelse</translation>
+    </message>
+    <message>
+        <source>TLS</source>
+        <translation>TLS</translation>
+    </message>
+    <message>
+        <source>Greeting</source>
+        <translation>Hilsen</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Login</translation>
+    </message>
+    <message>
+        <source>Sending</source>
+        <translation>Afsendelse</translation>
+    </message>
+    <message>
+        <source>%1 is an address, nothing to look up</source>
+        <translation>%1 er en adresse, intet at slå op</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 er %2</translation>
+    </message>
+    <message>
+        <source>%1 answers on port %2</source>
+        <translation>%1 svarer på port %2</translation>
+    </message>
+    <message>
+        <source>%1 answers on port %2 (no PORT given: the standard port)</source>
+        <translation>%1 svarer på port %2 (ingen port angivet: standardporten)</translation>
+    </message>
+    <message>
+        <source>the connection is encrypted from the first byte</source>
+        <translation>Forbindelsen er krypteret fra første byte</translation>
+    </message>
+    <message>
+        <source>the server accepted %1 and its password (%2)</source>
+        <translation>Serveren godtog %1 og adgangskoden (%2)</translation>
+    </message>
+    <message>
+        <source>the server accepted %1 and its password</source>
+        <translation>Serveren godtog %1 og adgangskoden</translation>
+    </message>
+    <message>
+        <source>the test message to %1 was accepted (%2)</source>
+        <translation>Testbeskeden til %1 blev modtaget (%2)</translation>
+    </message>
+    <message>
+        <source>the test message to %1 was accepted</source>
+        <translation>Testbeskeden til %1 blev modtaget</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>the test took longer than %1 in all</source>
+        <translation>Testen tog i alt længere tid end %1</translation>
+    </message>
+    <message>
+        <source>%1 failed: %2</source>
+        <translation>%1 mislykkedes: %2</translation>
+    </message>
+    <message>
+        <source>Warning: the server&apos;s certificate cannot be verified: %1 (%2); the password is sent anyway, as asked.</source>
+        <translation>Advarsel: Serverens certifikat kan ikke bekræftes: %1 (%2); adgangskoden sendes alligevel, som ønsket.</translation>
+    </message>
+    <message>
+        <source>Warning: the server&apos;s certificate cannot be verified: %1 (%2).</source>
+        <translation>Advarsel: Serverens certifikat kan ikke bekræftes: %1 (%2).</translation>
+    </message>
+    <message>
+        <source> Besides, the server offers no login on port %1.</source>
+        <translation> Desuden tilbyder serveren ikke login på port %1.</translation>
+    </message>
+    <message>
+        <source>%1 not tried: %2</source>
+        <translation>%1 ikke forsøgt: %2</translation>
+    </message>
+    <message>
+        <source>the password was not sent, because the server&apos;s certificate cannot be verified: whoever answered may not be the mail server. The camera may refuse the certificate too: ask the mail provider which server name and port to use.%1</source>
+        <translation>Adgangskoden blev ikke sendt, fordi serverens certifikat ikke kan bekræftes: Den, der svarede, er måske ikke mailserveren. Kameraet kan også afvise certifikatet: Spørg mailudbyderen, hvilket servernavn og hvilken port der skal bruges.%1</translation>
+    </message>
+    <message>
+        <source>Warning: the password crossed the network unencrypted, as it will from the camera.</source>
+        <translation>Advarsel: Adgangskoden blev sendt ukrypteret over nettet, sådan som den også vil blive det fra kameraet.</translation>
+    </message>
+    <message>
+        <source>%1 %2; an e-mail address is one plain mailbox, such as name@example.org. The test stopped before connecting.</source>
+        <translation>%1 %2; en e-mailadresse er én almindelig postkasse, f.eks. navn@example.org. Testen stoppede, før der blev oprettet forbindelse.</translation>
     </message>
 </context>
 <context>
@@ -924,6 +1235,17 @@ Vil du beholde den lydfil, du tilføjede sidst?</translation>
     <message>
         <source>No product chosen</source>
         <translation>Intet produkt valgt</translation>
+    </message>
+</context>
+<context>
+    <name>wks::ui::CWKS_WapParaDlg</name>
+    <message>
+        <source>Note: port %1 is kept as %2 (a PORT keeps 4 digits), so the test connects to %2.</source>
+        <translation>Bemærk: Port %1 gemmes som %2 (en port har højst 4 cifre), så testen forbinder til %2.</translation>
+    </message>
+    <message>
+        <source>Send the password to this server anyway?</source>
+        <translation>Vil du alligevel sende adgangskoden til denne server?</translation>
     </message>
 </context>
 <context>

@@ -866,6 +866,18 @@ Soll die zuletzt hinzugefügte Audiodatei beibehalten werden?</translation>
         <source>Invalid call for CUtil::GetDayForYMonth() !</source>
         <translation>Ungültiger Aufruf von CUtil::GetDayForYMonth()!</translation>
     </message>
+    <message>
+        <source>ffmpeg is not installed, and the game call is converted with it: install the package ffmpeg.</source>
+        <translation>ffmpeg ist nicht installiert, wird aber zum Umwandeln des Lockrufs gebraucht: Installieren Sie das Paket ffmpeg.</translation>
+    </message>
+    <message>
+        <source>the card is read-only</source>
+        <translation>die Karte ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the drive is read-only</source>
+        <translation>das Laufwerk ist schreibgeschützt</translation>
+    </message>
 </context>
 <context>
     <name>wks::CameraModel</name>
@@ -883,6 +895,305 @@ Soll die zuletzt hinzugefügte Audiodatei beibehalten werden?</translation>
     <message>
         <source>E-mail from the camera needs your own sender account: set it under Check WAP / Internet Parameters.</source>
         <translation>Damit die Kamera E-Mails senden kann, braucht sie Ihr eigenes Absenderkonto: Tragen Sie es unter „WAP-/Internet-Parameter prüfen“ ein.</translation>
+    </message>
+</context>
+<context>
+    <name>wks::mail</name>
+    <message>
+        <source>Cancelled during %1.</source>
+        <translation>Abgebrochen beim Schritt %1.</translation>
+    </message>
+    <message>
+        <source>%1 failed: SEND EMAIL SERVER is empty.</source>
+        <translation>%1 fehlgeschlagen: Postausgangsserver ist leer.</translation>
+    </message>
+    <message>
+        <source>%1 failed: the PORT &quot;%2&quot; is no port number (1 to 65535).</source>
+        <translation>%1 fehlgeschlagen: Der Port „%2“ ist keine Portnummer (1 bis 65535).</translation>
+    </message>
+    <message>
+        <source>SEND EMAIL ADDRESS</source>
+        <translation>Absenderadresse</translation>
+    </message>
+    <message>
+        <source>Receive Email 1</source>
+        <translation>E-Mail-Empfänger 1</translation>
+    </message>
+    <message>
+        <source>The e-mail test needs libcurl: %1</source>
+        <translation>Der E-Mail-Test braucht libcurl: %1</translation>
+    </message>
+    <message>
+        <source>%1 failed: &quot;%2&quot; is no server name: check SEND EMAIL SERVER.</source>
+        <translation>%1 fehlgeschlagen: „%2“ ist kein Servername: Prüfen Sie den Postausgangsserver.</translation>
+    </message>
+    <message>
+        <source>E-mail test passed</source>
+        <translation>E-Mail-Test bestanden</translation>
+    </message>
+    <message>
+        <source>E-mail test failed</source>
+        <translation>E-Mail-Test fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>&quot;SMTP SSL&quot; (Advanced... on the WAP / Internet screen)</source>
+        <translation>„SMTP SSL“ (Erweitert … im Fenster WAP-/Internet-Parameter)</translation>
+    </message>
+    <message>
+        <source> The server said: &quot;%1&quot;</source>
+        <translation> Der Server sagte: „%1“</translation>
+    </message>
+    <message>
+        <source>port %1 of %2</source>
+        <translation>Port %1 von %2</translation>
+    </message>
+    <message>
+        <source>the name service did not answer within %1: is this computer on the Internet?</source>
+        <translation>Der Namensdienst hat nicht innerhalb von %1 geantwortet: Ist dieser Rechner mit dem Internet verbunden?</translation>
+    </message>
+    <message>
+        <source>the server name &quot;%1&quot; is unknown: check SEND EMAIL SERVER (or this computer is not on the Internet).</source>
+        <translation>Der Servername „%1“ ist unbekannt: Prüfen Sie den Postausgangsserver (oder dieser Rechner ist nicht mit dem Internet verbunden).</translation>
+    </message>
+    <message>
+        <source>nothing answered on %1 within %2: check the PORT beside SEND EMAIL SERVER, or a firewall is in the way.</source>
+        <translation>Auf %1 hat innerhalb von %2 nichts geantwortet: Prüfen Sie den Port neben dem Postausgangsserver, oder eine Firewall ist im Weg.</translation>
+    </message>
+    <message>
+        <source>nothing listens on %1: check the PORT beside SEND EMAIL SERVER (mail providers take mail on 465 with SSL, or on 587 or 25).</source>
+        <translation>Auf %1 wartet nichts: Prüfen Sie den Port neben dem Postausgangsserver (Mail-Anbieter nehmen Mails auf 465 mit SSL an, oder auf 587 oder 25).</translation>
+    </message>
+    <message>
+        <source>SMTP SSL is ticked, but the server speaks plain text on port %1 (it said &quot;%2&quot;). Untick %3, or use the server&apos;s SSL port, usually 465.</source>
+        <translation>SMTP SSL ist angekreuzt, aber der Server spricht auf Port %1 unverschlüsselt (er sagte „%2“). Entfernen Sie das Kreuz bei %3, oder verwenden Sie den SSL-Port des Servers, meist 465.</translation>
+    </message>
+    <message>
+        <source>%1 took the connection on port %2 but did not start TLS within %3.</source>
+        <translation>%1 hat die Verbindung auf Port %2 angenommen, aber TLS nicht innerhalb von %3 begonnen.</translation>
+    </message>
+    <message>
+        <source>the encryption could not be started (%1).</source>
+        <translation>Die Verschlüsselung konnte nicht begonnen werden (%1).</translation>
+    </message>
+    <message>
+        <source>the server speaks TLS on port %1, but SMTP SSL is not ticked. Tick %2, or use the server&apos;s plain-text port, usually 587 or 25.</source>
+        <translation>Der Server spricht auf Port %1 TLS, aber SMTP SSL ist nicht angekreuzt. Kreuzen Sie %2 an, oder verwenden Sie den unverschlüsselten Port des Servers, meist 587 oder 25.</translation>
+    </message>
+    <message>
+        <source>the server refused to talk.%1</source>
+        <translation>Der Server verweigert das Gespräch.%1</translation>
+    </message>
+    <message>
+        <source>%1 took the connection on port %2 but said nothing within %3.</source>
+        <translation>%1 hat die Verbindung auf Port %2 angenommen, aber innerhalb von %3 nichts gesagt.</translation>
+    </message>
+    <message>
+        <source>the server closed the connection without a greeting (%1).</source>
+        <translation>Der Server hat die Verbindung ohne Begrüßung geschlossen (%1).</translation>
+    </message>
+    <message>
+        <source>the server wants encryption before the login (it offers STARTTLS), but SMTP SSL is not ticked. The camera must use SSL: tick %1 and use the server&apos;s SSL port, usually 465.%2</source>
+        <translation>Der Server will vor der Anmeldung Verschlüsselung (er bietet STARTTLS an), aber SMTP SSL ist nicht angekreuzt. Die Kamera muss SSL verwenden: Kreuzen Sie %1 an und verwenden Sie den SSL-Port des Servers, meist 465.%2</translation>
+    </message>
+    <message>
+        <source>the server did not answer the login within %1.</source>
+        <translation>Der Server hat nicht innerhalb von %1 auf die Anmeldung geantwortet.</translation>
+    </message>
+    <message>
+        <source>the server offers no login on port %1: check the PORT (mail providers take logins on 465 with SSL, or on 587).</source>
+        <translation>Der Server bietet auf Port %1 keine Anmeldung an: Prüfen Sie den Port (Mail-Anbieter nehmen Anmeldungen auf 465 mit SSL an, oder auf 587).</translation>
+    </message>
+    <message>
+        <source>the server offers no way of logging in that the camera knows (%1).</source>
+        <translation>Der Server bietet kein Anmeldeverfahren an, das die Kamera kennt (%1).</translation>
+    </message>
+    <message>
+        <source>the server refused the address and password. The password is the likely fault (many providers want an app password for devices): check SEND EMAIL PASSWORD, then SEND EMAIL ADDRESS.%1</source>
+        <translation>Der Server hat Adresse und Passwort abgelehnt. Wahrscheinlich liegt es am Passwort (viele Anbieter verlangen für Geräte ein App-Passwort): Prüfen Sie das Absender-Passwort, dann die Absenderadresse.%1</translation>
+    </message>
+    <message>
+        <source>%1.%2</source>
+        <translation>%1.%2</translation>
+    </message>
+    <message>
+        <source>the server did not answer within %1 while taking the test message.</source>
+        <translation>Der Server hat beim Annehmen der Testnachricht nicht innerhalb von %1 geantwortet.</translation>
+    </message>
+    <message>
+        <source>the server does not let %1 send.%2</source>
+        <translation>Der Server lässt %1 nicht senden.%2</translation>
+    </message>
+    <message>
+        <source>the server refused the recipient %1.%2</source>
+        <translation>Der Server hat den Empfänger %1 abgelehnt.%2</translation>
+    </message>
+    <message>
+        <source>the server did not take the test message.%1</source>
+        <translation>Der Server hat die Testnachricht nicht angenommen.%1</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>it is self-signed</source>
+        <translation>Es ist selbstsigniert</translation>
+    </message>
+    <message>
+        <source>it has expired</source>
+        <translation>Es ist abgelaufen</translation>
+    </message>
+    <message>
+        <source>it is not valid yet</source>
+        <translation>Es ist noch nicht gültig</translation>
+    </message>
+    <message>
+        <source>it is signed by an authority this computer does not know</source>
+        <translation>Es ist von einer Zertifizierungsstelle signiert, die dieser Rechner nicht kennt</translation>
+    </message>
+    <message>
+        <source>this computer&apos;s certificates cannot be read</source>
+        <translation>Die Zertifikate dieses Rechners können nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>it is made out to another name than %1</source>
+        <translation>Es ist auf einen anderen Namen als %1 ausgestellt</translation>
+    </message>
+    <message>
+        <source>it is not accepted</source>
+        <translation>Es wird nicht anerkannt</translation>
+    </message>
+    <message>
+        <source>is empty</source>
+        <translation>ist leer</translation>
+    </message>
+    <message>
+        <source>holds a control character</source>
+        <translation>enthält ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>holds a blank</source>
+        <translation>enthält ein Leerzeichen</translation>
+    </message>
+    <message>
+        <source>holds &quot;%1&quot;</source>
+        <translation>enthält „%1“</translation>
+    </message>
+    <message>
+        <source>has no &quot;@&quot;</source>
+        <translation>enthält kein „@“</translation>
+    </message>
+    <message>
+        <source>holds more than one &quot;@&quot;</source>
+        <translation>enthält mehr als ein „@“</translation>
+    </message>
+    <message>
+        <source>has nothing before its &quot;@&quot;</source>
+        <translation>hat nichts vor dem „@“</translation>
+    </message>
+    <message>
+        <source>has nothing after its &quot;@&quot;</source>
+        <translation>hat nichts nach dem „@“</translation>
+    </message>
+    <message>
+        <source>Name look-up</source>
+        <translation>Namensauflösung</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Verbindung</translation>
+    </message>
+    <message>
+        <source>TLS</source>
+        <translation>TLS</translation>
+    </message>
+    <message>
+        <source>Greeting</source>
+        <translation>Begrüßung</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Anmeldung</translation>
+    </message>
+    <message>
+        <source>Sending</source>
+        <translation>Senden</translation>
+    </message>
+    <message>
+        <source>%1 is an address, nothing to look up</source>
+        <translation>%1 ist eine Adresse, nichts aufzulösen</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 ist %2</translation>
+    </message>
+    <message>
+        <source>%1 answers on port %2</source>
+        <translation>%1 antwortet auf Port %2</translation>
+    </message>
+    <message>
+        <source>%1 answers on port %2 (no PORT given: the standard port)</source>
+        <translation>%1 antwortet auf Port %2 (kein Port angegeben: der Standardport)</translation>
+    </message>
+    <message>
+        <source>the connection is encrypted from the first byte</source>
+        <translation>Die Verbindung ist vom ersten Byte an verschlüsselt</translation>
+    </message>
+    <message>
+        <source>the server accepted %1 and its password (%2)</source>
+        <translation>Der Server hat %1 und das Passwort angenommen (%2)</translation>
+    </message>
+    <message>
+        <source>the server accepted %1 and its password</source>
+        <translation>Der Server hat %1 und das Passwort angenommen</translation>
+    </message>
+    <message>
+        <source>the test message to %1 was accepted (%2)</source>
+        <translation>Die Testnachricht an %1 wurde angenommen (%2)</translation>
+    </message>
+    <message>
+        <source>the test message to %1 was accepted</source>
+        <translation>Die Testnachricht an %1 wurde angenommen</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>the test took longer than %1 in all</source>
+        <translation>Der Test dauerte insgesamt länger als %1</translation>
+    </message>
+    <message>
+        <source>%1 failed: %2</source>
+        <translation>%1 fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>Warning: the server&apos;s certificate cannot be verified: %1 (%2); the password is sent anyway, as asked.</source>
+        <translation>Warnung: Das Zertifikat des Servers lässt sich nicht prüfen: %1 (%2); das Passwort wird wie gewünscht trotzdem gesendet.</translation>
+    </message>
+    <message>
+        <source>Warning: the server&apos;s certificate cannot be verified: %1 (%2).</source>
+        <translation>Warnung: Das Zertifikat des Servers lässt sich nicht prüfen: %1 (%2).</translation>
+    </message>
+    <message>
+        <source> Besides, the server offers no login on port %1.</source>
+        <translation> Außerdem bietet der Server auf Port %1 keine Anmeldung an.</translation>
+    </message>
+    <message>
+        <source>%1 not tried: %2</source>
+        <translation>%1 nicht versucht: %2</translation>
+    </message>
+    <message>
+        <source>the password was not sent, because the server&apos;s certificate cannot be verified: whoever answered may not be the mail server. The camera may refuse the certificate too: ask the mail provider which server name and port to use.%1</source>
+        <translation>Das Passwort wurde nicht gesendet, weil sich das Zertifikat des Servers nicht prüfen lässt: Wer geantwortet hat, ist vielleicht nicht der Mailserver. Auch die Kamera lehnt das Zertifikat womöglich ab: Fragen Sie den Mail-Anbieter, welcher Servername und Port zu verwenden sind.%1</translation>
+    </message>
+    <message>
+        <source>Warning: the password crossed the network unencrypted, as it will from the camera.</source>
+        <translation>Warnung: Das Passwort ging unverschlüsselt durchs Netz, so wie es auch von der Kamera aus gehen wird.</translation>
+    </message>
+    <message>
+        <source>%1 %2; an e-mail address is one plain mailbox, such as name@example.org. The test stopped before connecting.</source>
+        <translation>%1 %2; eine E-Mail-Adresse ist ein einfaches Postfach wie name@example.org. Der Test endete vor dem Verbindungsaufbau.</translation>
     </message>
 </context>
 <context>
@@ -924,6 +1235,17 @@ Soll die zuletzt hinzugefügte Audiodatei beibehalten werden?</translation>
     <message>
         <source>No product chosen</source>
         <translation>Kein Produkt ausgewählt</translation>
+    </message>
+</context>
+<context>
+    <name>wks::ui::CWKS_WapParaDlg</name>
+    <message>
+        <source>Note: port %1 is kept as %2 (a PORT keeps 4 digits), so the test connects to %2.</source>
+        <translation>Hinweis: Port %1 wird als %2 gespeichert (ein Port behält 4 Ziffern), daher verbindet sich der Test mit %2.</translation>
+    </message>
+    <message>
+        <source>Send the password to this server anyway?</source>
+        <translation>Das Passwort trotzdem an diesen Server senden?</translation>
     </message>
 </context>
 <context>

@@ -866,6 +866,18 @@ Säilytetäänkö viimeksi lisätty äänitiedosto?</translation>
         <source>Invalid call for CUtil::GetDayForYMonth() !</source>
         <translation>Virheellinen kutsu: CUtil::GetDayForYMonth()!</translation>
     </message>
+    <message>
+        <source>ffmpeg is not installed, and the game call is converted with it: install the package ffmpeg.</source>
+        <translation>ffmpeg ei ole asennettuna, mutta houkutusääni muunnetaan sillä: asenna ffmpeg-paketti.</translation>
+    </message>
+    <message>
+        <source>the card is read-only</source>
+        <translation>kortti on kirjoitussuojattu</translation>
+    </message>
+    <message>
+        <source>the drive is read-only</source>
+        <translation>asema on kirjoitussuojattu</translation>
+    </message>
 </context>
 <context>
     <name>wks::CameraModel</name>
@@ -883,6 +895,305 @@ Säilytetäänkö viimeksi lisätty äänitiedosto?</translation>
     <message>
         <source>E-mail from the camera needs your own sender account: set it under Check WAP / Internet Parameters.</source>
         <translation>Jotta kamera voi lähettää sähköpostia, se tarvitsee oman lähettäjän tilisi: määritä se kohdassa ”Tarkista WAP-/internetparametrit”.</translation>
+    </message>
+</context>
+<context>
+    <name>wks::mail</name>
+    <message>
+        <source>Cancelled during %1.</source>
+        <translation>Peruttiin vaiheessa %1.</translation>
+    </message>
+    <message>
+        <source>%1 failed: SEND EMAIL SERVER is empty.</source>
+        <translation>%1 epäonnistui: lähtevän postin palvelin on tyhjä.</translation>
+    </message>
+    <message>
+        <source>%1 failed: the PORT &quot;%2&quot; is no port number (1 to 65535).</source>
+        <translation>%1 epäonnistui: portti ”%2” ei ole porttinumero (1–65535).</translation>
+    </message>
+    <message>
+        <source>SEND EMAIL ADDRESS</source>
+        <translation>Lähettäjän osoite</translation>
+    </message>
+    <message>
+        <source>Receive Email 1</source>
+        <translation>Vastaanottajan sähköposti 1</translation>
+    </message>
+    <message>
+        <source>The e-mail test needs libcurl: %1</source>
+        <translation>Sähköpostitesti tarvitsee libcurlin: %1</translation>
+    </message>
+    <message>
+        <source>%1 failed: &quot;%2&quot; is no server name: check SEND EMAIL SERVER.</source>
+        <translation>%1 epäonnistui: ”%2” ei ole palvelimen nimi: tarkista lähtevän postin palvelin.</translation>
+    </message>
+    <message>
+        <source>E-mail test passed</source>
+        <translation>Sähköpostitesti onnistui</translation>
+    </message>
+    <message>
+        <source>E-mail test failed</source>
+        <translation>Sähköpostitesti epäonnistui</translation>
+    </message>
+    <message>
+        <source>&quot;SMTP SSL&quot; (Advanced... on the WAP / Internet screen)</source>
+        <translation>”SMTP SSL” (Lisäasetukset… WAP-/internetparametrien ikkunassa)</translation>
+    </message>
+    <message>
+        <source> The server said: &quot;%1&quot;</source>
+        <translation> Palvelin vastasi: ”%1”</translation>
+    </message>
+    <message>
+        <source>port %1 of %2</source>
+        <translation>palvelimen %2 portissa %1</translation>
+    </message>
+    <message>
+        <source>the name service did not answer within %1: is this computer on the Internet?</source>
+        <translation>nimipalvelu ei vastannut %1 kuluessa: onko tietokone yhteydessä internetiin?</translation>
+    </message>
+    <message>
+        <source>the server name &quot;%1&quot; is unknown: check SEND EMAIL SERVER (or this computer is not on the Internet).</source>
+        <translation>palvelimen nimi ”%1” on tuntematon: tarkista lähtevän postin palvelin (tai tietokone ei ole yhteydessä internetiin).</translation>
+    </message>
+    <message>
+        <source>nothing answered on %1 within %2: check the PORT beside SEND EMAIL SERVER, or a firewall is in the way.</source>
+        <translation>mikään ei vastannut %1 %2 kuluessa: tarkista lähtevän postin palvelimen vieressä oleva portti, tai palomuuri on tiellä.</translation>
+    </message>
+    <message>
+        <source>nothing listens on %1: check the PORT beside SEND EMAIL SERVER (mail providers take mail on 465 with SSL, or on 587 or 25).</source>
+        <translation>mikään ei kuuntele %1: tarkista lähtevän postin palvelimen vieressä oleva portti (sähköpostipalvelut ottavat postia vastaan portissa 465 SSL:llä tai porteissa 587 ja 25).</translation>
+    </message>
+    <message>
+        <source>SMTP SSL is ticked, but the server speaks plain text on port %1 (it said &quot;%2&quot;). Untick %3, or use the server&apos;s SSL port, usually 465.</source>
+        <translation>SMTP SSL on valittuna, mutta palvelin käyttää portissa %1 salaamatonta yhteyttä (se vastasi ”%2”). Poista valinta %3 tai käytä palvelimen SSL-porttia, yleensä 465.</translation>
+    </message>
+    <message>
+        <source>%1 took the connection on port %2 but did not start TLS within %3.</source>
+        <translation>%1 otti yhteyden vastaan portissa %2, mutta ei aloittanut TLS:ää %3 kuluessa.</translation>
+    </message>
+    <message>
+        <source>the encryption could not be started (%1).</source>
+        <translation>salausta ei voitu aloittaa (%1).</translation>
+    </message>
+    <message>
+        <source>the server speaks TLS on port %1, but SMTP SSL is not ticked. Tick %2, or use the server&apos;s plain-text port, usually 587 or 25.</source>
+        <translation>palvelin käyttää portissa %1 TLS:ää, mutta SMTP SSL ei ole valittuna. Valitse %2 tai käytä palvelimen salaamatonta porttia, yleensä 587 tai 25.</translation>
+    </message>
+    <message>
+        <source>the server refused to talk.%1</source>
+        <translation>palvelin kieltäytyi keskustelemasta.%1</translation>
+    </message>
+    <message>
+        <source>%1 took the connection on port %2 but said nothing within %3.</source>
+        <translation>%1 otti yhteyden vastaan portissa %2, mutta ei sanonut mitään %3 kuluessa.</translation>
+    </message>
+    <message>
+        <source>the server closed the connection without a greeting (%1).</source>
+        <translation>palvelin sulki yhteyden tervehtimättä (%1).</translation>
+    </message>
+    <message>
+        <source>the server wants encryption before the login (it offers STARTTLS), but SMTP SSL is not ticked. The camera must use SSL: tick %1 and use the server&apos;s SSL port, usually 465.%2</source>
+        <translation>palvelin vaatii salauksen ennen kirjautumista (se tarjoaa STARTTLS:ää), mutta SMTP SSL ei ole valittuna. Kameran on käytettävä SSL:ää: valitse %1 ja käytä palvelimen SSL-porttia, yleensä 465.%2</translation>
+    </message>
+    <message>
+        <source>the server did not answer the login within %1.</source>
+        <translation>palvelin ei vastannut kirjautumiseen %1 kuluessa.</translation>
+    </message>
+    <message>
+        <source>the server offers no login on port %1: check the PORT (mail providers take logins on 465 with SSL, or on 587).</source>
+        <translation>palvelin ei tarjoa kirjautumista portissa %1: tarkista portti (sähköpostipalvelut ottavat kirjautumisia vastaan portissa 465 SSL:llä tai portissa 587).</translation>
+    </message>
+    <message>
+        <source>the server offers no way of logging in that the camera knows (%1).</source>
+        <translation>palvelin ei tarjoa yhtään kameran tuntemaa kirjautumistapaa (%1).</translation>
+    </message>
+    <message>
+        <source>the server refused the address and password. The password is the likely fault (many providers want an app password for devices): check SEND EMAIL PASSWORD, then SEND EMAIL ADDRESS.%1</source>
+        <translation>palvelin hylkäsi osoitteen ja salasanan. Vika on todennäköisesti salasanassa (monet palvelut vaativat laitteille sovellussalasanan): tarkista lähettäjän salasana ja sitten lähettäjän osoite.%1</translation>
+    </message>
+    <message>
+        <source>%1.%2</source>
+        <translation>%1.%2</translation>
+    </message>
+    <message>
+        <source>the server did not answer within %1 while taking the test message.</source>
+        <translation>palvelin ei vastannut %1 kuluessa testiviestiä vastaanottaessaan.</translation>
+    </message>
+    <message>
+        <source>the server does not let %1 send.%2</source>
+        <translation>palvelin ei anna osoitteen %1 lähettää.%2</translation>
+    </message>
+    <message>
+        <source>the server refused the recipient %1.%2</source>
+        <translation>palvelin hylkäsi vastaanottajan %1.%2</translation>
+    </message>
+    <message>
+        <source>the server did not take the test message.%1</source>
+        <translation>palvelin ei ottanut testiviestiä vastaan.%1</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>it is self-signed</source>
+        <translation>se on itse allekirjoitettu</translation>
+    </message>
+    <message>
+        <source>it has expired</source>
+        <translation>se on vanhentunut</translation>
+    </message>
+    <message>
+        <source>it is not valid yet</source>
+        <translation>se ei ole vielä voimassa</translation>
+    </message>
+    <message>
+        <source>it is signed by an authority this computer does not know</source>
+        <translation>sen on allekirjoittanut varmentaja, jota tämä tietokone ei tunne</translation>
+    </message>
+    <message>
+        <source>this computer&apos;s certificates cannot be read</source>
+        <translation>tämän tietokoneen varmenteita ei voi lukea</translation>
+    </message>
+    <message>
+        <source>it is made out to another name than %1</source>
+        <translation>se on myönnetty muulle nimelle kuin %1</translation>
+    </message>
+    <message>
+        <source>it is not accepted</source>
+        <translation>sitä ei hyväksytä</translation>
+    </message>
+    <message>
+        <source>is empty</source>
+        <translation>on tyhjä</translation>
+    </message>
+    <message>
+        <source>holds a control character</source>
+        <translation>sisältää ohjausmerkin</translation>
+    </message>
+    <message>
+        <source>holds a blank</source>
+        <translation>sisältää välilyönnin</translation>
+    </message>
+    <message>
+        <source>holds &quot;%1&quot;</source>
+        <translation>sisältää merkin ”%1”</translation>
+    </message>
+    <message>
+        <source>has no &quot;@&quot;</source>
+        <translation>ei sisällä merkkiä ”@”</translation>
+    </message>
+    <message>
+        <source>holds more than one &quot;@&quot;</source>
+        <translation>sisältää useamman kuin yhden ”@”-merkin</translation>
+    </message>
+    <message>
+        <source>has nothing before its &quot;@&quot;</source>
+        <translation>ei sisällä mitään ennen ”@”-merkkiä</translation>
+    </message>
+    <message>
+        <source>has nothing after its &quot;@&quot;</source>
+        <translation>ei sisällä mitään ”@”-merkin jälkeen</translation>
+    </message>
+    <message>
+        <source>Name look-up</source>
+        <translation>Nimihaku</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Yhteys</translation>
+    </message>
+    <message>
+        <source>TLS</source>
+        <translation>TLS</translation>
+    </message>
+    <message>
+        <source>Greeting</source>
+        <translation>Tervehdys</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Kirjautuminen</translation>
+    </message>
+    <message>
+        <source>Sending</source>
+        <translation>Lähetys</translation>
+    </message>
+    <message>
+        <source>%1 is an address, nothing to look up</source>
+        <translation>%1 on osoite, ei haettavaa</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 on %2</translation>
+    </message>
+    <message>
+        <source>%1 answers on port %2</source>
+        <translation>%1 vastaa portissa %2</translation>
+    </message>
+    <message>
+        <source>%1 answers on port %2 (no PORT given: the standard port)</source>
+        <translation>%1 vastaa portissa %2 (porttia ei annettu: vakioportti)</translation>
+    </message>
+    <message>
+        <source>the connection is encrypted from the first byte</source>
+        <translation>yhteys on salattu ensimmäisestä tavusta alkaen</translation>
+    </message>
+    <message>
+        <source>the server accepted %1 and its password (%2)</source>
+        <translation>palvelin hyväksyi osoitteen %1 ja sen salasanan (%2)</translation>
+    </message>
+    <message>
+        <source>the server accepted %1 and its password</source>
+        <translation>palvelin hyväksyi osoitteen %1 ja sen salasanan</translation>
+    </message>
+    <message>
+        <source>the test message to %1 was accepted (%2)</source>
+        <translation>testiviesti osoitteeseen %1 otettiin vastaan (%2)</translation>
+    </message>
+    <message>
+        <source>the test message to %1 was accepted</source>
+        <translation>testiviesti osoitteeseen %1 otettiin vastaan</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>the test took longer than %1 in all</source>
+        <translation>testi kesti kaikkiaan yli %1</translation>
+    </message>
+    <message>
+        <source>%1 failed: %2</source>
+        <translation>%1 epäonnistui: %2</translation>
+    </message>
+    <message>
+        <source>Warning: the server&apos;s certificate cannot be verified: %1 (%2); the password is sent anyway, as asked.</source>
+        <translation>Varoitus: palvelimen varmennetta ei voi tarkistaa: %1 (%2); salasana lähetetään silti, kuten pyydettiin.</translation>
+    </message>
+    <message>
+        <source>Warning: the server&apos;s certificate cannot be verified: %1 (%2).</source>
+        <translation>Varoitus: palvelimen varmennetta ei voi tarkistaa: %1 (%2).</translation>
+    </message>
+    <message>
+        <source> Besides, the server offers no login on port %1.</source>
+        <translation> Lisäksi palvelin ei tarjoa kirjautumista portissa %1.</translation>
+    </message>
+    <message>
+        <source>%1 not tried: %2</source>
+        <translation>%1 jäi kokeilematta: %2</translation>
+    </message>
+    <message>
+        <source>the password was not sent, because the server&apos;s certificate cannot be verified: whoever answered may not be the mail server. The camera may refuse the certificate too: ask the mail provider which server name and port to use.%1</source>
+        <translation>salasanaa ei lähetetty, koska palvelimen varmennetta ei voi tarkistaa: vastaaja ei ehkä ole sähköpostipalvelin. Kamerakin voi hylätä varmenteen: kysy sähköpostipalvelulta, mitä palvelimen nimeä ja porttia käytetään.%1</translation>
+    </message>
+    <message>
+        <source>Warning: the password crossed the network unencrypted, as it will from the camera.</source>
+        <translation>Varoitus: salasana kulki verkossa salaamattomana, kuten se kulkee myös kamerasta.</translation>
+    </message>
+    <message>
+        <source>%1 %2; an e-mail address is one plain mailbox, such as name@example.org. The test stopped before connecting.</source>
+        <translation>%1 %2; sähköpostiosoite on yksi tavallinen postilaatikko, esimerkiksi nimi@example.org. Testi pysähtyi ennen yhteyden muodostamista.</translation>
     </message>
 </context>
 <context>
@@ -924,6 +1235,17 @@ Säilytetäänkö viimeksi lisätty äänitiedosto?</translation>
     <message>
         <source>No product chosen</source>
         <translation>Tuotetta ei ole valittu</translation>
+    </message>
+</context>
+<context>
+    <name>wks::ui::CWKS_WapParaDlg</name>
+    <message>
+        <source>Note: port %1 is kept as %2 (a PORT keeps 4 digits), so the test connects to %2.</source>
+        <translation>Huom.: portti %1 tallennetaan muodossa %2 (portissa on enintään 4 numeroa), joten testi yhdistää porttiin %2.</translation>
+    </message>
+    <message>
+        <source>Send the password to this server anyway?</source>
+        <translation>Lähetetäänkö salasana tälle palvelimelle silti?</translation>
     </message>
 </context>
 <context>

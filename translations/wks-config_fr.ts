@@ -866,6 +866,18 @@ Conserver le dernier fichier audio ajouté&#x202f;?</translation>
         <source>Invalid call for CUtil::GetDayForYMonth() !</source>
         <translation>Appel non valide de CUtil::GetDayForYMonth()&#x202f;!</translation>
     </message>
+    <message>
+        <source>ffmpeg is not installed, and the game call is converted with it: install the package ffmpeg.</source>
+        <translation>ffmpeg n&apos;est pas installé, or c&apos;est lui qui convertit l&apos;appeau : installez le paquet ffmpeg.</translation>
+    </message>
+    <message>
+        <source>the card is read-only</source>
+        <translation>la carte est en lecture seule</translation>
+    </message>
+    <message>
+        <source>the drive is read-only</source>
+        <translation>le lecteur est en lecture seule</translation>
+    </message>
 </context>
 <context>
     <name>wks::CameraModel</name>
@@ -883,6 +895,305 @@ Conserver le dernier fichier audio ajouté&#x202f;?</translation>
     <message>
         <source>E-mail from the camera needs your own sender account: set it under Check WAP / Internet Parameters.</source>
         <translation>Pour envoyer des e-mails, la caméra a besoin de votre propre compte d&apos;expéditeur&#xa0;: saisissez-le sous «&#xa0;Vérifier les paramètres WAP/Internet&#xa0;».</translation>
+    </message>
+</context>
+<context>
+    <name>wks::mail</name>
+    <message>
+        <source>Cancelled during %1.</source>
+        <translation>Annulé pendant l&apos;étape %1.</translation>
+    </message>
+    <message>
+        <source>%1 failed: SEND EMAIL SERVER is empty.</source>
+        <translation>Échec de l&apos;étape %1 : le serveur d&apos;envoi est vide.</translation>
+    </message>
+    <message>
+        <source>%1 failed: the PORT &quot;%2&quot; is no port number (1 to 65535).</source>
+        <translation>Échec de l&apos;étape %1 : le port « %2 » n&apos;est pas un numéro de port (1 à 65535).</translation>
+    </message>
+    <message>
+        <source>SEND EMAIL ADDRESS</source>
+        <translation>L&apos;adresse d&apos;expéditeur</translation>
+    </message>
+    <message>
+        <source>Receive Email 1</source>
+        <translation>L&apos;e-mail destinataire 1</translation>
+    </message>
+    <message>
+        <source>The e-mail test needs libcurl: %1</source>
+        <translation>Le test d&apos;e-mail a besoin de libcurl : %1</translation>
+    </message>
+    <message>
+        <source>%1 failed: &quot;%2&quot; is no server name: check SEND EMAIL SERVER.</source>
+        <translation>Échec de l&apos;étape %1 : « %2 » n&apos;est pas un nom de serveur : vérifiez le serveur d&apos;envoi.</translation>
+    </message>
+    <message>
+        <source>E-mail test passed</source>
+        <translation>Test d&apos;e-mail réussi</translation>
+    </message>
+    <message>
+        <source>E-mail test failed</source>
+        <translation>Échec du test d&apos;e-mail</translation>
+    </message>
+    <message>
+        <source>&quot;SMTP SSL&quot; (Advanced... on the WAP / Internet screen)</source>
+        <translation>« SMTP SSL » (Avancé… dans la fenêtre Paramètres WAP/Internet)</translation>
+    </message>
+    <message>
+        <source> The server said: &quot;%1&quot;</source>
+        <translation> Le serveur a répondu : « %1 »</translation>
+    </message>
+    <message>
+        <source>port %1 of %2</source>
+        <translation>le port %1 de %2</translation>
+    </message>
+    <message>
+        <source>the name service did not answer within %1: is this computer on the Internet?</source>
+        <translation>le service de noms n&apos;a pas répondu en %1 : cet ordinateur est-il connecté à Internet ?</translation>
+    </message>
+    <message>
+        <source>the server name &quot;%1&quot; is unknown: check SEND EMAIL SERVER (or this computer is not on the Internet).</source>
+        <translation>le nom de serveur « %1 » est inconnu : vérifiez le serveur d&apos;envoi (ou cet ordinateur n&apos;est pas connecté à Internet).</translation>
+    </message>
+    <message>
+        <source>nothing answered on %1 within %2: check the PORT beside SEND EMAIL SERVER, or a firewall is in the way.</source>
+        <translation>rien n&apos;a répondu sur %1 en %2 : vérifiez le port à côté du serveur d&apos;envoi, ou un pare-feu fait obstacle.</translation>
+    </message>
+    <message>
+        <source>nothing listens on %1: check the PORT beside SEND EMAIL SERVER (mail providers take mail on 465 with SSL, or on 587 or 25).</source>
+        <translation>rien n&apos;écoute sur %1 : vérifiez le port à côté du serveur d&apos;envoi (les fournisseurs de messagerie acceptent le courrier sur 465 avec SSL, ou sur 587 ou 25).</translation>
+    </message>
+    <message>
+        <source>SMTP SSL is ticked, but the server speaks plain text on port %1 (it said &quot;%2&quot;). Untick %3, or use the server&apos;s SSL port, usually 465.</source>
+        <translation>SMTP SSL est coché, mais le serveur parle en clair sur le port %1 (il a répondu « %2 »). Décochez %3, ou utilisez le port SSL du serveur, en général 465.</translation>
+    </message>
+    <message>
+        <source>%1 took the connection on port %2 but did not start TLS within %3.</source>
+        <translation>%1 a accepté la connexion sur le port %2 mais n&apos;a pas démarré TLS en %3.</translation>
+    </message>
+    <message>
+        <source>the encryption could not be started (%1).</source>
+        <translation>le chiffrement n&apos;a pas pu démarrer (%1).</translation>
+    </message>
+    <message>
+        <source>the server speaks TLS on port %1, but SMTP SSL is not ticked. Tick %2, or use the server&apos;s plain-text port, usually 587 or 25.</source>
+        <translation>le serveur parle TLS sur le port %1, mais SMTP SSL n&apos;est pas coché. Cochez %2, ou utilisez le port en clair du serveur, en général 587 ou 25.</translation>
+    </message>
+    <message>
+        <source>the server refused to talk.%1</source>
+        <translation>le serveur a refusé le dialogue.%1</translation>
+    </message>
+    <message>
+        <source>%1 took the connection on port %2 but said nothing within %3.</source>
+        <translation>%1 a accepté la connexion sur le port %2 mais n&apos;a rien dit en %3.</translation>
+    </message>
+    <message>
+        <source>the server closed the connection without a greeting (%1).</source>
+        <translation>le serveur a fermé la connexion sans message d&apos;accueil (%1).</translation>
+    </message>
+    <message>
+        <source>the server wants encryption before the login (it offers STARTTLS), but SMTP SSL is not ticked. The camera must use SSL: tick %1 and use the server&apos;s SSL port, usually 465.%2</source>
+        <translation>le serveur exige le chiffrement avant l&apos;identification (il propose STARTTLS), mais SMTP SSL n&apos;est pas coché. La caméra doit utiliser SSL : cochez %1 et utilisez le port SSL du serveur, en général 465.%2</translation>
+    </message>
+    <message>
+        <source>the server did not answer the login within %1.</source>
+        <translation>le serveur n&apos;a pas répondu à l&apos;identification en %1.</translation>
+    </message>
+    <message>
+        <source>the server offers no login on port %1: check the PORT (mail providers take logins on 465 with SSL, or on 587).</source>
+        <translation>le serveur ne propose pas d&apos;identification sur le port %1 : vérifiez le port (les fournisseurs de messagerie acceptent l&apos;identification sur 465 avec SSL, ou sur 587).</translation>
+    </message>
+    <message>
+        <source>the server offers no way of logging in that the camera knows (%1).</source>
+        <translation>le serveur ne propose aucune méthode d&apos;identification connue de la caméra (%1).</translation>
+    </message>
+    <message>
+        <source>the server refused the address and password. The password is the likely fault (many providers want an app password for devices): check SEND EMAIL PASSWORD, then SEND EMAIL ADDRESS.%1</source>
+        <translation>le serveur a refusé l&apos;adresse et le mot de passe. Le mot de passe est probablement en cause (beaucoup de fournisseurs exigent un mot de passe d&apos;application pour les appareils) : vérifiez le mot de passe d&apos;expéditeur, puis l&apos;adresse d&apos;expéditeur.%1</translation>
+    </message>
+    <message>
+        <source>%1.%2</source>
+        <translation>%1.%2</translation>
+    </message>
+    <message>
+        <source>the server did not answer within %1 while taking the test message.</source>
+        <translation>le serveur n&apos;a pas répondu en %1 pendant la réception du message de test.</translation>
+    </message>
+    <message>
+        <source>the server does not let %1 send.%2</source>
+        <translation>le serveur ne laisse pas %1 envoyer.%2</translation>
+    </message>
+    <message>
+        <source>the server refused the recipient %1.%2</source>
+        <translation>le serveur a refusé le destinataire %1.%2</translation>
+    </message>
+    <message>
+        <source>the server did not take the test message.%1</source>
+        <translation>le serveur n&apos;a pas accepté le message de test.%1</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>it is self-signed</source>
+        <translation>il est auto-signé</translation>
+    </message>
+    <message>
+        <source>it has expired</source>
+        <translation>il a expiré</translation>
+    </message>
+    <message>
+        <source>it is not valid yet</source>
+        <translation>il n&apos;est pas encore valide</translation>
+    </message>
+    <message>
+        <source>it is signed by an authority this computer does not know</source>
+        <translation>il est signé par une autorité que cet ordinateur ne connaît pas</translation>
+    </message>
+    <message>
+        <source>this computer&apos;s certificates cannot be read</source>
+        <translation>les certificats de cet ordinateur sont illisibles</translation>
+    </message>
+    <message>
+        <source>it is made out to another name than %1</source>
+        <translation>il est établi pour un autre nom que %1</translation>
+    </message>
+    <message>
+        <source>it is not accepted</source>
+        <translation>il n&apos;est pas accepté</translation>
+    </message>
+    <message>
+        <source>is empty</source>
+        <translation>est vide</translation>
+    </message>
+    <message>
+        <source>holds a control character</source>
+        <translation>contient un caractère de contrôle</translation>
+    </message>
+    <message>
+        <source>holds a blank</source>
+        <translation>contient une espace</translation>
+    </message>
+    <message>
+        <source>holds &quot;%1&quot;</source>
+        <translation>contient « %1 »</translation>
+    </message>
+    <message>
+        <source>has no &quot;@&quot;</source>
+        <translation>ne contient pas de « @ »</translation>
+    </message>
+    <message>
+        <source>holds more than one &quot;@&quot;</source>
+        <translation>contient plus d&apos;un « @ »</translation>
+    </message>
+    <message>
+        <source>has nothing before its &quot;@&quot;</source>
+        <translation>n&apos;a rien avant son « @ »</translation>
+    </message>
+    <message>
+        <source>has nothing after its &quot;@&quot;</source>
+        <translation>n&apos;a rien après son « @ »</translation>
+    </message>
+    <message>
+        <source>Name look-up</source>
+        <translation>Résolution du nom</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Connexion</translation>
+    </message>
+    <message>
+        <source>TLS</source>
+        <translation>TLS</translation>
+    </message>
+    <message>
+        <source>Greeting</source>
+        <translation>Accueil</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Identification</translation>
+    </message>
+    <message>
+        <source>Sending</source>
+        <translation>Envoi</translation>
+    </message>
+    <message>
+        <source>%1 is an address, nothing to look up</source>
+        <translation>%1 est une adresse, rien à résoudre</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 est %2</translation>
+    </message>
+    <message>
+        <source>%1 answers on port %2</source>
+        <translation>%1 répond sur le port %2</translation>
+    </message>
+    <message>
+        <source>%1 answers on port %2 (no PORT given: the standard port)</source>
+        <translation>%1 répond sur le port %2 (aucun port indiqué : le port standard)</translation>
+    </message>
+    <message>
+        <source>the connection is encrypted from the first byte</source>
+        <translation>la connexion est chiffrée dès le premier octet</translation>
+    </message>
+    <message>
+        <source>the server accepted %1 and its password (%2)</source>
+        <translation>le serveur a accepté %1 et son mot de passe (%2)</translation>
+    </message>
+    <message>
+        <source>the server accepted %1 and its password</source>
+        <translation>le serveur a accepté %1 et son mot de passe</translation>
+    </message>
+    <message>
+        <source>the test message to %1 was accepted (%2)</source>
+        <translation>le message de test à %1 a été accepté (%2)</translation>
+    </message>
+    <message>
+        <source>the test message to %1 was accepted</source>
+        <translation>le message de test à %1 a été accepté</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>the test took longer than %1 in all</source>
+        <translation>le test a duré plus de %1 au total</translation>
+    </message>
+    <message>
+        <source>%1 failed: %2</source>
+        <translation>Échec de l&apos;étape %1 : %2</translation>
+    </message>
+    <message>
+        <source>Warning: the server&apos;s certificate cannot be verified: %1 (%2); the password is sent anyway, as asked.</source>
+        <translation>Attention : le certificat du serveur ne peut pas être vérifié : %1 (%2) ; le mot de passe est tout de même envoyé, comme demandé.</translation>
+    </message>
+    <message>
+        <source>Warning: the server&apos;s certificate cannot be verified: %1 (%2).</source>
+        <translation>Attention : le certificat du serveur ne peut pas être vérifié : %1 (%2).</translation>
+    </message>
+    <message>
+        <source> Besides, the server offers no login on port %1.</source>
+        <translation> De plus, le serveur ne propose pas d&apos;identification sur le port %1.</translation>
+    </message>
+    <message>
+        <source>%1 not tried: %2</source>
+        <translation>Étape %1 non tentée : %2</translation>
+    </message>
+    <message>
+        <source>the password was not sent, because the server&apos;s certificate cannot be verified: whoever answered may not be the mail server. The camera may refuse the certificate too: ask the mail provider which server name and port to use.%1</source>
+        <translation>le mot de passe n&apos;a pas été envoyé, car le certificat du serveur ne peut pas être vérifié : ce qui a répondu n&apos;est peut-être pas le serveur de messagerie. La caméra peut elle aussi refuser le certificat : demandez au fournisseur de messagerie quel nom de serveur et quel port utiliser.%1</translation>
+    </message>
+    <message>
+        <source>Warning: the password crossed the network unencrypted, as it will from the camera.</source>
+        <translation>Attention : le mot de passe a traversé le réseau en clair, comme il le fera depuis la caméra.</translation>
+    </message>
+    <message>
+        <source>%1 %2; an e-mail address is one plain mailbox, such as name@example.org. The test stopped before connecting.</source>
+        <translation>%1 %2 ; une adresse e-mail est une simple boîte aux lettres, comme nom@example.org. Le test s&apos;est arrêté avant la connexion.</translation>
     </message>
 </context>
 <context>
@@ -924,6 +1235,17 @@ Conserver le dernier fichier audio ajouté&#x202f;?</translation>
     <message>
         <source>No product chosen</source>
         <translation>Aucun produit choisi</translation>
+    </message>
+</context>
+<context>
+    <name>wks::ui::CWKS_WapParaDlg</name>
+    <message>
+        <source>Note: port %1 is kept as %2 (a PORT keeps 4 digits), so the test connects to %2.</source>
+        <translation>Remarque : le port %1 est enregistré comme %2 (un port garde 4 chiffres), le test se connecte donc à %2.</translation>
+    </message>
+    <message>
+        <source>Send the password to this server anyway?</source>
+        <translation>Envoyer tout de même le mot de passe à ce serveur ?</translation>
     </message>
 </context>
 <context>

@@ -866,6 +866,18 @@ Vil du beholde lydfilen du la til sist?</translation>
         <source>Invalid call for CUtil::GetDayForYMonth() !</source>
         <translation>Ugyldig kall til CUtil::GetDayForYMonth()!</translation>
     </message>
+    <message>
+        <source>ffmpeg is not installed, and the game call is converted with it: install the package ffmpeg.</source>
+        <translation>ffmpeg er ikke installert, men lokkelyden konverteres med det: installer pakken ffmpeg.</translation>
+    </message>
+    <message>
+        <source>the card is read-only</source>
+        <translation>kortet er skrivebeskyttet</translation>
+    </message>
+    <message>
+        <source>the drive is read-only</source>
+        <translation>stasjonen er skrivebeskyttet</translation>
+    </message>
 </context>
 <context>
     <name>wks::CameraModel</name>
@@ -883,6 +895,305 @@ Vil du beholde lydfilen du la til sist?</translation>
     <message>
         <source>E-mail from the camera needs your own sender account: set it under Check WAP / Internet Parameters.</source>
         <translation>Kameraet trenger din egen avsenderkonto for å sende e-post: angi den under «Kontroller WAP-/Internett-parametere».</translation>
+    </message>
+</context>
+<context>
+    <name>wks::mail</name>
+    <message>
+        <source>Cancelled during %1.</source>
+        <translation>Avbrutt under trinnet %1.</translation>
+    </message>
+    <message>
+        <source>%1 failed: SEND EMAIL SERVER is empty.</source>
+        <translation>%1 mislyktes: Tjener for utgående e-post er tom.</translation>
+    </message>
+    <message>
+        <source>%1 failed: the PORT &quot;%2&quot; is no port number (1 to 65535).</source>
+        <translation>%1 mislyktes: porten «%2» er ikke et portnummer (1 til 65535).</translation>
+    </message>
+    <message>
+        <source>SEND EMAIL ADDRESS</source>
+        <translation>Avsenderadresse</translation>
+    </message>
+    <message>
+        <source>Receive Email 1</source>
+        <translation>E-postmottaker 1</translation>
+    </message>
+    <message>
+        <source>The e-mail test needs libcurl: %1</source>
+        <translation>E-posttesten trenger libcurl: %1</translation>
+    </message>
+    <message>
+        <source>%1 failed: &quot;%2&quot; is no server name: check SEND EMAIL SERVER.</source>
+        <translation>%1 mislyktes: «%2» er ikke et tjenernavn: kontroller Tjener for utgående e-post.</translation>
+    </message>
+    <message>
+        <source>E-mail test passed</source>
+        <translation>E-posttesten lyktes</translation>
+    </message>
+    <message>
+        <source>E-mail test failed</source>
+        <translation>E-posttesten mislyktes</translation>
+    </message>
+    <message>
+        <source>&quot;SMTP SSL&quot; (Advanced... on the WAP / Internet screen)</source>
+        <translation>«SMTP SSL» (Avansert… i vinduet WAP-/Internett-parametere)</translation>
+    </message>
+    <message>
+        <source> The server said: &quot;%1&quot;</source>
+        <translation> Tjeneren svarte: «%1»</translation>
+    </message>
+    <message>
+        <source>port %1 of %2</source>
+        <translation>port %1 på %2</translation>
+    </message>
+    <message>
+        <source>the name service did not answer within %1: is this computer on the Internet?</source>
+        <translation>navnetjenesten svarte ikke innen %1: er datamaskinen koblet til Internett?</translation>
+    </message>
+    <message>
+        <source>the server name &quot;%1&quot; is unknown: check SEND EMAIL SERVER (or this computer is not on the Internet).</source>
+        <translation>tjenernavnet «%1» er ukjent: kontroller Tjener for utgående e-post (eller så er datamaskinen ikke koblet til Internett).</translation>
+    </message>
+    <message>
+        <source>nothing answered on %1 within %2: check the PORT beside SEND EMAIL SERVER, or a firewall is in the way.</source>
+        <translation>ingenting svarte på %1 innen %2: kontroller porten ved siden av Tjener for utgående e-post, eller så står en brannmur i veien.</translation>
+    </message>
+    <message>
+        <source>nothing listens on %1: check the PORT beside SEND EMAIL SERVER (mail providers take mail on 465 with SSL, or on 587 or 25).</source>
+        <translation>ingenting lytter på %1: kontroller porten ved siden av Tjener for utgående e-post (e-postleverandører tar imot e-post på 465 med SSL, eller på 587 eller 25).</translation>
+    </message>
+    <message>
+        <source>SMTP SSL is ticked, but the server speaks plain text on port %1 (it said &quot;%2&quot;). Untick %3, or use the server&apos;s SSL port, usually 465.</source>
+        <translation>SMTP SSL er avkrysset, men tjeneren bruker ukryptert tekst på port %1 (den svarte «%2»). Fjern avkrysningen for %3, eller bruk tjenerens SSL-port, vanligvis 465.</translation>
+    </message>
+    <message>
+        <source>%1 took the connection on port %2 but did not start TLS within %3.</source>
+        <translation>%1 tok imot tilkoblingen på port %2, men startet ikke TLS innen %3.</translation>
+    </message>
+    <message>
+        <source>the encryption could not be started (%1).</source>
+        <translation>krypteringen kunne ikke startes (%1).</translation>
+    </message>
+    <message>
+        <source>the server speaks TLS on port %1, but SMTP SSL is not ticked. Tick %2, or use the server&apos;s plain-text port, usually 587 or 25.</source>
+        <translation>tjeneren bruker TLS på port %1, men SMTP SSL er ikke avkrysset. Kryss av for %2, eller bruk tjenerens ukrypterte port, vanligvis 587 eller 25.</translation>
+    </message>
+    <message>
+        <source>the server refused to talk.%1</source>
+        <translation>tjeneren nektet å kommunisere.%1</translation>
+    </message>
+    <message>
+        <source>%1 took the connection on port %2 but said nothing within %3.</source>
+        <translation>%1 tok imot tilkoblingen på port %2, men sa ingenting innen %3.</translation>
+    </message>
+    <message>
+        <source>the server closed the connection without a greeting (%1).</source>
+        <translation>tjeneren lukket tilkoblingen uten hilsen (%1).</translation>
+    </message>
+    <message>
+        <source>the server wants encryption before the login (it offers STARTTLS), but SMTP SSL is not ticked. The camera must use SSL: tick %1 and use the server&apos;s SSL port, usually 465.%2</source>
+        <translation>tjeneren vil ha kryptering før innloggingen (den tilbyr STARTTLS), men SMTP SSL er ikke avkrysset. Kameraet må bruke SSL: kryss av for %1 og bruk tjenerens SSL-port, vanligvis 465.%2</translation>
+    </message>
+    <message>
+        <source>the server did not answer the login within %1.</source>
+        <translation>tjeneren svarte ikke på innloggingen innen %1.</translation>
+    </message>
+    <message>
+        <source>the server offers no login on port %1: check the PORT (mail providers take logins on 465 with SSL, or on 587).</source>
+        <translation>tjeneren tilbyr ingen innlogging på port %1: kontroller porten (e-postleverandører tar imot innlogging på 465 med SSL, eller på 587).</translation>
+    </message>
+    <message>
+        <source>the server offers no way of logging in that the camera knows (%1).</source>
+        <translation>tjeneren tilbyr ingen innloggingsmåte som kameraet kjenner (%1).</translation>
+    </message>
+    <message>
+        <source>the server refused the address and password. The password is the likely fault (many providers want an app password for devices): check SEND EMAIL PASSWORD, then SEND EMAIL ADDRESS.%1</source>
+        <translation>tjeneren avviste adressen og passordet. Trolig er det passordet som er feil (mange leverandører krever et app-passord for enheter): kontroller Avsenderpassord, deretter Avsenderadresse.%1</translation>
+    </message>
+    <message>
+        <source>%1.%2</source>
+        <translation>%1.%2</translation>
+    </message>
+    <message>
+        <source>the server did not answer within %1 while taking the test message.</source>
+        <translation>tjeneren svarte ikke innen %1 mens den tok imot testmeldingen.</translation>
+    </message>
+    <message>
+        <source>the server does not let %1 send.%2</source>
+        <translation>tjeneren lar ikke %1 sende.%2</translation>
+    </message>
+    <message>
+        <source>the server refused the recipient %1.%2</source>
+        <translation>tjeneren avviste mottakeren %1.%2</translation>
+    </message>
+    <message>
+        <source>the server did not take the test message.%1</source>
+        <translation>tjeneren tok ikke imot testmeldingen.%1</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>it is self-signed</source>
+        <translation>det er selvsignert</translation>
+    </message>
+    <message>
+        <source>it has expired</source>
+        <translation>det er utløpt</translation>
+    </message>
+    <message>
+        <source>it is not valid yet</source>
+        <translation>det er ikke gyldig ennå</translation>
+    </message>
+    <message>
+        <source>it is signed by an authority this computer does not know</source>
+        <translation>det er signert av en utsteder som datamaskinen ikke kjenner</translation>
+    </message>
+    <message>
+        <source>this computer&apos;s certificates cannot be read</source>
+        <translation>datamaskinens sertifikater kan ikke leses</translation>
+    </message>
+    <message>
+        <source>it is made out to another name than %1</source>
+        <translation>det er utstedt til et annet navn enn %1</translation>
+    </message>
+    <message>
+        <source>it is not accepted</source>
+        <translation>det godtas ikke</translation>
+    </message>
+    <message>
+        <source>is empty</source>
+        <translation>er tom</translation>
+    </message>
+    <message>
+        <source>holds a control character</source>
+        <translation>inneholder et kontrolltegn</translation>
+    </message>
+    <message>
+        <source>holds a blank</source>
+        <translation>inneholder et mellomrom</translation>
+    </message>
+    <message>
+        <source>holds &quot;%1&quot;</source>
+        <translation>inneholder «%1»</translation>
+    </message>
+    <message>
+        <source>has no &quot;@&quot;</source>
+        <translation>mangler «@»</translation>
+    </message>
+    <message>
+        <source>holds more than one &quot;@&quot;</source>
+        <translation>inneholder mer enn én «@»</translation>
+    </message>
+    <message>
+        <source>has nothing before its &quot;@&quot;</source>
+        <translation>har ingenting foran «@»</translation>
+    </message>
+    <message>
+        <source>has nothing after its &quot;@&quot;</source>
+        <translation>har ingenting etter «@»</translation>
+    </message>
+    <message>
+        <source>Name look-up</source>
+        <translation>Navneoppslag</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Tilkobling</translation>
+    </message>
+    <message>
+        <source>TLS</source>
+        <translation>TLS</translation>
+    </message>
+    <message>
+        <source>Greeting</source>
+        <translation>Hilsen</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Innlogging</translation>
+    </message>
+    <message>
+        <source>Sending</source>
+        <translation>Sending</translation>
+    </message>
+    <message>
+        <source>%1 is an address, nothing to look up</source>
+        <translation>%1 er en adresse, ingenting å slå opp</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 er %2</translation>
+    </message>
+    <message>
+        <source>%1 answers on port %2</source>
+        <translation>%1 svarer på port %2</translation>
+    </message>
+    <message>
+        <source>%1 answers on port %2 (no PORT given: the standard port)</source>
+        <translation>%1 svarer på port %2 (ingen port angitt: standardporten)</translation>
+    </message>
+    <message>
+        <source>the connection is encrypted from the first byte</source>
+        <translation>tilkoblingen er kryptert fra første byte</translation>
+    </message>
+    <message>
+        <source>the server accepted %1 and its password (%2)</source>
+        <translation>tjeneren godtok %1 og passordet (%2)</translation>
+    </message>
+    <message>
+        <source>the server accepted %1 and its password</source>
+        <translation>tjeneren godtok %1 og passordet</translation>
+    </message>
+    <message>
+        <source>the test message to %1 was accepted (%2)</source>
+        <translation>testmeldingen til %1 ble tatt imot (%2)</translation>
+    </message>
+    <message>
+        <source>the test message to %1 was accepted</source>
+        <translation>testmeldingen til %1 ble tatt imot</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>the test took longer than %1 in all</source>
+        <translation>testen tok til sammen lengre tid enn %1</translation>
+    </message>
+    <message>
+        <source>%1 failed: %2</source>
+        <translation>%1 mislyktes: %2</translation>
+    </message>
+    <message>
+        <source>Warning: the server&apos;s certificate cannot be verified: %1 (%2); the password is sent anyway, as asked.</source>
+        <translation>Advarsel: tjenerens sertifikat kan ikke bekreftes: %1 (%2); passordet sendes likevel, som bedt om.</translation>
+    </message>
+    <message>
+        <source>Warning: the server&apos;s certificate cannot be verified: %1 (%2).</source>
+        <translation>Advarsel: tjenerens sertifikat kan ikke bekreftes: %1 (%2).</translation>
+    </message>
+    <message>
+        <source> Besides, the server offers no login on port %1.</source>
+        <translation> Dessuten tilbyr tjeneren ingen innlogging på port %1.</translation>
+    </message>
+    <message>
+        <source>%1 not tried: %2</source>
+        <translation>%1 ble ikke forsøkt: %2</translation>
+    </message>
+    <message>
+        <source>the password was not sent, because the server&apos;s certificate cannot be verified: whoever answered may not be the mail server. The camera may refuse the certificate too: ask the mail provider which server name and port to use.%1</source>
+        <translation>passordet ble ikke sendt fordi tjenerens sertifikat ikke kan bekreftes: den som svarte, er kanskje ikke e-posttjeneren. Kameraet kan også avvise sertifikatet: spør e-postleverandøren hvilket tjenernavn og hvilken port som skal brukes.%1</translation>
+    </message>
+    <message>
+        <source>Warning: the password crossed the network unencrypted, as it will from the camera.</source>
+        <translation>Advarsel: passordet gikk ukryptert over nettet, slik det også vil gjøre fra kameraet.</translation>
+    </message>
+    <message>
+        <source>%1 %2; an e-mail address is one plain mailbox, such as name@example.org. The test stopped before connecting.</source>
+        <translation>%1 %2; en e-postadresse er én vanlig postboks, for eksempel navn@example.org. Testen stoppet før tilkoblingen.</translation>
     </message>
 </context>
 <context>
@@ -924,6 +1235,17 @@ Vil du beholde lydfilen du la til sist?</translation>
     <message>
         <source>No product chosen</source>
         <translation>Ingen produkt valgt</translation>
+    </message>
+</context>
+<context>
+    <name>wks::ui::CWKS_WapParaDlg</name>
+    <message>
+        <source>Note: port %1 is kept as %2 (a PORT keeps 4 digits), so the test connects to %2.</source>
+        <translation>Merk: port %1 lagres som %2 (en port har høyst 4 sifre), så testen kobler til %2.</translation>
+    </message>
+    <message>
+        <source>Send the password to this server anyway?</source>
+        <translation>Vil du likevel sende passordet til denne tjeneren?</translation>
     </message>
 </context>
 <context>

@@ -866,6 +866,18 @@ Het laatst toegevoegde audiobestand behouden?</translation>
         <source>Invalid call for CUtil::GetDayForYMonth() !</source>
         <translation>Ongeldige aanroep van CUtil::GetDayForYMonth()!</translation>
     </message>
+    <message>
+        <source>ffmpeg is not installed, and the game call is converted with it: install the package ffmpeg.</source>
+        <translation>ffmpeg is niet geïnstalleerd, maar het lokgeluid wordt ermee omgezet: installeer het pakket ffmpeg.</translation>
+    </message>
+    <message>
+        <source>the card is read-only</source>
+        <translation>de kaart is alleen-lezen</translation>
+    </message>
+    <message>
+        <source>the drive is read-only</source>
+        <translation>het station is alleen-lezen</translation>
+    </message>
 </context>
 <context>
     <name>wks::CameraModel</name>
@@ -883,6 +895,305 @@ Het laatst toegevoegde audiobestand behouden?</translation>
     <message>
         <source>E-mail from the camera needs your own sender account: set it under Check WAP / Internet Parameters.</source>
         <translation>Om e-mail te kunnen versturen heeft de camera uw eigen afzenderaccount nodig: stel dit in onder ‘WAP-/internetparameters controleren’.</translation>
+    </message>
+</context>
+<context>
+    <name>wks::mail</name>
+    <message>
+        <source>Cancelled during %1.</source>
+        <translation>Geannuleerd tijdens de stap %1.</translation>
+    </message>
+    <message>
+        <source>%1 failed: SEND EMAIL SERVER is empty.</source>
+        <translation>%1 mislukt: Server voor uitgaande e-mail is leeg.</translation>
+    </message>
+    <message>
+        <source>%1 failed: the PORT &quot;%2&quot; is no port number (1 to 65535).</source>
+        <translation>%1 mislukt: de poort ‘%2’ is geen poortnummer (1 tot en met 65535).</translation>
+    </message>
+    <message>
+        <source>SEND EMAIL ADDRESS</source>
+        <translation>Afzenderadres</translation>
+    </message>
+    <message>
+        <source>Receive Email 1</source>
+        <translation>E-mailontvanger 1</translation>
+    </message>
+    <message>
+        <source>The e-mail test needs libcurl: %1</source>
+        <translation>De e-mailtest heeft libcurl nodig: %1</translation>
+    </message>
+    <message>
+        <source>%1 failed: &quot;%2&quot; is no server name: check SEND EMAIL SERVER.</source>
+        <translation>%1 mislukt: ‘%2’ is geen servernaam: controleer Server voor uitgaande e-mail.</translation>
+    </message>
+    <message>
+        <source>E-mail test passed</source>
+        <translation>E-mailtest geslaagd</translation>
+    </message>
+    <message>
+        <source>E-mail test failed</source>
+        <translation>E-mailtest mislukt</translation>
+    </message>
+    <message>
+        <source>&quot;SMTP SSL&quot; (Advanced... on the WAP / Internet screen)</source>
+        <translation>‘SMTP SSL’ (Geavanceerd… in het venster WAP-/internetparameters)</translation>
+    </message>
+    <message>
+        <source> The server said: &quot;%1&quot;</source>
+        <translation> De server antwoordde: ‘%1’</translation>
+    </message>
+    <message>
+        <source>port %1 of %2</source>
+        <translation>poort %1 van %2</translation>
+    </message>
+    <message>
+        <source>the name service did not answer within %1: is this computer on the Internet?</source>
+        <translation>de naamdienst antwoordde niet binnen %1: is deze computer met internet verbonden?</translation>
+    </message>
+    <message>
+        <source>the server name &quot;%1&quot; is unknown: check SEND EMAIL SERVER (or this computer is not on the Internet).</source>
+        <translation>de servernaam ‘%1’ is onbekend: controleer Server voor uitgaande e-mail (of deze computer is niet met internet verbonden).</translation>
+    </message>
+    <message>
+        <source>nothing answered on %1 within %2: check the PORT beside SEND EMAIL SERVER, or a firewall is in the way.</source>
+        <translation>niets antwoordde op %1 binnen %2: controleer de poort naast Server voor uitgaande e-mail, of een firewall zit in de weg.</translation>
+    </message>
+    <message>
+        <source>nothing listens on %1: check the PORT beside SEND EMAIL SERVER (mail providers take mail on 465 with SSL, or on 587 or 25).</source>
+        <translation>niets luistert op %1: controleer de poort naast Server voor uitgaande e-mail (e-mailproviders nemen e-mail aan op 465 met SSL, of op 587 of 25).</translation>
+    </message>
+    <message>
+        <source>SMTP SSL is ticked, but the server speaks plain text on port %1 (it said &quot;%2&quot;). Untick %3, or use the server&apos;s SSL port, usually 465.</source>
+        <translation>SMTP SSL is aangevinkt, maar de server gebruikt onversleutelde tekst op poort %1 (hij antwoordde ‘%2’). Vink %3 uit, of gebruik de SSL-poort van de server, meestal 465.</translation>
+    </message>
+    <message>
+        <source>%1 took the connection on port %2 but did not start TLS within %3.</source>
+        <translation>%1 nam de verbinding aan op poort %2, maar begon niet binnen %3 met TLS.</translation>
+    </message>
+    <message>
+        <source>the encryption could not be started (%1).</source>
+        <translation>de versleuteling kon niet worden gestart (%1).</translation>
+    </message>
+    <message>
+        <source>the server speaks TLS on port %1, but SMTP SSL is not ticked. Tick %2, or use the server&apos;s plain-text port, usually 587 or 25.</source>
+        <translation>de server gebruikt TLS op poort %1, maar SMTP SSL is niet aangevinkt. Vink %2 aan, of gebruik de onversleutelde poort van de server, meestal 587 of 25.</translation>
+    </message>
+    <message>
+        <source>the server refused to talk.%1</source>
+        <translation>de server weigerde te communiceren.%1</translation>
+    </message>
+    <message>
+        <source>%1 took the connection on port %2 but said nothing within %3.</source>
+        <translation>%1 nam de verbinding aan op poort %2, maar zei niets binnen %3.</translation>
+    </message>
+    <message>
+        <source>the server closed the connection without a greeting (%1).</source>
+        <translation>de server sloot de verbinding zonder begroeting (%1).</translation>
+    </message>
+    <message>
+        <source>the server wants encryption before the login (it offers STARTTLS), but SMTP SSL is not ticked. The camera must use SSL: tick %1 and use the server&apos;s SSL port, usually 465.%2</source>
+        <translation>de server wil versleuteling vóór het aanmelden (hij biedt STARTTLS aan), maar SMTP SSL is niet aangevinkt. De camera moet SSL gebruiken: vink %1 aan en gebruik de SSL-poort van de server, meestal 465.%2</translation>
+    </message>
+    <message>
+        <source>the server did not answer the login within %1.</source>
+        <translation>de server antwoordde niet binnen %1 op het aanmelden.</translation>
+    </message>
+    <message>
+        <source>the server offers no login on port %1: check the PORT (mail providers take logins on 465 with SSL, or on 587).</source>
+        <translation>de server biedt geen aanmelding aan op poort %1: controleer de poort (e-mailproviders nemen aanmeldingen aan op 465 met SSL, of op 587).</translation>
+    </message>
+    <message>
+        <source>the server offers no way of logging in that the camera knows (%1).</source>
+        <translation>de server biedt geen aanmeldmethode aan die de camera kent (%1).</translation>
+    </message>
+    <message>
+        <source>the server refused the address and password. The password is the likely fault (many providers want an app password for devices): check SEND EMAIL PASSWORD, then SEND EMAIL ADDRESS.%1</source>
+        <translation>de server weigerde het adres en wachtwoord. Waarschijnlijk ligt het aan het wachtwoord (veel providers vragen voor apparaten een app-wachtwoord): controleer Wachtwoord afzender en daarna Afzenderadres.%1</translation>
+    </message>
+    <message>
+        <source>%1.%2</source>
+        <translation>%1.%2</translation>
+    </message>
+    <message>
+        <source>the server did not answer within %1 while taking the test message.</source>
+        <translation>de server antwoordde niet binnen %1 bij het aannemen van het testbericht.</translation>
+    </message>
+    <message>
+        <source>the server does not let %1 send.%2</source>
+        <translation>de server laat %1 niet verzenden.%2</translation>
+    </message>
+    <message>
+        <source>the server refused the recipient %1.%2</source>
+        <translation>de server weigerde de ontvanger %1.%2</translation>
+    </message>
+    <message>
+        <source>the server did not take the test message.%1</source>
+        <translation>de server nam het testbericht niet aan.%1</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>it is self-signed</source>
+        <translation>het is zelfondertekend</translation>
+    </message>
+    <message>
+        <source>it has expired</source>
+        <translation>het is verlopen</translation>
+    </message>
+    <message>
+        <source>it is not valid yet</source>
+        <translation>het is nog niet geldig</translation>
+    </message>
+    <message>
+        <source>it is signed by an authority this computer does not know</source>
+        <translation>het is ondertekend door een certificeringsinstantie die deze computer niet kent</translation>
+    </message>
+    <message>
+        <source>this computer&apos;s certificates cannot be read</source>
+        <translation>de certificaten van deze computer kunnen niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>it is made out to another name than %1</source>
+        <translation>het is uitgegeven op een andere naam dan %1</translation>
+    </message>
+    <message>
+        <source>it is not accepted</source>
+        <translation>het wordt niet aanvaard</translation>
+    </message>
+    <message>
+        <source>is empty</source>
+        <translation>is leeg</translation>
+    </message>
+    <message>
+        <source>holds a control character</source>
+        <translation>bevat een stuurteken</translation>
+    </message>
+    <message>
+        <source>holds a blank</source>
+        <translation>bevat een spatie</translation>
+    </message>
+    <message>
+        <source>holds &quot;%1&quot;</source>
+        <translation>bevat ‘%1’</translation>
+    </message>
+    <message>
+        <source>has no &quot;@&quot;</source>
+        <translation>bevat geen ‘@’</translation>
+    </message>
+    <message>
+        <source>holds more than one &quot;@&quot;</source>
+        <translation>bevat meer dan één ‘@’</translation>
+    </message>
+    <message>
+        <source>has nothing before its &quot;@&quot;</source>
+        <translation>heeft niets vóór de ‘@’</translation>
+    </message>
+    <message>
+        <source>has nothing after its &quot;@&quot;</source>
+        <translation>heeft niets na de ‘@’</translation>
+    </message>
+    <message>
+        <source>Name look-up</source>
+        <translation>Naam opzoeken</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Verbinding</translation>
+    </message>
+    <message>
+        <source>TLS</source>
+        <translation>TLS</translation>
+    </message>
+    <message>
+        <source>Greeting</source>
+        <translation>Begroeting</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Aanmelden</translation>
+    </message>
+    <message>
+        <source>Sending</source>
+        <translation>Verzenden</translation>
+    </message>
+    <message>
+        <source>%1 is an address, nothing to look up</source>
+        <translation>%1 is een adres, niets op te zoeken</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 is %2</translation>
+    </message>
+    <message>
+        <source>%1 answers on port %2</source>
+        <translation>%1 antwoordt op poort %2</translation>
+    </message>
+    <message>
+        <source>%1 answers on port %2 (no PORT given: the standard port)</source>
+        <translation>%1 antwoordt op poort %2 (geen poort opgegeven: de standaardpoort)</translation>
+    </message>
+    <message>
+        <source>the connection is encrypted from the first byte</source>
+        <translation>de verbinding is vanaf de eerste byte versleuteld</translation>
+    </message>
+    <message>
+        <source>the server accepted %1 and its password (%2)</source>
+        <translation>de server aanvaardde %1 en het wachtwoord (%2)</translation>
+    </message>
+    <message>
+        <source>the server accepted %1 and its password</source>
+        <translation>de server aanvaardde %1 en het wachtwoord</translation>
+    </message>
+    <message>
+        <source>the test message to %1 was accepted (%2)</source>
+        <translation>het testbericht aan %1 is aangenomen (%2)</translation>
+    </message>
+    <message>
+        <source>the test message to %1 was accepted</source>
+        <translation>het testbericht aan %1 is aangenomen</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>the test took longer than %1 in all</source>
+        <translation>de test duurde in totaal langer dan %1</translation>
+    </message>
+    <message>
+        <source>%1 failed: %2</source>
+        <translation>%1 mislukt: %2</translation>
+    </message>
+    <message>
+        <source>Warning: the server&apos;s certificate cannot be verified: %1 (%2); the password is sent anyway, as asked.</source>
+        <translation>Waarschuwing: het certificaat van de server kan niet worden geverifieerd: %1 (%2); het wachtwoord wordt toch verzonden, zoals gevraagd.</translation>
+    </message>
+    <message>
+        <source>Warning: the server&apos;s certificate cannot be verified: %1 (%2).</source>
+        <translation>Waarschuwing: het certificaat van de server kan niet worden geverifieerd: %1 (%2).</translation>
+    </message>
+    <message>
+        <source> Besides, the server offers no login on port %1.</source>
+        <translation> Bovendien biedt de server geen aanmelding aan op poort %1.</translation>
+    </message>
+    <message>
+        <source>%1 not tried: %2</source>
+        <translation>%1 niet geprobeerd: %2</translation>
+    </message>
+    <message>
+        <source>the password was not sent, because the server&apos;s certificate cannot be verified: whoever answered may not be the mail server. The camera may refuse the certificate too: ask the mail provider which server name and port to use.%1</source>
+        <translation>het wachtwoord is niet verzonden, omdat het certificaat van de server niet kan worden geverifieerd: wie antwoordde is misschien niet de mailserver. Ook de camera kan het certificaat weigeren: vraag de e-mailprovider welke servernaam en poort u moet gebruiken.%1</translation>
+    </message>
+    <message>
+        <source>Warning: the password crossed the network unencrypted, as it will from the camera.</source>
+        <translation>Waarschuwing: het wachtwoord ging onversleuteld over het netwerk, zoals het ook vanaf de camera zal gaan.</translation>
+    </message>
+    <message>
+        <source>%1 %2; an e-mail address is one plain mailbox, such as name@example.org. The test stopped before connecting.</source>
+        <translation>%1 %2; een e-mailadres is één gewone mailbox, zoals naam@example.org. De test is gestopt voordat er verbinding werd gemaakt.</translation>
     </message>
 </context>
 <context>
@@ -924,6 +1235,17 @@ Het laatst toegevoegde audiobestand behouden?</translation>
     <message>
         <source>No product chosen</source>
         <translation>Geen product gekozen</translation>
+    </message>
+</context>
+<context>
+    <name>wks::ui::CWKS_WapParaDlg</name>
+    <message>
+        <source>Note: port %1 is kept as %2 (a PORT keeps 4 digits), so the test connects to %2.</source>
+        <translation>Let op: poort %1 wordt bewaard als %2 (een poort houdt 4 cijfers), dus de test maakt verbinding met %2.</translation>
+    </message>
+    <message>
+        <source>Send the password to this server anyway?</source>
+        <translation>Het wachtwoord toch naar deze server verzenden?</translation>
     </message>
 </context>
 <context>

@@ -866,6 +866,18 @@ Vill du behålla ljudfilen som du lade till senast?</translation>
         <source>Invalid call for CUtil::GetDayForYMonth() !</source>
         <translation>Ogiltigt anrop av CUtil::GetDayForYMonth()!</translation>
     </message>
+    <message>
+        <source>ffmpeg is not installed, and the game call is converted with it: install the package ffmpeg.</source>
+        <translation>ffmpeg är inte installerat, men lockljudet konverteras med det: installera paketet ffmpeg.</translation>
+    </message>
+    <message>
+        <source>the card is read-only</source>
+        <translation>kortet är skrivskyddat</translation>
+    </message>
+    <message>
+        <source>the drive is read-only</source>
+        <translation>enheten är skrivskyddad</translation>
+    </message>
 </context>
 <context>
     <name>wks::CameraModel</name>
@@ -883,6 +895,305 @@ Vill du behålla ljudfilen som du lade till senast?</translation>
     <message>
         <source>E-mail from the camera needs your own sender account: set it under Check WAP / Internet Parameters.</source>
         <translation>För att kameran ska kunna skicka e-post behövs ditt eget avsändarkonto: ange det under ”Kontrollera WAP-/internetparametrar”.</translation>
+    </message>
+</context>
+<context>
+    <name>wks::mail</name>
+    <message>
+        <source>Cancelled during %1.</source>
+        <translation>Avbröts under steget %1.</translation>
+    </message>
+    <message>
+        <source>%1 failed: SEND EMAIL SERVER is empty.</source>
+        <translation>%1 misslyckades: Utgående e-postserver är tom.</translation>
+    </message>
+    <message>
+        <source>%1 failed: the PORT &quot;%2&quot; is no port number (1 to 65535).</source>
+        <translation>%1 misslyckades: porten ”%2” är inget portnummer (1 till 65535).</translation>
+    </message>
+    <message>
+        <source>SEND EMAIL ADDRESS</source>
+        <translation>Avsändaradress</translation>
+    </message>
+    <message>
+        <source>Receive Email 1</source>
+        <translation>E-postmottagare 1</translation>
+    </message>
+    <message>
+        <source>The e-mail test needs libcurl: %1</source>
+        <translation>E-posttestet behöver libcurl: %1</translation>
+    </message>
+    <message>
+        <source>%1 failed: &quot;%2&quot; is no server name: check SEND EMAIL SERVER.</source>
+        <translation>%1 misslyckades: ”%2” är inget servernamn: kontrollera Utgående e-postserver.</translation>
+    </message>
+    <message>
+        <source>E-mail test passed</source>
+        <translation>E-posttestet lyckades</translation>
+    </message>
+    <message>
+        <source>E-mail test failed</source>
+        <translation>E-posttestet misslyckades</translation>
+    </message>
+    <message>
+        <source>&quot;SMTP SSL&quot; (Advanced... on the WAP / Internet screen)</source>
+        <translation>”SMTP SSL” (Avancerat… i fönstret WAP-/internetparametrar)</translation>
+    </message>
+    <message>
+        <source> The server said: &quot;%1&quot;</source>
+        <translation> Servern svarade: ”%1”</translation>
+    </message>
+    <message>
+        <source>port %1 of %2</source>
+        <translation>port %1 på %2</translation>
+    </message>
+    <message>
+        <source>the name service did not answer within %1: is this computer on the Internet?</source>
+        <translation>namntjänsten svarade inte inom %1: är datorn ansluten till internet?</translation>
+    </message>
+    <message>
+        <source>the server name &quot;%1&quot; is unknown: check SEND EMAIL SERVER (or this computer is not on the Internet).</source>
+        <translation>servernamnet ”%1” är okänt: kontrollera Utgående e-postserver (eller så är datorn inte ansluten till internet).</translation>
+    </message>
+    <message>
+        <source>nothing answered on %1 within %2: check the PORT beside SEND EMAIL SERVER, or a firewall is in the way.</source>
+        <translation>inget svarade på %1 inom %2: kontrollera porten bredvid Utgående e-postserver, eller så är en brandvägg i vägen.</translation>
+    </message>
+    <message>
+        <source>nothing listens on %1: check the PORT beside SEND EMAIL SERVER (mail providers take mail on 465 with SSL, or on 587 or 25).</source>
+        <translation>inget lyssnar på %1: kontrollera porten bredvid Utgående e-postserver (e-postleverantörer tar emot e-post på 465 med SSL, eller på 587 eller 25).</translation>
+    </message>
+    <message>
+        <source>SMTP SSL is ticked, but the server speaks plain text on port %1 (it said &quot;%2&quot;). Untick %3, or use the server&apos;s SSL port, usually 465.</source>
+        <translation>SMTP SSL är markerat, men servern använder okrypterad text på port %1 (den svarade ”%2”). Avmarkera %3, eller använd serverns SSL-port, oftast 465.</translation>
+    </message>
+    <message>
+        <source>%1 took the connection on port %2 but did not start TLS within %3.</source>
+        <translation>%1 tog emot anslutningen på port %2 men startade inte TLS inom %3.</translation>
+    </message>
+    <message>
+        <source>the encryption could not be started (%1).</source>
+        <translation>krypteringen kunde inte startas (%1).</translation>
+    </message>
+    <message>
+        <source>the server speaks TLS on port %1, but SMTP SSL is not ticked. Tick %2, or use the server&apos;s plain-text port, usually 587 or 25.</source>
+        <translation>servern använder TLS på port %1, men SMTP SSL är inte markerat. Markera %2, eller använd serverns okrypterade port, oftast 587 eller 25.</translation>
+    </message>
+    <message>
+        <source>the server refused to talk.%1</source>
+        <translation>servern vägrade att kommunicera.%1</translation>
+    </message>
+    <message>
+        <source>%1 took the connection on port %2 but said nothing within %3.</source>
+        <translation>%1 tog emot anslutningen på port %2 men sade ingenting inom %3.</translation>
+    </message>
+    <message>
+        <source>the server closed the connection without a greeting (%1).</source>
+        <translation>servern stängde anslutningen utan hälsning (%1).</translation>
+    </message>
+    <message>
+        <source>the server wants encryption before the login (it offers STARTTLS), but SMTP SSL is not ticked. The camera must use SSL: tick %1 and use the server&apos;s SSL port, usually 465.%2</source>
+        <translation>servern vill ha kryptering före inloggningen (den erbjuder STARTTLS), men SMTP SSL är inte markerat. Kameran måste använda SSL: markera %1 och använd serverns SSL-port, oftast 465.%2</translation>
+    </message>
+    <message>
+        <source>the server did not answer the login within %1.</source>
+        <translation>servern svarade inte på inloggningen inom %1.</translation>
+    </message>
+    <message>
+        <source>the server offers no login on port %1: check the PORT (mail providers take logins on 465 with SSL, or on 587).</source>
+        <translation>servern erbjuder ingen inloggning på port %1: kontrollera porten (e-postleverantörer tar emot inloggningar på 465 med SSL, eller på 587).</translation>
+    </message>
+    <message>
+        <source>the server offers no way of logging in that the camera knows (%1).</source>
+        <translation>servern erbjuder inget inloggningssätt som kameran känner till (%1).</translation>
+    </message>
+    <message>
+        <source>the server refused the address and password. The password is the likely fault (many providers want an app password for devices): check SEND EMAIL PASSWORD, then SEND EMAIL ADDRESS.%1</source>
+        <translation>servern avvisade adressen och lösenordet. Troligen är det lösenordet som är fel (många leverantörer kräver ett applösenord för enheter): kontrollera Avsändarens lösenord och sedan Avsändaradress.%1</translation>
+    </message>
+    <message>
+        <source>%1.%2</source>
+        <translation>%1.%2</translation>
+    </message>
+    <message>
+        <source>the server did not answer within %1 while taking the test message.</source>
+        <translation>servern svarade inte inom %1 när den tog emot testmeddelandet.</translation>
+    </message>
+    <message>
+        <source>the server does not let %1 send.%2</source>
+        <translation>servern låter inte %1 skicka.%2</translation>
+    </message>
+    <message>
+        <source>the server refused the recipient %1.%2</source>
+        <translation>servern avvisade mottagaren %1.%2</translation>
+    </message>
+    <message>
+        <source>the server did not take the test message.%1</source>
+        <translation>servern tog inte emot testmeddelandet.%1</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>it is self-signed</source>
+        <translation>det är självsignerat</translation>
+    </message>
+    <message>
+        <source>it has expired</source>
+        <translation>det har gått ut</translation>
+    </message>
+    <message>
+        <source>it is not valid yet</source>
+        <translation>det är inte giltigt än</translation>
+    </message>
+    <message>
+        <source>it is signed by an authority this computer does not know</source>
+        <translation>det är signerat av en utfärdare som datorn inte känner till</translation>
+    </message>
+    <message>
+        <source>this computer&apos;s certificates cannot be read</source>
+        <translation>datorns certifikat kan inte läsas</translation>
+    </message>
+    <message>
+        <source>it is made out to another name than %1</source>
+        <translation>det är utfärdat för ett annat namn än %1</translation>
+    </message>
+    <message>
+        <source>it is not accepted</source>
+        <translation>det godtas inte</translation>
+    </message>
+    <message>
+        <source>is empty</source>
+        <translation>är tom</translation>
+    </message>
+    <message>
+        <source>holds a control character</source>
+        <translation>innehåller ett styrtecken</translation>
+    </message>
+    <message>
+        <source>holds a blank</source>
+        <translation>innehåller ett mellanslag</translation>
+    </message>
+    <message>
+        <source>holds &quot;%1&quot;</source>
+        <translation>innehåller ”%1”</translation>
+    </message>
+    <message>
+        <source>has no &quot;@&quot;</source>
+        <translation>saknar ”@”</translation>
+    </message>
+    <message>
+        <source>holds more than one &quot;@&quot;</source>
+        <translation>innehåller mer än ett ”@”</translation>
+    </message>
+    <message>
+        <source>has nothing before its &quot;@&quot;</source>
+        <translation>har inget före ”@”</translation>
+    </message>
+    <message>
+        <source>has nothing after its &quot;@&quot;</source>
+        <translation>har inget efter ”@”</translation>
+    </message>
+    <message>
+        <source>Name look-up</source>
+        <translation>Namnuppslag</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Anslutning</translation>
+    </message>
+    <message>
+        <source>TLS</source>
+        <translation>TLS</translation>
+    </message>
+    <message>
+        <source>Greeting</source>
+        <translation>Hälsning</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Inloggning</translation>
+    </message>
+    <message>
+        <source>Sending</source>
+        <translation>Sändning</translation>
+    </message>
+    <message>
+        <source>%1 is an address, nothing to look up</source>
+        <translation>%1 är en adress, inget att slå upp</translation>
+    </message>
+    <message>
+        <source>%1 is %2</source>
+        <translation>%1 är %2</translation>
+    </message>
+    <message>
+        <source>%1 answers on port %2</source>
+        <translation>%1 svarar på port %2</translation>
+    </message>
+    <message>
+        <source>%1 answers on port %2 (no PORT given: the standard port)</source>
+        <translation>%1 svarar på port %2 (ingen port angiven: standardporten)</translation>
+    </message>
+    <message>
+        <source>the connection is encrypted from the first byte</source>
+        <translation>anslutningen är krypterad från första byte</translation>
+    </message>
+    <message>
+        <source>the server accepted %1 and its password (%2)</source>
+        <translation>servern godtog %1 och lösenordet (%2)</translation>
+    </message>
+    <message>
+        <source>the server accepted %1 and its password</source>
+        <translation>servern godtog %1 och lösenordet</translation>
+    </message>
+    <message>
+        <source>the test message to %1 was accepted (%2)</source>
+        <translation>testmeddelandet till %1 togs emot (%2)</translation>
+    </message>
+    <message>
+        <source>the test message to %1 was accepted</source>
+        <translation>testmeddelandet till %1 togs emot</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>the test took longer than %1 in all</source>
+        <translation>testet tog sammanlagt längre tid än %1</translation>
+    </message>
+    <message>
+        <source>%1 failed: %2</source>
+        <translation>%1 misslyckades: %2</translation>
+    </message>
+    <message>
+        <source>Warning: the server&apos;s certificate cannot be verified: %1 (%2); the password is sent anyway, as asked.</source>
+        <translation>Varning: serverns certifikat kan inte verifieras: %1 (%2); lösenordet skickas ändå, som begärt.</translation>
+    </message>
+    <message>
+        <source>Warning: the server&apos;s certificate cannot be verified: %1 (%2).</source>
+        <translation>Varning: serverns certifikat kan inte verifieras: %1 (%2).</translation>
+    </message>
+    <message>
+        <source> Besides, the server offers no login on port %1.</source>
+        <translation> Dessutom erbjuder servern ingen inloggning på port %1.</translation>
+    </message>
+    <message>
+        <source>%1 not tried: %2</source>
+        <translation>%1 provades inte: %2</translation>
+    </message>
+    <message>
+        <source>the password was not sent, because the server&apos;s certificate cannot be verified: whoever answered may not be the mail server. The camera may refuse the certificate too: ask the mail provider which server name and port to use.%1</source>
+        <translation>lösenordet skickades inte eftersom serverns certifikat inte kan verifieras: den som svarade är kanske inte e-postservern. Kameran kan också avvisa certifikatet: fråga e-postleverantören vilket servernamn och vilken port som ska användas.%1</translation>
+    </message>
+    <message>
+        <source>Warning: the password crossed the network unencrypted, as it will from the camera.</source>
+        <translation>Varning: lösenordet skickades okrypterat över nätet, precis som det kommer att skickas från kameran.</translation>
+    </message>
+    <message>
+        <source>%1 %2; an e-mail address is one plain mailbox, such as name@example.org. The test stopped before connecting.</source>
+        <translation>%1 %2; en e-postadress är en enda vanlig brevlåda, till exempel namn@example.org. Testet avbröts före anslutningen.</translation>
     </message>
 </context>
 <context>
@@ -924,6 +1235,17 @@ Vill du behålla ljudfilen som du lade till senast?</translation>
     <message>
         <source>No product chosen</source>
         <translation>Ingen produkt vald</translation>
+    </message>
+</context>
+<context>
+    <name>wks::ui::CWKS_WapParaDlg</name>
+    <message>
+        <source>Note: port %1 is kept as %2 (a PORT keeps 4 digits), so the test connects to %2.</source>
+        <translation>Obs: port %1 sparas som %2 (en port har högst 4 siffror), så testet ansluter till %2.</translation>
+    </message>
+    <message>
+        <source>Send the password to this server anyway?</source>
+        <translation>Vill du ändå skicka lösenordet till den här servern?</translation>
     </message>
 </context>
 <context>

@@ -184,7 +184,15 @@ GameCallResult SaveGameCallAudio(const std::string& savePath, const std::string&
     if (cleared && (files::isLink(converted) || files::exists(converted))) {
         files::deleteFile(converted);
     }
-    showMessage({kAppTitle, QT_TRANSLATE_NOOP("Message", "Transform Failed.")});
+    // Without ffmpeg nothing could be converted: the user is told what to install.
+    std::vector<Text> notes;
+    if (!result.cancelled && !findProgramOnPath(kInstalledConverter)) {
+        notes.emplace_back(QT_TRANSLATE_NOOP("Message",
+                                             "ffmpeg is not installed, and the game call is "
+                                             "converted with it: install the package ffmpeg."));
+    }
+    showMessage({kAppTitle, QT_TRANSLATE_NOOP("Message", "Transform Failed."), Buttons::Ok,
+                 Icon::None, std::move(notes)});
     // The user who cancels the conversion stops the save: nothing more happens to the cards.
     return result.cancelled ? GameCallResult::Stopped : GameCallResult::Failed;
 }

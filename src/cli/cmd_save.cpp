@@ -2,15 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // save: the main screen without a window — open, change, save, exit.
 
-#include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "cli/changes.h"
 #include "cli/commands.h"
 #include "cli/terminal.h"
 #include "platform/drives.h"
-#include "platform/files.h"
 #include "platform/prompts.h"
 #include "session/mainsession.h"
 #include "session/savelocks.h"
@@ -56,6 +57,70 @@ class ConverterProgress : public ProcessObserver {
     }
 };
 
+// "E:\GSM\KT470RX.TXT (/media/anna/TRAILCAM/GSM/KT470RX.TXT)": the path the program's screens
+// show, and where it is on this computer.
+std::string inRealFolder(const MainSession& session, const std::string& path) {
+    const std::string real = session.realPath(path);
+    return real.empty() ? path : path + " (" + real + ")";
+}
+
+const DriveReport* reportOf(const MainSession& session, char letter) {
+    for (const DriveReport& r : session.driveReports()) {
+        if (r.letter == letter) return &r;
+    }
+    return nullptr;
+}
+
+// Whether the save may go on: the exit status when it may not, else -1. Without --drive and
+// --to, the card is chosen only when it is certain (the one drive that holds the model's file,
+// else the only drive there is); `toLetter` then names it.
+int checkDestination(MainSession& session, const std::string& taking, bool given, char& toLetter) {
+    std::vector<const DriveReport*> usable, holding;
+    for (char l : taking) {
+        const DriveReport* r = reportOf(session, l);
+        if (r && r->usable()) usable.push_back(r);
+    }
+    if (toLetter) {
+        const DriveReport* r = reportOf(session, toLetter);
+        if (!r || !r->usable()) {
+            throw UsageError("drive " + std::string(1, toLetter) + ": is not usable" +
+                             (r ? ": " + describeDrive(*r) : std::string()));
+        }
+        return -1;
+    }
+    if (usable.empty()) {
+        if (!given) {
+            std::cerr << "wks-settings save: no card found: no drive besides C: can be entered; "
+                         "give the card's folder with --drive D=FOLDER\n";
+            return kExitProblem;
+        }
+        std::cerr << "wks-settings save: none of the drives given can be entered:";
+        for (char l : taking) {
+            std::cerr << " " << l << ": (" << printablePath(drives().folderOf(l)->string()) << ")";
+        }
+        std::cerr << "\n";
+        return kExitProblem;
+    }
+    if (given) return -1;
+    for (const DriveReport* r : usable) {
+        const std::string file =
+            std::string(1, r->letter) + ":\\" + session.model()->settingsRelPath();
+        if (r->subfolder && session.settings().Mng_ChkFileMark(file)) holding.push_back(r);
+    }
+    const auto& candidates = holding.empty() ? usable : holding;
+    if (candidates.size() == 1) {
+        toLetter = candidates.front()->letter;
+        return -1;
+    }
+    std::cerr << "wks-settings save: "
+              << (holding.empty() ? "more than one card, and none holds the model's settings file"
+                                  : "more than one card holds the model's settings file")
+              << "; nothing was written. Choose the card with --to L:\n";
+    for (const DriveReport* r : candidates)
+        std::cerr << "  " << printablePath(describeDrive(*r)) << "\n";
+    return kExitProblem;
+}
+
 }  // namespace
 
 int cmdSave(Args& args) {
@@ -81,38 +146,22 @@ int cmdSave(Args& args) {
     const bool given = !driveArgs.empty();
     // Without --drive, the drives are the user's own letters, as the desktop program has them.
     DriveTable table = given ? givenDrives(driveArgs) : DriveTable::forUser();
-    const char toLetter = to ? driveLetter(*to) : 0;
+    char toLetter = to ? driveLetter(*to) : 0;
     // The drives that take part: those given, or the user's own. The user's own C: (which
     // holds the backup in any case) is a destination only when given or chosen with --to.
     std::string taking;
     for (const auto& [letter, folder] : table.letters()) {
         if (given || letter != 'C') taking += letter;
     }
-    const auto usable = [&](char l) { return table.canEnter(std::string(1, l) + ":\\"); };
-    if (toLetter != 'C' && std::none_of(taking.begin(), taking.end(), usable)) {
-        if (!given) {
-            std::cerr << "wks-settings save: no card found: no drive besides C: can be entered; "
-                         "give the card's folder with --drive D=FOLDER\n";
-            return kExitProblem;
-        }
-        std::cerr << "wks-settings save: none of the drives given can be entered:";
-        for (char l : taking) {
-            std::cerr << " " << l << ": (" << printablePath(table.folderOf(l)->string()) << ")";
-        }
-        std::cerr << "\n";
-        return kExitProblem;
-    }
     // Only a C: that was not given is the user's own (whose first use makes its folders).
     if (!table.folderOf('C')) {
         if (auto c = DriveTable::forUser().folderOf('C')) table.set('C', *c);
     }
-    ScopedDrives scope(std::move(table));
-    if (toLetter) {
-        if (!drives().canEnter(std::string(1, toLetter) + ":\\")) {
-            throw UsageError("drive " + std::string(1, toLetter) + ": is not usable");
-        }
-        if (toLetter == 'C') taking += 'C';
+    if (toLetter && !table.folderOf(toLetter)) {
+        throw UsageError("drive " + std::string(1, toLetter) + ": is not usable");
     }
+    ScopedDrives scope(std::move(table));
+    if (toLetter == 'C') taking += 'C';
 
     ConsolePrompter console;
     if (yes) console.setPresetAnswer(Answer::Ok);
@@ -124,11 +173,17 @@ int cmdSave(Args& args) {
 
     AppState state;
     MainSession session(model.displayName, state, runner);
-    // From the opening's reading to the save's last write: a second save waits, and loses nothing.
-    const auto locks = lockSettingsFolders();
     session.Mng_CurModSaveInfoSet();
     session.operatorLists()->Mng_CountryOperatorList(OperatorListOp::Fill);
     session.limitDrives(taking);
+    // One examination serves the checks below and the opening; nothing after it asks a drive
+    // that did not answer.
+    session.examineDrives();
+    if (const int status = checkDestination(session, taking, given, toLetter); status >= 0) {
+        return status;
+    }
+    // From the opening's reading to the save's last write: a second save waits, and loses nothing.
+    const auto locks = lockSettingsFolders(session.driveReports());
     session.Mng_InitSaveDest();
     if (model.hasGameCall) session.stageConverter();
 
@@ -153,7 +208,8 @@ int cmdSave(Args& args) {
 
     SaveOutcome outcome = session.save();
     session.exit();
-    if (outcome.complete()) std::cout << printablePath(*files::native(session.savePath())) << "\n";
+    if (outcome.complete())
+        std::cout << printablePath(inRealFolder(session, session.savePath())) << "\n";
     return outcome.complete() ? kExitOk : kExitProblem;
 }
 

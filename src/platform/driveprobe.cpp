@@ -5,6 +5,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/prctl.h>
 #include <sys/statvfs.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -122,8 +123,14 @@ struct Asked {
     std::string key;
 };
 
-[[noreturn]] void examineInChild(int out, const std::vector<Asked>& asked,
+[[noreturn]] void examineInChild(pid_t parent, int out, const std::vector<Asked>& asked,
                                  const std::string& subfolder) {
+    // The folder the program was started in may be a card the user wants to unmount: no
+    // drive but the one looked at is kept busy here, not even while stuck on a dead one.
+    if (::chdir("/") != 0) ::_exit(1);
+    // Ended with the program, where the kernel lets a signal through to a stuck look-up.
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (::getppid() != parent) ::_exit(0);
     ::signal(SIGPIPE, SIG_IGN);  // the parent stops listening at its deadline
     // Nothing the parent's readers wait on stays open here.
     const int null = ::open("/dev/null", O_RDWR);
@@ -210,10 +217,11 @@ std::vector<DriveReport> examineDrives(const DriveTable& table, const std::strin
 
     int pipeFds[2];
     if (::pipe2(pipeFds, O_CLOEXEC) != 0) return reports;
+    const pid_t parent = ::getpid();
     const pid_t child = ::fork();
     if (child == 0) {
         ::close(pipeFds[0]);
-        examineInChild(pipeFds[1], asked, subfolder);
+        examineInChild(parent, pipeFds[1], asked, subfolder);
     }
     ::close(pipeFds[1]);
     if (child < 0) {
@@ -293,6 +301,7 @@ std::string sizeText(std::uint64_t bytes) {
 }
 
 std::string describeDrive(const DriveReport& r) {
+    if (r.folder.empty()) return std::string(1, r.letter) + ": (not usable: no folder)";
     std::string text = std::string(1, r.letter) + ": is " + r.folder;
     if (!r.usable()) return text + " (not usable: " + driveProblem(r.state) + ")";
     if (!r.medium) return text;

@@ -39,8 +39,8 @@ std::vector<DriveReport> examineDrives(const DriveTable& table, const std::strin
                                        const std::string& subfolder = {},
                                        std::chrono::milliseconds wait = kDriveAnswerTime);
 
-// "D: is /media/anna/TRAILCAM (TRAILCAM, 7.2 GB free)"; "D: is /x (no answer in time)" when
-// not usable.
+// "D: is /media/anna/TRAILCAM (TRAILCAM, 7.2 GB free)"; "D: is /x (not usable: no answer in
+// time)" when not usable; "D: (not usable: no folder)" for a letter with no folder.
 std::string describeDrive(const DriveReport& report);
 // Why a drive is not usable: "no folder", "not enterable", "no answer in time"; empty if it is.
 const char* driveProblem(DriveState state);

@@ -69,6 +69,14 @@ std::optional<std::string> matchLetterCase(const fsys::path& folder, const std::
 
 bool absolute(const char* path) { return path && path[0] == '/'; }
 
+// The user's home folder: HOME when absolute, else the account's; empty when neither is known.
+std::string homeFolder() {
+    const char* home = std::getenv("HOME");
+    if (absolute(home)) return fsys::path(home).lexically_normal().string();
+    const passwd* pw = ::getpwuid(::getuid());
+    return pw && absolute(pw->pw_dir) ? fsys::path(pw->pw_dir).lexically_normal().string() : "";
+}
+
 }  // namespace
 
 DriveTable::DriveTable(std::map<char, fsys::path> letters) {
@@ -92,24 +100,29 @@ struct DriveTable::Source {
     fsys::path dosdevices;
     fsys::path root;
     std::string user;
+    std::vector<std::string> ownFolders;
     std::map<std::string, char> remembered;  // mount point -> the letter it had this run
 };
 
 DriveTable DriveTable::forUser() {
-    const fsys::path dos = dataHome() / "dosdevices";
+    const fsys::path data = dataHome();
+    const fsys::path dos = data / "dosdevices";
     std::error_code ec;
     fsys::create_directories(dos, ec);
-    fsys::create_directories(dataHome() / "drive_c", ec);
+    fsys::create_directories(data / "drive_c", ec);
     if (!fsys::exists(fsys::symlink_status(dos / "c:", ec))) {
         fsys::create_directory_symlink("../drive_c", dos / "c:", ec);
     }
-    return live(dos, "/", currentUser());
+    std::vector<std::string> own{data.lexically_normal().string()};
+    if (const std::string home = homeFolder(); !home.empty()) own.push_back(home);
+    return live(dos, "/", currentUser(), std::move(own));
 }
 
-DriveTable DriveTable::live(fsys::path dosdevices, fsys::path root, std::string user) {
+DriveTable DriveTable::live(fsys::path dosdevices, fsys::path root, std::string user,
+                            std::vector<std::string> ownFolders) {
     DriveTable table;
     table.source_ = std::make_shared<Source>(
-        Source{std::move(dosdevices), std::move(root), std::move(user), {}});
+        Source{std::move(dosdevices), std::move(root), std::move(user), std::move(ownFolders), {}});
     table.refresh();
     return table;
 }
@@ -131,7 +144,7 @@ void DriveTable::refresh() {
         }
     }
     std::vector<Medium> unlettered;
-    for (auto& medium : mountedMedia(source_->root, source_->user)) {
+    for (auto& medium : mountedMedia(source_->root, source_->user, source_->ownFolders)) {
         auto link = linked.find(medium.folder.lexically_normal());
         if (link != linked.end()) {
             labels_[link->second] = medium.label;
@@ -201,7 +214,7 @@ std::optional<fsys::path> DriveTable::resolve(const std::string& path, fsys::pat
         return fsys::path(path);
     }
     auto folder = folderOf(path[0]);
-    if (!folder) return std::nullopt;
+    if (!folder || silent_.count(*folder)) return std::nullopt;
     // As on a drive, ".." stops at the root: a path never leads out of the drive's folder.
     std::vector<std::string> parts;
     std::string part;
@@ -237,6 +250,21 @@ bool DriveTable::canEnter(const std::string& path) const {
     if (!native || native->empty() || present != *native) return false;
     std::error_code ec;
     return fsys::is_directory(*native, ec) && ::access(native->c_str(), X_OK) == 0;
+}
+
+void DriveTable::setAnswering(char letter, bool answering) {
+    const auto folder = folderOf(letter);
+    if (!folder) return;
+    if (answering) {
+        silent_.erase(*folder);
+    } else {
+        silent_.insert(*folder);
+    }
+}
+
+bool DriveTable::isSilent(char letter) const {
+    const auto folder = folderOf(letter);
+    return folder && silent_.count(*folder) != 0;
 }
 
 DriveTable& drives() { return current(); }

@@ -11,7 +11,9 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
+#include <vector>
 
 namespace wks {
 
@@ -23,8 +25,10 @@ class DriveTable {
     // The table of the user's session, live. Makes dosdevices/c: -> ../drive_c on first use.
     static DriveTable forUser();
     // A live table over a dosdevices folder and the system under root, for the user named.
+    // A disk mounted on one of the user's own folders (the home, the program's data folder;
+    // system paths) or on a folder above one is no medium: it is the user's disk, not a card.
     static DriveTable live(std::filesystem::path dosdevices, std::filesystem::path root,
-                           std::string user);
+                           std::string user, std::vector<std::string> ownFolders = {});
     // Reads a live table again: a link always wins its letter; a medium keeps the letter it had
     // during this run (also when mounted again at the same place) while that letter is free,
     // and a new one takes the lowest free letter from D:, in mount-path order. A link to a
@@ -57,6 +61,13 @@ class DriveTable {
     // True when the path (a drive root such as "E:\" or a folder) can be entered.
     bool canEnter(const std::string& path) const;
 
+    // What the last examination of the letter found: a drive that did not answer in time is
+    // silent, and nothing on it is looked up (resolve finds nothing) until an examination finds
+    // it answering again. The mark stays with the letter's folder through refreshes; a letter
+    // never examined is not silent.
+    void setAnswering(char letter, bool answering);
+    bool isSilent(char letter) const;
+
     static bool isDrivePath(const std::string& path);
 
   private:
@@ -65,6 +76,7 @@ class DriveTable {
     std::map<char, std::filesystem::path> letters_;  // upper-case letters
     std::map<char, std::string> labels_;             // the media's letters
     std::map<char, std::filesystem::path> targets_;  // where the user's links lead
+    std::set<std::filesystem::path> silent_;         // the folders of silent drives
     std::shared_ptr<Source> source_;  // what a live table is read from; shared by its copies
 };
 

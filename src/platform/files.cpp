@@ -20,7 +20,7 @@ namespace wks::files {
 namespace {
 
 // Reasons of our own, where no errno says it.
-enum class Reason { OutsideDrive = 1, NotAFile };
+enum class Reason { OutsideDrive = 1, NotAFile, NoAnswer };
 
 class ReasonCategory : public std::error_category {
   public:
@@ -31,6 +31,8 @@ class ReasonCategory : public std::error_category {
                 return "a link leads outside the drive";
             case Reason::NotAFile:
                 return "not a regular file";
+            case Reason::NoAnswer:
+                return "the drive did not answer in time";
         }
         return "unknown reason";
     }
@@ -81,6 +83,10 @@ enum class Last { Follow, Keep };
 // link it passes (its last part's too, when the operation follows it): a card's "GSM" that
 // leads elsewhere on the computer is never written through.
 Result<std::string> nativeInside(const std::string& path, Last last) {
+    // Nothing is asked of a drive that did not answer its examination: it might never answer.
+    if (DriveTable::isDrivePath(path) && drives().isSilent(path[0])) {
+        return failure(Reason::NoAnswer);
+    }
     std::filesystem::path present;
     auto p = drives().resolve(path, &present);
     if (!p) return failure(ENODEV);

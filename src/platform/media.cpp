@@ -124,7 +124,8 @@ std::string volumeLabel(const fsys::path& root, const std::string& name) {
     return {};
 }
 
-std::vector<Medium> mountedMedia(const fsys::path& root, const std::string& user) {
+std::vector<Medium> mountedMedia(const fsys::path& root, const std::string& user,
+                                 const std::vector<std::string>& ownFolders) {
     std::vector<Medium> media;
     const std::string bases[] = {"/media/" + user + "/", "/run/media/" + user + "/"};
     for (const Mount& m : readMounts(root)) {
@@ -136,6 +137,11 @@ std::vector<Medium> mountedMedia(const fsys::path& root, const std::string& user
             });
         const std::string name = blockName(root, m.device);
         if (!desktop && (systemFolder(m.mountPoint) || !isRemovableDevice(root, name))) continue;
+        // The disk that holds the user's home is the user's, however it is plugged in.
+        if (std::any_of(ownFolders.begin(), ownFolders.end(),
+                        [&](const std::string& own) { return inTree(own, m.mountPoint); })) {
+            continue;
+        }
         // A folder mounted over again is still one medium.
         if (std::any_of(media.begin(), media.end(),
                         [&](const Medium& x) { return x.mountPoint == m.mountPoint; })) {

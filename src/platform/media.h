@@ -36,7 +36,9 @@ struct Medium {
 
 // The media mounted now, in mount-path order: whatever is mounted in /media/<user>/ or
 // /run/media/<user>/, and any file system of a removable device mounted elsewhere except on a
-// system folder ("/", "/home", "/boot/efi", ...).
-std::vector<Medium> mountedMedia(const std::filesystem::path& root, const std::string& user);
+// system folder ("/", "/home", "/boot/efi", ...). Nothing mounted on one of `ownFolders` (system
+// paths: the user's home, say) or on a folder above one is a medium.
+std::vector<Medium> mountedMedia(const std::filesystem::path& root, const std::string& user,
+                                 const std::vector<std::string>& ownFolders = {});
 
 }  // namespace wks

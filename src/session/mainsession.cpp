@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 
 #include "audio/converter.h"
 #include "audio/gamecall.h"
@@ -26,6 +27,13 @@ bool readWhole(const std::string& path) { return files::readFile(path).has_value
 
 Text saveFailed(const std::string& path) {
     return {QT_TRANSLATE_NOOP("Message", "Failed to save all parameters to \"%1\" !"), {path}};
+}
+
+// Why a write failed, in words: a write-protected card is named as such.
+Text failureReason(const std::error_code& why, bool card) {
+    if (why != std::errc::read_only_file_system) return Text::verbatim(why.message());
+    return card ? Text(QT_TRANSLATE_NOOP("Message", "the card is read-only"))
+                : Text(QT_TRANSLATE_NOOP("Message", "the drive is read-only"));
 }
 
 }  // namespace
@@ -61,11 +69,27 @@ void MainSession::limitDrives(const std::string& letters) {
     });
 }
 
-void MainSession::examineDrives(const std::string& subfolder) {
+void MainSession::examine(const std::string& subfolder) {
     drives().refresh();
-    std::string letters;
-    for (const auto& root : roots_) letters += root[0];
+    std::string letters = "C";
+    for (const auto& root : roots_) {
+        if (root[0] != 'C') letters += root[0];
+    }
     reports_ = wks::examineDrives(drives(), letters, subfolder);
+    for (const DriveReport& r : reports_) {
+        drives().setAnswering(r.letter, r.state != DriveState::NoAnswer);
+    }
+    fresh_ = false;
+}
+
+void MainSession::examineDrives() {
+    examine(kSettingsFolder);
+    fresh_ = true;
+}
+
+void MainSession::useExamination(const std::string& subfolder) {
+    if (!fresh_) examine(subfolder);
+    fresh_ = false;
 }
 
 const DriveReport* MainSession::reportOf(char letter) const {
@@ -81,6 +105,18 @@ std::string MainSession::placeOf(const std::string& path) const {
     return r ? describeDrive(*r) : std::string();
 }
 
+std::string MainSession::realPath(const std::string& path) const {
+    const auto native = drives().resolve(path);
+    if (!native) return {};
+    if (!DriveTable::isDrivePath(path)) return native->string();
+    const DriveReport* r = reportOf(static_cast<char>(std::toupper(path[0])));
+    const auto folder = drives().folderOf(path[0]);
+    if (!r || r->folder.empty() || !folder) return native->string();
+    return (std::filesystem::path(r->folder) / native->lexically_relative(*folder))
+        .lexically_normal()
+        .string();
+}
+
 std::vector<Text> MainSession::placeNotes(const std::string& path) const {
     const std::string place = placeOf(path);
     if (place.empty()) return {};
@@ -92,7 +128,7 @@ void MainSession::Mng_InitSaveDest() {
     const std::string rel = model()->settingsRelPath();
     bool found = false;
     std::string lastUsable;
-    examineDrives(kSettingsFolder);
+    useExamination(kSettingsFolder);
     for (const auto& root : roots_) {
         const DriveReport* drive = reportOf(root[0]);
         if (!drive || !drive->usable()) continue;
@@ -161,11 +197,12 @@ void MainSession::selectLast() {
 void MainSession::Mng_RefreshDiskList() {
     if (!model()) return;
     const std::string rel = model()->settingsRelPath();
-    examineDrives();
+    useExamination({});
     for (const auto& root : roots_) {
         const std::string entry = root + rel;
         auto it = std::find(destinations_.begin(), destinations_.end(), entry);
-        const bool usable = reportOf(root[0])->usable();
+        const DriveReport* drive = reportOf(root[0]);
+        const bool usable = drive && drive->usable();
         if (usable && it == destinations_.end()) {
             destinations_.push_back(entry);
         } else if (!usable && it != destinations_.end()) {
@@ -184,11 +221,12 @@ void MainSession::chooseDestination(std::size_t index) {
 void MainSession::deleteCopiesElsewhere(bool& allDeleted) {
     const std::string own = file_.savePath.substr(0, 3);
     const std::string rel = model()->settingsRelPath();
-    examineDrives(kSettingsFolder);
+    // The drives as the save's examination found them: a silent one is not asked.
     for (const auto& root : roots_) {
         if (root == own) continue;
         const std::string path = root + rel;
-        if (!reportOf(root[0])->subfolder || !file_.Mng_ChkFileMark(path)) continue;
+        const DriveReport* drive = reportOf(root[0]);
+        if (!drive || !drive->subfolder || !file_.Mng_ChkFileMark(path)) continue;
         // Two letters may lead to the same folder: the file just saved is no copy.
         if (files::sameFile(path, file_.savePath)) continue;
         CUtil::ClearReadOnly(path);
@@ -214,7 +252,7 @@ bool MainSession::Mng_DiskFileOperate(DiskFileOp action) {
             return allDeleted;
         }
         case DiskFileOp::MakeFolders:
-            return file_.makeFolders();
+            return file_.makeFolders().ok();
     }
     return false;
 }
@@ -254,8 +292,9 @@ SaveOutcome MainSession::save() {
         return out;
     }
     out.asked = true;
-    // The destination is written through the letters as they are now.
-    drives().refresh();
+    // The destination is written through the letters as they are now, and nothing is asked of
+    // a drive that does not answer: a save never waits on a dead one.
+    useExamination(kSettingsFolder);
     if (tip({QT_TRANSLATE_NOOP("Message", "Sava all parameters to \"%1\" ?"), {file_.savePath}},
             Icon::Question, Buttons::OkCancel) != Answer::Ok) {
         return out;
@@ -269,7 +308,7 @@ SaveOutcome MainSession::save() {
     // The reason, then the real folder, on lines of their own.
     const auto reportUnwritten = [this](const std::string& path, const files::Status& written) {
         if (written) return;
-        std::vector<Text> notes{Text::verbatim(written.message())};
+        std::vector<Text> notes{failureReason(written.error(), path == file_.savePath)};
         for (Text& place : placeNotes(path)) notes.push_back(std::move(place));
         tip(saveFailed(path), Icon::Warning, Buttons::Ok, kCaptionTips, std::move(notes));
     };

@@ -54,6 +54,13 @@ class MainSession {
     // Keeps the drives that are examined, offered and cleared of copies to these letters (the
     // command line's given drives); C: stays the backup's drive all the same. Before opening.
     void limitDrives(const std::string& letters);
+    // Reads the letters again and examines the drives (C: always, for the backup) all at once,
+    // asking each usable one for its "GSM\" folder too. A drive that does not answer in time
+    // is silent: nothing touches it until an examination finds it answering. The opening,
+    // the refresh and the save each examine first, unless the caller has just done so (to
+    // choose the card, say): the next of them then takes this examination.
+    void examineDrives();
+    const std::vector<DriveReport>& driveReports() const { return reports_; }
     // Examines C: to Z:, fills the destination list, chooses the destination and loads.
     void Mng_InitSaveDest();
     // Adds drives that appeared, removes those that went (choosing the last entry then).
@@ -83,6 +90,9 @@ class MainSession {
     // 7.2 GB free)"); empty when its drive was not examined.
     std::string placeOf(const std::string& path) const;
     std::string destinationPlace() const { return placeOf(file_.savePath); }
+    // The path in the real folder of its drive, as last examined (links followed:
+    // "/media/anna/TRAILCAM/GSM/KT470RX.TXT"); the native path when its drive was not examined.
+    std::string realPath(const std::string& path) const;
     SettingsFile& settings() { return file_; }
     const CameraModel* model() const { return file_.model(); }
     // The country and operator lists; none for an unknown model.
@@ -93,9 +103,11 @@ class MainSession {
     static std::vector<std::string> driveRoots();  // "C:\" ... "Z:\"
 
   private:
-    // The letter table read again, then every drive of roots_ examined at once; `subfolder` is
-    // tried on each usable drive as well.
-    void examineDrives(const std::string& subfolder = {});
+    // The letter table read again, then every drive of roots_ and C: examined at once;
+    // `subfolder` is tried on each usable drive as well.
+    void examine(const std::string& subfolder);
+    // The caller's fresh examination, else a new one.
+    void useExamination(const std::string& subfolder);
     const DriveReport* reportOf(char letter) const;
     // The real folder of the path's drive, a line to follow a message that names the path.
     std::vector<Text> placeNotes(const std::string& path) const;
@@ -111,6 +123,7 @@ class MainSession {
     std::vector<std::string> roots_ = driveRoots();
     std::vector<std::string> destinations_;
     std::vector<DriveReport> reports_;
+    bool fresh_ = false;  // reports_ were made by the caller for the next step
     int selected_ = -1;
 };
 

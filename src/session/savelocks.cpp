@@ -2,15 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/savelocks.h"
 
-#include "platform/drives.h"
-#include "session/mainsession.h"
-
 namespace wks {
 
-std::vector<files::FolderLock> lockSettingsFolders() {
+std::vector<files::FolderLock> lockSettingsFolders(const std::vector<DriveReport>& drives) {
     std::vector<std::string> roots;
-    for (const auto& root : MainSession::driveRoots()) {
-        if (drives().canEnter(root)) roots.push_back(root);
+    for (const DriveReport& drive : drives) {
+        if (drive.usable()) roots.push_back(std::string(1, drive.letter) + ":\\");
     }
     return files::FolderLock::lockAll(roots);
 }

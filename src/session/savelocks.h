@@ -9,10 +9,12 @@
 
 #include <vector>
 
+#include "platform/driveprobe.h"
 #include "platform/folderlock.h"
 
 namespace wks {
 
-std::vector<files::FolderLock> lockSettingsFolders();
+// The locks of the drives the examination found usable; a silent drive is not waited on.
+std::vector<files::FolderLock> lockSettingsFolders(const std::vector<DriveReport>& drives);
 
 }  // namespace wks

@@ -55,14 +55,17 @@ bool SettingsFile::Mng_ChkFileMark(const std::string& path) const {
     return CUtil::TrimToLength(mark, 15) == model_->fileStem;
 }
 
-bool SettingsFile::makeFolders() const {
-    bool ok = true;
-    if (!files::isFolder(kBackupFolder)) ok = files::createFolder(kBackupFolder) && ok;
+SettingsFile::Folders SettingsFile::makeFolders() const {
+    Folders made;
+    if (!files::isFolder(kBackupFolder)) made.backup = files::createFolder(kBackupFolder);
     // The drive root of savePath followed by "GSM\"; a path without a drive has no card.
-    if (!DriveTable::isDrivePath(savePath)) return false;
+    if (!DriveTable::isDrivePath(savePath)) {
+        made.card = std::make_error_code(std::errc::no_such_device);
+        return made;
+    }
     const std::string cardFolder = savePath.substr(0, 3) + kSettingsFolder;
-    if (!files::isFolder(cardFolder)) ok = files::createFolder(cardFolder) && ok;
-    return ok;
+    if (!files::isFolder(cardFolder)) made.card = files::createFolder(cardFolder);
+    return made;
 }
 
 files::Status SettingsFile::onFile(int load, int backup,
@@ -163,7 +166,7 @@ bool SettingsFile::Mng_CamParaLN714W(int load, int backup) {
 }
 
 files::Status SettingsFile::Mng_AllPara(int load, int backup) {
-    makeFolders();  // a folder that could not be made fails the write below
+    const Folders made = makeFolders();
     bool known = true;
     files::Status written = onFile(load, backup, [&](ProfileDocument& d, bool l) {
         fileMark(d, l);
@@ -179,6 +182,10 @@ files::Status SettingsFile::Mng_AllPara(int load, int backup) {
         reportError("Mng_AllPara");
         return std::make_error_code(std::errc::invalid_argument);
     }
+    // A folder that could not be made fails the write on the missing folder; the folder's
+    // reason (a read-only card, say) came first and is the one that tells.
+    const files::Status& folder = backup ? made.backup : made.card;
+    if (!load && !folder && written.error() == std::errc::no_such_file_or_directory) return folder;
     return written;
 }
 

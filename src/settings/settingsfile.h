@@ -59,8 +59,13 @@ class SettingsFile {
     // The whole file: folders, mark, network, recipients, camera; written in one replacement.
     files::Status Mng_AllPara(int load, int backup);
 
-    // The backup folder and the card's "GSM\" folder, each made when missing.
-    bool makeFolders() const;
+    // The backup folder and the card's "GSM\" folder, each made when missing; each with the
+    // reason it could not be made.
+    struct Folders {
+        files::Status backup, card;
+        bool ok() const { return backup.ok() && card.ok(); }
+    };
+    Folders makeFolders() const;
 
     // The camera part of the defaults; the session adds the KT320V-8PRO's operator choice.
     int Mng_AllParaSetDefault();

@@ -335,6 +335,11 @@ void TestGameCall::failedConversions() {
     if (situation == "no folder") {
         QVERIFY(QString::fromStdString(box.english())
                     .startsWith("Cannot write C:\\WKS_TEMP\\_[wkstmp]_.bat"));
+    } else if (situation == "not installed") {  // the user learns what is missing
+        expectBox(box, kAppTitle,
+                  "Transform Failed.\nffmpeg is not installed, and the game call is converted "
+                  "with it: install the package ffmpeg.",
+                  Buttons::Ok, Icon::None);
     } else {
         expectBox(box, kAppTitle, "Transform Failed.", Buttons::Ok, Icon::None);
     }

@@ -9,9 +9,11 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <map>
 
 #include "platform/profile.h"
 #include "support/runcli.h"
+#include "support/slowfolder.h"
 #include "support/tempdrives.h"
 
 using namespace wks;
@@ -62,6 +64,10 @@ class TestSave : public QObject {
     void manyCards();
     void writesOnlyWhereTold_data();
     void writesOnlyWhereTold();
+    void choosesOnlyWhenCertain_data();
+    void choosesOnlyWhenCertain();
+    void drivesThatFail_data();
+    void drivesThatFail();
     void keepsTheClockItRead_data();
     void keepsTheClockItRead();
     void concurrentSavesLoseNothing();
@@ -82,7 +88,8 @@ void TestSave::savesAndAnswers() {
     const Run yes = d.save(
         drives + QStringList{"KT470RX-8PRO", "--yes", "--clock", kClock, "--admin", "+4670111"});
     QCOMPARE(yes.code, 0);
-    QCOMPARE(yes.out.trimmed().split('\n').last(), QByteArray(d.card("d").c_str()));
+    QCOMPARE(yes.out.trimmed().split('\n').last(),
+             QByteArray("D:\\GSM\\KT470RX.TXT (") + d.card("d").c_str() + ")");
     QCOMPARE(valueIn(d.card("d"), "Receive number and receive email", "AdministratorNum"),
              "+4670111");
     QCOMPARE(test::readBytes(d.backup()), test::readBytes(d.card("d")));
@@ -223,6 +230,99 @@ void TestSave::writesOnlyWhereTold() {
     }
     if (status == 1) QVERIFY2(r.err.contains(says.toUtf8()), r.err);
     if (says == "no card found") QVERIFY2(r.err.contains("--drive D="), r.err);
+}
+
+// Without --drive and --to, the save goes only where it must: to the one card that holds the
+// model's file, or to the only card there is. With more and none (or several) holding it,
+// nothing is written and the cards are listed with their real folders for --to.
+void TestSave::choosesOnlyWhenCertain_data() {
+    QTest::addColumn<QString>("cards");  // the user's letters from d:, upper case: holds the file
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("written");  // the letter written, empty for nothing
+    QTest::newRow("the only card") << "d" << 0 << "d";
+    QTest::newRow("two cards, neither holds the file") << "de" << 1 << "";
+    QTest::newRow("two cards, E: holds the file") << "dE" << 0 << "e";
+    QTest::newRow("two cards, both hold the file") << "DE" << 1 << "";
+}
+
+void TestSave::choosesOnlyWhenCertain() {
+    QFETCH(QString, cards);
+    QFETCH(int, status);
+    QFETCH(QString, written);
+    Desk d;
+    const fs::path dos = d.path("home") / "wks-config" / "dosdevices";
+    fs::create_directories(dos);
+    std::map<QString, std::string> before;
+    for (const QChar c : cards) {
+        const QString letter = c.toLower();
+        fs::create_directory_symlink(d.folder(letter).toStdString(),
+                                     dos / (letter.toStdString() + ":"));
+        if (c.isUpper()) test::writeBytes(d.card(letter), "[WKSFileMark]\r\nModel=KT470RX\r\n");
+        before[letter] = fs::exists(d.card(letter)) ? test::readBytes(d.card(letter)) : "";
+    }
+    const Run r = d.save({"KT470RX-8PRO", "--yes", "--admin", "+4670444"});
+    QCOMPARE(r.code, status);
+    for (const QChar c : cards) {
+        const QString letter = c.toLower();
+        if (letter == written) {
+            QCOMPARE(
+                valueIn(d.card(letter), "Receive number and receive email", "AdministratorNum"),
+                "+4670444");
+            QVERIFY2(r.out.contains(QString("%1:\\GSM\\KT470RX.TXT (%2)\n")
+                                        .arg(letter.toUpper(), d.card(letter).c_str())
+                                        .toUtf8()),
+                     r.out);
+        } else if (written.isEmpty()) {
+            QCOMPARE(fs::exists(d.card(letter)) ? test::readBytes(d.card(letter)) : "",
+                     before[letter]);
+            QVERIFY(!fs::exists(d.path(letter) / "GSM") || c.isUpper());
+            QVERIFY2(
+                r.err.contains(
+                    QString("%1: is %2").arg(letter.toUpper(), d.path(letter).c_str()).toUtf8()),
+                r.err);
+        }
+    }
+    if (written.isEmpty()) {
+        QVERIFY2(r.err.contains("--to"), r.err);
+        QVERIFY(!fs::exists(d.path("home") / "wks-config" / "drive_c" / "VelmoraBackup" /
+                            "KT470RX.TXT"));
+    }
+}
+
+// Drives that cannot take the file: a dead drive beside the card (a FUSE folder whose daemon is
+// stuck) never holds the save up, and the card is written; a read-only card is named as such.
+void TestSave::drivesThatFail_data() {
+    QTest::addColumn<bool>("dead");  // else the FUSE folder, read-only, is the card
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("a dead drive beside the card") << true << 0 << "";
+    QTest::newRow("a read-only card") << false << 1 << "the card is read-only";
+}
+
+void TestSave::drivesThatFail() {
+    QFETCH(bool, dead);
+    QFETCH(int, status);
+    QFETCH(QString, says);
+    Desk d;
+    test::SlowFolder fuse(d.path("fuse"), "0");
+    if (!fuse.mounted()) QSKIP(fuse.whyNot().c_str());
+    const fs::path dos = d.path("home") / "wks-config" / "dosdevices";
+    fs::create_directories(dos);
+    const QStringList args{"KT470RX-8PRO", "--yes"};
+    Run r;
+    if (dead) {
+        fs::create_directory_symlink(d.folder("card").toStdString(), dos / "d:");
+        fs::create_directory_symlink(fuse.share(1), dos / "e:");
+        fuse.stop();
+        r = test::runSettings(QStringList{"save"} + args, d.path("home").c_str(), 20000);
+        fuse.resume();
+    } else {
+        r = d.save(args + QStringList{"--drive", QString("D=") + fuse.share(1).c_str()});
+    }
+    QCOMPARE(r.code, status);
+    QCOMPARE(fs::exists(d.card("card")), dead);
+    QVERIFY2(r.err.contains(says.toUtf8()), r.err);
+    QVERIFY2(!r.err.contains("No such file"), r.err);
 }
 
 void TestSave::keepsTheClockItRead_data() {

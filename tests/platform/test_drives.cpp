@@ -3,7 +3,9 @@
 // Drive letters: resolving, entering, and the user's own table.
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -12,36 +14,11 @@
 #include "platform/media.h"
 #include "support/fakesystem.h"
 #include "support/runcli.h"
+#include "support/slowfolder.h"
 #include "support/tempdrives.h"
 
 using namespace wks;
 namespace fs = std::filesystem;
-
-namespace {
-
-// The benchmarks' folder that answers every look-up late, mounted while it lives.
-struct SlowFolder {
-    SlowFolder(const fs::path& folder, const char* seconds) : mount(folder) {
-        fs::create_directories(mount);
-        process.start(WKS_SLOWFS, {mount.c_str(), seconds});
-        // Read from the mount table: a look-up on the folder itself would take the delay.
-        for (int i = 0; i < 100 && !mounted && process.state() != QProcess::NotRunning; ++i) {
-            QTest::qWait(50);
-            for (const Mount& m : readMounts("/")) mounted = mounted || m.mountPoint == mount;
-        }
-    }
-    ~SlowFolder() {
-        if (mounted) QProcess::execute("fusermount3", {"-u", "-z", mount.c_str()});
-        process.terminate();
-        if (!process.waitForFinished(10000)) process.kill();
-        process.waitForFinished();
-    }
-    fs::path mount;
-    QProcess process;
-    bool mounted = false;
-};
-
-}  // namespace
 
 class TestDrives : public QObject {
     Q_OBJECT
@@ -103,7 +80,8 @@ class TestDrives : public QObject {
     }
 
     // The letters read again at each refresh from the links and the media mounted then: cards
-    // wherever the desktop or the user mounts them, never the system's own folders; a medium
+    // wherever the desktop or the user mounts them, never the system's own folders nor a USB
+    // disk that holds the user's home or the program's data folder; a medium
     // keeps its letter while mounted, gets it back when mounted again at the same place if it
     // is free, a new one takes the lowest free letter (two at once in mount-path order), and a
     // link wins its letter and is a linked medium's only drive.
@@ -117,6 +95,8 @@ class TestDrives : public QObject {
         sys.blockDevice(ata, "sda", "sda2", false);
         sys.blockDevice(usb, "sdb", "sdb1", false);  // a USB disk that does not say it is removable
         sys.blockDevice(usb, "sdb", "sdb2", false);
+        sys.blockDevice(usb, "sdb", "sdb3", false);
+        sys.blockDevice(usb, "sdb", "sdb4", false);
         sys.blockDevice("platform/soc/mmc_host/mmc0/mmc0:0001", "mmcblk0", "mmcblk0p1", false);
         sys.blockDevice(ata2, "sdc", "sdc1", true);
         sys.label("mmcblk0p1", "TRAIL\\x20CAM");
@@ -124,6 +104,8 @@ class TestDrives : public QObject {
         for (auto [device, place] : {std::pair{"/dev/sda2", "/"},
                                      {"/dev/sda1", "/srv/data"},
                                      {"/dev/sdb2", "/home"},
+                                     {"/dev/sdb3", "/home/anna"},
+                                     {"/dev/sdb4", "/mnt/usb"},
                                      {"/dev/sdc1", "/boot/efi"},
                                      {"tmpfs", "/run/user/1000"},
                                      {"/dev/sdb1", "/mnt/sd"},
@@ -134,7 +116,8 @@ class TestDrives : public QObject {
         fs::create_directories(sys.root() / "drive_c");
         sys.link('c', "../drive_c");
         sys.link('g', sys.folder("/media/anna/B"));
-        DriveTable table = DriveTable::live(sys.dosdevices(), sys.root(), "anna");
+        DriveTable table = DriveTable::live(sys.dosdevices(), sys.root(), "anna",
+                                            {"/home/anna", "/mnt/usb/anna/data/wks-config"});
 
         // letter -> folder under the root, "*" marking a medium
         using Letters = std::map<char, std::string>;
@@ -188,16 +171,12 @@ class TestDrives : public QObject {
     // time once, the quick drive is found meanwhile, and a program whose look-up is stuck ends
     // without waiting for it.
     void slowDrives() {
-        if (!fs::exists("/dev/fuse")) QSKIP("no /dev/fuse here: the slow folder needs FUSE");
         QTemporaryDir dir;
         const fs::path base = dir.path().toStdString(), slow = base / "slow";
         fs::create_directories(base / "quick" / "GSM");
         fs::create_directory_symlink(slow, base / "slow-too");
-        SlowFolder folder(slow, "5");
-        if (!folder.mounted) {
-            QSKIP(qPrintable("no slow folder (it needs fuse3 and python3-fusepy): " +
-                             folder.process.readAllStandardError()));
-        }
+        test::SlowFolder folder(slow, "5");
+        if (!folder.mounted()) QSKIP(folder.whyNot().c_str());
         const DriveTable table({{'C', base / "quick"}, {'E', slow}, {'F', base / "slow-too"}});
         QElapsedTimer clock;
         clock.start();
@@ -217,6 +196,43 @@ class TestDrives : public QObject {
         QVERIFY2(cli.out.contains("E:\t" + QByteArray(slow.c_str()) +
                                   "\t-\t-\tnot usable: no answer in time\n"),
                  cli.out.constData());
+    }
+
+    // The child that examines the drives keeps no card busy: it leaves the folder it was started
+    // in at once, and it ends with the program even while stuck on a dead drive (a FUSE folder
+    // whose daemon is stopped). The card the user ran wks-settings from can be unmounted.
+    void examinerLetsGo() {
+        QTemporaryDir dir;
+        const fs::path base = dir.path().toStdString();
+        test::SlowFolder card(base / "card", "0"), dead(base / "dead", "0");
+        if (!card.mounted() || !dead.mounted()) QSKIP(card.whyNot().c_str());
+        const fs::path dos = base / "data" / "wks-config" / "dosdevices";
+        fs::create_directories(dos);
+        fs::create_directory_symlink(dead.share(1), dos / "e:");
+        dead.stop();
+        const QByteArray mark =
+            "WKS_TEST_RUN=" + QByteArray::number(QRandomGenerator::global()->generate64());
+        QProcess run;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_DATA_HOME", (base / "data").c_str());
+        env.insert("WKS_TEST_RUN", mark.mid(mark.indexOf('=') + 1));
+        run.setProcessEnvironment(env);
+        run.setWorkingDirectory(card.share(1).c_str());
+        run.start(WKS_SETTINGS_EXE, {"drives"});
+        QVERIFY(run.waitForFinished(10000) && run.exitCode() == 0);
+        QVERIFY(run.readAllStandardOutput().contains("not usable: no answer in time"));
+        const auto leftBehind = [&] {
+            QStringList pids;
+            for (const auto& p : fs::directory_iterator("/proc")) {
+                QFile environ(QString::fromStdString((p.path() / "environ").string()));
+                if (environ.open(QIODevice::ReadOnly) &&
+                    environ.readAll().split('\0').contains(mark))
+                    pids << QString::fromStdString(p.path().filename().string());
+            }
+            return pids;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(leftBehind().isEmpty(), 5000);
+        QVERIFY(card.unmount());
     }
 
     // As on Windows, a name that is not there byte for byte finds the one that differs only

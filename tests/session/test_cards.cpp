@@ -14,6 +14,7 @@
 #include "platform/prompts.h"
 #include "session/mainsession.h"
 #include "support/fakesystem.h"
+#include "support/slowfolder.h"
 #include "support/tempdrives.h"
 
 using namespace wks;
@@ -321,6 +322,31 @@ class TestCards : public QObject {
         session.Mng_RefreshDiskList();
         QCOMPARE(session.destinations(), before);
         QCOMPARE(session.savePath(), before.back());
+    }
+
+    // A destination whose drive stops answering after the opening (a share whose server went, a
+    // stuck FUSE daemon) never holds the save up: the card file fails with the reason, the
+    // backup is written, and nothing waits for the drive.
+    void destinationGoesDead() {
+        Desk d;
+        test::SlowFolder fuse(d.drives.root() / "fuse", "0");
+        if (!fuse.mounted()) QSKIP(fuse.whyNot().c_str());
+        wks::drives().set('E', fuse.share(1));
+        d.open();
+        QCOMPARE(d.session.destinations().back(), std::string("E:\\GSM\\KT470RX.TXT"));
+        fuse.stop();
+        QElapsedTimer clock;
+        clock.start();
+        const SaveOutcome out = d.session.save();
+        QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+        fuse.resume();
+        QVERIFY(out.confirmed && !out.cardWritten && out.backupWritten);
+        QVERIFY2(d.texts().contains(QString("Failed to save all parameters to "
+                                            "\"E:\\GSM\\KT470RX.TXT\" !\nthe drive did not "
+                                            "answer in time\nE: is %1 (not usable: no answer in "
+                                            "time)")
+                                        .arg(fuse.share(1).c_str())),
+                 qPrintable(d.texts().join(" | ")));
     }
 
     // A real FAT card through FUSE refuses modes and extended attributes as unsupported; the

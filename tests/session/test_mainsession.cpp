@@ -420,8 +420,11 @@ void TestMainSession::saveFailures() {
     const SaveOutcome out = m.save();
     // A failure to save ends with the real folder of its drive.
     for (QString& message : messages) {
-        if (message.contains("Failed"))
-            message += QString::fromStdString(s.place(message.contains("\"C:") ? 'C' : 'F'));
+        if (message.contains("Failed")) {
+            message += fault == CardRemoved
+                           ? "\nF: (not usable: no folder)"
+                           : QString::fromStdString(s.place(message.contains("\"C:") ? 'C' : 'F'));
+        }
     }
     QCOMPARE(shown(s.prompts), messages);
     QVERIFY(!out.complete());

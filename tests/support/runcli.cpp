@@ -6,7 +6,7 @@
 
 namespace wks::test {
 
-CliRun runSettings(const QStringList& args, const QString& dataHome) {
+CliRun runSettings(const QStringList& args, const QString& dataHome, int waitMs) {
     QProcess p;
     if (!dataHome.isEmpty()) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -15,7 +15,7 @@ CliRun runSettings(const QStringList& args, const QString& dataHome) {
     }
     p.setStandardInputFile(QProcess::nullDevice());
     p.start(WKS_SETTINGS_EXE, args);
-    if (!p.waitForFinished(-1) || p.exitStatus() != QProcess::NormalExit) return {};
+    if (!p.waitForFinished(waitMs) || p.exitStatus() != QProcess::NormalExit) return {};
     return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
 }
 

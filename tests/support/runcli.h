@@ -11,10 +11,11 @@
 namespace wks::test {
 
 struct CliRun {
-    int code = -1;  // -1 when it did not end by itself
+    int code = -1;  // -1 when it did not end by itself (or in time)
     QByteArray out, err;
 };
 
-CliRun runSettings(const QStringList& args, const QString& dataHome = {});
+// Waits for the run to end, at most `waitMs` when given; a run that takes longer is killed.
+CliRun runSettings(const QStringList& args, const QString& dataHome = {}, int waitMs = -1);
 
 }  // namespace wks::test

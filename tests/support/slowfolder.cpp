@@ -1,0 +1,58 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/slowfolder.h"
+
+#include <signal.h>
+#include <unistd.h>
+
+#include <QTest>
+
+#include "platform/media.h"
+
+namespace fs = std::filesystem;
+
+namespace wks::test {
+
+SlowFolder::SlowFolder(const fs::path& mountPoint, const char* seconds) : mount_(mountPoint) {
+    if (::access("/dev/fuse", R_OK | W_OK) != 0) {
+        why_ = "no usable /dev/fuse here";
+        return;
+    }
+    fs::create_directories(mount_);
+    process_.start(WKS_SLOWFS, {mount_.c_str(), seconds});
+    // Read from the mount table: a look-up on the folder itself would take the delay.
+    bool there = false;
+    for (int i = 0; i < 100 && !there && process_.state() != QProcess::NotRunning; ++i) {
+        QTest::qWait(50);
+        for (const Mount& m : readMounts("/")) there = there || m.mountPoint == mount_;
+    }
+    if (!there) {
+        why_ = "the FUSE folder did not mount (it needs fuse3 and python3-fusepy): " +
+               process_.readAllStandardError().toStdString();
+    }
+}
+
+void SlowFolder::stop() {
+    if (::kill(static_cast<pid_t>(process_.processId()), SIGSTOP) == 0) stopped_ = true;
+}
+
+void SlowFolder::resume() {
+    if (stopped_) ::kill(static_cast<pid_t>(process_.processId()), SIGCONT);
+    stopped_ = false;
+}
+
+bool SlowFolder::unmount() {
+    unmounted_ = unmounted_ || QProcess::execute("fusermount3", {"-u", mount_.c_str()}) == 0;
+    return unmounted_;
+}
+
+SlowFolder::~SlowFolder() {
+    // Look-ups that waited on it are answered before it goes.
+    resume();
+    if (mounted() && !unmounted_) QProcess::execute("fusermount3", {"-u", "-z", mount_.c_str()});
+    process_.terminate();
+    if (!process_.waitForFinished(10000)) process_.kill();
+    process_.waitForFinished();
+}
+
+}  // namespace wks::test
