@@ -16,7 +16,10 @@ namespace wks::cli {
 int cmdMailTest(Args& args) {
     auto modelName = args.option("model");
     const bool send = args.flag("send");
-    auto p = args.expect(1, "wks-settings mail-test FILE --model MODEL [--send]");
+    mail::MailTestOptions options;
+    options.trustUnverified = args.flag("trust-unverified");
+    auto p =
+        args.expect(1, "wks-settings mail-test FILE --model MODEL [--send] [--trust-unverified]");
     const CameraModel& model = requireModel(modelName);
     requireDocument(p[0]);
 
@@ -38,9 +41,11 @@ int cmdMailTest(Args& args) {
         delivery = mail::TestDelivery{to};
     }
 
-    mail::MailTest test(account, delivery);
+    mail::MailTest test(account, delivery, options);
     const auto report = test.run(
         [](const mail::StepLine& line) { std::cout << printable(line.text) << std::endl; });
+    if (report.loginWithheld)
+        std::cout << "Add --trust-unverified to send the password to this server all the same.\n";
     std::cout << mail::verdict(report) << "\n";
     return report.passed ? kExitOk : kExitProblem;
 }

@@ -123,19 +123,26 @@ const std::vector<Command>& commands() {
          cmdAudio},
         {"mail-test",
          "log in to a settings file's sender account as the camera will",
-         "wks-settings mail-test FILE --model MODEL [--send]",
+         "wks-settings mail-test FILE --model MODEL [--send] [--trust-unverified]",
          "Reads the sender account of FILE (SEND EMAIL SERVER, its PORT, SEND EMAIL ADDRESS and\n"
          "PASSWORD, and SMTP SSL for the models that have it) and logs in to the mail server as\n"
          "the camera will: name look-up, connection, TLS from the first byte when SMTP SSL is 1,\n"
          "greeting, login with the address as the user name. Prints one line per step and, for\n"
          "a failure, what to change. Each step may take 10 s, the whole test 20 s. Nothing is\n"
-         "written and the password is never printed.\n"
-         "Exit status 0 when the login (and with --send the delivery) worked, 1 when not, 2 for\n"
-         "bad input.\n",
+         "written and the password is never printed. An address that is not one plain mailbox\n"
+         "stops the test before it connects. When the server's certificate cannot be verified,\n"
+         "the test goes as far as the server's greeting and does not log in: the password is\n"
+         "not sent unless --trust-unverified is given. Without SMTP SSL a passed test says that\n"
+         "the password crossed the network unencrypted, as it will from the camera.\n"
+         "Exit status 0 when the login (and with --send the delivery) worked, 1 when not (also\n"
+         "when the login was not tried), 2 for bad input.\n",
          {{"model", "MODEL", "the camera model the file is for"},
           {"send", nullptr,
            "then send a test message (subject \"WKS CONFIG test\", a short text and a\n"
-           "small JPEG picture) from the sender address to ReceiveEmail1"}},
+           "small JPEG picture) from the sender address to ReceiveEmail1"},
+          {"trust-unverified", nullptr,
+           "log in even when the server's certificate cannot be verified\n"
+           "(self-signed, expired, made out to another name)"}},
          false,
          cmdMailTest},
         {"completion",

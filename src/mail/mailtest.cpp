@@ -5,7 +5,6 @@
 #include <arpa/inet.h>
 #include <sys/socket.h>
 
-#include <QByteArray>
 #include <QString>
 #include <algorithm>
 #include <atomic>
@@ -13,6 +12,7 @@
 
 #include "mail/curllib.h"
 #include "mail/observation.h"
+#include "mail/secrets.h"
 #include "mail/testmessage.h"
 
 namespace wks::mail {
@@ -25,10 +25,6 @@ std::string latin1ToUtf8(const std::string& bytes) {
     return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()))
         .toUtf8()
         .toStdString();
-}
-
-std::string base64(const std::string& bytes) {
-    return QByteArray::fromStdString(bytes).toBase64().toStdString();
 }
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -61,33 +57,27 @@ struct AttemptPlan {
 
 // The data the callbacks fill, one per connection.
 struct Transfer {
+    explicit Transfer(const Secrets& s) : secrets(s) {}
     Observation obs;
     std::string lastCommand;
-    std::string pending;               // lines of a reply not yet complete
-    std::vector<std::string> secrets;  // never to be kept in a reply's text
+    std::vector<std::string> pending;  // lines of a reply not yet complete, codes left out
+    const Secrets& secrets;            // never to be kept in a reply's text
     char error[CURL_ERROR_SIZE] = {};
-
-    std::string scrub(std::string text) const {
-        for (const std::string& s : secrets) {
-            if (s.empty()) continue;
-            for (std::size_t at; (at = text.find(s)) != std::string::npos;)
-                text.replace(at, s.size(), "****");
-        }
-        return text;
-    }
 
     void serverLine(std::string line) {
         while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
-        line = scrub(line);
         const bool last = line.size() < 4 || line[3] != '-';
         const std::string rest = line.size() > 4 ? line.substr(4) : std::string();
         if (rest == "STARTTLS") obs.offersStartTls = true;
         if (rest.rfind("AUTH ", 0) == 0 || rest.rfind("AUTH=", 0) == 0) obs.offersAuth = true;
-        pending = pending.empty() ? line : pending + " " + rest;
+        if (pending.empty() && !last) line[3] = ' ';  // the code, then the text
+        pending.push_back(pending.empty() ? line : rest);
         if (!last) return;
-        Reply r{lastCommand, 0, pending};
-        if (pending.size() >= 3 && std::all_of(pending.begin(), pending.begin() + 3, isDigit))
-            r.code = std::stoi(pending.substr(0, 3));
+        const Secrets::Masked text = secrets.mask(pending);
+        Reply r{lastCommand, 0, text.joined, text.firstLine};
+        const std::string& first = pending.front();
+        if (first.size() >= 3 && std::all_of(first.begin(), first.begin() + 3, isDigit))
+            r.code = std::stoi(first.substr(0, 3));
         if (r.command == "AUTH" && r.code == 235) obs.loggedIn = true;
         // A challenge of the login is not its answer.
         if (!(r.command == "AUTH" && r.code == 334)) obs.replies.push_back(std::move(r));
@@ -139,7 +129,7 @@ bool encryptionStarted(const Observation& o) { return o.encrypted; }
 struct MailTest::Impl {
     MailAccount account;
     std::optional<TestDelivery> delivery;
-    MailTestLimits limits;
+    MailTestOptions options;
     std::atomic<bool> cancelled{false};
     std::mutex mutex;
     CURLM* multi = nullptr;  // while running, for cancel() to wake
@@ -148,17 +138,19 @@ struct MailTest::Impl {
     int port = 0;
     std::vector<Step> steps;
     std::size_t reported = 0;  // steps whose passed line is out
-    std::string pendingWarning;
+    std::optional<Words> pendingWarning;
+    std::optional<Secrets> secrets;
     Clock::time_point start;
     MailTestReport report;
     const LineObserver* observer = nullptr;
 
     Context context() const {
-        return {account, port, !account.port.empty(), limits, delivery ? &*delivery : nullptr};
+        return {account, port, !account.port.empty(), options, delivery ? &*delivery : nullptr};
     }
 
-    void say(StepLine::Kind kind, Step step, std::string text) {
-        report.lines.push_back({kind, step, std::move(text)});
+    void say(StepLine::Kind kind, Step step, Words words) {
+        std::string text = english(words);
+        report.lines.push_back({kind, step, std::move(words), std::move(text)});
         if (*observer) (*observer)(report.lines.back());
     }
 
@@ -195,13 +187,13 @@ struct MailTest::Impl {
             if (step == Step::Lookup && !o.connected && !ended) return;
             say(StepLine::Passed, step, passedText(step, context(), o));
             ++reported;
-            if (step == Step::Tls && !pendingWarning.empty()) flushWarning();
+            if (step == Step::Tls && pendingWarning) flushWarning();
         }
     }
 
     void flushWarning() {
-        say(StepLine::Warning, Step::Tls, std::move(pendingWarning));
-        pendingWarning.clear();
+        say(StepLine::Warning, Step::Tls, std::move(*pendingWarning));
+        pendingWarning.reset();
     }
 
     Observation attempt(CURLM* m, const AttemptPlan& plan);
@@ -210,10 +202,7 @@ struct MailTest::Impl {
 };
 
 Observation MailTest::Impl::attempt(CURLM* m, const AttemptPlan& plan) {
-    Transfer t;
-    t.secrets = {account.password, base64(account.password),
-                 base64(std::string(1, '\0') + account.address + '\0' + account.password),
-                 base64(account.address + '\0' + account.address + '\0' + account.password)};
+    Transfer t(*secrets);
     CURL* easy = curl().easy_init();
     CURLU* url = curl().url();
     curl().url_set(url, CURLUPART_SCHEME, plan.ssl ? "smtps" : "smtp", 0);
@@ -223,6 +212,7 @@ Observation MailTest::Impl::attempt(CURLM* m, const AttemptPlan& plan) {
     curl().easy_setopt(easy, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_NONE));
     curl().easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, plan.verify ? 1L : 0L);
     curl().easy_setopt(easy, CURLOPT_SSL_VERIFYHOST, plan.verify ? 2L : 0L);
+    if (!options.caFile.empty()) curl().easy_setopt(easy, CURLOPT_CAINFO, options.caFile.c_str());
     if (plan.login) {
         curl().easy_setopt(easy, CURLOPT_USERNAME, account.address.c_str());
         curl().easy_setopt(easy, CURLOPT_PASSWORD, account.password.c_str());
@@ -233,9 +223,9 @@ Observation MailTest::Impl::attempt(CURLM* m, const AttemptPlan& plan) {
     if (plan.deliver) message = std::make_unique<TestMessage>(easy, account, *delivery);
     curl().easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
     curl().easy_setopt(easy, CURLOPT_QUICK_EXIT, 1L);  // a look-up in progress is left behind
-    const auto stepSeconds = (limits.step.count() + 999) / 1000;
+    const auto stepSeconds = (options.limits.step.count() + 999) / 1000;
     curl().easy_setopt(easy, CURLOPT_SERVER_RESPONSE_TIMEOUT, static_cast<long>(stepSeconds));
-    const auto end = start + limits.total;
+    const auto end = start + options.limits.total;
     curl().easy_setopt(
         easy, CURLOPT_TIMEOUT_MS,
         static_cast<long>(std::max<long long>(
@@ -250,7 +240,7 @@ Observation MailTest::Impl::attempt(CURLM* m, const AttemptPlan& plan) {
 
     Observation& o = t.obs;
     std::size_t step = currentStep(o);
-    auto stepEnd = std::min(end, Clock::now() + limits.step);
+    auto stepEnd = std::min(end, Clock::now() + options.limits.step);
     int running = 1;
     for (;;) {
         curl().multi_perform(m, &running);
@@ -268,7 +258,7 @@ Observation MailTest::Impl::attempt(CURLM* m, const AttemptPlan& plan) {
         const auto now = Clock::now();
         if (currentStep(o) != step) {
             step = currentStep(o);
-            stepEnd = std::min(end, now + limits.step);
+            stepEnd = std::min(end, now + options.limits.step);
         }
         if (!running) break;
         if (plan.enough && plan.enough(o)) {
@@ -291,7 +281,8 @@ Observation MailTest::Impl::attempt(CURLM* m, const AttemptPlan& plan) {
         int left = 0;
         while (CURLMsg* msg = curl().multi_info_read(m, &left))
             if (msg->msg == CURLMSG_DONE) o.curlCode = msg->data.result;
-        o.curlError = t.error;
+        o.curlError = secrets->mask(std::string(t.error));
+        curl().easy_getinfo(easy, CURLINFO_SSL_VERIFYRESULT, &o.verifyResult);
         if (o.curlCode == CURLE_OPERATION_TIMEDOUT)
             o.stop =
                 Clock::now() >= end ? Observation::Stop::TotalTime : Observation::Stop::StepTime;
@@ -304,10 +295,11 @@ Observation MailTest::Impl::attempt(CURLM* m, const AttemptPlan& plan) {
 }
 
 void MailTest::Impl::finish(Step step, const Observation& o, const Observation* probe) {
-    if (!pendingWarning.empty()) flushWarning();
+    if (pendingWarning) flushWarning();
     if (cancelled) {
         report.cancelled = true;
-        say(StepLine::Failed, step, "Cancelled during " + stepName(step) + ".");
+        say(StepLine::Failed, step,
+            phrase(QT_TRANSLATE_NOOP("wks::mail", "Cancelled during %1."), {stepName(step)}));
         return;
     }
     say(StepLine::Failed, step, failedText(step, context(), o, probe));
@@ -317,6 +309,7 @@ MailTestReport MailTest::Impl::run(const LineObserver& lineObserver) {
     observer = &lineObserver;
     report = {};
     reported = 0;
+    pendingWarning.reset();
     start = Clock::now();
     port = portNumber(account.port, account.ssl);
     steps = {Step::Lookup, Step::Connection};
@@ -325,47 +318,71 @@ MailTestReport MailTest::Impl::run(const LineObserver& lineObserver) {
     if (delivery) steps.push_back(Step::Sending);
 
     if (account.server.empty()) {
-        say(StepLine::Failed, Step::Lookup, "Name look-up failed: SEND EMAIL SERVER is empty.");
+        say(StepLine::Failed, Step::Lookup,
+            phrase(QT_TRANSLATE_NOOP("wks::mail", "%1 failed: SEND EMAIL SERVER is empty."),
+                   {stepName(Step::Lookup)}));
         return report;
     }
     if (port == 0) {
         say(StepLine::Failed, Step::Connection,
-            "Connection failed: the PORT \"" + account.port + "\" is no port number (1 to 65535).");
+            phrase(QT_TRANSLATE_NOOP("wks::mail",
+                                     "%1 failed: the PORT \"%2\" is no port number (1 to 65535)."),
+                   {stepName(Step::Connection), verbatim(account.port)}));
         return report;
     }
-    if (account.address.empty()) {
-        say(StepLine::Failed, Step::Login, "Login failed: SEND EMAIL ADDRESS is empty.");
+    // Only a plain mailbox goes into the dialogue and the message's headers: a line end or a
+    // "<" in an address would give the server commands or recipients of its own.
+    const auto badSender = addressFailed(
+        Step::Login, QT_TRANSLATE_NOOP("wks::mail", "SEND EMAIL ADDRESS"), account.address);
+    const auto badRecipient =
+        delivery ? addressFailed(Step::Sending, QT_TRANSLATE_NOOP("wks::mail", "Receive Email 1"),
+                                 delivery->to)
+                 : std::nullopt;
+    if (badSender || badRecipient) {
+        say(StepLine::Failed, badSender ? Step::Login : Step::Sending,
+            badSender ? *badSender : *badRecipient);
         return report;
     }
 
     std::string noCurl;
     if (!loadCurl(&noCurl)) {
-        say(StepLine::Failed, Step::Lookup, "The e-mail test needs libcurl: " + noCurl);
+        say(StepLine::Failed, Step::Lookup,
+            phrase(QT_TRANSLATE_NOOP("wks::mail", "The e-mail test needs libcurl: %1"),
+                   {verbatim(noCurl)}));
         return report;
     }
     if (!isHostName(account.server)) {
         say(StepLine::Failed, Step::Lookup,
-            "Name look-up failed: \"" + account.server +
-                "\" is no server name: check SEND EMAIL SERVER.");
+            phrase(QT_TRANSLATE_NOOP("wks::mail",
+                                     "%1 failed: \"%2\" is no server name: check SEND EMAIL "
+                                     "SERVER."),
+                   {stepName(Step::Lookup), verbatim(account.server)}));
         return report;
     }
+    secrets.emplace(account.address, account.password);
     CURLM* m = curl().multi_init();
     {
         std::lock_guard lock(mutex);
         multi = m;
     }
+    // One connection for a test that passes; another only to explain a failure.
     AttemptPlan plan{account.ssl, true, true, delivery.has_value(), true, nullptr};
     Observation o = attempt(m, plan);
-    if (account.ssl &&
-        (o.curlCode == CURLE_PEER_FAILED_VERIFICATION || o.curlCode == CURLE_SSL_CACERT_BADFILE) &&
-        !cancelled) {
-        pendingWarning = certificateWarning(o);
+    bool withheld = false;
+    if (account.ssl && o.certificateFailed() && !cancelled) {
+        // The server is asked again without verifying it, as far as its capabilities; the
+        // password goes to it only when the user said so.
+        pendingWarning = certificateWarning(context(), o);
+        withheld = !options.trustUnverified;
         plan.verify = false;
+        plan.login = !withheld;
+        plan.deliver = plan.deliver && !withheld;
         o = attempt(m, plan);
     }
     reportPassed(o, true);
     if (reported == steps.size()) {
-        if (!pendingWarning.empty()) flushWarning();
+        if (pendingWarning) flushWarning();
+        if (!account.ssl) say(StepLine::Warning, Step::Login, unencryptedWarning());
         report.passed = true;
     } else {
         const Step failed = steps[reported];
@@ -377,7 +394,12 @@ MailTestReport MailTest::Impl::run(const LineObserver& lineObserver) {
             probe = attempt(m, {false, false, false, false, false, greetingArrived});
         if (!stopped && failed == Step::Greeting && !account.ssl && o.replies.empty())
             probe = attempt(m, {true, false, false, false, false, encryptionStarted});
-        finish(failed, o, probe ? &*probe : nullptr);
+        if (withheld && failed == Step::Login && !stopped && !cancelled) {
+            report.loginWithheld = true;
+            say(StepLine::Failed, Step::Login, loginWithheld(context(), o));
+        } else {
+            finish(failed, o, probe ? &*probe : nullptr);
+        }
     }
     {
         std::lock_guard lock(mutex);
@@ -388,14 +410,16 @@ MailTestReport MailTest::Impl::run(const LineObserver& lineObserver) {
 }
 
 const char* verdict(const MailTestReport& report) {
-    return report.passed ? "E-mail test passed" : "E-mail test failed";
+    return report.passed ? QT_TRANSLATE_NOOP("wks::mail", "E-mail test passed")
+                         : QT_TRANSLATE_NOOP("wks::mail", "E-mail test failed");
 }
 
-MailTest::MailTest(MailAccount account, std::optional<TestDelivery> delivery, MailTestLimits limits)
+MailTest::MailTest(MailAccount account, std::optional<TestDelivery> delivery,
+                   MailTestOptions options)
     : impl_(std::make_unique<Impl>()) {
     impl_->account = std::move(account);
     impl_->delivery = std::move(delivery);
-    impl_->limits = limits;
+    impl_->options = std::move(options);
 }
 
 MailTest::~MailTest() = default;

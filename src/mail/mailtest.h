@@ -5,7 +5,7 @@
 // step — name look-up, connection, TLS when SSL is ticked (TLS from the first byte), greeting,
 // login with the address as the user name, and optionally sending a test message — and says
 // what failed in words a user can act on. Nothing is written anywhere; the password goes only
-// to the server.
+// to the server, and never over a connection whose certificate failed unless the user said so.
 
 #include <chrono>
 #include <functional>
@@ -13,6 +13,8 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "mail/words.h"
 
 namespace wks::mail {
 
@@ -37,16 +39,20 @@ struct StepLine {
     enum Kind { Passed, Warning, Failed };
     Kind kind;
     Step step;
-    std::string text;  // the whole line, Latin-1
+    Words words;       // the whole line
+    std::string text;  // the words in English, Latin-1
 };
 
 struct MailTestReport {
     std::vector<StepLine> lines;
     bool passed = false;
     bool cancelled = false;
+    // The server's certificate could not be verified, so the password was not sent.
+    bool loginWithheld = false;
 };
 
-// The first line of what a test says: "E-mail test passed" or "E-mail test failed".
+// The first line of what a test says, "E-mail test passed" or "E-mail test failed": an English
+// source text of the context "wks::mail".
 const char* verdict(const MailTestReport& report);
 
 struct MailTestLimits {
@@ -54,10 +60,18 @@ struct MailTestLimits {
     std::chrono::milliseconds total{20000};
 };
 
+struct MailTestOptions {
+    // Log in also when the server's certificate cannot be verified: the user asked for it.
+    bool trustUnverified = false;
+    // The authorities a server's certificate is verified against; empty: this computer's own.
+    std::string caFile;
+    MailTestLimits limits;
+};
+
 class MailTest {
   public:
     explicit MailTest(MailAccount account, std::optional<TestDelivery> delivery = {},
-                      MailTestLimits limits = {});
+                      MailTestOptions options = {});
     ~MailTest();
     MailTest(const MailTest&) = delete;
     MailTest& operator=(const MailTest&) = delete;

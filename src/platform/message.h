@@ -27,7 +27,9 @@
 
 namespace wks {
 
-enum class Buttons { Ok, OkCancel };
+// YesNo asks a question whose safe answer is No: No is the default button and Esc, Yes answers
+// Ok and No Cancel.
+enum class Buttons { Ok, OkCancel, YesNo };
 enum class Icon { None, Information, Warning, Error, Question };
 enum class Answer { Ok, Cancel };
 
@@ -71,7 +73,7 @@ struct Message {
           icon(icon),
           notes(std::move(notes)) {}
 
-    bool isQuestion() const { return buttons == Buttons::OkCancel; }
+    bool isQuestion() const { return buttons != Buttons::Ok; }
     // The text, then each note on a line of its own.
     std::string english() const;
     // The same box for the user: caption, words, buttons and icon.

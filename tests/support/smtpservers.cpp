@@ -2,15 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/smtpservers.h"
 
+#include <QFile>
 #include <QTcpServer>
 
 namespace wks::test {
 
-SmtpServers::SmtpServers() {
+SmtpServers::SmtpServers(bool shortPorts) {
     // The distribution's python has the distribution's aiosmtpd; another python3 may come first
     // on PATH.
     for (const QString& python : {QStringLiteral("/usr/bin/python3"), QStringLiteral("python3")}) {
-        process_.start(python, {WKS_SMTP_SERVERS_PY, dir_.path()});
+        QStringList args{WKS_SMTP_SERVERS_PY, dir_.path()};
+        if (shortPorts) args << "--short-ports";
+        process_.start(python, args);
         if (!process_.waitForStarted(10000)) continue;
         while (!process_.canReadLine() && process_.state() == QProcess::Running)
             process_.waitForReadyRead(30000);
@@ -33,6 +36,12 @@ SmtpServers::~SmtpServers() {
     process_.closeWriteChannel();
     if (!process_.waitForFinished(10000)) process_.kill();
     process_.waitForFinished();
+}
+
+int SmtpServers::count(const QString& kind, const QString& event) const {
+    QFile log(dir_.filePath("log/" + kind));
+    if (!log.open(QIODevice::ReadOnly)) return 0;
+    return static_cast<int>(log.readAll().split('\n').count(event.toUtf8()));
 }
 
 int SmtpServers::closedPort() {

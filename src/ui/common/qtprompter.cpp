@@ -70,16 +70,21 @@ void rememberFolder(const QString& folder) {
 
 Answer QtPrompter::show(const Message& message) {
     QMessageBox box(qtIcon(message.icon), latin1Text(message.caption),
-                    latin1Text(message.english()), QMessageBox::Ok, topScreen());
+                    latin1Text(message.english()), QMessageBox::NoButton, topScreen());
     box.setTextFormat(Qt::PlainText);
-    if (message.buttons == Buttons::OkCancel) {
-        box.addButton(QMessageBox::Cancel);
-        box.setEscapeButton(QMessageBox::Cancel);
-    } else {
-        box.setEscapeButton(QMessageBox::Ok);
-    }
-    box.setDefaultButton(QMessageBox::Ok);
-    return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
+    // The button that answers Ok, the one that answers Cancel, and which of them is the default.
+    struct Choice {
+        QMessageBox::StandardButton yes, no, preferred;
+    };
+    const Choice choice = message.buttons == Buttons::Ok
+                              ? Choice{QMessageBox::Ok, QMessageBox::NoButton, QMessageBox::Ok}
+                          : message.buttons == Buttons::OkCancel
+                              ? Choice{QMessageBox::Ok, QMessageBox::Cancel, QMessageBox::Ok}
+                              : Choice{QMessageBox::Yes, QMessageBox::No, QMessageBox::No};
+    box.setStandardButtons(choice.yes | choice.no);
+    box.setDefaultButton(choice.preferred);
+    box.setEscapeButton(choice.no == QMessageBox::NoButton ? choice.yes : choice.no);
+    return box.exec() == choice.yes ? Answer::Ok : Answer::Cancel;
 }
 
 std::optional<std::string> QtPrompter::openFile(const OpenFileRequest& request) {

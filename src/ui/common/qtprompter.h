@@ -2,10 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The prompt seam on screen. A message becomes a QMessageBox: the caption as window title, the
-// text, one of Qt's four icons, and "OK" or "OK" and "Cancel" with OK as the default button;
-// Esc and the close box answer Cancel (a box with OK alone answers OK, as it has nothing
-// else). The file-open request becomes a QFileDialog that also takes the typed name of a file
-// that does not exist. Installed by the program's main; tests keep the scripted prompter.
+// text, one of Qt's four icons, and "OK", or "OK" and "Cancel" with OK as the default button,
+// or "Yes" and "No" with No as the default button; Esc and the close box answer Cancel (a box
+// with OK alone answers OK, as it has nothing else). The file-open request becomes a
+// QFileDialog that also takes the typed name of a file that does not exist. Installed by the
+// program's main; tests keep the scripted prompter.
 
 #include <QString>
 #include <QStringList>

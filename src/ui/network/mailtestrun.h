@@ -16,15 +16,19 @@ class QWidget;
 
 namespace wks::ui {
 
+// A line of the test as a screen shows it: translated, and breakable where a server's text runs
+// on without a blank (by soft hyphens), so that no window grows wider than the screen.
+QString screenLine(const mail::Words& words);
+
 class MailTestRun : public QObject {
     Q_OBJECT
   public:
-    // Starts the test at once and shows the busy window over parent.
-    MailTestRun(const mail::MailAccount& account, QWidget* parent);
+    // Starts the test at once and shows the busy window over parent, `note` (when given) above
+    // the lines of the steps.
+    MailTestRun(const mail::MailAccount& account, const mail::MailTestOptions& options,
+                const QString& note, QWidget* parent);
     // Stops a test still running and waits for its thread.
     ~MailTestRun() override;
-
-    static constexpr const char* kBusyText = "Testing the e-mail account\u2026";
 
   signals:
     // The test ended, also when it was cancelled (report.cancelled).

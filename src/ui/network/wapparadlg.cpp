@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/network/wapparadlg.h"
 
+#include <QCoreApplication>
+
 #include "platform/prompts.h"
 #include "settings/appstate.h"
 #include "ui/common/accessibility.h"
@@ -146,7 +148,9 @@ void CWKS_WapParaDlg::updateMailTestButton() {
     ui_->mailTestButton->setEnabled(typed(ui_->emailServerEdit) && typed(ui_->emailAddrEdit));
 }
 
-void CWKS_WapParaDlg::onMailTest() {
+void CWKS_WapParaDlg::onMailTest() { startMailTest(false); }
+
+void CWKS_WapParaDlg::startMailTest(bool trustUnverified) {
     // The values as OK would store them, without storing them; SSL as the Advanced screen has
     // it, and off for models that cannot send over SSL.
     NetworkPreset shown;
@@ -154,17 +158,35 @@ void CWKS_WapParaDlg::onMailTest() {
     const mail::MailAccount account{shown.SendEmailServer, shown.SendEmailPort,
                                     advancedAvailable && smtpSsl, shown.SendEmailAddr,
                                     shown.SendEmailPassword};
-    mailTest_ = std::make_unique<MailTestRun>(account, this);
+    // OK keeps a port's first 4 characters: the test says so when that is not what is shown.
+    const std::string typedPort = CUtil::TrimToLength(fieldBytes(ui_->emailPortEdit), -1);
+    mailTestNote_.clear();
+    if (typedPort != shown.SendEmailPort)
+        mailTestNote_ = tr("Note: port %1 is kept as %2 (a PORT keeps 4 digits), so the test "
+                           "connects to %2.")
+                            .arg(latin1Text(typedPort), latin1Text(shown.SendEmailPort));
+    mail::MailTestOptions options;
+    options.trustUnverified = trustUnverified;
+    mailTest_ = std::make_unique<MailTestRun>(account, options, mailTestNote_, this);
     connect(mailTest_.get(), &MailTestRun::finished, this, &CWKS_WapParaDlg::showMailTestResult);
 }
 
 void CWKS_WapParaDlg::showMailTestResult(const mail::MailTestReport& report) {
     mailTest_.release()->deleteLater();
     if (report.cancelled) return;
-    std::string text = mail::verdict(report);
-    for (const auto& line : report.lines) text += "\n" + line.text;
-    showMessage({kCaptionTips, Text::verbatim(text), Buttons::Ok,
-                 report.passed ? Icon::Information : Icon::Warning});
+    QStringList text{QCoreApplication::translate("wks::mail", mail::verdict(report))};
+    if (!mailTestNote_.isEmpty()) text << mailTestNote_;
+    for (const auto& line : report.lines) text << screenLine(line.words);
+    if (!report.loginWithheld) {
+        showMessage({kCaptionTips, Text::verbatim(latin1Bytes(text.join('\n'))), Buttons::Ok,
+                     report.passed ? Icon::Information : Icon::Warning});
+        return;
+    }
+    // The password goes to a server that could not be verified only when the user says so.
+    text << QString() << tr("Send the password to this server anyway?");
+    if (showMessage({kCaptionTips, Text::verbatim(latin1Bytes(text.join('\n'))), Buttons::YesNo,
+                     Icon::Warning}) == Answer::Ok)
+        startMailTest(true);
 }
 
 void CWKS_WapParaDlg::onOk() {

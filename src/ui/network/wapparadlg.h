@@ -74,6 +74,7 @@ class CWKS_WapParaDlg : public ScreenDialog {
     void onOk();
     // The account test of the sender items as they stand, saved or not.
     void onMailTest();
+    void startMailTest(bool trustUnverified);
     void showMailTestResult(const mail::MailTestReport& report);
     void updateMailTestButton();
 
@@ -81,6 +82,7 @@ class CWKS_WapParaDlg : public ScreenDialog {
     std::unique_ptr<Ui::CWKS_WapParaDlg> ui_;
     std::array<QWidget*, kItemCount> items_{};
     std::unique_ptr<MailTestRun> mailTest_;
+    QString mailTestNote_;  // said before the steps of the test running
 };
 
 }  // namespace wks::ui

@@ -68,6 +68,14 @@ class TestQtPrompter : public QObject {
         QTest::newRow("question, Cancel clicked")
             << Buttons::OkCancel << Icon::None << "cancel" << int(QMessageBox::NoIcon)
             << "Cancel|OK" << Answer::Cancel;
+        QTest::newRow("yes or no, Enter is No")
+            << Buttons::YesNo << Icon::Warning << "enter" << int(QMessageBox::Warning) << "No|Yes"
+            << Answer::Cancel;
+        QTest::newRow("yes or no, Esc") << Buttons::YesNo << Icon::Warning << "esc"
+                                        << int(QMessageBox::Warning) << "No|Yes" << Answer::Cancel;
+        QTest::newRow("yes or no, Yes clicked")
+            << Buttons::YesNo << Icon::Warning << "yes" << int(QMessageBox::Warning) << "No|Yes"
+            << Answer::Ok;
     }
     void boxAnswers() {
         QFETCH(Buttons, buttons);
@@ -94,6 +102,8 @@ class TestQtPrompter : public QObject {
                 QTest::keyClick(box, Qt::Key_Escape);
             else if (ending == "close")
                 box->close();
+            else if (ending == "yes")
+                box->button(QMessageBox::Yes)->click();
             else
                 box->button(QMessageBox::Cancel)->click();
         });

@@ -8,21 +8,27 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 #include "platform/prompts.h"
 #include "settings/appstate.h"
+#include "support/smtpservers.h"
 #include "ui/common/ipaddressfield.h"
 #include "ui/common/modalrunner.h"
+#include "ui/common/qtprompter.h"
 #include "ui/network/wapparadlg.h"
 
 using namespace wks;
 using namespace wks::ui;
+
+Q_DECLARE_METATYPE(wks::Answer)
 
 namespace {
 
@@ -114,7 +120,11 @@ bool listenBelow10000(QTcpServer& server) {
 
 class TestWapScreen : public QObject {
     Q_OBJECT
+    std::unique_ptr<test::SmtpServers> servers_;
+
   private slots:
+    void initTestCase() { servers_ = std::make_unique<test::SmtpServers>(true); }
+
     void opening_data() {
         QTest::addColumn<bool>("showCurrent");
         QTest::addColumn<bool>("advanced");
@@ -377,37 +387,76 @@ class TestWapScreen : public QObject {
 
     // "Test E-mail" tests the sender items as typed, SSL as the Advanced screen has it (never
     // for a model without SSL), off the screen's thread: the screen's own event loop serves the
-    // test server meanwhile. It ends in a box unless cancelled, and stores nothing.
+    // test server meanwhile. It ends in a box unless cancelled, and stores nothing. A password
+    // goes to a server whose certificate failed only when the user says Yes.
     void mailTest_data() {
-        QTest::addColumn<QString>("server");  // "closed", "greets" (then hangs up), "silent"
+        // "closed", "greets" (then hangs up), "silent", or a kind of SmtpServers
+        QTest::addColumn<QString>("server");
         QTest::addColumn<bool>("advanced");
-        QTest::addColumn<bool>("tick");        // SSL ticked on the Advanced screen
-        QTest::addColumn<QStringList>("box");  // each line's beginning; empty: cancelled
+        QTest::addColumn<bool>("tick");              // SSL ticked on the Advanced screen
+        QTest::addColumn<QString>("typed");          // typed after the port's 4 digits
+        QTest::addColumn<QList<Answer>>("answers");  // to the questions asked, in turn
+        QTest::addColumn<QStringList>("box");  // the last box, each line's beginning; %1 is the
+                                               // port; empty: cancelled
+        QTest::addColumn<int>("logins");       // asked of an SmtpServers server
         const QString lookup = "Name look-up: 127.0.0.1 is an address";
         const QString connected = "Connection: 127.0.0.1 answers on port %1";
-        QTest::newRow("nobody listens")
-            << "closed" << true << false
-            << QStringList{"E-mail test failed", lookup,
-                           "Connection failed: nothing listens on port %1 of 127.0.0.1"};
+        const QString nobody = "Connection failed: nothing listens on port %1 of 127.0.0.1";
+        const QStringList verified{
+            lookup, connected, "TLS: the connection is encrypted from the first byte",
+            "Warning: the server's certificate cannot be verified: it is self-signed"};
+        QTest::newRow("nobody listens") << "closed" << true << false << "" << QList<Answer>{}
+                                        << QStringList{"E-mail test failed", lookup, nobody} << -1;
+        QTest::newRow("a fifth digit of the port is not kept")
+            << "closed" << true << false << "7" << QList<Answer>{}
+            << QStringList{"E-mail test failed",
+                           "Note: port %17 is kept as %1 (a PORT keeps 4 digits), so the test "
+                           "connects to %1.",
+                           lookup, nobody}
+            << -1;
         QTest::newRow("SSL ticked on the Advanced screen")
-            << "greets" << true << true
+            << "greets" << true << true << "" << QList<Answer>{}
             << QStringList{"E-mail test failed", lookup, connected,
                            "TLS failed: SMTP SSL is ticked, but the server speaks plain text "
-                           "on port %1 (it said \"220 test\")"};
+                           "on port %1 (it said \"220 test\")"}
+            << -1;
         QTest::newRow("model without SSL, SMTP SSL=1 held")
-            << "greets" << false << false
+            << "greets" << false << false << "" << QList<Answer>{}
             << QStringList{"E-mail test failed", lookup, connected, "Greeting: 220 test",
-                           "Login failed: "};
-        QTest::newRow("cancelled") << "silent" << true << false << QStringList{};
+                           "Login failed: "}
+            << -1;
+        QTest::newRow("self-signed certificate: No sends nothing")
+            << "tls" << true << true << "" << QList<Answer>{Answer::Cancel}
+            << QStringList{"E-mail test failed"} + verified +
+                   QStringList{"Greeting: 220 mail.test",
+                               "Login not tried: the password was not sent", "",
+                               "Send the password to this server anyway?"}
+            << 0;
+        QTest::newRow("self-signed certificate: Yes logs in")
+            << "tls" << true << true << "" << QList<Answer>{Answer::Ok}
+            << QStringList{"E-mail test passed"} + verified +
+                   QStringList{"Greeting: 220 mail.test", "Login: the server accepted"}
+            << 1;
+        QTest::newRow("cancelled")
+            << "silent" << true << false << "" << QList<Answer>{} << QStringList{} << -1;
     }
     void mailTest() {
         QFETCH(QString, server);
         QFETCH(bool, advanced);
         QFETCH(bool, tick);
+        QFETCH(QString, typed);
+        QFETCH(QList<Answer>, answers);
         QFETCH(QStringList, box);
+        QFETCH(int, logins);
         QTcpServer listener;
-        QVERIFY(listenBelow10000(listener));
-        const QString port = QString::number(listener.serverPort());
+        QString port;
+        if (logins >= 0) {
+            if (!servers_->failure().isEmpty()) QSKIP(qPrintable(servers_->failure()));
+            port = QString::number(servers_->port(server));
+        } else {
+            QVERIFY(listenBelow10000(listener));
+            port = QString::number(listener.serverPort());
+        }
         if (server == "closed") listener.close();
         if (server == "greets")
             connect(&listener, &QTcpServer::newConnection, &listener, [&listener] {
@@ -430,10 +479,11 @@ class TestWapScreen : public QObject {
         QVERIFY(test->isVisible() && !test->isEnabled());
         s.retype(kServer, "127.0.0.1");
         QVERIFY(!test->isEnabled());
-        s.retype(kAddr, "cam@example.test");
+        s.retype(kAddr, "camera@example.test");
         QVERIFY(test->isEnabled());
-        s.retype(kEmailPort, port);
-        s.retype(12, "secret-pw");
+        s.retype(kEmailPort, port + typed);
+        s.retype(12, "right-pw");
+        s.prompter.script(std::vector<Answer>(answers.begin(), answers.end()));
         test->click();
 
         auto* busy = s.dlg->findChild<QProgressDialog*>("mailTestProgress");
@@ -446,20 +496,61 @@ class TestWapScreen : public QObject {
             QTest::qWait(100);
             QVERIFY(s.prompter.shown().empty());
         } else {
-            QTRY_COMPARE_WITH_TIMEOUT(s.prompter.shown().size(), std::size_t(1), 15000);
-            const Message& m = s.prompter.shown().front();
+            // A Yes starts the test again, which ends in a box of its own.
+            const auto boxes = std::size_t(1 + answers.count(Answer::Ok));
+            QTRY_COMPARE_WITH_TIMEOUT(s.prompter.shown().size(), boxes, 15000);
+            const Message& m = s.prompter.shown().back();
             QCOMPARE(m.caption, std::string(kCaptionTips));
+            if (!answers.isEmpty()) QCOMPARE(s.prompter.shown().front().buttons, Buttons::YesNo);
             const QStringList lines = QString::fromStdString(m.english()).split('\n');
             QVERIFY2(lines.size() == box.size(), m.english().c_str());
             for (int i = 0; i < box.size(); ++i)
                 QVERIFY2(lines[i].startsWith(QString(box[i]).replace("%1", port)),
                          qPrintable(lines[i]));
-            QVERIFY(m.english().find("secret-pw") == std::string::npos);
-            QVERIFY(!s.dlg->findChild<QProgressDialog*>("mailTestProgress"));
+            for (const Message& shown : s.prompter.shown())
+                QVERIFY(shown.english().find("right-pw") == std::string::npos);
+            QTRY_VERIFY(!s.dlg->findChild<QProgressDialog*>("mailTestProgress"));
         }
+        if (logins >= 0) QCOMPARE(servers_->count(server, "auth"), logins);
         QVERIFY(s.state.CurrentNetworkParams == before.CurrentNetworkParams);
         QCOMPARE(s.state.SmtpSsl, before.SmtpSsl);
         QVERIFY(!s.dlg->hasEnded());
+    }
+
+    // A server's long greeting is quoted short: the result box fits the screen and its OK
+    // button can be pressed.
+    void mailTestBoxFitsScreen() {
+        if (!servers_->failure().isEmpty()) QSKIP(qPrintable(servers_->failure()));
+        Screen s;
+        QtPrompter onScreen;
+        ScopedPrompter useScreen(onScreen);
+        s.open(true, false, true);
+        s.retype(kServer, "127.0.0.1");
+        s.retype(kEmailPort, QString::number(servers_->port("huge")));
+        s.retype(kAddr, "camera@example.test");
+        QRect shown, screen;
+        bool okVisible = false;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible()) return;
+            poll.stop();
+            shown = box->frameGeometry();
+            screen = box->screen()->availableGeometry();
+            QAbstractButton* ok = box->button(QMessageBox::Ok);
+            okVisible =
+                ok->isVisible() && screen.contains(QRect(ok->mapToGlobal(QPoint()), ok->size()));
+            ok->click();
+        });
+        poll.start(20);
+        s.button("mailTestButton")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!poll.isActive(), 15000);
+        QVERIFY2(screen.contains(shown), qPrintable(QString("%1 x %2 on a screen of %3 x %4")
+                                                        .arg(shown.width())
+                                                        .arg(shown.height())
+                                                        .arg(screen.width())
+                                                        .arg(screen.height())));
+        QVERIFY(okVisible);
     }
 
     // Tab follows the items, then Advanced, OK and Cancel; the mnemonics press their buttons;
