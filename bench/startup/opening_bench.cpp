@@ -1,15 +1,19 @@
 // SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// How long the main screen's opening spends reading the letters and examining the drives C: to
-// Z: (and loading the file it finds): with 24 usable drives that each hold the model's settings
-// file, and, through the user's own letter table as the program reads it, with 22 letters whose
-// folders answer every look-up after 50 ms and with one that answers after 5 s (a FUSE folder
-// that sleeps, as a network share or a card being unmounted does).
+// How long the main screen takes to open. First the session's part alone, reading the letters
+// and examining the drives C: to Z: (and loading the file it finds), with 24 usable drives that
+// each hold the model's settings file. Then the whole screen, from its making (the user's own
+// letter table read, as the program does) to on view and painted, offscreen: with 22 letters
+// whose folders answer at once, with the same 22 answering every look-up after 50 ms (a FUSE
+// folder that sleeps, as a network share going to sleep does), and with one dead letter (the
+// same FUSE folder with its daemon stopped, as a share whose server has gone).
 
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QApplication>
+#include <QEvent>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -26,6 +30,7 @@
 #include "platform/process.h"
 #include "platform/prompts.h"
 #include "session/mainsession.h"
+#include "ui/main/mainparadlg.h"
 
 namespace fs = std::filesystem;
 using namespace wks;
@@ -78,7 +83,8 @@ std::string makeSettingsFile(const fs::path& scratch) {
     return (c / "GSM" / "KT470RX.TXT").string();
 }
 
-// A folder that answers every look-up after `delay` seconds, mounted while it lives.
+// A folder that answers every look-up after `delay` seconds, mounted while it lives; stopped,
+// it answers nothing more.
 class SlowFolder {
   public:
     SlowFolder(const fs::path& mount, double delay) : mount_(mount) {
@@ -97,12 +103,14 @@ class SlowFolder {
         }
     }
     ~SlowFolder() {
+        if (!ended_) kill(pid_, SIGCONT);  // what waits on it is answered before it goes
         if (mounted_) std::system(("fusermount3 -u -z '" + mount_.string() + "'").c_str());
         if (ended_) return;
         kill(pid_, SIGTERM);
         waitpid(pid_, nullptr, 0);
     }
     bool mounted() const { return mounted_; }
+    void stop() { kill(pid_, SIGSTOP); }
 
   private:
     fs::path mount_;
@@ -110,32 +118,62 @@ class SlowFolder {
     bool mounted_ = false, ended_ = false;
 };
 
-// The user's own table, as the program reads it: C: and D: quick, and links from the letters
-// given to the slow folder's shares, one each.
-DriveTable userTable(const fs::path& data, const fs::path& quick, const fs::path& slow,
-                     const std::string& slowLetters) {
+// The user's own letters, as the program reads them: C: and D: quick, and links from the
+// letters given to the folder's shares, one each.
+void linkUserLetters(const fs::path& data, const fs::path& quick, const fs::path& shares,
+                     const std::string& letters) {
     const fs::path dos = data / "wks-config" / "dosdevices";
     fs::remove_all(dos);
     fs::create_directories(dos);
     fs::create_directory_symlink(quick, dos / "c:");
     fs::create_directory_symlink(quick, dos / "d:");
-    for (char l : slowLetters) {
-        fs::create_directory_symlink(slow / ("share" + std::to_string(l)),
-                                     dos / (std::string(1, l) + ":"));
+    for (char l : letters) {
+        const fs::path share = shares / ("share" + std::to_string(l));
+        std::error_code ec;
+        fs::create_directories(share, ec);  // a FUSE folder's shares are there already
+        fs::create_directory_symlink(share, dos / (std::string(1, l) + ":"));
     }
     setenv("XDG_DATA_HOME", data.c_str(), 1);
-    return DriveTable::forUser();
+}
+
+// Counts the paintings of a window.
+struct Painted : QObject {
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        count += e->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// The main screen made, opened and painted, as the selection screen's OK does it.
+double openScreen() {
+    ScriptedPrompter answers;  // a box, should one come, answered OK
+    ScopedPrompter prompts(answers);
+    AppState state;
+    const auto start = Clock::now();
+    setDrives(DriveTable::forUser());
+    ui::CWKS_MainParaDlg screen(kModel, state);
+    Painted painted;
+    screen.installEventFilter(&painted);
+    screen.initOnce();
+    screen.show();
+    while (painted.count == 0) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    screen.hide();
+    return ms;
 }
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
     std::string scratch = (fs::temp_directory_path() / "wks-opening-bench-XXXXXX").string();
     if (!::mkdtemp(scratch.data())) return 1;
     const fs::path root(scratch);
     std::printf(
-        "Opening the main screen for %s: time spent reading the letters and examining\n"
-        "the 24 drives C: to Z: (a drive that has not answered in %lld ms is unusable)\n",
+        "Opening the main screen for %s (a drive that has not answered in %lld ms is unusable)\n"
+        "The session's part, reading the letters and examining the 24 drives C: to Z::\n",
         kModel, static_cast<long long>(kDriveAnswerTime.count()));
 
     const std::string seed = makeSettingsFile(root);
@@ -150,16 +188,25 @@ int main() {
     for (int run = 0; run < 21; ++run) ms.push_back(openOnce(lettersOn(usable)));
     report("24 usable drives, each with a settings file", ms);
 
+    std::printf("The whole screen, from its making to on view, offscreen, the user's letters:\n");
+    const char* kLetters = "EFGHIJKLMNOPQRSTUVWXYZ";
+    linkUserLetters(root / "data", usable[0], root / "quick", kLetters);
+    openScreen();  // the first screen of the process loads its fonts and styles
+    ms.clear();
+    for (int run = 0; run < 11; ++run) ms.push_back(openScreen());
+    report("C: and D: with 22 drives answering at once", ms);
+
     struct Slow {
         double delay;
+        bool dead;
         const char* letters;
         const char* what;
         int runs;
-    } cases[] = {
-        {0.05, "EFGHIJKLMNOPQRSTUVWXYZ", "22 drives answering each look-up after 50 ms", 5},
-        {5, "E", "1 drive answering each look-up after 5 s", 3}};
+    } cases[] = {{0.05, false, kLetters, "22 drives answering each look-up after 50 ms", 5},
+                 {0, true, "E", "1 dead drive (its FUSE daemon stopped)", 3}};
     for (const Slow& c : cases) {
-        SlowFolder slow(root / ("slow" + std::to_string(c.runs)), c.delay);
+        const fs::path mount = root / ("slow" + std::to_string(c.runs));
+        SlowFolder slow(mount, c.delay);
         if (!slow.mounted()) {
             std::printf(
                 "  %s: skipped (no FUSE mount here: needs /dev/fuse, fuse3 and "
@@ -167,26 +214,24 @@ int main() {
                 c.what);
             continue;
         }
-        const fs::path mount = root / ("slow" + std::to_string(c.runs));
-        const DriveTable table = userTable(root / "data", usable[0], mount, c.letters);
+        linkUserLetters(root / "data", usable[0], mount, c.letters);
         // A share the user meets has been in use: the FUSE daemon's worker threads, which it
         // starts one by one on its first requests, are running already.
-        if (c.delay < 1) {
-            std::vector<std::thread> warm;
-            for (char l : std::string(c.letters)) {
-                warm.emplace_back([p = mount / ("share" + std::to_string(l))] {
-                    std::error_code ec;
-                    (void)fs::is_directory(p, ec);
-                });
-            }
-            for (auto& t : warm) t.join();
+        std::vector<std::thread> warm;
+        for (char l : std::string(c.letters)) {
+            warm.emplace_back([p = mount / ("share" + std::to_string(l))] {
+                std::error_code ec;
+                (void)fs::is_directory(p, ec);
+            });
         }
+        for (auto& t : warm) t.join();
+        if (c.dead) slow.stop();
         ms.clear();
-        for (int run = 0; run < c.runs; ++run) ms.push_back(openOnce(table));
+        for (int run = 0; run < c.runs; ++run) ms.push_back(openScreen());
         report(c.what, ms);
         // While its look-up from an earlier opening is still under way, a drive is not asked
         // again: only the first opening waits for it.
-        std::printf("  %-46s first    %8.2f ms\n", "", ms.front());
+        if (c.dead) std::printf("  %-46s first    %8.2f ms\n", "", ms.front());
     }
     fs::remove_all(root);
     return 0;

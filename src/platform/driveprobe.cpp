@@ -18,6 +18,8 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <functional>
+#include <future>
 #include <mutex>
 #include <thread>
 
@@ -26,22 +28,32 @@ namespace fsys = std::filesystem;
 namespace wks {
 namespace {
 
+// The names in the open folder `dir`; nothing when it cannot be listed.
+using Listing = std::optional<std::vector<std::string>>;
+Listing listIn(int dir) {
+    const int list = ::openat(dir, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR* entries = list < 0 ? nullptr : ::fdopendir(list);
+    if (!entries) {
+        if (list >= 0) ::close(list);
+        return std::nullopt;
+    }
+    std::vector<std::string> names;
+    while (const dirent* e = ::readdir(entries)) names.emplace_back(e->d_name);
+    ::closedir(entries);
+    return names;
+}
+
 // Whether the folder `name` in the open folder `dir` can be entered, found as Windows finds it:
-// the name byte for byte, else the first (by name) that differs only in letter case. Works from
-// open folders, so a slow drive is asked as few times as can be.
-bool canEnterIn(int dir, const std::string& name) {
+// the name byte for byte, else the first (by name) that differs only in letter case, among the
+// names `list` gives. Works from open folders, so a slow drive is asked as few times as can be.
+bool canEnterIn(int dir, const std::string& name, const std::function<Listing()>& list) {
     int fd = ::openat(dir, name.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0 && errno == ENOENT) {
-        const int list = ::openat(dir, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        DIR* entries = list < 0 ? nullptr : ::fdopendir(list);
-        if (!entries) {
-            if (list >= 0) ::close(list);
-            return false;
-        }
+        const Listing names = list();
+        if (!names) return false;
         std::string found;
         bool exact = false;  // a link that leads nowhere, say: the name is there, not a folder
-        while (const dirent* e = ::readdir(entries)) {
-            const std::string entry = e->d_name;
+        for (const std::string& entry : *names) {
             exact = exact || entry == name;
             if (entry.size() == name.size() &&
                 std::equal(entry.begin(), entry.end(), name.begin(),
@@ -53,7 +65,6 @@ bool canEnterIn(int dir, const std::string& name) {
                 found = entry;
             }
         }
-        ::closedir(entries);
         if (exact || found.empty()) return false;
         fd = ::openat(dir, found.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     }
@@ -62,6 +73,10 @@ bool canEnterIn(int dir, const std::string& name) {
     ::close(fd);
     return enterable;
 }
+
+// A drive whose folder took longer than this to open answers over a network or through a slow
+// daemon: its other questions are asked all at once rather than one after another.
+constexpr auto kSlowAnswer = std::chrono::milliseconds(2);
 
 // The look-ups of one drive: the folder opened once, entered, its subfolder tried, its free
 // space. They run in a child process: a look-up stuck in a dead mount can keep a thread in the
@@ -72,25 +87,46 @@ DriveReport lookAt(char letter, const fsys::path& folder, const fsys::path& show
     DriveReport r;
     r.letter = letter;
     r.folder = shown.string();
+    const auto start = std::chrono::steady_clock::now();
     const int fd = ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) {
         r.state = errno == ENOENT ? DriveState::NoFolder : DriveState::NotEnterable;
         return r;
     }
+    const bool slow = std::chrono::steady_clock::now() - start > kSlowAnswer;
     char real[PATH_MAX];
     const ssize_t n =
         ::readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), real, sizeof real);
     if (n > 0) r.folder.assign(real, static_cast<std::size_t>(n));
-    r.state = ::faccessat(fd, ".", X_OK, 0) == 0 ? DriveState::Usable : DriveState::NotEnterable;
-    if (r.usable()) {
-        // "GSM\" is one folder on the drive.
-        std::string name = subfolder;
-        while (!name.empty() && (name.back() == '\\' || name.back() == '/')) name.pop_back();
-        r.subfolder = !name.empty() && canEnterIn(fd, name);
+    // "GSM\" is one folder on the drive.
+    std::string name = subfolder;
+    while (!name.empty() && (name.back() == '\\' || name.back() == '/')) name.pop_back();
+    bool inside = false;
+    // On a slow drive, the folder's names (in case the subfolder is there in another letter
+    // case), the subfolder and the free space are asked while the folder is entered.
+    std::future<Listing> listing;
+    if (slow && !name.empty()) listing = std::async(std::launch::async, listIn, fd);
+    const auto others = [&] {
+        inside = !name.empty() &&
+                 canEnterIn(fd, name, [&] { return listing.valid() ? listing.get() : listIn(fd); });
         struct statvfs fs {};
         if (::fstatvfs(fd, &fs) == 0) {
             r.freeBytes = static_cast<std::uint64_t>(fs.f_bavail) * fs.f_frsize;
         }
+    };
+    std::thread meanwhile;
+    if (slow) meanwhile = std::thread(others);
+    r.state = ::faccessat(fd, ".", X_OK, 0) == 0 ? DriveState::Usable : DriveState::NotEnterable;
+    if (meanwhile.joinable()) {
+        meanwhile.join();
+    } else if (r.usable()) {
+        others();
+    }
+    if (listing.valid()) listing.wait();  // done with the folder before it is closed
+    if (r.usable()) {
+        r.subfolder = inside;
+    } else {
+        r.freeBytes.reset();
     }
     ::close(fd);
     return r;
@@ -154,14 +190,16 @@ struct Asked {
             ++answered;
         }
     };
-    // This thread goes through the drives, which takes a moment when they answer at once. Each
-    // time no drive has answered for a while, a slow one holds it up, and another looker takes
-    // the drives after it: slow drives are soon each looked at by a thread of their own.
+    // This thread goes through the drives, which takes a moment when they answer at once. When
+    // no drive has answered for a while, a slow one holds it up, and each drive not yet taken
+    // gets a looker of its own: slow drives are all asked at the same time.
     std::thread watch([&] {
         std::vector<std::thread> lookers;
         for (std::size_t seen = 0; next < asked.size();) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
-            if (answered == seen && next < asked.size()) lookers.emplace_back(look);
+            std::this_thread::sleep_for(kSlowAnswer);
+            if (answered == seen) {
+                for (std::size_t i = next; i < asked.size(); ++i) lookers.emplace_back(look);
+            }
             seen = answered;
         }
         for (auto& t : lookers) t.join();
