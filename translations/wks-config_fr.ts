@@ -868,7 +868,7 @@ Conserver le dernier fichier audio ajouté&#x202f;?</translation>
     </message>
     <message>
         <source>ffmpeg is not installed, and the game call is converted with it: install the package ffmpeg.</source>
-        <translation>ffmpeg n&apos;est pas installé, or c&apos;est lui qui convertit l&apos;appeau : installez le paquet ffmpeg.</translation>
+        <translation>ffmpeg n&apos;est pas installé, or c&apos;est lui qui convertit l&apos;appeau&#xa0;: installez le paquet ffmpeg.</translation>
     </message>
     <message>
         <source>the card is read-only</source>
@@ -905,11 +905,11 @@ Conserver le dernier fichier audio ajouté&#x202f;?</translation>
     </message>
     <message>
         <source>%1 failed: SEND EMAIL SERVER is empty.</source>
-        <translation>Échec de l&apos;étape %1 : le serveur d&apos;envoi est vide.</translation>
+        <translation>Échec de l&apos;étape %1&#xa0;: le serveur d&apos;envoi est vide.</translation>
     </message>
     <message>
         <source>%1 failed: the PORT &quot;%2&quot; is no port number (1 to 65535).</source>
-        <translation>Échec de l&apos;étape %1 : le port « %2 » n&apos;est pas un numéro de port (1 à 65535).</translation>
+        <translation>Échec de l&apos;étape %1&#xa0;: le port «&#xa0;%2&#xa0;» n&apos;est pas un numéro de port (1 à 65535).</translation>
     </message>
     <message>
         <source>SEND EMAIL ADDRESS</source>
@@ -921,11 +921,11 @@ Conserver le dernier fichier audio ajouté&#x202f;?</translation>
     </message>
     <message>
         <source>The e-mail test needs libcurl: %1</source>
-        <translation>Le test d&apos;e-mail a besoin de libcurl : %1</translation>
+        <translation>Le test d&apos;e-mail a besoin de libcurl&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 failed: &quot;%2&quot; is no server name: check SEND EMAIL SERVER.</source>
-        <translation>Échec de l&apos;étape %1 : « %2 » n&apos;est pas un nom de serveur : vérifiez le serveur d&apos;envoi.</translation>
+        <translation>Échec de l&apos;étape %1&#xa0;: «&#xa0;%2&#xa0;» n&apos;est pas un nom de serveur&#xa0;: vérifiez le serveur d&apos;envoi.</translation>
     </message>
     <message>
         <source>E-mail test passed</source>
@@ -937,11 +937,11 @@ Conserver le dernier fichier audio ajouté&#x202f;?</translation>
     </message>
     <message>
         <source>&quot;SMTP SSL&quot; (Advanced... on the WAP / Internet screen)</source>
-        <translation>« SMTP SSL » (Avancé… dans la fenêtre Paramètres WAP/Internet)</translation>
+        <translation>«&#xa0;SMTP SSL&#xa0;» (Avancé… dans la fenêtre Paramètres WAP/Internet)</translation>
     </message>
     <message>
         <source> The server said: &quot;%1&quot;</source>
-        <translation> Le serveur a répondu : « %1 »</translation>
+        <translation> Le serveur a répondu&#xa0;: «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>port %1 of %2</source>
@@ -949,23 +949,23 @@ Conserver le dernier fichier audio ajouté&#x202f;?</translation>
     </message>
     <message>
         <source>the name service did not answer within %1: is this computer on the Internet?</source>
-        <translation>le service de noms n&apos;a pas répondu en %1 : cet ordinateur est-il connecté à Internet ?</translation>
+        <translation>le service de noms n&apos;a pas répondu en %1&#xa0;: cet ordinateur est-il connecté à Internet&#x202f;?</translation>
     </message>
     <message>
         <source>the server name &quot;%1&quot; is unknown: check SEND EMAIL SERVER (or this computer is not on the Internet).</source>
-        <translation>le nom de serveur « %1 » est inconnu : vérifiez le serveur d&apos;envoi (ou cet ordinateur n&apos;est pas connecté à Internet).</translation>
+        <translation>le nom de serveur «&#xa0;%1&#xa0;» est inconnu&#xa0;: vérifiez le serveur d&apos;envoi (ou cet ordinateur n&apos;est pas connecté à Internet).</translation>
     </message>
     <message>
         <source>nothing answered on %1 within %2: check the PORT beside SEND EMAIL SERVER, or a firewall is in the way.</source>
-        <translation>rien n&apos;a répondu sur %1 en %2 : vérifiez le port à côté du serveur d&apos;envoi, ou un pare-feu fait obstacle.</translation>
+        <translation>rien n&apos;a répondu sur %1 en %2&#xa0;: vérifiez le port à côté du serveur d&apos;envoi, ou un pare-feu fait obstacle.</translation>
     </message>
     <message>
         <source>nothing listens on %1: check the PORT beside SEND EMAIL SERVER (mail providers take mail on 465 with SSL, or on 587 or 25).</source>
-        <translation>rien n&apos;écoute sur %1 : vérifiez le port à côté du serveur d&apos;envoi (les fournisseurs de messagerie acceptent le courrier sur 465 avec SSL, ou sur 587 ou 25).</translation>
+        <translation>rien n&apos;écoute sur %1&#xa0;: vérifiez le port à côté du serveur d&apos;envoi (les fournisseurs de messagerie acceptent le courrier sur 465 avec SSL, ou sur 587 ou 25).</translation>
     </message>
     <message>
         <source>SMTP SSL is ticked, but the server speaks plain text on port %1 (it said &quot;%2&quot;). Untick %3, or use the server&apos;s SSL port, usually 465.</source>
-        <translation>SMTP SSL est coché, mais le serveur parle en clair sur le port %1 (il a répondu « %2 »). Décochez %3, ou utilisez le port SSL du serveur, en général 465.</translation>
+        <translation>SMTP SSL est coché, mais le serveur parle en clair sur le port %1 (il a répondu «&#xa0;%2&#xa0;»). Décochez %3, ou utilisez le port SSL du serveur, en général 465.</translation>
     </message>
     <message>
         <source>%1 took the connection on port %2 but did not start TLS within %3.</source>
@@ -993,7 +993,7 @@ Conserver le dernier fichier audio ajouté&#x202f;?</translation>
     </message>
     <message>
         <source>the server wants encryption before the login (it offers STARTTLS), but SMTP SSL is not ticked. The camera must use SSL: tick %1 and use the server&apos;s SSL port, usually 465.%2</source>
-        <translation>le serveur exige le chiffrement avant l&apos;identification (il propose STARTTLS), mais SMTP SSL n&apos;est pas coché. La caméra doit utiliser SSL : cochez %1 et utilisez le port SSL du serveur, en général 465.%2</translation>
+        <translation>le serveur exige le chiffrement avant l&apos;identification (il propose STARTTLS), mais SMTP SSL n&apos;est pas coché. La caméra doit utiliser SSL&#xa0;: cochez %1 et utilisez le port SSL du serveur, en général 465.%2</translation>
     </message>
     <message>
         <source>the server did not answer the login within %1.</source>
@@ -1001,7 +1001,7 @@ Conserver le dernier fichier audio ajouté&#x202f;?</translation>
     </message>
     <message>
         <source>the server offers no login on port %1: check the PORT (mail providers take logins on 465 with SSL, or on 587).</source>
-        <translation>le serveur ne propose pas d&apos;identification sur le port %1 : vérifiez le port (les fournisseurs de messagerie acceptent l&apos;identification sur 465 avec SSL, ou sur 587).</translation>
+        <translation>le serveur ne propose pas d&apos;identification sur le port %1&#xa0;: vérifiez le port (les fournisseurs de messagerie acceptent l&apos;identification sur 465 avec SSL, ou sur 587).</translation>
     </message>
     <message>
         <source>the server offers no way of logging in that the camera knows (%1).</source>
@@ -1009,7 +1009,7 @@ Conserver le dernier fichier audio ajouté&#x202f;?</translation>
     </message>
     <message>
         <source>the server refused the address and password. The password is the likely fault (many providers want an app password for devices): check SEND EMAIL PASSWORD, then SEND EMAIL ADDRESS.%1</source>
-        <translation>le serveur a refusé l&apos;adresse et le mot de passe. Le mot de passe est probablement en cause (beaucoup de fournisseurs exigent un mot de passe d&apos;application pour les appareils) : vérifiez le mot de passe d&apos;expéditeur, puis l&apos;adresse d&apos;expéditeur.%1</translation>
+        <translation>le serveur a refusé l&apos;adresse et le mot de passe. Le mot de passe est probablement en cause (beaucoup de fournisseurs exigent un mot de passe d&apos;application pour les appareils)&#xa0;: vérifiez le mot de passe d&apos;expéditeur, puis l&apos;adresse d&apos;expéditeur.%1</translation>
     </message>
     <message>
         <source>%1.%2</source>
@@ -1077,23 +1077,23 @@ Conserver le dernier fichier audio ajouté&#x202f;?</translation>
     </message>
     <message>
         <source>holds &quot;%1&quot;</source>
-        <translation>contient « %1 »</translation>
+        <translation>contient «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>has no &quot;@&quot;</source>
-        <translation>ne contient pas de « @ »</translation>
+        <translation>ne contient pas de «&#xa0;@&#xa0;»</translation>
     </message>
     <message>
         <source>holds more than one &quot;@&quot;</source>
-        <translation>contient plus d&apos;un « @ »</translation>
+        <translation>contient plus d&apos;un «&#xa0;@&#xa0;»</translation>
     </message>
     <message>
         <source>has nothing before its &quot;@&quot;</source>
-        <translation>n&apos;a rien avant son « @ »</translation>
+        <translation>n&apos;a rien avant son «&#xa0;@&#xa0;»</translation>
     </message>
     <message>
         <source>has nothing after its &quot;@&quot;</source>
-        <translation>n&apos;a rien après son « @ »</translation>
+        <translation>n&apos;a rien après son «&#xa0;@&#xa0;»</translation>
     </message>
     <message>
         <source>Name look-up</source>
@@ -1133,7 +1133,7 @@ Conserver le dernier fichier audio ajouté&#x202f;?</translation>
     </message>
     <message>
         <source>%1 answers on port %2 (no PORT given: the standard port)</source>
-        <translation>%1 répond sur le port %2 (aucun port indiqué : le port standard)</translation>
+        <translation>%1 répond sur le port %2 (aucun port indiqué&#xa0;: le port standard)</translation>
     </message>
     <message>
         <source>the connection is encrypted from the first byte</source>
@@ -1157,7 +1157,7 @@ Conserver le dernier fichier audio ajouté&#x202f;?</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>the test took longer than %1 in all</source>
@@ -1165,15 +1165,15 @@ Conserver le dernier fichier audio ajouté&#x202f;?</translation>
     </message>
     <message>
         <source>%1 failed: %2</source>
-        <translation>Échec de l&apos;étape %1 : %2</translation>
+        <translation>Échec de l&apos;étape %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Warning: the server&apos;s certificate cannot be verified: %1 (%2); the password is sent anyway, as asked.</source>
-        <translation>Attention : le certificat du serveur ne peut pas être vérifié : %1 (%2) ; le mot de passe est tout de même envoyé, comme demandé.</translation>
+        <translation>Attention&#xa0;: le certificat du serveur ne peut pas être vérifié&#xa0;: %1 (%2)&#x202f;; le mot de passe est tout de même envoyé, comme demandé.</translation>
     </message>
     <message>
         <source>Warning: the server&apos;s certificate cannot be verified: %1 (%2).</source>
-        <translation>Attention : le certificat du serveur ne peut pas être vérifié : %1 (%2).</translation>
+        <translation>Attention&#xa0;: le certificat du serveur ne peut pas être vérifié&#xa0;: %1 (%2).</translation>
     </message>
     <message>
         <source> Besides, the server offers no login on port %1.</source>
@@ -1181,19 +1181,19 @@ Conserver le dernier fichier audio ajouté&#x202f;?</translation>
     </message>
     <message>
         <source>%1 not tried: %2</source>
-        <translation>Étape %1 non tentée : %2</translation>
+        <translation>Étape %1 non tentée&#xa0;: %2</translation>
     </message>
     <message>
         <source>the password was not sent, because the server&apos;s certificate cannot be verified: whoever answered may not be the mail server. The camera may refuse the certificate too: ask the mail provider which server name and port to use.%1</source>
-        <translation>le mot de passe n&apos;a pas été envoyé, car le certificat du serveur ne peut pas être vérifié : ce qui a répondu n&apos;est peut-être pas le serveur de messagerie. La caméra peut elle aussi refuser le certificat : demandez au fournisseur de messagerie quel nom de serveur et quel port utiliser.%1</translation>
+        <translation>le mot de passe n&apos;a pas été envoyé, car le certificat du serveur ne peut pas être vérifié&#xa0;: ce qui a répondu n&apos;est peut-être pas le serveur de messagerie. La caméra peut elle aussi refuser le certificat&#xa0;: demandez au fournisseur de messagerie quel nom de serveur et quel port utiliser.%1</translation>
     </message>
     <message>
         <source>Warning: the password crossed the network unencrypted, as it will from the camera.</source>
-        <translation>Attention : le mot de passe a traversé le réseau en clair, comme il le fera depuis la caméra.</translation>
+        <translation>Attention&#xa0;: le mot de passe a traversé le réseau en clair, comme il le fera depuis la caméra.</translation>
     </message>
     <message>
         <source>%1 %2; an e-mail address is one plain mailbox, such as name@example.org. The test stopped before connecting.</source>
-        <translation>%1 %2 ; une adresse e-mail est une simple boîte aux lettres, comme nom@example.org. Le test s&apos;est arrêté avant la connexion.</translation>
+        <translation>%1 %2&#x202f;; une adresse e-mail est une simple boîte aux lettres, comme nom@example.org. Le test s&apos;est arrêté avant la connexion.</translation>
     </message>
 </context>
 <context>
@@ -1241,11 +1241,11 @@ Conserver le dernier fichier audio ajouté&#x202f;?</translation>
     <name>wks::ui::CWKS_WapParaDlg</name>
     <message>
         <source>Note: port %1 is kept as %2 (a PORT keeps 4 digits), so the test connects to %2.</source>
-        <translation>Remarque : le port %1 est enregistré comme %2 (un port garde 4 chiffres), le test se connecte donc à %2.</translation>
+        <translation>Remarque&#xa0;: le port %1 est enregistré comme %2 (un port garde 4 chiffres), le test se connecte donc à %2.</translation>
     </message>
     <message>
         <source>Send the password to this server anyway?</source>
-        <translation>Envoyer tout de même le mot de passe à ce serveur ?</translation>
+        <translation>Envoyer tout de même le mot de passe à ce serveur&#x202f;?</translation>
     </message>
 </context>
 <context>
