@@ -8,10 +8,15 @@ named by its label, its list holds its current entry selected, the value read ou
 whether its list is open; the main screen's banner answers a press at once and opens the About
 box after.
 
-usage: check_atspi.py APP_NAME SCREEN   (SCREEN as given to wks-ui-show)
+usage: check_atspi.py APP_NAME SCREEN [LANGUAGE]   (SCREEN and LANGUAGE as given to wks-ui-show)
+
+In a language other than English the names expected are the English ones as the language's
+catalogue translates them.
 """
+import os
 import sys
 import time
+import xml.etree.ElementTree as ElementTree
 
 import pyatspi
 
@@ -297,7 +302,7 @@ def check_opening(combo, problems):
         problems.append(f"combo box {name!r}: does not say whether its list is open")
 
 
-def check_about_box(app, banner, problems):
+def check_about_box(app, banner, title, problems):
     """Pressing the banner answers at once; the About box opens after, and its OK closes it."""
     try:
         took = press(banner)
@@ -310,7 +315,7 @@ def check_about_box(app, banner, problems):
 
     def about_ok():
         for acc in walk(app):
-            if acc.getRoleName() == "dialog" and acc.name == "About Us":
+            if acc.getRoleName() == "dialog" and acc.name == title:
                 return next((b for b in walk(acc)
                              if b.getRoleName() == "push button" and b.name.startswith("OK")), None)
         return None
@@ -322,9 +327,35 @@ def check_about_box(app, banner, problems):
         problems.append("the About box's OK did not close it")
 
 
+def spoken(text):
+    """A label's words as a screen reader is told them: no "&", no colon, single blanks."""
+    text = text.replace("&", "").strip()
+    return " ".join((text[:-1] if text.endswith(":") else text).split())
+
+
+def translator(language):
+    """English words to the language's: a text, its spoken form and a button's name."""
+    if not language:
+        return lambda text: text
+    words = {}
+    catalogue = os.path.join(os.path.dirname(__file__), "..", "..", "..", "translations",
+                             f"wks-config_{language}.ts")
+    for message in ElementTree.parse(catalogue).iter("message"):
+        source, translation = message.findtext("source"), message.findtext("translation")
+        if source and translation:
+            words.setdefault(source, translation)
+            words.setdefault(spoken(source), spoken(translation))
+            words.setdefault(source.replace("&", ""), translation.replace("&", ""))
+    return lambda text: words.get(text, text)
+
+
 def main():
     app_name, screen = sys.argv[1], sys.argv[2]
-    expected = EXPECTED["wap" if screen in ("wap-check", "wap-user") else screen]
+    tr = translator(sys.argv[3] if len(sys.argv) > 3 else "")
+    expected = [(role, tr(name), label and tr(label))
+                for role, name, label in EXPECTED["wap" if screen in ("wap-check", "wap-user")
+                                                  else screen]]
+    values = {tr(name): value for name, value in VALUES.get(screen, {}).items()}
     app = find_app(app_name)
     seen, problems = [], []
     first_combo = banner = None
@@ -339,7 +370,7 @@ def main():
         if role in BUTTON_ROLES:
             seen.append(("button", name, None))
             print(f"{role:14} name={name!r}")
-            if name == "About Us":
+            if name == tr("About Us"):
                 banner = acc
             if not name:
                 problems.append(f"{role} without a name")
@@ -364,7 +395,7 @@ def main():
                 print(f"{'':14} value={chosen}")
                 if len(chosen) > 1:
                     problems.append(f"{role} {name!r}: entries {chosen} selected at once")
-                want = VALUES.get(screen, {}).get(name)
+                want = values.get(name)
                 if want is not None and chosen != [want]:
                     problems.append(f"{role} {name!r}: value {chosen}, expected {want!r}")
             if role in COMPOUND_ROLES:
@@ -375,7 +406,7 @@ def main():
     if first_combo is not None:
         check_opening(first_combo, problems)
     if banner is not None:
-        check_about_box(app, banner, problems)
+        check_about_box(app, banner, tr("About Us"), problems)
     for item in expected:
         if item not in seen:
             problems.append(f"expected {item} not found")

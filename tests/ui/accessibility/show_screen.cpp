@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Shows one screen, modally, until it is closed: `wks-ui-show SCREEN`, SCREEN one of wap-check,
+// Shows one screen, modally, until it is closed: `wks-ui-show SCREEN [LANGUAGE]`, in English or
+// in the language given ("de"), SCREEN one of wap-check,
 // wap-user, wap-advanced, model-select, main, or a camera screen: camera-fx200, camera-group1,
 // camera-group1-kt320v (the Group 1 screen as the KT320V-8PRO adapts it), camera-ln713z,
 // camera-ln714w (on the settings file's defaults).
@@ -17,6 +18,7 @@
 #include "ui/camera/camerascreens.h"
 #include "ui/common/modalrunner.h"
 #include "ui/common/qtprompter.h"
+#include "ui/common/translations.h"
 #include "ui/main/mainparadlg.h"
 #include "ui/network/wapadvanceddlg.h"
 #include "ui/network/wapparadlg.h"
@@ -29,6 +31,7 @@ int main(int argc, char** argv) {
     wks::AppState state;
     state.CurrentNetworkParams.IP = "10.1.2.3";
     const char* screen = argc > 1 ? argv[1] : "";
+    if (argc > 2) wks::ui::useLanguage(QString::fromLocal8Bit(argv[2]));
     if (std::strcmp(screen, "wap-advanced") == 0) {
         wks::ui::CWKS_WapAdvancedDlg advanced;
         return wks::ui::modalRunner().run(advanced);
