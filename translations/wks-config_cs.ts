@@ -878,6 +878,38 @@ Ponechat naposledy přidaný zvukový soubor?</translation>
         <source>the drive is read-only</source>
         <translation>jednotka je jen pro čtení</translation>
     </message>
+    <message>
+        <source>%1: (not usable: no folder)</source>
+        <translation>%1: (nelze použít: žádná složka)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (not usable: no folder)</source>
+        <translation>%1: je %2 (nelze použít: žádná složka)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (not usable: not enterable)</source>
+        <translation>%1: je %2 (nelze použít: nelze otevřít)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (not usable: no answer in time)</source>
+        <translation>%1: je %2 (nelze použít: žádná odpověď včas)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (%3, %4 free)</source>
+        <translation>%1: je %2 (%3, volno %4)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (%3)</source>
+        <translation>%1: je %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (%3 free)</source>
+        <translation>%1: je %2 (volno %3)</translation>
+    </message>
+    <message>
+        <source>%1: is %2</source>
+        <translation>%1: je %2</translation>
+    </message>
 </context>
 <context>
     <name>wks::CameraModel</name>
@@ -1337,6 +1369,17 @@ Ponechat naposledy přidaný zvukový soubor?</translation>
     <message>
         <source>Testing the e-mail account…</source>
         <translation>Testuje se e-mailový účet…</translation>
+    </message>
+</context>
+<context>
+    <name>wks::ui::Picture</name>
+    <message>
+        <source>Settings for GSM / MMS trail cameras</source>
+        <translation>Nastavení fotopastí GSM / MMS</translation>
+    </message>
+    <message>
+        <source>No product chosen</source>
+        <translation>Není vybrán žádný výrobek</translation>
     </message>
 </context>
 </TS>

@@ -878,6 +878,38 @@ Vil du beholde den lydfil, du tilføjede sidst?</translation>
         <source>the drive is read-only</source>
         <translation>drevet er skrivebeskyttet</translation>
     </message>
+    <message>
+        <source>%1: (not usable: no folder)</source>
+        <translation>%1: (kan ikke bruges: ingen mappe)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (not usable: no folder)</source>
+        <translation>%1: er %2 (kan ikke bruges: ingen mappe)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (not usable: not enterable)</source>
+        <translation>%1: er %2 (kan ikke bruges: kan ikke åbnes)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (not usable: no answer in time)</source>
+        <translation>%1: er %2 (kan ikke bruges: intet svar i tide)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (%3, %4 free)</source>
+        <translation>%1: er %2 (%3, %4 ledigt)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (%3)</source>
+        <translation>%1: er %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (%3 free)</source>
+        <translation>%1: er %2 (%3 ledigt)</translation>
+    </message>
+    <message>
+        <source>%1: is %2</source>
+        <translation>%1: er %2</translation>
+    </message>
 </context>
 <context>
     <name>wks::CameraModel</name>
@@ -1337,6 +1369,17 @@ Vil du beholde den lydfil, du tilføjede sidst?</translation>
     <message>
         <source>Testing the e-mail account…</source>
         <translation>Tester e-mailkontoen…</translation>
+    </message>
+</context>
+<context>
+    <name>wks::ui::Picture</name>
+    <message>
+        <source>Settings for GSM / MMS trail cameras</source>
+        <translation>Indstillinger til GSM-/MMS-vildtkameraer</translation>
+    </message>
+    <message>
+        <source>No product chosen</source>
+        <translation>Intet produkt valgt</translation>
     </message>
 </context>
 </TS>

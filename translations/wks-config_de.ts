@@ -878,6 +878,38 @@ Soll die zuletzt hinzugefügte Audiodatei beibehalten werden?</translation>
         <source>the drive is read-only</source>
         <translation>das Laufwerk ist schreibgeschützt</translation>
     </message>
+    <message>
+        <source>%1: (not usable: no folder)</source>
+        <translation>%1: (nicht verwendbar: kein Ordner)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (not usable: no folder)</source>
+        <translation>%1: ist %2 (nicht verwendbar: kein Ordner)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (not usable: not enterable)</source>
+        <translation>%1: ist %2 (nicht verwendbar: nicht zugänglich)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (not usable: no answer in time)</source>
+        <translation>%1: ist %2 (nicht verwendbar: keine Antwort in der Zeit)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (%3, %4 free)</source>
+        <translation>%1: ist %2 (%3, %4 frei)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (%3)</source>
+        <translation>%1: ist %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (%3 free)</source>
+        <translation>%1: ist %2 (%3 frei)</translation>
+    </message>
+    <message>
+        <source>%1: is %2</source>
+        <translation>%1: ist %2</translation>
+    </message>
 </context>
 <context>
     <name>wks::CameraModel</name>
@@ -1337,6 +1369,17 @@ Soll die zuletzt hinzugefügte Audiodatei beibehalten werden?</translation>
     <message>
         <source>Testing the e-mail account…</source>
         <translation>Das E-Mail-Konto wird getestet …</translation>
+    </message>
+</context>
+<context>
+    <name>wks::ui::Picture</name>
+    <message>
+        <source>Settings for GSM / MMS trail cameras</source>
+        <translation>Einstellungen für GSM-/MMS-Wildkameras</translation>
+    </message>
+    <message>
+        <source>No product chosen</source>
+        <translation>Kein Produkt ausgewählt</translation>
     </message>
 </context>
 </TS>

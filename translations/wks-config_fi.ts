@@ -878,6 +878,38 @@ Säilytetäänkö viimeksi lisätty äänitiedosto?</translation>
         <source>the drive is read-only</source>
         <translation>asema on kirjoitussuojattu</translation>
     </message>
+    <message>
+        <source>%1: (not usable: no folder)</source>
+        <translation>%1: (ei käytettävissä: ei kansiota)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (not usable: no folder)</source>
+        <translation>%1: on %2 (ei käytettävissä: ei kansiota)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (not usable: not enterable)</source>
+        <translation>%1: on %2 (ei käytettävissä: ei avattavissa)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (not usable: no answer in time)</source>
+        <translation>%1: on %2 (ei käytettävissä: ei vastausta ajoissa)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (%3, %4 free)</source>
+        <translation>%1: on %2 (%3, %4 vapaana)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (%3)</source>
+        <translation>%1: on %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (%3 free)</source>
+        <translation>%1: on %2 (%3 vapaana)</translation>
+    </message>
+    <message>
+        <source>%1: is %2</source>
+        <translation>%1: on %2</translation>
+    </message>
 </context>
 <context>
     <name>wks::CameraModel</name>
@@ -1337,6 +1369,17 @@ Säilytetäänkö viimeksi lisätty äänitiedosto?</translation>
     <message>
         <source>Testing the e-mail account…</source>
         <translation>Testataan sähköpostitiliä…</translation>
+    </message>
+</context>
+<context>
+    <name>wks::ui::Picture</name>
+    <message>
+        <source>Settings for GSM / MMS trail cameras</source>
+        <translation>Asetukset GSM-/MMS-riistakameroille</translation>
+    </message>
+    <message>
+        <source>No product chosen</source>
+        <translation>Tuotetta ei ole valittu</translation>
     </message>
 </context>
 </TS>

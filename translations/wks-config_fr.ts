@@ -878,6 +878,38 @@ Conserver le dernier fichier audio ajouté&#x202f;?</translation>
         <source>the drive is read-only</source>
         <translation>le lecteur est en lecture seule</translation>
     </message>
+    <message>
+        <source>%1: (not usable: no folder)</source>
+        <translation>%1: (inutilisable&#xa0;: aucun dossier)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (not usable: no folder)</source>
+        <translation>%1: est %2 (inutilisable&#xa0;: aucun dossier)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (not usable: not enterable)</source>
+        <translation>%1: est %2 (inutilisable&#xa0;: inaccessible)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (not usable: no answer in time)</source>
+        <translation>%1: est %2 (inutilisable&#xa0;: pas de réponse à temps)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (%3, %4 free)</source>
+        <translation>%1: est %2 (%3, %4 libres)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (%3)</source>
+        <translation>%1: est %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (%3 free)</source>
+        <translation>%1: est %2 (%3 libres)</translation>
+    </message>
+    <message>
+        <source>%1: is %2</source>
+        <translation>%1: est %2</translation>
+    </message>
 </context>
 <context>
     <name>wks::CameraModel</name>
@@ -1337,6 +1369,17 @@ Conserver le dernier fichier audio ajouté&#x202f;?</translation>
     <message>
         <source>Testing the e-mail account…</source>
         <translation>Test du compte e-mail…</translation>
+    </message>
+</context>
+<context>
+    <name>wks::ui::Picture</name>
+    <message>
+        <source>Settings for GSM / MMS trail cameras</source>
+        <translation>Réglages des caméras de chasse GSM / MMS</translation>
+    </message>
+    <message>
+        <source>No product chosen</source>
+        <translation>Aucun produit choisi</translation>
     </message>
 </context>
 </TS>

@@ -878,6 +878,38 @@ Vil du beholde lydfilen du la til sist?</translation>
         <source>the drive is read-only</source>
         <translation>stasjonen er skrivebeskyttet</translation>
     </message>
+    <message>
+        <source>%1: (not usable: no folder)</source>
+        <translation>%1: (kan ikke brukes: ingen mappe)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (not usable: no folder)</source>
+        <translation>%1: er %2 (kan ikke brukes: ingen mappe)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (not usable: not enterable)</source>
+        <translation>%1: er %2 (kan ikke brukes: kan ikke åpnes)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (not usable: no answer in time)</source>
+        <translation>%1: er %2 (kan ikke brukes: ikke svar i tide)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (%3, %4 free)</source>
+        <translation>%1: er %2 (%3, %4 ledig)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (%3)</source>
+        <translation>%1: er %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (%3 free)</source>
+        <translation>%1: er %2 (%3 ledig)</translation>
+    </message>
+    <message>
+        <source>%1: is %2</source>
+        <translation>%1: er %2</translation>
+    </message>
 </context>
 <context>
     <name>wks::CameraModel</name>
@@ -1337,6 +1369,17 @@ Vil du beholde lydfilen du la til sist?</translation>
     <message>
         <source>Testing the e-mail account…</source>
         <translation>Tester e-postkontoen…</translation>
+    </message>
+</context>
+<context>
+    <name>wks::ui::Picture</name>
+    <message>
+        <source>Settings for GSM / MMS trail cameras</source>
+        <translation>Innstillinger for GSM-/MMS-viltkameraer</translation>
+    </message>
+    <message>
+        <source>No product chosen</source>
+        <translation>Ingen produkt valgt</translation>
     </message>
 </context>
 </TS>

@@ -878,6 +878,38 @@ Het laatst toegevoegde audiobestand behouden?</translation>
         <source>the drive is read-only</source>
         <translation>het station is alleen-lezen</translation>
     </message>
+    <message>
+        <source>%1: (not usable: no folder)</source>
+        <translation>%1: (niet bruikbaar: geen map)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (not usable: no folder)</source>
+        <translation>%1: is %2 (niet bruikbaar: geen map)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (not usable: not enterable)</source>
+        <translation>%1: is %2 (niet bruikbaar: niet toegankelijk)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (not usable: no answer in time)</source>
+        <translation>%1: is %2 (niet bruikbaar: geen antwoord op tijd)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (%3, %4 free)</source>
+        <translation>%1: is %2 (%3, %4 vrij)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (%3)</source>
+        <translation>%1: is %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (%3 free)</source>
+        <translation>%1: is %2 (%3 vrij)</translation>
+    </message>
+    <message>
+        <source>%1: is %2</source>
+        <translation>%1: is %2</translation>
+    </message>
 </context>
 <context>
     <name>wks::CameraModel</name>
@@ -1337,6 +1369,17 @@ Het laatst toegevoegde audiobestand behouden?</translation>
     <message>
         <source>Testing the e-mail account…</source>
         <translation>E-mailaccount wordt getest…</translation>
+    </message>
+</context>
+<context>
+    <name>wks::ui::Picture</name>
+    <message>
+        <source>Settings for GSM / MMS trail cameras</source>
+        <translation>Instellingen voor GSM-/MMS-wildcamera&apos;s</translation>
+    </message>
+    <message>
+        <source>No product chosen</source>
+        <translation>Geen product gekozen</translation>
     </message>
 </context>
 </TS>

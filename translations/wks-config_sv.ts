@@ -878,6 +878,38 @@ Vill du behålla ljudfilen som du lade till senast?</translation>
         <source>the drive is read-only</source>
         <translation>enheten är skrivskyddad</translation>
     </message>
+    <message>
+        <source>%1: (not usable: no folder)</source>
+        <translation>%1: (kan inte användas: ingen mapp)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (not usable: no folder)</source>
+        <translation>%1: är %2 (kan inte användas: ingen mapp)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (not usable: not enterable)</source>
+        <translation>%1: är %2 (kan inte användas: går inte att öppna)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (not usable: no answer in time)</source>
+        <translation>%1: är %2 (kan inte användas: inget svar i tid)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (%3, %4 free)</source>
+        <translation>%1: är %2 (%3, %4 ledigt)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (%3)</source>
+        <translation>%1: är %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: is %2 (%3 free)</source>
+        <translation>%1: är %2 (%3 ledigt)</translation>
+    </message>
+    <message>
+        <source>%1: is %2</source>
+        <translation>%1: är %2</translation>
+    </message>
 </context>
 <context>
     <name>wks::CameraModel</name>
@@ -1337,6 +1369,17 @@ Vill du behålla ljudfilen som du lade till senast?</translation>
     <message>
         <source>Testing the e-mail account…</source>
         <translation>Testar e-postkontot…</translation>
+    </message>
+</context>
+<context>
+    <name>wks::ui::Picture</name>
+    <message>
+        <source>Settings for GSM / MMS trail cameras</source>
+        <translation>Inställningar för GSM-/MMS-viltkameror</translation>
+    </message>
+    <message>
+        <source>No product chosen</source>
+        <translation>Ingen produkt vald</translation>
     </message>
 </context>
 </TS>

@@ -338,14 +338,37 @@ std::string sizeText(std::uint64_t bytes) {
     return std::to_string(bytes) + " bytes";
 }
 
-std::string describeDrive(const DriveReport& r) {
-    if (r.folder.empty()) return std::string(1, r.letter) + ": (not usable: no folder)";
-    std::string text = std::string(1, r.letter) + ": is " + r.folder;
-    if (!r.usable()) return text + " (not usable: " + driveProblem(r.state) + ")";
-    if (!r.medium) return text;
-    std::string details = r.label;
-    if (r.freeBytes) details += (details.empty() ? "" : ", ") + sizeText(*r.freeBytes) + " free";
-    return details.empty() ? text : text + " (" + details + ")";
+Text drivePlace(const DriveReport& r) {
+    const std::string letter(1, r.letter);
+    if (r.folder.empty())
+        return {QT_TRANSLATE_NOOP("Message", "%1: (not usable: no folder)"), {letter}};
+    switch (r.state) {
+        case DriveState::Usable:
+            break;
+        case DriveState::NoFolder:
+            return {QT_TRANSLATE_NOOP("Message", "%1: is %2 (not usable: no folder)"),
+                    {letter, r.folder}};
+        case DriveState::NotEnterable:
+            return {QT_TRANSLATE_NOOP("Message", "%1: is %2 (not usable: not enterable)"),
+                    {letter, r.folder}};
+        case DriveState::NoAnswer:
+            return {QT_TRANSLATE_NOOP("Message", "%1: is %2 (not usable: no answer in time)"),
+                    {letter, r.folder}};
+    }
+    const bool label = r.medium && !r.label.empty();
+    const bool free = r.medium && r.freeBytes;
+    if (label && free) {
+        return {QT_TRANSLATE_NOOP("Message", "%1: is %2 (%3, %4 free)"),
+                {letter, r.folder, r.label, sizeText(*r.freeBytes)}};
+    }
+    if (label) return {QT_TRANSLATE_NOOP("Message", "%1: is %2 (%3)"), {letter, r.folder, r.label}};
+    if (free) {
+        return {QT_TRANSLATE_NOOP("Message", "%1: is %2 (%3 free)"),
+                {letter, r.folder, sizeText(*r.freeBytes)}};
+    }
+    return {QT_TRANSLATE_NOOP("Message", "%1: is %2"), {letter, r.folder}};
 }
+
+std::string describeDrive(const DriveReport& r) { return drivePlace(r).english(); }
 
 }  // namespace wks

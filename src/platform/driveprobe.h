@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/drives.h"
+#include "platform/message.h"
 
 namespace wks {
 
@@ -40,7 +41,10 @@ std::vector<DriveReport> examineDrives(const DriveTable& table, const std::strin
                                        std::chrono::milliseconds wait = kDriveAnswerTime);
 
 // "D: is /media/anna/TRAILCAM (TRAILCAM, 7.2 GB free)"; "D: is /x (not usable: no answer in
-// time)" when not usable; "D: (not usable: no folder)" for a letter with no folder.
+// time)" when not usable; "D: (not usable: no folder)" for a letter with no folder. As words
+// the screens translate, the letter, folder, label and free space their values (the folder and
+// label as the file system's bytes); describeDrive() is their English.
+Text drivePlace(const DriveReport& report);
 std::string describeDrive(const DriveReport& report);
 // Why a drive is not usable: "no folder", "not enterable", "no answer in time"; empty if it is.
 const char* driveProblem(DriveState state);

@@ -99,10 +99,10 @@ const DriveReport* MainSession::reportOf(char letter) const {
     return nullptr;
 }
 
-std::string MainSession::placeOf(const std::string& path) const {
+Text MainSession::placeOf(const std::string& path) const {
     if (!DriveTable::isDrivePath(path)) return {};
     const DriveReport* r = reportOf(static_cast<char>(std::toupper(path[0])));
-    return r ? describeDrive(*r) : std::string();
+    return r ? drivePlace(*r) : Text();
 }
 
 std::string MainSession::realPath(const std::string& path) const {
@@ -118,9 +118,9 @@ std::string MainSession::realPath(const std::string& path) const {
 }
 
 std::vector<Text> MainSession::placeNotes(const std::string& path) const {
-    const std::string place = placeOf(path);
-    if (place.empty()) return {};
-    return {Text::verbatim(place)};
+    Text place = placeOf(path);
+    if (place.english().empty()) return {};
+    return {std::move(place)};
 }
 
 void MainSession::Mng_InitSaveDest() {

@@ -88,8 +88,8 @@ class MainSession {
     const std::string& savePath() const { return file_.savePath; }
     // What the drive of a path is, as last examined ("D: is /media/anna/TRAILCAM (TRAILCAM,
     // 7.2 GB free)"); empty when its drive was not examined.
-    std::string placeOf(const std::string& path) const;
-    std::string destinationPlace() const { return placeOf(file_.savePath); }
+    Text placeOf(const std::string& path) const;
+    Text destinationPlace() const { return placeOf(file_.savePath); }
     // The path in the real folder of its drive, as last examined (links followed:
     // "/media/anna/TRAILCAM/GSM/KT470RX.TXT"); the native path when its drive was not examined.
     std::string realPath(const std::string& path) const;

@@ -4,6 +4,8 @@
 
 #include <QAccessibleWidget>
 #include <QFileInfo>
+#include <QFont>
+#include <QFontMetricsF>
 #include <QIcon>
 #include <QIconEngine>
 #include <QMouseEvent>
@@ -118,6 +120,35 @@ QImage readPicture(const QString& path) {
     return inPlace ? image : image.copy();
 }
 
+namespace {
+
+// The words of the drawings, in the drawing's pixels: where their baseline starts (its middle,
+// when centred), their height and their colour, as the drawing would have written them.
+struct DrawingWords {
+    const char* source;
+    const char* words;
+    QPointF anchor;
+    qreal pixelSize;
+    QRgb color;
+    bool centred;
+};
+const DrawingWords kDrawingWords[] = {
+    {":/pictures/banner.argb",
+     QT_TRANSLATE_NOOP("wks::ui::Picture", "Settings for GSM / MMS trail cameras"),
+     {106, 80},
+     14,
+     0xffd7ecd0,
+     false},
+    {":/pictures/product-none.argb",
+     QT_TRANSLATE_NOOP("wks::ui::Picture", "No product chosen"),
+     {82.5, 168},
+     12,
+     0xff7d8579,
+     true},
+};
+
+}  // namespace
+
 Picture::Picture(QWidget* parent) : QFrame(parent) {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     static const bool installed = (QAccessible::installFactory(pictureFactory), true);
@@ -173,13 +204,39 @@ void Picture::paintEvent(QPaintEvent* event) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (area.width() * size_.height() <= area.height() * size_.width()) {
         painter.drawImage(area, shown_);
+        paintWords(painter, area);
         return;
     }
     // Wider than the drawing: the drawing at its own proportions, its last column stretched.
     const int width = area.height() * size_.width() / size_.height();
-    painter.drawImage(QRect(area.topLeft(), QSize(width, area.height())), shown_);
+    const QRect drawing(area.topLeft(), QSize(width, area.height()));
+    painter.drawImage(drawing, shown_);
     painter.drawImage(QRectF(area.left() + width, area.top(), area.width() - width, area.height()),
                       shown_, QRectF(shown_.width() - 1, 0, 1, shown_.height()));
+    paintWords(painter, drawing);
+}
+
+// Words longer than the drawing has room for are drawn smaller, so that none is cut.
+void Picture::paintWords(QPainter& painter, const QRectF& drawing) {
+    const auto* w = std::find_if(std::begin(kDrawingWords), std::end(kDrawingWords),
+                                 [this](const DrawingWords& d) { return source_ == d.source; });
+    if (w == std::end(kDrawingWords)) return;
+    const QString words = tr(w->words);
+    const qreal scale = drawing.height() / size_.height();
+    const qreal room = (w->centred ? 2 * std::min(w->anchor.x(), size_.width() - w->anchor.x())
+                                   : size_.width() - w->anchor.x()) -
+                       4;
+    QFont font(QStringLiteral("sans-serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(qRound(w->pixelSize * scale));
+    const qreal wide = QFontMetricsF(font).horizontalAdvance(words) / scale;
+    if (wide > room) font.setPixelSize(std::max(1, qRound(w->pixelSize * room / wide * scale)));
+    const qreal drawn = QFontMetricsF(font).horizontalAdvance(words);
+    const QPointF anchor = drawing.topLeft() + w->anchor * scale;
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setFont(font);
+    painter.setPen(QColor::fromRgba(w->color));
+    painter.drawText(anchor - QPointF(w->centred ? drawn / 2 : 0, 0), words);
 }
 
 void Picture::mouseReleaseEvent(QMouseEvent* event) {

@@ -7,7 +7,9 @@
 // The widget paints the rendition that suits the screen's pixel ratio, so it stays sharp at 2×
 // and 3× scale. It takes its drawing's own size (plus its frame), like a Windows picture
 // control. Made wider than its drawing (a banner across a window), it draws the drawing at its
-// own proportions and carries the drawing's right edge on to its own. A clickable picture is a
+// own proportions and carries the drawing's right edge on to its own. The words a drawing shows
+// (the banner's line under the program's name) are drawn by the widget over it, so that they
+// are in the user's language. A clickable picture is a
 // button: a left click emits clicked(), and so does a screen reader's press action, once the
 // press has been answered.
 
@@ -16,6 +18,7 @@
 #include <QString>
 
 class QIcon;
+class QPainter;
 
 namespace wks::ui {
 
@@ -55,6 +58,8 @@ class Picture : public QFrame {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    void paintWords(QPainter& painter, const QRectF& drawing);
+
     QString source_;
     QSize size_;          // the drawing's own size, in pixels at 1×
     int shownScale_ = 0;  // the rendition in shown_; 0: none yet

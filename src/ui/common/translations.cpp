@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -70,8 +71,11 @@ QString translatedText(const char* context, const std::string& text) {
     return translated == QString::fromUtf8(text.c_str()) ? latin1Text(text) : translated;
 }
 
-QString shownText(const Text& text) {
-    if (!text.context) return latin1Text(text.english());
+QString shownText(const Text& text, Values values) {
+    const auto decoded = [values](const std::string& bytes) {
+        return values == Values::FileNames ? QFile::decodeName(bytes.c_str()) : latin1Text(bytes);
+    };
+    if (!text.context) return decoded(text.english());
     const QString words = translatedText(text.context, text.source);
     QString shown;
     for (qsizetype i = 0; i < words.size(); ++i) {
@@ -79,7 +83,7 @@ QString shownText(const Text& text) {
         const int number = next.digitValue();
         if (words[i] == QLatin1Char('%') && number >= 1 &&
             std::size_t(number) <= text.args.size()) {
-            shown += latin1Text(text.args[number - 1]);
+            shown += decoded(text.args[number - 1]);
             ++i;
         } else {
             shown += words[i];

@@ -26,9 +26,13 @@ QString desktopLanguage(const QStringList& shipped = shippedLanguages());
 // from below the screens is Latin-1 bytes.
 QString translatedText(const char* context, const std::string& text);
 
-// Words in the language spoken: the template translated and the values, Latin-1 bytes, put in
-// its place in one pass as Text::english() does; words from outside as they are.
-QString shownText(const Text& text);
+// What a text's values are: Latin-1 bytes, as a settings file holds them, or names of the file
+// system (a folder, a volume label), in its own encoding.
+enum class Values { Latin1, FileNames };
+
+// Words in the language spoken: the template translated and the values put in its place in one
+// pass as Text::english() does; words from outside as they are.
+QString shownText(const Text& text, Values values = Values::Latin1);
 // A message's words, then each note on a line of its own.
 QString shownText(const Message& message);
 

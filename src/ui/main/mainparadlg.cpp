@@ -3,7 +3,6 @@
 #include "ui/main/mainparadlg.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QIcon>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -19,6 +18,7 @@
 #include "ui/common/modalrunner.h"
 #include "ui/common/picture.h"
 #include "ui/common/plaintext.h"
+#include "ui/common/translations.h"
 #include "ui/main/aboutbox.h"
 #include "ui/network/wapparadlg.h"
 #include "ui_mainparadlg.h"
@@ -271,7 +271,7 @@ void CWKS_MainParaDlg::showDestinations() {
     for (const auto& path : session_.destinations()) {
         box->addItem(latin1Text(path));
         box->setItemData(box->count() - 1,
-                         plainToolTip(QFile::decodeName(session_.placeOf(path).c_str())),
+                         plainToolTip(shownText(session_.placeOf(path), Values::FileNames)),
                          Qt::ToolTipRole);
     }
     box->setCurrentIndex(session_.selectedDestination());
@@ -281,7 +281,7 @@ void CWKS_MainParaDlg::showDestinations() {
 // The line under the list: what the chosen letter is on this machine. It shows what the last
 // examination found, so drawing it never waits on a drive.
 void CWKS_MainParaDlg::showPlace() {
-    const QString place = QFile::decodeName(session_.destinationPlace().c_str());
+    const QString place = shownText(session_.destinationPlace(), Values::FileNames);
     ui_->destinationPlace->setText(place);
     ui_->destinationList->setToolTip(plainToolTip(place));
 }
