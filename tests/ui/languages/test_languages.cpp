@@ -11,8 +11,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -230,6 +232,25 @@ QStringList catalogueProblems(const QString& path) {
     return problems;
 }
 
+// What a desktop shows of the program before it runs (the menu's entry, the software centre's
+// page) is in the catalogue's language too.
+QStringList launcherProblems(const QString& language) {
+    QStringList problems;
+    const auto read = [](const QString& name) {
+        QFile file(QStringLiteral(WKS_RESOURCES "/") + name);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    };
+    const QString entry = read(QStringLiteral("org.wksconfig.WksConfig.desktop"));
+    for (const QString key : {"GenericName", "Comment", "Keywords"}) {
+        if (!entry.contains(QStringLiteral("\n%1[%2]=").arg(key, language)))
+            problems << QStringLiteral("desktop entry: no %1[%2]").arg(key, language);
+    }
+    const QString metainfo = read(QStringLiteral("org.wksconfig.WksConfig.metainfo.xml"));
+    if (!metainfo.contains(QStringLiteral("<summary xml:lang=\"%1\">").arg(language)))
+        problems << QStringLiteral("AppStream metadata: no summary in %1").arg(language);
+    return problems;
+}
+
 // Each problem on a line of its own, then the verdict.
 void report(const QStringList& problems) {
     for (const QString& p : problems) qWarning("%s", qPrintable(p));
@@ -257,6 +278,8 @@ class TestLanguages : public QObject {
     void englishAsItWas();
     void catalogues_data();
     void catalogues();
+    void qtCatalogue_data();
+    void qtCatalogue();
     void messageValues_data();
     void messageValues();
     void windowsFit_data();
@@ -416,8 +439,22 @@ void TestLanguages::catalogues_data() {
 
 void TestLanguages::catalogues() {
     QFETCH(QString, path);
-    const QStringList problems = catalogueProblems(path);
-    report(problems);
+    const QString language = QFileInfo(path).completeBaseName().section(QLatin1Char('_'), 1);
+    report(catalogueProblems(path) + launcherProblems(language));
+}
+
+void TestLanguages::qtCatalogue_data() { windowsFit_data(); }
+
+// Qt's own file dialog speaks the language too, wherever the system has Qt's catalogue of it.
+void TestLanguages::qtCatalogue() {
+    QFETCH(QString, language);
+    const bool systemHasIt =
+        !language.isEmpty() && QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+                                             "/qt_" + language + ".qm");
+    useLanguage(language);
+    const QString fileName = QCoreApplication::translate("QFileDialog", "File &name:");
+    useLanguage({});
+    QCOMPARE(fileName != "File &name:", systemHasIt);
 }
 
 void TestLanguages::messageValues_data() {
