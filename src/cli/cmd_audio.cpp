@@ -4,13 +4,13 @@
 #include <iostream>
 
 #include "audio/converter.h"
-#include "audio/gamecall.h"
 #include "cli/commands.h"
 #include "cli/terminal.h"
 #include "platform/drives.h"
 #include "platform/files.h"
 #include "platform/process.h"
 #include "platform/prompts.h"
+#include "session/gamecallsave.h"
 
 namespace fsys = std::filesystem;
 
@@ -71,7 +71,8 @@ int cmdAudio(Args& args) {
     const std::string root = std::string(1, letter) + ":";
     const std::string target = root + kGameCallFolder + kGameCallFile;
 
-    StageConverter();
+    // Whether the converter is ready shows when the conversion is run.
+    if (const Staging staging = StageConverter(); staging.message) showMessage(*staging.message);
     SystemProcessRunner runner;
     ConverterProgress progress;
     runner.setObserver(&progress);
