@@ -219,9 +219,10 @@ void MainSession::chooseDestination(std::size_t index) {
     file_.savePath = destinations_[index];
 }
 
-void MainSession::deleteCopiesElsewhere(bool& allDeleted) {
+std::vector<std::string> MainSession::copiesElsewhere() const {
     const std::string own = file_.savePath.substr(0, 3);
     const std::string rel = model()->settingsRelPath();
+    std::vector<std::string> copies;
     // The drives as the save's examination found them: a silent one is not asked.
     for (const auto& root : roots_) {
         if (root == own) continue;
@@ -230,14 +231,27 @@ void MainSession::deleteCopiesElsewhere(bool& allDeleted) {
         if (!drive || !drive->subfolder || !file_.Mng_ChkFileMark(path)) continue;
         // Two letters may lead to the same folder: the file just saved is no copy.
         if (files::sameFile(path, file_.savePath)) continue;
+        copies.push_back(path);
+    }
+    return copies;
+}
+
+bool MainSession::deleteCopies(const std::vector<std::string>& copies) {
+    bool allDeleted = true;
+    for (const std::string& path : copies) {
+        // Found before the question: a card changed meanwhile keeps what is no longer a copy.
+        if (!file_.Mng_ChkFileMark(path) || files::sameFile(path, file_.savePath)) continue;
         CUtil::ClearReadOnly(path);
         if (!files::deleteFile(path)) {
             allDeleted = false;
             tip({QT_TRANSLATE_NOOP("Message", "Can't delete \"%1\",Please delete it manually!"),
                  {path}},
                 Icon::Warning, Buttons::Ok, kCaptionTipsMixed, placeNotes(path));
+        } else if (copyObserver_) {
+            copyObserver_->copyRemoved(path);
         }
     }
+    return allDeleted;
 }
 
 bool MainSession::Mng_DiskFileOperate(DiskFileOp action) {
@@ -247,11 +261,8 @@ bool MainSession::Mng_DiskFileOperate(DiskFileOp action) {
             const GameCallResult result = placeGameCall();
             return result == GameCallResult::Placed || result == GameCallResult::NoSource;
         }
-        case DiskFileOp::DeleteCopies: {
-            bool allDeleted = true;
-            deleteCopiesElsewhere(allDeleted);
-            return allDeleted;
-        }
+        case DiskFileOp::DeleteCopies:
+            return deleteCopies(copiesElsewhere());
         case DiskFileOp::MakeFolders:
             return file_.makeFolders().ok();
     }
@@ -305,6 +316,12 @@ SaveOutcome MainSession::save() {
     // The destination is written through the letters as they are now, and nothing is asked of
     // a drive that does not answer: a save never waits on a dead one.
     useExamination(kSettingsFolder);
+    // Only a caller that names the copies needs them before the question.
+    std::optional<std::vector<std::string>> copies;
+    if (copyObserver_) {
+        copies = copiesElsewhere();
+        copyObserver_->copiesFound(*copies, keepCopies_);
+    }
     if (tip({QT_TRANSLATE_NOOP("Message", "Sava all parameters to \"%1\" ?"), {file_.savePath}},
             Icon::Question, Buttons::OkCancel) != Answer::Ok) {
         return out;
@@ -333,7 +350,7 @@ SaveOutcome MainSession::save() {
     // the save before any copy goes.
     out.stopped = call == GameCallResult::Stopped;
     if (out.stopped) return out;
-    out.copiesDeleted = Mng_DiskFileOperate(DiskFileOp::DeleteCopies);
+    if (!keepCopies_) out.copiesDeleted = deleteCopies(copies ? *copies : copiesElsewhere());
     // Both settings files are written, so the settings are saved; a game call or a copy that
     // failed has already been reported on its own.
     if (out.backupWritten) {
