@@ -269,9 +269,8 @@ void CWKS_MainParaDlg::showDestinations() {
     const QSignalBlocker block(box);
     box->clear();
     for (const auto& path : session_.destinations()) {
-        box->addItem(latin1Text(path));
-        box->setItemData(box->count() - 1,
-                         plainToolTip(shownText(session_.placeOf(path), Values::FileNames)),
+        box->addItem(QString::fromStdString(path));
+        box->setItemData(box->count() - 1, plainToolTip(shownText(session_.placeOf(path))),
                          Qt::ToolTipRole);
     }
     box->setCurrentIndex(session_.selectedDestination());
@@ -281,7 +280,7 @@ void CWKS_MainParaDlg::showDestinations() {
 // The line under the list: what the chosen letter is on this machine. It shows what the last
 // examination found, so drawing it never waits on a drive.
 void CWKS_MainParaDlg::showPlace() {
-    const QString place = shownText(session_.destinationPlace(), Values::FileNames);
+    const QString place = shownText(session_.destinationPlace());
     ui_->destinationPlace->setText(place);
     ui_->destinationList->setToolTip(plainToolTip(place));
 }

@@ -24,6 +24,7 @@
 #include <map>
 
 #include "platform/clock.h"
+#include "platform/driveprobe.h"
 #include "platform/prompts.h"
 #include "samplescreens.h"
 #include "support/tempdatahome.h"
@@ -256,6 +257,8 @@ class TestLanguages : public QObject {
     void englishAsItWas();
     void catalogues_data();
     void catalogues();
+    void messageValues_data();
+    void messageValues();
     void windowsFit_data();
     void windowsFit();
 
@@ -415,6 +418,40 @@ void TestLanguages::catalogues() {
     QFETCH(QString, path);
     const QStringList problems = catalogueProblems(path);
     report(problems);
+}
+
+void TestLanguages::messageValues_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("shown");
+    const QString note =
+        "\nE: %1 /media/anna/KAMERA-Ä (Fotky z léta)\nSystém souborů je jen pro čtení";
+    QTest::newRow("en") << ""
+                        << "Failed to delete /media/anna/KAMERA-Ä/GSM !" + note.arg("is");
+    QTest::newRow("de") << "de"
+                        << "/media/anna/KAMERA-Ä/GSM konnte nicht gelöscht werden!" +
+                               note.arg("ist");
+    QTest::newRow("cs") << "cs"
+                        << "/media/anna/KAMERA-Ä/GSM se nepodařilo smazat!" + note.arg("je");
+}
+
+// A message's values (a card's folder and label, the system's reason in the user's language) are
+// shown as the system gave them, in English and in the translated words alike.
+void TestLanguages::messageValues() {
+    QFETCH(QString, language);
+    QFETCH(QString, shown);
+    DriveReport card;
+    card.letter = 'E';
+    card.state = DriveState::Usable;
+    card.medium = true;
+    card.folder = "/media/anna/KAMERA-Ä";
+    card.label = "Fotky z léta";
+    const Message message(kAppTitle, {"Failed to delete %1 !", {card.folder + "/GSM"}}, Buttons::Ok,
+                          Icon::Error,
+                          {drivePlace(card), Text::verbatim("Systém souborů je jen pro čtení")});
+    useLanguage(language);
+    const QString words = shownText(message);
+    useLanguage({});
+    QCOMPARE(words, shown);
 }
 
 void TestLanguages::windowsFit_data() {
