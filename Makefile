@@ -78,7 +78,7 @@ stress:
 
 # The private-profile document under libFuzzer with sanitizers, for FUZZ_SECONDS per job.
 fuzz:
-	@scripts/install-deps build fuzz
+	@scripts/install-deps fuzz
 	cmake -S fuzz -B $(BUILD)-fuzz -DCMAKE_CXX_COMPILER=clang++
 	cmake --build $(BUILD)-fuzz -j $(JOBS)
 	scripts/run-fuzz $(BUILD)-fuzz $(FUZZ_SECONDS) $(FUZZ_JOBS)

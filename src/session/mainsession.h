@@ -81,6 +81,8 @@ class MainSession {
     // False when the action did not do all it had to, or is none of the list.
     bool Mng_DiskFileOperate(DiskFileOp action);
 
+    // The whole settings file read or written; an unknown model is reported.
+    files::Status Mng_AllPara(Transfer transfer, SettingsCopy copy);
     // The model's camera defaults; the KT320V-8PRO's then select Sweden and Telia in the
     // operator lists. 1 when applied, 0 (reported) for an unknown model.
     int Mng_AllParaSetDefault();

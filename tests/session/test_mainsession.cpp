@@ -579,6 +579,21 @@ void TestMainSession::defaultSetting() {
     QCOMPARE(lists.countries()[lists.selectedCountry()] + "/" +
                  lists.operators()[lists.selectedOperator()],
              std::string("Sweden/Telia"));
+
+    // A display name that is none of the models: each operation reports its internal error.
+    k.prompts.clear();
+    MainSession unknown("KT470RX-8pro", k.state, k.converter);
+    unknown.settings().savePath = "D:\\GSM\\X.TXT";
+    QVERIFY(!unknown.Mng_CurModSaveInfoSet() && !unknown.applyDefaultSetting());
+    QVERIFY(!unknown.Mng_AllPara(Transfer::Write, SettingsCopy::Card));
+    const auto error = [](const std::string& operation) {
+        return box("WKS TIPS", "error", "Error In CWKS_MainParaDlg::" + operation + "() !");
+    };
+    QCOMPARE(shown(k.prompts),
+             (QStringList{error("Mng_CurModSaveInfoSet"), asked, error("Mng_AllParaSetDefault"),
+                          box("WKS TIPS", "warning",
+                              "Default setings is not applied, no data is modified !"),
+                          error("Mng_AllPara")}));
 }
 
 void TestMainSession::exitRemovesConverterFolder() {
