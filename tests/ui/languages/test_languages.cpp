@@ -204,12 +204,13 @@ QStringList placeholders(const QString& text) {
 
 bool hasMnemonic(const QString& text) { return !QKeySequence::mnemonic(text).isEmpty(); }
 
-// What is amiss in a catalogue: each message not translated, or whose translation lost a
-// placeholder or the mnemonic.
-QStringList catalogueProblems(const QString& path) {
+// What is amiss in a catalogue: each text of the sources it lacks, each message not translated,
+// or whose translation lost a placeholder or the mnemonic.
+QStringList catalogueProblems(const QString& path, const QStringList& sourceTexts) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {path + ": cannot be read"};
     QStringList problems;
+    QStringList held;
     QXmlStreamReader xml(&file);
     QString context, source;
     while (!xml.atEnd()) {
@@ -221,6 +222,7 @@ QStringList catalogueProblems(const QString& path) {
         if (type == QLatin1String("vanished") || type == QLatin1String("obsolete")) continue;
         const QString translation = xml.readElementText();
         const QString where = context + " \"" + source + "\"";
+        held << where;
         if (type == QLatin1String("unfinished") || translation.isEmpty())
             problems << where + " not translated";
         else if (placeholders(translation) != placeholders(source))
@@ -229,7 +231,29 @@ QStringList catalogueProblems(const QString& path) {
             problems << where + " lost its mnemonic: \"" + translation + "\"";
     }
     if (xml.hasError()) problems << path + ": " + xml.errorString();
+    for (const QString& text : sourceTexts) {
+        if (!held.contains(text))
+            problems << text +
+                            " not in the catalogue (cmake --build build --target "
+                            "update_translations)";
+    }
     return problems;
+}
+
+// Every text of the sources, as "context \"source\"": what lupdate found in them.
+QStringList sourceTexts() {
+    QFile file(QStringLiteral(WKS_SOURCE_TEXTS));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QStringList texts;
+    QXmlStreamReader xml(&file);
+    QString context;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        if (xml.name() == QLatin1String("name")) context = xml.readElementText();
+        if (xml.name() == QLatin1String("source"))
+            texts << context + " \"" + xml.readElementText() + "\"";
+    }
+    return texts;
 }
 
 // What a desktop shows of the program before it runs (the menu's entry, the software centre's
@@ -440,7 +464,9 @@ void TestLanguages::catalogues_data() {
 void TestLanguages::catalogues() {
     QFETCH(QString, path);
     const QString language = QFileInfo(path).completeBaseName().section(QLatin1Char('_'), 1);
-    report(catalogueProblems(path) + launcherProblems(language));
+    static const QStringList texts = sourceTexts();
+    QVERIFY2(texts.size() > 100, WKS_SOURCE_TEXTS);
+    report(catalogueProblems(path, texts) + launcherProblems(language));
 }
 
 void TestLanguages::qtCatalogue_data() { windowsFit_data(); }
