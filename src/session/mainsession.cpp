@@ -62,6 +62,13 @@ bool MainSession::Mng_CurModSaveInfoSet() {
     return true;
 }
 
+bool MainSession::open() {
+    if (!Mng_CurModSaveInfoSet()) return false;
+    lists_->Mng_CountryOperatorList(OperatorListOp::Fill);
+    Mng_InitSaveDest();
+    return true;
+}
+
 void MainSession::limitDrives(const std::string& letters) {
     std::erase_if(roots_, [&](const std::string& root) {
         return letters.find(root[0]) == std::string::npos;

@@ -60,6 +60,10 @@ class MainSession {
     MainSession(std::string displayName, AppState& state, ProcessRunner& runner,
                 OperatorLists::UserDefinedEntry enterUserDefined = {});
 
+    // Opens the session for its model: Mng_CurModSaveInfoSet, the operator lists filled, then
+    // Mng_InitSaveDest (with the caller's fresh examination, if it has just made one). False,
+    // reported, for an unknown model: nothing else is done then.
+    bool open();
     // Looks the model up and sets the derived paths; an unknown name is reported and false.
     bool Mng_CurModSaveInfoSet();
     // Keeps the drives that are examined, offered and cleared of copies to these letters (the

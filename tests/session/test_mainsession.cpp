@@ -103,9 +103,7 @@ struct Screen {
     }
     MainSession& open() {
         session = std::make_unique<MainSession>(model, state, converter);
-        session->Mng_CurModSaveInfoSet();
-        session->operatorLists()->Mng_CountryOperatorList(OperatorListOp::Fill);
-        session->Mng_InitSaveDest();
+        if (!session->open()) qFatal("%s is one of the models", model.c_str());
         return *session;
     }
     QString entries() const {
@@ -531,8 +529,7 @@ void TestMainSession::savedFilesAreTwinsAndReopen() {
 
     AppState state;
     MainSession second(model.toStdString(), state, s.converter);
-    second.Mng_CurModSaveInfoSet();
-    second.Mng_InitSaveDest();
+    QVERIFY(second.open());
     QCOMPARE(second.savePath(), s.path('D'));
     QVERIFY(state.CurrentNetworkParams == s.state.CurrentNetworkParams);
     QCOMPARE(state.SmtpSsl, s.state.SmtpSsl);

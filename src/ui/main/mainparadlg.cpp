@@ -136,27 +136,17 @@ CWKS_MainParaDlg::~CWKS_MainParaDlg() = default;
 
 void CWKS_MainParaDlg::initDialog() {
     setWindowIcon(programIcon());
-    if (!Mng_CurModSaveInfoSet()) {
+    if (const CameraModel* model = session_.model()) {
+        // Staged on the first tick, once the screen is on view.
+        if (model->hasGameCall) stagingTimer_ = startTimer(0);
+        setWindowTitle(QCoreApplication::translate("wks::CameraModel", captionTemplate(*model))
+                           .arg(QString::fromStdString(model->displayName)));
+        session_.operatorLists()->changed = [this] { showLists(); };
+    }
+    if (!session_.open()) {
         done(QDialog::Rejected);  // nothing was staged, so there is nothing to clean up
         return;
     }
-    Mng_CountryOperatorList(OperatorListOp::Fill);
-    Mng_InitSaveDest();
-}
-
-bool CWKS_MainParaDlg::Mng_CurModSaveInfoSet() {
-    if (!session_.Mng_CurModSaveInfoSet()) return false;
-    const CameraModel& model = *session_.model();
-    // Staged on the first tick, once the screen is on view.
-    if (model.hasGameCall) stagingTimer_ = startTimer(0);
-    setWindowTitle(QCoreApplication::translate("wks::CameraModel", captionTemplate(model))
-                       .arg(QString::fromStdString(model.displayName)));
-    session_.operatorLists()->changed = [this] { showLists(); };
-    return true;
-}
-
-void CWKS_MainParaDlg::Mng_InitSaveDest() {
-    session_.Mng_InitSaveDest();
     showRecipients();
     showDestinations();
     showLists();
