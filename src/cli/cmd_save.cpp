@@ -22,7 +22,7 @@ namespace {
 
 const char* kUsage =
     "wks-settings save MODEL [--drive L=DIR]... [--to L] [--defaults] [CHANGES] "
-    "[--audio SOURCE] [--yes | --no]";
+    "[--audio SOURCE] [--yes | --no] [--eject]";
 
 char driveLetter(const std::string& text) {
     if (text.size() != 1 || text[0] < 'A' || (text[0] > 'Z' && text[0] < 'a') || text[0] > 'z') {
@@ -130,6 +130,7 @@ int cmdSave(Args& args) {
     const auto audio = args.option("audio");
     const bool yes = args.flag("yes");
     const bool no = args.flag("no");
+    const bool eject = args.flag("eject");
     Changes changes = Changes::take(args);
     auto p = args.expect(1, kUsage);
 
@@ -208,9 +209,14 @@ int cmdSave(Args& args) {
 
     SaveOutcome outcome = session.save();
     session.exit();
-    if (outcome.complete())
-        std::cout << printablePath(inRealFolder(session, session.savePath())) << "\n";
-    return outcome.complete() ? kExitOk : kExitProblem;
+    if (!outcome.complete()) return kExitProblem;
+    std::cout << printablePath(inRealFolder(session, session.savePath())) << "\n";
+    if (!eject) return kExitOk;
+    const char letter = session.savePath()[0];
+    const auto folder = drives().folderOf(letter);
+    if (!folder) return reportEject(letter, {false, false, "the drive is gone"});
+    ensureApplication();
+    return reportEject(letter, ejectFolder(*folder));
 }
 
 }  // namespace wks::cli
