@@ -4,13 +4,14 @@
 #include <iostream>
 
 #include "audio/converter.h"
-#include "audio/gamecall.h"
 #include "cli/commands.h"
+#include "cli/realfolder.h"
 #include "cli/terminal.h"
 #include "platform/drives.h"
 #include "platform/files.h"
 #include "platform/process.h"
 #include "platform/prompts.h"
+#include "session/gamecallsave.h"
 
 namespace fsys = std::filesystem;
 
@@ -66,12 +67,22 @@ int cmdAudio(Args& args) {
     ConsolePrompter console;
     if (yes) console.setPresetAnswer(Answer::Ok);
     if (no) console.setPresetAnswer(Answer::Cancel);
-    ScopedPrompter scopedPrompter(console);
+    // The card's letter is only this run's: each file on it is named in its real folder too.
+    const RealPathOf realPathOf = [](const std::string& path) {
+        return files::native(path).value_or(std::string());
+    };
+    RealFolderPrompter named(console, realPathOf);
+    ScopedPrompter scopedPrompter(named);
 
     const std::string root = std::string(1, letter) + ":";
     const std::string target = root + kGameCallFolder + kGameCallFile;
+    if (files::exists(target)) {
+        std::cout << "The game call on the card is replaced: "
+                  << printablePath(withRealFolder(target, realPathOf)) << std::endl;
+    }
 
-    StageConverter();
+    // Whether the converter is ready shows when the conversion is run.
+    if (const Staging staging = StageConverter(); staging.message) showMessage(*staging.message);
     SystemProcessRunner runner;
     ConverterProgress progress;
     runner.setObserver(&progress);

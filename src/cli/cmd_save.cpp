@@ -10,6 +10,7 @@
 
 #include "cli/changes.h"
 #include "cli/commands.h"
+#include "cli/realfolder.h"
 #include "cli/terminal.h"
 #include "platform/drives.h"
 #include "platform/prompts.h"
@@ -22,7 +23,7 @@ namespace {
 
 const char* kUsage =
     "wks-settings save MODEL [--drive L=DIR]... [--to L] [--defaults] [CHANGES] "
-    "[--audio SOURCE] [--yes | --no] [--eject]";
+    "[--audio SOURCE] [--keep-copies] [--yes | --no] [--eject]";
 
 char driveLetter(const std::string& text) {
     if (text.size() != 1 || text[0] < 'A' || (text[0] > 'Z' && text[0] < 'a') || text[0] > 'z') {
@@ -57,12 +58,26 @@ class ConverterProgress : public ProcessObserver {
     }
 };
 
-// "E:\GSM\KT470RX.TXT (/media/anna/TRAILCAM/GSM/KT470RX.TXT)": the path the program's screens
-// show, and where it is on this computer.
-std::string inRealFolder(const MainSession& session, const std::string& path) {
-    const std::string real = session.realPath(path);
-    return real.empty() ? path : path + " (" + real + ")";
-}
+// Names the model's settings files on other drives before the question and as each goes.
+class CopyLines : public CopyObserver {
+  public:
+    explicit CopyLines(RealPathOf realPathOf) : realPathOf_(std::move(realPathOf)) {}
+    void copiesFound(const std::vector<std::string>& paths, bool kept) override {
+        if (paths.empty()) return;
+        std::cout << (kept ? "The model's settings file on other drives is kept (--keep-copies):\n"
+                           : "The save removes the model's settings file from other drives "
+                             "(--keep-copies keeps it):\n");
+        for (const std::string& path : paths)
+            std::cout << "  " << printablePath(withRealFolder(path, realPathOf_)) << "\n";
+        std::cout << std::flush;
+    }
+    void copyRemoved(const std::string& path) override {
+        std::cout << "Removed " << printablePath(withRealFolder(path, realPathOf_)) << std::endl;
+    }
+
+  private:
+    RealPathOf realPathOf_;
+};
 
 const DriveReport* reportOf(const MainSession& session, char letter) {
     for (const DriveReport& r : session.driveReports()) {
@@ -130,6 +145,7 @@ int cmdSave(Args& args) {
     const auto audio = args.option("audio");
     const bool yes = args.flag("yes");
     const bool no = args.flag("no");
+    const bool keepCopies = args.flag("keep-copies");
     const bool eject = args.flag("eject");
     Changes changes = Changes::take(args);
     auto p = args.expect(1, kUsage);
@@ -167,15 +183,21 @@ int cmdSave(Args& args) {
     ConsolePrompter console;
     if (yes) console.setPresetAnswer(Answer::Ok);
     if (no) console.setPresetAnswer(Answer::Cancel);
-    ScopedPrompter prompts(console);
     SystemProcessRunner runner;
     ConverterProgress progress;
     runner.setObserver(&progress);
 
     AppState state;
     MainSession session(model.displayName, state, runner);
-    session.Mng_CurModSaveInfoSet();
-    session.operatorLists()->Mng_CountryOperatorList(OperatorListOp::Fill);
+    // Every file on a drive is named with its real folder as the save last examined it.
+    const RealPathOf realPathOf = [&session](const std::string& path) {
+        return session.realPath(path);
+    };
+    RealFolderPrompter named(console, realPathOf);
+    ScopedPrompter prompts(named);
+    CopyLines copyLines(realPathOf);
+    session.setCopyObserver(&copyLines);
+    session.keepCopies(keepCopies);
     session.limitDrives(taking);
     // One examination serves the checks below and the opening; nothing after it asks a drive
     // that did not answer.
@@ -185,7 +207,7 @@ int cmdSave(Args& args) {
     }
     // From the opening's reading to the save's last write: a second save waits, and loses nothing.
     const auto locks = lockSettingsFolders(session.driveReports());
-    session.Mng_InitSaveDest();
+    if (!session.open()) return kExitProblem;  // reported; requireModel knows every model
     if (model.hasGameCall) session.stageConverter();
 
     if (toLetter) {
@@ -201,7 +223,7 @@ int cmdSave(Args& args) {
         session.applyDefaultSetting();
         for (Message m : confirm.shown()) {
             m.buttons = Buttons::Ok;
-            console.show(m);
+            named.show(m);
         }
     }
     changes.apply(state, session.recipients());
@@ -210,7 +232,7 @@ int cmdSave(Args& args) {
     SaveOutcome outcome = session.save();
     session.exit();
     if (!outcome.complete()) return kExitProblem;
-    std::cout << printablePath(inRealFolder(session, session.savePath())) << "\n";
+    std::cout << printablePath(withRealFolder(session.savePath(), realPathOf)) << "\n";
     if (!eject) return kExitOk;
     const char letter = session.savePath()[0];
     const auto folder = drives().folderOf(letter);

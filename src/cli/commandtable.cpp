@@ -56,7 +56,7 @@ const std::vector<Command>& commands() {
         {"save",
          "open, change and save a model's settings as the main screen does",
          "wks-settings save MODEL [--drive L=DIR]... [--to L] [--defaults] [CHANGES]\n"
-         "                  [--audio SOURCE] [--yes | --no] [--eject]",
+         "                  [--audio SOURCE] [--keep-copies] [--yes | --no] [--eject]",
          "The main screen without a window. The drives given are the only ones examined,\n"
          "chosen and cleared of copies; C: holds the backup and is your own drive_c unless\n"
          "given, and it is a destination only when given or chosen with --to C. Opening scans\n"
@@ -65,6 +65,10 @@ const std::vector<Command>& commands() {
          "written (exit status 1). Without --drive, the drives are your own letters (the\n"
          "dosdevices links and removable media), C: a destination only with --to C; when no\n"
          "drive besides C: can be entered, nothing is written: \"no card found\" (status 1).\n"
+         "Each file on a drive is named with its real folder too, as in\n"
+         "E:\\GSM\\KT470RX.TXT (/media/anna/TRAILCAM/GSM/KT470RX.TXT). Before the question the\n"
+         "save lists the model's settings files on the other drives, which it removes after\n"
+         "writing (\"Removed ...\" for each) unless --keep-copies is given.\n"
          "Exit status 0 when everything was saved, 1 when a save failed or was cancelled,\n"
          "a copy could not be deleted or the game call of --audio was not placed (or, with\n"
          "--eject, the card was not made safe to remove), 2 for bad input.\n",
@@ -72,6 +76,7 @@ const std::vector<Command>& commands() {
           {"to", "L", "save to drive L (otherwise the opening's choice stands)"},
           {"defaults", nullptr, "\"Default Setting\", answered OK"},
           {"audio", "SOURCE", "the game call to convert onto the card (game-call models)"},
+          {"keep-copies", nullptr, "leave the model's settings files on the other drives"},
           {"yes", nullptr, "answer the questions OK"},
           {"no", nullptr,
            "answer them Cancel; without either they are asked on the terminal,\n"

@@ -11,6 +11,7 @@
 #include "platform/drives.h"
 #include "platform/files.h"
 #include "platform/prompts.h"
+#include "session/gamecallsave.h"
 #include "util/cutil.h"
 
 namespace wks {
@@ -53,13 +54,18 @@ std::vector<std::string> MainSession::driveRoots() {
 bool MainSession::Mng_CurModSaveInfoSet() {
     const CameraModel* m = file_.model();
     if (!m) {
-        tip({QT_TRANSLATE_NOOP("Message", "Error In CWKS_MainParaDlg::%1() !"),
-             {"Mng_CurModSaveInfoSet"}},
-            Icon::Error);
+        showMessage(internalError("Mng_CurModSaveInfoSet"));
         return false;
     }
     file_.savePath = m->initialSavePath();
     file_.backupPath = m->backupPath();
+    return true;
+}
+
+bool MainSession::open() {
+    if (!Mng_CurModSaveInfoSet()) return false;
+    lists_->Mng_CountryOperatorList(OperatorListOp::Fill);
+    Mng_InitSaveDest();
     return true;
 }
 
@@ -147,8 +153,10 @@ void MainSession::Mng_InitSaveDest() {
         }
     }
 
+    // A file that passed the mark check and still cannot be read leaves the fields as they
+    // were: the save writes them whole.
     if (found) {
-        file_.Mng_AllPara(1, 0);
+        (void)Mng_AllPara(Transfer::Read, SettingsCopy::Card);
         return;
     }
     if (destinations_.empty()) {
@@ -174,7 +182,7 @@ void MainSession::Mng_InitSaveDest() {
     if (drives().canEnter(kBackupFolder)) {
         files::removeLeftovers(file_.backupPath);
         if (file_.Mng_ChkFileMark(file_.backupPath)) {
-            file_.Mng_AllPara(1, 1);
+            (void)Mng_AllPara(Transfer::Read, SettingsCopy::Backup);  // as the card file above
             return;
         }
         Mng_AllParaSetDefault();
@@ -218,9 +226,10 @@ void MainSession::chooseDestination(std::size_t index) {
     file_.savePath = destinations_[index];
 }
 
-void MainSession::deleteCopiesElsewhere(bool& allDeleted) {
+std::vector<std::string> MainSession::copiesElsewhere() const {
     const std::string own = file_.savePath.substr(0, 3);
     const std::string rel = model()->settingsRelPath();
+    std::vector<std::string> copies;
     // The drives as the save's examination found them: a silent one is not asked.
     for (const auto& root : roots_) {
         if (root == own) continue;
@@ -229,14 +238,27 @@ void MainSession::deleteCopiesElsewhere(bool& allDeleted) {
         if (!drive || !drive->subfolder || !file_.Mng_ChkFileMark(path)) continue;
         // Two letters may lead to the same folder: the file just saved is no copy.
         if (files::sameFile(path, file_.savePath)) continue;
+        copies.push_back(path);
+    }
+    return copies;
+}
+
+bool MainSession::deleteCopies(const std::vector<std::string>& copies) {
+    bool allDeleted = true;
+    for (const std::string& path : copies) {
+        // Found before the question: a card changed meanwhile keeps what is no longer a copy.
+        if (!file_.Mng_ChkFileMark(path) || files::sameFile(path, file_.savePath)) continue;
         CUtil::ClearReadOnly(path);
         if (!files::deleteFile(path)) {
             allDeleted = false;
             tip({QT_TRANSLATE_NOOP("Message", "Can't delete \"%1\",Please delete it manually!"),
                  {path}},
                 Icon::Warning, Buttons::Ok, kCaptionTipsMixed, placeNotes(path));
+        } else if (copyObserver_) {
+            copyObserver_->copyRemoved(path);
         }
     }
+    return allDeleted;
 }
 
 bool MainSession::Mng_DiskFileOperate(DiskFileOp action) {
@@ -246,11 +268,8 @@ bool MainSession::Mng_DiskFileOperate(DiskFileOp action) {
             const GameCallResult result = placeGameCall();
             return result == GameCallResult::Placed || result == GameCallResult::NoSource;
         }
-        case DiskFileOp::DeleteCopies: {
-            bool allDeleted = true;
-            deleteCopiesElsewhere(allDeleted);
-            return allDeleted;
-        }
+        case DiskFileOp::DeleteCopies:
+            return deleteCopies(copiesElsewhere());
         case DiskFileOp::MakeFolders:
             return file_.makeFolders().ok();
     }
@@ -262,8 +281,17 @@ GameCallResult MainSession::placeGameCall() {
     return SaveGameCallAudio(file_.savePath, state_.gameCallAudioPath, runner_);
 }
 
+files::Status MainSession::Mng_AllPara(Transfer transfer, SettingsCopy copy) {
+    files::Status done = file_.Mng_AllPara(transfer, copy);
+    if (done.error() == SettingsError::UnknownModel) showMessage(internalError("Mng_AllPara"));
+    return done;
+}
+
 int MainSession::Mng_AllParaSetDefault() {
-    if (!file_.Mng_AllParaSetDefault()) return 0;
+    if (!file_.Mng_AllParaSetDefault()) {
+        showMessage(internalError("Mng_AllParaSetDefault"));
+        return 0;
+    }
     // The Sweden-customised camera sends through Telia in Sweden.
     if (model()->displayName == kSwedenModel && lists_) lists_->Mng_SwedenCustomized();
     return 1;
@@ -295,14 +323,20 @@ SaveOutcome MainSession::save() {
     // The destination is written through the letters as they are now, and nothing is asked of
     // a drive that does not answer: a save never waits on a dead one.
     useExamination(kSettingsFolder);
+    // Only a caller that names the copies needs them before the question.
+    std::optional<std::vector<std::string>> copies;
+    if (copyObserver_) {
+        copies = copiesElsewhere();
+        copyObserver_->copiesFound(*copies, keepCopies_);
+    }
     if (tip({QT_TRANSLATE_NOOP("Message", "Sava all parameters to \"%1\" ?"), {file_.savePath}},
             Icon::Question, Buttons::OkCancel) != Answer::Ok) {
         return out;
     }
     out.confirmed = true;
-    const files::Status card = file_.Mng_AllPara(0, 0);
+    const files::Status card = Mng_AllPara(Transfer::Write, SettingsCopy::Card);
     // The backup is written even when the card was not, so the user's settings are kept.
-    const files::Status backup = file_.Mng_AllPara(0, 1);
+    const files::Status backup = Mng_AllPara(Transfer::Write, SettingsCopy::Backup);
     out.cardWritten = card.ok();
     out.backupWritten = backup.ok();
     // The reason, then the real folder, on lines of their own.
@@ -323,7 +357,7 @@ SaveOutcome MainSession::save() {
     // the save before any copy goes.
     out.stopped = call == GameCallResult::Stopped;
     if (out.stopped) return out;
-    out.copiesDeleted = Mng_DiskFileOperate(DiskFileOp::DeleteCopies);
+    if (!keepCopies_) out.copiesDeleted = deleteCopies(copies ? *copies : copiesElsewhere());
     // Both settings files are written, so the settings are saved; a game call or a copy that
     // failed has already been reported on its own.
     if (out.backupWritten) {
@@ -333,7 +367,10 @@ SaveOutcome MainSession::save() {
     return out;
 }
 
-void MainSession::stageConverter() { StageConverter(); }
+void MainSession::stageConverter() {
+    // Whether the converter is ready shows when the game call is converted.
+    if (const Staging staging = StageConverter(); staging.message) showMessage(*staging.message);
+}
 
 void MainSession::exit() { RemoveConverter(); }
 

@@ -42,6 +42,17 @@ enum class DiskFileOp {
     MakeFolders,    // make the backup folder and the card's settings folder
 };
 
+// What a save tells a caller without a screen about the model's settings files on the other
+// drives (the screen removes them without a word).
+class CopyObserver {
+  public:
+    virtual ~CopyObserver() = default;
+    // Before the save's question: the copies found, which the save removes unless it keeps them.
+    virtual void copiesFound(const std::vector<std::string>& paths, bool kept) = 0;
+    // A copy just removed.
+    virtual void copyRemoved(const std::string& path) = 0;
+};
+
 class MainSession {
   public:
     // enterUserDefined runs the WAP / Internet screen for the lists' "Others......"; without
@@ -49,6 +60,10 @@ class MainSession {
     MainSession(std::string displayName, AppState& state, ProcessRunner& runner,
                 OperatorLists::UserDefinedEntry enterUserDefined = {});
 
+    // Opens the session for its model: Mng_CurModSaveInfoSet, the operator lists filled, then
+    // Mng_InitSaveDest (with the caller's fresh examination, if it has just made one). False,
+    // reported, for an unknown model: nothing else is done then.
+    bool open();
     // Looks the model up and sets the derived paths; an unknown name is reported and false.
     bool Mng_CurModSaveInfoSet();
     // Keeps the drives that are examined, offered and cleared of copies to these letters (the
@@ -70,6 +85,8 @@ class MainSession {
     // False when the action did not do all it had to, or is none of the list.
     bool Mng_DiskFileOperate(DiskFileOp action);
 
+    // The whole settings file read or written; an unknown model is reported.
+    files::Status Mng_AllPara(Transfer transfer, SettingsCopy copy);
     // The model's camera defaults; the KT320V-8PRO's then select Sweden and Telia in the
     // operator lists. 1 when applied, 0 (reported) for an unknown model.
     int Mng_AllParaSetDefault();
@@ -77,6 +94,10 @@ class MainSession {
     bool applyDefaultSetting();
     // "SAVE (&Y)".
     SaveOutcome save();
+    // Told of the copies each save finds and removes (not owned; nullptr for none).
+    void setCopyObserver(CopyObserver* observer) { copyObserver_ = observer; }
+    // Saves leave the model's settings files on the other drives as they are.
+    void keepCopies(bool keep) { keepCopies_ = keep; }
     // Timer 1 of a game-call model: stages the converter once.
     void stageConverter();
     // "EXIT (&N)": removes the converter's folder.
@@ -113,7 +134,10 @@ class MainSession {
     std::vector<Text> placeNotes(const std::string& path) const;
     void selectLast();
     GameCallResult placeGameCall();
-    void deleteCopiesElsewhere(bool& allDeleted);
+    // The model's valid settings files on the other drives that answered.
+    std::vector<std::string> copiesElsewhere() const;
+    // Deletes those of `copies` that are still valid copies; false when one could not be.
+    bool deleteCopies(const std::vector<std::string>& copies);
 
     AppState& state_;
     Recipients recipients_;
@@ -123,6 +147,8 @@ class MainSession {
     std::vector<std::string> roots_ = driveRoots();
     std::vector<std::string> destinations_;
     std::vector<DriveReport> reports_;
+    CopyObserver* copyObserver_ = nullptr;
+    bool keepCopies_ = false;
     bool fresh_ = false;  // reports_ were made by the caller for the next step
     int selected_ = -1;
 };

@@ -68,6 +68,8 @@ class TestSave : public QObject {
     void choosesOnlyWhenCertain();
     void drivesThatFail_data();
     void drivesThatFail();
+    void namesCopiesInRealFolders_data();
+    void namesCopiesInRealFolders();
     void keepsTheClockItRead_data();
     void keepsTheClockItRead();
     void concurrentSavesLoseNothing();
@@ -323,6 +325,45 @@ void TestSave::drivesThatFail() {
     QCOMPARE(fs::exists(d.card("card")), dead);
     QVERIFY2(r.err.contains(says.toUtf8()), r.err);
     QVERIFY2(!r.err.contains("No such file"), r.err);
+}
+
+// Each file on a drive is named with its real folder as well (links followed, escaped for the
+// terminal); the copies on other drives are listed before the question and named as they go,
+// unless --keep-copies keeps them.
+void TestSave::namesCopiesInRealFolders_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<bool>("removed");  // E:'s copy
+    QTest::newRow("copy removed") << QStringList{"--yes"} << true;
+    QTest::newRow("--keep-copies") << QStringList{"--yes", "--keep-copies"} << false;
+    QTest::newRow("declined") << QStringList{"--no"} << false;
+}
+
+void TestSave::namesCopiesInRealFolders() {
+    QFETCH(QStringList, args);
+    QFETCH(bool, removed);
+    Desk d;
+    // E: is given through a link to a folder whose name would clear a terminal's screen.
+    const QString real = d.folder("e\x1b[2J");
+    fs::create_directory_symlink(real.toStdString(), d.path("e-link"));
+    const std::string mark = "[WKSFileMark]\r\nModel=KT470RX\r\n";
+    for (const char* card : {"d", "e\x1b[2J"}) test::writeBytes(d.card(card), mark);
+    const Run r = d.save(QStringList{"KT470RX-8PRO", "--drive", "C=" + d.folder("c"), "--drive",
+                                     "D=" + d.folder("d"), "--drive",
+                                     QString("E=") + d.path("e-link").c_str(), "--to", "D"} +
+                         args);
+    QCOMPARE(r.code, args.contains("--no") ? 1 : 0);
+    QCOMPARE(fs::exists(d.card("e\x1b[2J")), !removed);
+    QVERIFY2(!r.out.contains('\x1b') && !r.err.contains('\x1b'), r.out);
+
+    const QByteArray copy =
+        QByteArray("E:\\GSM\\KT470RX.TXT (") + d.card("e\\x1b[2J").c_str() + ")";
+    const QByteArray card = QByteArray("D:\\GSM\\KT470RX.TXT (") + d.card("d").c_str() + ")";
+    const qsizetype listed = r.out.indexOf("  " + copy + "\n");
+    const qsizetype question = r.out.indexOf("Sava all parameters to \"D:\\GSM\\KT470RX.TXT\" ?");
+    QVERIFY2(listed >= 0 && question > listed, r.out);
+    QCOMPARE(r.out.indexOf(card + "\n", question) > question, true);  // the question's file
+    QCOMPARE(r.out.contains("Removed " + copy + "\n"), removed);
+    QCOMPARE(r.out.contains("is kept (--keep-copies)"), args.contains("--keep-copies"));
 }
 
 void TestSave::keepsTheClockItRead_data() {
