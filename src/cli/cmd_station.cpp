@@ -96,7 +96,7 @@ int cmdStation(Args& args) {
         if (!file.Mng_ChkFileMark(*from))
             throw UsageError("\"" + *from + "\" is no settings file of " + model.displayName);
         file.savePath = *from;
-        if (const files::Status read = file.Mng_AllPara(1, 0); !read)
+        if (const files::Status read = file.Mng_AllPara(Transfer::Read, SettingsCopy::Card); !read)
             throw UsageError("cannot read \"" + *from + "\": " + read.message());
     }
     // Each card's camera clock is set to the time it was written.

@@ -105,7 +105,8 @@ std::string Station::prepare() {
     Recipients recipients = options_.templateRecipients;
     SettingsFile backup(model_->displayName, state, recipients);
     backup.backupPath = model_->backupPath();
-    if (const files::Status saved = backup.Mng_AllPara(0, 1); !saved)
+    if (const files::Status saved = backup.Mng_AllPara(Transfer::Write, SettingsCopy::Backup);
+        !saved)
         return "cannot write the backup " + backup.backupPath + ": " + saved.message();
     return {};
 }
@@ -278,7 +279,7 @@ StationEvent::Kind Station::writeCard(const Card& card, const Camera& camera, Re
     SettingsFile file(model_->displayName, state, recipients);
     file.backupPath = copy;
     row.time = timeText(now());
-    if (const files::Status made = file.Mng_AllPara(0, 1); !made)
+    if (const files::Status made = file.Mng_AllPara(Transfer::Write, SettingsCopy::Backup); !made)
         return fail("the camera's copy " + copy + " could not be written: " + made.message());
     const auto bytes = files::readFile(copy);
     if (!bytes) return fail("the camera's copy " + copy + " could not be read: " + bytes.message());
