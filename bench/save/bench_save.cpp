@@ -57,9 +57,7 @@ int main() {
         SystemProcessRunner runner;
         AppState state;
         MainSession session(name, state, runner);
-        session.Mng_CurModSaveInfoSet();
-        session.operatorLists()->Mng_CountryOperatorList(OperatorListOp::Fill);
-        session.Mng_InitSaveDest();
+        if (!session.open()) std::abort();
 
         const Io before = io();
         const bool saved = session.save().complete();

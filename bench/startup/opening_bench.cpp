@@ -42,10 +42,7 @@ const char* kModel = "KT470RX-8PRO";
 
 // The main screen's session for the model on a drive table, up to the point of opening.
 struct Session {
-    explicit Session(const DriveTable& table) : drives(table), prompts(answers) {
-        session.Mng_CurModSaveInfoSet();
-        session.operatorLists()->Mng_CountryOperatorList(OperatorListOp::Fill);
-    }
+    explicit Session(const DriveTable& table) : drives(table), prompts(answers) {}
     ScopedDrives drives;
     ScriptedPrompter answers;  // every question answered OK
     ScopedPrompter prompts;
@@ -57,7 +54,7 @@ struct Session {
 double openOnce(const DriveTable& table) {
     Session s(table);
     const auto start = Clock::now();
-    s.session.Mng_InitSaveDest();
+    if (!s.session.open()) std::abort();
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
@@ -78,8 +75,7 @@ std::string makeSettingsFile(const fs::path& scratch) {
     const fs::path c = scratch / "seed";
     fs::create_directories(c);
     Session s(DriveTable({{'C', c}}));
-    s.session.Mng_InitSaveDest();
-    s.session.save();
+    if (!s.session.open() || !s.session.save().complete()) std::abort();
     return (c / "GSM" / "KT470RX.TXT").string();
 }
 

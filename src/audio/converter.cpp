@@ -13,7 +13,6 @@
 
 #include "platform/files.h"
 #include "platform/process.h"
-#include "platform/prompts.h"
 #include "util/cutil.h"
 
 namespace fsys = std::filesystem;
@@ -124,7 +123,8 @@ bool PlaceProgram(const std::string& installed, const std::string& path) {
     return false;
 }
 
-bool StageConverter() {
+Staging StageConverter() {
+    Staging staging;
     if (removeLinkedFolder()) releaseHold();
     if (!files::exists(kConverterFolder)) files::createFolder(kConverterFolder);
     const Holders holders = takeHold();
@@ -132,8 +132,8 @@ bool StageConverter() {
     if (holders != Holders::Shared && files::exists(kConverterFolder) &&
         !EmptyFolder(kConverterFolder)) {
         emptied = false;
-        showMessage({kAppTitle,
-                     QT_TRANSLATE_NOOP("Message", "Delete Directory \"C:\\WKS_TEMP\" failed !")});
+        staging.message = Message{
+            kAppTitle, QT_TRANSLATE_NOOP("Message", "Delete Directory \"C:\\WKS_TEMP\" failed !")};
     }
     bool placed = holders == Holders::Shared && converterPlaced();
     if (!placed) {
@@ -142,11 +142,13 @@ bool StageConverter() {
     }
     files::setAttributes(kConverterFolder, files::kHidden);
     if (holders == Holders::Alone) lock(g_hold, LOCK_SH);
-    return emptied && placed;
+    staging.ready = emptied && placed;
+    return staging;
 }
 
-void EnsureConverter() {
-    if (!holdIsCurrent() || !converterPlaced()) StageConverter();
+std::optional<Message> EnsureConverter() {
+    if (holdIsCurrent() && converterPlaced()) return std::nullopt;
+    return StageConverter().message;
 }
 
 bool RemoveConverter() {

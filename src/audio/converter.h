@@ -7,7 +7,10 @@
 // staged it holds it (a shared advisory lock on the folder itself) until it removes it, and
 // only the last one out removes it.
 
+#include <optional>
 #include <string>
+
+#include "platform/message.h"
 
 namespace wks {
 
@@ -16,16 +19,21 @@ inline constexpr const char* kConverterPath = "C:\\WKS_TEMP\\ffmpeg.exe";
 // The installed program that is staged, looked up on $PATH.
 inline constexpr const char* kInstalledConverter = "ffmpeg";
 
+struct [[nodiscard]] Staging {
+    bool ready = false;              // the folder was emptied or joined and the converter placed
+    std::optional<Message> message;  // what the user is to be told
+};
+
 // Makes the folder (or empties one that no other run holds: a killed run's), places the
 // converter in it, hides the folder, and holds it for this run. A folder another run holds
 // is joined as it is, its converter placed only when missing. A staged file that cannot be
 // deleted is reported with a message; everything else that goes wrong is silent and shows up
-// when the converter cannot be started. True when the folder was emptied or joined and the
-// converter placed.
-bool StageConverter();
+// when the converter cannot be started.
+Staging StageConverter();
 
-// Stages the converter again unless this run holds a folder that has it.
-void EnsureConverter();
+// Stages the converter again unless this run holds a folder that has it; the staging's
+// message, if any.
+std::optional<Message> EnsureConverter();
 
 // Lets this run's hold go and, when no other run holds the folder, empties and removes it.
 // Nothing is reported; true when the folder is gone.

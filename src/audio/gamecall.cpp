@@ -10,7 +10,6 @@
 #include "audio/converter.h"
 #include "platform/drives.h"
 #include "platform/files.h"
-#include "platform/prompts.h"
 #include "util/cutil.h"
 
 namespace fsys = std::filesystem;
@@ -61,47 +60,17 @@ bool clearPartial(const std::string& path) {
     return !files::isLink(path) && !files::exists(path);
 }
 
-enum class Room { Made, GivenUp, Blocked };
+GameCallStep going(std::vector<Message> messages = {}) {
+    return {std::nullopt, std::move(messages)};
+}
 
-// Clears the way for the game call when the camera's first picture or video is in the folder.
-// When the chosen audio file is one of them, source follows it to its new name.
-Room renameCameraFiles(const std::string& folder, std::string& source) {
-    const std::string picture = folder + "IMAG0001.JPG";
-    const std::string video = folder + "VIDE0001.AVI";
-    const std::string newPicture = folder + "IMAG0001_RenameForSaveAudioFile.JPG";
-    const std::string newVideo = folder + "VIDE0001_RenameForSaveAudioFile.AVI";
-    if (!files::exists(picture) && !files::exists(video)) return Room::Made;
-    const bool sourceIsPicture = files::sameFile(source, picture);
-    const bool sourceIsVideo = files::sameFile(source, video);
+GameCallStep ends(GameCallResult result, std::vector<Message> messages = {}) {
+    return {result, std::move(messages)};
+}
 
-    Answer answer =
-        showMessage({kCaptionTipsMixed,
-                     QT_TRANSLATE_NOOP("Message",
-                                       "You must rename the existed \"IMAG0001.JPG\" and "
-                                       "\"VIDE0001.AVI\" if you want to save the audio "
-                                       "file ,continue ?"),
-                     Buttons::OkCancel, Icon::Information});
-    if (answer != Answer::Ok) {
-        showMessage({kCaptionTips,
-                     QT_TRANSLATE_NOOP("Message", "You have given up saving audio file !"),
-                     Buttons::Ok, Icon::Information});
-        return Room::GivenUp;
-    }
-    CUtil::ClearReadOnly(picture);
-    CUtil::ClearReadOnly(video);
-    if (CUtil::RenameIfExists(picture, newPicture) != 0 ||
-        CUtil::RenameIfExists(video, newVideo) != 0) {
-        showMessage({kCaptionTipsMixed,
-                     QT_TRANSLATE_NOOP("Message",
-                                       "Failed to rename \"IMAG0001.JPG\" or \"VIDE0001.AVI\" !\n"
-                                       " You can delete or rename them manually !"),
-                     Buttons::Ok, Icon::Warning});
-        return Room::Blocked;
-    }
-    if (sourceIsPicture) source = newPicture;
-    if (sourceIsVideo) source = newVideo;
-    showMessage({kAppTitle, QT_TRANSLATE_NOOP("Message", "OK,audio file have been saved !")});
-    return Room::Made;
+Message transformFailed(std::vector<Text> notes = {}) {
+    return {kAppTitle, QT_TRANSLATE_NOOP("Message", "Transform Failed."), Buttons::Ok, Icon::None,
+            std::move(notes)};
 }
 
 }  // namespace
@@ -115,74 +84,122 @@ std::vector<std::string> ConverterArguments(const std::string& source, const std
     return {"-i", source, "-ac", "1", "-ar", "22050", "-acodec", "pcm_u8", target};
 }
 
-GameCallResult SaveGameCallAudio(const std::string& savePath, const std::string& gameCallAudioPath,
-                                 ProcessRunner& runner) {
+GameCallPlacement::GameCallPlacement(const std::string& savePath,
+                                     const std::string& gameCallAudioPath)
+    : source_(CUtil::TrimToLength(gameCallAudioPath, -1)) {
     const std::string cardRoot = savePath.substr(0, 2);
-    std::string source = CUtil::TrimToLength(gameCallAudioPath, -1);
-    if (source.empty()) return GameCallResult::NoSource;
-    if (!DriveTable::isDrivePath(cardRoot)) {  // no card to put it on
-        showMessage({kAppTitle, QT_TRANSLATE_NOOP("Message", "Transform Failed.")});
-        return GameCallResult::Failed;
-    }
-
-    const std::string pictures = cardRoot + "\\DCIM\\";
-    const std::string folder = cardRoot + kGameCallFolder;
-    const std::string target = folder + kGameCallFile;
+    onCard_ = DriveTable::isDrivePath(cardRoot);
+    folder_ = cardRoot + kGameCallFolder;
+    target_ = folder_ + kGameCallFile;
     // The converter writes beside the target and its finished result is renamed over it.
     // The name keeps the ".WAV" ending, from which the converter takes the WAV container,
     // so it runs with the same arguments as the batch file's line, which names the real
     // target: that line is the command for whoever converts by hand.
-    const std::string converted = folder + kGameCallPartial;
+    converted_ = folder_ + kGameCallPartial;
+}
+
+GameCallStep GameCallPlacement::prepare() {
+    if (source_.empty()) return ends(GameCallResult::NoSource);
+    if (!onCard_) return ends(GameCallResult::Failed, {transformFailed()});  // no card for it
 
     // Folders that cannot be made show up as a conversion that fails.
+    const std::string pictures = target_.substr(0, 2) + "\\DCIM\\";
     if (drives().canEnter(pictures)) {
-        if (!drives().canEnter(folder)) files::createFolder(folder);
+        if (!drives().canEnter(folder_)) (void)files::createFolder(folder_);
     } else {
-        files::createFolder(pictures);
-        files::createFolder(folder);
+        (void)files::createFolder(pictures);
+        (void)files::createFolder(folder_);
     }
 
-    if (files::exists(target) && !canReplace(target)) {
-        showMessage({kAppTitle, {QT_TRANSLATE_NOOP("Message", "Failed to delete %1 !"), {target}}});
-        return GameCallResult::Failed;
+    if (files::exists(target_) && !canReplace(target_)) {
+        return ends(
+            GameCallResult::Failed,
+            {{kAppTitle, {QT_TRANSLATE_NOOP("Message", "Failed to delete %1 !"), {target_}}}});
     }
+    return going();
+}
 
-    const Room room = renameCameraFiles(folder, source);
-    if (room == Room::GivenUp) return GameCallResult::GivenUp;
-    if (room == Room::Blocked) return GameCallResult::Failed;
+std::optional<Message> GameCallPlacement::renameQuestion() const {
+    if (!files::exists(folder_ + "IMAG0001.JPG") && !files::exists(folder_ + "VIDE0001.AVI")) {
+        return std::nullopt;
+    }
+    return Message{kCaptionTipsMixed,
+                   QT_TRANSLATE_NOOP("Message",
+                                     "You must rename the existed \"IMAG0001.JPG\" and "
+                                     "\"VIDE0001.AVI\" if you want to save the audio "
+                                     "file ,continue ?"),
+                   Buttons::OkCancel, Icon::Information};
+}
 
+GameCallStep GameCallPlacement::makeRoom(Answer answer) {
+    if (answer != Answer::Ok) {
+        return ends(
+            GameCallResult::GivenUp,
+            {{kCaptionTips, QT_TRANSLATE_NOOP("Message", "You have given up saving audio file !"),
+              Buttons::Ok, Icon::Information}});
+    }
+    const std::string picture = folder_ + "IMAG0001.JPG";
+    const std::string video = folder_ + "VIDE0001.AVI";
+    const std::string newPicture = folder_ + "IMAG0001_RenameForSaveAudioFile.JPG";
+    const std::string newVideo = folder_ + "VIDE0001_RenameForSaveAudioFile.AVI";
+    // When the chosen audio file is one of them, the source follows it to its new name.
+    const bool sourceIsPicture = files::sameFile(source_, picture);
+    const bool sourceIsVideo = files::sameFile(source_, video);
+    CUtil::ClearReadOnly(picture);
+    CUtil::ClearReadOnly(video);
+    if (CUtil::RenameIfExists(picture, newPicture) != 0 ||
+        CUtil::RenameIfExists(video, newVideo) != 0) {
+        return ends(GameCallResult::Failed,
+                    {{kCaptionTipsMixed,
+                      QT_TRANSLATE_NOOP("Message",
+                                        "Failed to rename \"IMAG0001.JPG\" or \"VIDE0001.AVI\" !\n"
+                                        " You can delete or rename them manually !"),
+                      Buttons::Ok, Icon::Warning}});
+    }
+    if (sourceIsPicture) source_ = newPicture;
+    if (sourceIsVideo) source_ = newVideo;
+    return going({{kAppTitle, QT_TRANSLATE_NOOP("Message", "OK,audio file have been saved !")}});
+}
+
+GameCallStep GameCallPlacement::stage() {
+    std::vector<Message> messages;
     // Another run that ended may have taken the staged converter with it.
-    EnsureConverter();
-    if (files::exists(kConverterBatch)) files::deleteFile(kConverterBatch);
+    if (std::optional<Message> staging = EnsureConverter()) messages.push_back(*staging);
+    // A batch file that stays is overwritten by the write below, which reports it.
+    if (files::exists(kConverterBatch)) (void)files::deleteFile(kConverterBatch);
     if (const files::Status written =
-            files::writeNewFile(kConverterBatch, ConverterCommandLine(source, target));
+            files::writeNewFile(kConverterBatch, ConverterCommandLine(source_, target_));
         !written) {
-        showMessage({kAppTitle,
-                     {QT_TRANSLATE_NOOP("Message", "Cannot write %1 (%2) !"),
-                      {kConverterBatch, written.message()}},
-                     Buttons::Ok,
-                     Icon::Warning});
-        return GameCallResult::Stopped;
+        messages.push_back({kAppTitle,
+                            {QT_TRANSLATE_NOOP("Message", "Cannot write %1 (%2) !"),
+                             {kConverterBatch, written.message()}},
+                            Buttons::Ok,
+                            Icon::Warning});
+        return ends(GameCallResult::Stopped, std::move(messages));
     }
+    return going(std::move(messages));
+}
 
+GameCallStep GameCallPlacement::convert(ProcessRunner& runner) {
     // A run killed earlier may have left its partial file, and the converter would not
     // overwrite it; someone may have planted a link there, which it would write through.
-    const bool cleared = clearPartial(converted);
+    const bool cleared = clearPartial(converted_);
     auto program = forConverter(kConverterPath);
-    auto from = forConverter(source);
-    auto to = forConverter(converted);
+    auto from = forConverter(source_);
+    auto to = forConverter(converted_);
     ProcessResult result;  // not started
     if (cleared && program && from && to) {
         result = runner.run(*program, ConverterArguments(*from, *to));
     }
     // Only a regular file on the card, flushed there, takes the old call's place.
-    if (result.succeeded() && to && hasContent(*to) && files::moveInPlace(converted, target)) {
-        return GameCallResult::Placed;
+    if (result.succeeded() && to && hasContent(*to) && files::moveInPlace(converted_, target_)) {
+        return ends(GameCallResult::Placed);
     }
 
-    // A failed, cancelled or killed run leaves no part of a game call behind.
-    if (cleared && (files::isLink(converted) || files::exists(converted))) {
-        files::deleteFile(converted);
+    // A failed, cancelled or killed run leaves no part of a game call behind; what cannot be
+    // deleted is cleared again by the next run before the converter starts.
+    if (cleared && (files::isLink(converted_) || files::exists(converted_))) {
+        (void)files::deleteFile(converted_);
     }
     // Without ffmpeg nothing could be converted: the user is told what to install.
     std::vector<Text> notes;
@@ -191,10 +208,9 @@ GameCallResult SaveGameCallAudio(const std::string& savePath, const std::string&
                                              "ffmpeg is not installed, and the game call is "
                                              "converted with it: install the package ffmpeg."));
     }
-    showMessage({kAppTitle, QT_TRANSLATE_NOOP("Message", "Transform Failed."), Buttons::Ok,
-                 Icon::None, std::move(notes)});
     // The user who cancels the conversion stops the save: nothing more happens to the cards.
-    return result.cancelled ? GameCallResult::Stopped : GameCallResult::Failed;
+    return ends(result.cancelled ? GameCallResult::Stopped : GameCallResult::Failed,
+                {transformFailed(std::move(notes))});
 }
 
 }  // namespace wks

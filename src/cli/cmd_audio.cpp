@@ -4,7 +4,6 @@
 #include <iostream>
 
 #include "audio/converter.h"
-#include "audio/gamecall.h"
 #include "cli/commands.h"
 #include "cli/realfolder.h"
 #include "cli/terminal.h"
@@ -12,6 +11,7 @@
 #include "platform/files.h"
 #include "platform/process.h"
 #include "platform/prompts.h"
+#include "session/gamecallsave.h"
 
 namespace fsys = std::filesystem;
 
@@ -81,7 +81,8 @@ int cmdAudio(Args& args) {
                   << printablePath(withRealFolder(target, realPathOf)) << std::endl;
     }
 
-    StageConverter();
+    // Whether the converter is ready shows when the conversion is run.
+    if (const Staging staging = StageConverter(); staging.message) showMessage(*staging.message);
     SystemProcessRunner runner;
     ConverterProgress progress;
     runner.setObserver(&progress);

@@ -28,8 +28,9 @@ int cmdMailTest(Args& args) {
     Recipients recipients;
     SettingsFile file(model.displayName, state, recipients);
     file.savePath = std::filesystem::absolute(p[0]).string();
-    file.Mng_WapInternetPara(1, 0);
-    file.Mng_ReceivePara(1, 0);
+    // requireDocument has just read the file whole; reading it again does not fail.
+    (void)file.Mng_WapInternetPara(Transfer::Read, SettingsCopy::Card);
+    (void)file.Mng_ReceivePara(Transfer::Read, SettingsCopy::Card);
     const NetworkPreset& net = state.CurrentNetworkParams;
     mail::MailAccount account{net.SendEmailServer, net.SendEmailPort,
                               model.hasSmtpSsl && state.SmtpSsl == "1", net.SendEmailAddr,

@@ -197,8 +197,6 @@ int cmdSave(Args& args) {
     CopyLines copyLines(realPathOf);
     session.setCopyObserver(&copyLines);
     session.keepCopies(keepCopies);
-    session.Mng_CurModSaveInfoSet();
-    session.operatorLists()->Mng_CountryOperatorList(OperatorListOp::Fill);
     session.limitDrives(taking);
     // One examination serves the checks below and the opening; nothing after it asks a drive
     // that did not answer.
@@ -208,7 +206,7 @@ int cmdSave(Args& args) {
     }
     // From the opening's reading to the save's last write: a second save waits, and loses nothing.
     const auto locks = lockSettingsFolders(session.driveReports());
-    session.Mng_InitSaveDest();
+    if (!session.open()) return kExitProblem;  // reported; requireModel knows every model
     if (model.hasGameCall) session.stageConverter();
 
     if (toLetter) {

@@ -62,7 +62,8 @@ int cmdNew(Args& args) {
     file.savePath = "D:\\" + model.settingsRelPath();
     session.Mng_AllParaSetDefault();
     changes.apply(state, session.recipients());
-    if (const files::Status written = file.Mng_AllPara(0, 0); !written) {
+    if (const files::Status written = session.Mng_AllPara(Transfer::Write, SettingsCopy::Card);
+        !written) {
         std::cerr << "wks-settings new: could not write "
                   << printablePath(files::native(file.savePath).value_or(file.savePath)) << ": "
                   << printablePath(written.message()) << "\n";

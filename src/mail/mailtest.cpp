@@ -53,6 +53,22 @@ struct AttemptPlan {
     bool deliver = false;                          // send the test message after the login
     bool reports = false;                          // this connection's steps are the test's steps
     bool (*enough)(const Observation&) = nullptr;  // stop as soon as this holds
+
+    // The test itself: the account's way, the server verified, every step reported.
+    static AttemptPlan test(bool ssl, bool deliver) {
+        return {ssl, true, true, deliver, true, nullptr};
+    }
+    // The test again with a server whose certificate failed, not verified; the account and
+    // the message go to it only when not withheld.
+    AttemptPlan unverified(bool withheld) const {
+        return {ssl, false, !withheld, deliver && !withheld, reports, enough};
+    }
+    // A look at the server, the other way than the account says, to explain a failure: no
+    // account, nothing verified or reported, ended as soon as `until` holds.
+    enum class Way { Plain, Ssl };
+    static AttemptPlan probe(Way way, bool (*until)(const Observation&)) {
+        return {way == Way::Ssl, false, false, false, false, until};
+    }
 };
 
 // The data the callbacks fill, one per connection.
@@ -366,7 +382,7 @@ MailTestReport MailTest::Impl::run(const LineObserver& lineObserver) {
         multi = m;
     }
     // One connection for a test that passes; another only to explain a failure.
-    AttemptPlan plan{account.ssl, true, true, delivery.has_value(), true, nullptr};
+    const AttemptPlan plan = AttemptPlan::test(account.ssl, delivery.has_value());
     Observation o = attempt(m, plan);
     bool withheld = false;
     if (account.ssl && o.certificateFailed() && !cancelled) {
@@ -374,10 +390,7 @@ MailTestReport MailTest::Impl::run(const LineObserver& lineObserver) {
         // password goes to it only when the user said so.
         pendingWarning = certificateWarning(context(), o);
         withheld = !options.trustUnverified;
-        plan.verify = false;
-        plan.login = !withheld;
-        plan.deliver = plan.deliver && !withheld;
-        o = attempt(m, plan);
+        o = attempt(m, plan.unverified(withheld));
     }
     reportPassed(o, true);
     if (reported == steps.size()) {
@@ -391,9 +404,9 @@ MailTestReport MailTest::Impl::run(const LineObserver& lineObserver) {
             o.stop == Observation::Stop::Cancelled || o.stop == Observation::Stop::TotalTime;
         // A server that answers the other way than SSL says is found by asking it that way.
         if (!stopped && failed == Step::Tls && o.curlCode == CURLE_SSL_CONNECT_ERROR)
-            probe = attempt(m, {false, false, false, false, false, greetingArrived});
+            probe = attempt(m, AttemptPlan::probe(AttemptPlan::Way::Plain, greetingArrived));
         if (!stopped && failed == Step::Greeting && !account.ssl && o.replies.empty())
-            probe = attempt(m, {true, false, false, false, false, encryptionStarted});
+            probe = attempt(m, AttemptPlan::probe(AttemptPlan::Way::Ssl, encryptionStarted));
         if (withheld && failed == Step::Login && !stopped && !cancelled) {
             report.loginWithheld = true;
             say(StepLine::Failed, Step::Login, loginWithheld(context(), o));

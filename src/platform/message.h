@@ -11,12 +11,14 @@
 //
 //     Text(QT_TRANSLATE_NOOP("Message", "Failed to delete %1 !"), {target})
 //
-// The values are kept apart, as bytes. english() puts them in place unchanged, in one pass (a
-// value holding "%2" stays as it is): the text the command line prints and the one a screen
-// shows untranslated, byte for byte. A screen translates instead: it looks the source up with
-// QCoreApplication::translate(text.context, text.source) and inserts the values, decoded as
-// Latin-1 like every other value it shows, in the same single pass. A Text with no context is
-// words from outside (a reason the system gives, a converter's own lines): shown as they are.
+// The values are kept apart, as UTF-8 text: paths, volume labels and the reasons the system
+// gives are UTF-8 already; a settings file's value, which is Latin-1, is converted where the
+// Text is built. english() puts them in place unchanged, in one pass (a value holding "%2"
+// stays as it is): the text the command line prints and the one a screen shows untranslated,
+// byte for byte. A screen translates instead: it looks the source up with
+// QCoreApplication::translate(text.context, text.source) and inserts the values in the same
+// single pass. A Text with no context is words from outside (a reason the system gives, a
+// converter's own lines, words a screen has already put together): shown as they are.
 //
 // Lines a Linux user needs beside a message's own words (the folder behind a drive letter, why
 // a write failed) are notes: each follows the text on a line of its own.
@@ -44,16 +46,16 @@ inline constexpr const char* kAppTitle = "WKS CONFIG";
 struct Text {
     const char* context = nullptr;  // nullptr: words from outside, never translated
     const char* source = "";        // the English template; it outlives the Text (a literal)
-    std::vector<std::string> args;  // %1, %2 ... in order
+    std::vector<std::string> args;  // %1, %2 ... in order, UTF-8
 
     Text() = default;
     // The program's own words, a template in the "Message" context.
     Text(const char* englishSource, std::vector<std::string> values = {})
         : context(kMessageContext), source(englishSource), args(std::move(values)) {}
-    // Words from outside, shown as they are.
+    // Words from outside (UTF-8), shown as they are.
     static Text verbatim(std::string words);
 
-    // The template with the values in place, byte for byte.
+    // The template with the values in place, byte for byte: UTF-8.
     std::string english() const;
 };
 

@@ -11,6 +11,7 @@
 #include "platform/drives.h"
 #include "platform/files.h"
 #include "platform/prompts.h"
+#include "session/gamecallsave.h"
 #include "util/cutil.h"
 
 namespace wks {
@@ -53,13 +54,18 @@ std::vector<std::string> MainSession::driveRoots() {
 bool MainSession::Mng_CurModSaveInfoSet() {
     const CameraModel* m = file_.model();
     if (!m) {
-        tip({QT_TRANSLATE_NOOP("Message", "Error In CWKS_MainParaDlg::%1() !"),
-             {"Mng_CurModSaveInfoSet"}},
-            Icon::Error);
+        showMessage(internalError("Mng_CurModSaveInfoSet"));
         return false;
     }
     file_.savePath = m->initialSavePath();
     file_.backupPath = m->backupPath();
+    return true;
+}
+
+bool MainSession::open() {
+    if (!Mng_CurModSaveInfoSet()) return false;
+    lists_->Mng_CountryOperatorList(OperatorListOp::Fill);
+    Mng_InitSaveDest();
     return true;
 }
 
@@ -147,8 +153,10 @@ void MainSession::Mng_InitSaveDest() {
         }
     }
 
+    // A file that passed the mark check and still cannot be read leaves the fields as they
+    // were: the save writes them whole.
     if (found) {
-        file_.Mng_AllPara(1, 0);
+        (void)Mng_AllPara(Transfer::Read, SettingsCopy::Card);
         return;
     }
     if (destinations_.empty()) {
@@ -174,7 +182,7 @@ void MainSession::Mng_InitSaveDest() {
     if (drives().canEnter(kBackupFolder)) {
         files::removeLeftovers(file_.backupPath);
         if (file_.Mng_ChkFileMark(file_.backupPath)) {
-            file_.Mng_AllPara(1, 1);
+            (void)Mng_AllPara(Transfer::Read, SettingsCopy::Backup);  // as the card file above
             return;
         }
         Mng_AllParaSetDefault();
@@ -273,8 +281,17 @@ GameCallResult MainSession::placeGameCall() {
     return SaveGameCallAudio(file_.savePath, state_.gameCallAudioPath, runner_);
 }
 
+files::Status MainSession::Mng_AllPara(Transfer transfer, SettingsCopy copy) {
+    files::Status done = file_.Mng_AllPara(transfer, copy);
+    if (done.error() == SettingsError::UnknownModel) showMessage(internalError("Mng_AllPara"));
+    return done;
+}
+
 int MainSession::Mng_AllParaSetDefault() {
-    if (!file_.Mng_AllParaSetDefault()) return 0;
+    if (!file_.Mng_AllParaSetDefault()) {
+        showMessage(internalError("Mng_AllParaSetDefault"));
+        return 0;
+    }
     // The Sweden-customised camera sends through Telia in Sweden.
     if (model()->displayName == kSwedenModel && lists_) lists_->Mng_SwedenCustomized();
     return 1;
@@ -317,9 +334,9 @@ SaveOutcome MainSession::save() {
         return out;
     }
     out.confirmed = true;
-    const files::Status card = file_.Mng_AllPara(0, 0);
+    const files::Status card = Mng_AllPara(Transfer::Write, SettingsCopy::Card);
     // The backup is written even when the card was not, so the user's settings are kept.
-    const files::Status backup = file_.Mng_AllPara(0, 1);
+    const files::Status backup = Mng_AllPara(Transfer::Write, SettingsCopy::Backup);
     out.cardWritten = card.ok();
     out.backupWritten = backup.ok();
     // The reason, then the real folder, on lines of their own.
@@ -350,7 +367,10 @@ SaveOutcome MainSession::save() {
     return out;
 }
 
-void MainSession::stageConverter() { StageConverter(); }
+void MainSession::stageConverter() {
+    // Whether the converter is ready shows when the game call is converted.
+    if (const Staging staging = StageConverter(); staging.message) showMessage(*staging.message);
+}
 
 void MainSession::exit() { RemoveConverter(); }
 

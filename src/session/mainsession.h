@@ -60,6 +60,10 @@ class MainSession {
     MainSession(std::string displayName, AppState& state, ProcessRunner& runner,
                 OperatorLists::UserDefinedEntry enterUserDefined = {});
 
+    // Opens the session for its model: Mng_CurModSaveInfoSet, the operator lists filled, then
+    // Mng_InitSaveDest (with the caller's fresh examination, if it has just made one). False,
+    // reported, for an unknown model: nothing else is done then.
+    bool open();
     // Looks the model up and sets the derived paths; an unknown name is reported and false.
     bool Mng_CurModSaveInfoSet();
     // Keeps the drives that are examined, offered and cleared of copies to these letters (the
@@ -81,6 +85,8 @@ class MainSession {
     // False when the action did not do all it had to, or is none of the list.
     bool Mng_DiskFileOperate(DiskFileOp action);
 
+    // The whole settings file read or written; an unknown model is reported.
+    files::Status Mng_AllPara(Transfer transfer, SettingsCopy copy);
     // The model's camera defaults; the KT320V-8PRO's then select Sweden and Telia in the
     // operator lists. 1 when applied, 0 (reported) for an unknown model.
     int Mng_AllParaSetDefault();

@@ -5,7 +5,6 @@
 #include "platform/clock.h"
 #include "platform/drives.h"
 #include "platform/files.h"
-#include "platform/prompts.h"
 #include "util/cutil.h"
 
 namespace wks {
@@ -41,11 +40,25 @@ SettingsFile::SettingsFile(std::string displayName, AppState& state, Recipients&
     }
 }
 
-void SettingsFile::reportError(const char* operation) const {
-    showMessage({kCaptionTips,
-                 {QT_TRANSLATE_NOOP("Message", "Error In CWKS_MainParaDlg::%1() !"), {operation}},
-                 Buttons::Ok,
-                 Icon::Error});
+namespace {
+
+struct SettingsCategory : std::error_category {
+    const char* name() const noexcept override { return "settings"; }
+    std::string message(int) const override { return "the display name is none of the models"; }
+};
+
+}  // namespace
+
+std::error_code make_error_code(SettingsError error) {
+    static const SettingsCategory category;
+    return {static_cast<int>(error), category};
+}
+
+Message internalError(const char* operation) {
+    return {kCaptionTips,
+            {QT_TRANSLATE_NOOP("Message", "Error In CWKS_MainParaDlg::%1() !"), {operation}},
+            Buttons::Ok,
+            Icon::Error};
 }
 
 bool SettingsFile::Mng_ChkFileMark(const std::string& path) const {
@@ -68,16 +81,18 @@ SettingsFile::Folders SettingsFile::makeFolders() const {
     return made;
 }
 
-files::Status SettingsFile::onFile(int load, int backup,
-                                   const std::function<void(ProfileDocument&, bool)>& op) {
-    const std::string& path = backup ? backupPath : savePath;
+files::Status SettingsFile::onFile(Transfer transfer, SettingsCopy copy,
+                                   const std::function<files::Status(ProfileDocument&, bool)>& op) {
+    const std::string& path = copy == SettingsCopy::Backup ? backupPath : savePath;
+    const bool load = transfer == Transfer::Read;
     auto doc = ProfileDocument::load(path);
     // A regular file that could not be read (too large, say) is replaced whole by a save.
     if (!doc && !load && files::isFile(path)) doc = ProfileDocument{};
     if (!doc) return doc.error();
-    op(*doc, load != 0);
-    if (load) return {};
-    return doc->save(path);
+    const files::Status done = op(*doc, load);
+    if (load) return done;
+    const files::Status saved = doc->save(path);
+    return done ? saved : done;
 }
 
 void SettingsFile::fileMark(ProfileDocument& doc, bool load) {
@@ -118,9 +133,10 @@ void SettingsFile::receive(ProfileDocument& doc, bool load) {
     }
 }
 
-void SettingsFile::cameraSection(ProfileDocument& doc, bool load, CameraFamily family) {
+files::Status SettingsFile::cameraSection(ProfileDocument& doc, bool load, CameraFamily family) {
     CameraParams& params = state_.cameraParams;
-    if (!load) Mng_ChkForSaveLatestTimeForSetClock();
+    // An unknown model's clock is not stamped; its keys are written all the same.
+    const files::Status stamped = load ? files::Status() : Mng_ChkForSaveLatestTimeForSetClock();
     for (const CameraKey& k : cameraKeysFor(family, displayName_)) {
         if (load) {
             std::string text = CUtil::TrimToLength(doc.read(kCameraSection, k.key, "", 10), 10);
@@ -131,71 +147,74 @@ void SettingsFile::cameraSection(ProfileDocument& doc, bool load, CameraFamily f
             doc.write(kCameraSection, k.key, formatCameraValue(k, params.*k.field));
         }
     }
+    return stamped;
 }
 
-bool SettingsFile::Mng_FileMarkWrite(int load, int backup) {
-    if (load) return true;
-    return onFile(load, backup, [this](ProfileDocument& d, bool l) { fileMark(d, l); }).ok();
+files::Status SettingsFile::Mng_FileMarkWrite(Transfer transfer, SettingsCopy copy) {
+    if (transfer == Transfer::Read) return {};
+    return onFile(transfer, copy, [this](ProfileDocument& d, bool l) {
+        fileMark(d, l);
+        return files::Status();
+    });
 }
 
-bool SettingsFile::Mng_WapInternetPara(int load, int backup) {
-    return onFile(load, backup, [this](ProfileDocument& d, bool l) { wapInternet(d, l); }).ok();
+files::Status SettingsFile::Mng_WapInternetPara(Transfer transfer, SettingsCopy copy) {
+    return onFile(transfer, copy, [this](ProfileDocument& d, bool l) {
+        wapInternet(d, l);
+        return files::Status();
+    });
 }
 
-bool SettingsFile::Mng_ReceivePara(int load, int backup) {
-    return onFile(load, backup, [this](ProfileDocument& d, bool l) { receive(d, l); }).ok();
+files::Status SettingsFile::Mng_ReceivePara(Transfer transfer, SettingsCopy copy) {
+    return onFile(transfer, copy, [this](ProfileDocument& d, bool l) {
+        receive(d, l);
+        return files::Status();
+    });
 }
 
-bool SettingsFile::cameraFile(int load, int backup, CameraFamily family) {
-    return onFile(load, backup,
-                  [=, this](ProfileDocument& d, bool l) { cameraSection(d, l, family); })
-        .ok();
+files::Status SettingsFile::cameraFile(Transfer transfer, SettingsCopy copy, CameraFamily family) {
+    return onFile(transfer, copy,
+                  [=, this](ProfileDocument& d, bool l) { return cameraSection(d, l, family); });
 }
 
-bool SettingsFile::Mng_CamParaFX200(int load, int backup) {
-    return cameraFile(load, backup, CameraFamily::FamilyFX200);
+files::Status SettingsFile::Mng_CamParaFX200(Transfer transfer, SettingsCopy copy) {
+    return cameraFile(transfer, copy, CameraFamily::FamilyFX200);
 }
-bool SettingsFile::Mng_CamParaGroup1(int load, int backup) {
-    return cameraFile(load, backup, CameraFamily::FamilyGroup1);
+files::Status SettingsFile::Mng_CamParaGroup1(Transfer transfer, SettingsCopy copy) {
+    return cameraFile(transfer, copy, CameraFamily::FamilyGroup1);
 }
-bool SettingsFile::Mng_CamParaLN713Z(int load, int backup) {
-    return cameraFile(load, backup, CameraFamily::FamilyLN713Z);
+files::Status SettingsFile::Mng_CamParaLN713Z(Transfer transfer, SettingsCopy copy) {
+    return cameraFile(transfer, copy, CameraFamily::FamilyLN713Z);
 }
-bool SettingsFile::Mng_CamParaLN714W(int load, int backup) {
-    return cameraFile(load, backup, CameraFamily::FamilyLN714W);
+files::Status SettingsFile::Mng_CamParaLN714W(Transfer transfer, SettingsCopy copy) {
+    return cameraFile(transfer, copy, CameraFamily::FamilyLN714W);
 }
 
-files::Status SettingsFile::Mng_AllPara(int load, int backup) {
+files::Status SettingsFile::Mng_AllPara(Transfer transfer, SettingsCopy copy) {
     const Folders made = makeFolders();
-    bool known = true;
-    files::Status written = onFile(load, backup, [&](ProfileDocument& d, bool l) {
+    files::Status written = onFile(transfer, copy, [&](ProfileDocument& d, bool l) {
         fileMark(d, l);
         wapInternet(d, l);
         receive(d, l);
-        if (model_) {
-            cameraSection(d, l, model_->family);
-        } else {
-            known = false;
-        }
+        if (!model_) return files::Status(SettingsError::UnknownModel);
+        return cameraSection(d, l, model_->family);
     });
-    if (!known) {
-        reportError("Mng_AllPara");
-        return std::make_error_code(std::errc::invalid_argument);
-    }
+    if (written.error() == SettingsError::UnknownModel) return written;
     // A folder that could not be made fails the write on the missing folder; the folder's
     // reason (a read-only card, say) came first and is the one that tells.
-    const files::Status& folder = backup ? made.backup : made.card;
-    if (!load && !folder && written.error() == std::errc::no_such_file_or_directory) return folder;
+    const files::Status& folder = copy == SettingsCopy::Backup ? made.backup : made.card;
+    if (transfer == Transfer::Write && !folder &&
+        written.error() == std::errc::no_such_file_or_directory) {
+        return folder;
+    }
     return written;
 }
 
-void SettingsFile::Mng_ChkForSaveLatestTimeForSetClock() {
-    if (!state_.clockFollowsPc) return;
-    if (!model_) {
-        reportError("Mng_ChkForSaveLatestTimeForSetClock");
-        return;
-    }
+files::Status SettingsFile::Mng_ChkForSaveLatestTimeForSetClock() {
+    if (!state_.clockFollowsPc) return {};
+    if (!model_) return make_error_code(SettingsError::UnknownModel);
     state_.cameraParams.setClock(now());
+    return {};
 }
 
 void SettingsFile::Mng_Group1ParaSetDefault() {
@@ -203,10 +222,7 @@ void SettingsFile::Mng_Group1ParaSetDefault() {
 }
 
 int SettingsFile::Mng_AllParaSetDefault() {
-    if (!model_) {
-        reportError("Mng_AllParaSetDefault");
-        return 0;
-    }
+    if (!model_) return 0;
     if (model_->family == CameraFamily::FamilyGroup1) {
         Mng_Group1ParaSetDefault();
     } else {

@@ -3,35 +3,33 @@
 #include "util/cutil.h"
 
 #include "platform/files.h"
-#include "platform/prompts.h"
 
-int CUtil::GetDayForYMonth(int year, int month) {
+MonthDays CUtil::GetDayForYMonth(int year, int month) {
     if (year < 0 || month < 1 || month > 12) {
-        wks::showMessage(
-            {wks::kCaptionTips,
-             QT_TRANSLATE_NOOP("Message", "Invalid call for CUtil::GetDayForYMonth() !"),
-             wks::Buttons::Ok, wks::Icon::Warning});
-        return 28;
+        return {28, wks::Message{
+                        wks::kCaptionTips,
+                        QT_TRANSLATE_NOOP("Message", "Invalid call for CUtil::GetDayForYMonth() !"),
+                        wks::Buttons::Ok, wks::Icon::Warning}};
     }
     switch (month) {
         case 4:
         case 6:
         case 9:
         case 11:
-            return 30;
+            return {30, std::nullopt};
         case 2: {
             bool leap = year % 400 == 0 || (year % 4 == 0 && year % 100 != 0);
-            return leap ? 29 : 28;
+            return {leap ? 29 : 28, std::nullopt};
         }
         default:
-            return 31;
+            return {31, std::nullopt};
     }
 }
 
 int CUtil::ChkDateTime(const DateTimeRecord& t) {
     if (t.year < 1753 || t.year > 9999) return 1;
     if (t.month < 1 || t.month > 12) return 1;
-    if (t.day < 1 || t.day > GetDayForYMonth(t.year, t.month)) return 1;
+    if (t.day < 1 || t.day > GetDayForYMonth(t.year, t.month).days) return 1;
     if (t.hour < 0 || t.hour > 23) return 1;
     if (t.minute < 0 || t.minute > 59) return 1;
     if (t.second < 0 || t.second > 59) return 1;

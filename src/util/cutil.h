@@ -4,7 +4,10 @@
 // Stateless calendar, text and file helpers.
 
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "platform/message.h"
 
 struct DateTimeRecord {
     std::int32_t year = 0;
@@ -15,10 +18,15 @@ struct DateTimeRecord {
     std::int32_t second = 0;
 };
 
+struct [[nodiscard]] MonthDays {
+    int days = 28;
+    std::optional<wks::Message> report;  // the internal error of an impossible year or month
+};
+
 class CUtil {
   public:
-    // Days in the month; an impossible year or month is reported and gives 28.
-    static int GetDayForYMonth(int year, int month);
+    // Days in the month; an impossible year or month gives 28 and the report.
+    static MonthDays GetDayForYMonth(int year, int month);
     // 0 when the record is a date and time the camera accepts, 1 when not.
     static int ChkDateTime(const DateTimeRecord& t);
     // Blanks removed at both ends, then cut to n bytes; n = 0 gives "", negative n only trims.

@@ -13,7 +13,6 @@
 #include "audio/converter.h"
 #include "platform/files.h"
 #include "platform/process.h"
-#include "platform/prompts.h"
 #include "support/tempdrives.h"
 
 using namespace wks;
@@ -23,8 +22,6 @@ namespace {
 
 struct Drive {
     test::TempDrives drives{"C"};
-    ScriptedPrompter boxes;
-    ScopedPrompter scope{boxes};
     fs::path temp() const { return drives.folder('C') / "WKS_TEMP"; }
 };
 
@@ -59,8 +56,8 @@ class TestStaging : public QObject {
 
 void TestStaging::stagesIntoMissingFolder() {
     Drive c;
-    QVERIFY(StageConverter());
-    QVERIFY(c.boxes.shown().empty());
+    const Staging staging = StageConverter();
+    QVERIFY(staging.ready && !staging.message);
     QCOMPARE(fs::directory_iterator(c.temp())->path().filename().string(),
              std::string("ffmpeg.exe"));
     verifyConverterRuns(c.temp() / "ffmpeg.exe");
@@ -73,8 +70,8 @@ void TestStaging::emptiesFolderLeftFromEarlierRun() {
     test::writeBytes(c.temp() / "_[wkstmp]_.bat", "old line");
     test::writeBytes(c.temp() / "sub" / "deeper" / "left.dll", "x");
     test::writeBytes(c.temp() / "sub" / "a\\b", "a name with a backslash");
-    QVERIFY(StageConverter());
-    QVERIFY(c.boxes.shown().empty());
+    const Staging staging = StageConverter();
+    QVERIFY(staging.ready && !staging.message);
     QVERIFY(fs::is_empty(c.temp() / "sub" / "deeper"));
     QVERIFY(!fs::exists(c.temp() / "sub" / "a\\b"));
     QVERIFY(!fs::exists(c.temp() / "_[wkstmp]_.bat"));
@@ -93,9 +90,9 @@ void TestStaging::reportsStagedFileThatCannotBeDeleted() {
     QVERIFY(!fs::exists(c.temp() / "sub" / "zz.dll"));  // the others are deleted all the same
     QVERIFY(!fs::exists(c.temp() / "avcodec.dll"));
 
-    QVERIFY(!StageConverter());
-    QCOMPARE(c.boxes.shown().size(), std::size_t(1));
-    const Message& box = c.boxes.shown()[0];
+    const Staging staging = StageConverter();
+    QVERIFY(!staging.ready && staging.message);
+    const Message& box = *staging.message;
     QCOMPARE(QString::fromStdString(box.caption), QString(kAppTitle));
     QCOMPARE(QString::fromStdString(box.english()),
              QString("Delete Directory \"C:\\WKS_TEMP\" failed !"));
@@ -109,10 +106,9 @@ void TestStaging::withoutInstalledConverterStagesNothing() {
     QTemporaryDir emptyPath;
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", emptyPath.path().toLocal8Bit());
-    const bool staged = StageConverter();
+    const Staging staged = StageConverter();
     qputenv("PATH", path);
-    QVERIFY(!staged);
-    QVERIFY(c.boxes.shown().empty());
+    QVERIFY(!staged.ready && !staged.message);
     QVERIFY(fs::is_directory(c.temp()));
     QVERIFY(fs::is_empty(c.temp()));
 }
@@ -131,14 +127,13 @@ void TestStaging::removal() {
     QFETCH(bool, folderStays);
     Drive c;
     if (!before.isEmpty()) {
-        StageConverter();
+        QVERIFY(StageConverter().ready);
         test::writeBytes(c.temp() / "_[wkstmp]_.bat", "line");
     }
     if (before == "read-only") ::chmod(c.temp().c_str(), 0555);
     if (before == "sub-folder") test::writeBytes(c.temp() / "mine" / "notes.txt", "x");
 
     QCOMPARE(RemoveConverter(), !before.isEmpty() && !folderStays);
-    QVERIFY(c.boxes.shown().empty());
     QCOMPARE(fs::exists(c.temp()), folderStays);
     if (folderStays) {
         QVERIFY(!fs::exists(fs::symlink_status(c.temp() / "ffmpeg.exe")));
@@ -157,7 +152,7 @@ void TestStaging::runsShareTheFolder() {
     if (other == 0) {
         ::close(up[0]);
         ::close(down[1]);
-        char staged = StageConverter() ? 1 : 0;
+        char staged = StageConverter().ready ? 1 : 0;
         if (staged) wks::test::writeBytes(c.temp() / "_[wkstmp]_.bat", "the other run's line");
         (void)!::write(up[1], &staged, 1);
         (void)!::read(down[0], &staged, 1);  // until this run lets it go
@@ -170,11 +165,10 @@ void TestStaging::runsShareTheFolder() {
     QVERIFY(::read(up[0], &staged, 1) == 1 && staged);
     ::close(up[0]);
 
-    QVERIFY(StageConverter());
+    QVERIFY(StageConverter().ready);
     QCOMPARE(wks::test::readBytes(c.temp() / "_[wkstmp]_.bat"),
              std::string("the other run's line"));
     QVERIFY(!RemoveConverter());
-    QVERIFY(c.boxes.shown().empty());
     verifyConverterRuns(c.temp() / "ffmpeg.exe");
 
     ::close(down[1]);

@@ -56,9 +56,7 @@ struct Desk {
         fs::create_directories(card().parent_path());
         fs::create_directories(backup().parent_path());
         fs::create_directories(outside());
-        session.Mng_CurModSaveInfoSet();
-        session.operatorLists()->Mng_CountryOperatorList(OperatorListOp::Fill);
-        session.Mng_InitSaveDest();
+        QVERIFY(session.open());
     }
     QStringList texts() const {
         QStringList t;
@@ -230,8 +228,7 @@ class TestCards : public QObject {
         const fs::path lower = d.drives.folder('D') / "gsm" / "kt470rx.txt";
         fs::create_directories(lower.parent_path());
         test::writeBytes(lower, valid("http://lower"));
-        d.session.Mng_CurModSaveInfoSet();
-        d.session.Mng_InitSaveDest();
+        QVERIFY(d.session.open());
         QCOMPARE(d.state.CurrentNetworkParams.URL, "http://lower");
         QCOMPARE(d.session.savePath(), "D:\\GSM\\KT470RX.TXT");
         d.session.recipients().texts[Recipients::AdministratorNum] = "+4670";
@@ -297,8 +294,7 @@ class TestCards : public QObject {
         NoConverter converter;
         AppState state;
         MainSession session("KT470RX-8PRO", state, converter);
-        session.Mng_CurModSaveInfoSet();
-        session.Mng_InitSaveDest();
+        QVERIFY(session.open());
         using Entries = std::vector<std::string>;
         const Entries before = {"C:\\GSM\\KT470RX.TXT", "D:\\GSM\\KT470RX.TXT"};
         QCOMPARE(session.destinations(), before);

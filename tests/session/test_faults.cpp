@@ -35,9 +35,7 @@ struct Card {
                      long failAt = 0, int error = 0) {
         AppState state;
         MainSession session(model, state, runner);
-        session.Mng_CurModSaveInfoSet();
-        session.operatorLists()->Mng_CountryOperatorList(OperatorListOp::Fill);
-        session.Mng_InitSaveDest();
+        if (!session.open()) qFatal("%s is one of the models", model.c_str());
         session.recipients().texts[Recipients::AdministratorNum] = admin;
         state.clockFollowsPc = true;
         fixClock(t);

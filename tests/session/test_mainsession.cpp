@@ -103,9 +103,7 @@ struct Screen {
     }
     MainSession& open() {
         session = std::make_unique<MainSession>(model, state, converter);
-        session->Mng_CurModSaveInfoSet();
-        session->operatorLists()->Mng_CountryOperatorList(OperatorListOp::Fill);
-        session->Mng_InitSaveDest();
+        if (!session->open()) qFatal("%s is one of the models", model.c_str());
         return *session;
     }
     QString entries() const {
@@ -531,8 +529,7 @@ void TestMainSession::savedFilesAreTwinsAndReopen() {
 
     AppState state;
     MainSession second(model.toStdString(), state, s.converter);
-    second.Mng_CurModSaveInfoSet();
-    second.Mng_InitSaveDest();
+    QVERIFY(second.open());
     QCOMPARE(second.savePath(), s.path('D'));
     QVERIFY(state.CurrentNetworkParams == s.state.CurrentNetworkParams);
     QCOMPARE(state.SmtpSsl, s.state.SmtpSsl);
@@ -579,6 +576,21 @@ void TestMainSession::defaultSetting() {
     QCOMPARE(lists.countries()[lists.selectedCountry()] + "/" +
                  lists.operators()[lists.selectedOperator()],
              std::string("Sweden/Telia"));
+
+    // A display name that is none of the models: each operation reports its internal error.
+    k.prompts.clear();
+    MainSession unknown("KT470RX-8pro", k.state, k.converter);
+    unknown.settings().savePath = "D:\\GSM\\X.TXT";
+    QVERIFY(!unknown.Mng_CurModSaveInfoSet() && !unknown.applyDefaultSetting());
+    QVERIFY(!unknown.Mng_AllPara(Transfer::Write, SettingsCopy::Card));
+    const auto error = [](const std::string& operation) {
+        return box("WKS TIPS", "error", "Error In CWKS_MainParaDlg::" + operation + "() !");
+    };
+    QCOMPARE(shown(k.prompts),
+             (QStringList{error("Mng_CurModSaveInfoSet"), asked, error("Mng_AllParaSetDefault"),
+                          box("WKS TIPS", "warning",
+                              "Default setings is not applied, no data is modified !"),
+                          error("Mng_AllPara")}));
 }
 
 void TestMainSession::exitRemovesConverterFolder() {

@@ -7,7 +7,6 @@
 #include <QtTest>
 
 #include "platform/clock.h"
-#include "platform/prompts.h"
 #include "settings/settingsfile.h"
 #include "support/tempdrives.h"
 
@@ -41,7 +40,7 @@ struct Fixture {
         AppState s;
         SettingsFile other(file.displayName(), s, r);
         other.savePath = file.savePath;
-        if (!other.Mng_AllPara(1, 0)) qWarning("read failed");
+        if (!other.Mng_AllPara(Transfer::Read, SettingsCopy::Card)) qWarning("read failed");
         return s;
     }
     // The state kept in data/KT470RX.TXT: defaults, and a text of its own in every value.
@@ -149,16 +148,18 @@ class TestSettingsFile : public QObject {
 void TestSettingsFile::wholeFile() {
     Fixture f("KT470RX-8PRO");
     f.recipients.texts[3] = "old";
-    QVERIFY(f.file.Mng_AllPara(1, 0));  // reading makes the folders; a missing file reads empty
+    QVERIFY(f.file.Mng_AllPara(
+        Transfer::Read,
+        SettingsCopy::Card));  // reading makes the folders; a missing file reads empty
     QVERIFY(fs::is_directory(f.drives.folder('C') / "VelmoraBackup"));
     QVERIFY(fs::is_directory(f.drives.folder('D') / "GSM"));
     QCOMPARE(f.recipients, Recipients{});
 
     f.fill();
     const AppState before = f.state;
-    QVERIFY(f.file.Mng_AllPara(0, 0));
+    QVERIFY(f.file.Mng_AllPara(Transfer::Write, SettingsCopy::Card));
     QCOMPARE(f.bytes(), expectedFile());
-    QVERIFY(f.file.Mng_AllPara(0, 1));
+    QVERIFY(f.file.Mng_AllPara(Transfer::Write, SettingsCopy::Backup));
     QCOMPARE(test::readBytes(f.drives.folder('C') / "VelmoraBackup" / "KT470RX.TXT"),
              expectedFile());
 
@@ -177,7 +178,7 @@ void TestSettingsFile::wholeFileEqualsKeyByKey() {
         "; made by hand\n[Camera Setting]\nFlash Mode=2\nPIR Interval=9\n"
         "[Via Internet Settings]\nSMTP SSL=1\nGPRSAPN=old\n\n[WKSFileMark]\n"
         "Model=OLD\n[Receive number and receive email]\nPhoneNum3=123";
-    using Op = bool (SettingsFile::*)(int, int);
+    using Op = files::Status (SettingsFile::*)(Transfer, SettingsCopy);
     const std::pair<const char*, Op> models[] = {{"FX200 SERIES", &SettingsFile::Mng_CamParaFX200},
                                                  {"KT320V-8PRO", &SettingsFile::Mng_CamParaGroup1},
                                                  {"KT470RX-8PRO", &SettingsFile::Mng_CamParaGroup1},
@@ -194,10 +195,12 @@ void TestSettingsFile::wholeFileEqualsKeyByKey() {
                 f.put(initial.toStdString());
                 test::writeBytes(other, initial.toStdString());
             }
-            QVERIFY(f.file.Mng_AllPara(0, 0));
+            QVERIFY(f.file.Mng_AllPara(Transfer::Write, SettingsCopy::Card));
             f.file.savePath = "E:\\GSM\\" + f.stem() + ".TXT";
-            QVERIFY(f.file.Mng_FileMarkWrite(0, 0) && f.file.Mng_WapInternetPara(0, 0) &&
-                    f.file.Mng_ReceivePara(0, 0) && (f.file.*camera)(0, 0));
+            QVERIFY(f.file.Mng_FileMarkWrite(Transfer::Write, SettingsCopy::Card) &&
+                    f.file.Mng_WapInternetPara(Transfer::Write, SettingsCopy::Card) &&
+                    f.file.Mng_ReceivePara(Transfer::Write, SettingsCopy::Card) &&
+                    (f.file.*camera)(Transfer::Write, SettingsCopy::Card));
             QVERIFY2(test::readBytes(other) == f.bytes(), model);
         }
     }
@@ -253,7 +256,7 @@ void TestSettingsFile::textLimits() {
     };
     Fixture f("LN714W-12P");
     text(f.state, f.recipients) = value.toStdString();
-    QVERIFY(f.file.Mng_AllPara(0, 0));
+    QVERIFY(f.file.Mng_AllPara(Transfer::Write, SettingsCopy::Card));
     QVERIFY2(f.has(key.toStdString(), written.toStdString()), f.bytes().c_str());
     QCOMPARE(QByteArray::fromStdString(text(f.state, f.recipients)), value);  // memory unchanged
     Recipients r;
@@ -294,7 +297,7 @@ void TestSettingsFile::modelOnlyKeys() {
         QCOMPARE(f.file.Mng_AllParaSetDefault(), 1);
         f.state.SmtpSsl = "1";
         f.state.cameraParams.SmsControl = 1;
-        QVERIFY(f.file.Mng_AllPara(0, 0));
+        QVERIFY(f.file.Mng_AllPara(Transfer::Write, SettingsCopy::Card));
         const auto internet = f.doc().keys("Via Internet Settings");
         const auto camera = f.doc().keys("Camera Setting");
         const auto sms = std::find(camera.begin(), camera.end(), "SMS Control");
@@ -305,12 +308,12 @@ void TestSettingsFile::modelOnlyKeys() {
             "[Via Internet Settings]\r\nSMTP SSL=1234567\r\n[Camera Setting]\r\nSMS Control=1\r\n");
         f.state.SmtpSsl = "kept";
         f.state.cameraParams.SmsControl = 5;
-        QVERIFY(f.file.Mng_AllPara(1, 0));
+        QVERIFY(f.file.Mng_AllPara(Transfer::Read, SettingsCopy::Card));
         const QString read = QString::fromStdString(f.state.SmtpSsl);
         const int smsRead = f.state.cameraParams.SmsControl;
         f.state.SmtpSsl = "0";
         f.state.cameraParams.SmsControl = 0;
-        QVERIFY(f.file.Mng_AllPara(0, 0));
+        QVERIFY(f.file.Mng_AllPara(Transfer::Write, SettingsCopy::Card));
         QCOMPARE(
             QString(form)
                 .arg(model)
@@ -339,10 +342,10 @@ void TestSettingsFile::existingFile() {
     // A key this program does not know keeps its value and place, and so does a blank line.
     const std::string known = withLine(expectedFile(), "Photo Burst", "0\r\nFlash Mode=3\r\n");
     f.put(known);
-    QVERIFY(f.file.Mng_AllPara(0, 0));
+    QVERIFY(f.file.Mng_AllPara(Transfer::Write, SettingsCopy::Card));
     QCOMPARE(f.bytes(), known);
     f.state.cameraParams.PirInterval = 4;
-    QVERIFY(f.file.Mng_AllPara(0, 0));
+    QVERIFY(f.file.Mng_AllPara(Transfer::Write, SettingsCopy::Card));
     QCOMPARE(f.bytes(), withLine(known, "PIR Interval", "4"));
 
     // Without the recipients section all eight fields are emptied; the rest is read.
@@ -350,7 +353,7 @@ void TestSettingsFile::existingFile() {
     const auto from = bytes.find("[Receive");
     f.put(bytes.erase(from, bytes.find("[Camera") - from));
     f.state.CurrentNetworkParams = {};
-    QVERIFY(f.file.Mng_AllPara(1, 0));
+    QVERIFY(f.file.Mng_AllPara(Transfer::Read, SettingsCopy::Card));
     QCOMPARE(f.recipients, Recipients{});
     QCOMPARE(f.state.CurrentNetworkParams.URL, std::string("http://mms.example.net/mms"));
     QCOMPARE(f.state.cameraParams.PirInterval, 1);
@@ -362,15 +365,15 @@ void TestSettingsFile::refusedWrites() {
     const std::string old = withLine(expectedFile(), "PIR Interval", "9");
     f.put(old);
     ::chmod(f.card().c_str(), 0444);
-    QVERIFY(!f.file.Mng_AllPara(0, 0));
-    QVERIFY(!f.file.Mng_WapInternetPara(0, 0));
-    QVERIFY(!f.file.Mng_CamParaGroup1(0, 0));
+    QVERIFY(!f.file.Mng_AllPara(Transfer::Write, SettingsCopy::Card));
+    QVERIFY(!f.file.Mng_WapInternetPara(Transfer::Write, SettingsCopy::Card));
+    QVERIFY(!f.file.Mng_CamParaGroup1(Transfer::Write, SettingsCopy::Card));
     QCOMPARE(f.bytes(), old);
     QCOMPARE(fs::status(f.card()).permissions() & fs::perms::owner_write, fs::perms::none);
 
     f.file.savePath = "E:\\GSM\\KT470RX.TXT";  // no drive E:
-    QVERIFY(!f.file.Mng_AllPara(0, 0));
-    QVERIFY(!f.file.Mng_FileMarkWrite(0, 0));
+    QVERIFY(!f.file.Mng_AllPara(Transfer::Write, SettingsCopy::Card));
+    QVERIFY(!f.file.Mng_FileMarkWrite(Transfer::Write, SettingsCopy::Card));
 }
 
 void TestSettingsFile::cameraValues_data() {
@@ -385,7 +388,7 @@ void TestSettingsFile::cameraValues() {
     QCOMPARE(f.file.Mng_AllParaSetDefault(), 1);
     const auto field = fieldOf(c.model, c.key);
     if (c.memory) f.state.cameraParams.*field = *c.memory;
-    QVERIFY(f.file.Mng_AllPara(0, 0));
+    QVERIFY(f.file.Mng_AllPara(Transfer::Write, SettingsCopy::Card));
     if (c.memory) {
         QVERIFY2(f.has(c.key, c.text.toStdString()), f.bytes().c_str());
         QCOMPARE(f.state.cameraParams.*field, *c.memory);
@@ -401,7 +404,7 @@ void TestSettingsFile::cameraValues() {
 void TestSettingsFile::clock() {
     Fixture f("KT470RX-8PRO");
     f.fill();
-    QVERIFY(f.file.Mng_AllPara(0, 0));
+    QVERIFY(f.file.Mng_AllPara(Transfer::Write, SettingsCopy::Card));
     const CameraParams& p = f.state.cameraParams;
     QCOMPARE((LocalTime{p.ClockYear, p.ClockMonth, p.ClockDay, p.ClockHour, p.ClockMinute,
                         p.ClockSecond}),
@@ -414,28 +417,34 @@ void TestSettingsFile::clock() {
     Recipients r;
     SettingsFile other("KT470RX-8PRO", s, r);
     other.savePath = f.file.savePath;
-    QVERIFY(other.Mng_AllPara(1, 0) && !s.clockFollowsPc);
-    QVERIFY(other.Mng_AllPara(0, 0));
+    QVERIFY(other.Mng_AllPara(Transfer::Read, SettingsCopy::Card) && !s.clockFollowsPc);
+    QVERIFY(other.Mng_AllPara(Transfer::Write, SettingsCopy::Card));
     QCOMPARE(f.bytes(), expectedFile());
     s.clockFollowsPc = true;
-    QVERIFY(other.Mng_AllPara(1, 0) && s.clockFollowsPc);
-    QVERIFY(other.Mng_AllPara(0, 0));
+    QVERIFY(other.Mng_AllPara(Transfer::Read, SettingsCopy::Card) && s.clockFollowsPc);
+    QVERIFY(other.Mng_AllPara(Transfer::Write, SettingsCopy::Card));
     QVERIFY(f.has("Clock Year", "2030") && f.has("Clock Day", "15") && f.has("Clock Second", "0"));
     fixClock(kFixed);
 }
 
+// A display name that is none of the models: the defaults change nothing; the whole-file write
+// stops before the camera section and a camera section's write leaves the clock; each says so.
 void TestSettingsFile::defaults() {
-    ScriptedPrompter prompts;
-    ScopedPrompter scope(prompts);
     Fixture f("KT470RX-8pro");
     QCOMPARE(f.file.Mng_AllParaSetDefault(), 0);
-    QCOMPARE(prompts.shown().size(), 1u);
-    const Message& m = prompts.shown()[0];
-    QCOMPARE(m.caption, std::string("WKS TIPS"));
-    QCOMPARE(m.english(), std::string("Error In CWKS_MainParaDlg::Mng_AllParaSetDefault() !"));
-    QCOMPARE(m.icon, Icon::Error);
     QVERIFY(f.state.cameraParams == CameraParams{});
     QVERIFY(!f.state.clockFollowsPc);
+
+    f.state.CurrentNetworkParams.APN = "apn.example";
+    QCOMPARE(f.file.Mng_AllPara(Transfer::Write, SettingsCopy::Card).error(),
+             make_error_code(SettingsError::UnknownModel));
+    QVERIFY(f.has("APN", "apn.example") && f.bytes().find("[Camera Setting]") == std::string::npos);
+
+    f.state.clockFollowsPc = true;
+    QCOMPARE(f.file.Mng_CamParaGroup1(Transfer::Write, SettingsCopy::Card).error(),
+             make_error_code(SettingsError::UnknownModel));
+    QVERIFY(f.bytes().find("[Camera Setting]") != std::string::npos);
+    QCOMPARE(f.state.cameraParams.ClockYear, CameraParams{}.ClockYear);
 }
 
 // The key tables agree: a list holds one option per code, each model's default is one of its

@@ -12,7 +12,6 @@
 #include <stdexcept>
 
 #include "platform/drives.h"
-#include "ui/common/latin1.h"
 #include "ui/common/translations.h"
 
 namespace wks::ui {
@@ -70,7 +69,8 @@ void rememberFolder(const QString& folder) {
 }  // namespace
 
 Answer QtPrompter::show(const Message& message) {
-    QMessageBox box(qtIcon(message.icon), translatedText(kMessageContext, message.caption),
+    QMessageBox box(qtIcon(message.icon),
+                    QCoreApplication::translate(kMessageContext, message.caption.c_str()),
                     shownText(message), QMessageBox::NoButton, topScreen());
     box.setTextFormat(Qt::PlainText);
     // The button that answers Ok, the one that answers Cancel, and which of them is the default.
@@ -89,7 +89,7 @@ Answer QtPrompter::show(const Message& message) {
 }
 
 std::optional<std::string> QtPrompter::openFile(const OpenFileRequest& request) {
-    QFileDialog dialog(topScreen(), latin1Text(request.caption));
+    QFileDialog dialog(topScreen(), QString::fromStdString(request.caption));
     // Qt's own dialog: a desktop's native one may refuse the name of a file that does not exist.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -105,12 +105,13 @@ std::optional<std::string> QtPrompter::openFile(const OpenFileRequest& request) 
 }
 
 QStringList qtNameFilters(const std::string& windowsFilter) {
-    const QStringList pieces = latin1Text(windowsFilter).split(QLatin1Char('|'));
+    const QStringList pieces = QString::fromStdString(windowsFilter).split(QLatin1Char('|'));
     QStringList filters;
     // Pairs of description and patterns; an empty description ends the list.
     for (qsizetype i = 0; i + 1 < pieces.size() && !pieces[i].isEmpty(); i += 2) {
         const QStringList patterns = pieces[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
-        filters << translatedText("wks::ui::FileFilter", latin1Bytes(pieces[i])) +
+        filters << QCoreApplication::translate("wks::ui::FileFilter",
+                                               pieces[i].toUtf8().constData()) +
                        QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
     }
     return filters;

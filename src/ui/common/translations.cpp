@@ -4,11 +4,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QLibraryInfo>
 #include <QTranslator>
-
-#include "ui/common/latin1.h"
 
 namespace wks::ui {
 namespace {
@@ -66,24 +63,16 @@ QString desktopLanguage(const QStringList& shipped) {
     return {};
 }
 
-QString translatedText(const char* context, const std::string& text) {
-    const QString translated = QCoreApplication::translate(context, text.c_str());
-    return translated == QString::fromUtf8(text.c_str()) ? latin1Text(text) : translated;
-}
-
-QString shownText(const Text& text, Values values) {
-    const auto decoded = [values](const std::string& bytes) {
-        return values == Values::FileNames ? QFile::decodeName(bytes.c_str()) : latin1Text(bytes);
-    };
-    if (!text.context) return decoded(text.english());
-    const QString words = translatedText(text.context, text.source);
+QString shownText(const Text& text) {
+    if (!text.context) return QString::fromStdString(text.english());
+    const QString words = QCoreApplication::translate(text.context, text.source);
     QString shown;
     for (qsizetype i = 0; i < words.size(); ++i) {
         const QChar next = i + 1 < words.size() ? words[i + 1] : QChar();
         const int number = next.digitValue();
         if (words[i] == QLatin1Char('%') && number >= 1 &&
             std::size_t(number) <= text.args.size()) {
-            shown += decoded(text.args[number - 1]);
+            shown += QString::fromStdString(text.args[number - 1]);
             ++i;
         } else {
             shown += words[i];

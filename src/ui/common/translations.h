@@ -22,17 +22,10 @@ QStringList shippedLanguages();
 // Empty for English.
 QString desktopLanguage(const QStringList& shipped = shippedLanguages());
 
-// The text in the language spoken, or as it is when there is no translation of it: a text
-// from below the screens is Latin-1 bytes.
-QString translatedText(const char* context, const std::string& text);
-
-// What a text's values are: Latin-1 bytes, as a settings file holds them, or names of the file
-// system (a folder, a volume label), in its own encoding.
-enum class Values { Latin1, FileNames };
-
 // Words in the language spoken: the template translated and the values put in its place in one
-// pass as Text::english() does; words from outside as they are.
-QString shownText(const Text& text, Values values = Values::Latin1);
+// pass as Text::english() does; words from outside as they are. Values and words from outside
+// are UTF-8 (see Text), and so is every translation: nothing passes through Latin-1.
+QString shownText(const Text& text);
 // A message's words, then each note on a line of its own.
 QString shownText(const Message& message);
 

@@ -136,27 +136,17 @@ CWKS_MainParaDlg::~CWKS_MainParaDlg() = default;
 
 void CWKS_MainParaDlg::initDialog() {
     setWindowIcon(programIcon());
-    if (!Mng_CurModSaveInfoSet()) {
+    if (const CameraModel* model = session_.model()) {
+        // Staged on the first tick, once the screen is on view.
+        if (model->hasGameCall) stagingTimer_ = startTimer(0);
+        setWindowTitle(QCoreApplication::translate("wks::CameraModel", captionTemplate(*model))
+                           .arg(QString::fromStdString(model->displayName)));
+        session_.operatorLists()->changed = [this] { showLists(); };
+    }
+    if (!session_.open()) {
         done(QDialog::Rejected);  // nothing was staged, so there is nothing to clean up
         return;
     }
-    Mng_CountryOperatorList(OperatorListOp::Fill);
-    Mng_InitSaveDest();
-}
-
-bool CWKS_MainParaDlg::Mng_CurModSaveInfoSet() {
-    if (!session_.Mng_CurModSaveInfoSet()) return false;
-    const CameraModel& model = *session_.model();
-    // Staged on the first tick, once the screen is on view.
-    if (model.hasGameCall) stagingTimer_ = startTimer(0);
-    setWindowTitle(QCoreApplication::translate("wks::CameraModel", captionTemplate(model))
-                       .arg(QString::fromStdString(model.displayName)));
-    session_.operatorLists()->changed = [this] { showLists(); };
-    return true;
-}
-
-void CWKS_MainParaDlg::Mng_InitSaveDest() {
-    session_.Mng_InitSaveDest();
     showRecipients();
     showDestinations();
     showLists();
@@ -269,9 +259,8 @@ void CWKS_MainParaDlg::showDestinations() {
     const QSignalBlocker block(box);
     box->clear();
     for (const auto& path : session_.destinations()) {
-        box->addItem(latin1Text(path));
-        box->setItemData(box->count() - 1,
-                         plainToolTip(shownText(session_.placeOf(path), Values::FileNames)),
+        box->addItem(QString::fromStdString(path));
+        box->setItemData(box->count() - 1, plainToolTip(shownText(session_.placeOf(path))),
                          Qt::ToolTipRole);
     }
     box->setCurrentIndex(session_.selectedDestination());
@@ -281,7 +270,7 @@ void CWKS_MainParaDlg::showDestinations() {
 // The line under the list: what the chosen letter is on this machine. It shows what the last
 // examination found, so drawing it never waits on a drive.
 void CWKS_MainParaDlg::showPlace() {
-    const QString place = shownText(session_.destinationPlace(), Values::FileNames);
+    const QString place = shownText(session_.destinationPlace());
     ui_->destinationPlace->setText(place);
     ui_->destinationList->setToolTip(plainToolTip(place));
 }

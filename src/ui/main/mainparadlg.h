@@ -52,8 +52,6 @@ class CWKS_MainParaDlg : public ScreenDialog {
                      std::unique_ptr<ProcessRunner> ownRunner, ProcessRunner* runner,
                      QWidget* parent);
 
-    bool Mng_CurModSaveInfoSet();
-    void Mng_InitSaveDest();
     void checkWapParameters();
     void defaultSetting();
     void save();

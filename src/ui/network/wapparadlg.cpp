@@ -178,13 +178,13 @@ void CWKS_WapParaDlg::showMailTestResult(const mail::MailTestReport& report) {
     if (!mailTestNote_.isEmpty()) text << mailTestNote_;
     for (const auto& line : report.lines) text << screenLine(line.words);
     if (!report.loginWithheld) {
-        showMessage({kCaptionTips, Text::verbatim(latin1Bytes(text.join('\n'))), Buttons::Ok,
+        showMessage({kCaptionTips, Text::verbatim(text.join('\n').toStdString()), Buttons::Ok,
                      report.passed ? Icon::Information : Icon::Warning});
         return;
     }
     // The password goes to a server that could not be verified only when the user says so.
     text << QString() << tr("Send the password to this server anyway?");
-    if (showMessage({kCaptionTips, Text::verbatim(latin1Bytes(text.join('\n'))), Buttons::YesNo,
+    if (showMessage({kCaptionTips, Text::verbatim(text.join('\n').toStdString()), Buttons::YesNo,
                      Icon::Warning}) == Answer::Ok)
         startMailTest(true);
 }

@@ -109,7 +109,7 @@ class TestQtPrompter : public QObject {
         });
         QtPrompter prompter;
         // A path in a message may hold what looks like markup; it is shown as it is.
-        QCOMPARE(prompter.show({kCaptionTips, "Save all \xe9 <h1>E:\\X ?", buttons, icon}), answer);
+        QCOMPARE(prompter.show({kCaptionTips, "Save all é <h1>E:\\X ?", buttons, icon}), answer);
         QCOMPARE(title, QString(kCaptionTips));
         QCOMPARE(text, QString("Save all é <h1>E:\\X ?"));
         QVERIFY(plain);

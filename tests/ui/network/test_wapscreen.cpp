@@ -23,6 +23,7 @@
 #include "ui/common/ipaddressfield.h"
 #include "ui/common/modalrunner.h"
 #include "ui/common/qtprompter.h"
+#include "ui/common/translations.h"
 #include "ui/network/wapparadlg.h"
 
 using namespace wks;
@@ -515,6 +516,26 @@ class TestWapScreen : public QObject {
         QVERIFY(s.state.CurrentNetworkParams == before.CurrentNetworkParams);
         QCOMPARE(s.state.SmtpSsl, before.SmtpSsl);
         QVERIFY(!s.dlg->hasEnded());
+    }
+
+    // The result box keeps the letters of a language that Latin-1 lacks.
+    void mailTestInCzech() {
+        QTcpServer listener;
+        QVERIFY(listenBelow10000(listener));
+        const QString port = QString::number(listener.serverPort());
+        listener.close();
+        useLanguage("cs");
+        Screen s;
+        s.open(true, true, true);
+        s.retype(kServer, "127.0.0.1");
+        s.retype(kAddr, "camera@example.test");
+        s.retype(kEmailPort, port);
+        s.button("mailTestButton")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(s.prompter.shown().size(), std::size_t(1), 15000);
+        const QString shown = shownText(s.prompter.shown().back());
+        useLanguage({});
+        QVERIFY2(shown.section('\n', 1, 1).startsWith("Překlad názvu: 127.0.0.1"),
+                 qPrintable(shown));
     }
 
     // A server's long greeting is quoted short: the result box fits the screen and its OK
