@@ -73,7 +73,9 @@ const std::vector<Command>& commands() {
          "a copy could not be deleted or the game call of --audio was not placed (or, with\n"
          "--eject, the card was not made safe to remove), 2 for bad input.\n",
          {{"drive", "L=DIR", "give folder DIR the drive letter L (C to Z); once per drive"},
-          {"to", "L", "save to drive L (otherwise the opening's choice stands)"},
+          {"to", "L",
+           "save to drive L (otherwise, with --drive, the opening's choice stands;\n"
+           "without, the one drive holding the model's file, else the only drive)"},
           {"defaults", nullptr, "\"Default Setting\", answered OK"},
           {"audio", "SOURCE", "the game call to convert onto the card (game-call models)"},
           {"keep-copies", nullptr, "leave the model's settings files on the other drives"},
