@@ -232,6 +232,19 @@ class TestDrives : public QObject {
             return pids;
         };
         QTRY_VERIFY_WITH_TIMEOUT(leftBehind().isEmpty(), 5000);
+        // While the program runs, a child stuck on the dead drive holds not the folder the
+        // program was started in.
+        const fs::path start = fs::current_path();
+        fs::current_path(card.share(1));
+        examineDrives(DriveTable({{'E', dead.share(1)}}), "E", {}, std::chrono::milliseconds(300));
+        fs::current_path(start);
+        QStringList holding;
+        for (const auto& p : fs::directory_iterator("/proc")) {
+            std::error_code ec;
+            if (fs::read_symlink(p.path() / "cwd", ec) == card.share(1))
+                holding << p.path().filename().c_str();
+        }
+        QVERIFY2(holding.isEmpty(), qPrintable(holding.join(' ')));
         QVERIFY(card.unmount());
     }
 

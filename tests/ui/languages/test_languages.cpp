@@ -11,8 +11,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -202,12 +204,13 @@ QStringList placeholders(const QString& text) {
 
 bool hasMnemonic(const QString& text) { return !QKeySequence::mnemonic(text).isEmpty(); }
 
-// What is amiss in a catalogue: each message not translated, or whose translation lost a
-// placeholder or the mnemonic.
-QStringList catalogueProblems(const QString& path) {
+// What is amiss in a catalogue: each text of the sources it lacks, each message not translated,
+// or whose translation lost a placeholder or the mnemonic.
+QStringList catalogueProblems(const QString& path, const QStringList& sourceTexts) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {path + ": cannot be read"};
     QStringList problems;
+    QStringList held;
     QXmlStreamReader xml(&file);
     QString context, source;
     while (!xml.atEnd()) {
@@ -219,6 +222,7 @@ QStringList catalogueProblems(const QString& path) {
         if (type == QLatin1String("vanished") || type == QLatin1String("obsolete")) continue;
         const QString translation = xml.readElementText();
         const QString where = context + " \"" + source + "\"";
+        held << where;
         if (type == QLatin1String("unfinished") || translation.isEmpty())
             problems << where + " not translated";
         else if (placeholders(translation) != placeholders(source))
@@ -227,6 +231,47 @@ QStringList catalogueProblems(const QString& path) {
             problems << where + " lost its mnemonic: \"" + translation + "\"";
     }
     if (xml.hasError()) problems << path + ": " + xml.errorString();
+    for (const QString& text : sourceTexts) {
+        if (!held.contains(text))
+            problems << text +
+                            " not in the catalogue (cmake --build build --target "
+                            "update_translations)";
+    }
+    return problems;
+}
+
+// Every text of the sources, as "context \"source\"": what lupdate found in them.
+QStringList sourceTexts() {
+    QFile file(QStringLiteral(WKS_SOURCE_TEXTS));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QStringList texts;
+    QXmlStreamReader xml(&file);
+    QString context;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        if (xml.name() == QLatin1String("name")) context = xml.readElementText();
+        if (xml.name() == QLatin1String("source"))
+            texts << context + " \"" + xml.readElementText() + "\"";
+    }
+    return texts;
+}
+
+// What a desktop shows of the program before it runs (the menu's entry, the software centre's
+// page) is in the catalogue's language too.
+QStringList launcherProblems(const QString& language) {
+    QStringList problems;
+    const auto read = [](const QString& name) {
+        QFile file(QStringLiteral(WKS_RESOURCES "/") + name);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    };
+    const QString entry = read(QStringLiteral("org.wksconfig.WksConfig.desktop"));
+    for (const QString key : {"GenericName", "Comment", "Keywords"}) {
+        if (!entry.contains(QStringLiteral("\n%1[%2]=").arg(key, language)))
+            problems << QStringLiteral("desktop entry: no %1[%2]").arg(key, language);
+    }
+    const QString metainfo = read(QStringLiteral("org.wksconfig.WksConfig.metainfo.xml"));
+    if (!metainfo.contains(QStringLiteral("<summary xml:lang=\"%1\">").arg(language)))
+        problems << QStringLiteral("AppStream metadata: no summary in %1").arg(language);
     return problems;
 }
 
@@ -257,6 +302,8 @@ class TestLanguages : public QObject {
     void englishAsItWas();
     void catalogues_data();
     void catalogues();
+    void qtCatalogue_data();
+    void qtCatalogue();
     void messageValues_data();
     void messageValues();
     void windowsFit_data();
@@ -416,8 +463,24 @@ void TestLanguages::catalogues_data() {
 
 void TestLanguages::catalogues() {
     QFETCH(QString, path);
-    const QStringList problems = catalogueProblems(path);
-    report(problems);
+    const QString language = QFileInfo(path).completeBaseName().section(QLatin1Char('_'), 1);
+    static const QStringList texts = sourceTexts();
+    QVERIFY2(texts.size() > 100, WKS_SOURCE_TEXTS);
+    report(catalogueProblems(path, texts) + launcherProblems(language));
+}
+
+void TestLanguages::qtCatalogue_data() { windowsFit_data(); }
+
+// Qt's own file dialog speaks the language too, wherever the system has Qt's catalogue of it.
+void TestLanguages::qtCatalogue() {
+    QFETCH(QString, language);
+    const bool systemHasIt =
+        !language.isEmpty() && QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+                                             "/qt_" + language + ".qm");
+    useLanguage(language);
+    const QString fileName = QCoreApplication::translate("QFileDialog", "File &name:");
+    useLanguage({});
+    QCOMPARE(fileName != "File &name:", systemHasIt);
 }
 
 void TestLanguages::messageValues_data() {
