@@ -71,9 +71,10 @@ int cmdStation(Args& args) {
     const auto reportPath = args.option("report");
     const bool overwrite = args.flag("overwrite");
     const auto countText = args.option("count");
+    const auto audio = args.option("audio");
     auto p = args.expect(1,
                          "wks-settings station MODEL --from FILE [--cameras LIST.csv] "
-                         "[--report OUT.csv] [--overwrite] [--count N]");
+                         "[--report OUT.csv] [--overwrite] [--count N] [--audio SOURCE]");
     const CameraModel& model = requireModel(p[0]);
     if (!from)
         throw UsageError("--from FILE is required: the settings file every card starts from");
@@ -98,6 +99,12 @@ int cmdStation(Args& args) {
         file.savePath = *from;
         if (const files::Status read = file.Mng_AllPara(Transfer::Read, SettingsCopy::Card); !read)
             throw UsageError("cannot read \"" + *from + "\": " + read.message());
+    }
+    if (audio) {
+        if (!model.hasGameCall) throw UsageError(model.displayName + " has no game call");
+        if (!std::filesystem::is_regular_file(*audio))
+            throw UsageError("no such audio file \"" + *audio + "\"");
+        options.templateState.gameCallAudioPath = std::filesystem::absolute(*audio).string();
     }
     // Each card's camera clock is set to the time it was written.
     options.templateState.clockFollowsPc = true;

@@ -89,28 +89,30 @@ const std::vector<Command>& commands() {
         {"station",
          "write card after card for the cameras of a list: write, verify, eject",
          "wks-settings station MODEL --from FILE [--cameras FILE] [--report FILE]\n"
-         "                  [--overwrite] [--count N]",
+         "                  [--overwrite] [--count N] [--audio SOURCE]",
          "Waits for cards and writes each for the next camera of the list not yet done:\n"
          "the settings of --from with the camera's own columns over them, each card's camera\n"
-         "clock set to the time it is written. Each card is read back and compared byte for\n"
-         "byte, judged as check judges it, then ejected (unmounted and powered off through\n"
-         "UDisks2); one line per card: \"CAM-07 done — safe to remove\". Without UDisks2 the\n"
-         "drive letters' media are watched, the card is flushed, and the line says to unmount\n"
-         "it before removing it. The list is CSV with a header: a cameraID column, columns\n"
-         "named by a key of the settings file (\"Camera Position\", \"AdministratorNum\", ...),\n"
-         "and the columns of a Camtrap DP deployments table, carried into the report. Every row\n"
-         "is checked before the first card. Without a list the cameras are CAM-001, CAM-002,\n"
-         "... for as many cards as come. A card that holds the model's settings file is left\n"
-         "untouched without --overwrite; one holding another model's always is. The report\n"
-         "(default: beside the list, LIST-report.csv) gets a row per card; run again with the\n"
-         "same report, the station goes on with the cameras not yet done. Ctrl-C stops after\n"
-         "the current card (exit status 130). Exit status 0 when every card was written, 1\n"
-         "when one was not, 2 for bad input (a bad list: its line and column are named).\n",
+         "clock set to the time it is written, and the game call of --audio. Each card is\n"
+         "read back and compared byte for byte, judged as check judges it, then ejected\n"
+         "(unmounted and powered off through UDisks2); one line per card: \"CAM-07 done —\n"
+         "safe to remove\". Without UDisks2 the drive letters' media are watched, the card is\n"
+         "flushed, and the line says to unmount it before removing it. The list is CSV with a\n"
+         "header: a cameraID column, columns named by a key of the settings file (\"Camera\n"
+         "Position\", \"AdministratorNum\", ...), and the columns of a Camtrap DP deployments\n"
+         "table, carried into the report. Every row is checked before the first card. Without\n"
+         "a list the cameras are CAM-001, CAM-002, ... for as many cards as come. A card that\n"
+         "holds the model's settings file is left untouched without --overwrite; one holding\n"
+         "another model's always is. The report (default: beside the list, LIST-report.csv)\n"
+         "gets a row per card; run again with the same report, the station goes on with the\n"
+         "cameras not yet done. Ctrl-C stops after the current card (exit status 130). Exit\n"
+         "status 0 when every card was written, 1 when one was not, 2 for bad input (a bad\n"
+         "list: its line and column are named).\n",
          {{"from", "FILE", "the settings file every card starts from"},
           {"cameras", "FILE", "the camera list (CSV)"},
           {"report", "FILE", "the report (CSV); rows are appended"},
           {"overwrite", nullptr, "write cards that hold the model's settings file already"},
-          {"count", "N", "stop after N cards written"}},
+          {"count", "N", "stop after N cards written"},
+          {"audio", "SOURCE", "the game call for every card (game-call models)"}},
          false,
          cmdStation},
         {"eject",

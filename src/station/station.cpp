@@ -7,11 +7,14 @@
 
 #include <QCryptographicHash>
 #include <QEventLoop>
+#include <QStandardPaths>
 #include <QTimer>
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
 
+#include "audio/converter.h"
+#include "audio/gamecall.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "settings/filecheck.h"
@@ -67,13 +70,36 @@ std::string describe(const std::error_code& error) {
 
 // The file as the card holds it, not as the computer still keeps it in memory.
 files::Result<std::string> readFromCard(const std::string& path) {
+    constexpr std::size_t kGameCallBound = std::size_t(64) << 20;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd >= 0) {
         ::fdatasync(fd);
         ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
         ::close(fd);
     }
-    return files::readFile(path);
+    return files::readFile(path, kGameCallBound);
+}
+
+// Writes the file anew beside the target, flushes it and puts it in place; the reason when not.
+std::string putFlushed(const std::string& target, const std::string& bytes) {
+    const std::string temp = target + ".wkstmp";
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return describe({errno, std::generic_category()});
+    std::size_t done = 0;
+    int error = 0;
+    while (done < bytes.size() && !error) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno != EINTR) error = errno;
+        if (n > 0) done += static_cast<std::size_t>(n);
+    }
+    if (!error && ::fsync(fd) != 0) error = errno;
+    ::close(fd);
+    if (!error && ::rename(temp.c_str(), target.c_str()) != 0) error = errno;
+    if (error) {
+        ::unlink(temp.c_str());
+        return describe({error, std::generic_category()});
+    }
+    return {};
 }
 
 // The name of an entry of the folder equal to `name` in any letter case, as a card's FAT has it.
@@ -105,9 +131,52 @@ std::string Station::prepare() {
     Recipients recipients = options_.templateRecipients;
     SettingsFile backup(model_->displayName, state, recipients);
     backup.backupPath = model_->backupPath();
+    if (const std::string why = convertGameCall(); !why.empty()) return why;
     if (const files::Status saved = backup.Mng_AllPara(Transfer::Write, SettingsCopy::Backup);
         !saved)
         return "cannot write the backup " + backup.backupPath + ": " + saved.message();
+    return {};
+}
+
+std::string Station::convertGameCall() {
+    const std::string source = CUtil::TrimToLength(options_.templateState.gameCallAudioPath, -1);
+    if (!model_->hasGameCall || source.empty()) return {};
+    const fsys::path target = fsys::absolute(options_.reportPath).parent_path() / kGameCallFile;
+    SystemProcessRunner system;
+    ProcessRunner& runner = options_.converter ? *options_.converter : system;
+    const QString ffmpeg = QStandardPaths::findExecutable(kInstalledConverter);
+    if (ffmpeg.isEmpty())
+        return "the game call is converted with ffmpeg, which is not installed: install the "
+               "package ffmpeg";
+    std::error_code ec;
+    fsys::remove(target, ec);
+    const ProcessResult result =
+        runner.run(ffmpeg.toStdString(), ConverterArguments(source, target));
+    auto bytes = files::readFile(target.string(), std::size_t(64) << 20);
+    if (!result.succeeded() || !bytes || bytes->empty())
+        return "the game call " + source + " could not be converted: " + result.describe();
+    gameCall_ = std::move(*bytes);
+    return {};
+}
+
+std::string Station::placeGameCall(const Card& card) {
+    if (gameCall_.empty()) return {};
+    const fsys::path folder = card.folder / "DCIM" / "100WKSIM";
+    std::error_code ec;
+    fsys::create_directories(folder, ec);
+    if (ec) return describe(ec);
+    // The camera's first picture and video make room, as a save does when the user agrees.
+    for (const auto& [from, to] : {std::pair{"IMAG0001.JPG", "IMAG0001_RenameForSaveAudioFile.JPG"},
+                                   {"VIDE0001.AVI", "VIDE0001_RenameForSaveAudioFile.AVI"}}) {
+        CUtil::ClearReadOnly((folder / from).string());
+        if (CUtil::RenameIfExists((folder / from).string(), (folder / to).string()))
+            return std::string("\"IMAG0001.JPG\" or \"VIDE0001.AVI\" could not be renamed");
+    }
+    const std::string target = (folder / kGameCallFile).string();
+    CUtil::ClearReadOnly(target);
+    if (std::string why = putFlushed(target, gameCall_); !why.empty()) return why;
+    const auto back = readFromCard(target);
+    if (!back || *back != gameCall_) return "the game call read back is not the one written";
     return {};
 }
 
@@ -301,6 +370,8 @@ StationEvent::Kind Station::writeCard(const Card& card, const Camera& camera, Re
     CUtil::ClearReadOnly(target);
     if (const files::Status put = files::replaceAtomically(target, *bytes); !put)
         return fail(describe(put.error()));
+    if (const std::string why = placeGameCall(card); !why.empty())
+        return fail("the game call: " + why);
     emitEvent(StationEvent::Kind::Written, camera.id, card);
 
     const auto back = readFromCard(target);

@@ -15,6 +15,7 @@
 #include <string>
 
 #include "platform/cardsource.h"
+#include "platform/process.h"
 #include "settings/appstate.h"
 #include "station/cameralist.h"
 #include "station/report.h"
@@ -29,6 +30,7 @@ struct StationOptions {
     std::string reportPath;
     bool overwrite = false;  // a card that holds the model's file is written all the same
     int count = 0;           // cards to write in this run; 0: until the list is done
+    ProcessRunner* converter = nullptr;  // runs ffmpeg for the game call; none: the system's
 };
 
 struct StationEvent {
@@ -103,6 +105,10 @@ class Station : public QObject {
                     const std::string& text);
     // Why the card must be left untouched; empty when it may be written.
     std::string refusal(const Card& card) const;
+    // Converts the template's game call once for the whole run, beside the report.
+    std::string convertGameCall();
+    // Puts the converted game call on the card and reads it back; the reason when it failed.
+    std::string placeGameCall(const Card& card);
     // Writes, verifies and ejects: the row's result and the words for the user.
     StationEvent::Kind writeCard(const Card& card, const Camera& camera, ReportRow& row,
                                  std::string& text);
@@ -112,6 +118,7 @@ class Station : public QObject {
     std::unique_ptr<CardSource> source_;
     std::optional<Report> report_;
     StationObserver* observer_ = nullptr;
+    std::string gameCall_;           // the converted game call; empty when there is none
     std::set<std::string> handled_;  // the cards in now that were served
     int written_ = 0, failed_ = 0, served_ = 0;
     bool stop_ = false;

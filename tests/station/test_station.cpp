@@ -4,6 +4,7 @@
 // the drive letters' media: camera lists, runs of cards, resuming, and the cards that must not
 // be written or could not be.
 
+#include <QProcess>
 #include <QtTest>
 
 #include "platform/drives.h"
@@ -284,18 +285,27 @@ class StationTest : public QObject {
         QVERIFY(!second.ejects());
     }
 
-    // Without UDisks2: a drive letter that appears is a card, flushed and left mounted.
+    // Without UDisks2: a drive letter that appears is a card, flushed and left mounted; the
+    // template's game call, converted once, goes onto it after the camera's first picture made
+    // room.
     void lettersWithoutUDisks() {
+        const QString source = QString::fromStdString(root() / "call.mp3");
+        if (QProcess::execute("ffmpeg", {"-v", "quiet", "-f", "lavfi", "-i", "sine=d=1", source}) !=
+            0)
+            QSKIP("ffmpeg cannot make a sound here");
         const fs::path dos = root() / "dosdevices";
         fs::create_directories(dos);
         fs::create_directories(root() / "c");
         fs::create_directory_symlink(root() / "c", dos / "c:");
         ScopedDrives scope(DriveTable::live(dos, root() / "system", "nobody"));
-        Station station(options(), std::make_unique<LetterCardSource>());
+        auto o = options();
+        o.templateState.gameCallAudioPath = source.toStdString();
+        Station station(std::move(o), std::make_unique<LetterCardSource>());
         Recorder rec;
         station.setObserver(&rec);
-        QCOMPARE(station.prepare(), std::string());
-        fs::create_directories(root() / "sd");
+        const std::string prepared = station.prepare();
+        QVERIFY2(prepared.empty(), prepared.c_str());
+        test::writeBytes(root() / "sd/DCIM/100WKSIM/IMAG0001.JPG", "picture");
         fs::create_directory_symlink(root() / "sd", dos / "e:");
         station.serveCards();
         station.serveCards();  // still in: not written twice
@@ -303,6 +313,13 @@ class StationTest : public QObject {
             rec.texts(Kind::Done),
             std::vector<std::string>{"CAM-001: CAM-001 done — unmount it before you remove it"});
         QVERIFY(fs::exists(cardFile(root() / "sd")));
+        const std::string wav = test::readBytes(root() / "sd/DCIM/100WKSIM/ADUI0001.WAV");
+        QCOMPARE(wav.substr(0, 4), std::string("RIFF"));
+        QCOMPARE(wav.substr(22, 2), std::string("\x01\x00", 2));          // one channel
+        QCOMPARE(wav.substr(24, 4), std::string("\x22\x56\x00\x00", 4));  // 22,050 Hz
+        QCOMPARE(wav.substr(34, 2), std::string("\x08\x00", 2));          // 8 bits
+        QCOMPARE(test::readBytes(root() / "sd/DCIM/100WKSIM/IMAG0001_RenameForSaveAudioFile.JPG"),
+                 std::string("picture"));
         QCOMPARE(reportRows(report()).back().back(), std::string("written, not ejected"));
     }
 };
