@@ -9,6 +9,7 @@
 
 #include "platform/drives.h"
 #include "platform/profile.h"
+#include "session/operatorchoice.h"
 #include "station/csvtable.h"
 #include "station/station.h"
 #include "support/failingcard.h"
@@ -300,6 +301,9 @@ class StationTest : public QObject {
         ScopedDrives scope(DriveTable::live(dos, root() / "system", "nobody"));
         auto o = options();
         o.templateState.gameCallAudioPath = source.toStdString();
+        // An operator's placeholder sender account is the user's to replace, not a failed card.
+        bool keepSsl = false;
+        ApplyOperatorChoice(o.templateState, *findModel(kModel), "Sweden", "Telia", keepSsl);
         Station station(std::move(o), std::make_unique<LetterCardSource>());
         Recorder rec;
         station.setObserver(&rec);

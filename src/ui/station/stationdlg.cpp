@@ -220,7 +220,7 @@ void CardStationDlg::stationEvent(const StationEvent& e) {
             const QString words = ejects
                                       ? tr("%1 done — safe to remove").arg(camera)
                                       : tr("%1 done — unmount it before you remove it").arg(camera);
-            stateOf(e.card, e.camera)->setText(ejects ? tr("ejected") : tr("done"));
+            stateOf(e.card, e.camera)->setText(words);
             ui_->nextLabel->setText(words);
             announce(words);
             break;
