@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 
@@ -78,9 +79,7 @@ void writeSampleCard(const std::string& displayName) {
     recipients.texts[Recipients::PhoneNum2] = "+46709876543";
     recipients.texts[Recipients::ReceiveEmail1] = "hunter@example.se";
     recipients.texts[Recipients::ReceiveEmail2] = "cabin@example.se";
-    session.Mng_CurModSaveInfoSet();
-    session.operatorLists()->Mng_CountryOperatorList(OperatorListOp::Fill);
-    session.Mng_InitSaveDest();
+    if (!session.open()) std::abort();
     bool keepSsl = false;
     ApplyOperatorChoice(state, *findModel(displayName), "Sweden", "Telia", keepSsl);
     state.CurrentNetworkParams.SendEmailServer = "smtp.example.se";
@@ -225,7 +224,7 @@ void mailTestScreen(const char* name) {
 void cameraScreen(const std::string& displayName, const char* name) {
     AppState state;
     Recipients recipients;
-    SettingsFile(displayName, state, recipients).Mng_AllParaSetDefault();
+    if (!SettingsFile(displayName, state, recipients).Mng_AllParaSetDefault()) std::abort();
     auto screen = makeCameraScreen(state, findModel(displayName)->family, displayName);
     open(*screen);
     save(*screen, name);

@@ -344,7 +344,7 @@ StationEvent::Kind Station::writeCard(const Card& card, const Camera& camera, Re
         (reportFolder / (model_->fileStem + "-" + fileNamePart(camera.id) + ".TXT")).string();
     if (files::isFile(copy)) {
         CUtil::ClearReadOnly(copy);
-        files::deleteFile(copy);
+        (void)files::deleteFile(copy);  // one that stays is replaced by the write below
     }
     SettingsFile file(model_->displayName, state, recipients);
     file.backupPath = copy;
