@@ -229,10 +229,12 @@ class StationTest : public QObject {
                          "[WKSFileMark]\r\nModel=KT470RX\r\n");
         auto own = card("own");
         test::writeBytes(cardFile(store("own")), "[WKSFileMark]\r\nModel=LN714W\r\nmine\r\n");
-        // A read-only card, and one pulled out while it is written, mounted where they are.
+        // A read-only card, one pulled out while it is written and a full one, mounted where
+        // they are.
         fs::create_directories(media("ro"));
         test::ReadOnlyFolder readOnly(media("ro"));
         test::FailingCard pulled(media("pulled"));
+        test::FailingCard full(media("full"), true);
         std::string note;
         Station station(options(), UDisksCardSource::open(note));
         Recorder rec;
@@ -245,6 +247,9 @@ class StationTest : public QObject {
         if (pulled.mounted())
             QVERIFY(udisks.addCard(
                 {"pulled", media("pulled"), media("pulled"), "u-p", "", "", true, false}));
+        if (full.mounted())
+            QVERIFY(
+                udisks.addCard({"full", media("full"), media("full"), "u-f", "", "", true, true}));
         station.serveCards();
         const auto refused = rec.texts(Kind::Refused);
         QCOMPARE(refused.size(), std::size_t(2));
@@ -253,7 +258,7 @@ class StationTest : public QObject {
         QCOMPARE(test::readBytes(cardFile(store("own"))),
                  std::string("[WKSFileMark]\r\nModel=LN714W\r\nmine\r\n"));
         const auto failed = rec.texts(Kind::Failed);
-        QCOMPARE(failed.size(), std::size_t(readOnly.ok() + pulled.mounted()));
+        QCOMPARE(failed.size(), std::size_t(readOnly.ok() + pulled.mounted() + full.mounted()));
         for (const auto& text : failed) {
             QVERIFY2(text.rfind("CAM-001: CAM-001 not written: the card ", 0) == 0, text.c_str());
         }
@@ -264,6 +269,7 @@ class StationTest : public QObject {
         };
         QCOMPARE(saying("read-only"), long(readOnly.ok()));
         QCOMPARE(saying("went away"), long(pulled.mounted()));
+        QCOMPARE(saying("the card is full"), long(full.mounted()));
         QCOMPARE(station.nextCamera(), std::string("CAM-001"));
         for (const auto& row : reportRows(report())) QVERIFY(row.back() != "ejected");
 
