@@ -331,6 +331,28 @@ class StationTest : public QObject {
         QCOMPARE(test::readBytes(root() / "sd/DCIM/100WKSIM/IMAG0001_RenameForSaveAudioFile.JPG"),
                  std::string("picture"));
         QCOMPARE(reportRows(report()).back().back(), std::string("written, not ejected"));
+
+        // Two cards in at once, Stop while the first is written: the second is not begun.
+        struct Stopper : Recorder {
+            Station* station = nullptr;
+            void stationEvent(const StationEvent& e) override {
+                Recorder::stationEvent(e);
+                if (e.kind == Kind::Written) station->stop();
+            }
+        } stopper;
+        Station second(options(), std::make_unique<LetterCardSource>());
+        stopper.station = &second;
+        second.setObserver(&stopper);
+        QCOMPARE(second.prepare(), std::string());
+        for (const char* n : {"f", "g"}) {
+            fs::create_directories(root() / n);
+            fs::create_directory_symlink(root() / n, dos / (std::string(n) + ":"));
+        }
+        second.run();
+        QCOMPARE(
+            stopper.texts(Kind::Done),
+            std::vector<std::string>{"CAM-002: CAM-002 done — unmount it before you remove it"});
+        QVERIFY(!fs::exists(root() / "g" / "GSM"));
     }
 };
 

@@ -237,8 +237,9 @@ void CardStationDlg::stationEvent(const StationEvent& e) {
             break;
     }
     showCount();
-    // The live view is drawn while the card is written.
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // The live view is drawn while the card is written, and Stop is heard: the station ends
+    // the run once this card is finished (the controls that change the run are disabled).
+    QApplication::processEvents();
 }
 
 }  // namespace wks::ui
