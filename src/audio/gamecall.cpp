@@ -49,13 +49,14 @@ bool hasContent(const std::string& nativePath) {
 // link, a folder, a special file), so that the converter never writes through a link. False
 // when something stays there.
 bool clearPartial(const std::string& path) {
+    // Whatever could not be cleared is found below.
     if (files::isLink(path)) {
-        files::deleteFile(path);
+        (void)files::deleteFile(path);
     } else if (files::isFolder(path)) {
-        files::removeFolder(path);
+        (void)files::removeFolder(path);
     } else if (files::exists(path)) {
         CUtil::ClearReadOnly(path);
-        files::deleteFile(path);
+        (void)files::deleteFile(path);
     }
     return !files::isLink(path) && !files::exists(path);
 }

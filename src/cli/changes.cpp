@@ -10,6 +10,7 @@
 #include "presets/presettable.h"
 #include "presets/usualnames.h"
 #include "session/operatorchoice.h"
+#include "settings/keychange.h"
 #include "util/cutil.h"
 
 namespace wks::cli {
@@ -22,15 +23,6 @@ std::pair<std::string, std::string> splitAssignment(const std::string& option,
         throw UsageError("--" + option + " takes KEY=VALUE, not \"" + text + "\"");
     }
     return {text.substr(0, eq), text.substr(eq + 1)};
-}
-
-bool isNumber(const std::string& text) {
-    std::size_t i = (!text.empty() && (text[0] == '-' || text[0] == '+')) ? 1 : 0;
-    if (i == text.size() || text.size() - i > 9) return false;
-    for (; i < text.size(); ++i) {
-        if (text[i] < '0' || text[i] > '9') return false;
-    }
-    return true;
 }
 
 DateTimeRecord clockOf(const CameraParams& p) {
@@ -119,33 +111,17 @@ void Changes::check(const CameraModel& model) {
 
     for (const auto& text : netTexts_) {
         auto [key, value] = splitAssignment("net", text);
-        bool known = key == kSslKey && model.hasSmtpSsl;
-        for (const auto& k : kNetworkKeys) known = known || key == k.key;
-        if (!known)
-            throw UsageError("\"" + key + "\" is not a network key of " + model.displayName);
-        if (key == kSslKey && !value.empty() && value != "0" && value != "1") {
-            throw UsageError("SMTP SSL is 0, 1 or empty, not \"" + value + "\"");
-        }
+        const auto judged = judgeKeyChange(model, KeyScope::Network, key, value);
+        if (const auto* why = std::get_if<std::string>(&judged)) throw UsageError(*why);
         c.network_.emplace_back(key, latin1Argument("--net " + key, value));
     }
 
-    const auto keys = cameraKeysFor(model.family, model.displayName);
     for (const auto& text : setTexts_) {
         auto [key, value] = splitAssignment("set", text);
-        auto it = std::find_if(keys.begin(), keys.end(),
-                               [&](const CameraKey& k) { return key == k.key; });
-        if (it == keys.end()) {
-            throw UsageError("\"" + key + "\" is not a camera key of " + model.displayName);
-        }
-        if (!isNumber(value))
-            throw UsageError("\"" + value + "\" for \"" + key + "\" is not a number");
-        // Judged as check judges a file: a code outside the model's list is no setting.
-        const std::int32_t code = parseDecimal(value);
-        if (!it->codes->holds(code)) {
-            throw UsageError(key + " for " + model.displayName + ": " + it->codes->validValues() +
-                             ", not " + value);
-        }
-        c.camera_.emplace_back(*it, code);
+        const auto judged = judgeKeyChange(model, KeyScope::Camera, key, value);
+        if (const auto* why = std::get_if<std::string>(&judged)) throw UsageError(*why);
+        const auto& change = std::get<KeyChange>(judged);
+        c.camera_.emplace_back(change.camera, change.code);
     }
 
     // The clock keys set the camera clock together, as --clock does.

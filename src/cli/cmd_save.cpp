@@ -23,7 +23,7 @@ namespace {
 
 const char* kUsage =
     "wks-settings save MODEL [--drive L=DIR]... [--to L] [--defaults] [CHANGES] "
-    "[--audio SOURCE] [--keep-copies] [--yes | --no]";
+    "[--audio SOURCE] [--keep-copies] [--yes | --no] [--eject]";
 
 char driveLetter(const std::string& text) {
     if (text.size() != 1 || text[0] < 'A' || (text[0] > 'Z' && text[0] < 'a') || text[0] > 'z') {
@@ -146,6 +146,7 @@ int cmdSave(Args& args) {
     const bool yes = args.flag("yes");
     const bool no = args.flag("no");
     const bool keepCopies = args.flag("keep-copies");
+    const bool eject = args.flag("eject");
     Changes changes = Changes::take(args);
     auto p = args.expect(1, kUsage);
 
@@ -230,9 +231,14 @@ int cmdSave(Args& args) {
 
     SaveOutcome outcome = session.save();
     session.exit();
-    if (outcome.complete())
-        std::cout << printablePath(withRealFolder(session.savePath(), realPathOf)) << "\n";
-    return outcome.complete() ? kExitOk : kExitProblem;
+    if (!outcome.complete()) return kExitProblem;
+    std::cout << printablePath(withRealFolder(session.savePath(), realPathOf)) << "\n";
+    if (!eject) return kExitOk;
+    const char letter = session.savePath()[0];
+    const auto folder = drives().folderOf(letter);
+    if (!folder) return reportEject(letter, {false, false, "the drive is gone"});
+    ensureApplication();
+    return reportEject(letter, ejectFolder(*folder));
 }
 
 }  // namespace wks::cli

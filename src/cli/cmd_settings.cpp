@@ -15,6 +15,7 @@
 #include "platform/files.h"
 #include "presets/placeholdersender.h"
 #include "session/mainsession.h"
+#include "settings/filecheck.h"
 #include "util/cutil.h"
 #include "util/nearnames.h"
 
@@ -60,7 +61,7 @@ int cmdNew(Args& args) {
     session.operatorLists()->Mng_CountryOperatorList(OperatorListOp::Fill);
     SettingsFile& file = session.settings();
     file.savePath = "D:\\" + model.settingsRelPath();
-    session.Mng_AllParaSetDefault();
+    (void)session.Mng_AllParaSetDefault();  // requireModel knows every model
     changes.apply(state, session.recipients());
     if (const files::Status written = session.Mng_AllPara(Transfer::Write, SettingsCopy::Card);
         !written) {
@@ -74,40 +75,6 @@ int cmdNew(Args& args) {
 }
 
 namespace {
-
-bool isWholeNumber(const std::string& text) {
-    std::size_t i = (!text.empty() && (text[0] == '-' || text[0] == '+')) ? 1 : 0;
-    if (i == text.size()) return false;
-    for (; i < text.size(); ++i) {
-        if (text[i] < '0' || text[i] > '9') return false;
-    }
-    return true;
-}
-
-bool sameName(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
-// Keys are found as the reader finds them, without regard to case.
-const CameraKey* findCameraKey(const std::vector<CameraKey>& keys, const std::string& name) {
-    for (const CameraKey& k : keys) {
-        if (sameName(name, k.key)) return &k;
-    }
-    return nullptr;
-}
-
-// The text the reader takes of a camera value: its first 9 bytes, trimmed.
-std::string cameraText(const std::string& value) {
-    return CUtil::TrimToLength(value.substr(0, 9), 10);
-}
-
-// The number the reader makes of that text: an empty "GameCall PlayTime" is -1 (OFF).
-std::int32_t cameraCode(const CameraKey& k, const std::string& text) {
-    return k.field == &CameraParams::GameCallPlayTime && text.empty() ? -1 : parseDecimal(text);
-}
 
 // What the model makes of a camera value: the code the reader takes, and its meaning; no code
 // when the model does not read the key, no meaning when the code is out of range.
@@ -180,79 +147,7 @@ int cmdCheck(Args& args) {
     auto p = args.expect(1, "wks-settings check FILE --model MODEL [--json]");
     const CameraModel& model = requireModel(modelName);
     ProfileDocument doc = requireDocument(p[0]);
-    std::vector<std::string> problems;
-    auto problem = [&](std::string text) { problems.push_back(std::move(text)); };
-
-    auto mark = doc.value(kMarkSection, kMarkKey);
-    if (!mark) {
-        problem("no file mark: [WKSFileMark] Model is missing");
-    } else if (CUtil::TrimToLength(doc.read(kMarkSection, kMarkKey, "", 15), 15) !=
-               model.fileStem) {  // judged as the program judges it: the first 14 bytes
-        problem("file mark \"" + *mark + "\" is not " + model.fileStem);
-    }
-
-    for (const auto& k : kNetworkKeys) {
-        auto v = doc.value(k.section, k.key);
-        if (!v) {
-            problem(std::string("[") + k.section + "] " + k.key + " is missing");
-        } else if (v->size() > static_cast<std::size_t>(k.limit)) {
-            problem(std::string("[") + k.section + "] " + k.key + " is longer than " +
-                    std::to_string(k.limit) + " characters, the most the program writes");
-        }
-    }
-    NetworkPreset saved;
-    for (const auto& k : kNetworkKeys) saved.*k.field = doc.value(k.section, k.key).value_or("");
-    if (isPlaceholderSender(saved)) problem(kPlaceholderSenderNote);
-    auto ssl = doc.value(kInternetSection, kSslKey);
-    if (model.hasSmtpSsl && !ssl) problem("[Via Internet Settings] SMTP SSL is missing");
-    if (model.hasSmtpSsl && ssl && !ssl->empty() && *ssl != "0" && *ssl != "1") {
-        problem("[Via Internet Settings] SMTP SSL \"" + *ssl + "\" is neither 0 nor 1");
-    }
-    for (const char* key : kRecipientKeys) {
-        auto v = doc.value(kReceiveSection, key);
-        if (!v)
-            problem(std::string("[") + kReceiveSection + "] " + key + " is missing");
-        else if (v->size() > static_cast<std::size_t>(kRecipientLimit))
-            problem(std::string("[") + kReceiveSection + "] " + key + " is longer than " +
-                    std::to_string(kRecipientLimit) + " characters");
-    }
-
-    const auto keys = cameraKeysFor(model.family, model.displayName);
-    DateTimeRecord clock;
-    std::int32_t* clockParts[] = {&clock.year, &clock.month,  &clock.day,
-                                  &clock.hour, &clock.minute, &clock.second};
-    std::size_t clockIndex = 0;
-    bool clockComplete = true;
-    for (const CameraKey& k : keys) {
-        auto v = doc.value(kCameraSection, k.key);
-        const std::string name = std::string("[Camera Setting] ") + k.key;
-        // Judged as the reader takes it: the first 9 bytes, an empty value as 0.
-        const std::string text = v ? cameraText(*v) : std::string();
-        const std::int32_t code = cameraCode(k, text);
-        const bool number = text.empty() || isWholeNumber(text);
-        if (!v) {
-            problem(name + " is missing");
-        } else if (!number) {
-            problem(name + " \"" + *v + "\" is not a number");
-        } else if (!k.codes->holds(code)) {
-            problem(name + " " + text + " is outside " + std::to_string(k.codes->first) + " to " +
-                    std::to_string(k.codes->last));
-        }
-        if (isClockKey(k)) {
-            if (v && number) *clockParts[clockIndex] = code;
-            clockComplete = clockComplete && v && number;
-            ++clockIndex;
-        }
-    }
-    if (clockComplete && CUtil::ChkDateTime(clock) != 0) {
-        problem("the camera clock is not a valid date and time");
-    }
-    for (const auto& key : doc.keys(kCameraSection)) {
-        if (!findCameraKey(keys, key)) {
-            problem("[Camera Setting] " + key + " is not a key of " + model.displayName);
-        }
-    }
-
+    const std::vector<std::string> problems = checkSettingsDocument(model, doc);
     if (json) {
         QJsonArray list;
         for (const auto& text : problems) list.append(latin1Json(text));

@@ -10,6 +10,7 @@
 
 #include "app/catalogue.h"
 #include "cli/args.h"
+#include "platform/cardsource.h"
 #include "platform/profile.h"
 
 namespace wks::cli {
@@ -46,5 +47,12 @@ int cmdPresets(Args& args);
 int cmdDrives(Args& args);
 int cmdMailTest(Args& args);
 int cmdCompletion(Args& args);
+int cmdStation(Args& args);
+int cmdEject(Args& args);
+
+// The application object that QtDBus and waiting for cards need, made once.
+void ensureApplication();
+// Prints whether the drive is safe to remove now; the exit status: 0 when it is.
+int reportEject(char letter, const EjectOutcome& out);
 
 }  // namespace wks::cli

@@ -56,7 +56,7 @@ const std::vector<Command>& commands() {
         {"save",
          "open, change and save a model's settings as the main screen does",
          "wks-settings save MODEL [--drive L=DIR]... [--to L] [--defaults] [CHANGES]\n"
-         "                  [--audio SOURCE] [--keep-copies] [--yes | --no]",
+         "                  [--audio SOURCE] [--keep-copies] [--yes | --no] [--eject]",
          "The main screen without a window. The drives given are the only ones examined,\n"
          "chosen and cleared of copies; C: holds the backup and is your own drive_c unless\n"
          "given, and it is a destination only when given or chosen with --to C. Opening scans\n"
@@ -70,8 +70,8 @@ const std::vector<Command>& commands() {
          "save lists the model's settings files on the other drives, which it removes after\n"
          "writing (\"Removed ...\" for each) unless --keep-copies is given.\n"
          "Exit status 0 when everything was saved, 1 when a save failed or was cancelled,\n"
-         "a copy could not be deleted or the game call of --audio was not placed, 2 for bad\n"
-         "input.\n",
+         "a copy could not be deleted or the game call of --audio was not placed (or, with\n"
+         "--eject, the card was not made safe to remove), 2 for bad input.\n",
          {{"drive", "L=DIR", "give folder DIR the drive letter L (C to Z); once per drive"},
           {"to", "L",
            "save to drive L (otherwise, with --drive, the opening's choice stands;\n"
@@ -82,9 +82,49 @@ const std::vector<Command>& commands() {
           {"yes", nullptr, "answer the questions OK"},
           {"no", nullptr,
            "answer them Cancel; without either they are asked on the terminal,\n"
-           "and answered Cancel when there is none"}},
+           "and answered Cancel when there is none"},
+          {"eject", nullptr, "after a save, make the card safe to remove (as eject does)"}},
          true,
          cmdSave},
+        {"station",
+         "write card after card for the cameras of a list: write, verify, eject",
+         "wks-settings station MODEL --from FILE [--cameras FILE] [--report FILE]\n"
+         "                  [--overwrite] [--count N] [--audio SOURCE]",
+         "Waits for cards and writes each for the next camera of the list not yet done:\n"
+         "the settings of --from with the camera's own columns over them, each card's camera\n"
+         "clock set to the time it is written, and the game call of --audio. Each card is\n"
+         "read back and compared byte for byte, judged as check judges it, then ejected\n"
+         "(unmounted and powered off through UDisks2); one line per card: \"CAM-07 done —\n"
+         "safe to remove\". Without UDisks2 the drive letters' media are watched, the card is\n"
+         "flushed, and the line says to unmount it before removing it. The list is CSV with a\n"
+         "header: a cameraID column, columns named by a key of the settings file (\"Camera\n"
+         "Position\", \"AdministratorNum\", ...), and the columns of a Camtrap DP deployments\n"
+         "table, carried into the report. Every row is checked before the first card. Without\n"
+         "a list the cameras are CAM-001, CAM-002, ... for as many cards as come. A card that\n"
+         "holds the model's settings file is left untouched without --overwrite; one holding\n"
+         "another model's always is. The report (default: beside the list, LIST-report.csv)\n"
+         "gets a row per card; run again with the same report, the station goes on with the\n"
+         "cameras not yet done. Ctrl-C stops after the current card (exit status 130). Exit\n"
+         "status 0 when every card was written, 1 when one was not, 2 for bad input (a bad\n"
+         "list: its line and column are named).\n",
+         {{"from", "FILE", "the settings file every card starts from"},
+          {"cameras", "FILE", "the camera list (CSV)"},
+          {"report", "FILE", "the report (CSV); rows are appended"},
+          {"overwrite", nullptr, "write cards that hold the model's settings file already"},
+          {"count", "N", "stop after N cards written"},
+          {"audio", "SOURCE", "the game call for every card (game-call models)"}},
+         false,
+         cmdStation},
+        {"eject",
+         "make a drive safe to remove: flush, unmount, power off",
+         "wks-settings eject L",
+         "Flushes the drive, then unmounts it and powers its slot off through UDisks2.\n"
+         "Without UDisks2 (or for a folder it does not know) the drive is only flushed and the\n"
+         "line says to unmount it before removing it. Exit status 0 when it is safe to remove,\n"
+         "1 when not, 2 for bad input.\n",
+         {},
+         false,
+         cmdEject},
         {"show",
          "print every key of a settings file with its meaning",
          "wks-settings show FILE --model MODEL [--json]",

@@ -10,15 +10,14 @@
 #include <string_view>
 
 #include "platform/terminaltext.h"
+#include "util/latin1.h"
 
 namespace wks::cli {
 
 using wks::printable;
 using wks::printablePath;
 
-// The Latin-1 bytes of UTF-8 text; nothing when it is no UTF-8 or holds a character that
-// Latin-1 cannot hold.
-std::optional<std::string> latin1FromUtf8(std::string_view utf8);
+using wks::latin1FromUtf8;
 // The same for a command-line value; UsageError naming `what` when it cannot be converted.
 std::string latin1Argument(const std::string& what, const std::string& utf8);
 

@@ -118,7 +118,8 @@ struct Screen {
     CameraParams defaults() const {
         AppState s;
         Recipients r;
-        return SettingsFile(model, s, r).Mng_AllParaSetDefault(), s.cameraParams;
+        if (!SettingsFile(model, s, r).Mng_AllParaSetDefault()) qFatal("no model");
+        return s.cameraParams;
     }
 };
 

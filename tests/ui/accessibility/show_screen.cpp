@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "platform/drives.h"
@@ -61,7 +62,7 @@ int main(int argc, char** argv) {
           std::pair{"camera-ln713z", "LN713Z-10P"}, std::pair{"camera-ln714w", "LN714W-12P"}}) {
         if (std::strcmp(screen, name) != 0) continue;
         wks::Recipients recipients;
-        wks::SettingsFile(model, state, recipients).Mng_AllParaSetDefault();
+        if (!wks::SettingsFile(model, state, recipients).Mng_AllParaSetDefault()) std::abort();
         auto camera = wks::ui::makeCameraScreen(state, wks::findModel(model)->family, model);
         return wks::ui::modalRunner().run(*camera);
     }

@@ -1,0 +1,400 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "station/station.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QCryptographicHash>
+#include <QEventLoop>
+#include <QStandardPaths>
+#include <QTimer>
+#include <cctype>
+#include <cstdio>
+#include <filesystem>
+
+#include "audio/converter.h"
+#include "audio/gamecall.h"
+#include "platform/clock.h"
+#include "platform/files.h"
+#include "presets/placeholdersender.h"
+#include "settings/filecheck.h"
+#include "settings/settingsfile.h"
+#include "util/cutil.h"
+
+namespace wks {
+namespace {
+
+namespace fsys = std::filesystem;
+
+// Cards are looked at again at least this often, also when no signal tells of one.
+constexpr int kLookAgainMs = 1000;
+
+std::string upper(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+std::string timeText(const LocalTime& t) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", t.year, t.month, t.day,
+                  t.hour, t.minute, t.second);
+    return text;
+}
+
+// A camera's name as part of a file name: what a file name may not hold becomes "_".
+std::string fileNamePart(const std::string& id) {
+    std::string out;
+    for (unsigned char c : id) out += (std::isalnum(c) || c == '-' || c == '.') ? char(c) : '_';
+    return out == "." || out == ".." ? "_" : out;
+}
+
+// The card's reason in words a user acts on.
+std::string describe(const std::error_code& error) {
+    switch (error.value()) {
+        case EROFS:
+        case EACCES:
+        case EPERM:
+            return "the card is read-only (" + error.message() + ")";
+        case ENOSPC:
+        case EDQUOT:
+            return "the card is full (" + error.message() + ")";
+        case EIO:
+        case ENODEV:
+        case ENXIO:
+        case ENOTCONN:
+            return "the card went away or failed while it was written (" + error.message() + ")";
+        default:
+            return error.message();
+    }
+}
+
+// The file as the card holds it, not as the computer still keeps it in memory.
+files::Result<std::string> readFromCard(const std::string& path) {
+    constexpr std::size_t kGameCallBound = std::size_t(64) << 20;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fdatasync(fd);
+        ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+        ::close(fd);
+    }
+    return files::readFile(path, kGameCallBound);
+}
+
+// Writes the file anew beside the target, flushes it and puts it in place; the reason when not.
+std::string putFlushed(const std::string& target, const std::string& bytes) {
+    const std::string temp = target + ".wkstmp";
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return describe({errno, std::generic_category()});
+    std::size_t done = 0;
+    int error = 0;
+    while (done < bytes.size() && !error) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno != EINTR) error = errno;
+        if (n > 0) done += static_cast<std::size_t>(n);
+    }
+    if (!error && ::fsync(fd) != 0) error = errno;
+    ::close(fd);
+    if (!error && ::rename(temp.c_str(), target.c_str()) != 0) error = errno;
+    if (error) {
+        ::unlink(temp.c_str());
+        return describe({error, std::generic_category()});
+    }
+    return {};
+}
+
+// The name of an entry of the folder equal to `name` in any letter case, as a card's FAT has it.
+std::optional<std::string> entryNamed(const std::vector<files::Entry>& entries,
+                                      const std::string& name) {
+    for (const auto& e : entries) {
+        if (!e.folder && upper(e.name) == upper(name)) return e.name;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+Station::Station(StationOptions options, std::unique_ptr<CardSource> source)
+    : options_(std::move(options)), model_(findModel(options_.model)), source_(std::move(source)) {
+    connect(source_.get(), &CardSource::lost, this, &Station::sourceLost, Qt::QueuedConnection);
+}
+
+Station::~Station() = default;
+
+std::string Station::prepare() {
+    if (!model_) return "unknown model \"" + options_.model + "\"";
+    auto report = Report::open(options_.reportPath, options_.cameras.columns());
+    if (auto* why = std::get_if<std::string>(&report)) return *why;
+    report_ = std::move(std::get<Report>(report));
+    // The backup keeps the template, as a save does; each camera's own file goes beside the
+    // report.
+    AppState state = options_.templateState;
+    Recipients recipients = options_.templateRecipients;
+    SettingsFile backup(model_->displayName, state, recipients);
+    backup.backupPath = model_->backupPath();
+    if (const std::string why = convertGameCall(); !why.empty()) return why;
+    if (const files::Status saved = backup.Mng_AllPara(Transfer::Write, SettingsCopy::Backup);
+        !saved)
+        return "cannot write the backup " + backup.backupPath + ": " + saved.message();
+    return {};
+}
+
+std::string Station::convertGameCall() {
+    const std::string source = CUtil::TrimToLength(options_.templateState.gameCallAudioPath, -1);
+    if (!model_->hasGameCall || source.empty()) return {};
+    const fsys::path target = fsys::absolute(options_.reportPath).parent_path() / kGameCallFile;
+    SystemProcessRunner system;
+    ProcessRunner& runner = options_.converter ? *options_.converter : system;
+    const QString ffmpeg = QStandardPaths::findExecutable(kInstalledConverter);
+    if (ffmpeg.isEmpty())
+        return "the game call is converted with ffmpeg, which is not installed: install the "
+               "package ffmpeg";
+    std::error_code ec;
+    fsys::remove(target, ec);
+    const ProcessResult result =
+        runner.run(ffmpeg.toStdString(), ConverterArguments(source, target));
+    auto bytes = files::readFile(target.string(), std::size_t(64) << 20);
+    if (!result.succeeded() || !bytes || bytes->empty())
+        return "the game call " + source + " could not be converted: " + result.describe();
+    gameCall_ = std::move(*bytes);
+    return {};
+}
+
+std::string Station::placeGameCall(const Card& card) {
+    if (gameCall_.empty()) return {};
+    const fsys::path folder = card.folder / "DCIM" / "100WKSIM";
+    std::error_code ec;
+    fsys::create_directories(folder, ec);
+    if (ec) return describe(ec);
+    // The camera's first picture and video make room, as a save does when the user agrees.
+    for (const auto& [from, to] : {std::pair{"IMAG0001.JPG", "IMAG0001_RenameForSaveAudioFile.JPG"},
+                                   {"VIDE0001.AVI", "VIDE0001_RenameForSaveAudioFile.AVI"}}) {
+        CUtil::ClearReadOnly((folder / from).string());
+        if (CUtil::RenameIfExists((folder / from).string(), (folder / to).string()))
+            return std::string("\"IMAG0001.JPG\" or \"VIDE0001.AVI\" could not be renamed");
+    }
+    const std::string target = (folder / kGameCallFile).string();
+    CUtil::ClearReadOnly(target);
+    if (std::string why = putFlushed(target, gameCall_); !why.empty()) return why;
+    const auto back = readFromCard(target);
+    if (!back || *back != gameCall_) return "the game call read back is not the one written";
+    return {};
+}
+
+std::optional<Station::Camera> Station::next() const {
+    const CameraList& list = options_.cameras;
+    if (list.isNumbered()) {
+        for (int n = 1;; ++n) {
+            const std::string id = CameraList::numberedId(n);
+            if (!report_->done(id)) return Camera{id, std::nullopt};
+        }
+    }
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (!report_->done(list.id(i))) return Camera{list.id(i), i};
+    }
+    return std::nullopt;
+}
+
+std::string Station::nextCamera() const {
+    const auto camera = report_ ? next() : std::nullopt;
+    return camera ? camera->id : std::string();
+}
+
+bool Station::finished() const {
+    if (options_.count > 0 && written_ >= options_.count) return true;
+    return report_ && !next();
+}
+
+std::size_t Station::doneCount() const { return report_ ? report_->doneCount() : 0; }
+
+std::size_t Station::total() const {
+    return options_.cameras.isNumbered() ? 0 : options_.cameras.size();
+}
+
+void Station::stop() {
+    stop_ = true;
+    emit wake();
+}
+
+void Station::sourceLost() {
+    // The cards in now were served or are being served: none is written twice.
+    auto letters = std::make_unique<LetterCardSource>();
+    for (const Card& card : letters->cards()) handled_.insert(card.key);
+    source_.release()->deleteLater();
+    source_ = std::move(letters);
+    emitEvent(StationEvent::Kind::SourceChanged, nextCamera(), {},
+              "UDisks2 went away: unmount each card before you remove it");
+    emit wake();
+}
+
+void Station::run() {
+    emitEvent(StationEvent::Kind::Waiting, nextCamera(), {});
+    while (!finished() && !stop_) {
+        serveCards();
+        if (finished() || stop_) break;
+        QEventLoop loop;
+        QTimer::singleShot(kLookAgainMs, &loop, &QEventLoop::quit);
+        connect(source_.get(), &CardSource::changed, &loop, &QEventLoop::quit);
+        connect(this, &Station::wake, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+}
+
+void Station::serveCards() {
+    const std::vector<Card> cards = source_->cards();
+    // A card taken out is forgotten: when it comes again it is served again.
+    std::set<std::string> present;
+    for (const Card& card : cards) present.insert(card.key);
+    std::erase_if(handled_, [&](const std::string& key) { return !present.count(key); });
+    for (const Card& card : cards) {
+        if (finished() || stop_) return;
+        if (handled_.insert(card.key).second) serve(card);
+    }
+}
+
+void Station::emitEvent(StationEvent::Kind kind, const std::string& camera, const Card& card,
+                        std::string text) {
+    if (observer_) observer_->stationEvent({kind, camera, card, std::move(text)});
+}
+
+std::string Station::refusal(const Card& card) const {
+    const auto entries = files::listFolder((card.folder / "GSM").string());
+    if (!entries) return {};
+    for (const CameraModel& other : catalogue()) {
+        const auto name = entryNamed(*entries, other.settingsFileName());
+        if (!name) continue;
+        const std::string path = (card.folder / "GSM" / *name).string();
+        if (other.fileStem == model_->fileStem) {
+            if (!options_.overwrite)
+                return "it holds GSM\\" + *name +
+                       " already; it is written over only when the run says so";
+            continue;
+        }
+        AppState state;
+        Recipients recipients;
+        SettingsFile probe(other.displayName, state, recipients);
+        if (probe.Mng_ChkFileMark(path))
+            return "it holds the settings file of a " + other.displayName + " (GSM\\" + *name + ")";
+    }
+    return {};
+}
+
+void Station::serve(const Card& card) {
+    if (const auto known = report_->cameraOf(card)) {
+        const EjectOutcome out = source_->eject(card);
+        emitEvent(StationEvent::Kind::Known, *known, card,
+                  "this card was written for " + *known +
+                      (out.safe ? " — safe to remove" : " — unmount it before you remove it"));
+        return;
+    }
+    const auto camera = next();
+    if (!camera) return;
+    emitEvent(StationEvent::Kind::Arrived, camera->id, card);
+
+    ReportRow row;
+    row.model = model_->displayName;
+    row.card = card;
+    if (const std::string why = refusal(card); !why.empty()) {
+        const EjectOutcome out = source_->eject(card);
+        row.result = "not written: " + why;
+        ++failed_;
+        finishCard(card, {}, std::move(row), StationEvent::Kind::Refused,
+                   "card left untouched: " + why +
+                       (out.safe ? " — safe to remove" : " — unmount it before you remove it"));
+        return;
+    }
+    if (camera->row) row.listValues = options_.cameras.values(*camera->row);
+    std::string text;
+    const StationEvent::Kind kind = writeCard(card, *camera, row, text);
+    if (kind == StationEvent::Kind::Done) {
+        ++written_;
+    } else {
+        ++failed_;
+    }
+    finishCard(card, *camera, std::move(row), kind, text);
+}
+
+void Station::finishCard(const Card& card, const Camera& camera, ReportRow row,
+                         StationEvent::Kind kind, const std::string& text) {
+    row.cameraID = kind == StationEvent::Kind::Refused ? std::string() : camera.id;
+    if (row.listValues.empty()) row.listValues.resize(options_.cameras.columns().size());
+    std::string shown = text;
+    if (const std::string why = report_->append(row); !why.empty())
+        shown += " (the report could not be written: " + why + ")";
+    emitEvent(kind, camera.id, card, shown);
+    emitEvent(StationEvent::Kind::Waiting, nextCamera(), {});
+}
+
+StationEvent::Kind Station::writeCard(const Card& card, const Camera& camera, ReportRow& row,
+                                      std::string& text) {
+    auto fail = [&](const std::string& why) {
+        const EjectOutcome out = source_->eject(card);
+        row.result = "not written: " + why;
+        text = camera.id + " not written: " + why +
+               (out.safe ? " — safe to remove" : " — remove the card and try again");
+        return StationEvent::Kind::Failed;
+    };
+
+    // The file as a save writes it, first beside the report: the camera's own copy.
+    AppState state = options_.templateState;
+    Recipients recipients = options_.templateRecipients;
+    if (camera.row) options_.cameras.applyTo(*camera.row, state, recipients);
+    const fsys::path reportFolder = fsys::absolute(options_.reportPath).parent_path();
+    const std::string copy =
+        (reportFolder / (model_->fileStem + "-" + fileNamePart(camera.id) + ".TXT")).string();
+    if (files::isFile(copy)) {
+        CUtil::ClearReadOnly(copy);
+        (void)files::deleteFile(copy);  // one that stays is replaced by the write below
+    }
+    SettingsFile file(model_->displayName, state, recipients);
+    file.backupPath = copy;
+    row.time = timeText(now());
+    if (const files::Status made = file.Mng_AllPara(Transfer::Write, SettingsCopy::Backup); !made)
+        return fail("the camera's copy " + copy + " could not be written: " + made.message());
+    const auto bytes = files::readFile(copy);
+    if (!bytes) return fail("the camera's copy " + copy + " could not be read: " + bytes.message());
+    row.sha256 =
+        QCryptographicHash::hash(QByteArray::fromStdString(*bytes), QCryptographicHash::Sha256)
+            .toHex()
+            .toStdString();
+
+    const std::string folder = (card.folder / "GSM").string();
+    if (!files::isFolder(folder)) {
+        if (const files::Status made = files::createFolder(folder); !made)
+            return fail(describe(made.error()));
+    }
+    const auto entries = files::listFolder(folder);
+    if (!entries) return fail(describe(entries.error()));
+    const std::string target =
+        folder + "/" +
+        entryNamed(*entries, model_->settingsFileName()).value_or(model_->settingsFileName());
+    CUtil::ClearReadOnly(target);
+    if (const files::Status put = files::replaceAtomically(target, *bytes); !put)
+        return fail(describe(put.error()));
+    if (const std::string why = placeGameCall(card); !why.empty())
+        return fail("the game call: " + why);
+    emitEvent(StationEvent::Kind::Written, camera.id, card);
+
+    const auto back = readFromCard(target);
+    if (!back) return fail("the card could not be read back: " + describe(back.error()));
+    if (*back != *bytes) return fail("the card gave back other bytes than were written");
+    // The template's placeholder sender account is the user's choice, told on the main screen;
+    // every other problem means the camera would not read what was meant.
+    auto problems = checkSettingsDocument(*model_, ProfileDocument::parse(*back));
+    std::erase(problems, std::string(kPlaceholderSenderNote));
+    if (!problems.empty()) return fail("the camera would not read it: " + problems.front());
+    emitEvent(StationEvent::Kind::Verified, camera.id, card);
+
+    const EjectOutcome out = source_->eject(card);
+    if (out.safe) {
+        row.result = kResultEjected;
+        text = camera.id + " done — safe to remove";
+    } else {
+        row.result = kResultNotEjected;
+        text = camera.id + " done — unmount it before you remove it";
+        if (!out.flushed) text += " (" + out.why + ")";
+    }
+    return StationEvent::Kind::Done;
+}
+
+}  // namespace wks

@@ -1,0 +1,127 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The card station: many cameras of one model set up in one sitting. It waits for cards; each
+// card that comes gets the next camera of the list not yet done: the settings file as SAVE
+// writes it (the clock stamped at that card's write when the template follows the computer's
+// clock), read back and compared byte for byte, judged as `check` judges it, then the card is
+// ejected and the station says "CAM-07 done — safe to remove". Nothing of another card is
+// touched; a card that holds a settings file already is written only when the run says so.
+// Every card ends in a row of the report.
+
+#include <QObject>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/cardsource.h"
+#include "platform/process.h"
+#include "settings/appstate.h"
+#include "station/cameralist.h"
+#include "station/report.h"
+
+namespace wks {
+
+struct StationOptions {
+    std::string model;  // display name
+    AppState templateState;
+    Recipients templateRecipients;
+    CameraList cameras = CameraList::numbered();
+    std::string reportPath;
+    bool overwrite = false;  // a card that holds the model's file is written all the same
+    int count = 0;           // cards to write in this run; 0: until the list is done
+    ProcessRunner* converter = nullptr;  // runs ffmpeg for the game call; none: the system's
+};
+
+struct StationEvent {
+    enum class Kind {
+        Waiting,        // for a card; `camera` is the one it will get
+        Arrived,        // a card came and gets `camera`
+        Written,        // its settings file is on the card
+        Verified,       // read back the same, and the camera reads it all
+        Done,           // the card is finished: `text` says whether it is safe to remove
+        Failed,         // nothing usable was written: `text` says why; the camera is not done
+        Refused,        // left untouched: `text` says why
+        Known,          // a card finished before: `camera` is the one it was written for
+        SourceChanged,  // UDisks2 went away: the drive letters' media are watched from now on
+    };
+    Kind kind;
+    std::string camera;
+    Card card;
+    std::string text;
+};
+
+class StationObserver {
+  public:
+    virtual ~StationObserver() = default;
+    virtual void stationEvent(const StationEvent& event) = 0;
+};
+
+class Station : public QObject {
+    Q_OBJECT
+  public:
+    Station(StationOptions options, std::unique_ptr<CardSource> source);
+    ~Station() override;
+
+    // Opens the report (taking the cameras done in it) and writes the template's backup; the
+    // words of the reason when the run cannot start.
+    std::string prepare();
+    void setObserver(StationObserver* observer) { observer_ = observer; }
+
+    // Serves the cards in now, one after the other; returns when none is left to serve.
+    void serveCards();
+    // Serves cards as they come, until the run is finished or stopped.
+    void run();
+    // Ends the run once the current card is finished.
+    void stop();
+
+    bool finished() const;
+    bool stopped() const { return stop_; }
+    // The camera the next card gets; empty when none is left.
+    std::string nextCamera() const;
+    int written() const { return written_; }
+    int failed() const { return failed_; }
+    // Cameras done of the list's (done so far, including earlier runs); total 0 without a list.
+    std::size_t doneCount() const;
+    std::size_t total() const;
+    bool ejects() const { return source_->ejects(); }
+
+  signals:
+    void wake();
+
+  private slots:
+    void sourceLost();
+
+  private:
+    struct Camera {
+        std::string id;
+        std::optional<std::size_t> row;  // in the list
+    };
+    std::optional<Camera> next() const;
+    void serve(const Card& card);
+    void emitEvent(StationEvent::Kind kind, const std::string& camera, const Card& card,
+                   std::string text = {});
+    void finishCard(const Card& card, const Camera& camera, ReportRow row, StationEvent::Kind kind,
+                    const std::string& text);
+    // Why the card must be left untouched; empty when it may be written.
+    std::string refusal(const Card& card) const;
+    // Converts the template's game call once for the whole run, beside the report.
+    std::string convertGameCall();
+    // Puts the converted game call on the card and reads it back; the reason when it failed.
+    std::string placeGameCall(const Card& card);
+    // Writes, verifies and ejects: the row's result and the words for the user.
+    StationEvent::Kind writeCard(const Card& card, const Camera& camera, ReportRow& row,
+                                 std::string& text);
+
+    StationOptions options_;
+    const CameraModel* model_;
+    std::unique_ptr<CardSource> source_;
+    std::optional<Report> report_;
+    StationObserver* observer_ = nullptr;
+    std::string gameCall_;           // the converted game call; empty when there is none
+    std::set<std::string> handled_;  // the cards in now that were served
+    int written_ = 0, failed_ = 0, served_ = 0;
+    bool stop_ = false;
+};
+
+}  // namespace wks
