@@ -1444,14 +1444,6 @@ Säilytetäänkö viimeksi lisätty äänitiedosto?</translation>
         <source>%1 done — unmount it before you remove it</source>
         <translation>%1 valmis — irrota ennen poistamista</translation>
     </message>
-    <message>
-        <source>ejected</source>
-        <translation>poistettu asemasta</translation>
-    </message>
-    <message>
-        <source>done</source>
-        <translation>valmis</translation>
-    </message>
 </context>
 <context>
     <name>wks::ui::ConversionProgress</name>

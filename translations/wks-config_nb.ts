@@ -1444,14 +1444,6 @@ Vil du beholde lydfilen du la til sist?</translation>
         <source>%1 done — unmount it before you remove it</source>
         <translation>%1 ferdig — avmonter det før du fjerner det</translation>
     </message>
-    <message>
-        <source>ejected</source>
-        <translation>løst ut</translation>
-    </message>
-    <message>
-        <source>done</source>
-        <translation>ferdig</translation>
-    </message>
 </context>
 <context>
     <name>wks::ui::ConversionProgress</name>
