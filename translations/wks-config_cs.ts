@@ -1444,14 +1444,6 @@ Ponechat naposledy přidaný zvukový soubor?</translation>
         <source>%1 done — unmount it before you remove it</source>
         <translation>%1 hotovo — před odebráním kartu odpojte</translation>
     </message>
-    <message>
-        <source>ejected</source>
-        <translation>vysunuto</translation>
-    </message>
-    <message>
-        <source>done</source>
-        <translation>hotovo</translation>
-    </message>
 </context>
 <context>
     <name>wks::ui::ConversionProgress</name>

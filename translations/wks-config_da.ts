@@ -1444,14 +1444,6 @@ Vil du beholde den lydfil, du tilføjede sidst?</translation>
         <source>%1 done — unmount it before you remove it</source>
         <translation>%1 færdig — afmonter det, før du fjerner det</translation>
     </message>
-    <message>
-        <source>ejected</source>
-        <translation>skubbet ud</translation>
-    </message>
-    <message>
-        <source>done</source>
-        <translation>færdig</translation>
-    </message>
 </context>
 <context>
     <name>wks::ui::ConversionProgress</name>

@@ -1444,14 +1444,6 @@ Soll die zuletzt hinzugefügte Audiodatei beibehalten werden?</translation>
         <source>%1 done — unmount it before you remove it</source>
         <translation>%1 fertig — vor dem Entfernen aushängen</translation>
     </message>
-    <message>
-        <source>ejected</source>
-        <translation>ausgeworfen</translation>
-    </message>
-    <message>
-        <source>done</source>
-        <translation>fertig</translation>
-    </message>
 </context>
 <context>
     <name>wks::ui::ConversionProgress</name>

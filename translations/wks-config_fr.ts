@@ -1444,14 +1444,6 @@ Conserver le dernier fichier audio ajouté&#x202f;?</translation>
         <source>%1 done — unmount it before you remove it</source>
         <translation>%1 terminée — démontez la carte avant de la retirer</translation>
     </message>
-    <message>
-        <source>ejected</source>
-        <translation>éjectée</translation>
-    </message>
-    <message>
-        <source>done</source>
-        <translation>terminée</translation>
-    </message>
 </context>
 <context>
     <name>wks::ui::ConversionProgress</name>

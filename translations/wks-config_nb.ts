@@ -574,7 +574,7 @@ nett- og e-postparametere, mottakere, kamerainnstillinger og lokkelyden.</transl
     </message>
     <message>
         <source>Eject (&amp;E)</source>
-        <translation>&amp;Løs ut</translation>
+        <translation>Løs &amp;ut</translation>
     </message>
     <message>
         <source>Many Cards... (&amp;M)</source>
@@ -1443,14 +1443,6 @@ Vil du beholde lydfilen du la til sist?</translation>
     <message>
         <source>%1 done — unmount it before you remove it</source>
         <translation>%1 ferdig — avmonter det før du fjerner det</translation>
-    </message>
-    <message>
-        <source>ejected</source>
-        <translation>løst ut</translation>
-    </message>
-    <message>
-        <source>done</source>
-        <translation>ferdig</translation>
     </message>
 </context>
 <context>

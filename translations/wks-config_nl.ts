@@ -1444,14 +1444,6 @@ Het laatst toegevoegde audiobestand behouden?</translation>
         <source>%1 done — unmount it before you remove it</source>
         <translation>%1 klaar — ontkoppel de kaart voordat u hem verwijdert</translation>
     </message>
-    <message>
-        <source>ejected</source>
-        <translation>uitgeworpen</translation>
-    </message>
-    <message>
-        <source>done</source>
-        <translation>klaar</translation>
-    </message>
 </context>
 <context>
     <name>wks::ui::ConversionProgress</name>

@@ -1444,14 +1444,6 @@ Vill du behålla ljudfilen som du lade till senast?</translation>
         <source>%1 done — unmount it before you remove it</source>
         <translation>%1 klart — avmontera det innan du tar bort det</translation>
     </message>
-    <message>
-        <source>ejected</source>
-        <translation>utmatat</translation>
-    </message>
-    <message>
-        <source>done</source>
-        <translation>klart</translation>
-    </message>
 </context>
 <context>
     <name>wks::ui::ConversionProgress</name>

@@ -220,7 +220,7 @@ void CardStationDlg::stationEvent(const StationEvent& e) {
             const QString words = ejects
                                       ? tr("%1 done — safe to remove").arg(camera)
                                       : tr("%1 done — unmount it before you remove it").arg(camera);
-            stateOf(e.card, e.camera)->setText(ejects ? tr("ejected") : tr("done"));
+            stateOf(e.card, e.camera)->setText(words);
             ui_->nextLabel->setText(words);
             announce(words);
             break;
@@ -237,8 +237,9 @@ void CardStationDlg::stationEvent(const StationEvent& e) {
             break;
     }
     showCount();
-    // The live view is drawn while the card is written.
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // The live view is drawn while the card is written, and Stop is heard: the station ends
+    // the run once this card is finished (the controls that change the run are disabled).
+    QApplication::processEvents();
 }
 
 }  // namespace wks::ui

@@ -63,7 +63,8 @@ class TestStationDlg : public QObject {
         QCOMPARE(cards->rowCount(), 3);
         for (int r = 0; r < 3; ++r) {
             QCOMPARE(cards->item(r, 0)->text(), QString("CAM-00%1").arg(r + 1));
-            QCOMPARE(cards->item(r, 2)->text(), QString("ejected"));
+            QCOMPARE(cards->item(r, 2)->text(),
+                     QString("CAM-00%1 done — safe to remove").arg(r + 1));
         }
         QCOMPARE(dlg.findChild<QLabel*>("countLabel")->text(), QString("3 of 3 cameras done"));
         QCOMPARE(dlg.findChild<QLabel*>("nextLabel")->text(), QString("Every camera is done."));
