@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 
@@ -37,6 +38,7 @@
 #include "ui/main/mainparadlg.h"
 #include "ui/network/wapparadlg.h"
 #include "ui/select/modseldlg.h"
+#include "ui/station/stationdlg.h"
 
 namespace fs = std::filesystem;
 using namespace wks;
@@ -77,9 +79,7 @@ void writeSampleCard(const std::string& displayName) {
     recipients.texts[Recipients::PhoneNum2] = "+46709876543";
     recipients.texts[Recipients::ReceiveEmail1] = "hunter@example.se";
     recipients.texts[Recipients::ReceiveEmail2] = "cabin@example.se";
-    session.Mng_CurModSaveInfoSet();
-    session.operatorLists()->Mng_CountryOperatorList(OperatorListOp::Fill);
-    session.Mng_InitSaveDest();
+    if (!session.open()) std::abort();
     bool keepSsl = false;
     ApplyOperatorChoice(state, *findModel(displayName), "Sweden", "Telia", keepSsl);
     state.CurrentNetworkParams.SendEmailServer = "smtp.example.se";
@@ -99,6 +99,46 @@ void mainScreen(const std::string& displayName, const char* name) {
     }
     save(screen, name);
     screen.reject();
+}
+
+// The card station in the middle of a run from a deployments table: two cards written (through
+// the drive letters: no UDisks2 here), the third camera next.
+void stationScreen(const fs::path& root, const char* name) {
+    const fs::path list = root / "deployments.csv";
+    std::FILE* f = std::fopen(list.c_str(), "w");
+    if (!f) return;
+    std::fputs(
+        "deploymentID,cameraID,locationName,Camera Position,ReceiveEmail1\n"
+        "dep-01,CAM-01,\"Ridge, north\",1,ranger.north@example.org\n"
+        "dep-02,CAM-02,Beaver pond,2,\n"
+        "dep-03,CAM-03,Old road,3,ranger.south@example.org\n",
+        f);
+    std::fclose(f);
+    AppState state;
+    bool keepSsl = false;
+    ApplyOperatorChoice(state, *findModel("LN714W-12P"), "Sweden", "Telia", keepSsl);
+    state.CurrentNetworkParams.SendEmailServer = "smtp.example.se";
+    state.CurrentNetworkParams.SendEmailAddr = "camera@example.se";
+    Recipients recipients;
+    recipients.texts[Recipients::AdministratorNum] = "+46701234567";
+    SettingsFile("LN714W-12P", state, recipients).Mng_AllParaSetDefault();
+    CardStationDlg screen("LN714W-12P", state, recipients);
+    open(screen);
+    screen.openList(list.string());
+    screen.resize(640, 520);
+    const DriveTable before = drives();
+    for (const char* card : {"SD-A", "SD-B"}) fs::create_directories(root / card);
+    // The cards come once the run waits for them; the picture is taken while it goes on.
+    QTimer::singleShot(100, [&] {
+        setDrives(DriveTable({{'C', root / "c"}, {'F', root / "SD-A"}, {'G', root / "SD-B"}}));
+    });
+    QTimer::singleShot(3000, [&] {
+        save(screen, name);
+        screen.reject();  // ends the run
+    });
+    screen.show();
+    if (auto* start = screen.findChild<QPushButton*>("startButton")) start->click();
+    setDrives(before);
 }
 
 void wapScreen(bool showCurrent, const char* name) {
@@ -184,7 +224,7 @@ void mailTestScreen(const char* name) {
 void cameraScreen(const std::string& displayName, const char* name) {
     AppState state;
     Recipients recipients;
-    SettingsFile(displayName, state, recipients).Mng_AllParaSetDefault();
+    if (!SettingsFile(displayName, state, recipients).Mng_AllParaSetDefault()) std::abort();
     auto screen = makeCameraScreen(state, findModel(displayName)->family, displayName);
     open(*screen);
     save(*screen, name);
@@ -252,6 +292,7 @@ int main(int argc, char** argv) {
     cameraScreen("LN713Z-10P", "camera-LN713Z");
     cameraScreen("LN714W-12P", "camera-LN714W");
     messageBox("message-box");
+    stationScreen(root, "station");
     // The main screen as users of two of the longer languages see it.
     for (const char* other : {"de", "fi"}) {
         if (!language.isEmpty()) break;

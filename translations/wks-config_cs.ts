@@ -572,6 +572,14 @@ parametry sítě a e-mailu, příjemce, nastavení fotopasti a vábení.</transl
         <source>EXIT (&amp;N)</source>
         <translation>U&amp;končit</translation>
     </message>
+    <message>
+        <source>Eject (&amp;E)</source>
+        <translation>Vy&amp;sunout</translation>
+    </message>
+    <message>
+        <source>Many Cards... (&amp;M)</source>
+        <translation>&amp;Několik karet...</translation>
+    </message>
 </context>
 <context>
     <name>CWKS_ModSelDlg</name>
@@ -704,6 +712,45 @@ parametry sítě a e-mailu, příjemce, nastavení fotopasti a vábení.</transl
     <message>
         <source>Cancel (&amp;N)</source>
         <translation>&amp;Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>CardStationDlg</name>
+    <message>
+        <source>Cameras (&amp;A):</source>
+        <translation>&amp;Fotopasti:</translation>
+    </message>
+    <message>
+        <source>Open List... (&amp;O)</source>
+        <translation>&amp;Otevřít seznam...</translation>
+    </message>
+    <message>
+        <source>Add Camera (&amp;D)</source>
+        <translation>Přid&amp;at fotopast</translation>
+    </message>
+    <message>
+        <source>Remove Camera (&amp;R)</source>
+        <translation>Odeb&amp;rat fotopast</translation>
+    </message>
+    <message>
+        <source>Write over a settings file already on a card (&amp;W)</source>
+        <translation>&amp;Přepsat soubor nastavení, který už na paměťové kartě je</translation>
+    </message>
+    <message>
+        <source>Cards:</source>
+        <translation>Paměťové karty:</translation>
+    </message>
+    <message>
+        <source>Start (&amp;S)</source>
+        <translation>&amp;Spustit</translation>
+    </message>
+    <message>
+        <source>Stop (&amp;T)</source>
+        <translation>&amp;Zastavit</translation>
+    </message>
+    <message>
+        <source>Close (&amp;L)</source>
+        <translation>Za&amp;vřít</translation>
     </message>
 </context>
 <context>
@@ -1257,6 +1304,18 @@ Ponechat naposledy přidaný zvukový soubor?</translation>
         <source>About Us (F1)</source>
         <translation>O aplikaci WKS CONFIG (F1)</translation>
     </message>
+    <message>
+        <source>Eject the card</source>
+        <translation>Vysunout paměťovou kartu</translation>
+    </message>
+    <message>
+        <source>%1 is safe to remove.</source>
+        <translation>%1 lze bezpečně odebrat.</translation>
+    </message>
+    <message>
+        <source>%1 is written; unmount it before you remove it.</source>
+        <translation>%1 je zapsána; před odebráním ji odpojte.</translation>
+    </message>
 </context>
 <context>
     <name>wks::ui::CWKS_ModSelDlg</name>
@@ -1329,6 +1388,61 @@ Ponechat naposledy přidaný zvukový soubor?</translation>
     <message>
         <source>Clock time</source>
         <translation>Čas fotopasti</translation>
+    </message>
+</context>
+<context>
+    <name>wks::ui::CardStationDlg</name>
+    <message>
+        <source>Many Cards: %1</source>
+        <translation>Několik karet: %1</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Fotopast</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Paměťová karta</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stav</translation>
+    </message>
+    <message>
+        <source>Camera List</source>
+        <translation>Seznam fotopastí</translation>
+    </message>
+    <message>
+        <source>%1 of %2 cameras done</source>
+        <translation>Hotovo %1 z %2 fotopastí</translation>
+    </message>
+    <message>
+        <source>Every camera is done.</source>
+        <translation>Všechny fotopasti jsou hotové.</translation>
+    </message>
+    <message>
+        <source>The next card gets %1.</source>
+        <translation>Další paměťová karta dostane %1.</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <translation>zapisuje se</translation>
+    </message>
+    <message>
+        <source>written</source>
+        <translation>zapsáno</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>ověřeno</translation>
+    </message>
+    <message>
+        <source>%1 done — safe to remove</source>
+        <translation>%1 hotovo — lze bezpečně odebrat</translation>
+    </message>
+    <message>
+        <source>%1 done — unmount it before you remove it</source>
+        <translation>%1 hotovo — před odebráním kartu odpojte</translation>
     </message>
 </context>
 <context>

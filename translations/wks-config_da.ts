@@ -572,6 +572,14 @@ netværks- og e-mailparametre, modtagere, kameraindstillinger og lokkelyden.</tr
         <source>EXIT (&amp;N)</source>
         <translation>&amp;Afslut</translation>
     </message>
+    <message>
+        <source>Eject (&amp;E)</source>
+        <translation>&amp;Skub ud</translation>
+    </message>
+    <message>
+        <source>Many Cards... (&amp;M)</source>
+        <translation>&amp;Mange kort...</translation>
+    </message>
 </context>
 <context>
     <name>CWKS_ModSelDlg</name>
@@ -704,6 +712,45 @@ netværks- og e-mailparametre, modtagere, kameraindstillinger og lokkelyden.</tr
     <message>
         <source>Cancel (&amp;N)</source>
         <translation>&amp;Annullér</translation>
+    </message>
+</context>
+<context>
+    <name>CardStationDlg</name>
+    <message>
+        <source>Cameras (&amp;A):</source>
+        <translation>&amp;Kameraer:</translation>
+    </message>
+    <message>
+        <source>Open List... (&amp;O)</source>
+        <translation>Å&amp;bn liste...</translation>
+    </message>
+    <message>
+        <source>Add Camera (&amp;D)</source>
+        <translation>&amp;Tilføj kamera</translation>
+    </message>
+    <message>
+        <source>Remove Camera (&amp;R)</source>
+        <translation>Fje&amp;rn kamera</translation>
+    </message>
+    <message>
+        <source>Write over a settings file already on a card (&amp;W)</source>
+        <translation>&amp;Overskriv en indstillingsfil, der allerede er på hukommelseskortet</translation>
+    </message>
+    <message>
+        <source>Cards:</source>
+        <translation>Hukommelseskort:</translation>
+    </message>
+    <message>
+        <source>Start (&amp;S)</source>
+        <translation>St&amp;art</translation>
+    </message>
+    <message>
+        <source>Stop (&amp;T)</source>
+        <translation>Sto&amp;p</translation>
+    </message>
+    <message>
+        <source>Close (&amp;L)</source>
+        <translation>&amp;Luk</translation>
     </message>
 </context>
 <context>
@@ -1257,6 +1304,18 @@ Vil du beholde den lydfil, du tilføjede sidst?</translation>
         <source>About Us (F1)</source>
         <translation>Om WKS CONFIG (F1)</translation>
     </message>
+    <message>
+        <source>Eject the card</source>
+        <translation>Skub hukommelseskortet ud</translation>
+    </message>
+    <message>
+        <source>%1 is safe to remove.</source>
+        <translation>%1 kan fjernes sikkert.</translation>
+    </message>
+    <message>
+        <source>%1 is written; unmount it before you remove it.</source>
+        <translation>%1 er skrevet; afmonter det, før du fjerner det.</translation>
+    </message>
 </context>
 <context>
     <name>wks::ui::CWKS_ModSelDlg</name>
@@ -1329,6 +1388,61 @@ Vil du beholde den lydfil, du tilføjede sidst?</translation>
     <message>
         <source>Clock time</source>
         <translation>Kameraets klokkeslæt</translation>
+    </message>
+</context>
+<context>
+    <name>wks::ui::CardStationDlg</name>
+    <message>
+        <source>Many Cards: %1</source>
+        <translation>Mange kort: %1</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Kamera</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Hukommelseskort</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Tilstand</translation>
+    </message>
+    <message>
+        <source>Camera List</source>
+        <translation>Kameraliste</translation>
+    </message>
+    <message>
+        <source>%1 of %2 cameras done</source>
+        <translation>%1 af %2 kameraer færdige</translation>
+    </message>
+    <message>
+        <source>Every camera is done.</source>
+        <translation>Alle kameraer er færdige.</translation>
+    </message>
+    <message>
+        <source>The next card gets %1.</source>
+        <translation>Næste hukommelseskort får %1.</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <translation>skriver</translation>
+    </message>
+    <message>
+        <source>written</source>
+        <translation>skrevet</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>kontrolleret</translation>
+    </message>
+    <message>
+        <source>%1 done — safe to remove</source>
+        <translation>%1 færdig — kan fjernes sikkert</translation>
+    </message>
+    <message>
+        <source>%1 done — unmount it before you remove it</source>
+        <translation>%1 færdig — afmonter det, før du fjerner det</translation>
     </message>
 </context>
 <context>

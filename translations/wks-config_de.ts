@@ -572,6 +572,14 @@ Netz- und E-Mail-Parameter, Empfänger, Kameraparameter und den Lockruf.</transl
         <source>EXIT (&amp;N)</source>
         <translation>&amp;Beenden</translation>
     </message>
+    <message>
+        <source>Eject (&amp;E)</source>
+        <translation>Aus&amp;werfen</translation>
+    </message>
+    <message>
+        <source>Many Cards... (&amp;M)</source>
+        <translation>&amp;Viele Karten...</translation>
+    </message>
 </context>
 <context>
     <name>CWKS_ModSelDlg</name>
@@ -704,6 +712,45 @@ Netz- und E-Mail-Parameter, Empfänger, Kameraparameter und den Lockruf.</transl
     <message>
         <source>Cancel (&amp;N)</source>
         <translation>&amp;Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CardStationDlg</name>
+    <message>
+        <source>Cameras (&amp;A):</source>
+        <translation>&amp;Kameras:</translation>
+    </message>
+    <message>
+        <source>Open List... (&amp;O)</source>
+        <translation>&amp;Liste öffnen...</translation>
+    </message>
+    <message>
+        <source>Add Camera (&amp;D)</source>
+        <translation>Kamera &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove Camera (&amp;R)</source>
+        <translation>Kamera &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Write over a settings file already on a card (&amp;W)</source>
+        <translation>Eine Einstellungsdatei auf der Speicherkarte &amp;überschreiben</translation>
+    </message>
+    <message>
+        <source>Cards:</source>
+        <translation>Speicherkarten:</translation>
+    </message>
+    <message>
+        <source>Start (&amp;S)</source>
+        <translation>&amp;Starten</translation>
+    </message>
+    <message>
+        <source>Stop (&amp;T)</source>
+        <translation>&amp;Anhalten</translation>
+    </message>
+    <message>
+        <source>Close (&amp;L)</source>
+        <translation>Schl&amp;ießen</translation>
     </message>
 </context>
 <context>
@@ -1257,6 +1304,18 @@ Soll die zuletzt hinzugefügte Audiodatei beibehalten werden?</translation>
         <source>About Us (F1)</source>
         <translation>Über WKS CONFIG (F1)</translation>
     </message>
+    <message>
+        <source>Eject the card</source>
+        <translation>Speicherkarte auswerfen</translation>
+    </message>
+    <message>
+        <source>%1 is safe to remove.</source>
+        <translation>%1 kann sicher entfernt werden.</translation>
+    </message>
+    <message>
+        <source>%1 is written; unmount it before you remove it.</source>
+        <translation>%1 ist geschrieben; hängen Sie sie aus, bevor Sie sie entfernen.</translation>
+    </message>
 </context>
 <context>
     <name>wks::ui::CWKS_ModSelDlg</name>
@@ -1329,6 +1388,61 @@ Soll die zuletzt hinzugefügte Audiodatei beibehalten werden?</translation>
     <message>
         <source>Clock time</source>
         <translation>Uhrzeit der Kamerauhr</translation>
+    </message>
+</context>
+<context>
+    <name>wks::ui::CardStationDlg</name>
+    <message>
+        <source>Many Cards: %1</source>
+        <translation>Viele Karten: %1</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Kamera</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Speicherkarte</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>Camera List</source>
+        <translation>Kameraliste</translation>
+    </message>
+    <message>
+        <source>%1 of %2 cameras done</source>
+        <translation>%1 von %2 Kameras fertig</translation>
+    </message>
+    <message>
+        <source>Every camera is done.</source>
+        <translation>Alle Kameras sind fertig.</translation>
+    </message>
+    <message>
+        <source>The next card gets %1.</source>
+        <translation>Die nächste Speicherkarte bekommt %1.</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <translation>wird geschrieben</translation>
+    </message>
+    <message>
+        <source>written</source>
+        <translation>geschrieben</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>geprüft</translation>
+    </message>
+    <message>
+        <source>%1 done — safe to remove</source>
+        <translation>%1 fertig — kann sicher entfernt werden</translation>
+    </message>
+    <message>
+        <source>%1 done — unmount it before you remove it</source>
+        <translation>%1 fertig — vor dem Entfernen aushängen</translation>
     </message>
 </context>
 <context>

@@ -572,6 +572,14 @@ verkko- ja sähköpostiasetukset, vastaanottajat, kameran asetukset ja houkutus�
         <source>EXIT (&amp;N)</source>
         <translation>&amp;Lopeta</translation>
     </message>
+    <message>
+        <source>Eject (&amp;E)</source>
+        <translation>&amp;Poista asemasta</translation>
+    </message>
+    <message>
+        <source>Many Cards... (&amp;M)</source>
+        <translation>Mo&amp;nta korttia...</translation>
+    </message>
 </context>
 <context>
     <name>CWKS_ModSelDlg</name>
@@ -704,6 +712,45 @@ verkko- ja sähköpostiasetukset, vastaanottajat, kameran asetukset ja houkutus�
     <message>
         <source>Cancel (&amp;N)</source>
         <translation>&amp;Peru</translation>
+    </message>
+</context>
+<context>
+    <name>CardStationDlg</name>
+    <message>
+        <source>Cameras (&amp;A):</source>
+        <translation>Ka&amp;merat:</translation>
+    </message>
+    <message>
+        <source>Open List... (&amp;O)</source>
+        <translation>&amp;Avaa luettelo...</translation>
+    </message>
+    <message>
+        <source>Add Camera (&amp;D)</source>
+        <translation>&amp;Lisää kamera</translation>
+    </message>
+    <message>
+        <source>Remove Camera (&amp;R)</source>
+        <translation>&amp;Poista kamera</translation>
+    </message>
+    <message>
+        <source>Write over a settings file already on a card (&amp;W)</source>
+        <translation>Kirjoita &amp;yli kortilla jo oleva asetustiedosto</translation>
+    </message>
+    <message>
+        <source>Cards:</source>
+        <translation>Muistikortit:</translation>
+    </message>
+    <message>
+        <source>Start (&amp;S)</source>
+        <translation>&amp;Käynnistä</translation>
+    </message>
+    <message>
+        <source>Stop (&amp;T)</source>
+        <translation>Py&amp;säytä</translation>
+    </message>
+    <message>
+        <source>Close (&amp;L)</source>
+        <translation>S&amp;ulje</translation>
     </message>
 </context>
 <context>
@@ -1257,6 +1304,18 @@ Säilytetäänkö viimeksi lisätty äänitiedosto?</translation>
         <source>About Us (F1)</source>
         <translation>Tietoja WKS CONFIGista (F1)</translation>
     </message>
+    <message>
+        <source>Eject the card</source>
+        <translation>Poista muistikortti asemasta</translation>
+    </message>
+    <message>
+        <source>%1 is safe to remove.</source>
+        <translation>%1 voidaan poistaa turvallisesti.</translation>
+    </message>
+    <message>
+        <source>%1 is written; unmount it before you remove it.</source>
+        <translation>%1 on kirjoitettu; irrota se ennen kuin poistat sen.</translation>
+    </message>
 </context>
 <context>
     <name>wks::ui::CWKS_ModSelDlg</name>
@@ -1329,6 +1388,61 @@ Säilytetäänkö viimeksi lisätty äänitiedosto?</translation>
     <message>
         <source>Clock time</source>
         <translation>Kameran kellonaika</translation>
+    </message>
+</context>
+<context>
+    <name>wks::ui::CardStationDlg</name>
+    <message>
+        <source>Many Cards: %1</source>
+        <translation>Monta korttia: %1</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Kamera</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Muistikortti</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Tila</translation>
+    </message>
+    <message>
+        <source>Camera List</source>
+        <translation>Kameraluettelo</translation>
+    </message>
+    <message>
+        <source>%1 of %2 cameras done</source>
+        <translation>%1/%2 kameraa valmiina</translation>
+    </message>
+    <message>
+        <source>Every camera is done.</source>
+        <translation>Kaikki kamerat ovat valmiina.</translation>
+    </message>
+    <message>
+        <source>The next card gets %1.</source>
+        <translation>Seuraava muistikortti saa kameran %1.</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <translation>kirjoitetaan</translation>
+    </message>
+    <message>
+        <source>written</source>
+        <translation>kirjoitettu</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>tarkistettu</translation>
+    </message>
+    <message>
+        <source>%1 done — safe to remove</source>
+        <translation>%1 valmis — voidaan poistaa turvallisesti</translation>
+    </message>
+    <message>
+        <source>%1 done — unmount it before you remove it</source>
+        <translation>%1 valmis — irrota ennen poistamista</translation>
     </message>
 </context>
 <context>

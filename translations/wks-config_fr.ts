@@ -572,6 +572,14 @@ paramètres réseau et e-mail, destinataires, réglages de la caméra et appeau.
         <source>EXIT (&amp;N)</source>
         <translation>&amp;Quitter</translation>
     </message>
+    <message>
+        <source>Eject (&amp;E)</source>
+        <translation>É&amp;jecter</translation>
+    </message>
+    <message>
+        <source>Many Cards... (&amp;M)</source>
+        <translation>&amp;Plusieurs cartes...</translation>
+    </message>
 </context>
 <context>
     <name>CWKS_ModSelDlg</name>
@@ -704,6 +712,45 @@ paramètres réseau et e-mail, destinataires, réglages de la caméra et appeau.
     <message>
         <source>Cancel (&amp;N)</source>
         <translation>A&amp;nnuler</translation>
+    </message>
+</context>
+<context>
+    <name>CardStationDlg</name>
+    <message>
+        <source>Cameras (&amp;A):</source>
+        <translation>&amp;Caméras&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Open List... (&amp;O)</source>
+        <translation>&amp;Ouvrir une liste...</translation>
+    </message>
+    <message>
+        <source>Add Camera (&amp;D)</source>
+        <translation>&amp;Ajouter une caméra</translation>
+    </message>
+    <message>
+        <source>Remove Camera (&amp;R)</source>
+        <translation>&amp;Retirer la caméra</translation>
+    </message>
+    <message>
+        <source>Write over a settings file already on a card (&amp;W)</source>
+        <translation>&amp;Écraser un fichier de réglages déjà présent sur la carte mémoire</translation>
+    </message>
+    <message>
+        <source>Cards:</source>
+        <translation>Cartes mémoire&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Start (&amp;S)</source>
+        <translation>&amp;Démarrer</translation>
+    </message>
+    <message>
+        <source>Stop (&amp;T)</source>
+        <translation>Arrê&amp;ter</translation>
+    </message>
+    <message>
+        <source>Close (&amp;L)</source>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
@@ -1257,6 +1304,18 @@ Conserver le dernier fichier audio ajouté&#x202f;?</translation>
         <source>About Us (F1)</source>
         <translation>À propos de WKS CONFIG (F1)</translation>
     </message>
+    <message>
+        <source>Eject the card</source>
+        <translation>Éjecter la carte mémoire</translation>
+    </message>
+    <message>
+        <source>%1 is safe to remove.</source>
+        <translation>%1 peut être retirée en toute sécurité.</translation>
+    </message>
+    <message>
+        <source>%1 is written; unmount it before you remove it.</source>
+        <translation>%1 est écrite&#xa0;; démontez-la avant de la retirer.</translation>
+    </message>
 </context>
 <context>
     <name>wks::ui::CWKS_ModSelDlg</name>
@@ -1329,6 +1388,61 @@ Conserver le dernier fichier audio ajouté&#x202f;?</translation>
     <message>
         <source>Clock time</source>
         <translation>Heure de la caméra</translation>
+    </message>
+</context>
+<context>
+    <name>wks::ui::CardStationDlg</name>
+    <message>
+        <source>Many Cards: %1</source>
+        <translation>Plusieurs cartes&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Caméra</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Carte mémoire</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Camera List</source>
+        <translation>Liste des caméras</translation>
+    </message>
+    <message>
+        <source>%1 of %2 cameras done</source>
+        <translation>%1 caméras sur %2 terminées</translation>
+    </message>
+    <message>
+        <source>Every camera is done.</source>
+        <translation>Toutes les caméras sont terminées.</translation>
+    </message>
+    <message>
+        <source>The next card gets %1.</source>
+        <translation>La carte suivante reçoit %1.</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <translation>écriture</translation>
+    </message>
+    <message>
+        <source>written</source>
+        <translation>écrite</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>vérifiée</translation>
+    </message>
+    <message>
+        <source>%1 done — safe to remove</source>
+        <translation>%1 terminée — peut être retirée en toute sécurité</translation>
+    </message>
+    <message>
+        <source>%1 done — unmount it before you remove it</source>
+        <translation>%1 terminée — démontez la carte avant de la retirer</translation>
     </message>
 </context>
 <context>

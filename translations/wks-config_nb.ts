@@ -572,6 +572,14 @@ nett- og e-postparametere, mottakere, kamerainnstillinger og lokkelyden.</transl
         <source>EXIT (&amp;N)</source>
         <translation>&amp;Avslutt</translation>
     </message>
+    <message>
+        <source>Eject (&amp;E)</source>
+        <translation>Løs &amp;ut</translation>
+    </message>
+    <message>
+        <source>Many Cards... (&amp;M)</source>
+        <translation>&amp;Mange kort...</translation>
+    </message>
 </context>
 <context>
     <name>CWKS_ModSelDlg</name>
@@ -704,6 +712,45 @@ nett- og e-postparametere, mottakere, kamerainnstillinger og lokkelyden.</transl
     <message>
         <source>Cancel (&amp;N)</source>
         <translation>&amp;Avbryt</translation>
+    </message>
+</context>
+<context>
+    <name>CardStationDlg</name>
+    <message>
+        <source>Cameras (&amp;A):</source>
+        <translation>&amp;Kameraer:</translation>
+    </message>
+    <message>
+        <source>Open List... (&amp;O)</source>
+        <translation>Å&amp;pne liste...</translation>
+    </message>
+    <message>
+        <source>Add Camera (&amp;D)</source>
+        <translation>Legg &amp;til kamera</translation>
+    </message>
+    <message>
+        <source>Remove Camera (&amp;R)</source>
+        <translation>Fje&amp;rn kamera</translation>
+    </message>
+    <message>
+        <source>Write over a settings file already on a card (&amp;W)</source>
+        <translation>&amp;Skriv over en innstillingsfil som alt finnes på minnekortet</translation>
+    </message>
+    <message>
+        <source>Cards:</source>
+        <translation>Minnekort:</translation>
+    </message>
+    <message>
+        <source>Start (&amp;S)</source>
+        <translation>St&amp;art</translation>
+    </message>
+    <message>
+        <source>Stop (&amp;T)</source>
+        <translation>St&amp;opp</translation>
+    </message>
+    <message>
+        <source>Close (&amp;L)</source>
+        <translation>&amp;Lukk</translation>
     </message>
 </context>
 <context>
@@ -1257,6 +1304,18 @@ Vil du beholde lydfilen du la til sist?</translation>
         <source>About Us (F1)</source>
         <translation>Om WKS CONFIG (F1)</translation>
     </message>
+    <message>
+        <source>Eject the card</source>
+        <translation>Løs ut minnekortet</translation>
+    </message>
+    <message>
+        <source>%1 is safe to remove.</source>
+        <translation>%1 kan trygt fjernes.</translation>
+    </message>
+    <message>
+        <source>%1 is written; unmount it before you remove it.</source>
+        <translation>%1 er skrevet; avmonter det før du fjerner det.</translation>
+    </message>
 </context>
 <context>
     <name>wks::ui::CWKS_ModSelDlg</name>
@@ -1329,6 +1388,61 @@ Vil du beholde lydfilen du la til sist?</translation>
     <message>
         <source>Clock time</source>
         <translation>Kameraets klokkeslett</translation>
+    </message>
+</context>
+<context>
+    <name>wks::ui::CardStationDlg</name>
+    <message>
+        <source>Many Cards: %1</source>
+        <translation>Mange kort: %1</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Kamera</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Minnekort</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Tilstand</translation>
+    </message>
+    <message>
+        <source>Camera List</source>
+        <translation>Kameraliste</translation>
+    </message>
+    <message>
+        <source>%1 of %2 cameras done</source>
+        <translation>%1 av %2 kameraer ferdige</translation>
+    </message>
+    <message>
+        <source>Every camera is done.</source>
+        <translation>Alle kameraene er ferdige.</translation>
+    </message>
+    <message>
+        <source>The next card gets %1.</source>
+        <translation>Neste minnekort får %1.</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <translation>skriver</translation>
+    </message>
+    <message>
+        <source>written</source>
+        <translation>skrevet</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>kontrollert</translation>
+    </message>
+    <message>
+        <source>%1 done — safe to remove</source>
+        <translation>%1 ferdig — kan trygt fjernes</translation>
+    </message>
+    <message>
+        <source>%1 done — unmount it before you remove it</source>
+        <translation>%1 ferdig — avmonter det før du fjerner det</translation>
     </message>
 </context>
 <context>

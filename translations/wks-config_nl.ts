@@ -572,6 +572,14 @@ netwerk- en e-mailparameters, ontvangers, camera-instellingen en het lokgeluid.<
         <source>EXIT (&amp;N)</source>
         <translation>&amp;Afsluiten</translation>
     </message>
+    <message>
+        <source>Eject (&amp;E)</source>
+        <translation>&amp;Uitwerpen</translation>
+    </message>
+    <message>
+        <source>Many Cards... (&amp;M)</source>
+        <translation>&amp;Meerdere kaarten...</translation>
+    </message>
 </context>
 <context>
     <name>CWKS_ModSelDlg</name>
@@ -704,6 +712,45 @@ netwerk- en e-mailparameters, ontvangers, camera-instellingen en het lokgeluid.<
     <message>
         <source>Cancel (&amp;N)</source>
         <translation>&amp;Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>CardStationDlg</name>
+    <message>
+        <source>Cameras (&amp;A):</source>
+        <translation>&amp;Camera&apos;s:</translation>
+    </message>
+    <message>
+        <source>Open List... (&amp;O)</source>
+        <translation>Lijst &amp;openen...</translation>
+    </message>
+    <message>
+        <source>Add Camera (&amp;D)</source>
+        <translation>Camera &amp;toevoegen</translation>
+    </message>
+    <message>
+        <source>Remove Camera (&amp;R)</source>
+        <translation>Camera &amp;verwijderen</translation>
+    </message>
+    <message>
+        <source>Write over a settings file already on a card (&amp;W)</source>
+        <translation>&amp;Bestaand instellingenbestand op de geheugenkaart overschrijven</translation>
+    </message>
+    <message>
+        <source>Cards:</source>
+        <translation>Geheugenkaarten:</translation>
+    </message>
+    <message>
+        <source>Start (&amp;S)</source>
+        <translation>&amp;Starten</translation>
+    </message>
+    <message>
+        <source>Stop (&amp;T)</source>
+        <translation>Sto&amp;ppen</translation>
+    </message>
+    <message>
+        <source>Close (&amp;L)</source>
+        <translation>Slu&amp;iten</translation>
     </message>
 </context>
 <context>
@@ -1257,6 +1304,18 @@ Het laatst toegevoegde audiobestand behouden?</translation>
         <source>About Us (F1)</source>
         <translation>Over WKS CONFIG (F1)</translation>
     </message>
+    <message>
+        <source>Eject the card</source>
+        <translation>Geheugenkaart uitwerpen</translation>
+    </message>
+    <message>
+        <source>%1 is safe to remove.</source>
+        <translation>%1 kan veilig worden verwijderd.</translation>
+    </message>
+    <message>
+        <source>%1 is written; unmount it before you remove it.</source>
+        <translation>%1 is geschreven; ontkoppel de kaart voordat u hem verwijdert.</translation>
+    </message>
 </context>
 <context>
     <name>wks::ui::CWKS_ModSelDlg</name>
@@ -1329,6 +1388,61 @@ Het laatst toegevoegde audiobestand behouden?</translation>
     <message>
         <source>Clock time</source>
         <translation>Tijd van de camera</translation>
+    </message>
+</context>
+<context>
+    <name>wks::ui::CardStationDlg</name>
+    <message>
+        <source>Many Cards: %1</source>
+        <translation>Meerdere kaarten: %1</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Camera</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Geheugenkaart</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Toestand</translation>
+    </message>
+    <message>
+        <source>Camera List</source>
+        <translation>Cameralijst</translation>
+    </message>
+    <message>
+        <source>%1 of %2 cameras done</source>
+        <translation>%1 van %2 camera&apos;s klaar</translation>
+    </message>
+    <message>
+        <source>Every camera is done.</source>
+        <translation>Alle camera&apos;s zijn klaar.</translation>
+    </message>
+    <message>
+        <source>The next card gets %1.</source>
+        <translation>De volgende geheugenkaart krijgt %1.</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <translation>schrijven</translation>
+    </message>
+    <message>
+        <source>written</source>
+        <translation>geschreven</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>gecontroleerd</translation>
+    </message>
+    <message>
+        <source>%1 done — safe to remove</source>
+        <translation>%1 klaar — kan veilig worden verwijderd</translation>
+    </message>
+    <message>
+        <source>%1 done — unmount it before you remove it</source>
+        <translation>%1 klaar — ontkoppel de kaart voordat u hem verwijdert</translation>
     </message>
 </context>
 <context>

@@ -572,6 +572,14 @@ nät- och e-postparametrar, mottagare, kamerainställningar och lockljudet.</tra
         <source>EXIT (&amp;N)</source>
         <translation>&amp;Avsluta</translation>
     </message>
+    <message>
+        <source>Eject (&amp;E)</source>
+        <translation>&amp;Mata ut</translation>
+    </message>
+    <message>
+        <source>Many Cards... (&amp;M)</source>
+        <translation>Må&amp;nga kort...</translation>
+    </message>
 </context>
 <context>
     <name>CWKS_ModSelDlg</name>
@@ -704,6 +712,45 @@ nät- och e-postparametrar, mottagare, kamerainställningar och lockljudet.</tra
     <message>
         <source>Cancel (&amp;N)</source>
         <translation>&amp;Avbryt</translation>
+    </message>
+</context>
+<context>
+    <name>CardStationDlg</name>
+    <message>
+        <source>Cameras (&amp;A):</source>
+        <translation>&amp;Kameror:</translation>
+    </message>
+    <message>
+        <source>Open List... (&amp;O)</source>
+        <translation>Ö&amp;ppna lista...</translation>
+    </message>
+    <message>
+        <source>Add Camera (&amp;D)</source>
+        <translation>Lägg &amp;till kamera</translation>
+    </message>
+    <message>
+        <source>Remove Camera (&amp;R)</source>
+        <translation>Ta &amp;bort kamera</translation>
+    </message>
+    <message>
+        <source>Write over a settings file already on a card (&amp;W)</source>
+        <translation>Skriv &amp;över en inställningsfil som redan finns på minneskortet</translation>
+    </message>
+    <message>
+        <source>Cards:</source>
+        <translation>Minneskort:</translation>
+    </message>
+    <message>
+        <source>Start (&amp;S)</source>
+        <translation>&amp;Starta</translation>
+    </message>
+    <message>
+        <source>Stop (&amp;T)</source>
+        <translation>St&amp;oppa</translation>
+    </message>
+    <message>
+        <source>Close (&amp;L)</source>
+        <translation>Stän&amp;g</translation>
     </message>
 </context>
 <context>
@@ -1257,6 +1304,18 @@ Vill du behålla ljudfilen som du lade till senast?</translation>
         <source>About Us (F1)</source>
         <translation>Om WKS CONFIG (F1)</translation>
     </message>
+    <message>
+        <source>Eject the card</source>
+        <translation>Mata ut minneskortet</translation>
+    </message>
+    <message>
+        <source>%1 is safe to remove.</source>
+        <translation>%1 kan tas bort säkert.</translation>
+    </message>
+    <message>
+        <source>%1 is written; unmount it before you remove it.</source>
+        <translation>%1 är skrivet; avmontera det innan du tar bort det.</translation>
+    </message>
 </context>
 <context>
     <name>wks::ui::CWKS_ModSelDlg</name>
@@ -1329,6 +1388,61 @@ Vill du behålla ljudfilen som du lade till senast?</translation>
     <message>
         <source>Clock time</source>
         <translation>Kamerans tid</translation>
+    </message>
+</context>
+<context>
+    <name>wks::ui::CardStationDlg</name>
+    <message>
+        <source>Many Cards: %1</source>
+        <translation>Många kort: %1</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Kamera</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Minneskort</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Läge</translation>
+    </message>
+    <message>
+        <source>Camera List</source>
+        <translation>Kameralista</translation>
+    </message>
+    <message>
+        <source>%1 of %2 cameras done</source>
+        <translation>%1 av %2 kameror klara</translation>
+    </message>
+    <message>
+        <source>Every camera is done.</source>
+        <translation>Alla kameror är klara.</translation>
+    </message>
+    <message>
+        <source>The next card gets %1.</source>
+        <translation>Nästa minneskort får %1.</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <translation>skriver</translation>
+    </message>
+    <message>
+        <source>written</source>
+        <translation>skrivet</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>kontrollerat</translation>
+    </message>
+    <message>
+        <source>%1 done — safe to remove</source>
+        <translation>%1 klart — kan tas bort säkert</translation>
+    </message>
+    <message>
+        <source>%1 done — unmount it before you remove it</source>
+        <translation>%1 klart — avmontera det innan du tar bort det</translation>
     </message>
 </context>
 <context>

@@ -91,7 +91,7 @@ Holders takeHold() {
         if (holdIsCurrent()) return alone ? Holders::Alone : Holders::Shared;
         // The last run out removed the folder while this one waited: it is made again.
         releaseHold();
-        files::createFolder(kConverterFolder);
+        (void)files::createFolder(kConverterFolder);  // not made: the next round holds nothing
     }
     return Holders::None;
 }
@@ -126,7 +126,8 @@ bool PlaceProgram(const std::string& installed, const std::string& path) {
 Staging StageConverter() {
     Staging staging;
     if (removeLinkedFolder()) releaseHold();
-    if (!files::exists(kConverterFolder)) files::createFolder(kConverterFolder);
+    // A folder that cannot be made is not held, and the converter is then not placed.
+    if (!files::exists(kConverterFolder)) (void)files::createFolder(kConverterFolder);
     const Holders holders = takeHold();
     bool emptied = true;
     if (holders != Holders::Shared && files::exists(kConverterFolder) &&
@@ -140,7 +141,9 @@ Staging StageConverter() {
         std::optional<std::string> installed = findProgramOnPath(kInstalledConverter);
         placed = installed && PlaceProgram(*installed, kConverterPath);
     }
-    files::setAttributes(kConverterFolder, files::kHidden);
+    // Hidden is kept only where the file system has extended attributes; elsewhere the folder
+    // shows, and works the same.
+    (void)files::setAttributes(kConverterFolder, files::kHidden);
     if (holders == Holders::Alone) lock(g_hold, LOCK_SH);
     staging.ready = emptied && placed;
     return staging;
@@ -167,7 +170,7 @@ bool RemoveConverter() {
         releaseHold();
         return false;
     }
-    EmptyFolder(kConverterFolder);
+    (void)EmptyFolder(kConverterFolder);  // what stays keeps the folder, which the result says
     CUtil::ClearReadOnly(kConverterFolder);
     const bool removed = files::removeFolder(kConverterFolder).ok();
     releaseHold();

@@ -37,14 +37,14 @@ std::optional<Message> EnsureConverter();
 
 // Lets this run's hold go and, when no other run holds the folder, empties and removes it.
 // Nothing is reported; true when the folder is gone.
-bool RemoveConverter();
+[[nodiscard]] bool RemoveConverter();
 
 // Deletes every file below the folder, at any depth; sub-folders stay, empty. Read-only files
 // are not made writable and are left. False when some file could not be deleted.
-bool EmptyFolder(const std::string& folder);
+[[nodiscard]] bool EmptyFolder(const std::string& folder);
 
 // Puts the program at path as a symbolic link to it, or as a copy where no link can be made.
 // Something already at path is deleted first; false when that or the placing fails.
-bool PlaceProgram(const std::string& installed, const std::string& path);
+[[nodiscard]] bool PlaceProgram(const std::string& installed, const std::string& path);
 
 }  // namespace wks

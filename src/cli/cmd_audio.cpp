@@ -88,7 +88,7 @@ int cmdAudio(Args& args) {
     runner.setObserver(&progress);
     const bool placed = SaveGameCallAudio(root + "\\GSM\\AUDIO.TXT", source.string(), runner) ==
                         GameCallResult::Placed;
-    RemoveConverter();
+    (void)RemoveConverter();  // as the main screen's exit: what stays is the last run's
 
     if (placed) std::cout << printablePath(files::native(target).value_or(target)) << "\n";
     return placed ? kExitOk : kExitProblem;

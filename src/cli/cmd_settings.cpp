@@ -61,7 +61,7 @@ int cmdNew(Args& args) {
     session.operatorLists()->Mng_CountryOperatorList(OperatorListOp::Fill);
     SettingsFile& file = session.settings();
     file.savePath = "D:\\" + model.settingsRelPath();
-    session.Mng_AllParaSetDefault();
+    (void)session.Mng_AllParaSetDefault();  // requireModel knows every model
     changes.apply(state, session.recipients());
     if (const files::Status written = session.Mng_AllPara(Transfer::Write, SettingsCopy::Card);
         !written) {

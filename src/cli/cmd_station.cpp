@@ -27,8 +27,14 @@ void onInterrupt(int) { interrupted = true; }
 // One line per card on standard output; the waiting and the source on standard error.
 class Lines : public StationObserver {
   public:
+    explicit Lines(Station& station) : station_(station) {}
     void stationEvent(const StationEvent& e) override {
         using Kind = StationEvent::Kind;
+        // Ctrl-C while a card is written: that card is finished, no other is begun.
+        if (interrupted && !station_.stopped()) {
+            std::cerr << "stopping after the current card" << std::endl;
+            station_.stop();
+        }
         switch (e.kind) {
             case Kind::Waiting:
                 if (!e.camera.empty())
@@ -47,6 +53,9 @@ class Lines : public StationObserver {
                 break;
         }
     }
+
+  private:
+    Station& station_;
 };
 
 std::string defaultReport(const std::optional<std::string>& list, const CameraModel& model) {
@@ -130,7 +139,7 @@ int cmdStation(Args& args) {
                   << "): the drive letters' media are watched, and each card must be "
                      "unmounted before it is removed\n";
     Station station(std::move(options), std::move(source));
-    Lines lines;
+    Lines lines(station);
     station.setObserver(&lines);
     if (const std::string why = station.prepare(); !why.empty()) {
         std::cerr << "wks-settings station: " << printablePath(why) << "\n";

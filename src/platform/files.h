@@ -27,7 +27,7 @@ inline constexpr std::size_t kMaxReadBytes = 1024 * 1024;
 
 // Success, or the reason of a failure: an errno value, or a reason of this layer's own (a link
 // that leads outside its drive, something that is no regular file).
-class Status {
+class [[nodiscard]] Status {
   public:
     Status() = default;
     Status(std::error_code error) : error_(error) {}
@@ -42,7 +42,7 @@ class Status {
 
 // A value, or the reason there is none.
 template <class T>
-class Result {
+class [[nodiscard]] Result {
   public:
     Result(T value) : value_(std::move(value)) {}
     Result(std::error_code error) : error_(error) {}

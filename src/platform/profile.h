@@ -28,8 +28,8 @@ DWORD GetPrivateProfileStringA(const char* section, const char* key, const char*
 // appended at the end, a missing key becomes the last entry of its section, an existing value is
 // replaced in place; every other line keeps its bytes. A read-only file is refused. The file is
 // replaced atomically. Null section, key or value is not supported and gives FALSE.
-BOOL WritePrivateProfileStringA(const char* section, const char* key, const char* value,
-                                const char* path);
+[[nodiscard]] BOOL WritePrivateProfileStringA(const char* section, const char* key,
+                                              const char* value, const char* path);
 
 namespace wks {
 

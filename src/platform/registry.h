@@ -36,22 +36,23 @@ inline constexpr LONG ERROR_KEY_DELETED = 1018;
 
 // Opens the key subKey under key, making it and every missing key above it. An empty or null
 // subKey opens key itself again. Key names must not be empty, ".", ".." or "@", nor hold "/".
-LONG RegCreateKeyA(HKEY key, const char* subKey, PHKEY result);
+[[nodiscard]] LONG RegCreateKeyA(HKEY key, const char* subKey, PHKEY result);
 
 // Sets the default value of subKey under key (made when missing; key itself when subKey is
 // empty or null) to the text data. Only REG_SZ is taken; size is ignored, as the text's own
 // length counts. The value is replaced atomically.
-LONG RegSetValueA(HKEY key, const char* subKey, DWORD type, const char* data, DWORD size);
+[[nodiscard]] LONG RegSetValueA(HKEY key, const char* subKey, DWORD type, const char* data,
+                                DWORD size);
 
 // Reads the default value of subKey under key. *size is the buffer's size in, the bytes
 // needed out (the text and its NUL); a key without a value reads as the empty text. With a
 // null data only the size is reported. A buffer too small gives ERROR_MORE_DATA and leaves
 // the buffer alone. A missing key gives ERROR_FILE_NOT_FOUND.
-LONG RegQueryValueA(HKEY key, const char* subKey, char* data, PLONG size);
+[[nodiscard]] LONG RegQueryValueA(HKEY key, const char* subKey, char* data, PLONG size);
 
 // Deletes subKey under key with its value. A key that has subkeys is not deleted
 // (ERROR_ACCESS_DENIED). subKey must name a key.
-LONG RegDeleteKeyA(HKEY key, const char* subKey);
+[[nodiscard]] LONG RegDeleteKeyA(HKEY key, const char* subKey);
 
 LONG RegCloseKey(HKEY key);
 

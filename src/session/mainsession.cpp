@@ -160,13 +160,14 @@ void MainSession::Mng_InitSaveDest() {
         return;
     }
     if (destinations_.empty()) {
-        Mng_AllParaSetDefault();
+        (void)Mng_AllParaSetDefault();  // the model is known here
         tip(QT_TRANSLATE_NOOP("Message", "No disk is valid !"), Icon::Error);
         return;
     }
 
     selected_ = static_cast<int>(destinations_.size()) - 1;
-    files::createFolder(lastUsable + kSettingsFolder);
+    // A folder that cannot be made is reported, with its reason, by the save that needs it.
+    (void)files::createFolder(lastUsable + kSettingsFolder);
     const std::string invalid = lastUsable + rel;
     if (readWhole(invalid)) {
         CUtil::ClearReadOnly(invalid);
@@ -185,15 +186,15 @@ void MainSession::Mng_InitSaveDest() {
             (void)Mng_AllPara(Transfer::Read, SettingsCopy::Backup);  // as the card file above
             return;
         }
-        Mng_AllParaSetDefault();
+        (void)Mng_AllParaSetDefault();  // the model is known here
         if (readWhole(file_.backupPath) && !files::deleteFile(file_.backupPath)) {
             tip(QT_TRANSLATE_NOOP("Message",
                                   "Can't delete invalid back-up file,\nPlease delete it manually!"),
                 Icon::Warning);
         }
     } else {
-        files::createFolder(kBackupFolder);
-        Mng_AllParaSetDefault();
+        (void)files::createFolder(kBackupFolder);  // as the card's folder above
+        (void)Mng_AllParaSetDefault();             // the model is known here
     }
 }
 
@@ -372,6 +373,9 @@ void MainSession::stageConverter() {
     if (const Staging staging = StageConverter(); staging.message) showMessage(*staging.message);
 }
 
-void MainSession::exit() { RemoveConverter(); }
+void MainSession::exit() {
+    // A folder another run holds, or one that could not be emptied, is left to the last run.
+    (void)RemoveConverter();
+}
 
 }  // namespace wks

@@ -63,9 +63,9 @@ class MainSession {
     // Opens the session for its model: Mng_CurModSaveInfoSet, the operator lists filled, then
     // Mng_InitSaveDest (with the caller's fresh examination, if it has just made one). False,
     // reported, for an unknown model: nothing else is done then.
-    bool open();
+    [[nodiscard]] bool open();
     // Looks the model up and sets the derived paths; an unknown name is reported and false.
-    bool Mng_CurModSaveInfoSet();
+    [[nodiscard]] bool Mng_CurModSaveInfoSet();
     // Keeps the drives that are examined, offered and cleared of copies to these letters (the
     // command line's given drives); C: stays the backup's drive all the same. Before opening.
     void limitDrives(const std::string& letters);
@@ -83,13 +83,13 @@ class MainSession {
     // The user chose an entry of the destination list.
     void chooseDestination(std::size_t index);
     // False when the action did not do all it had to, or is none of the list.
-    bool Mng_DiskFileOperate(DiskFileOp action);
+    [[nodiscard]] bool Mng_DiskFileOperate(DiskFileOp action);
 
     // The whole settings file read or written; an unknown model is reported.
     files::Status Mng_AllPara(Transfer transfer, SettingsCopy copy);
     // The model's camera defaults; the KT320V-8PRO's then select Sweden and Telia in the
     // operator lists. 1 when applied, 0 (reported) for an unknown model.
-    int Mng_AllParaSetDefault();
+    [[nodiscard]] int Mng_AllParaSetDefault();
     // "Default Setting (&D)": asks, then applies the defaults. True when they were applied.
     bool applyDefaultSetting();
     // "SAVE (&Y)".

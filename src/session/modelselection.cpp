@@ -17,14 +17,15 @@ namespace {
 void forget(ModelChoice& choice) {
     choice.selected = -1;
     choice.remember = false;
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kModelSelKey);
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kModelSelParent);  // refused while other keys live under it
+    // A key that stays offers its choice again at the next start: nothing to tell.
+    (void)RegDeleteKeyA(HKEY_LOCAL_MACHINE, kModelSelKey);
+    (void)RegDeleteKeyA(HKEY_LOCAL_MACHINE, kModelSelParent);  // refused while keys live under it
 }
 
 // Sets the key's value; a key that could not be opened takes no value.
 LONG setValue(const std::string& text) {
     HKEY key = nullptr;
-    RegCreateKeyA(HKEY_LOCAL_MACHINE, kModelSelKey, &key);
+    (void)RegCreateKeyA(HKEY_LOCAL_MACHINE, kModelSelKey, &key);  // else no key: the set fails
     const LONG result = RegSetValueA(key, nullptr, REG_SZ, text.c_str(), DWORD(text.size()));
     RegCloseKey(key);
     return result;
@@ -44,14 +45,16 @@ long long leadingNumber(const char* text) {
 
 void store(ModelChoice& choice) {
     create(choice);
-    if (choice.remember) setValue(std::to_string(choice.selected));
+    // A choice that could not be stored is asked for again at the next start.
+    if (choice.remember) (void)setValue(std::to_string(choice.selected));
 }
 
 }  // namespace
 
 std::optional<RegistryOp> loadChoice(ModelChoice& choice) {
     LONG size = 0;
-    RegQueryValueA(HKEY_LOCAL_MACHINE, kModelSelKey, nullptr, &size);
+    // The size alone: a failure leaves it 0, and the read below fails as well.
+    (void)RegQueryValueA(HKEY_LOCAL_MACHINE, kModelSelKey, nullptr, &size);
     if (size <= 0) size = 4;
     std::string text(static_cast<std::size_t>(size), '\0');
     if (RegQueryValueA(HKEY_LOCAL_MACHINE, kModelSelKey, text.data(), &size) != ERROR_SUCCESS) {

@@ -20,7 +20,8 @@ OperatorChoice ApplyOperatorChoice(AppState& state, const CameraModel& model,
     if (keepSslOnApply) {
         keepSslOnApply = false;
     } else if (!swedishSslNetwork) {
-        state.SmtpSsl = "0";
+        // Assigned from a string: GCC 12 warns falsely (-Wrestrict) on the literal here.
+        state.SmtpSsl = std::string("0");
     }
     return OperatorChoice::Applied;
 }

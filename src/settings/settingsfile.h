@@ -93,7 +93,7 @@ class SettingsFile {
 
     // The camera part of the defaults; the session adds the KT320V-8PRO's operator choice.
     // 0 for an unknown model, which changes nothing.
-    int Mng_AllParaSetDefault();
+    [[nodiscard]] int Mng_AllParaSetDefault();
     void Mng_Group1ParaSetDefault();
     // Stamps the clock when it follows the PC; for an unknown model nothing changes.
     files::Status Mng_ChkForSaveLatestTimeForSetClock();

@@ -17,6 +17,7 @@
 #include "audio/gamecall.h"
 #include "platform/clock.h"
 #include "platform/files.h"
+#include "presets/placeholdersender.h"
 #include "settings/filecheck.h"
 #include "settings/settingsfile.h"
 #include "util/cutil.h"
@@ -347,7 +348,7 @@ StationEvent::Kind Station::writeCard(const Card& card, const Camera& camera, Re
         (reportFolder / (model_->fileStem + "-" + fileNamePart(camera.id) + ".TXT")).string();
     if (files::isFile(copy)) {
         CUtil::ClearReadOnly(copy);
-        files::deleteFile(copy);
+        (void)files::deleteFile(copy);  // one that stays is replaced by the write below
     }
     SettingsFile file(model_->displayName, state, recipients);
     file.backupPath = copy;
@@ -381,7 +382,10 @@ StationEvent::Kind Station::writeCard(const Card& card, const Camera& camera, Re
     const auto back = readFromCard(target);
     if (!back) return fail("the card could not be read back: " + describe(back.error()));
     if (*back != *bytes) return fail("the card gave back other bytes than were written");
-    const auto problems = checkSettingsDocument(*model_, ProfileDocument::parse(*back));
+    // The template's placeholder sender account is the user's choice, told on the main screen;
+    // every other problem means the camera would not read what was meant.
+    auto problems = checkSettingsDocument(*model_, ProfileDocument::parse(*back));
+    std::erase(problems, std::string(kPlaceholderSenderNote));
     if (!problems.empty()) return fail("the camera would not read it: " + problems.front());
     emitEvent(StationEvent::Kind::Verified, camera.id, card);
 

@@ -51,7 +51,8 @@ std::string CUtil::TrimToLength(const std::string& text, int n) {
 void CUtil::ClearReadOnly(const std::string& path) {
     std::uint32_t attrs = wks::files::getAttributes(path);
     if (attrs == wks::files::kInvalidAttributes) return;
-    wks::files::setAttributes(path, attrs & ~wks::files::kReadOnly);
+    // A file that stays read-only fails where it is written or deleted, and is reported there.
+    (void)wks::files::setAttributes(path, attrs & ~wks::files::kReadOnly);
 }
 
 int CUtil::RenameIfExists(const std::string& oldPath, const std::string& newPath) {

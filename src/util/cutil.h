@@ -34,5 +34,5 @@ class CUtil {
     // Removes the read-only attribute and keeps the others; a missing path is left alone.
     static void ClearReadOnly(const std::string& path);
     // 1 when old exists and cannot be renamed to new (something is there already), else 0.
-    static int RenameIfExists(const std::string& oldPath, const std::string& newPath);
+    [[nodiscard]] static int RenameIfExists(const std::string& oldPath, const std::string& newPath);
 };

@@ -32,7 +32,7 @@ struct FakeConverter : ProcessRunner {
         ++runs;
         copyThere = !copy.empty() && fs::exists(copy);
         test::writeBytes(args.back(), "RIFF");
-        return {ProcessResult::Outcome::Exited, status, 0, {}};
+        return {ProcessResult::Outcome::Exited, status, 0, {}, false, {}};
     }
 };
 
@@ -118,7 +118,8 @@ struct Screen {
     CameraParams defaults() const {
         AppState s;
         Recipients r;
-        return SettingsFile(model, s, r).Mng_AllParaSetDefault(), s.cameraParams;
+        if (!SettingsFile(model, s, r).Mng_AllParaSetDefault()) qFatal("no model");
+        return s.cameraParams;
     }
 };
 

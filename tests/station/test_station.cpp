@@ -9,6 +9,7 @@
 
 #include "platform/drives.h"
 #include "platform/profile.h"
+#include "session/operatorchoice.h"
 #include "station/csvtable.h"
 #include "station/station.h"
 #include "support/failingcard.h"
@@ -228,10 +229,12 @@ class StationTest : public QObject {
                          "[WKSFileMark]\r\nModel=KT470RX\r\n");
         auto own = card("own");
         test::writeBytes(cardFile(store("own")), "[WKSFileMark]\r\nModel=LN714W\r\nmine\r\n");
-        // A read-only card, and one pulled out while it is written, mounted where they are.
+        // A read-only card, one pulled out while it is written and a full one, mounted where
+        // they are.
         fs::create_directories(media("ro"));
         test::ReadOnlyFolder readOnly(media("ro"));
         test::FailingCard pulled(media("pulled"));
+        test::FailingCard full(media("full"), true);
         std::string note;
         Station station(options(), UDisksCardSource::open(note));
         Recorder rec;
@@ -244,6 +247,9 @@ class StationTest : public QObject {
         if (pulled.mounted())
             QVERIFY(udisks.addCard(
                 {"pulled", media("pulled"), media("pulled"), "u-p", "", "", true, false}));
+        if (full.mounted())
+            QVERIFY(
+                udisks.addCard({"full", media("full"), media("full"), "u-f", "", "", true, true}));
         station.serveCards();
         const auto refused = rec.texts(Kind::Refused);
         QCOMPARE(refused.size(), std::size_t(2));
@@ -252,7 +258,7 @@ class StationTest : public QObject {
         QCOMPARE(test::readBytes(cardFile(store("own"))),
                  std::string("[WKSFileMark]\r\nModel=LN714W\r\nmine\r\n"));
         const auto failed = rec.texts(Kind::Failed);
-        QCOMPARE(failed.size(), std::size_t(readOnly.ok() + pulled.mounted()));
+        QCOMPARE(failed.size(), std::size_t(readOnly.ok() + pulled.mounted() + full.mounted()));
         for (const auto& text : failed) {
             QVERIFY2(text.rfind("CAM-001: CAM-001 not written: the card ", 0) == 0, text.c_str());
         }
@@ -263,6 +269,7 @@ class StationTest : public QObject {
         };
         QCOMPARE(saying("read-only"), long(readOnly.ok()));
         QCOMPARE(saying("went away"), long(pulled.mounted()));
+        QCOMPARE(saying("the card is full"), long(full.mounted()));
         QCOMPARE(station.nextCamera(), std::string("CAM-001"));
         for (const auto& row : reportRows(report())) QVERIFY(row.back() != "ejected");
 
@@ -307,6 +314,9 @@ class StationTest : public QObject {
         ScopedDrives scope(DriveTable::live(dos, root() / "system", "nobody"));
         auto o = options();
         o.templateState.gameCallAudioPath = source.toStdString();
+        // An operator's placeholder sender account is the user's to replace, not a failed card.
+        bool keepSsl = false;
+        ApplyOperatorChoice(o.templateState, *findModel(kModel), "Sweden", "Telia", keepSsl);
         Station station(std::move(o), std::make_unique<LetterCardSource>());
         Recorder rec;
         station.setObserver(&rec);
@@ -328,6 +338,28 @@ class StationTest : public QObject {
         QCOMPARE(test::readBytes(root() / "sd/DCIM/100WKSIM/IMAG0001_RenameForSaveAudioFile.JPG"),
                  std::string("picture"));
         QCOMPARE(reportRows(report()).back().back(), std::string("written, not ejected"));
+
+        // Two cards in at once, Stop while the first is written: the second is not begun.
+        struct Stopper : Recorder {
+            Station* station = nullptr;
+            void stationEvent(const StationEvent& e) override {
+                Recorder::stationEvent(e);
+                if (e.kind == Kind::Written) station->stop();
+            }
+        } stopper;
+        Station second(options(), std::make_unique<LetterCardSource>());
+        stopper.station = &second;
+        second.setObserver(&stopper);
+        QCOMPARE(second.prepare(), std::string());
+        for (const char* n : {"f", "g"}) {
+            fs::create_directories(root() / n);
+            fs::create_directory_symlink(root() / n, dos / (std::string(n) + ":"));
+        }
+        second.run();
+        QCOMPARE(
+            stopper.texts(Kind::Done),
+            std::vector<std::string>{"CAM-002: CAM-002 done — unmount it before you remove it"});
+        QVERIFY(!fs::exists(root() / "g" / "GSM"));
     }
 };
 

@@ -12,13 +12,14 @@ namespace fs = std::filesystem;
 
 namespace wks::test {
 
-FailingCard::FailingCard(const fs::path& mountPoint) : mount_(mountPoint) {
+FailingCard::FailingCard(const fs::path& mountPoint, bool full) : mount_(mountPoint) {
     if (::access("/dev/fuse", R_OK | W_OK) != 0) {
         why_ = "no usable /dev/fuse here";
         return;
     }
     fs::create_directories(mount_);
-    process_.start(WKS_FAILINGCARD, {mount_.c_str()});
+    process_.start(WKS_FAILINGCARD,
+                   full ? QStringList{mount_.c_str(), "full"} : QStringList{mount_.c_str()});
     bool there = false;
     for (int i = 0; i < 100 && !there && process_.state() != QProcess::NotRunning; ++i) {
         QTest::qWait(50);

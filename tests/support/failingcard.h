@@ -3,7 +3,7 @@
 #pragma once
 // A real FUSE folder (tests/support/failingcard.py) mounted while it lives: a card pulled out while
 // it is written. Folders and files can be made in it, but every write of a file's bytes fails
-// with an input/output error.
+// with an input/output error, or, when it is full, with no room left.
 
 #include <QProcess>
 #include <filesystem>
@@ -13,7 +13,7 @@ namespace wks::test {
 
 class FailingCard {
   public:
-    explicit FailingCard(const std::filesystem::path& mountPoint);
+    explicit FailingCard(const std::filesystem::path& mountPoint, bool full = false);
     ~FailingCard();
     FailingCard(const FailingCard&) = delete;
     FailingCard& operator=(const FailingCard&) = delete;

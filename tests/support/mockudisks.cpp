@@ -62,9 +62,9 @@ MockUDisks::MockUDisks() {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("DBUS_SYSTEM_BUS_ADDRESS", QString::fromStdString(privateBus().address));
     mock_.setProcessEnvironment(env);
-    mock_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    // Its log of every call is read by no one; kept, it would grow with each card.
+    // Its log of calls is not read: a full pipe would stop it.
     mock_.setStandardOutputFile(QProcess::nullDevice());
+    mock_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     endWithParent(mock_);
     mock_.start("/usr/bin/python3", {"-m", "dbusmock", "--template", WKS_UDISKS2_TEMPLATE});
     for (int i = 0; i < 200; ++i) {

@@ -14,6 +14,7 @@ import os
 import subprocess
 
 import dbus
+from gi.repository import GLib
 
 from dbusmock import MOCK_IFACE, mockobject
 
@@ -81,8 +82,14 @@ def remove(path):
 
 def power_off(self, options):
     name = self.__dbus_object_path__.rsplit('/', 1)[1]
-    remove('/org/freedesktop/UDisks2/block_devices/' + name)
-    remove(self.__dbus_object_path__)
+    path = self.__dbus_object_path__
+
+    # Once the reply has gone: an object taken off the bus during its own call may lose it.
+    def later():
+        remove('/org/freedesktop/UDisks2/block_devices/' + name)
+        remove(path)
+        return False
+    GLib.idle_add(later)
 
 
 @dbus.service.method(MOCK_IFACE, in_signature='sssssssbb', out_signature='s')

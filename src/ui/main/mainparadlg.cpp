@@ -9,6 +9,8 @@
 #include <QStyle>
 #include <QTimerEvent>
 
+#include "platform/cardsource.h"
+#include "platform/drives.h"
 #include "platform/prompts.h"
 #include "presets/placeholdersender.h"
 #include "ui/camera/camerascreens.h"
@@ -21,6 +23,7 @@
 #include "ui/common/translations.h"
 #include "ui/main/aboutbox.h"
 #include "ui/network/wapparadlg.h"
+#include "ui/station/stationdlg.h"
 #include "ui_mainparadlg.h"
 
 namespace wks::ui {
@@ -118,6 +121,13 @@ CWKS_MainParaDlg::CWKS_MainParaDlg(std::string displayName, AppState& state,
     connect(ui_->changeButton, &QPushButton::clicked, this,
             &CWKS_MainParaDlg::Mng_JumpToCertainMod);
     connect(ui_->saveButton, &QPushButton::clicked, this, &CWKS_MainParaDlg::save);
+    connect(ui_->manyCardsButton, &QPushButton::clicked, this, &CWKS_MainParaDlg::manyCards);
+    connect(ui_->ejectButton, &QToolButton::clicked, this, &CWKS_MainParaDlg::ejectCard);
+    ui_->ejectButton->setIcon(style()->standardIcon(QStyle::SP_MediaStop));
+    ui_->ejectButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    nameControl(ui_->ejectButton, tr("Eject the card"));
+    ui_->ejectButton->setToolTip(tr("Eject the card"));
+    ui_->ejectButton->hide();
     connect(ui_->exitButton, &QPushButton::clicked, this, &CWKS_MainParaDlg::reject);
     connect(ui_->destinationList, &DestinationBox::aboutToDropDown, this, [this] {
         session_.Mng_RefreshDiskList();
@@ -229,8 +239,33 @@ void CWKS_MainParaDlg::Mng_JumpToCertainMod() {
 
 void CWKS_MainParaDlg::save() {
     takeRecipients();
-    session_.save();
+    const SaveOutcome outcome = session_.save();
     showPlace();  // the free space after the save
+    // A card just written may be ejected in one step.
+    const std::string& path = session_.savePath();
+    savedCard_ = outcome.complete() && DriveTable::isDrivePath(path) && drives().isMedium(path[0])
+                     ? path[0]
+                     : 0;
+    ui_->ejectButton->setVisible(savedCard_ != 0);
+}
+
+void CWKS_MainParaDlg::ejectCard() {
+    const auto folder = savedCard_ ? drives().folderOf(savedCard_) : std::nullopt;
+    if (!folder) return;
+    const QString letter = QString(QChar(savedCard_)) + ':';
+    const EjectOutcome out = ejectFolder(*folder);
+    ui_->destinationPlace->setText(
+        out.safe ? tr("%1 is safe to remove.").arg(letter)
+                 : tr("%1 is written; unmount it before you remove it.").arg(letter));
+    ui_->ejectButton->hide();
+    savedCard_ = 0;
+}
+
+void CWKS_MainParaDlg::manyCards() {
+    takeRecipients();
+    if (!session_.model()) return;
+    CardStationDlg station(session_.model()->displayName, state_, session_.recipients(), this);
+    modalRunner().run(station);
 }
 
 void CWKS_MainParaDlg::reject() {

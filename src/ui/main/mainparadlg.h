@@ -56,6 +56,10 @@ class CWKS_MainParaDlg : public ScreenDialog {
     void defaultSetting();
     void save();
     void about();
+    // The card station, the screen's values its template.
+    void manyCards();
+    // Makes the card just saved to safe to remove.
+    void ejectCard();
     void userSelected(QListWidget* list);
     // Runs the WAP / Internet screen; true when it ended with OK.
     bool runWapScreen(bool checkMode);
@@ -75,6 +79,7 @@ class CWKS_MainParaDlg : public ScreenDialog {
     ConversionProgress progress_;
     std::array<QLineEdit*, Recipients::kCount> recipientFields_{};
     int stagingTimer_ = 0;
+    char savedCard_ = 0;  // the removable drive of the last save, until it is ejected
 };
 
 }  // namespace wks::ui

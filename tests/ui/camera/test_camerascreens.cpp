@@ -37,7 +37,7 @@ const char* const kSaved = "OK,Camara parameters have been saved success !";
 
 void applyDefaults(AppState& state, const std::string& model) {
     Recipients recipients;
-    SettingsFile(model, state, recipients).Mng_AllParaSetDefault();
+    if (!SettingsFile(model, state, recipients).Mng_AllParaSetDefault()) qFatal("no model");
 }
 
 std::unique_ptr<CameraScreen> openScreen(AppState& state, const std::string& model) {

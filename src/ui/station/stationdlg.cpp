@@ -1,0 +1,245 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/station/stationdlg.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <filesystem>
+
+#include "platform/files.h"
+#include "platform/prompts.h"
+#include "station/csvtable.h"
+#include "ui/common/accessibility.h"
+#include "ui/station/desktopnotice.h"
+#include "ui_stationdlg.h"
+
+namespace wks::ui {
+namespace {
+
+using Kind = StationEvent::Kind;
+
+QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+void fitColumns(QTableWidget* table) {
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setStretchLastSection(true);
+}
+
+}  // namespace
+
+CardStationDlg::CardStationDlg(std::string model, const AppState& state,
+                               const Recipients& recipients, QWidget* parent)
+    : ScreenDialog(parent),
+      ui_(std::make_unique<Ui::CardStationDlg>()),
+      model_(std::move(model)),
+      state_(state),
+      recipients_(recipients) {
+    ui_->setupUi(this);
+    setObjectName("CardStationDlg");
+    setWindowTitle(tr("Many Cards: %1").arg(text(model_)));
+    ui_->cameraTable->setColumnCount(1);
+    ui_->cameraTable->setHorizontalHeaderLabels({kCameraIdColumn});
+    ui_->cardTable->setColumnCount(3);
+    ui_->cardTable->setHorizontalHeaderLabels({tr("Camera"), tr("Card"), tr("State")});
+    ui_->cardTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    fitColumns(ui_->cameraTable);
+    fitColumns(ui_->cardTable);
+    labelControl(ui_->camerasLabel, ui_->cameraTable);
+    labelControl(ui_->cardsLabel, ui_->cardTable);
+    if (const CameraModel* m = findModel(model_)) {
+        reportPath_ = files::native(std::string(kBackupFolder) + "\\" + m->fileStem + "-cards.csv")
+                          .value_or(m->fileStem + "-cards.csv");
+    }
+    connect(ui_->openListButton, &QPushButton::clicked, this, &CardStationDlg::chooseList);
+    connect(ui_->addButton, &QPushButton::clicked, this, &CardStationDlg::addCamera);
+    connect(ui_->removeButton, &QPushButton::clicked, this, &CardStationDlg::removeCamera);
+    connect(ui_->startButton, &QPushButton::clicked, this, &CardStationDlg::start);
+    connect(ui_->stopButton, &QPushButton::clicked, this, &CardStationDlg::stop);
+    connect(ui_->closeButton, &QPushButton::clicked, this, &CardStationDlg::reject);
+}
+
+CardStationDlg::~CardStationDlg() = default;
+
+void CardStationDlg::chooseList() {
+    const auto path = prompter().openFile(
+        {tr("Camera List").toStdString(), "Camera List(*.csv)|*.csv|All Files(*.*)|*.*||"});
+    if (path) openList(*path);
+}
+
+bool CardStationDlg::openList(const std::string& path) {
+    auto rows = readCsv(path);
+    if (auto* why = std::get_if<std::string>(&rows)) {
+        showMessage({kAppTitle, Text::verbatim(*why), Buttons::Ok, Icon::Warning});
+        return false;
+    }
+    const auto& all = std::get<std::vector<CsvRow>>(rows);
+    QTableWidget* table = ui_->cameraTable;
+    table->clear();
+    table->setRowCount(0);
+    if (all.empty()) return true;
+    table->setColumnCount(static_cast<int>(all[0].fields.size()));
+    QStringList header;
+    for (const auto& h : all[0].fields) header << text(h);
+    table->setHorizontalHeaderLabels(header);
+    for (std::size_t r = 1; r < all.size(); ++r) {
+        table->insertRow(table->rowCount());
+        for (std::size_t c = 0; c < all[r].fields.size() && int(c) < table->columnCount(); ++c)
+            table->setItem(table->rowCount() - 1, int(c),
+                           new QTableWidgetItem(text(all[r].fields[c])));
+    }
+    listPath_ = path;
+    const std::filesystem::path p(path);
+    reportPath_ = (p.parent_path() / (p.stem().string() + "-report.csv")).string();
+    return true;
+}
+
+void CardStationDlg::addCamera() {
+    QTableWidget* table = ui_->cameraTable;
+    int idColumn = 0;
+    for (int c = 0; c < table->columnCount(); ++c) {
+        if (table->horizontalHeaderItem(c)->text() == kCameraIdColumn) idColumn = c;
+    }
+    const int row = table->rowCount();
+    table->insertRow(row);
+    table->setItem(row, idColumn, new QTableWidgetItem(text(CameraList::numberedId(row + 1))));
+    table->setCurrentCell(row, idColumn);
+}
+
+void CardStationDlg::removeCamera() {
+    const int row = ui_->cameraTable->currentRow();
+    if (row >= 0) ui_->cameraTable->removeRow(row);
+}
+
+void CardStationDlg::setEditing(bool editing) {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{ui_->cameraTable, ui_->openListButton, ui_->addButton,
+                                         ui_->removeButton, ui_->overwriteBox, ui_->startButton})
+        w->setEnabled(editing);
+    ui_->stopButton->setEnabled(!editing);
+}
+
+void CardStationDlg::start() {
+    const CameraModel* model = findModel(model_);
+    if (!model || running()) return;
+    QTableWidget* table = ui_->cameraTable;
+    std::vector<std::string> header;
+    for (int c = 0; c < table->columnCount(); ++c)
+        header.push_back(table->horizontalHeaderItem(c)->text().toStdString());
+    std::vector<std::vector<std::string>> rows;
+    for (int r = 0; r < table->rowCount(); ++r) {
+        std::vector<std::string> row;
+        for (int c = 0; c < table->columnCount(); ++c) {
+            const QTableWidgetItem* item = table->item(r, c);
+            row.push_back(item ? item->text().toStdString() : std::string());
+        }
+        rows.push_back(std::move(row));
+    }
+    auto list = CameraList::make(header, rows, *model);
+    if (auto* why = std::get_if<std::string>(&list)) {
+        showMessage({kAppTitle, Text::verbatim(*why), Buttons::Ok, Icon::Warning});
+        return;
+    }
+    StationOptions options;
+    options.model = model_;
+    options.templateState = state_;
+    options.templateRecipients = recipients_;
+    options.cameras = std::move(std::get<CameraList>(list));
+    options.reportPath = reportPath_;
+    options.overwrite = ui_->overwriteBox->isChecked();
+    std::string note;
+    station_ = std::make_unique<Station>(std::move(options), openCardSource(note));
+    station_->setObserver(this);
+    if (const std::string why = station_->prepare(); !why.empty()) {
+        station_.reset();
+        showMessage({kAppTitle, Text::verbatim(why), Buttons::Ok, Icon::Warning});
+        return;
+    }
+    setEditing(false);
+    showCount();
+    station_->run();
+    station_.reset();
+    setEditing(true);
+    if (closeAfterRun_) ScreenDialog::reject();
+}
+
+void CardStationDlg::stop() {
+    if (running()) station_->stop();
+    ui_->stopButton->setEnabled(false);
+}
+
+void CardStationDlg::reject() {
+    // A card being written is finished first.
+    if (running()) {
+        closeAfterRun_ = true;
+        stop();
+        return;
+    }
+    ScreenDialog::reject();
+}
+
+void CardStationDlg::showCount() {
+    if (!station_) return;
+    ui_->countLabel->setText(
+        tr("%1 of %2 cameras done").arg(station_->doneCount()).arg(station_->total()));
+}
+
+QTableWidgetItem* CardStationDlg::stateOf(const Card& card, const std::string& camera) {
+    QTableWidget* table = ui_->cardTable;
+    const QString name = text(card.label.empty() ? card.folder.string() : card.label);
+    const int last = table->rowCount() - 1;
+    if (last >= 0 && table->item(last, 1)->data(Qt::UserRole).toString() == text(card.key))
+        return table->item(last, 2);
+    table->insertRow(last + 1);
+    table->setItem(last + 1, 0, new QTableWidgetItem(text(camera)));
+    auto* cardItem = new QTableWidgetItem(name);
+    cardItem->setData(Qt::UserRole, text(card.key));
+    table->setItem(last + 1, 1, cardItem);
+    table->setItem(last + 1, 2, new QTableWidgetItem());
+    table->scrollToBottom();
+    return table->item(last + 1, 2);
+}
+
+void CardStationDlg::stationEvent(const StationEvent& e) {
+    const QString camera = text(e.camera);
+    const bool ejects = station_ && station_->ejects();
+    switch (e.kind) {
+        case Kind::Waiting:
+            ui_->nextLabel->setText(camera.isEmpty() ? tr("Every camera is done.")
+                                                     : tr("The next card gets %1.").arg(camera));
+            break;
+        case Kind::Arrived:
+            stateOf(e.card, e.camera)->setText(tr("writing"));
+            break;
+        case Kind::Written:
+            stateOf(e.card, e.camera)->setText(tr("written"));
+            break;
+        case Kind::Verified:
+            stateOf(e.card, e.camera)->setText(tr("verified"));
+            break;
+        case Kind::Done: {
+            const QString words = ejects
+                                      ? tr("%1 done — safe to remove").arg(camera)
+                                      : tr("%1 done — unmount it before you remove it").arg(camera);
+            stateOf(e.card, e.camera)->setText(words);
+            ui_->nextLabel->setText(words);
+            announce(words);
+            break;
+        }
+        case Kind::Failed:
+        case Kind::Refused:
+        case Kind::Known:
+            stateOf(e.card, e.kind == Kind::Failed ? e.camera : std::string())
+                ->setText(text(e.text));
+            announce(text(e.text));
+            break;
+        case Kind::SourceChanged:
+            ui_->nextLabel->setText(text(e.text));
+            break;
+    }
+    showCount();
+    // The live view is drawn while the card is written, and Stop is heard: the station ends
+    // the run once this card is finished (the controls that change the run are disabled).
+    QApplication::processEvents();
+}
+
+}  // namespace wks::ui

@@ -1,0 +1,78 @@
+// SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The card station's window driven through a run of three cards on a mock UDisks2, by the
+// keyboard's and the mouse's way alike.
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QtTest>
+
+#include "support/mockudisks.h"
+#include "support/tempdrives.h"
+#include "ui/station/stationdlg.h"
+
+using namespace wks;
+namespace fs = std::filesystem;
+
+class TestStationDlg : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() { QVERIFY(!test::MockUDisks::busAddress().empty()); }
+
+    void threeCards() {
+        test::MockUDisks udisks;
+        if (!udisks.running()) QSKIP(udisks.whyNot().c_str());
+        test::TempDrives drives("C");
+        const fs::path root = drives.root();
+        AppState state;
+        state.CurrentNetworkParams.URL = "http://mms.example";
+        state.clockFollowsPc = true;
+        ui::CardStationDlg dlg("LN714W-12P", state, Recipients{});
+        dlg.setReportPath((root / "report.csv").string());
+        dlg.show();
+        auto* add = dlg.findChild<QPushButton*>("addButton");
+        auto* start = dlg.findChild<QPushButton*>("startButton");
+        auto* cards = dlg.findChild<QTableWidget*>("cardTable");
+        for (int i = 0; i < 3; ++i) QTest::mouseClick(add, Qt::LeftButton);
+        QCOMPARE(dlg.findChild<QTableWidget*>("cameraTable")->rowCount(), 3);
+        // Every control is reached by the keyboard and named for screen readers.
+        for (QWidget* w : dlg.findChildren<QWidget*>()) {
+            const bool control =
+                qobject_cast<QAbstractButton*>(w) || qobject_cast<QTableWidget*>(w);
+            if (!control || w->objectName().isEmpty()) continue;  // not a table's own corner
+            QVERIFY2(w->focusPolicy() & Qt::TabFocus, qPrintable(w->objectName()));
+            QVERIFY2(!w->accessibleName().isEmpty() || !qobject_cast<QTableWidget*>(w),
+                     qPrintable(w->objectName()));
+        }
+
+        std::vector<std::string> states;
+        QTimer::singleShot(100, this, [&] {
+            for (const char* n : {"a", "b", "c"}) {
+                fs::create_directories(root / "store" / n);
+                fs::create_directories(root / "media");
+                udisks.addCard({n, root / "store" / n, root / "media" / n, std::string("u-") + n, n,
+                                "", false, true});
+            }
+        });
+        QTimer::singleShot(20000, &dlg, [&] { dlg.reject(); });  // a run that hangs ends
+        start->setFocus();
+        QTest::keyClick(start, Qt::Key_Space);  // returns when the run has ended
+        QVERIFY(!dlg.running());
+        QCOMPARE(cards->rowCount(), 3);
+        for (int r = 0; r < 3; ++r) {
+            QCOMPARE(cards->item(r, 0)->text(), QString("CAM-00%1").arg(r + 1));
+            QCOMPARE(cards->item(r, 2)->text(),
+                     QString("CAM-00%1 done — safe to remove").arg(r + 1));
+        }
+        QCOMPARE(dlg.findChild<QLabel*>("countLabel")->text(), QString("3 of 3 cameras done"));
+        QCOMPARE(dlg.findChild<QLabel*>("nextLabel")->text(), QString("Every camera is done."));
+        for (const char* n : {"a", "b", "c"})
+            QVERIFY(fs::exists(root / "store" / n / "GSM" / "LN714W.TXT"));
+        QVERIFY(start->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestStationDlg)
+#include "test_stationdlg.moc"
