@@ -17,7 +17,6 @@
 #include "audio/gamecall.h"
 #include "platform/clock.h"
 #include "platform/files.h"
-#include "presets/placeholdersender.h"
 #include "settings/filecheck.h"
 #include "settings/settingsfile.h"
 #include "util/cutil.h"
@@ -385,7 +384,7 @@ StationEvent::Kind Station::writeCard(const Card& card, const Camera& camera, Re
     // The template's placeholder sender account is the user's choice, told on the main screen;
     // every other problem means the camera would not read what was meant.
     auto problems = checkSettingsDocument(*model_, ProfileDocument::parse(*back));
-    std::erase(problems, std::string(kPlaceholderSenderNote));
+    std::erase(problems, placeholderSenderProblem());
     if (!problems.empty()) return fail("the camera would not read it: " + problems.front());
     emitEvent(StationEvent::Kind::Verified, camera.id, card);
 
