@@ -718,7 +718,7 @@ verkko- ja sähköpostiasetukset, vastaanottajat, kameran asetukset ja houkutus�
     <name>CardStationDlg</name>
     <message>
         <source>Cameras (&amp;A):</source>
-        <translation>&amp;Kamerat:</translation>
+        <translation>Ka&amp;merat:</translation>
     </message>
     <message>
         <source>Open List... (&amp;O)</source>
@@ -1310,7 +1310,7 @@ Säilytetäänkö viimeksi lisätty äänitiedosto?</translation>
     </message>
     <message>
         <source>%1 is safe to remove.</source>
-        <translation>%1 on turvallista poistaa.</translation>
+        <translation>%1 voidaan poistaa turvallisesti.</translation>
     </message>
     <message>
         <source>%1 is written; unmount it before you remove it.</source>
@@ -1438,7 +1438,7 @@ Säilytetäänkö viimeksi lisätty äänitiedosto?</translation>
     </message>
     <message>
         <source>%1 done — safe to remove</source>
-        <translation>%1 valmis — turvallista poistaa</translation>
+        <translation>%1 valmis — voidaan poistaa turvallisesti</translation>
     </message>
     <message>
         <source>%1 done — unmount it before you remove it</source>

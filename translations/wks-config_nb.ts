@@ -574,7 +574,7 @@ nett- og e-postparametere, mottakere, kamerainnstillinger og lokkelyden.</transl
     </message>
     <message>
         <source>Eject (&amp;E)</source>
-        <translation>&amp;Løs ut</translation>
+        <translation>Løs &amp;ut</translation>
     </message>
     <message>
         <source>Many Cards... (&amp;M)</source>

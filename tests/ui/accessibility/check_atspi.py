@@ -68,7 +68,21 @@ EXPECTED = {
         ("field", "Settings file",
          "Attention Please ,The Data Above Will Be Saved In The Following  File: "),
         ("button", "SAVE (Y)", None),
+        ("button", "Many Cards... (M)", None),
         ("button", "EXIT (N)", None),
+    ],
+    # The card station before a run; its tables, item views too, are checked by name and
+    # description.
+    "station": [
+        ("field", "Cameras (A)", None),
+        ("button", "Open List... (O)", None),
+        ("button", "Add Camera (D)", None),
+        ("button", "Remove Camera (R)", None),
+        ("button", "Write over a settings file already on a card (W)", None),
+        ("field", "Cards", None),
+        ("button", "Start (S)", None),
+        ("button", "Stop (T)", None),
+        ("button", "Close (L)", None),
     ],
     "wap-advanced": [
         ("button", "This service requires SSL (S)", None),
@@ -237,7 +251,8 @@ VALUES = {
     "camera-group1": {"Language": "English", "PIR Interval": " 5 Sec", "Start Time minute": "00"},
     "camera-ln714w": {"Send To": "Photo[MMS]", "SMS Control": "ON", "Replay Time": "OFF"},
 }
-FIELD_ROLES = {"text", "password text", "entry", "combo box", "list", "list box", "spin button"}
+FIELD_ROLES = {"text", "password text", "entry", "combo box", "list", "list box", "spin button",
+               "table"}
 BUTTON_ROLES = {"push button", "check box", "radio button"}
 # A control made of parts (the IP address field) is a frame named as one control.
 COMPOUND_ROLES = {"frame", "panel", "filler"}

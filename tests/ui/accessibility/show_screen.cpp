@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Shows one screen, modally, until it is closed: `wks-ui-show SCREEN [LANGUAGE]`, in English or
 // in the language given ("de"), SCREEN one of wap-check,
-// wap-user, wap-advanced, model-select, main, or a camera screen: camera-fx200, camera-group1,
-// camera-group1-kt320v (the Group 1 screen as the KT320V-8PRO adapts it), camera-ln713z,
-// camera-ln714w (on the settings file's defaults).
-// scripts/check-accessibility reads the screen through the desktop's accessibility bus.
+// wap-user, wap-advanced, model-select, main, station, or a camera screen: camera-fx200,
+// camera-group1, camera-group1-kt320v (the Group 1 screen as the KT320V-8PRO adapts it),
+// camera-ln713z, camera-ln714w (on the settings file's defaults). scripts/check-accessibility reads
+// the screen through the desktop's accessibility bus.
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -24,6 +24,7 @@
 #include "ui/network/wapadvanceddlg.h"
 #include "ui/network/wapparadlg.h"
 #include "ui/select/modseldlg.h"
+#include "ui/station/stationdlg.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -50,11 +51,15 @@ int main(int argc, char** argv) {
             state, [](const std::string&, wks::AppState&) { return std::unique_ptr<QDialog>(); });
         return wks::ui::modalRunner().run(select);
     }
+    QTemporaryDir c;  // drive C: only, so the main screen opens without a card
+    wks::setDrives(wks::DriveTable({{'C', c.path().toStdString()}}));
     if (std::strcmp(screen, "main") == 0) {
-        QTemporaryDir c;  // drive C: only, so the screen opens without a card
-        wks::setDrives(wks::DriveTable({{'C', c.path().toStdString()}}));
         wks::ui::CWKS_MainParaDlg main("KT470RX-8PRO", state);
         return wks::ui::modalRunner().run(main);
+    }
+    if (std::strcmp(screen, "station") == 0) {
+        wks::ui::CardStationDlg station("KT470RX-8PRO", state, wks::Recipients());
+        return wks::ui::modalRunner().run(station);
     }
     for (const auto& [name, model] :
          {std::pair{"camera-fx200", "FX200 SERIES"}, std::pair{"camera-group1", "KT470RX-8PRO"},
@@ -67,7 +72,7 @@ int main(int argc, char** argv) {
         return wks::ui::modalRunner().run(*camera);
     }
     std::fprintf(stderr,
-                 "usage: wks-ui-show wap-check|wap-user|wap-advanced|model-select|main|"
+                 "usage: wks-ui-show wap-check|wap-user|wap-advanced|model-select|main|station|"
                  "camera-fx200|camera-group1|camera-group1-kt320v|camera-ln713z|camera-ln714w\n");
     return 2;
 }

@@ -10,6 +10,7 @@
 #include "ui/network/wapadvanceddlg.h"
 #include "ui/network/wapparadlg.h"
 #include "ui/select/modseldlg.h"
+#include "ui/station/stationdlg.h"
 
 namespace wks::test {
 namespace {
@@ -54,6 +55,10 @@ const std::vector<SampleScreen>& sampleScreens() {
         {"camera-kt320v", [](AppState& s) { return cameraScreen(s, "KT320V-8PRO"); }},
         {"camera-ln713z", [](AppState& s) { return cameraScreen(s, "LN713Z-10P"); }},
         {"camera-ln714w", [](AppState& s) { return cameraScreen(s, "LN714W-12P"); }},
+        {"station",
+         [](AppState& s) {
+             return std::make_unique<ui::CardStationDlg>("KT470RX-8PRO", s, Recipients());
+         }},
     };
     return screens;
 }

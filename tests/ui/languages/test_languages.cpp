@@ -176,10 +176,11 @@ QStringList fitProblems(QWidget& window) {
     return problems;
 }
 
-// The keys that reach the controls of a window with Alt, each with the controls that use it.
+// The keys that reach the controls of a window with Alt, each with the controls that use it,
+// those shown only at times (the eject button after a save) too.
 QStringList clashingMnemonics(QWidget& window) {
     std::map<QString, QStringList> users;
-    for (QWidget* w : controls(window, true)) {
+    for (QWidget* w : controls(window, false)) {
         QString text;
         if (auto* b = qobject_cast<QAbstractButton*>(w)) text = b->text();
         if (auto* l = qobject_cast<QLabel*>(w); l && l->buddy()) text = l->text();
