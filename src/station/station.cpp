@@ -18,7 +18,6 @@
 #include "audio/gamecall.h"
 #include "platform/clock.h"
 #include "platform/files.h"
-#include "presets/placeholdersender.h"
 #include "settings/filecheck.h"
 #include "settings/settingsfile.h"
 #include "util/cutil.h"
@@ -420,9 +419,7 @@ StationEvent::Kind Station::writeCard(const Card& card, const Camera& camera, Re
     // The template's placeholder sender account is the user's choice, told on the main screen;
     // every other problem means the camera would not read what was meant.
     auto problems = checkSettingsDocument(*model_, ProfileDocument::parse(*back));
-    std::erase_if(problems, [](const std::string& problem) {
-        return problem.rfind(kPlaceholderSenderNote, 0) == 0;
-    });
+    std::erase(problems, placeholderSenderProblem());
     if (!problems.empty()) return fail("the camera would not read it: " + problems.front());
     emitEvent(StationEvent::Kind::Verified, camera.id, card);
 
