@@ -132,6 +132,10 @@ std::optional<std::string> entryNamed(const std::vector<files::Entry>& entries,
     return std::nullopt;
 }
 
+// A card served is told from the next one in the same slot by its file system's identity: a card
+// swapped in while another was being written is served too, though the slot's key is the same.
+std::string servedKey(const Card& card) { return card.key + '\n' + card.uuid + '\n' + card.serial; }
+
 }  // namespace
 
 Station::Station(StationOptions options, std::unique_ptr<CardSource> source)
@@ -239,7 +243,7 @@ void Station::stop() {
 void Station::sourceLost() {
     // The cards in now were served or are being served: none is written twice.
     auto letters = std::make_unique<LetterCardSource>();
-    for (const Card& card : letters->cards()) handled_.insert(card.key);
+    for (const Card& card : letters->cards()) handled_.insert(servedKey(card));
     source_.release()->deleteLater();
     source_ = std::move(letters);
     emitEvent(StationEvent::Kind::SourceChanged, nextCamera(), {},
@@ -264,11 +268,11 @@ void Station::serveCards() {
     const std::vector<Card> cards = source_->cards();
     // A card taken out is forgotten: when it comes again it is served again.
     std::set<std::string> present;
-    for (const Card& card : cards) present.insert(card.key);
+    for (const Card& card : cards) present.insert(servedKey(card));
     std::erase_if(handled_, [&](const std::string& key) { return !present.count(key); });
     for (const Card& card : cards) {
         if (finished() || stop_) return;
-        if (handled_.insert(card.key).second) serve(card);
+        if (handled_.insert(servedKey(card)).second) serve(card);
     }
 }
 
