@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# A folder that answers every look-up late, like a network share that is going away or a card
-# being unmounted: usage: slowfs.py MOUNTPOINT SECONDS. Runs in the foreground until unmounted.
+# A folder that answers every question late (a look-up, a listing, its free space), like a
+# network share that is going away or a card being unmounted: usage: slowfs.py MOUNTPOINT
+# SECONDS. Runs in the foreground until unmounted.
 # Its folders "share1", "share2", ... (empty, like the root) stand for shares of their own.
 import errno
 import stat
@@ -27,7 +28,12 @@ class Slow(Operations):
         return 0
 
     def readdir(self, path, fh):
+        time.sleep(self.delay)
         return [".", ".."]
+
+    def statfs(self, path):
+        time.sleep(self.delay)
+        return {}
 
 
 # No caching by the kernel: every look-up reaches the slow answer.

@@ -36,7 +36,7 @@ using Clock = std::chrono::steady_clock;
 namespace {
 
 // The ratio the start-up must stay within.
-constexpr double kAim = 1.15;
+constexpr double kAim = 1.05;
 
 struct Run {
     double ms = 0;

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <string_view>
 
 #include "audio/converter.h"
 #include "platform/drives.h"
@@ -18,6 +19,10 @@ namespace wks {
 namespace {
 
 constexpr const char* kConverterOptions = " -ac 1 -ar 22050 -acodec pcm_u8 ";
+// How much of the converter's error output follows "Transform Failed.": its reason is in the
+// last lines, and a box must not grow past the screen.
+constexpr std::size_t kReasonLines = 3;
+constexpr std::size_t kReasonWidth = 160;
 
 // The form the converter gets: native and absolute, so that it can only be taken for a file
 // (a name such as "http:x" or "-" would otherwise mean something else to it). Nothing for a
@@ -36,6 +41,25 @@ bool canReplace(const std::string& target) {
     if (files::isFolder(target)) return false;
     auto native = files::native(target);
     return native && ::access(fsys::path(*native).parent_path().c_str(), W_OK) == 0;
+}
+
+// The last lines of the converter's error output that say something of their own: its banner
+// (a line "ffmpeg version ..." and indented ones) and the streams it found (indented) are
+// never the reason.
+std::string converterReason(const std::string& errorOutput) {
+    std::string own;
+    std::size_t start = 0;
+    while (start < errorOutput.size()) {
+        std::size_t end = errorOutput.find_first_of("\r\n", start);
+        if (end == std::string::npos) end = errorOutput.size();
+        const std::string_view line(errorOutput.data() + start, end - start);
+        if (!line.empty() && line[0] != ' ' && line[0] != '\t' &&
+            !line.starts_with("ffmpeg version ")) {
+            own.append(errorOutput, start, end - start).push_back('\n');
+        }
+        start = end + 1;
+    }
+    return lastLines(own, kReasonLines, kReasonWidth);
 }
 
 // A regular file itself (no link) with something in it.
@@ -202,8 +226,12 @@ GameCallStep GameCallPlacement::convert(ProcessRunner& runner) {
     if (cleared && (files::isLink(converted_) || files::exists(converted_))) {
         (void)files::deleteFile(converted_);
     }
-    // Without ffmpeg nothing could be converted: the user is told what to install.
+    // The converter's own last words say why it failed; without ffmpeg nothing could be
+    // converted, and the user is told what to install.
     std::vector<Text> notes;
+    if (std::string reason = converterReason(result.errorOutput); !reason.empty()) {
+        notes.push_back(Text::verbatim(std::move(reason)));
+    }
     if (!result.cancelled && !findProgramOnPath(kInstalledConverter)) {
         notes.emplace_back(QT_TRANSLATE_NOOP("Message",
                                              "ffmpeg is not installed, and the game call is "

@@ -7,6 +7,7 @@
 #include <poll.h>
 #include <sys/prctl.h>
 #include <sys/statvfs.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -28,18 +29,29 @@ namespace fsys = std::filesystem;
 namespace wks {
 namespace {
 
-// The names in the open folder `dir`; nothing when it cannot be listed.
+// The names in the open folder `dir`; nothing when it cannot be listed. Read straight from the
+// kernel: the C library's directory stream first asks the folder for its attributes, one more
+// question to a slow drive.
 using Listing = std::optional<std::vector<std::string>>;
 Listing listIn(int dir) {
     const int list = ::openat(dir, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    DIR* entries = list < 0 ? nullptr : ::fdopendir(list);
-    if (!entries) {
-        if (list >= 0) ::close(list);
-        return std::nullopt;
-    }
+    if (list < 0) return std::nullopt;
     std::vector<std::string> names;
-    while (const dirent* e = ::readdir(entries)) names.emplace_back(e->d_name);
-    ::closedir(entries);
+    alignas(dirent64) char buffer[8192];
+    for (;;) {
+        const long n = ::syscall(SYS_getdents64, list, buffer, sizeof buffer);
+        if (n < 0) {
+            ::close(list);
+            return std::nullopt;
+        }
+        if (n == 0) break;
+        for (long at = 0; at < n;) {
+            const auto* e = reinterpret_cast<const dirent64*>(buffer + at);
+            names.emplace_back(e->d_name);
+            at += e->d_reclen;
+        }
+    }
+    ::close(list);
     return names;
 }
 
@@ -102,27 +114,36 @@ DriveReport lookAt(char letter, const fsys::path& folder, const fsys::path& show
     std::string name = subfolder;
     while (!name.empty() && (name.back() == '\\' || name.back() == '/')) name.pop_back();
     bool inside = false;
-    // On a slow drive, the folder's names (in case the subfolder is there in another letter
-    // case), the subfolder and the free space are asked while the folder is entered.
-    std::future<Listing> listing;
-    if (slow && !name.empty()) listing = std::async(std::launch::async, listIn, fd);
-    const auto others = [&] {
-        inside = !name.empty() &&
-                 canEnterIn(fd, name, [&] { return listing.valid() ? listing.get() : listIn(fd); });
+    const auto freeSpace = [&r, fd] {
         struct statvfs fs {};
         if (::fstatvfs(fd, &fs) == 0) {
             r.freeBytes = static_cast<std::uint64_t>(fs.f_bavail) * fs.f_frsize;
         }
     };
-    std::thread meanwhile;
-    if (slow) meanwhile = std::thread(others);
-    r.state = ::faccessat(fd, ".", X_OK, 0) == 0 ? DriveState::Usable : DriveState::NotEnterable;
-    if (meanwhile.joinable()) {
-        meanwhile.join();
-    } else if (r.usable()) {
-        others();
+    const auto findSubfolder = [&](const std::function<Listing()>& list) {
+        inside = !name.empty() && canEnterIn(fd, name, list);
+    };
+    if (slow) {
+        // A slow drive is asked everything at once: whether its folder can be entered, its
+        // subfolder, its names (in case the subfolder is there in another letter case) and
+        // its free space, so that it costs one answer's wait after the folder's own.
+        std::future<Listing> listing;
+        if (!name.empty()) listing = std::async(std::launch::async, listIn, fd);
+        std::thread space(freeSpace);
+        std::thread subfolderThread(findSubfolder, [&] { return listing.get(); });
+        r.state =
+            ::faccessat(fd, ".", X_OK, 0) == 0 ? DriveState::Usable : DriveState::NotEnterable;
+        subfolderThread.join();
+        space.join();
+        if (listing.valid()) listing.wait();  // done with the folder before it is closed
+    } else {
+        r.state =
+            ::faccessat(fd, ".", X_OK, 0) == 0 ? DriveState::Usable : DriveState::NotEnterable;
+        if (r.usable()) {
+            findSubfolder([fd] { return listIn(fd); });
+            freeSpace();
+        }
     }
-    if (listing.valid()) listing.wait();  // done with the folder before it is closed
     if (r.usable()) {
         r.subfolder = inside;
     } else {

@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -25,13 +26,15 @@ namespace {
 // The spawn's file actions and attributes, released whatever happens.
 class SpawnSetup {
   public:
-    SpawnSetup() {
+    // errorFile: where the error output goes; -1 sends it nowhere.
+    explicit SpawnSetup(int errorFile) {
         ::posix_spawn_file_actions_init(&actions_);
         ::posix_spawnattr_init(&attr_);
         // No console: input is empty, output goes nowhere, nothing else is inherited.
         ::posix_spawn_file_actions_addopen(&actions_, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
         ::posix_spawn_file_actions_addopen(&actions_, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-        ::posix_spawn_file_actions_adddup2(&actions_, STDOUT_FILENO, STDERR_FILENO);
+        ::posix_spawn_file_actions_adddup2(&actions_, errorFile >= 0 ? errorFile : STDOUT_FILENO,
+                                           STDERR_FILENO);
 #if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 34))
         ::posix_spawn_file_actions_addclosefrom_np(&actions_, STDERR_FILENO + 1);
 #endif
@@ -58,6 +61,33 @@ class SpawnSetup {
   private:
     posix_spawn_file_actions_t actions_;
     posix_spawnattr_t attr_;
+};
+
+// A file in memory for the program's error output, closed with this.
+class ErrorFile {
+  public:
+    ErrorFile() : fd_(::memfd_create("wks-error-output", MFD_CLOEXEC)) {}
+    ~ErrorFile() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    ErrorFile(const ErrorFile&) = delete;
+    ErrorFile& operator=(const ErrorFile&) = delete;
+    int fd() const { return fd_; }
+
+    // Its last kErrorOutputTail bytes; nothing when there is no file.
+    std::string tail() const {
+        struct stat st {};
+        if (fd_ < 0 || ::fstat(fd_, &st) != 0) return {};
+        const off_t size = st.st_size;
+        const off_t from = size > off_t(kErrorOutputTail) ? size - off_t(kErrorOutputTail) : 0;
+        std::string bytes(static_cast<std::size_t>(size - from), '\0');
+        const ssize_t got = ::pread(fd_, bytes.data(), bytes.size(), from);
+        bytes.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+        return bytes;
+    }
+
+  private:
+    int fd_;
 };
 
 bool onApplicationThread() {
@@ -133,8 +163,9 @@ ProcessResult SystemProcessRunner::run(const std::string& program,
 
     pid_t pid = 0;
     int err;
+    const ErrorFile errorFile;
     {
-        SpawnSetup setup;
+        SpawnSetup setup(errorFile.fd());
         err = ::posix_spawn(&pid, program.c_str(), setup.actions(), setup.attr(), argv.data(),
                             environ);
     }
@@ -166,8 +197,31 @@ ProcessResult SystemProcessRunner::run(const std::string& program,
     } else {
         result = waitForExit(pid);
     }
+    result.errorOutput = errorFile.tail();
     notifyFinished(result);
     return result;
+}
+
+std::string lastLines(const std::string& output, std::size_t count, std::size_t width) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < output.size()) {
+        std::size_t end = output.find_first_of("\r\n", start);
+        if (end == std::string::npos) end = output.size();
+        std::string line = output.substr(start, end - start);
+        if (line.find_first_not_of(" \t") != std::string::npos) {
+            if (line.size() > width) line.resize(width);
+            lines.push_back(std::move(line));
+        }
+        start = end + 1;
+    }
+    std::string joined;
+    const std::size_t first = lines.size() > count ? lines.size() - count : 0;
+    for (std::size_t i = first; i < lines.size(); ++i) {
+        if (!joined.empty()) joined += '\n';
+        joined += lines[i];
+    }
+    return joined;
 }
 
 std::optional<std::string> findProgramOnPath(const std::string& name) {

@@ -3,7 +3,8 @@
 #pragma once
 // Starting another program and waiting for it. A program is started directly with its
 // argument list (never through a shell), with no console of its own: its input is empty and
-// its output is discarded. The wait has no time limit.
+// its output is discarded, but for the end of its error output, kept to say why it failed.
+// The wait has no time limit.
 //
 // Whoever shows the user that something is running (a busy cursor on a screen, a line on a
 // terminal) installs an observer; it hears when the program has started and when it has ended.
@@ -19,6 +20,8 @@
 
 namespace wks {
 
+inline constexpr std::size_t kErrorOutputTail = 4096;
+
 struct ProcessResult {
     enum class Outcome {
         NotStarted,  // the program could not be started; startError says why
@@ -30,6 +33,9 @@ struct ProcessResult {
     int signal = 0;     // when Killed
     std::error_code startError;
     bool cancelled = false;  // ended by ProcessRunner::cancel()
+    // The last bytes the program wrote to its error output (at most kErrorOutputTail), as
+    // they came: words from outside.
+    std::string errorOutput;
 
     bool started() const { return outcome != Outcome::NotStarted; }
     bool succeeded() const { return outcome == Outcome::Exited && exitCode == 0; }
@@ -92,6 +98,11 @@ class SystemProcessRunner final : public ProcessRunner {
     pid_t running_ = 0;       // the program being waited for, until it has ended
     bool cancelled_ = false;  // cancel() ended it
 };
+
+// The last `count` lines of a program's output that hold something besides blanks (a line
+// ends at a line feed or a carriage return, as a progress line does), each cut to `width`
+// bytes, joined by line feeds.
+std::string lastLines(const std::string& output, std::size_t count, std::size_t width);
 
 // The first executable file called name in the folders of $PATH, as an absolute path.
 std::optional<std::string> findProgramOnPath(const std::string& name);

@@ -18,6 +18,12 @@ inline constexpr const char* kPlaceholderSenderNote =
                       "E-mail from the camera needs your own sender account: set it under "
                       "Check WAP / Internet Parameters.");
 
+// What follows the note where `wks-settings check` finds it: the options that mend it, beside
+// the screen's button.
+inline constexpr const char* kPlaceholderSenderMend =
+    " On the command line: --net SendEmailServer=SERVER --net SendEmailAddr=ADDRESS "
+    "--net SendEmailPassword=PASSWORD (wks-settings new or save).";
+
 // True when the sender's server or address lies on one of those domains (or below one).
 bool isPlaceholderSender(const NetworkPreset& params);
 

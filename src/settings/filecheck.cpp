@@ -66,7 +66,9 @@ std::vector<std::string> checkSettingsDocument(const CameraModel& model,
     }
     NetworkPreset saved;
     for (const auto& k : kNetworkKeys) saved.*k.field = doc.value(k.section, k.key).value_or("");
-    if (isPlaceholderSender(saved)) problem(kPlaceholderSenderNote);
+    if (isPlaceholderSender(saved)) {
+        problem(std::string(kPlaceholderSenderNote) + kPlaceholderSenderMend);
+    }
     auto ssl = doc.value(kInternetSection, kSslKey);
     if (model.hasSmtpSsl && !ssl) problem("[Via Internet Settings] SMTP SSL is missing");
     if (model.hasSmtpSsl && ssl && !ssl->empty() && *ssl != "0" && *ssl != "1") {

@@ -89,13 +89,18 @@ void TestAudioCommand::renameQuestion() {
     QCOMPARE(QFile::exists(card.filePath("DCIM/100WKSIM/ADUI0001.WAV")), status == 0);
 }
 
+// ffmpeg's reason, without its banner, follows the message on lines of their own.
 void TestAudioCommand::failedConversion() {
     QTemporaryDir home, card;
     const QString notAudio = dir_.filePath("notes.aac");
     wks::test::writeBytes(notAudio.toStdString(), "no sound here");
     Run r = audio(home.path(), {notAudio, "--card", card.path()});
     QCOMPARE(r.code, 1);
-    QVERIFY2(r.out.contains("[WKS CONFIG] Transform Failed."), r.out.constData());
+    const QList<QByteArray> lines =
+        r.out.mid(r.out.indexOf("[WKS CONFIG] Transform Failed.\n")).split('\n');
+    QVERIFY2(lines.size() >= 3 && lines[1].startsWith('[') && !lines[1].startsWith("[WKS"),
+             r.out.constData());
+    QVERIFY2(r.out.contains(notAudio.toUtf8() + ": "), r.out.constData());
     QVERIFY(!QFile::exists(card.filePath("DCIM/100WKSIM/ADUI0001.WAV")));
     QVERIFY(!QDir(home.filePath("wks-config/drive_c/WKS_TEMP")).exists());
 }

@@ -342,6 +342,11 @@ void TestGameCall::failedConversions() {
                   "Transform Failed.\nffmpeg is not installed, and the game call is converted "
                   "with it: install the package ffmpeg.",
                   Buttons::Ok, Icon::None);
+    } else if (situation == "not audio") {  // ffmpeg's own reason, its last lines
+        const QStringList lines = QString::fromStdString(box.english()).split('\n');
+        QVERIFY2(lines.size() >= 2 && lines.size() <= 4, qPrintable(lines.join('|')));
+        QCOMPARE(lines[0], "Transform Failed.");
+        QVERIFY2(lines.last().startsWith(notAudio + ": "), qPrintable(lines.last()));
     } else {
         expectBox(box, kAppTitle, "Transform Failed.", Buttons::Ok, Icon::None);
     }

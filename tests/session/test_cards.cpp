@@ -25,7 +25,7 @@ namespace {
 struct NoConverter : ProcessRunner {
     int runs = 0;
     ProcessResult run(const std::string&, const std::vector<std::string>&) override {
-        return ++runs, ProcessResult{ProcessResult::Outcome::Exited, 0, 0, {}};
+        return ++runs, ProcessResult{ProcessResult::Outcome::Exited, 0, 0, {}, false, {}};
     }
 };
 

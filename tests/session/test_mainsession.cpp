@@ -32,7 +32,7 @@ struct FakeConverter : ProcessRunner {
         ++runs;
         copyThere = !copy.empty() && fs::exists(copy);
         test::writeBytes(args.back(), "RIFF");
-        return {ProcessResult::Outcome::Exited, status, 0, {}};
+        return {ProcessResult::Outcome::Exited, status, 0, {}, false, {}};
     }
 };
 

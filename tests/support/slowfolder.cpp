@@ -5,6 +5,8 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <QDir>
+#include <QFile>
 #include <QTest>
 
 #include "platform/media.h"
@@ -33,7 +35,23 @@ SlowFolder::SlowFolder(const fs::path& mountPoint, const char* seconds) : mount_
 }
 
 void SlowFolder::stop() {
-    if (::kill(static_cast<pid_t>(process_.processId()), SIGSTOP) == 0) stopped_ = true;
+    const auto pid = static_cast<pid_t>(process_.processId());
+    if (::kill(pid, SIGSTOP) != 0) return;
+    stopped_ = true;
+    // The signal is taken by each thread in its own time; until all have, a busy machine may
+    // let one of them answer a question after stop() has returned.
+    const auto running = [pid] {
+        const QDir tasks(QString("/proc/%1/task").arg(pid));
+        for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            QFile stat(tasks.filePath(task + "/stat"));
+            if (!stat.open(QIODevice::ReadOnly)) continue;
+            const QByteArray line = stat.readAll();
+            const qsizetype state = line.lastIndexOf(')') + 2;
+            if (state < line.size() && line[state] != 'T' && line[state] != 't') return true;
+        }
+        return false;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(!running(), 5000);
 }
 
 void SlowFolder::resume() {

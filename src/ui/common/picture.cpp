@@ -226,8 +226,7 @@ void Picture::paintWords(QPainter& painter, const QRectF& drawing) {
     const qreal room = (w->centred ? 2 * std::min(w->anchor.x(), size_.width() - w->anchor.x())
                                    : size_.width() - w->anchor.x()) -
                        4;
-    QFont font(QStringLiteral("sans-serif"));
-    font.setStyleHint(QFont::SansSerif);
+    QFont font = this->font();
     font.setPixelSize(qRound(w->pixelSize * scale));
     const qreal wide = QFontMetricsF(font).horizontalAdvance(words) / scale;
     if (wide > room) font.setPixelSize(std::max(1, qRound(w->pixelSize * room / wide * scale)));

@@ -386,7 +386,9 @@ void TestMainScreen::busyWhileConverting_data() {
     const QString failed = "WKS CONFIG|none|Transform Failed.";
     const QString saved = "WKS TIPS|information|OK,All parameters have been saved success !";
     QTest::newRow("converted") << "tone" << QStringList{saved};
-    QTest::newRow("failed") << "garbage" << QStringList{failed, saved};
+    // ffmpeg's own reason follows on a line of its own.
+    const QString refused = failed + "\n%PIPE%: Invalid data found when processing input";
+    QTest::newRow("failed") << "garbage" << QStringList{refused, saved};
     QTest::newRow("cancelled") << "" << QStringList{failed};
 }
 
@@ -435,7 +437,7 @@ void TestMainScreen::busyWhileConverting() {
     QVERIFY(!QApplication::overrideCursor());
     QVERIFY(!QApplication::activeModalWidget());
     QFETCH(QStringList, after);
-    QCOMPARE(shown(prompts).mid(1), after);
+    QCOMPARE(shown(prompts).mid(1), after.replaceInStrings("%PIPE%", pipe));
     const fs::path call = drives.folder('D') / "DCIM" / "100WKSIM" / "ADUI0001.WAV";
     if (feed == "tone") {
         WKS_VERIFY_GAME_CALL(QString::fromStdString(call.string()), tone);
