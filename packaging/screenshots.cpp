@@ -121,7 +121,7 @@ void stationScreen(const fs::path& root, const char* name) {
     state.CurrentNetworkParams.SendEmailAddr = "camera@example.se";
     Recipients recipients;
     recipients.texts[Recipients::AdministratorNum] = "+46701234567";
-    SettingsFile("LN714W-12P", state, recipients).Mng_AllParaSetDefault();
+    if (!SettingsFile("LN714W-12P", state, recipients).Mng_AllParaSetDefault()) std::abort();
     CardStationDlg screen("LN714W-12P", state, recipients);
     open(screen);
     screen.openList(list.string());

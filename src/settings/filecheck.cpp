@@ -42,6 +42,10 @@ std::int32_t cameraCode(const CameraKey& k, const std::string& text) {
     return k.field == &CameraParams::GameCallPlayTime && text.empty() ? -1 : parseDecimal(text);
 }
 
+std::string placeholderSenderProblem() {
+    return std::string(kPlaceholderSenderNote) + kPlaceholderSenderMend;
+}
+
 std::vector<std::string> checkSettingsDocument(const CameraModel& model,
                                                const ProfileDocument& doc) {
     std::vector<std::string> problems;
@@ -66,9 +70,7 @@ std::vector<std::string> checkSettingsDocument(const CameraModel& model,
     }
     NetworkPreset saved;
     for (const auto& k : kNetworkKeys) saved.*k.field = doc.value(k.section, k.key).value_or("");
-    if (isPlaceholderSender(saved)) {
-        problem(std::string(kPlaceholderSenderNote) + kPlaceholderSenderMend);
-    }
+    if (isPlaceholderSender(saved)) problem(placeholderSenderProblem());
     auto ssl = doc.value(kInternetSection, kSslKey);
     if (model.hasSmtpSsl && !ssl) problem("[Via Internet Settings] SMTP SSL is missing");
     if (model.hasSmtpSsl && ssl && !ssl->empty() && *ssl != "0" && *ssl != "1") {

@@ -18,6 +18,9 @@ namespace wks {
 std::vector<std::string> checkSettingsDocument(const CameraModel& model,
                                                const ProfileDocument& doc);
 
+// The problem listed for a placeholder sender account, with the options that mend it.
+std::string placeholderSenderProblem();
+
 bool isWholeNumber(const std::string& text);
 // Names compared without regard to letter case, as the reader finds sections and keys.
 bool sameName(const std::string& a, const std::string& b);
