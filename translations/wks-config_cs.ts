@@ -1444,6 +1444,46 @@ Ponechat naposledy přidaný zvukový soubor?</translation>
         <source>%1 done — unmount it before you remove it</source>
         <translation>%1 hotovo — před odebráním kartu odpojte</translation>
     </message>
+    <message>
+        <source>This card was written for %1</source>
+        <translation>Tato paměťová karta byla zapsána pro %1</translation>
+    </message>
+    <message>
+        <source>Card left untouched: it holds %1 already</source>
+        <translation>Paměťová karta ponechána beze změny: už obsahuje %1</translation>
+    </message>
+    <message>
+        <source>Card left untouched: it holds the settings file of a %1</source>
+        <translation>Paměťová karta ponechána beze změny: obsahuje soubor nastavení modelu %1</translation>
+    </message>
+    <message>
+        <source>the card is read-only</source>
+        <translation>paměťová karta je chráněna proti zápisu</translation>
+    </message>
+    <message>
+        <source>the card is full</source>
+        <translation>paměťová karta je plná</translation>
+    </message>
+    <message>
+        <source>the card went away or failed while it was written</source>
+        <translation>paměťová karta byla při zápisu vyjmuta nebo selhala</translation>
+    </message>
+    <message>
+        <source>%1 not written: %2</source>
+        <translation>%1 nezapsáno: %2</translation>
+    </message>
+    <message>
+        <source>%1 — safe to remove</source>
+        <translation>%1 — lze bezpečně odebrat</translation>
+    </message>
+    <message>
+        <source>%1 — unmount it before you remove it</source>
+        <translation>%1 — před odebráním kartu odpojte</translation>
+    </message>
+    <message>
+        <source>UDisks2 went away: unmount each card before you remove it</source>
+        <translation>UDisks2 zmizel: před odebráním každou paměťovou kartu odpojte</translation>
+    </message>
 </context>
 <context>
     <name>wks::ui::ConversionProgress</name>

@@ -1444,6 +1444,46 @@ Vil du beholde den lydfil, du tilføjede sidst?</translation>
         <source>%1 done — unmount it before you remove it</source>
         <translation>%1 færdig — afmonter det, før du fjerner det</translation>
     </message>
+    <message>
+        <source>This card was written for %1</source>
+        <translation>Dette hukommelseskort blev skrevet til %1</translation>
+    </message>
+    <message>
+        <source>Card left untouched: it holds %1 already</source>
+        <translation>Hukommelseskortet er uberørt: det har allerede %1</translation>
+    </message>
+    <message>
+        <source>Card left untouched: it holds the settings file of a %1</source>
+        <translation>Hukommelseskortet er uberørt: det har indstillingsfilen til en %1</translation>
+    </message>
+    <message>
+        <source>the card is read-only</source>
+        <translation>hukommelseskortet er skrivebeskyttet</translation>
+    </message>
+    <message>
+        <source>the card is full</source>
+        <translation>hukommelseskortet er fuldt</translation>
+    </message>
+    <message>
+        <source>the card went away or failed while it was written</source>
+        <translation>hukommelseskortet blev taget ud eller svigtede, mens det blev skrevet</translation>
+    </message>
+    <message>
+        <source>%1 not written: %2</source>
+        <translation>%1 ikke skrevet: %2</translation>
+    </message>
+    <message>
+        <source>%1 — safe to remove</source>
+        <translation>%1 — kan fjernes sikkert</translation>
+    </message>
+    <message>
+        <source>%1 — unmount it before you remove it</source>
+        <translation>%1 — afmonter det, før du fjerner det</translation>
+    </message>
+    <message>
+        <source>UDisks2 went away: unmount each card before you remove it</source>
+        <translation>UDisks2 forsvandt: afmonter hvert hukommelseskort, før du fjerner det</translation>
+    </message>
 </context>
 <context>
     <name>wks::ui::ConversionProgress</name>

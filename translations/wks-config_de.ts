@@ -1444,6 +1444,46 @@ Soll die zuletzt hinzugefügte Audiodatei beibehalten werden?</translation>
         <source>%1 done — unmount it before you remove it</source>
         <translation>%1 fertig — vor dem Entfernen aushängen</translation>
     </message>
+    <message>
+        <source>This card was written for %1</source>
+        <translation>Diese Speicherkarte wurde für %1 geschrieben</translation>
+    </message>
+    <message>
+        <source>Card left untouched: it holds %1 already</source>
+        <translation>Speicherkarte unverändert: Sie enthält bereits %1</translation>
+    </message>
+    <message>
+        <source>Card left untouched: it holds the settings file of a %1</source>
+        <translation>Speicherkarte unverändert: Sie enthält die Einstellungsdatei einer %1</translation>
+    </message>
+    <message>
+        <source>the card is read-only</source>
+        <translation>die Speicherkarte ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the card is full</source>
+        <translation>die Speicherkarte ist voll</translation>
+    </message>
+    <message>
+        <source>the card went away or failed while it was written</source>
+        <translation>die Speicherkarte wurde beim Schreiben entfernt oder hat versagt</translation>
+    </message>
+    <message>
+        <source>%1 not written: %2</source>
+        <translation>%1 nicht geschrieben: %2</translation>
+    </message>
+    <message>
+        <source>%1 — safe to remove</source>
+        <translation>%1 — kann sicher entfernt werden</translation>
+    </message>
+    <message>
+        <source>%1 — unmount it before you remove it</source>
+        <translation>%1 — vor dem Entfernen aushängen</translation>
+    </message>
+    <message>
+        <source>UDisks2 went away: unmount each card before you remove it</source>
+        <translation>UDisks2 ist nicht mehr da: Hängen Sie jede Speicherkarte vor dem Entfernen aus</translation>
+    </message>
 </context>
 <context>
     <name>wks::ui::ConversionProgress</name>

@@ -1444,6 +1444,46 @@ Säilytetäänkö viimeksi lisätty äänitiedosto?</translation>
         <source>%1 done — unmount it before you remove it</source>
         <translation>%1 valmis — irrota ennen poistamista</translation>
     </message>
+    <message>
+        <source>This card was written for %1</source>
+        <translation>Tämä muistikortti kirjoitettiin kameralle %1</translation>
+    </message>
+    <message>
+        <source>Card left untouched: it holds %1 already</source>
+        <translation>Muistikorttiin ei koskettu: siinä on jo %1</translation>
+    </message>
+    <message>
+        <source>Card left untouched: it holds the settings file of a %1</source>
+        <translation>Muistikorttiin ei koskettu: siinä on mallin %1 asetustiedosto</translation>
+    </message>
+    <message>
+        <source>the card is read-only</source>
+        <translation>muistikortti on kirjoitussuojattu</translation>
+    </message>
+    <message>
+        <source>the card is full</source>
+        <translation>muistikortti on täynnä</translation>
+    </message>
+    <message>
+        <source>the card went away or failed while it was written</source>
+        <translation>muistikortti poistettiin tai vioittui kirjoitettaessa</translation>
+    </message>
+    <message>
+        <source>%1 not written: %2</source>
+        <translation>%1 ei kirjoitettu: %2</translation>
+    </message>
+    <message>
+        <source>%1 — safe to remove</source>
+        <translation>%1 — turvallista poistaa</translation>
+    </message>
+    <message>
+        <source>%1 — unmount it before you remove it</source>
+        <translation>%1 — irrota ennen poistamista</translation>
+    </message>
+    <message>
+        <source>UDisks2 went away: unmount each card before you remove it</source>
+        <translation>UDisks2 katosi: irrota jokainen muistikortti ennen poistamista</translation>
+    </message>
 </context>
 <context>
     <name>wks::ui::ConversionProgress</name>

@@ -1444,6 +1444,46 @@ Conserver le dernier fichier audio ajouté&#x202f;?</translation>
         <source>%1 done — unmount it before you remove it</source>
         <translation>%1 terminée — démontez la carte avant de la retirer</translation>
     </message>
+    <message>
+        <source>This card was written for %1</source>
+        <translation>Cette carte mémoire a été écrite pour %1</translation>
+    </message>
+    <message>
+        <source>Card left untouched: it holds %1 already</source>
+        <translation>Carte mémoire laissée intacte&#xa0;: elle contient déjà %1</translation>
+    </message>
+    <message>
+        <source>Card left untouched: it holds the settings file of a %1</source>
+        <translation>Carte mémoire laissée intacte&#xa0;: elle contient le fichier de réglages d&apos;une %1</translation>
+    </message>
+    <message>
+        <source>the card is read-only</source>
+        <translation>la carte mémoire est protégée en écriture</translation>
+    </message>
+    <message>
+        <source>the card is full</source>
+        <translation>la carte mémoire est pleine</translation>
+    </message>
+    <message>
+        <source>the card went away or failed while it was written</source>
+        <translation>la carte mémoire a été retirée ou a failli pendant l&apos;écriture</translation>
+    </message>
+    <message>
+        <source>%1 not written: %2</source>
+        <translation>%1 non écrite&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 — safe to remove</source>
+        <translation>%1 — peut être retirée en toute sécurité</translation>
+    </message>
+    <message>
+        <source>%1 — unmount it before you remove it</source>
+        <translation>%1 — démontez la carte avant de la retirer</translation>
+    </message>
+    <message>
+        <source>UDisks2 went away: unmount each card before you remove it</source>
+        <translation>UDisks2 a disparu&#xa0;: démontez chaque carte mémoire avant de la retirer</translation>
+    </message>
 </context>
 <context>
     <name>wks::ui::ConversionProgress</name>

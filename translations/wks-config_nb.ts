@@ -1444,6 +1444,46 @@ Vil du beholde lydfilen du la til sist?</translation>
         <source>%1 done — unmount it before you remove it</source>
         <translation>%1 ferdig — avmonter det før du fjerner det</translation>
     </message>
+    <message>
+        <source>This card was written for %1</source>
+        <translation>Dette minnekortet ble skrevet for %1</translation>
+    </message>
+    <message>
+        <source>Card left untouched: it holds %1 already</source>
+        <translation>Minnekortet er urørt: det har allerede %1</translation>
+    </message>
+    <message>
+        <source>Card left untouched: it holds the settings file of a %1</source>
+        <translation>Minnekortet er urørt: det har innstillingsfilen til en %1</translation>
+    </message>
+    <message>
+        <source>the card is read-only</source>
+        <translation>minnekortet er skrivebeskyttet</translation>
+    </message>
+    <message>
+        <source>the card is full</source>
+        <translation>minnekortet er fullt</translation>
+    </message>
+    <message>
+        <source>the card went away or failed while it was written</source>
+        <translation>minnekortet ble tatt ut eller sviktet mens det ble skrevet</translation>
+    </message>
+    <message>
+        <source>%1 not written: %2</source>
+        <translation>%1 ikke skrevet: %2</translation>
+    </message>
+    <message>
+        <source>%1 — safe to remove</source>
+        <translation>%1 — kan trygt fjernes</translation>
+    </message>
+    <message>
+        <source>%1 — unmount it before you remove it</source>
+        <translation>%1 — avmonter det før du fjerner det</translation>
+    </message>
+    <message>
+        <source>UDisks2 went away: unmount each card before you remove it</source>
+        <translation>UDisks2 forsvant: avmonter hvert minnekort før du fjerner det</translation>
+    </message>
 </context>
 <context>
     <name>wks::ui::ConversionProgress</name>

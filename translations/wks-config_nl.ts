@@ -1444,6 +1444,46 @@ Het laatst toegevoegde audiobestand behouden?</translation>
         <source>%1 done — unmount it before you remove it</source>
         <translation>%1 klaar — ontkoppel de kaart voordat u hem verwijdert</translation>
     </message>
+    <message>
+        <source>This card was written for %1</source>
+        <translation>Deze geheugenkaart is geschreven voor %1</translation>
+    </message>
+    <message>
+        <source>Card left untouched: it holds %1 already</source>
+        <translation>Geheugenkaart niet aangeraakt: er staat al %1 op</translation>
+    </message>
+    <message>
+        <source>Card left untouched: it holds the settings file of a %1</source>
+        <translation>Geheugenkaart niet aangeraakt: er staat het instellingenbestand van een %1 op</translation>
+    </message>
+    <message>
+        <source>the card is read-only</source>
+        <translation>de geheugenkaart is beveiligd tegen schrijven</translation>
+    </message>
+    <message>
+        <source>the card is full</source>
+        <translation>de geheugenkaart is vol</translation>
+    </message>
+    <message>
+        <source>the card went away or failed while it was written</source>
+        <translation>de geheugenkaart is tijdens het schrijven verwijderd of defect geraakt</translation>
+    </message>
+    <message>
+        <source>%1 not written: %2</source>
+        <translation>%1 niet geschreven: %2</translation>
+    </message>
+    <message>
+        <source>%1 — safe to remove</source>
+        <translation>%1 — kan veilig worden verwijderd</translation>
+    </message>
+    <message>
+        <source>%1 — unmount it before you remove it</source>
+        <translation>%1 — ontkoppel de kaart voordat u hem verwijdert</translation>
+    </message>
+    <message>
+        <source>UDisks2 went away: unmount each card before you remove it</source>
+        <translation>UDisks2 is verdwenen: ontkoppel elke geheugenkaart voordat u hem verwijdert</translation>
+    </message>
 </context>
 <context>
     <name>wks::ui::ConversionProgress</name>

@@ -1444,6 +1444,46 @@ Vill du behålla ljudfilen som du lade till senast?</translation>
         <source>%1 done — unmount it before you remove it</source>
         <translation>%1 klart — avmontera det innan du tar bort det</translation>
     </message>
+    <message>
+        <source>This card was written for %1</source>
+        <translation>Det här minneskortet skrevs för %1</translation>
+    </message>
+    <message>
+        <source>Card left untouched: it holds %1 already</source>
+        <translation>Minneskortet orört: det har redan %1</translation>
+    </message>
+    <message>
+        <source>Card left untouched: it holds the settings file of a %1</source>
+        <translation>Minneskortet orört: det har inställningsfilen för en %1</translation>
+    </message>
+    <message>
+        <source>the card is read-only</source>
+        <translation>minneskortet är skrivskyddat</translation>
+    </message>
+    <message>
+        <source>the card is full</source>
+        <translation>minneskortet är fullt</translation>
+    </message>
+    <message>
+        <source>the card went away or failed while it was written</source>
+        <translation>minneskortet togs ut eller slutade fungera medan det skrevs</translation>
+    </message>
+    <message>
+        <source>%1 not written: %2</source>
+        <translation>%1 inte skrivet: %2</translation>
+    </message>
+    <message>
+        <source>%1 — safe to remove</source>
+        <translation>%1 — kan tas bort säkert</translation>
+    </message>
+    <message>
+        <source>%1 — unmount it before you remove it</source>
+        <translation>%1 — avmontera det innan du tar bort det</translation>
+    </message>
+    <message>
+        <source>UDisks2 went away: unmount each card before you remove it</source>
+        <translation>UDisks2 försvann: avmontera varje minneskort innan du tar bort det</translation>
+    </message>
 </context>
 <context>
     <name>wks::ui::ConversionProgress</name>

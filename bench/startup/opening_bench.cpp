@@ -4,7 +4,7 @@
 // and examining the drives C: to Z: (and loading the file it finds), with 24 usable drives that
 // each hold the model's settings file. Then the whole screen, from its making (the user's own
 // letter table read, as the program does) to on view and painted, offscreen: with 22 letters
-// whose folders answer at once, with the same 22 answering every look-up after 50 ms (a FUSE
+// whose folders answer at once, with the same 22 answering every question after 50 ms (a FUSE
 // folder that sleeps, as a network share going to sleep does), and with one dead letter (the
 // same FUSE folder with its daemon stopped, as a share whose server has gone).
 
@@ -198,7 +198,7 @@ int main(int argc, char** argv) {
         const char* letters;
         const char* what;
         int runs;
-    } cases[] = {{0.05, false, kLetters, "22 drives answering each look-up after 50 ms", 5},
+    } cases[] = {{0.05, false, kLetters, "22 drives answering each question after 50 ms", 5},
                  {0, true, "E", "1 dead drive (its FUSE daemon stopped)", 3}};
     for (const Slow& c : cases) {
         const fs::path mount = root / ("slow" + std::to_string(c.runs));

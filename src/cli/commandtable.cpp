@@ -161,7 +161,8 @@ const std::vector<Command>& commands() {
          "DIR/DCIM/100WKSIM/ADUI0001.WAV as a save does, then removes C:\\WKS_TEMP.\n"
          "When the camera's IMAG0001.JPG or VIDE0001.AVI is there, they must be renamed:\n"
          "--yes agrees, --no declines; otherwise the terminal asks (no terminal: declined).\n"
-         "Prints the converted file's path. Exit status 0 when it was placed on the card,\n"
+         "A game call already on the card is named, with its real folder, before it is\n"
+         "replaced. Prints the converted file's path. Exit status 0 when it was placed,\n"
          "1 when it was not, 2 for a missing SOURCE or DIR.\n",
          {{"card", "DIR", "the card folder"},
           {"yes", nullptr, "agree to rename them"},

@@ -12,6 +12,7 @@
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
+#include <utility>
 
 #include "audio/converter.h"
 #include "audio/gamecall.h"
@@ -46,6 +47,26 @@ std::string fileNamePart(const std::string& id) {
     std::string out;
     for (unsigned char c : id) out += (std::isalnum(c) || c == '-' || c == '.') ? char(c) : '_';
     return out == "." || out == ".." ? "_" : out;
+}
+
+StationEvent::Why whyOf(const std::error_code& error) {
+    using Why = StationEvent::Why;
+    switch (error.value()) {
+        case EROFS:
+        case EACCES:
+        case EPERM:
+            return Why::ReadOnly;
+        case ENOSPC:
+        case EDQUOT:
+            return Why::Full;
+        case EIO:
+        case ENODEV:
+        case ENXIO:
+        case ENOTCONN:
+            return Why::WentAway;
+        default:
+            return Why::Other;
+    }
 }
 
 // The card's reason in words a user acts on.
@@ -110,6 +131,10 @@ std::optional<std::string> entryNamed(const std::vector<files::Entry>& entries,
     }
     return std::nullopt;
 }
+
+// A card served is told from the next one in the same slot by its file system's identity: a card
+// swapped in while another was being written is served too, though the slot's key is the same.
+std::string servedKey(const Card& card) { return card.key + '\n' + card.uuid + '\n' + card.serial; }
 
 }  // namespace
 
@@ -218,7 +243,7 @@ void Station::stop() {
 void Station::sourceLost() {
     // The cards in now were served or are being served: none is written twice.
     auto letters = std::make_unique<LetterCardSource>();
-    for (const Card& card : letters->cards()) handled_.insert(card.key);
+    for (const Card& card : letters->cards()) handled_.insert(servedKey(card));
     source_.release()->deleteLater();
     source_ = std::move(letters);
     emitEvent(StationEvent::Kind::SourceChanged, nextCamera(), {},
@@ -243,20 +268,27 @@ void Station::serveCards() {
     const std::vector<Card> cards = source_->cards();
     // A card taken out is forgotten: when it comes again it is served again.
     std::set<std::string> present;
-    for (const Card& card : cards) present.insert(card.key);
+    for (const Card& card : cards) present.insert(servedKey(card));
     std::erase_if(handled_, [&](const std::string& key) { return !present.count(key); });
     for (const Card& card : cards) {
         if (finished() || stop_) return;
-        if (handled_.insert(card.key).second) serve(card);
+        if (handled_.insert(servedKey(card)).second) serve(card);
     }
 }
 
 void Station::emitEvent(StationEvent::Kind kind, const std::string& camera, const Card& card,
                         std::string text) {
-    if (observer_) observer_->stationEvent({kind, camera, card, std::move(text)});
+    StationEvent e{kind, camera, card, std::move(text)};
+    if (kind == StationEvent::Kind::Done || kind == StationEvent::Kind::Failed ||
+        kind == StationEvent::Kind::Refused || kind == StationEvent::Kind::Known) {
+        e.why = std::exchange(why_, StationEvent::Why::None);
+        e.detail = std::exchange(detail_, {});
+        e.safe = std::exchange(safe_, false);
+    }
+    if (observer_) observer_->stationEvent(e);
 }
 
-std::string Station::refusal(const Card& card) const {
+std::string Station::refusal(const Card& card) {
     const auto entries = files::listFolder((card.folder / "GSM").string());
     if (!entries) return {};
     for (const CameraModel& other : catalogue()) {
@@ -264,16 +296,22 @@ std::string Station::refusal(const Card& card) const {
         if (!name) continue;
         const std::string path = (card.folder / "GSM" / *name).string();
         if (other.fileStem == model_->fileStem) {
-            if (!options_.overwrite)
+            if (!options_.overwrite) {
+                why_ = StationEvent::Why::HoldsOwnFile;
+                detail_ = "GSM\\" + *name;
                 return "it holds GSM\\" + *name +
                        " already; it is written over only when the run says so";
+            }
             continue;
         }
         AppState state;
         Recipients recipients;
         SettingsFile probe(other.displayName, state, recipients);
-        if (probe.Mng_ChkFileMark(path))
+        if (probe.Mng_ChkFileMark(path)) {
+            why_ = StationEvent::Why::HoldsOtherModel;
+            detail_ = other.displayName;
             return "it holds the settings file of a " + other.displayName + " (GSM\\" + *name + ")";
+        }
     }
     return {};
 }
@@ -281,6 +319,7 @@ std::string Station::refusal(const Card& card) const {
 void Station::serve(const Card& card) {
     if (const auto known = report_->cameraOf(card)) {
         const EjectOutcome out = source_->eject(card);
+        safe_ = out.safe;
         emitEvent(StationEvent::Kind::Known, *known, card,
                   "this card was written for " + *known +
                       (out.safe ? " — safe to remove" : " — unmount it before you remove it"));
@@ -295,6 +334,7 @@ void Station::serve(const Card& card) {
     row.card = card;
     if (const std::string why = refusal(card); !why.empty()) {
         const EjectOutcome out = source_->eject(card);
+        safe_ = out.safe;
         row.result = "not written: " + why;
         ++failed_;
         finishCard(card, {}, std::move(row), StationEvent::Kind::Refused,
@@ -326,8 +366,11 @@ void Station::finishCard(const Card& card, const Camera& camera, ReportRow row,
 
 StationEvent::Kind Station::writeCard(const Card& card, const Camera& camera, ReportRow& row,
                                       std::string& text) {
-    auto fail = [&](const std::string& why) {
+    auto fail = [&](const std::string& why, StationEvent::Why kind = StationEvent::Why::Other) {
+        why_ = kind;
+        detail_ = why;
         const EjectOutcome out = source_->eject(card);
+        safe_ = out.safe;
         row.result = "not written: " + why;
         text = camera.id + " not written: " + why +
                (out.safe ? " — safe to remove" : " — remove the card and try again");
@@ -360,16 +403,16 @@ StationEvent::Kind Station::writeCard(const Card& card, const Camera& camera, Re
     const std::string folder = (card.folder / "GSM").string();
     if (!files::isFolder(folder)) {
         if (const files::Status made = files::createFolder(folder); !made)
-            return fail(describe(made.error()));
+            return fail(describe(made.error()), whyOf(made.error()));
     }
     const auto entries = files::listFolder(folder);
-    if (!entries) return fail(describe(entries.error()));
+    if (!entries) return fail(describe(entries.error()), whyOf(entries.error()));
     const std::string target =
         folder + "/" +
         entryNamed(*entries, model_->settingsFileName()).value_or(model_->settingsFileName());
     CUtil::ClearReadOnly(target);
     if (const files::Status put = files::replaceAtomically(target, *bytes); !put)
-        return fail(describe(put.error()));
+        return fail(describe(put.error()), whyOf(put.error()));
     if (const std::string why = placeGameCall(card); !why.empty())
         return fail("the game call: " + why);
     emitEvent(StationEvent::Kind::Written, camera.id, card);
@@ -385,6 +428,7 @@ StationEvent::Kind Station::writeCard(const Card& card, const Camera& camera, Re
     emitEvent(StationEvent::Kind::Verified, camera.id, card);
 
     const EjectOutcome out = source_->eject(card);
+    safe_ = out.safe;
     if (out.safe) {
         row.result = kResultEjected;
         text = camera.id + " done — safe to remove";

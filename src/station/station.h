@@ -45,10 +45,23 @@ struct StationEvent {
         Known,          // a card finished before: `camera` is the one it was written for
         SourceChanged,  // UDisks2 went away: the drive letters' media are watched from now on
     };
+    // Why a card was not written, for a window to say in the user's language.
+    enum class Why {
+        None,
+        ReadOnly,
+        Full,
+        WentAway,         // pulled out, or failing, while it was written
+        HoldsOwnFile,     // `detail`: the file's name on the card ("GSM\LN714W.TXT")
+        HoldsOtherModel,  // `detail`: that model's display name
+        Other,            // `detail`: the words (a system's reason, a problem of the file)
+    };
     Kind kind;
     std::string camera;
     Card card;
-    std::string text;
+    std::string text;  // the whole line, in English (the command line prints it)
+    Why why = Why::None;
+    std::string detail;
+    bool safe = false;  // Done, Failed, Refused, Known: the card may be removed now
 };
 
 class StationObserver {
@@ -103,8 +116,9 @@ class Station : public QObject {
                    std::string text = {});
     void finishCard(const Card& card, const Camera& camera, ReportRow row, StationEvent::Kind kind,
                     const std::string& text);
-    // Why the card must be left untouched; empty when it may be written.
-    std::string refusal(const Card& card) const;
+    // Why the card must be left untouched (why_ and detail_ set too); empty when it may be
+    // written.
+    std::string refusal(const Card& card);
     // Converts the template's game call once for the whole run, beside the report.
     std::string convertGameCall();
     // Puts the converted game call on the card and reads it back; the reason when it failed.
@@ -118,7 +132,10 @@ class Station : public QObject {
     std::unique_ptr<CardSource> source_;
     std::optional<Report> report_;
     StationObserver* observer_ = nullptr;
-    std::string gameCall_;           // the converted game call; empty when there is none
+    std::string gameCall_;  // the converted game call; empty when there is none
+    StationEvent::Why why_ = StationEvent::Why::None;  // of the card ending now
+    std::string detail_;
+    bool safe_ = false;
     std::set<std::string> handled_;  // the cards in now that were served
     int written_ = 0, failed_ = 0, served_ = 0;
     bool stop_ = false;

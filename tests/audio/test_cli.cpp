@@ -59,6 +59,13 @@ void TestAudioCommand::convertsAndCleansUp() {
     WKS_VERIFY_GAME_CALL(target, tone_);
     QVERIFY(QDir(home.filePath("wks-config/drive_c")).exists());
     QVERIFY(!QDir(home.filePath("wks-config/drive_c/WKS_TEMP")).exists());
+
+    // Again: the call it replaces is named in its real folder first.
+    r = audio(home.path(), {tone_, "--card", card.path()});
+    QCOMPARE(r.code, 0);
+    QVERIFY2(r.out.contains(":\\DCIM\\100WKSIM\\ADUI0001.WAV (" + target.toUtf8() + ")\n"),
+             r.out.constData());
+    QCOMPARE(QString::fromLocal8Bit(r.out.trimmed().split('\n').last()), target);
 }
 
 void TestAudioCommand::renameQuestion_data() {

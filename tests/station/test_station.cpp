@@ -287,6 +287,13 @@ class StationTest : public QObject {
         QCOMPARE(rec2.texts(Kind::Done).size(), std::size_t(1));
         QCOMPARE(keyOf(cardFile(store("own")), "Via WAP Settings", "URL"),
                  std::string("http://mms.example"));
+        // Another card in the same slot, put in before the station looked again: served too.
+        auto swapped = card("swapped");
+        swapped.name = "own";
+        QVERIFY(udisks.addCard(swapped));
+        second.serveCards();
+        QCOMPARE(rec2.texts(Kind::Done).size(), std::size_t(2));
+        QVERIFY(fs::exists(cardFile(store("swapped"))));
         udisks.stop();
         QTRY_COMPARE(rec2.texts(Kind::SourceChanged).size(), std::size_t(1));
         QVERIFY(!second.ejects());

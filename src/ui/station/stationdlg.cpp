@@ -20,6 +20,27 @@ using Kind = StationEvent::Kind;
 
 QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
+}  // namespace
+
+// What happened to a card that was not written, in the user's language; a system's own reason
+// as it gave it.
+QString CardStationDlg::shownWhy(const StationEvent& e) {
+    using Why = StationEvent::Why;
+    const QString camera = text(e.camera);
+    if (e.kind == Kind::Known) return tr("This card was written for %1").arg(camera);
+    if (e.why == Why::HoldsOwnFile)
+        return tr("Card left untouched: it holds %1 already").arg(text(e.detail));
+    if (e.why == Why::HoldsOtherModel)
+        return tr("Card left untouched: it holds the settings file of a %1").arg(text(e.detail));
+    QString reason = text(e.detail);
+    if (e.why == Why::ReadOnly) reason = tr("the card is read-only");
+    if (e.why == Why::Full) reason = tr("the card is full");
+    if (e.why == Why::WentAway) reason = tr("the card went away or failed while it was written");
+    return tr("%1 not written: %2").arg(camera, reason);
+}
+
+namespace {
+
 void fitColumns(QTableWidget* table) {
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setStretchLastSection(true);
@@ -201,7 +222,11 @@ QTableWidgetItem* CardStationDlg::stateOf(const Card& card, const std::string& c
 
 void CardStationDlg::stationEvent(const StationEvent& e) {
     const QString camera = text(e.camera);
-    const bool ejects = station_ && station_->ejects();
+    // Whether the card may be taken out now, after the words of what happened to it.
+    auto removal = [&](const QString& words) {
+        return e.safe ? tr("%1 — safe to remove").arg(words)
+                      : tr("%1 — unmount it before you remove it").arg(words);
+    };
     switch (e.kind) {
         case Kind::Waiting:
             ui_->nextLabel->setText(camera.isEmpty() ? tr("Every camera is done.")
@@ -217,7 +242,7 @@ void CardStationDlg::stationEvent(const StationEvent& e) {
             stateOf(e.card, e.camera)->setText(tr("verified"));
             break;
         case Kind::Done: {
-            const QString words = ejects
+            const QString words = e.safe
                                       ? tr("%1 done — safe to remove").arg(camera)
                                       : tr("%1 done — unmount it before you remove it").arg(camera);
             stateOf(e.card, e.camera)->setText(words);
@@ -227,13 +252,15 @@ void CardStationDlg::stationEvent(const StationEvent& e) {
         }
         case Kind::Failed:
         case Kind::Refused:
-        case Kind::Known:
-            stateOf(e.card, e.kind == Kind::Failed ? e.camera : std::string())
-                ->setText(text(e.text));
-            announce(text(e.text));
+        case Kind::Known: {
+            const QString words = removal(shownWhy(e));
+            stateOf(e.card, e.kind == Kind::Failed ? e.camera : std::string())->setText(words);
+            announce(words);
             break;
+        }
         case Kind::SourceChanged:
-            ui_->nextLabel->setText(text(e.text));
+            ui_->nextLabel->setText(
+                tr("UDisks2 went away: unmount each card before you remove it"));
             break;
     }
     showCount();

@@ -39,6 +39,7 @@ class CardStationDlg : public ScreenDialog, private StationObserver {
 
   private:
     void stationEvent(const StationEvent& event) override;
+    static QString shownWhy(const StationEvent& event);
     void chooseList();
     void addCamera();
     void removeCamera();

@@ -49,7 +49,10 @@ class TestStationDlg : public QObject {
 
         std::vector<std::string> states;
         QTimer::singleShot(100, this, [&] {
-            for (const char* n : {"a", "b", "c"}) {
+            // Served first: a card of another model, left untouched.
+            test::writeBytes(root / "store" / "0" / "GSM" / "KT470RX.TXT",
+                             "[WKSFileMark]\r\nModel=KT470RX\r\n");
+            for (const char* n : {"0", "a", "b", "c"}) {
                 fs::create_directories(root / "store" / n);
                 fs::create_directories(root / "media");
                 udisks.addCard({n, root / "store" / n, root / "media" / n, std::string("u-") + n, n,
@@ -60,11 +63,13 @@ class TestStationDlg : public QObject {
         start->setFocus();
         QTest::keyClick(start, Qt::Key_Space);  // returns when the run has ended
         QVERIFY(!dlg.running());
-        QCOMPARE(cards->rowCount(), 3);
-        for (int r = 0; r < 3; ++r) {
-            QCOMPARE(cards->item(r, 0)->text(), QString("CAM-00%1").arg(r + 1));
-            QCOMPARE(cards->item(r, 2)->text(),
-                     QString("CAM-00%1 done — safe to remove").arg(r + 1));
+        QCOMPARE(cards->rowCount(), 4);
+        QCOMPARE(cards->item(0, 2)->text(),
+                 QString("Card left untouched: it holds the settings file of a KT470RX-8PRO — "
+                         "safe to remove"));
+        for (int r = 1; r < 4; ++r) {
+            QCOMPARE(cards->item(r, 0)->text(), QString("CAM-00%1").arg(r));
+            QCOMPARE(cards->item(r, 2)->text(), QString("CAM-00%1 done — safe to remove").arg(r));
         }
         QCOMPARE(dlg.findChild<QLabel*>("countLabel")->text(), QString("3 of 3 cameras done"));
         QCOMPARE(dlg.findChild<QLabel*>("nextLabel")->text(), QString("Every camera is done."));
