@@ -179,8 +179,14 @@ std::string Station::convertGameCall() {
     const ProcessResult result =
         runner.run(ffmpeg.toStdString(), ConverterArguments(source, target));
     auto bytes = files::readFile(target.string(), std::size_t(64) << 20);
-    if (!result.succeeded() || !bytes || bytes->empty())
-        return "the game call " + source + " could not be converted: " + result.describe();
+    if (!result.succeeded() || !bytes || bytes->empty()) {
+        // ffmpeg's own words, on the one line the station gives a problem.
+        std::string reason = ConverterReason(result.errorOutput);
+        for (auto at = reason.find('\n'); at != std::string::npos; at = reason.find('\n', at))
+            reason.replace(at, 1, "; ");
+        return "the game call " + source + " could not be converted: " + result.describe() +
+               (reason.empty() ? "" : " (" + reason + ")");
+    }
     gameCall_ = std::move(*bytes);
     return {};
 }
