@@ -89,12 +89,13 @@ std::string describe(const std::error_code& error) {
     }
 }
 
-// The file as the card holds it, not as the computer still keeps it in memory.
+// The file as the card holds it, not as the computer still keeps it in memory. Its writer has
+// flushed it, so its pages are clean and can be dropped: flushing again would cost the card
+// another cache flush for nothing.
 files::Result<std::string> readFromCard(const std::string& path) {
     constexpr std::size_t kGameCallBound = std::size_t(64) << 20;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd >= 0) {
-        ::fdatasync(fd);
         ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
         ::close(fd);
     }
@@ -131,6 +132,10 @@ std::optional<std::string> entryNamed(const std::vector<files::Entry>& entries,
     }
     return std::nullopt;
 }
+
+// A card served is told from the next one in the same slot by its file system's identity: a card
+// swapped in while another was being written is served too, though the slot's key is the same.
+std::string servedKey(const Card& card) { return card.key + '\n' + card.uuid + '\n' + card.serial; }
 
 }  // namespace
 
@@ -174,8 +179,14 @@ std::string Station::convertGameCall() {
     const ProcessResult result =
         runner.run(ffmpeg.toStdString(), ConverterArguments(source, target));
     auto bytes = files::readFile(target.string(), std::size_t(64) << 20);
-    if (!result.succeeded() || !bytes || bytes->empty())
-        return "the game call " + source + " could not be converted: " + result.describe();
+    if (!result.succeeded() || !bytes || bytes->empty()) {
+        // ffmpeg's own words, on the one line the station gives a problem.
+        std::string reason = ConverterReason(result.errorOutput);
+        for (auto at = reason.find('\n'); at != std::string::npos; at = reason.find('\n', at))
+            reason.replace(at, 1, "; ");
+        return "the game call " + source + " could not be converted: " + result.describe() +
+               (reason.empty() ? "" : " (" + reason + ")");
+    }
     gameCall_ = std::move(*bytes);
     return {};
 }
@@ -239,7 +250,7 @@ void Station::stop() {
 void Station::sourceLost() {
     // The cards in now were served or are being served: none is written twice.
     auto letters = std::make_unique<LetterCardSource>();
-    for (const Card& card : letters->cards()) handled_.insert(card.key);
+    for (const Card& card : letters->cards()) handled_.insert(servedKey(card));
     source_.release()->deleteLater();
     source_ = std::move(letters);
     emitEvent(StationEvent::Kind::SourceChanged, nextCamera(), {},
@@ -264,11 +275,11 @@ void Station::serveCards() {
     const std::vector<Card> cards = source_->cards();
     // A card taken out is forgotten: when it comes again it is served again.
     std::set<std::string> present;
-    for (const Card& card : cards) present.insert(card.key);
+    for (const Card& card : cards) present.insert(servedKey(card));
     std::erase_if(handled_, [&](const std::string& key) { return !present.count(key); });
     for (const Card& card : cards) {
         if (finished() || stop_) return;
-        if (handled_.insert(card.key).second) serve(card);
+        if (handled_.insert(servedKey(card)).second) serve(card);
     }
 }
 

@@ -148,6 +148,23 @@ class StationCliTest : public QObject {
                  lines[0]);
     }
 
+    // eject L through UDisks2: the card mounted as drive F: is unmounted and powered off.
+    void ejectThroughUDisks() {
+        test::MockUDisks udisks;
+        if (!udisks.running()) QSKIP(udisks.whyNot().c_str());
+        auto c = card("f");
+        fs::create_directories(c.media);
+        fs::remove(c.store);
+        c.mounted = true;
+        QVERIFY(udisks.addCard(c));
+        fs::create_directories(root() / "data/wks-config/dosdevices");
+        fs::create_directory_symlink(c.media, root() / "data/wks-config/dosdevices/f:");
+        const auto out = test::runSettings({"eject", "F"}, path("data"), 30000);
+        QCOMPARE(out.code, 0);
+        QCOMPARE(out.out, QByteArray("F: safe to remove\n"));
+        QVERIFY(fs::exists(c.store) && !fs::exists(c.media));  // unmounted
+    }
+
     // Without a system bus: a drive letter that appears is the card; it is flushed, and the
     // user told to unmount it; eject says the same of a drive letter.
     void withoutUDisks() {

@@ -13,6 +13,7 @@
 #include "station/csvtable.h"
 #include "station/station.h"
 #include "support/failingcard.h"
+#include "support/fakesystem.h"
 #include "support/mockudisks.h"
 #include "support/readonlyfolder.h"
 #include "support/tempdrives.h"
@@ -287,9 +288,42 @@ class StationTest : public QObject {
         QCOMPARE(rec2.texts(Kind::Done).size(), std::size_t(1));
         QCOMPARE(keyOf(cardFile(store("own")), "Via WAP Settings", "URL"),
                  std::string("http://mms.example"));
+        // Another card in the same slot, put in before the station looked again: served too.
+        auto swapped = card("swapped");
+        swapped.name = "own";
+        QVERIFY(udisks.addCard(swapped));
+        second.serveCards();
+        QCOMPARE(rec2.texts(Kind::Done).size(), std::size_t(2));
+        QVERIFY(fs::exists(cardFile(store("swapped"))));
         udisks.stop();
         QTRY_COMPARE(rec2.texts(Kind::SourceChanged).size(), std::size_t(1));
         QVERIFY(!second.ejects());
+    }
+
+    // polkit refusing to mount a card: the station goes on with the drive letters, and the
+    // card's own serial comes from sysfs where it has one.
+    void refusedMountAndSerial() {
+        test::MockUDisks udisks;
+        if (!udisks.running()) QSKIP(udisks.whyNot().c_str());
+        std::string note;
+        Station station(options(), UDisksCardSource::open(note));
+        Recorder rec;
+        station.setObserver(&rec);
+        QCOMPARE(station.prepare(), std::string());
+        QVERIFY(udisks.addCard(card("locked")));
+        QVERIFY(udisks.refuseMount("locked"));
+        station.serveCards();
+        QTRY_COMPARE(rec.texts(Kind::SourceChanged).size(), std::size_t(1));
+        QVERIFY(!station.ejects());
+        QVERIFY(rec.texts(Kind::Done).empty());
+
+        test::FakeSystem sys;
+        sys.blockDevice("platform/mmc0/mmc0:0001", "mmcblk0", "mmcblk0p1", true);
+        test::writeBytes(
+            sys.root() / "sys/devices/platform/mmc0/mmc0:0001/block/mmcblk0/device/serial",
+            "0x1234abcd\n");
+        QCOMPARE(sysfsSerial(sys.root(), "/dev/mmcblk0p1"), std::string("0x1234abcd"));
+        QCOMPARE(sysfsSerial(sys.root(), "/dev/sdz1"), std::string());
     }
 
     // Without UDisks2: a drive letter that appears is a card, flushed and left mounted; the

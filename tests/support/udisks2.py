@@ -4,11 +4,14 @@
 
 A card is a folder: while it is not mounted it lies at its "store" path, mounting moves it to
 its "media" path (and unmounting back); a card whose two paths are the same stays where it is
-(a read-only or failing folder mounted by the test). PowerOff takes the card's objects away, as
+(a read-only or failing folder mounted by the test); a card whose store is a file is a file
+system image, mounted for real through a loop device and unmounted with umount (this needs
+root, in a mount namespace of the caller's own: the station's benchmark). PowerOff takes the card's objects away, as
 a reader's slot that is powered off. AddCard and RemoveCard (a card pulled out) drive it.
 '''
 
 import os
+import subprocess
 
 import dbus
 from gi.repository import GLib
@@ -39,13 +42,21 @@ def fail(name, text):
     raise dbus.exceptions.DBusException(text, name='org.freedesktop.UDisks2.Error.' + name)
 
 
+def run(args):
+    done = subprocess.run(args, capture_output=True, text=True, check=False)
+    if done.returncode != 0:
+        fail('Failed', done.stderr.strip() or ' '.join(args) + ' failed')
+
+
 def mount(self, options):
     card = self.props[CARD]
     if card['Refuse']:
         fail('NotAuthorized', 'Not authorized to perform operation')
     if self.props[FILESYSTEM]['MountPoints']:
         fail('AlreadyMounted', 'Device is already mounted')
-    if card['Store'] != card['Media']:
+    if os.path.isfile(card['Store']):
+        run(['mount', '-o', 'loop', card['Store'], card['Media']])
+    elif card['Store'] != card['Media']:
         os.rename(card['Store'], card['Media'])
     self.UpdateProperties(FILESYSTEM, {'MountPoints': mount_points(card['Media'])})
     return card['Media']
@@ -55,7 +66,9 @@ def unmount(self, options):
     card = self.props[CARD]
     if not self.props[FILESYSTEM]['MountPoints']:
         fail('NotMounted', 'Device is not mounted')
-    if card['Store'] != card['Media']:
+    if os.path.isfile(card['Store']):
+        run(['umount', card['Media']])
+    elif card['Store'] != card['Media']:
         os.rename(card['Media'], card['Store'])
     self.UpdateProperties(FILESYSTEM, {'MountPoints': dbus.Array([], signature='ay')})
 
