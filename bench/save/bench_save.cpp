@@ -13,8 +13,8 @@
 
 #include "platform/drives.h"
 #include "platform/files.h"
-#include "platform/prompts.h"
 #include "session/mainsession.h"
+#include "session/prompts.h"
 
 namespace fs = std::filesystem;
 using namespace wks;

@@ -28,8 +28,8 @@
 #include "platform/files.h"
 #include "platform/media.h"
 #include "platform/process.h"
-#include "platform/prompts.h"
 #include "session/mainsession.h"
+#include "session/prompts.h"
 #include "ui/main/mainparadlg.h"
 
 namespace fs = std::filesystem;

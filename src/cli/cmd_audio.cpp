@@ -10,8 +10,8 @@
 #include "platform/drives.h"
 #include "platform/files.h"
 #include "platform/process.h"
-#include "platform/prompts.h"
 #include "session/gamecallsave.h"
+#include "session/prompts.h"
 
 namespace fsys = std::filesystem;
 

@@ -13,8 +13,8 @@
 #include "cli/realfolder.h"
 #include "cli/terminal.h"
 #include "platform/drives.h"
-#include "platform/prompts.h"
 #include "session/mainsession.h"
+#include "session/prompts.h"
 #include "session/savelocks.h"
 
 namespace wks::cli {

@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "platform/prompts.h"
+#include "session/prompts.h"
 
 namespace wks::cli {
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session/gamecallsave.h"
 
-#include "platform/prompts.h"
+#include "session/prompts.h"
 
 namespace wks {
 namespace {

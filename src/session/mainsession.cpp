@@ -10,8 +10,8 @@
 #include "audio/gamecall.h"
 #include "platform/drives.h"
 #include "platform/files.h"
-#include "platform/prompts.h"
 #include "session/gamecallsave.h"
+#include "session/prompts.h"
 #include "util/cutil.h"
 
 namespace wks {

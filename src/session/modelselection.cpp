@@ -8,8 +8,8 @@
 #include <optional>
 #include <string>
 
-#include "platform/prompts.h"
 #include "platform/registry.h"
+#include "session/prompts.h"
 
 namespace wks {
 namespace {

@@ -15,8 +15,8 @@
 #include "audio/gamecall.h"
 #include "audiotools.h"
 #include "platform/files.h"
-#include "platform/prompts.h"
 #include "session/gamecallsave.h"
+#include "session/prompts.h"
 #include "support/tempdrives.h"
 
 using namespace wks;

@@ -11,8 +11,8 @@
 #include <QtTest>
 
 #include "platform/clock.h"
-#include "platform/prompts.h"
 #include "session/mainsession.h"
+#include "session/prompts.h"
 #include "support/fakesystem.h"
 #include "support/slowfolder.h"
 #include "support/tempdrives.h"

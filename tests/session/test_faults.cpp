@@ -9,8 +9,8 @@
 
 #include "platform/clock.h"
 #include "platform/files.h"
-#include "platform/prompts.h"
 #include "session/mainsession.h"
+#include "session/prompts.h"
 #include "support/tempdrives.h"
 
 using namespace wks;

@@ -8,9 +8,9 @@
 #include <QtTest>
 
 #include "platform/clock.h"
-#include "platform/prompts.h"
 #include "presets/presettable.h"
 #include "session/mainsession.h"
+#include "session/prompts.h"
 #include "support/readonlyfolder.h"
 #include "support/tempdrives.h"
 

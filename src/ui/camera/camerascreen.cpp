@@ -16,8 +16,8 @@
 #include <filesystem>
 
 #include "platform/clock.h"
-#include "platform/prompts.h"
 #include "session/camerarules.h"
+#include "session/prompts.h"
 #include "settings/camerakeys.h"
 #include "ui/common/accessibility.h"
 #include "ui/common/screenbuttons.h"

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/camera/camparagroup1dlg.h"
 
-#include "platform/prompts.h"
+#include "session/prompts.h"
 #include "ui_camparagroup1dlg.h"
 
 namespace wks::ui {

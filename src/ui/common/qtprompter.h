@@ -11,7 +11,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "platform/prompts.h"
+#include "session/prompts.h"
 
 namespace wks::ui {
 

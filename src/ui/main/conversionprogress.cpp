@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QProgressDialog>
 
-#include "platform/prompts.h"
+#include "session/prompts.h"
 
 namespace wks::ui {
 

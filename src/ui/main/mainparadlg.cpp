@@ -11,8 +11,8 @@
 
 #include "platform/cardsource.h"
 #include "platform/drives.h"
-#include "platform/prompts.h"
 #include "presets/placeholdersender.h"
+#include "session/prompts.h"
 #include "ui/camera/camerascreens.h"
 #include "ui/common/accessibility.h"
 #include "ui/common/latin1.h"

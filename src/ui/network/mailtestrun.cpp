@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QProgressDialog>
 
-#include "platform/prompts.h"
+#include "session/prompts.h"
 
 namespace wks::ui {
 

@@ -4,7 +4,7 @@
 
 #include <QCoreApplication>
 
-#include "platform/prompts.h"
+#include "session/prompts.h"
 #include "settings/appstate.h"
 #include "ui/common/accessibility.h"
 #include "ui/common/latin1.h"

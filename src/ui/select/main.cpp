@@ -9,7 +9,7 @@
 #include <stdexcept>
 
 #include "platform/drives.h"
-#include "platform/prompts.h"
+#include "session/prompts.h"
 #include "settings/appstate.h"
 #include "ui/common/modalrunner.h"
 #include "ui/common/picture.h"

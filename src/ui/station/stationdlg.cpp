@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "platform/files.h"
-#include "platform/prompts.h"
+#include "session/prompts.h"
 #include "station/csvtable.h"
 #include "ui/common/accessibility.h"
 #include "ui/station/desktopnotice.h"

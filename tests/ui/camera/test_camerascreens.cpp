@@ -20,7 +20,7 @@
 #include <memory>
 
 #include "platform/clock.h"
-#include "platform/prompts.h"
+#include "session/prompts.h"
 #include "settings/camerakeys.h"
 #include "settings/settingsfile.h"
 #include "ui/camera/camerascreens.h"

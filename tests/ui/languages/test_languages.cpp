@@ -27,8 +27,8 @@
 
 #include "platform/clock.h"
 #include "platform/driveprobe.h"
-#include "platform/prompts.h"
 #include "samplescreens.h"
+#include "session/prompts.h"
 #include "support/tempdatahome.h"
 #include "support/tempdrives.h"
 #include "ui/common/modalrunner.h"

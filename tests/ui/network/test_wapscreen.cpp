@@ -17,7 +17,7 @@
 #include <QTimer>
 #include <memory>
 
-#include "platform/prompts.h"
+#include "session/prompts.h"
 #include "settings/appstate.h"
 #include "support/smtpservers.h"
 #include "ui/common/ipaddressfield.h"

@@ -16,8 +16,8 @@
 #include <map>
 #include <optional>
 
-#include "platform/prompts.h"
 #include "platform/registry.h"
+#include "session/prompts.h"
 #include "settings/appstate.h"
 #include "support/readonlyfolder.h"
 #include "support/tempdatahome.h"

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/prompts.h"
+#include "session/prompts.h"
 
 #include <unistd.h>
 

@@ -1,8 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The WKS CONFIG developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The one seam for message boxes and the file-open dialog. The desktop program installs a
-// QMessageBox implementation, tests a scripted one, the command line a console one.
+// The one seam for message boxes and the file-open dialog, used by the session, the screens
+// and the command line only: below them an operation returns its messages instead. The
+// desktop program installs a QMessageBox implementation, tests a scripted one, the command
+// line a console one.
 
 #include <optional>
 #include <string>
