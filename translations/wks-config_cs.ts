@@ -959,6 +959,25 @@ Ponechat naposledy přidaný zvukový soubor?</translation>
     </message>
 </context>
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ano</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Ne</translation>
+    </message>
+</context>
+<context>
     <name>wks::CameraModel</name>
     <message>
         <source>WKS CONFIG : For %1 Sweden Customized</source>

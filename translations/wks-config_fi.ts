@@ -959,6 +959,25 @@ Säilytetäänkö viimeksi lisätty äänitiedosto?</translation>
     </message>
 </context>
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Peru</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Kyllä</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Ei</translation>
+    </message>
+</context>
+<context>
     <name>wks::CameraModel</name>
     <message>
         <source>WKS CONFIG : For %1 Sweden Customized</source>

@@ -959,6 +959,25 @@ Vill du behålla ljudfilen som du lade till senast?</translation>
     </message>
 </context>
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nej</translation>
+    </message>
+</context>
+<context>
     <name>wks::CameraModel</name>
     <message>
         <source>WKS CONFIG : For %1 Sweden Customized</source>

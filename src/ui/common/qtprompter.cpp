@@ -17,6 +17,13 @@
 namespace wks::ui {
 namespace {
 
+// The words of the buttons our message boxes show, in Qt's own context. Qt's catalogue has them;
+// ours has them too, for the languages whose Qt catalogue lacks them (Debian's Swedish one is
+// older than Qt 6, and there is none for Norwegian Bokmål). Qt's own is asked first.
+[[maybe_unused]] constexpr const char* kButtonWords[] = {
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"), QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"), QT_TRANSLATE_NOOP("QPlatformTheme", "&No")};
+
 QMessageBox::Icon qtIcon(Icon icon) {
     switch (icon) {
         case Icon::Information:

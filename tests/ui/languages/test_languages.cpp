@@ -472,7 +472,8 @@ void TestLanguages::catalogues() {
 
 void TestLanguages::qtCatalogue_data() { windowsFit_data(); }
 
-// Qt's own file dialog speaks the language too, wherever the system has Qt's catalogue of it.
+// Qt's own file dialog speaks the language too, wherever the system has Qt's catalogue of it;
+// the message boxes' buttons speak it always.
 void TestLanguages::qtCatalogue() {
     QFETCH(QString, language);
     const bool systemHasIt =
@@ -480,8 +481,10 @@ void TestLanguages::qtCatalogue() {
                                              "/qt_" + language + ".qm");
     useLanguage(language);
     const QString fileName = QCoreApplication::translate("QFileDialog", "File &name:");
+    const QString no = QCoreApplication::translate("QPlatformTheme", "&No");
     useLanguage({});
     QCOMPARE(fileName != "File &name:", systemHasIt);
+    QCOMPARE(no != "&No", !language.isEmpty());
 }
 
 void TestLanguages::messageValues_data() {
