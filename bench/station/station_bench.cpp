@@ -4,8 +4,8 @@
 // desktop) to "safe to remove", beside the same work done by hand with the system's tools on
 // the same card: `cp` of the same bytes, `sync -f`, `umount`, and the power-off call that
 // `udisksctl power-off` makes (through `gdbus`). Rounds take turns, so that a busy machine
-// weighs on both sides alike; medians. Then the memory of a run of 10 cards and of 100, each
-// run in a process of its own.
+// weighs on both sides alike; medians, and the median of each round's ratio. Then the memory of a
+// run of 10 cards and of 100, each run in a process of its own.
 //
 // The card is a file system image on a loop device (FAT where the kernel has it, else ext2),
 // in a mount namespace of the bench's own, so it needs root. No real UDisks2 can act on it
@@ -240,11 +240,14 @@ void compare(Setup& s, bool gameCall) {
         program({tool("umount"), s.media.string()});
         return;
     }
+    // Each round's own ratio as well: a load that comes and goes weighs less on it.
+    std::vector<double> ratios;
+    for (std::size_t i = 0; i < station.size(); ++i) ratios.push_back(station[i] / hand[i]);
     const double a = median(station), b = median(hand);
     const auto size = fs::file_size(bytes / "LN714W.TXT") + (gameCall ? fs::file_size(call) : 0);
-    std::printf("  %-30s %8.1f ms  %8.1f ms  %5.2fx  (%ju bytes)\n",
+    std::printf("  %-30s %8.1f ms  %8.1f ms  %5.2fx  %7.2fx  (%ju bytes)\n",
                 gameCall ? "settings file and game call" : "settings file", a, b, a / b,
-                std::uintmax_t(size));
+                median(ratios), std::uintmax_t(size));
 }
 
 // A run of `cards` cards in this process: its peak resident size and the heap in use at its end.
@@ -342,7 +345,7 @@ int main(int argc, char** argv) {
         "for real: no real UDisks2 can act on the card here\n",
         kRounds, s.fileSystem.c_str());
     std::printf("  load before: %s\n", loadAverage().c_str());
-    std::printf("  %-30s %11s  %11s  %6s\n", "", "station", "by hand", "ratio");
+    std::printf("  %-30s %11s  %11s  %6s  %8s\n", "", "station", "by hand", "ratio", "by round");
     compare(s, false);
     if (s.gameCallSource.empty()) {
         std::printf("  (no ffmpeg: no game call)\n");

@@ -43,25 +43,6 @@ bool canReplace(const std::string& target) {
     return native && ::access(fsys::path(*native).parent_path().c_str(), W_OK) == 0;
 }
 
-// The last lines of the converter's error output that say something of their own: its banner
-// (a line "ffmpeg version ..." and indented ones) and the streams it found (indented) are
-// never the reason.
-std::string converterReason(const std::string& errorOutput) {
-    std::string own;
-    std::size_t start = 0;
-    while (start < errorOutput.size()) {
-        std::size_t end = errorOutput.find_first_of("\r\n", start);
-        if (end == std::string::npos) end = errorOutput.size();
-        const std::string_view line(errorOutput.data() + start, end - start);
-        if (!line.empty() && line[0] != ' ' && line[0] != '\t' &&
-            !line.starts_with("ffmpeg version ")) {
-            own.append(errorOutput, start, end - start).push_back('\n');
-        }
-        start = end + 1;
-    }
-    return lastLines(own, kReasonLines, kReasonWidth);
-}
-
 // A regular file itself (no link) with something in it.
 bool hasContent(const std::string& nativePath) {
     std::error_code ec;
@@ -99,6 +80,22 @@ Message transformFailed(std::vector<Text> notes = {}) {
 }
 
 }  // namespace
+
+std::string ConverterReason(const std::string& errorOutput) {
+    std::string own;
+    std::size_t start = 0;
+    while (start < errorOutput.size()) {
+        std::size_t end = errorOutput.find_first_of("\r\n", start);
+        if (end == std::string::npos) end = errorOutput.size();
+        const std::string_view line(errorOutput.data() + start, end - start);
+        if (!line.empty() && line[0] != ' ' && line[0] != '\t' &&
+            !line.starts_with("ffmpeg version ")) {
+            own.append(errorOutput, start, end - start).push_back('\n');
+        }
+        start = end + 1;
+    }
+    return lastLines(own, kReasonLines, kReasonWidth);
+}
 
 std::string ConverterCommandLine(const std::string& source, const std::string& target) {
     return std::string("\"") + kConverterPath + "\" -i \"" + source + "\"" + kConverterOptions +
@@ -229,7 +226,7 @@ GameCallStep GameCallPlacement::convert(ProcessRunner& runner) {
     // The converter's own last words say why it failed; without ffmpeg nothing could be
     // converted, and the user is told what to install.
     std::vector<Text> notes;
-    if (std::string reason = converterReason(result.errorOutput); !reason.empty()) {
+    if (std::string reason = ConverterReason(result.errorOutput); !reason.empty()) {
         notes.push_back(Text::verbatim(std::move(reason)));
     }
     if (!result.cancelled && !findProgramOnPath(kInstalledConverter)) {

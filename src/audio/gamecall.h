@@ -26,6 +26,11 @@ std::string ConverterCommandLine(const std::string& source, const std::string& t
 // The converter's arguments for native source and target paths.
 std::vector<std::string> ConverterArguments(const std::string& source, const std::string& target);
 
+// Why the converter failed, in its own words: the last lines of its error output that say
+// something of their own (its banner, a line "ffmpeg version ..." and indented ones, and the
+// streams it found, indented, never do); empty when it said nothing.
+std::string ConverterReason(const std::string& errorOutput);
+
 enum class GameCallResult {
     Placed,    // the new game call is on the card
     NoSource,  // nothing to convert

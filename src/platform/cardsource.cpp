@@ -144,11 +144,13 @@ std::vector<CardObject> cardObjects(const ManagedObjects& objects) {
 }
 
 // Unmounts the card's file system and powers its slot off (or ejects it) where the drive can.
+// Unmounting flushes the file system; only a card left mounted is flushed here, which spares
+// the card a cache flush for nothing.
 EjectOutcome ejectObject(const CardObject& o, const fsys::path& folder) {
     EjectOutcome out;
-    out.flushed = flushFolder(folder);
     if (const QString why = callUDisks(o.block, kFilesystem, QStringLiteral("Unmount"));
         !why.isEmpty()) {
+        out.flushed = flushFolder(folder);
         out.why = "it could not be unmounted: " + why.toStdString();
         return out;
     }

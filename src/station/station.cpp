@@ -89,12 +89,13 @@ std::string describe(const std::error_code& error) {
     }
 }
 
-// The file as the card holds it, not as the computer still keeps it in memory.
+// The file as the card holds it, not as the computer still keeps it in memory. Its writer has
+// flushed it, so its pages are clean and can be dropped: flushing again would cost the card
+// another cache flush for nothing.
 files::Result<std::string> readFromCard(const std::string& path) {
     constexpr std::size_t kGameCallBound = std::size_t(64) << 20;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd >= 0) {
-        ::fdatasync(fd);
         ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
         ::close(fd);
     }
@@ -178,8 +179,14 @@ std::string Station::convertGameCall() {
     const ProcessResult result =
         runner.run(ffmpeg.toStdString(), ConverterArguments(source, target));
     auto bytes = files::readFile(target.string(), std::size_t(64) << 20);
-    if (!result.succeeded() || !bytes || bytes->empty())
-        return "the game call " + source + " could not be converted: " + result.describe();
+    if (!result.succeeded() || !bytes || bytes->empty()) {
+        // ffmpeg's own words, on the one line the station gives a problem.
+        std::string reason = ConverterReason(result.errorOutput);
+        for (auto at = reason.find('\n'); at != std::string::npos; at = reason.find('\n', at))
+            reason.replace(at, 1, "; ");
+        return "the game call " + source + " could not be converted: " + result.describe() +
+               (reason.empty() ? "" : " (" + reason + ")");
+    }
     gameCall_ = std::move(*bytes);
     return {};
 }
