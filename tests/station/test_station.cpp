@@ -300,9 +300,10 @@ class StationTest : public QObject {
         QVERIFY(!second.ejects());
     }
 
-    // polkit refusing to mount a card: the station goes on with the drive letters, and the
-    // card's own serial comes from sysfs where it has one.
-    void refusedMountAndSerial() {
+    // A card in a slot that cannot be powered off stays unmounted once ejected; polkit refusing
+    // to mount a card hands the station to the drive letters; the card's own serial comes from
+    // sysfs where it has one.
+    void slotsAndPolkit() {
         test::MockUDisks udisks;
         if (!udisks.running()) QSKIP(udisks.whyNot().c_str());
         std::string note;
@@ -310,6 +311,16 @@ class StationTest : public QObject {
         Recorder rec;
         station.setObserver(&rec);
         QCOMPARE(station.prepare(), std::string());
+        auto stays = card("stays");
+        stays.canPowerOff = false;
+        QVERIFY(udisks.addCard(stays));
+        station.serveCards();
+        station.serveCards();
+        QCOMPARE(rec.texts(Kind::Done),
+                 std::vector<std::string>{"CAM-001: CAM-001 done — safe to remove"});
+        QVERIFY(!fs::exists(media("stays")));  // not mounted again
+        QVERIFY(udisks.removeCard("stays"));
+        rec.events.clear();
         QVERIFY(udisks.addCard(card("locked")));
         QVERIFY(udisks.refuseMount("locked"));
         station.serveCards();
