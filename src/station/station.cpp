@@ -334,7 +334,6 @@ void Station::serve(const Card& card) {
     }
     const auto camera = next();
     if (!camera) return;
-    emitEvent(StationEvent::Kind::Arrived, camera->id, card);
 
     ReportRow row;
     row.model = model_->displayName;
@@ -349,6 +348,8 @@ void Station::serve(const Card& card) {
                        (out.safe ? " — safe to remove" : " — unmount it before you remove it"));
         return;
     }
+    // A card left untouched gets no camera; this one does.
+    emitEvent(StationEvent::Kind::Arrived, camera->id, card);
     if (camera->row) row.listValues = options_.cameras.values(*camera->row);
     std::string text;
     const StationEvent::Kind kind = writeCard(card, *camera, row, text);
