@@ -10,7 +10,8 @@
 //
 // Per series: the median wall time, the median CPU time (user and system, which other load on
 // the machine disturbs less) and peak memory; then, with valgrind installed, the instructions
-// each executes offscreen, a figure that no load disturbs.
+// each executes offscreen, a figure that no load disturbs, and, with callgrind_annotate, how
+// many of them go to each stage of the start-up.
 
 #include <signal.h>
 #include <sys/resource.h>
@@ -18,14 +19,17 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <optional>
 #include <regex>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "support/child.h"
@@ -152,11 +156,12 @@ struct XServer {
     }
 };
 
-// The instructions a program executes to its first screen, counted by valgrind's callgrind.
+// The instructions a program executes to its first screen, counted by valgrind's callgrind, and
+// the record of where they went.
 std::optional<double> instructions(const std::string& valgrind, const std::string& program,
-                                   const fs::path& scratch) {
-    const fs::path log = scratch / "callgrind.log";
-    runOnce({valgrind, "--tool=callgrind", "--callgrind-out-file=/dev/null",
+                                   const fs::path& record) {
+    const fs::path log = record.string() + ".log";
+    runOnce({valgrind, "--tool=callgrind", "--callgrind-out-file=" + record.string(),
              "--log-file=" + log.string(), program});
     std::ifstream in(log);
     const std::regex collected(R"(Collected : (\d+))");
@@ -165,6 +170,53 @@ std::optional<double> instructions(const std::string& valgrind, const std::strin
         if (std::regex_search(line, m, collected)) return std::stod(m[1]);
     }
     return std::nullopt;
+}
+
+// Stages of the start-up, each named by the function that does it, whose instructions include
+// those of everything it calls.
+struct Stage {
+    const char* what;
+    const char* function;
+};
+const Stage kStages[] = {
+    {"loading and linking the libraries", ":_dl_start"},
+    {"making the QApplication", ":QApplication::QApplication("},
+    {"showing: sizes, fonts found", ":QWidget::show()"},
+    {"painting the first screen", ":QWidgetRepaintManager::paintAndFlush()"},
+    {"  of which the words on pictures", "::Picture::paintWords("},
+};
+constexpr std::size_t kStageCount = std::size(kStages);
+
+// The instructions of each stage in a callgrind record, read with callgrind_annotate; 0 for a
+// stage the program never went through.
+std::optional<std::vector<double>> stages(const std::string& annotate, const fs::path& record) {
+    const fs::path listing = record.string() + ".txt";
+    if (std::system(("'" + annotate + "' --inclusive=yes --threshold=100 '" + record.string() +
+                     "' > '" + listing.string() + "' 2>/dev/null")
+                        .c_str()) != 0)
+        return std::nullopt;
+    std::vector<double> found(kStageCount, -1);
+    std::ifstream in(listing);
+    const std::regex cost(R"(^\s*([\d,]+) )");
+    std::smatch m;
+    for (std::string line; std::getline(in, line);) {
+        if (!std::regex_search(line, m, cost)) continue;
+        for (std::size_t i = 0; i < kStageCount; ++i) {
+            const std::string_view name = kStages[i].function;
+            const std::size_t at = line.find(name);
+            const std::size_t end = at + name.size();
+            const auto inName = [](char c) { return std::isalnum(c) || c == '_'; };
+            // The largest figure comes first; a longer name that starts alike is another one.
+            if (found[i] >= 0 || at == std::string::npos ||
+                (inName(name.back()) && end < line.size() && inName(line[end])))
+                continue;
+            std::string digits = m[1];
+            digits.erase(std::remove(digits.begin(), digits.end(), ','), digits.end());
+            found[i] = std::stod(digits);
+        }
+    }
+    for (double& f : found) f = std::max(f, 0.0);
+    return found;
 }
 
 }  // namespace
@@ -195,13 +247,27 @@ int main(int argc, char** argv) {
 
     if (const auto valgrind = onPath("valgrind"); ok && valgrind) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        const auto bare = instructions(*valgrind, kPrograms[0], scratch);
-        const auto ours = instructions(*valgrind, kPrograms[1], scratch);
+        const fs::path records[2] = {fs::path(scratch) / "bare", fs::path(scratch) / "ours"};
+        const auto bare = instructions(*valgrind, kPrograms[0], records[0]);
+        const auto ours = instructions(*valgrind, kPrograms[1], records[1]);
         if (bare && ours) {
             std::printf(
                 "Instructions to the first screen, offscreen (callgrind):\n"
-                "  %-30s %8.1f M\n  %-30s %8.1f M\n  ratio %.2fx\n",
-                kNames[0], *bare / 1e6, kNames[1], *ours / 1e6, *ours / *bare);
+                "  %-30s %8.1f M\n  %-30s %8.1f M\n  ratio %.2fx (aim: at most %.2fx)\n",
+                kNames[0], *bare / 1e6, kNames[1], *ours / 1e6, *ours / *bare, kAim);
+        }
+        const auto annotate = onPath("callgrind_annotate");
+        const auto parts = [&](int k) {
+            return annotate ? stages(*annotate, records[k]) : std::nullopt;
+        };
+        const auto bareStages = parts(0), ourStages = parts(1);
+        if (bare && ours && bareStages && ourStages) {
+            std::printf("  where they go, M instructions    %12s %12s %12s\n", "bare", "wks-config",
+                        "more");
+            for (std::size_t i = 0; i < kStageCount; ++i) {
+                const double b = (*bareStages)[i] / 1e6, o = (*ourStages)[i] / 1e6;
+                std::printf("    %-32s %10.1f %12.1f %+12.1f\n", kStages[i].what, b, o, o - b);
+            }
         }
     } else if (ok) {
         std::printf("Instructions: skipped (no valgrind)\n");

@@ -13,6 +13,7 @@
 #include <QDBusObjectPath>
 #include <QDBusReply>
 #include <QDBusServiceWatcher>
+#include <algorithm>
 #include <fstream>
 #include <optional>
 
@@ -274,7 +275,15 @@ std::vector<Card> UDisksCardSource::cards() {
         return {};
     }
     std::vector<Card> out;
-    for (CardObject& o : cardObjects(*objects)) {
+    auto cards = cardObjects(*objects);
+    // A card taken out, or another card in its slot, is no longer the one ejected.
+    std::erase_if(ejected_, [&](const auto& entry) {
+        return std::none_of(cards.begin(), cards.end(), [&](const CardObject& o) {
+            return o.card.key == entry.first && o.card.uuid == entry.second;
+        });
+    });
+    for (CardObject& o : cards) {
+        if (ejected_.count(o.card.key)) continue;
         if (o.card.folder.empty()) {
             bool refused = false;
             QString mountedAt;
@@ -297,7 +306,10 @@ EjectOutcome UDisksCardSource::eject(const Card& card) {
     const auto objects = managedObjects(error);
     if (objects) {
         for (const CardObject& o : cardObjects(*objects)) {
-            if (o.card.key == card.key) return ejectObject(o, card.folder);
+            if (o.card.key != card.key) continue;
+            EjectOutcome out = ejectObject(o, card.folder);
+            if (out.safe) ejected_[card.key] = card.uuid;
+            return out;
         }
     }
     EjectOutcome out;

@@ -10,6 +10,7 @@
 
 #include <QObject>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -78,6 +79,9 @@ class UDisksCardSource final : public CardSource {
   private:
     UDisksCardSource() = default;
     bool lost_ = false;
+    // The cards unmounted here that are still in (a slot that cannot be powered off), by key,
+    // with their file system's UUID: never mounted again until they are taken out.
+    std::map<std::string, std::string> ejected_;
 };
 
 // UDisks2 where it answers, else the drive letters' media; `note` says why UDisks2 is not used.

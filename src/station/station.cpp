@@ -349,7 +349,6 @@ void Station::serve(const Card& card) {
     }
     const auto camera = next();
     if (!camera) return;
-    emitEvent(StationEvent::Kind::Arrived, camera->id, card);
 
     ReportRow row;
     row.model = model_->displayName;
@@ -368,6 +367,8 @@ void Station::serve(const Card& card) {
                 .with(std::move(why)));
         return;
     }
+    // A card left untouched gets no camera; this one does.
+    emitEvent(StationEvent::Kind::Arrived, camera->id, card);
     if (camera->row) row.listValues = options_.cameras.values(*camera->row);
     Text text;
     const StationEvent::Kind kind = writeCard(card, *camera, row, text);

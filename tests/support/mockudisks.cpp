@@ -67,7 +67,8 @@ MockUDisks::MockUDisks() {
     mock_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     endWithParent(mock_);
     mock_.start("/usr/bin/python3", {"-m", "dbusmock", "--template", WKS_UDISKS2_TEMPLATE});
-    for (int i = 0; i < 200; ++i) {
+    // Up to 20 s: python starts slowly on a busy machine.
+    for (int i = 0; i < 800; ++i) {
         if (control().interface()->isServiceRegistered(kService)) return;
         if (mock_.state() == QProcess::NotRunning) break;
         QTest::qWait(25);

@@ -21,8 +21,8 @@ struct MockCard {
     std::filesystem::path store;  // where the card's folder lies while not mounted
     std::filesystem::path media;  // where mounting puts it (the same: it stays where it is)
     std::string uuid, label, serial;
-    bool mounted = false;  // mounted already when it comes, as by the desktop
-    bool canPowerOff = true;
+    bool mounted = false;     // mounted already when it comes, as by the desktop
+    bool canPowerOff = true;  // false: a slot that can neither be powered off nor ejected
 };
 
 class MockUDisks {

@@ -98,7 +98,7 @@ def AddCard(self, name, store, media, device, uuid, label, serial, mounted, can_
     drive = '/org/freedesktop/UDisks2/drives/' + name
     block = '/org/freedesktop/UDisks2/block_devices/' + name
     self.AddObject(drive, DRIVE, {
-        'Removable': True, 'MediaRemovable': True, 'Ejectable': True,
+        'Removable': True, 'MediaRemovable': True, 'Ejectable': can_power_off,
         'CanPowerOff': can_power_off, 'Serial': serial,
     }, [])
     mockobject.objects[drive].AddMethods(DRIVE, [

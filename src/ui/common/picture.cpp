@@ -228,9 +228,13 @@ void Picture::paintWords(QPainter& painter, const QRectF& drawing) {
                        4;
     QFont font = this->font();
     font.setPixelSize(qRound(w->pixelSize * scale));
-    const qreal wide = QFontMetricsF(font).horizontalAdvance(words) / scale;
-    if (wide > room) font.setPixelSize(std::max(1, qRound(w->pixelSize * room / wide * scale)));
-    const qreal drawn = QFontMetricsF(font).horizontalAdvance(words);
+    // Each measuring lays the words out anew: measured again only when the size changed.
+    qreal drawn = QFontMetricsF(font).horizontalAdvance(words);
+    const qreal wide = drawn / scale;
+    if (wide > room) {
+        font.setPixelSize(std::max(1, qRound(w->pixelSize * room / wide * scale)));
+        drawn = QFontMetricsF(font).horizontalAdvance(words);
+    }
     const QPointF anchor = drawing.topLeft() + w->anchor * scale;
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setFont(font);

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <optional>
 
 namespace wks::ui {
 namespace {
@@ -43,7 +44,12 @@ QStringList shippedLanguages() {
     return languages;
 }
 
-QString desktopLanguage(const QStringList& shipped) {
+namespace {
+
+// The first language asked for that is English or shipped, as desktopLanguage() describes;
+// `shipped` is asked only about a language other than English.
+template <typename IsShipped>
+QString chooseLanguage(IsShipped shipped) {
     QString messages = qEnvironmentVariable("LC_ALL");
     if (messages.isEmpty()) messages = qEnvironmentVariable("LC_MESSAGES");
     if (messages.isEmpty()) messages = qEnvironmentVariable("LANG");
@@ -57,10 +63,26 @@ QString desktopLanguage(const QStringList& shipped) {
         const QString locale = plainLocale(name);
         const QString language = locale.section(QLatin1Char('_'), 0, 0);
         if (language == QLatin1String("en")) return {};
-        if (shipped.contains(locale)) return locale;
-        if (shipped.contains(language)) return language;
+        if (shipped(locale)) return locale;
+        if (shipped(language)) return language;
     }
     return {};
+}
+
+}  // namespace
+
+QString desktopLanguage(const QStringList& shipped) {
+    return chooseLanguage([&shipped](const QString& name) { return shipped.contains(name); });
+}
+
+QString desktopLanguage() {
+    // Listing the catalogues costs the start of every English session a look through the
+    // resources; it is done only when a language other than English is asked for.
+    std::optional<QStringList> shipped;
+    return chooseLanguage([&shipped](const QString& name) {
+        if (!shipped) shipped = shippedLanguages();
+        return shipped->contains(name);
+    });
 }
 
 QString shownText(const Text& text) {

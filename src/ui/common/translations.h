@@ -19,8 +19,9 @@ QStringList shippedLanguages();
 // The language the desktop asks for, as gettext finds it: the C (or POSIX) messages locale is
 // English whatever LANGUAGE says; otherwise the first of LANGUAGE's list, then the messages
 // locale (LC_ALL, LC_MESSAGES, LANG in that order), that is English or one of those shipped.
-// Empty for English.
-QString desktopLanguage(const QStringList& shipped = shippedLanguages());
+// Empty for English. Without a list, the languages shipped.
+QString desktopLanguage(const QStringList& shipped);
+QString desktopLanguage();
 
 // Words in the language spoken: the template translated and the values put in its place in one
 // pass as Text::english() does; words from outside as they are. Values and words from outside

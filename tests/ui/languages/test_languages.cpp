@@ -423,6 +423,9 @@ void TestLanguages::desktopLanguage() {
             qputenv(var, value.toUtf8());
     }
     const QString found = ui::desktopLanguage({"cs", "de", "fi", "fr", "nb", "sv"});
+    // The program's own choice, which lists the catalogues only when it must, chooses alike.
+    const QString chosen = ui::desktopLanguage();
+    const QString fromList = ui::desktopLanguage(ui::shippedLanguages());
     for (const auto& [var, value] : saved) {
         if (value.isEmpty())
             qunsetenv(var);
@@ -430,6 +433,7 @@ void TestLanguages::desktopLanguage() {
             qputenv(var, value);
     }
     QCOMPARE(found, spoken);
+    QCOMPARE(chosen, fromList);
 }
 
 // Without a catalogue every window says what it said before the program could be translated,

@@ -66,6 +66,7 @@ class TestStationDlg : public QObject {
         QTest::keyClick(start, Qt::Key_Space);  // returns when the run has ended
         QVERIFY(!dlg.running());
         QCOMPARE(cards->rowCount(), 4);
+        QCOMPARE(cards->item(0, 0)->text(), QString());
         QCOMPARE(cards->item(0, 2)->text(),
                  QString("Card left untouched: it holds the settings file of a KT470RX-8PRO — "
                          "safe to remove"));
