@@ -292,11 +292,12 @@ void Station::serveCards() {
 
 void Station::emitEvent(StationEvent::Kind kind, const std::string& camera, const Card& card,
                         Text text) {
-    StationEvent e{kind, camera, card, std::move(text), StationEvent::Why::None, {}, false};
+    StationEvent e{kind, camera, card, std::move(text), StationEvent::Why::None, {}, {}, false};
     if (kind == StationEvent::Kind::Done || kind == StationEvent::Kind::Failed ||
         kind == StationEvent::Kind::Refused || kind == StationEvent::Kind::Known) {
         e.why = std::exchange(why_, StationEvent::Why::None);
         e.detail = std::exchange(detail_, {});
+        e.reportWhy = std::exchange(reportWhy_, {});
         e.safe = std::exchange(safe_, false);
     }
     if (observer_) observer_->stationEvent(e);
@@ -385,10 +386,11 @@ void Station::finishCard(const Card& card, const Camera& camera, ReportRow row,
     row.cameraID = kind == StationEvent::Kind::Refused ? std::string() : camera.id;
     if (row.listValues.empty()) row.listValues.resize(options_.cameras.columns().size());
     Text shown = std::move(text);
-    if (std::string why = report_->append(row); !why.empty())
+    reportWhy_ = report_->append(row);
+    if (!reportWhy_.empty())
         shown = Text(QT_TRANSLATE_NOOP("Message", "%1 (the report could not be written: %2)"))
                     .with(std::move(shown))
-                    .with(Text::verbatim(std::move(why)));
+                    .with(Text::verbatim(reportWhy_));
     emitEvent(kind, camera.id, card, shown);
     emitEvent(StationEvent::Kind::Waiting, nextCamera(), {});
 }

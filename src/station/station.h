@@ -62,7 +62,8 @@ struct StationEvent {
     Text text;  // the whole line (the command line prints it in English)
     Why why = Why::None;
     Text detail;
-    bool safe = false;  // Done, Failed, Refused, Known: the card may be removed now
+    std::string reportWhy;  // the system's reason the report did not take the card's row
+    bool safe = false;      // Done, Failed, Refused, Known: the card may be removed now
 };
 
 class StationObserver {
@@ -136,6 +137,7 @@ class Station : public QObject {
     std::string gameCall_;  // the converted game call; empty when there is none
     StationEvent::Why why_ = StationEvent::Why::None;  // of the card ending now
     Text detail_;
+    std::string reportWhy_;
     bool safe_ = false;
     std::set<std::string> handled_;  // the cards in now that were served
     int written_ = 0, failed_ = 0, served_ = 0;

@@ -21,6 +21,15 @@ using Kind = StationEvent::Kind;
 
 QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
+// What happened to a card, and that its row is missing from the report when it is: a camera
+// done but not in the report would be written again by the next run.
+QString withReport(const QString& words, const StationEvent& e) {
+    if (e.reportWhy.empty()) return words;
+    return shownText(Text(QT_TRANSLATE_NOOP("Message", "%1 (the report could not be written: %2)"))
+                         .with(Text::verbatim(words.toStdString()))
+                         .with(Text::verbatim(e.reportWhy)));
+}
+
 }  // namespace
 
 // What happened to a card that was not written, in the user's language; a system's own reason
@@ -244,9 +253,10 @@ void CardStationDlg::stationEvent(const StationEvent& e) {
             stateOf(e.card, e.camera)->setText(tr("verified"));
             break;
         case Kind::Done: {
-            const QString words = e.safe
-                                      ? tr("%1 done — safe to remove").arg(camera)
-                                      : tr("%1 done — unmount it before you remove it").arg(camera);
+            const QString words =
+                withReport(e.safe ? tr("%1 done — safe to remove").arg(camera)
+                                  : tr("%1 done — unmount it before you remove it").arg(camera),
+                           e);
             stateOf(e.card, e.camera)->setText(words);
             ui_->nextLabel->setText(words);
             announce(words);
@@ -255,7 +265,7 @@ void CardStationDlg::stationEvent(const StationEvent& e) {
         case Kind::Failed:
         case Kind::Refused:
         case Kind::Known: {
-            const QString words = removal(shownWhy(e));
+            const QString words = withReport(removal(shownWhy(e)), e);
             stateOf(e.card, e.kind == Kind::Failed ? e.camera : std::string())->setText(words);
             announce(words);
             break;

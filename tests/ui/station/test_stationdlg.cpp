@@ -81,6 +81,38 @@ class TestStationDlg : public QObject {
         QVERIFY(start->isEnabled());
     }
 
+    // A card whose row the report did not take says so: its camera is not done for the next run.
+    void reportNotWritten() {
+        test::MockUDisks udisks;
+        if (!udisks.running()) QSKIP(udisks.whyNot().c_str());
+        test::TempDrives drives("C");
+        const fs::path root = drives.root();
+        AppState state;
+        state.clockFollowsPc = true;
+        ui::CardStationDlg dlg("LN714W-12P", state, Recipients{});
+        dlg.setReportPath((root / "report.csv").string());
+        QTest::mouseClick(dlg.findChild<QPushButton*>("addButton"), Qt::LeftButton);
+        auto* cards = dlg.findChild<QTableWidget*>("cardTable");
+        QTimer::singleShot(100, this, [&] {
+            fs::remove(root / "report.csv");
+            fs::create_directories(root / "report.csv");  // no row can be appended now
+            fs::create_directories(root / "store" / "a");
+            fs::create_directories(root / "media");
+            udisks.addCard(
+                {"a", root / "store" / "a", root / "media" / "a", "u-a", "a", "", false, true});
+        });
+        QTimer ended;
+        connect(&ended, &QTimer::timeout, &dlg, [&] {
+            if (cards->rowCount() && cards->item(0, 2)->text().contains("report")) dlg.reject();
+        });
+        ended.start(50);
+        QTimer::singleShot(20000, &dlg, [&] { dlg.reject(); });  // a run that hangs ends
+        QTest::mouseClick(dlg.findChild<QPushButton*>("startButton"), Qt::LeftButton);
+        QCOMPARE(cards->item(0, 2)->text(),
+                 QString("CAM-001 done — safe to remove (the report could not be written: Is a "
+                         "directory)"));
+    }
+
     // The station's own reasons reach the window as words to translate, a reason within a
     // reason each in the user's language: a camera named twice in the table, in German.
     void reasonsInTheUsersLanguage() {
