@@ -957,6 +957,202 @@ Ponechat naposledy přidaný zvukový soubor?</translation>
         <source>%1: is %2</source>
         <translation>%1: je %2</translation>
     </message>
+    <message>
+        <source>line %1, column &quot;%2&quot;: %3</source>
+        <translation>řádek %1, sloupec „%2“: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>no header row</source>
+        <translation>chybí řádek záhlaví</translation>
+    </message>
+    <message>
+        <source>the column is named twice</source>
+        <translation>sloupec je pojmenován dvakrát</translation>
+    </message>
+    <message>
+        <source>no key of %1&apos;s settings file, nor a column of a deployments table</source>
+        <translation>není klíčem souboru nastavení modelu %1 ani sloupcem tabulky rozmístění</translation>
+    </message>
+    <message>
+        <source>the camera clock is not set per camera</source>
+        <translation>hodiny fotopasti se nenastavují pro každou fotopast zvlášť</translation>
+    </message>
+    <message>
+        <source>line 1: no column &quot;cameraID&quot;</source>
+        <translation>řádek 1: chybí sloupec „cameraID“</translation>
+    </message>
+    <message>
+        <source>line %1: %2 fields, the header has %3</source>
+        <translation>řádek %1: %2 polí, záhlaví jich má %3</translation>
+    </message>
+    <message>
+        <source>no cameraID</source>
+        <translation>chybí cameraID</translation>
+    </message>
+    <message>
+        <source>a cameraID holds a line break</source>
+        <translation>cameraID obsahuje zalomení řádku</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is already on line %2</source>
+        <translation>„%1“ už je na řádku %2</translation>
+    </message>
+    <message>
+        <source>the value holds a line break</source>
+        <translation>hodnota obsahuje zalomení řádku</translation>
+    </message>
+    <message>
+        <source>a character that the camera&apos;s files cannot hold (Latin-1 only)</source>
+        <translation>znak, který soubory fotopasti nemohou obsahovat (pouze Latin-1)</translation>
+    </message>
+    <message>
+        <source>the list names no camera</source>
+        <translation>seznam neuvádí žádnou fotopast</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>řádek %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot read &quot;%1&quot;: %2</source>
+        <translation>„%1“ nelze přečíst: %2</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>nedostatek paměti</translation>
+    </message>
+    <message>
+        <source>cannot write the report &quot;%1&quot;: %2</source>
+        <translation>zprávu „%1“ nelze zapsat: %2</translation>
+    </message>
+    <message>
+        <source>the report %1: %2</source>
+        <translation>zpráva %1: %2</translation>
+    </message>
+    <message>
+        <source>the report &quot;%1&quot; has other columns than this run&apos;s list: give another report</source>
+        <translation>zpráva „%1“ má jiné sloupce než seznam tohoto běhu: zadejte jinou zprávu</translation>
+    </message>
+    <message>
+        <source>the card is read-only (%1)</source>
+        <translation>paměťová karta je chráněna proti zápisu (%1)</translation>
+    </message>
+    <message>
+        <source>the card is full (%1)</source>
+        <translation>paměťová karta je plná (%1)</translation>
+    </message>
+    <message>
+        <source>the card went away or failed while it was written (%1)</source>
+        <translation>paměťová karta byla při zápisu vyjmuta nebo selhala (%1)</translation>
+    </message>
+    <message>
+        <source>unknown model &quot;%1&quot;</source>
+        <translation>neznámý model „%1“</translation>
+    </message>
+    <message>
+        <source>cannot write the backup %1: %2</source>
+        <translation>zálohu %1 nelze zapsat: %2</translation>
+    </message>
+    <message>
+        <source>the game call is converted with ffmpeg, which is not installed: install the package ffmpeg</source>
+        <translation>vábení se převádí programem ffmpeg, který není nainstalován: nainstalujte balíček ffmpeg</translation>
+    </message>
+    <message>
+        <source>the game call %1 could not be converted: %2</source>
+        <translation>vábení %1 nebylo možné převést: %2</translation>
+    </message>
+    <message>
+        <source>the game call %1 could not be converted: %2 (%3)</source>
+        <translation>vábení %1 nebylo možné převést: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>&quot;IMAG0001.JPG&quot; or &quot;VIDE0001.AVI&quot; could not be renamed</source>
+        <translation>„IMAG0001.JPG“ nebo „VIDE0001.AVI“ nelze přejmenovat</translation>
+    </message>
+    <message>
+        <source>the game call read back is not the one written</source>
+        <translation>zpětně přečtené vábení není to, které bylo zapsáno</translation>
+    </message>
+    <message>
+        <source>UDisks2 went away: unmount each card before you remove it</source>
+        <translation>UDisks2 zmizel: před odebráním každou paměťovou kartu odpojte</translation>
+    </message>
+    <message>
+        <source>it holds %1 already; it is written over only when the run says so</source>
+        <translation>už obsahuje %1; ten se přepíše jen tehdy, když to běh určí</translation>
+    </message>
+    <message>
+        <source>it holds the settings file of a %1 (%2)</source>
+        <translation>obsahuje soubor nastavení modelu %1 (%2)</translation>
+    </message>
+    <message>
+        <source>this card was written for %1 — safe to remove</source>
+        <translation>tato paměťová karta byla zapsána pro %1 — lze bezpečně odebrat</translation>
+    </message>
+    <message>
+        <source>this card was written for %1 — unmount it before you remove it</source>
+        <translation>tato paměťová karta byla zapsána pro %1 — před odebráním kartu odpojte</translation>
+    </message>
+    <message>
+        <source>card left untouched: %1 — safe to remove</source>
+        <translation>paměťová karta ponechána beze změny: %1 — lze bezpečně odebrat</translation>
+    </message>
+    <message>
+        <source>card left untouched: %1 — unmount it before you remove it</source>
+        <translation>paměťová karta ponechána beze změny: %1 — před odebráním kartu odpojte</translation>
+    </message>
+    <message>
+        <source>%1 (the report could not be written: %2)</source>
+        <translation>%1 (zprávu nebylo možné zapsat: %2)</translation>
+    </message>
+    <message>
+        <source>%1 not written: %2 — safe to remove</source>
+        <translation>%1 nezapsáno: %2 — lze bezpečně odebrat</translation>
+    </message>
+    <message>
+        <source>%1 not written: %2 — remove the card and try again</source>
+        <translation>%1 nezapsáno: %2 — vyjměte paměťovou kartu a zkuste to znovu</translation>
+    </message>
+    <message>
+        <source>the camera&apos;s copy %1 could not be written: %2</source>
+        <translation>kopii fotopasti %1 nebylo možné zapsat: %2</translation>
+    </message>
+    <message>
+        <source>the camera&apos;s copy %1 could not be read: %2</source>
+        <translation>kopii fotopasti %1 nebylo možné přečíst: %2</translation>
+    </message>
+    <message>
+        <source>the game call: %1</source>
+        <translation>vábení: %1</translation>
+    </message>
+    <message>
+        <source>the card could not be read back: %1</source>
+        <translation>paměťovou kartu nebylo možné zpětně přečíst: %1</translation>
+    </message>
+    <message>
+        <source>the card gave back other bytes than were written</source>
+        <translation>paměťová karta vrátila jiné bajty, než byly zapsány</translation>
+    </message>
+    <message>
+        <source>the camera would not read it: %1</source>
+        <translation>fotopast by ho nepřečetla: %1</translation>
+    </message>
+    <message>
+        <source>%1 done — safe to remove</source>
+        <translation>%1 hotovo — lze bezpečně odebrat</translation>
+    </message>
+    <message>
+        <source>%1 done — unmount it before you remove it</source>
+        <translation>%1 hotovo — před odebráním kartu odpojte</translation>
+    </message>
+    <message>
+        <source>%1 done — unmount it before you remove it (%2)</source>
+        <translation>%1 hotovo — před odebráním kartu odpojte (%2)</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>

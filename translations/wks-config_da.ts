@@ -957,6 +957,202 @@ Vil du beholde den lydfil, du tilføjede sidst?</translation>
         <source>%1: is %2</source>
         <translation>%1: er %2</translation>
     </message>
+    <message>
+        <source>line %1, column &quot;%2&quot;: %3</source>
+        <translation>linje %1, kolonne »%2«: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>no header row</source>
+        <translation>ingen overskriftsrække</translation>
+    </message>
+    <message>
+        <source>the column is named twice</source>
+        <translation>kolonnen er navngivet to gange</translation>
+    </message>
+    <message>
+        <source>no key of %1&apos;s settings file, nor a column of a deployments table</source>
+        <translation>hverken en nøgle i indstillingsfilen til %1 eller en kolonne i en udsætningstabel</translation>
+    </message>
+    <message>
+        <source>the camera clock is not set per camera</source>
+        <translation>kameraets ur indstilles ikke pr. kamera</translation>
+    </message>
+    <message>
+        <source>line 1: no column &quot;cameraID&quot;</source>
+        <translation>linje 1: ingen kolonne »cameraID«</translation>
+    </message>
+    <message>
+        <source>line %1: %2 fields, the header has %3</source>
+        <translation>linje %1: %2 felter, overskriftsrækken har %3</translation>
+    </message>
+    <message>
+        <source>no cameraID</source>
+        <translation>intet cameraID</translation>
+    </message>
+    <message>
+        <source>a cameraID holds a line break</source>
+        <translation>et cameraID indeholder et linjeskift</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is already on line %2</source>
+        <translation>»%1« står allerede på linje %2</translation>
+    </message>
+    <message>
+        <source>the value holds a line break</source>
+        <translation>værdien indeholder et linjeskift</translation>
+    </message>
+    <message>
+        <source>a character that the camera&apos;s files cannot hold (Latin-1 only)</source>
+        <translation>et tegn, som kameraets filer ikke kan indeholde (kun Latin-1)</translation>
+    </message>
+    <message>
+        <source>the list names no camera</source>
+        <translation>listen nævner intet kamera</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>linje %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot read &quot;%1&quot;: %2</source>
+        <translation>kan ikke læse »%1«: %2</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>ikke mere hukommelse</translation>
+    </message>
+    <message>
+        <source>cannot write the report &quot;%1&quot;: %2</source>
+        <translation>rapporten »%1« kan ikke skrives: %2</translation>
+    </message>
+    <message>
+        <source>the report %1: %2</source>
+        <translation>rapporten %1: %2</translation>
+    </message>
+    <message>
+        <source>the report &quot;%1&quot; has other columns than this run&apos;s list: give another report</source>
+        <translation>rapporten »%1« har andre kolonner end listen for denne kørsel: angiv en anden rapport</translation>
+    </message>
+    <message>
+        <source>the card is read-only (%1)</source>
+        <translation>hukommelseskortet er skrivebeskyttet (%1)</translation>
+    </message>
+    <message>
+        <source>the card is full (%1)</source>
+        <translation>hukommelseskortet er fuldt (%1)</translation>
+    </message>
+    <message>
+        <source>the card went away or failed while it was written (%1)</source>
+        <translation>hukommelseskortet blev taget ud eller svigtede, mens det blev skrevet (%1)</translation>
+    </message>
+    <message>
+        <source>unknown model &quot;%1&quot;</source>
+        <translation>ukendt model »%1«</translation>
+    </message>
+    <message>
+        <source>cannot write the backup %1: %2</source>
+        <translation>sikkerhedskopien %1 kan ikke skrives: %2</translation>
+    </message>
+    <message>
+        <source>the game call is converted with ffmpeg, which is not installed: install the package ffmpeg</source>
+        <translation>lokkelyden konverteres med ffmpeg, som ikke er installeret: installer pakken ffmpeg</translation>
+    </message>
+    <message>
+        <source>the game call %1 could not be converted: %2</source>
+        <translation>lokkelyden %1 kunne ikke konverteres: %2</translation>
+    </message>
+    <message>
+        <source>the game call %1 could not be converted: %2 (%3)</source>
+        <translation>lokkelyden %1 kunne ikke konverteres: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>&quot;IMAG0001.JPG&quot; or &quot;VIDE0001.AVI&quot; could not be renamed</source>
+        <translation>»IMAG0001.JPG« eller »VIDE0001.AVI« kunne ikke omdøbes</translation>
+    </message>
+    <message>
+        <source>the game call read back is not the one written</source>
+        <translation>lokkelyden, der blev læst tilbage, er ikke den, der blev skrevet</translation>
+    </message>
+    <message>
+        <source>UDisks2 went away: unmount each card before you remove it</source>
+        <translation>UDisks2 forsvandt: afmonter hvert hukommelseskort, før du fjerner det</translation>
+    </message>
+    <message>
+        <source>it holds %1 already; it is written over only when the run says so</source>
+        <translation>det har allerede %1; den overskrives kun, når kørslen siger det</translation>
+    </message>
+    <message>
+        <source>it holds the settings file of a %1 (%2)</source>
+        <translation>det har indstillingsfilen til en %1 (%2)</translation>
+    </message>
+    <message>
+        <source>this card was written for %1 — safe to remove</source>
+        <translation>dette hukommelseskort blev skrevet til %1 — kan fjernes sikkert</translation>
+    </message>
+    <message>
+        <source>this card was written for %1 — unmount it before you remove it</source>
+        <translation>dette hukommelseskort blev skrevet til %1 — afmonter det, før du fjerner det</translation>
+    </message>
+    <message>
+        <source>card left untouched: %1 — safe to remove</source>
+        <translation>hukommelseskortet er uberørt: %1 — kan fjernes sikkert</translation>
+    </message>
+    <message>
+        <source>card left untouched: %1 — unmount it before you remove it</source>
+        <translation>hukommelseskortet er uberørt: %1 — afmonter det, før du fjerner det</translation>
+    </message>
+    <message>
+        <source>%1 (the report could not be written: %2)</source>
+        <translation>%1 (rapporten kunne ikke skrives: %2)</translation>
+    </message>
+    <message>
+        <source>%1 not written: %2 — safe to remove</source>
+        <translation>%1 ikke skrevet: %2 — kan fjernes sikkert</translation>
+    </message>
+    <message>
+        <source>%1 not written: %2 — remove the card and try again</source>
+        <translation>%1 ikke skrevet: %2 — tag hukommelseskortet ud, og prøv igen</translation>
+    </message>
+    <message>
+        <source>the camera&apos;s copy %1 could not be written: %2</source>
+        <translation>kameraets kopi %1 kunne ikke skrives: %2</translation>
+    </message>
+    <message>
+        <source>the camera&apos;s copy %1 could not be read: %2</source>
+        <translation>kameraets kopi %1 kunne ikke læses: %2</translation>
+    </message>
+    <message>
+        <source>the game call: %1</source>
+        <translation>lokkelyden: %1</translation>
+    </message>
+    <message>
+        <source>the card could not be read back: %1</source>
+        <translation>hukommelseskortet kunne ikke læses tilbage: %1</translation>
+    </message>
+    <message>
+        <source>the card gave back other bytes than were written</source>
+        <translation>hukommelseskortet gav andre byte tilbage end dem, der blev skrevet</translation>
+    </message>
+    <message>
+        <source>the camera would not read it: %1</source>
+        <translation>kameraet ville ikke læse den: %1</translation>
+    </message>
+    <message>
+        <source>%1 done — safe to remove</source>
+        <translation>%1 færdig — kan fjernes sikkert</translation>
+    </message>
+    <message>
+        <source>%1 done — unmount it before you remove it</source>
+        <translation>%1 færdig — afmonter det, før du fjerner det</translation>
+    </message>
+    <message>
+        <source>%1 done — unmount it before you remove it (%2)</source>
+        <translation>%1 færdig — afmonter det, før du fjerner det (%2)</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>

@@ -957,6 +957,202 @@ Soll die zuletzt hinzugefügte Audiodatei beibehalten werden?</translation>
         <source>%1: is %2</source>
         <translation>%1: ist %2</translation>
     </message>
+    <message>
+        <source>line %1, column &quot;%2&quot;: %3</source>
+        <translation>Zeile %1, Spalte „%2“: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>no header row</source>
+        <translation>keine Kopfzeile</translation>
+    </message>
+    <message>
+        <source>the column is named twice</source>
+        <translation>die Spalte ist doppelt benannt</translation>
+    </message>
+    <message>
+        <source>no key of %1&apos;s settings file, nor a column of a deployments table</source>
+        <translation>kein Schlüssel der Einstellungsdatei der %1 und keine Spalte einer Einsatztabelle</translation>
+    </message>
+    <message>
+        <source>the camera clock is not set per camera</source>
+        <translation>die Kamerauhr wird nicht pro Kamera gestellt</translation>
+    </message>
+    <message>
+        <source>line 1: no column &quot;cameraID&quot;</source>
+        <translation>Zeile 1: keine Spalte „cameraID“</translation>
+    </message>
+    <message>
+        <source>line %1: %2 fields, the header has %3</source>
+        <translation>Zeile %1: %2 Felder, die Kopfzeile hat %3</translation>
+    </message>
+    <message>
+        <source>no cameraID</source>
+        <translation>keine cameraID</translation>
+    </message>
+    <message>
+        <source>a cameraID holds a line break</source>
+        <translation>eine cameraID enthält einen Zeilenumbruch</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is already on line %2</source>
+        <translation>„%1“ steht bereits in Zeile %2</translation>
+    </message>
+    <message>
+        <source>the value holds a line break</source>
+        <translation>der Wert enthält einen Zeilenumbruch</translation>
+    </message>
+    <message>
+        <source>a character that the camera&apos;s files cannot hold (Latin-1 only)</source>
+        <translation>ein Zeichen, das die Dateien der Kamera nicht aufnehmen können (nur Latin-1)</translation>
+    </message>
+    <message>
+        <source>the list names no camera</source>
+        <translation>die Liste nennt keine Kamera</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot read &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>nicht genug Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>cannot write the report &quot;%1&quot;: %2</source>
+        <translation>der Bericht „%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>the report %1: %2</source>
+        <translation>der Bericht %1: %2</translation>
+    </message>
+    <message>
+        <source>the report &quot;%1&quot; has other columns than this run&apos;s list: give another report</source>
+        <translation>der Bericht „%1“ hat andere Spalten als die Liste dieses Durchlaufs: Geben Sie einen anderen Bericht an</translation>
+    </message>
+    <message>
+        <source>the card is read-only (%1)</source>
+        <translation>die Speicherkarte ist schreibgeschützt (%1)</translation>
+    </message>
+    <message>
+        <source>the card is full (%1)</source>
+        <translation>die Speicherkarte ist voll (%1)</translation>
+    </message>
+    <message>
+        <source>the card went away or failed while it was written (%1)</source>
+        <translation>die Speicherkarte wurde beim Schreiben entfernt oder hat versagt (%1)</translation>
+    </message>
+    <message>
+        <source>unknown model &quot;%1&quot;</source>
+        <translation>unbekanntes Modell „%1“</translation>
+    </message>
+    <message>
+        <source>cannot write the backup %1: %2</source>
+        <translation>die Sicherung %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>the game call is converted with ffmpeg, which is not installed: install the package ffmpeg</source>
+        <translation>der Lockruf wird mit ffmpeg umgewandelt, das nicht installiert ist: Installieren Sie das Paket ffmpeg</translation>
+    </message>
+    <message>
+        <source>the game call %1 could not be converted: %2</source>
+        <translation>der Lockruf %1 konnte nicht umgewandelt werden: %2</translation>
+    </message>
+    <message>
+        <source>the game call %1 could not be converted: %2 (%3)</source>
+        <translation>der Lockruf %1 konnte nicht umgewandelt werden: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>&quot;IMAG0001.JPG&quot; or &quot;VIDE0001.AVI&quot; could not be renamed</source>
+        <translation>„IMAG0001.JPG“ oder „VIDE0001.AVI“ konnte nicht umbenannt werden</translation>
+    </message>
+    <message>
+        <source>the game call read back is not the one written</source>
+        <translation>der zurückgelesene Lockruf ist nicht der geschriebene</translation>
+    </message>
+    <message>
+        <source>UDisks2 went away: unmount each card before you remove it</source>
+        <translation>UDisks2 ist nicht mehr da: Hängen Sie jede Speicherkarte vor dem Entfernen aus</translation>
+    </message>
+    <message>
+        <source>it holds %1 already; it is written over only when the run says so</source>
+        <translation>sie enthält bereits %1; diese Datei wird nur überschrieben, wenn der Durchlauf es vorsieht</translation>
+    </message>
+    <message>
+        <source>it holds the settings file of a %1 (%2)</source>
+        <translation>sie enthält die Einstellungsdatei einer %1 (%2)</translation>
+    </message>
+    <message>
+        <source>this card was written for %1 — safe to remove</source>
+        <translation>diese Speicherkarte wurde für %1 geschrieben — kann sicher entfernt werden</translation>
+    </message>
+    <message>
+        <source>this card was written for %1 — unmount it before you remove it</source>
+        <translation>diese Speicherkarte wurde für %1 geschrieben — vor dem Entfernen aushängen</translation>
+    </message>
+    <message>
+        <source>card left untouched: %1 — safe to remove</source>
+        <translation>Speicherkarte unverändert: %1 — kann sicher entfernt werden</translation>
+    </message>
+    <message>
+        <source>card left untouched: %1 — unmount it before you remove it</source>
+        <translation>Speicherkarte unverändert: %1 — vor dem Entfernen aushängen</translation>
+    </message>
+    <message>
+        <source>%1 (the report could not be written: %2)</source>
+        <translation>%1 (der Bericht konnte nicht geschrieben werden: %2)</translation>
+    </message>
+    <message>
+        <source>%1 not written: %2 — safe to remove</source>
+        <translation>%1 nicht geschrieben: %2 — kann sicher entfernt werden</translation>
+    </message>
+    <message>
+        <source>%1 not written: %2 — remove the card and try again</source>
+        <translation>%1 nicht geschrieben: %2 — entfernen Sie die Speicherkarte und versuchen Sie es erneut</translation>
+    </message>
+    <message>
+        <source>the camera&apos;s copy %1 could not be written: %2</source>
+        <translation>die Kopie der Kamera %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>the camera&apos;s copy %1 could not be read: %2</source>
+        <translation>die Kopie der Kamera %1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>the game call: %1</source>
+        <translation>der Lockruf: %1</translation>
+    </message>
+    <message>
+        <source>the card could not be read back: %1</source>
+        <translation>die Speicherkarte konnte nicht zurückgelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>the card gave back other bytes than were written</source>
+        <translation>die Speicherkarte gab andere Bytes zurück, als geschrieben wurden</translation>
+    </message>
+    <message>
+        <source>the camera would not read it: %1</source>
+        <translation>die Kamera würde sie nicht lesen: %1</translation>
+    </message>
+    <message>
+        <source>%1 done — safe to remove</source>
+        <translation>%1 fertig — kann sicher entfernt werden</translation>
+    </message>
+    <message>
+        <source>%1 done — unmount it before you remove it</source>
+        <translation>%1 fertig — vor dem Entfernen aushängen</translation>
+    </message>
+    <message>
+        <source>%1 done — unmount it before you remove it (%2)</source>
+        <translation>%1 fertig — vor dem Entfernen aushängen (%2)</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>

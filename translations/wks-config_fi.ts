@@ -957,6 +957,202 @@ Säilytetäänkö viimeksi lisätty äänitiedosto?</translation>
         <source>%1: is %2</source>
         <translation>%1: on %2</translation>
     </message>
+    <message>
+        <source>line %1, column &quot;%2&quot;: %3</source>
+        <translation>rivi %1, sarake ”%2”: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>no header row</source>
+        <translation>ei otsikkoriviä</translation>
+    </message>
+    <message>
+        <source>the column is named twice</source>
+        <translation>sarake on nimetty kahdesti</translation>
+    </message>
+    <message>
+        <source>no key of %1&apos;s settings file, nor a column of a deployments table</source>
+        <translation>ei mallin %1 asetustiedoston avain eikä käyttöönottotaulukon sarake</translation>
+    </message>
+    <message>
+        <source>the camera clock is not set per camera</source>
+        <translation>kameran kelloa ei aseteta kamerakohtaisesti</translation>
+    </message>
+    <message>
+        <source>line 1: no column &quot;cameraID&quot;</source>
+        <translation>rivi 1: ei saraketta ”cameraID”</translation>
+    </message>
+    <message>
+        <source>line %1: %2 fields, the header has %3</source>
+        <translation>rivi %1: %2 kenttää, otsikkorivillä on %3</translation>
+    </message>
+    <message>
+        <source>no cameraID</source>
+        <translation>ei cameraID-arvoa</translation>
+    </message>
+    <message>
+        <source>a cameraID holds a line break</source>
+        <translation>cameraID sisältää rivinvaihdon</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is already on line %2</source>
+        <translation>”%1” on jo rivillä %2</translation>
+    </message>
+    <message>
+        <source>the value holds a line break</source>
+        <translation>arvo sisältää rivinvaihdon</translation>
+    </message>
+    <message>
+        <source>a character that the camera&apos;s files cannot hold (Latin-1 only)</source>
+        <translation>merkki, jota kameran tiedostot eivät voi sisältää (vain Latin-1)</translation>
+    </message>
+    <message>
+        <source>the list names no camera</source>
+        <translation>luettelossa ei ole yhtään kameraa</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>rivi %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot read &quot;%1&quot;: %2</source>
+        <translation>tiedostoa ”%1” ei voi lukea: %2</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>muisti loppui</translation>
+    </message>
+    <message>
+        <source>cannot write the report &quot;%1&quot;: %2</source>
+        <translation>raporttia ”%1” ei voi kirjoittaa: %2</translation>
+    </message>
+    <message>
+        <source>the report %1: %2</source>
+        <translation>raportti %1: %2</translation>
+    </message>
+    <message>
+        <source>the report &quot;%1&quot; has other columns than this run&apos;s list: give another report</source>
+        <translation>raportissa ”%1” on eri sarakkeet kuin tämän ajon luettelossa: anna toinen raportti</translation>
+    </message>
+    <message>
+        <source>the card is read-only (%1)</source>
+        <translation>muistikortti on kirjoitussuojattu (%1)</translation>
+    </message>
+    <message>
+        <source>the card is full (%1)</source>
+        <translation>muistikortti on täynnä (%1)</translation>
+    </message>
+    <message>
+        <source>the card went away or failed while it was written (%1)</source>
+        <translation>muistikortti poistettiin tai vioittui kirjoitettaessa (%1)</translation>
+    </message>
+    <message>
+        <source>unknown model &quot;%1&quot;</source>
+        <translation>tuntematon malli ”%1”</translation>
+    </message>
+    <message>
+        <source>cannot write the backup %1: %2</source>
+        <translation>varmuuskopiota %1 ei voi kirjoittaa: %2</translation>
+    </message>
+    <message>
+        <source>the game call is converted with ffmpeg, which is not installed: install the package ffmpeg</source>
+        <translation>houkutusääni muunnetaan ffmpeg-ohjelmalla, jota ei ole asennettu: asenna paketti ffmpeg</translation>
+    </message>
+    <message>
+        <source>the game call %1 could not be converted: %2</source>
+        <translation>houkutusääntä %1 ei voitu muuntaa: %2</translation>
+    </message>
+    <message>
+        <source>the game call %1 could not be converted: %2 (%3)</source>
+        <translation>houkutusääntä %1 ei voitu muuntaa: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>&quot;IMAG0001.JPG&quot; or &quot;VIDE0001.AVI&quot; could not be renamed</source>
+        <translation>tiedostoa ”IMAG0001.JPG” tai ”VIDE0001.AVI” ei voitu nimetä uudelleen</translation>
+    </message>
+    <message>
+        <source>the game call read back is not the one written</source>
+        <translation>takaisin luettu houkutusääni ei ole sama kuin kirjoitettu</translation>
+    </message>
+    <message>
+        <source>UDisks2 went away: unmount each card before you remove it</source>
+        <translation>UDisks2 katosi: irrota jokainen muistikortti ennen poistamista</translation>
+    </message>
+    <message>
+        <source>it holds %1 already; it is written over only when the run says so</source>
+        <translation>siinä on jo %1; se korvataan vain, kun ajo niin määrää</translation>
+    </message>
+    <message>
+        <source>it holds the settings file of a %1 (%2)</source>
+        <translation>siinä on mallin %1 asetustiedosto (%2)</translation>
+    </message>
+    <message>
+        <source>this card was written for %1 — safe to remove</source>
+        <translation>tämä muistikortti kirjoitettiin kameralle %1 — voidaan poistaa turvallisesti</translation>
+    </message>
+    <message>
+        <source>this card was written for %1 — unmount it before you remove it</source>
+        <translation>tämä muistikortti kirjoitettiin kameralle %1 — irrota ennen poistamista</translation>
+    </message>
+    <message>
+        <source>card left untouched: %1 — safe to remove</source>
+        <translation>muistikorttiin ei koskettu: %1 — voidaan poistaa turvallisesti</translation>
+    </message>
+    <message>
+        <source>card left untouched: %1 — unmount it before you remove it</source>
+        <translation>muistikorttiin ei koskettu: %1 — irrota ennen poistamista</translation>
+    </message>
+    <message>
+        <source>%1 (the report could not be written: %2)</source>
+        <translation>%1 (raporttia ei voitu kirjoittaa: %2)</translation>
+    </message>
+    <message>
+        <source>%1 not written: %2 — safe to remove</source>
+        <translation>%1 ei kirjoitettu: %2 — voidaan poistaa turvallisesti</translation>
+    </message>
+    <message>
+        <source>%1 not written: %2 — remove the card and try again</source>
+        <translation>%1 ei kirjoitettu: %2 — poista muistikortti ja yritä uudelleen</translation>
+    </message>
+    <message>
+        <source>the camera&apos;s copy %1 could not be written: %2</source>
+        <translation>kameran kopiota %1 ei voitu kirjoittaa: %2</translation>
+    </message>
+    <message>
+        <source>the camera&apos;s copy %1 could not be read: %2</source>
+        <translation>kameran kopiota %1 ei voitu lukea: %2</translation>
+    </message>
+    <message>
+        <source>the game call: %1</source>
+        <translation>houkutusääni: %1</translation>
+    </message>
+    <message>
+        <source>the card could not be read back: %1</source>
+        <translation>muistikorttia ei voitu lukea takaisin: %1</translation>
+    </message>
+    <message>
+        <source>the card gave back other bytes than were written</source>
+        <translation>muistikortilta luettiin eri tavut kuin kirjoitettiin</translation>
+    </message>
+    <message>
+        <source>the camera would not read it: %1</source>
+        <translation>kamera ei lukisi sitä: %1</translation>
+    </message>
+    <message>
+        <source>%1 done — safe to remove</source>
+        <translation>%1 valmis — voidaan poistaa turvallisesti</translation>
+    </message>
+    <message>
+        <source>%1 done — unmount it before you remove it</source>
+        <translation>%1 valmis — irrota ennen poistamista</translation>
+    </message>
+    <message>
+        <source>%1 done — unmount it before you remove it (%2)</source>
+        <translation>%1 valmis — irrota ennen poistamista (%2)</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>

@@ -957,6 +957,202 @@ Conserver le dernier fichier audio ajouté&#x202f;?</translation>
         <source>%1: is %2</source>
         <translation>%1: est %2</translation>
     </message>
+    <message>
+        <source>line %1, column &quot;%2&quot;: %3</source>
+        <translation>ligne %1, colonne «&#xa0;%2&#xa0;»&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>no header row</source>
+        <translation>aucune ligne d&apos;en-tête</translation>
+    </message>
+    <message>
+        <source>the column is named twice</source>
+        <translation>la colonne est nommée deux fois</translation>
+    </message>
+    <message>
+        <source>no key of %1&apos;s settings file, nor a column of a deployments table</source>
+        <translation>ni une clé du fichier de réglages de la %1, ni une colonne d&apos;une table de déploiements</translation>
+    </message>
+    <message>
+        <source>the camera clock is not set per camera</source>
+        <translation>l&apos;horloge de la caméra ne se règle pas caméra par caméra</translation>
+    </message>
+    <message>
+        <source>line 1: no column &quot;cameraID&quot;</source>
+        <translation>ligne 1&#xa0;: aucune colonne «&#xa0;cameraID&#xa0;»</translation>
+    </message>
+    <message>
+        <source>line %1: %2 fields, the header has %3</source>
+        <translation>ligne %1&#xa0;: %2 champs, l&apos;en-tête en a %3</translation>
+    </message>
+    <message>
+        <source>no cameraID</source>
+        <translation>aucun cameraID</translation>
+    </message>
+    <message>
+        <source>a cameraID holds a line break</source>
+        <translation>un cameraID contient un saut de ligne</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is already on line %2</source>
+        <translation>«&#xa0;%1&#xa0;» figure déjà à la ligne %2</translation>
+    </message>
+    <message>
+        <source>the value holds a line break</source>
+        <translation>la valeur contient un saut de ligne</translation>
+    </message>
+    <message>
+        <source>a character that the camera&apos;s files cannot hold (Latin-1 only)</source>
+        <translation>un caractère que les fichiers de la caméra ne peuvent pas contenir (Latin-1 uniquement)</translation>
+    </message>
+    <message>
+        <source>the list names no camera</source>
+        <translation>la liste ne nomme aucune caméra</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>cannot read &quot;%1&quot;: %2</source>
+        <translation>impossible de lire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>cannot write the report &quot;%1&quot;: %2</source>
+        <translation>impossible d&apos;écrire le rapport «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the report %1: %2</source>
+        <translation>le rapport %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the report &quot;%1&quot; has other columns than this run&apos;s list: give another report</source>
+        <translation>le rapport «&#xa0;%1&#xa0;» a d&apos;autres colonnes que la liste de cette série&#xa0;: indiquez un autre rapport</translation>
+    </message>
+    <message>
+        <source>the card is read-only (%1)</source>
+        <translation>la carte mémoire est protégée en écriture (%1)</translation>
+    </message>
+    <message>
+        <source>the card is full (%1)</source>
+        <translation>la carte mémoire est pleine (%1)</translation>
+    </message>
+    <message>
+        <source>the card went away or failed while it was written (%1)</source>
+        <translation>la carte mémoire a été retirée ou a failli pendant l&apos;écriture (%1)</translation>
+    </message>
+    <message>
+        <source>unknown model &quot;%1&quot;</source>
+        <translation>modèle inconnu «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>cannot write the backup %1: %2</source>
+        <translation>impossible d&apos;écrire la sauvegarde %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the game call is converted with ffmpeg, which is not installed: install the package ffmpeg</source>
+        <translation>l&apos;appeau est converti avec ffmpeg, qui n&apos;est pas installé&#xa0;: installez le paquet ffmpeg</translation>
+    </message>
+    <message>
+        <source>the game call %1 could not be converted: %2</source>
+        <translation>l&apos;appeau %1 n&apos;a pas pu être converti&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the game call %1 could not be converted: %2 (%3)</source>
+        <translation>l&apos;appeau %1 n&apos;a pas pu être converti&#xa0;: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>&quot;IMAG0001.JPG&quot; or &quot;VIDE0001.AVI&quot; could not be renamed</source>
+        <translation>«&#xa0;IMAG0001.JPG&#xa0;» ou «&#xa0;VIDE0001.AVI&#xa0;» n&apos;a pas pu être renommé</translation>
+    </message>
+    <message>
+        <source>the game call read back is not the one written</source>
+        <translation>l&apos;appeau relu n&apos;est pas celui qui a été écrit</translation>
+    </message>
+    <message>
+        <source>UDisks2 went away: unmount each card before you remove it</source>
+        <translation>UDisks2 a disparu&#xa0;: démontez chaque carte mémoire avant de la retirer</translation>
+    </message>
+    <message>
+        <source>it holds %1 already; it is written over only when the run says so</source>
+        <translation>elle contient déjà %1&#xa0;; il n&apos;est écrasé que si la série le demande</translation>
+    </message>
+    <message>
+        <source>it holds the settings file of a %1 (%2)</source>
+        <translation>elle contient le fichier de réglages d&apos;une %1 (%2)</translation>
+    </message>
+    <message>
+        <source>this card was written for %1 — safe to remove</source>
+        <translation>cette carte mémoire a été écrite pour %1 — peut être retirée en toute sécurité</translation>
+    </message>
+    <message>
+        <source>this card was written for %1 — unmount it before you remove it</source>
+        <translation>cette carte mémoire a été écrite pour %1 — démontez la carte avant de la retirer</translation>
+    </message>
+    <message>
+        <source>card left untouched: %1 — safe to remove</source>
+        <translation>carte mémoire laissée intacte&#xa0;: %1 — peut être retirée en toute sécurité</translation>
+    </message>
+    <message>
+        <source>card left untouched: %1 — unmount it before you remove it</source>
+        <translation>carte mémoire laissée intacte&#xa0;: %1 — démontez la carte avant de la retirer</translation>
+    </message>
+    <message>
+        <source>%1 (the report could not be written: %2)</source>
+        <translation>%1 (le rapport n&apos;a pas pu être écrit&#xa0;: %2)</translation>
+    </message>
+    <message>
+        <source>%1 not written: %2 — safe to remove</source>
+        <translation>%1 non écrite&#xa0;: %2 — peut être retirée en toute sécurité</translation>
+    </message>
+    <message>
+        <source>%1 not written: %2 — remove the card and try again</source>
+        <translation>%1 non écrite&#xa0;: %2 — retirez la carte mémoire et réessayez</translation>
+    </message>
+    <message>
+        <source>the camera&apos;s copy %1 could not be written: %2</source>
+        <translation>la copie de la caméra %1 n&apos;a pas pu être écrite&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the camera&apos;s copy %1 could not be read: %2</source>
+        <translation>la copie de la caméra %1 n&apos;a pas pu être lue&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the game call: %1</source>
+        <translation>l&apos;appeau&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the card could not be read back: %1</source>
+        <translation>la carte mémoire n&apos;a pas pu être relue&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the card gave back other bytes than were written</source>
+        <translation>la carte mémoire a rendu d&apos;autres octets que ceux écrits</translation>
+    </message>
+    <message>
+        <source>the camera would not read it: %1</source>
+        <translation>la caméra ne le lirait pas&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 done — safe to remove</source>
+        <translation>%1 terminée — peut être retirée en toute sécurité</translation>
+    </message>
+    <message>
+        <source>%1 done — unmount it before you remove it</source>
+        <translation>%1 terminée — démontez la carte avant de la retirer</translation>
+    </message>
+    <message>
+        <source>%1 done — unmount it before you remove it (%2)</source>
+        <translation>%1 terminée — démontez la carte avant de la retirer (%2)</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>

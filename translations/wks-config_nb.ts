@@ -957,6 +957,202 @@ Vil du beholde lydfilen du la til sist?</translation>
         <source>%1: is %2</source>
         <translation>%1: er %2</translation>
     </message>
+    <message>
+        <source>line %1, column &quot;%2&quot;: %3</source>
+        <translation>linje %1, kolonne «%2»: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>no header row</source>
+        <translation>ingen overskriftsrad</translation>
+    </message>
+    <message>
+        <source>the column is named twice</source>
+        <translation>kolonnen er navngitt to ganger</translation>
+    </message>
+    <message>
+        <source>no key of %1&apos;s settings file, nor a column of a deployments table</source>
+        <translation>ingen nøkkel i innstillingsfilen til %1 og ingen kolonne i en utplasseringstabell</translation>
+    </message>
+    <message>
+        <source>the camera clock is not set per camera</source>
+        <translation>kameraklokken stilles ikke per kamera</translation>
+    </message>
+    <message>
+        <source>line 1: no column &quot;cameraID&quot;</source>
+        <translation>linje 1: ingen kolonne «cameraID»</translation>
+    </message>
+    <message>
+        <source>line %1: %2 fields, the header has %3</source>
+        <translation>linje %1: %2 felt, overskriftsraden har %3</translation>
+    </message>
+    <message>
+        <source>no cameraID</source>
+        <translation>ingen cameraID</translation>
+    </message>
+    <message>
+        <source>a cameraID holds a line break</source>
+        <translation>en cameraID inneholder et linjeskift</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is already on line %2</source>
+        <translation>«%1» står allerede på linje %2</translation>
+    </message>
+    <message>
+        <source>the value holds a line break</source>
+        <translation>verdien inneholder et linjeskift</translation>
+    </message>
+    <message>
+        <source>a character that the camera&apos;s files cannot hold (Latin-1 only)</source>
+        <translation>et tegn som kameraets filer ikke kan inneholde (bare Latin-1)</translation>
+    </message>
+    <message>
+        <source>the list names no camera</source>
+        <translation>listen navngir ingen kamera</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>linje %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot read &quot;%1&quot;: %2</source>
+        <translation>kan ikke lese «%1»: %2</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>tom for minne</translation>
+    </message>
+    <message>
+        <source>cannot write the report &quot;%1&quot;: %2</source>
+        <translation>rapporten «%1» kan ikke skrives: %2</translation>
+    </message>
+    <message>
+        <source>the report %1: %2</source>
+        <translation>rapporten %1: %2</translation>
+    </message>
+    <message>
+        <source>the report &quot;%1&quot; has other columns than this run&apos;s list: give another report</source>
+        <translation>rapporten «%1» har andre kolonner enn listen for denne kjøringen: oppgi en annen rapport</translation>
+    </message>
+    <message>
+        <source>the card is read-only (%1)</source>
+        <translation>minnekortet er skrivebeskyttet (%1)</translation>
+    </message>
+    <message>
+        <source>the card is full (%1)</source>
+        <translation>minnekortet er fullt (%1)</translation>
+    </message>
+    <message>
+        <source>the card went away or failed while it was written (%1)</source>
+        <translation>minnekortet ble tatt ut eller sviktet mens det ble skrevet (%1)</translation>
+    </message>
+    <message>
+        <source>unknown model &quot;%1&quot;</source>
+        <translation>ukjent modell «%1»</translation>
+    </message>
+    <message>
+        <source>cannot write the backup %1: %2</source>
+        <translation>sikkerhetskopien %1 kan ikke skrives: %2</translation>
+    </message>
+    <message>
+        <source>the game call is converted with ffmpeg, which is not installed: install the package ffmpeg</source>
+        <translation>lokkelyden konverteres med ffmpeg, som ikke er installert: installer pakken ffmpeg</translation>
+    </message>
+    <message>
+        <source>the game call %1 could not be converted: %2</source>
+        <translation>lokkelyden %1 kunne ikke konverteres: %2</translation>
+    </message>
+    <message>
+        <source>the game call %1 could not be converted: %2 (%3)</source>
+        <translation>lokkelyden %1 kunne ikke konverteres: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>&quot;IMAG0001.JPG&quot; or &quot;VIDE0001.AVI&quot; could not be renamed</source>
+        <translation>«IMAG0001.JPG» eller «VIDE0001.AVI» kunne ikke gis nytt navn</translation>
+    </message>
+    <message>
+        <source>the game call read back is not the one written</source>
+        <translation>lokkelyden som ble lest tilbake, er ikke den som ble skrevet</translation>
+    </message>
+    <message>
+        <source>UDisks2 went away: unmount each card before you remove it</source>
+        <translation>UDisks2 forsvant: avmonter hvert minnekort før du fjerner det</translation>
+    </message>
+    <message>
+        <source>it holds %1 already; it is written over only when the run says so</source>
+        <translation>det har allerede %1; den skrives over bare når kjøringen sier det</translation>
+    </message>
+    <message>
+        <source>it holds the settings file of a %1 (%2)</source>
+        <translation>det har innstillingsfilen til en %1 (%2)</translation>
+    </message>
+    <message>
+        <source>this card was written for %1 — safe to remove</source>
+        <translation>dette minnekortet ble skrevet for %1 — kan trygt fjernes</translation>
+    </message>
+    <message>
+        <source>this card was written for %1 — unmount it before you remove it</source>
+        <translation>dette minnekortet ble skrevet for %1 — avmonter det før du fjerner det</translation>
+    </message>
+    <message>
+        <source>card left untouched: %1 — safe to remove</source>
+        <translation>minnekortet er urørt: %1 — kan trygt fjernes</translation>
+    </message>
+    <message>
+        <source>card left untouched: %1 — unmount it before you remove it</source>
+        <translation>minnekortet er urørt: %1 — avmonter det før du fjerner det</translation>
+    </message>
+    <message>
+        <source>%1 (the report could not be written: %2)</source>
+        <translation>%1 (rapporten kunne ikke skrives: %2)</translation>
+    </message>
+    <message>
+        <source>%1 not written: %2 — safe to remove</source>
+        <translation>%1 ikke skrevet: %2 — kan trygt fjernes</translation>
+    </message>
+    <message>
+        <source>%1 not written: %2 — remove the card and try again</source>
+        <translation>%1 ikke skrevet: %2 — ta ut minnekortet og prøv igjen</translation>
+    </message>
+    <message>
+        <source>the camera&apos;s copy %1 could not be written: %2</source>
+        <translation>kameraets kopi %1 kunne ikke skrives: %2</translation>
+    </message>
+    <message>
+        <source>the camera&apos;s copy %1 could not be read: %2</source>
+        <translation>kameraets kopi %1 kunne ikke leses: %2</translation>
+    </message>
+    <message>
+        <source>the game call: %1</source>
+        <translation>lokkelyden: %1</translation>
+    </message>
+    <message>
+        <source>the card could not be read back: %1</source>
+        <translation>minnekortet kunne ikke leses tilbake: %1</translation>
+    </message>
+    <message>
+        <source>the card gave back other bytes than were written</source>
+        <translation>minnekortet ga tilbake andre byte enn dem som ble skrevet</translation>
+    </message>
+    <message>
+        <source>the camera would not read it: %1</source>
+        <translation>kameraet ville ikke lese den: %1</translation>
+    </message>
+    <message>
+        <source>%1 done — safe to remove</source>
+        <translation>%1 ferdig — kan trygt fjernes</translation>
+    </message>
+    <message>
+        <source>%1 done — unmount it before you remove it</source>
+        <translation>%1 ferdig — avmonter det før du fjerner det</translation>
+    </message>
+    <message>
+        <source>%1 done — unmount it before you remove it (%2)</source>
+        <translation>%1 ferdig — avmonter det før du fjerner det (%2)</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>

@@ -957,6 +957,202 @@ Het laatst toegevoegde audiobestand behouden?</translation>
         <source>%1: is %2</source>
         <translation>%1: is %2</translation>
     </message>
+    <message>
+        <source>line %1, column &quot;%2&quot;: %3</source>
+        <translation>regel %1, kolom ‘%2’: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>no header row</source>
+        <translation>geen kopregel</translation>
+    </message>
+    <message>
+        <source>the column is named twice</source>
+        <translation>de kolom komt twee keer voor</translation>
+    </message>
+    <message>
+        <source>no key of %1&apos;s settings file, nor a column of a deployments table</source>
+        <translation>geen sleutel van het instellingenbestand van de %1 en geen kolom van een plaatsingstabel</translation>
+    </message>
+    <message>
+        <source>the camera clock is not set per camera</source>
+        <translation>de cameraklok wordt niet per camera ingesteld</translation>
+    </message>
+    <message>
+        <source>line 1: no column &quot;cameraID&quot;</source>
+        <translation>regel 1: geen kolom ‘cameraID’</translation>
+    </message>
+    <message>
+        <source>line %1: %2 fields, the header has %3</source>
+        <translation>regel %1: %2 velden, de kopregel heeft er %3</translation>
+    </message>
+    <message>
+        <source>no cameraID</source>
+        <translation>geen cameraID</translation>
+    </message>
+    <message>
+        <source>a cameraID holds a line break</source>
+        <translation>een cameraID bevat een regeleinde</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is already on line %2</source>
+        <translation>‘%1’ staat al op regel %2</translation>
+    </message>
+    <message>
+        <source>the value holds a line break</source>
+        <translation>de waarde bevat een regeleinde</translation>
+    </message>
+    <message>
+        <source>a character that the camera&apos;s files cannot hold (Latin-1 only)</source>
+        <translation>een teken dat de bestanden van de camera niet kunnen bevatten (alleen Latin-1)</translation>
+    </message>
+    <message>
+        <source>the list names no camera</source>
+        <translation>de lijst noemt geen camera</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>regel %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot read &quot;%1&quot;: %2</source>
+        <translation>‘%1’ kan niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>onvoldoende geheugen</translation>
+    </message>
+    <message>
+        <source>cannot write the report &quot;%1&quot;: %2</source>
+        <translation>het rapport ‘%1’ kan niet worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>the report %1: %2</source>
+        <translation>het rapport %1: %2</translation>
+    </message>
+    <message>
+        <source>the report &quot;%1&quot; has other columns than this run&apos;s list: give another report</source>
+        <translation>het rapport ‘%1’ heeft andere kolommen dan de lijst van deze run: geef een ander rapport op</translation>
+    </message>
+    <message>
+        <source>the card is read-only (%1)</source>
+        <translation>de geheugenkaart is beveiligd tegen schrijven (%1)</translation>
+    </message>
+    <message>
+        <source>the card is full (%1)</source>
+        <translation>de geheugenkaart is vol (%1)</translation>
+    </message>
+    <message>
+        <source>the card went away or failed while it was written (%1)</source>
+        <translation>de geheugenkaart is tijdens het schrijven verwijderd of defect geraakt (%1)</translation>
+    </message>
+    <message>
+        <source>unknown model &quot;%1&quot;</source>
+        <translation>onbekend model ‘%1’</translation>
+    </message>
+    <message>
+        <source>cannot write the backup %1: %2</source>
+        <translation>de reservekopie %1 kan niet worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>the game call is converted with ffmpeg, which is not installed: install the package ffmpeg</source>
+        <translation>het lokgeluid wordt met ffmpeg omgezet, dat niet is geïnstalleerd: installeer het pakket ffmpeg</translation>
+    </message>
+    <message>
+        <source>the game call %1 could not be converted: %2</source>
+        <translation>het lokgeluid %1 kon niet worden omgezet: %2</translation>
+    </message>
+    <message>
+        <source>the game call %1 could not be converted: %2 (%3)</source>
+        <translation>het lokgeluid %1 kon niet worden omgezet: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>&quot;IMAG0001.JPG&quot; or &quot;VIDE0001.AVI&quot; could not be renamed</source>
+        <translation>‘IMAG0001.JPG’ of ‘VIDE0001.AVI’ kon niet worden hernoemd</translation>
+    </message>
+    <message>
+        <source>the game call read back is not the one written</source>
+        <translation>het teruggelezen lokgeluid is niet het geschreven lokgeluid</translation>
+    </message>
+    <message>
+        <source>UDisks2 went away: unmount each card before you remove it</source>
+        <translation>UDisks2 is verdwenen: ontkoppel elke geheugenkaart voordat u hem verwijdert</translation>
+    </message>
+    <message>
+        <source>it holds %1 already; it is written over only when the run says so</source>
+        <translation>er staat al %1 op; dat wordt alleen overschreven als de run dat aangeeft</translation>
+    </message>
+    <message>
+        <source>it holds the settings file of a %1 (%2)</source>
+        <translation>er staat het instellingenbestand van een %1 op (%2)</translation>
+    </message>
+    <message>
+        <source>this card was written for %1 — safe to remove</source>
+        <translation>deze geheugenkaart is geschreven voor %1 — kan veilig worden verwijderd</translation>
+    </message>
+    <message>
+        <source>this card was written for %1 — unmount it before you remove it</source>
+        <translation>deze geheugenkaart is geschreven voor %1 — ontkoppel de kaart voordat u hem verwijdert</translation>
+    </message>
+    <message>
+        <source>card left untouched: %1 — safe to remove</source>
+        <translation>geheugenkaart niet aangeraakt: %1 — kan veilig worden verwijderd</translation>
+    </message>
+    <message>
+        <source>card left untouched: %1 — unmount it before you remove it</source>
+        <translation>geheugenkaart niet aangeraakt: %1 — ontkoppel de kaart voordat u hem verwijdert</translation>
+    </message>
+    <message>
+        <source>%1 (the report could not be written: %2)</source>
+        <translation>%1 (het rapport kon niet worden geschreven: %2)</translation>
+    </message>
+    <message>
+        <source>%1 not written: %2 — safe to remove</source>
+        <translation>%1 niet geschreven: %2 — kan veilig worden verwijderd</translation>
+    </message>
+    <message>
+        <source>%1 not written: %2 — remove the card and try again</source>
+        <translation>%1 niet geschreven: %2 — verwijder de geheugenkaart en probeer het opnieuw</translation>
+    </message>
+    <message>
+        <source>the camera&apos;s copy %1 could not be written: %2</source>
+        <translation>de kopie van de camera %1 kon niet worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>the camera&apos;s copy %1 could not be read: %2</source>
+        <translation>de kopie van de camera %1 kon niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>the game call: %1</source>
+        <translation>het lokgeluid: %1</translation>
+    </message>
+    <message>
+        <source>the card could not be read back: %1</source>
+        <translation>de geheugenkaart kon niet worden teruggelezen: %1</translation>
+    </message>
+    <message>
+        <source>the card gave back other bytes than were written</source>
+        <translation>de geheugenkaart gaf andere bytes terug dan er geschreven waren</translation>
+    </message>
+    <message>
+        <source>the camera would not read it: %1</source>
+        <translation>de camera zou het niet lezen: %1</translation>
+    </message>
+    <message>
+        <source>%1 done — safe to remove</source>
+        <translation>%1 klaar — kan veilig worden verwijderd</translation>
+    </message>
+    <message>
+        <source>%1 done — unmount it before you remove it</source>
+        <translation>%1 klaar — ontkoppel de kaart voordat u hem verwijdert</translation>
+    </message>
+    <message>
+        <source>%1 done — unmount it before you remove it (%2)</source>
+        <translation>%1 klaar — ontkoppel de kaart voordat u hem verwijdert (%2)</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>

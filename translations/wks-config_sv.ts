@@ -957,6 +957,202 @@ Vill du behålla ljudfilen som du lade till senast?</translation>
         <source>%1: is %2</source>
         <translation>%1: är %2</translation>
     </message>
+    <message>
+        <source>line %1, column &quot;%2&quot;: %3</source>
+        <translation>rad %1, kolumn ”%2”: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>no header row</source>
+        <translation>ingen rubrikrad</translation>
+    </message>
+    <message>
+        <source>the column is named twice</source>
+        <translation>kolumnen finns två gånger</translation>
+    </message>
+    <message>
+        <source>no key of %1&apos;s settings file, nor a column of a deployments table</source>
+        <translation>ingen nyckel i inställningsfilen för %1 och ingen kolumn i en utplaceringstabell</translation>
+    </message>
+    <message>
+        <source>the camera clock is not set per camera</source>
+        <translation>kamerans klocka ställs inte per kamera</translation>
+    </message>
+    <message>
+        <source>line 1: no column &quot;cameraID&quot;</source>
+        <translation>rad 1: ingen kolumn ”cameraID”</translation>
+    </message>
+    <message>
+        <source>line %1: %2 fields, the header has %3</source>
+        <translation>rad %1: %2 fält, rubrikraden har %3</translation>
+    </message>
+    <message>
+        <source>no cameraID</source>
+        <translation>inget cameraID</translation>
+    </message>
+    <message>
+        <source>a cameraID holds a line break</source>
+        <translation>ett cameraID innehåller en radbrytning</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is already on line %2</source>
+        <translation>”%1” finns redan på rad %2</translation>
+    </message>
+    <message>
+        <source>the value holds a line break</source>
+        <translation>värdet innehåller en radbrytning</translation>
+    </message>
+    <message>
+        <source>a character that the camera&apos;s files cannot hold (Latin-1 only)</source>
+        <translation>ett tecken som kamerans filer inte kan innehålla (endast Latin-1)</translation>
+    </message>
+    <message>
+        <source>the list names no camera</source>
+        <translation>listan namnger ingen kamera</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>rad %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot read &quot;%1&quot;: %2</source>
+        <translation>”%1” kan inte läsas: %2</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>slut på minne</translation>
+    </message>
+    <message>
+        <source>cannot write the report &quot;%1&quot;: %2</source>
+        <translation>rapporten ”%1” kan inte skrivas: %2</translation>
+    </message>
+    <message>
+        <source>the report %1: %2</source>
+        <translation>rapporten %1: %2</translation>
+    </message>
+    <message>
+        <source>the report &quot;%1&quot; has other columns than this run&apos;s list: give another report</source>
+        <translation>rapporten ”%1” har andra kolumner än den här körningens lista: ange en annan rapport</translation>
+    </message>
+    <message>
+        <source>the card is read-only (%1)</source>
+        <translation>minneskortet är skrivskyddat (%1)</translation>
+    </message>
+    <message>
+        <source>the card is full (%1)</source>
+        <translation>minneskortet är fullt (%1)</translation>
+    </message>
+    <message>
+        <source>the card went away or failed while it was written (%1)</source>
+        <translation>minneskortet togs ut eller slutade fungera medan det skrevs (%1)</translation>
+    </message>
+    <message>
+        <source>unknown model &quot;%1&quot;</source>
+        <translation>okänd modell ”%1”</translation>
+    </message>
+    <message>
+        <source>cannot write the backup %1: %2</source>
+        <translation>säkerhetskopian %1 kan inte skrivas: %2</translation>
+    </message>
+    <message>
+        <source>the game call is converted with ffmpeg, which is not installed: install the package ffmpeg</source>
+        <translation>lockljudet konverteras med ffmpeg, som inte är installerat: installera paketet ffmpeg</translation>
+    </message>
+    <message>
+        <source>the game call %1 could not be converted: %2</source>
+        <translation>lockljudet %1 kunde inte konverteras: %2</translation>
+    </message>
+    <message>
+        <source>the game call %1 could not be converted: %2 (%3)</source>
+        <translation>lockljudet %1 kunde inte konverteras: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>&quot;IMAG0001.JPG&quot; or &quot;VIDE0001.AVI&quot; could not be renamed</source>
+        <translation>”IMAG0001.JPG” eller ”VIDE0001.AVI” kunde inte byta namn</translation>
+    </message>
+    <message>
+        <source>the game call read back is not the one written</source>
+        <translation>lockljudet som lästes tillbaka är inte det som skrevs</translation>
+    </message>
+    <message>
+        <source>UDisks2 went away: unmount each card before you remove it</source>
+        <translation>UDisks2 försvann: avmontera varje minneskort innan du tar bort det</translation>
+    </message>
+    <message>
+        <source>it holds %1 already; it is written over only when the run says so</source>
+        <translation>det har redan %1; den skrivs över bara när körningen säger det</translation>
+    </message>
+    <message>
+        <source>it holds the settings file of a %1 (%2)</source>
+        <translation>det har inställningsfilen för en %1 (%2)</translation>
+    </message>
+    <message>
+        <source>this card was written for %1 — safe to remove</source>
+        <translation>det här minneskortet skrevs för %1 — kan tas bort säkert</translation>
+    </message>
+    <message>
+        <source>this card was written for %1 — unmount it before you remove it</source>
+        <translation>det här minneskortet skrevs för %1 — avmontera det innan du tar bort det</translation>
+    </message>
+    <message>
+        <source>card left untouched: %1 — safe to remove</source>
+        <translation>minneskortet orört: %1 — kan tas bort säkert</translation>
+    </message>
+    <message>
+        <source>card left untouched: %1 — unmount it before you remove it</source>
+        <translation>minneskortet orört: %1 — avmontera det innan du tar bort det</translation>
+    </message>
+    <message>
+        <source>%1 (the report could not be written: %2)</source>
+        <translation>%1 (rapporten kunde inte skrivas: %2)</translation>
+    </message>
+    <message>
+        <source>%1 not written: %2 — safe to remove</source>
+        <translation>%1 inte skrivet: %2 — kan tas bort säkert</translation>
+    </message>
+    <message>
+        <source>%1 not written: %2 — remove the card and try again</source>
+        <translation>%1 inte skrivet: %2 — ta ut minneskortet och försök igen</translation>
+    </message>
+    <message>
+        <source>the camera&apos;s copy %1 could not be written: %2</source>
+        <translation>kamerans kopia %1 kunde inte skrivas: %2</translation>
+    </message>
+    <message>
+        <source>the camera&apos;s copy %1 could not be read: %2</source>
+        <translation>kamerans kopia %1 kunde inte läsas: %2</translation>
+    </message>
+    <message>
+        <source>the game call: %1</source>
+        <translation>lockljudet: %1</translation>
+    </message>
+    <message>
+        <source>the card could not be read back: %1</source>
+        <translation>minneskortet kunde inte läsas tillbaka: %1</translation>
+    </message>
+    <message>
+        <source>the card gave back other bytes than were written</source>
+        <translation>minneskortet gav tillbaka andra byte än de som skrevs</translation>
+    </message>
+    <message>
+        <source>the camera would not read it: %1</source>
+        <translation>kameran skulle inte läsa den: %1</translation>
+    </message>
+    <message>
+        <source>%1 done — safe to remove</source>
+        <translation>%1 klart — kan tas bort säkert</translation>
+    </message>
+    <message>
+        <source>%1 done — unmount it before you remove it</source>
+        <translation>%1 klart — avmontera det innan du tar bort det</translation>
+    </message>
+    <message>
+        <source>%1 done — unmount it before you remove it (%2)</source>
+        <translation>%1 klart — avmontera det innan du tar bort det (%2)</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>

@@ -174,13 +174,13 @@ double stationCard(Setup& s, bool gameCall, std::string& why) {
         return -1;
     }
     Station station(s.options(folder, gameCall, 1), std::move(source));
-    if (why = station.prepare(); !why.empty()) return -1;
+    if (why = station.prepare().english(); !why.empty()) return -1;
     Clock::time_point start;
     double took = -1;
     CardEnds ends;
     ends.ended = [&](const StationEvent& e) {
         took = millisecondsSince(start);
-        if (e.text != "CAM-001 done — safe to remove") why = e.text;
+        if (e.text.english() != "CAM-001 done — safe to remove") why = e.text.english();
     };
     station.setObserver(&ends);
     // UDisks2 tells of the card at the end of the call that inserts it.

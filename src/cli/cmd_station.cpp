@@ -44,10 +44,10 @@ class Lines : public StationObserver {
             case Kind::Failed:
             case Kind::Refused:
             case Kind::Known:
-                std::cout << printablePath(e.text) << std::endl;
+                std::cout << printablePath(e.text.english()) << std::endl;
                 break;
             case Kind::SourceChanged:
-                std::cerr << printablePath(e.text) << std::endl;
+                std::cerr << printablePath(e.text.english()) << std::endl;
                 break;
             case Kind::LeftAlone:
                 std::cerr << printablePath(e.text) << " (--any-medium serves it)" << std::endl;
@@ -124,8 +124,8 @@ int cmdStation(Args& args) {
     options.templateState.clockFollowsPc = true;
     if (cameras) {
         auto list = CameraList::read(*cameras, model);
-        if (auto* why = std::get_if<std::string>(&list)) {
-            std::cerr << "wks-settings station: " << printablePath(*why)
+        if (auto* why = std::get_if<Text>(&list)) {
+            std::cerr << "wks-settings station: " << printablePath(why->english())
                       << "; no card was written\n";
             return kExitUsage;
         }
@@ -146,7 +146,7 @@ int cmdStation(Args& args) {
     Station station(std::move(options), std::move(source));
     Lines lines(station);
     station.setObserver(&lines);
-    if (const std::string why = station.prepare(); !why.empty()) {
+    if (const std::string why = station.prepare().english(); !why.empty()) {
         std::cerr << "wks-settings station: " << printablePath(why) << "\n";
         return kExitProblem;
     }

@@ -11,7 +11,16 @@ Text Text::verbatim(std::string words) {
     return t;
 }
 
-std::string Text::english() const { return insertValues(source, args); }
+Text Text::with(Text value) && {
+    inner.push_back(std::move(value));
+    return std::move(*this);
+}
+
+std::string Text::english() const {
+    std::vector<std::string> values = args;
+    for (const Text& t : inner) values.push_back(t.english());
+    return insertValues(source, values);
+}
 
 std::string Message::english() const {
     std::string all = text.english();

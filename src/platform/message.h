@@ -20,6 +20,9 @@
 // single pass. A Text with no context is words from outside (a reason the system gives, a
 // converter's own lines, words a screen has already put together): shown as they are.
 //
+// A value may itself be words to translate (a reason within a reason): such values follow the
+// plain ones, so with two args and one Text inside, that Text is %3.
+//
 // Lines a Linux user needs beside a message's own words (the folder behind a drive letter, why
 // a write failed) are notes: each follows the text on a line of its own.
 
@@ -47,6 +50,7 @@ struct Text {
     const char* context = nullptr;  // nullptr: words from outside, never translated
     const char* source = "";        // the English template; it outlives the Text (a literal)
     std::vector<std::string> args;  // %1, %2 ... in order, UTF-8
+    std::vector<Text> inner;        // the values after args, each in the language spoken
 
     Text() = default;
     // The program's own words, a template in the "Message" context.
@@ -54,6 +58,9 @@ struct Text {
         : context(kMessageContext), source(englishSource), args(std::move(values)) {}
     // Words from outside (UTF-8), shown as they are.
     static Text verbatim(std::string words);
+    // The same words with one more value that is itself a Text.
+    Text with(Text value) &&;
+    bool empty() const { return english().empty(); }
 
     // The template with the values in place, byte for byte: UTF-8.
     std::string english() const;

@@ -21,8 +21,15 @@ const std::set<std::string> kDeploymentColumns = {
     "detectionDistance",     "timestampIssues", "baitUse",           "featureType", "habitat",
     "deploymentGroups",      "deploymentTags",  "deploymentComments"};
 
-std::string at(int line, const std::string& column) {
-    return "line " + std::to_string(line) + ", column \"" + column + "\": ";
+// A problem of one cell, said with its line and column.
+Text at(int line, const std::string& column, Text why) {
+    return Text(QT_TRANSLATE_NOOP("Message", "line %1, column \"%2\": %3"),
+                {std::to_string(line), column})
+        .with(std::move(why));
+}
+
+Text inFile(const std::string& path, Text why) {
+    return Text(QT_TRANSLATE_NOOP("Message", "%1: %2"), {path}).with(std::move(why));
 }
 
 std::string trimmed(const std::string& text) { return CUtil::TrimToLength(text, -1); }
@@ -35,12 +42,11 @@ std::string CameraList::numberedId(int n) {
     return id;
 }
 
-std::variant<CameraList, std::string> CameraList::read(const std::string& path,
-                                                       const CameraModel& model) {
+std::variant<CameraList, Text> CameraList::read(const std::string& path, const CameraModel& model) {
     auto rows = readCsv(path);
-    if (auto* why = std::get_if<std::string>(&rows)) return path + ": " + *why;
+    if (auto* why = std::get_if<Text>(&rows)) return inFile(path, *why);
     auto& all = std::get<std::vector<CsvRow>>(rows);
-    if (all.empty()) return path + ": no header row";
+    if (all.empty()) return inFile(path, Text(QT_TRANSLATE_NOOP("Message", "no header row")));
     std::vector<std::vector<std::string>> cells;
     std::vector<int> lines;
     for (std::size_t i = 1; i < all.size(); ++i) {
@@ -48,22 +54,22 @@ std::variant<CameraList, std::string> CameraList::read(const std::string& path,
         lines.push_back(all[i].line);
     }
     auto made = check(all[0].fields, std::move(cells), lines, model);
-    if (auto* why = std::get_if<std::string>(&made)) return path + ": " + *why;
+    if (auto* why = std::get_if<Text>(&made)) return inFile(path, *why);
     return made;
 }
 
-std::variant<CameraList, std::string> CameraList::make(std::vector<std::string> header,
-                                                       std::vector<std::vector<std::string>> rows,
-                                                       const CameraModel& model) {
+std::variant<CameraList, Text> CameraList::make(std::vector<std::string> header,
+                                                std::vector<std::vector<std::string>> rows,
+                                                const CameraModel& model) {
     std::vector<int> lines;
     for (std::size_t r = 0; r < rows.size(); ++r) lines.push_back(static_cast<int>(r) + 2);
     return check(std::move(header), std::move(rows), lines, model);
 }
 
-std::variant<CameraList, std::string> CameraList::check(std::vector<std::string> header,
-                                                        std::vector<std::vector<std::string>> rows,
-                                                        const std::vector<int>& lines,
-                                                        const CameraModel& model) {
+std::variant<CameraList, Text> CameraList::check(std::vector<std::string> header,
+                                                 std::vector<std::vector<std::string>> rows,
+                                                 const std::vector<int>& lines,
+                                                 const CameraModel& model) {
     CameraList list;
     list.numbered_ = false;
     std::size_t idColumn = header.size();
@@ -72,7 +78,8 @@ std::variant<CameraList, std::string> CameraList::check(std::vector<std::string>
     for (std::size_t c = 0; c < header.size(); ++c) {
         header[c] = trimmed(header[c]);
         const std::string& name = header[c];
-        if (!seenColumns.insert(name).second) return at(1, name) + "the column is named twice";
+        if (!seenColumns.insert(name).second)
+            return at(1, name, Text(QT_TRANSLATE_NOOP("Message", "the column is named twice")));
         if (name == kCameraIdColumn) {
             idColumn = c;
             continue;
@@ -83,32 +90,42 @@ std::variant<CameraList, std::string> CameraList::check(std::vector<std::string>
         const auto judged = judgeKeyChange(model, KeyScope::Any, name, "0");
         const auto* why = std::get_if<std::string>(&judged);
         if (why && why->find("is not a key of") != std::string::npos)
-            return at(1, name) + "no key of " + model.displayName +
-                   "'s settings file, nor a column of a deployments table";
+            return at(1, name,
+                      Text(QT_TRANSLATE_NOOP("Message",
+                                             "no key of %1's settings file, nor a "
+                                             "column of a deployments table"),
+                           {model.displayName}));
         // The clock is stamped at each card's write or comes from the template, never per camera.
         for (const CameraKey& k : cameraKeysFor(model.family, model.displayName)) {
             if (name == k.key && isClockKey(k))
-                return at(1, name) + "the camera clock is not set per camera";
+                return at(
+                    1, name,
+                    Text(QT_TRANSLATE_NOOP("Message", "the camera clock is not set per camera")));
         }
         isKey[c] = true;
     }
-    if (idColumn == header.size()) return std::string("line 1: no column \"cameraID\"");
+    if (idColumn == header.size())
+        return Text(QT_TRANSLATE_NOOP("Message", "line 1: no column \"cameraID\""));
 
     std::map<std::string, int> firstLine;
     for (std::size_t r = 0; r < rows.size(); ++r) {
         const int line = lines[r];
         auto& row = rows[r];
         if (row.size() != header.size()) {
-            return "line " + std::to_string(line) + ": " + std::to_string(row.size()) +
-                   " fields, the header has " + std::to_string(header.size());
+            return Text(
+                QT_TRANSLATE_NOOP("Message", "line %1: %2 fields, the header has %3"),
+                {std::to_string(line), std::to_string(row.size()), std::to_string(header.size())});
         }
         const std::string id = trimmed(row[idColumn]);
-        if (id.empty()) return at(line, kCameraIdColumn) + "no cameraID";
+        if (id.empty())
+            return at(line, kCameraIdColumn, Text(QT_TRANSLATE_NOOP("Message", "no cameraID")));
         if (id.find_first_of("\r\n") != std::string::npos)
-            return at(line, kCameraIdColumn) + "a cameraID holds a line break";
+            return at(line, kCameraIdColumn,
+                      Text(QT_TRANSLATE_NOOP("Message", "a cameraID holds a line break")));
         if (auto [it, added] = firstLine.emplace(id, line); !added)
-            return at(line, kCameraIdColumn) + "\"" + id + "\" is already on line " +
-                   std::to_string(it->second);
+            return at(line, kCameraIdColumn,
+                      Text(QT_TRANSLATE_NOOP("Message", "\"%1\" is already on line %2"),
+                           {id, std::to_string(it->second)}));
         std::vector<std::string> values;
         std::vector<KeyChange> changes;
         for (std::size_t c = 0; c < header.size(); ++c) {
@@ -118,20 +135,24 @@ std::variant<CameraList, std::string> CameraList::check(std::vector<std::string>
             // An empty cell keeps the template's value.
             if (!isKey[c] || value.empty()) continue;
             if (value.find_first_of("\r\n") != std::string::npos)
-                return at(line, header[c]) + "the value holds a line break";
+                return at(line, header[c],
+                          Text(QT_TRANSLATE_NOOP("Message", "the value holds a line break")));
             const auto latin1 = latin1FromUtf8(value);
             if (!latin1)
-                return at(line, header[c]) +
-                       "a character that the camera's files cannot hold (Latin-1 only)";
+                return at(line, header[c],
+                          Text(QT_TRANSLATE_NOOP("Message",
+                                                 "a character that the camera's files "
+                                                 "cannot hold (Latin-1 only)")));
             auto judged = judgeKeyChange(model, KeyScope::Any, header[c], *latin1);
-            if (auto* why = std::get_if<std::string>(&judged)) return at(line, header[c]) + *why;
+            if (auto* why = std::get_if<std::string>(&judged))
+                return at(line, header[c], Text::verbatim(*why));
             changes.push_back(std::get<KeyChange>(judged));
         }
         list.ids_.push_back(id);
         list.values_.push_back(std::move(values));
         list.changes_.push_back(std::move(changes));
     }
-    if (list.ids_.empty()) return std::string("the list names no camera");
+    if (list.ids_.empty()) return Text(QT_TRANSLATE_NOOP("Message", "the list names no camera"));
     return list;
 }
 

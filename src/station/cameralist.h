@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/catalogue.h"
+#include "platform/message.h"
 #include "settings/keychange.h"
 
 namespace wks {
@@ -23,12 +24,11 @@ class CameraList {
     // Every row checked before the first card is written: a value the model does not take, a
     // column that is neither a key nor a deployments table's, a duplicate or missing cameraID;
     // the words name the line and the column.
-    static std::variant<CameraList, std::string> read(const std::string& path,
-                                                      const CameraModel& model);
+    static std::variant<CameraList, Text> read(const std::string& path, const CameraModel& model);
     // A list typed rather than read (the window's table): a header and its rows, checked alike.
-    static std::variant<CameraList, std::string> make(std::vector<std::string> header,
-                                                      std::vector<std::vector<std::string>> rows,
-                                                      const CameraModel& model);
+    static std::variant<CameraList, Text> make(std::vector<std::string> header,
+                                               std::vector<std::vector<std::string>> rows,
+                                               const CameraModel& model);
     // The numbered cameras: no list, as many cards as come.
     static CameraList numbered() { return CameraList(); }
 
@@ -45,10 +45,10 @@ class CameraList {
 
   private:
     CameraList() = default;
-    static std::variant<CameraList, std::string> check(std::vector<std::string> header,
-                                                       std::vector<std::vector<std::string>> rows,
-                                                       const std::vector<int>& lines,
-                                                       const CameraModel& model);
+    static std::variant<CameraList, Text> check(std::vector<std::string> header,
+                                                std::vector<std::vector<std::string>> rows,
+                                                const std::vector<int>& lines,
+                                                const CameraModel& model);
     bool numbered_ = true;
     std::vector<std::string> ids_;
     std::vector<std::string> columns_;

@@ -5,6 +5,7 @@
 #include <csv.h>
 
 #include <cstring>
+#include <optional>
 
 #include "platform/files.h"
 
@@ -31,32 +32,40 @@ void onRow(int, void* out) {
     r->rowStart = r->line + 1;
 }
 
+// A line's problem, libcsv's own words beside it.
+Text atLine(int line, const char* why) {
+    return Text(QT_TRANSLATE_NOOP("Message", "line %1: %2"), {std::to_string(line), why});
+}
+
 }  // namespace
 
-std::variant<std::vector<CsvRow>, std::string> readCsv(const std::string& path) {
+std::variant<std::vector<CsvRow>, Text> readCsv(const std::string& path) {
     auto bytes = files::readFile(path);
-    if (!bytes) return "cannot read \"" + path + "\": " + bytes.message();
+    if (!bytes)
+        return Text(QT_TRANSLATE_NOOP("Message", "cannot read \"%1\": %2"),
+                    {path, bytes.message()});
     std::string_view text = *bytes;
     if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);  // a spreadsheet's mark
     csv_parser parser;
-    if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI) != 0) return "out of memory";
+    if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI) != 0)
+        return Text(QT_TRANSLATE_NOOP("Message", "out of memory"));
     Reading r;
-    std::string error;
+    std::optional<Text> error;
     // Fed a line at a time, so that each row knows the line it began on.
-    while (!text.empty() && error.empty()) {
+    while (!text.empty() && !error) {
         const std::size_t end = text.find('\n');
         const std::string_view piece =
             text.substr(0, end == std::string_view::npos ? end : end + 1);
         if (csv_parse(&parser, piece.data(), piece.size(), onField, onRow, &r) != piece.size())
-            error = "line " + std::to_string(r.line) + ": " + csv_strerror(csv_error(&parser));
+            error = atLine(r.line, csv_strerror(csv_error(&parser)));
         text.remove_prefix(piece.size());
         ++r.line;
     }
     --r.line;
-    if (error.empty() && csv_fini(&parser, onField, onRow, &r) != 0)
-        error = "line " + std::to_string(r.line) + ": " + csv_strerror(csv_error(&parser));
+    if (!error && csv_fini(&parser, onField, onRow, &r) != 0)
+        error = atLine(r.line, csv_strerror(csv_error(&parser)));
     csv_free(&parser);
-    if (!error.empty()) return error;
+    if (error) return *error;
     return std::move(r.rows);
 }
 

@@ -8,6 +8,8 @@
 #include <variant>
 #include <vector>
 
+#include "platform/message.h"
+
 namespace wks {
 
 struct CsvRow {
@@ -17,7 +19,7 @@ struct CsvRow {
 
 // The rows of the file, the header first; empty lines are no rows. The words of the reason
 // (with the line) when it cannot be read or is no CSV.
-std::variant<std::vector<CsvRow>, std::string> readCsv(const std::string& path);
+std::variant<std::vector<CsvRow>, Text> readCsv(const std::string& path);
 
 // One row as a line of the file, fields quoted where they need it, ending in CRLF.
 std::string csvLine(const std::vector<std::string>& fields);

@@ -45,27 +45,34 @@ std::string appendFlushed(const std::string& path, const std::string& line) {
 
 }  // namespace
 
-std::variant<Report, std::string> Report::open(const std::string& path,
-                                               const std::vector<std::string>& listColumns) {
+std::variant<Report, Text> Report::open(const std::string& path,
+                                        const std::vector<std::string>& listColumns) {
     Report report;
     report.path_ = path;
     const auto header = headerOf(listColumns);
+    const auto cannotWrite = [&](std::string why) {
+        return Text(QT_TRANSLATE_NOOP("Message", "cannot write the report \"%1\": %2"),
+                    {path, std::move(why)});
+    };
     if (!files::exists(path)) {
         if (std::string why = appendFlushed(path, csvLine(header)); !why.empty())
-            return "cannot write the report \"" + path + "\": " + why;
+            return cannotWrite(std::move(why));
         return report;
     }
     auto read = readCsv(path);
-    if (auto* why = std::get_if<std::string>(&read)) return "the report " + path + ": " + *why;
+    if (auto* why = std::get_if<Text>(&read))
+        return Text(QT_TRANSLATE_NOOP("Message", "the report %1: %2"), {path}).with(*why);
     const auto& rows = std::get<std::vector<CsvRow>>(read);
     if (rows.empty()) {  // an empty file: a header is all it lacks
         if (std::string why = appendFlushed(path, csvLine(header)); !why.empty())
-            return "cannot write the report \"" + path + "\": " + why;
+            return cannotWrite(std::move(why));
         return report;
     }
     if (rows.front().fields != header)
-        return "the report \"" + path +
-               "\" has other columns than this run's list: give another report";
+        return Text(QT_TRANSLATE_NOOP("Message",
+                                      "the report \"%1\" has other columns than this "
+                                      "run's list: give another report"),
+                    {path});
     const std::size_t n = header.size();
     for (std::size_t i = 1; i < rows.size(); ++i) {
         const auto& f = rows[i].fields;

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/cardsource.h"
+#include "platform/message.h"
 
 namespace wks {
 
@@ -34,8 +35,8 @@ class Report {
   public:
     // The report at path for a list with these columns (besides cameraID): read when it is
     // there (its columns must be the same), made with its header when not.
-    static std::variant<Report, std::string> open(const std::string& path,
-                                                  const std::vector<std::string>& listColumns);
+    static std::variant<Report, Text> open(const std::string& path,
+                                           const std::vector<std::string>& listColumns);
 
     const std::string& path() const { return path_; }
     bool done(const std::string& cameraID) const { return done_.count(cameraID) != 0; }

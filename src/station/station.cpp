@@ -69,23 +69,20 @@ StationEvent::Why whyOf(const std::error_code& error) {
     }
 }
 
-// The card's reason in words a user acts on.
-std::string describe(const std::error_code& error) {
-    switch (error.value()) {
-        case EROFS:
-        case EACCES:
-        case EPERM:
-            return "the card is read-only (" + error.message() + ")";
-        case ENOSPC:
-        case EDQUOT:
-            return "the card is full (" + error.message() + ")";
-        case EIO:
-        case ENODEV:
-        case ENXIO:
-        case ENOTCONN:
-            return "the card went away or failed while it was written (" + error.message() + ")";
+// The card's reason in words a user acts on, the system's own words beside them.
+Text describe(const std::error_code& error) {
+    switch (whyOf(error)) {
+        case StationEvent::Why::ReadOnly:
+            return Text(QT_TRANSLATE_NOOP("Message", "the card is read-only (%1)"),
+                        {error.message()});
+        case StationEvent::Why::Full:
+            return Text(QT_TRANSLATE_NOOP("Message", "the card is full (%1)"), {error.message()});
+        case StationEvent::Why::WentAway:
+            return Text(QT_TRANSLATE_NOOP("Message",
+                                          "the card went away or failed while it was written (%1)"),
+                        {error.message()});
         default:
-            return error.message();
+            return Text::verbatim(error.message());
     }
 }
 
@@ -103,7 +100,7 @@ files::Result<std::string> readFromCard(const std::string& path) {
 }
 
 // Writes the file anew beside the target, flushes it and puts it in place; the reason when not.
-std::string putFlushed(const std::string& target, const std::string& bytes) {
+Text putFlushed(const std::string& target, const std::string& bytes) {
     const std::string temp = target + ".wkstmp";
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) return describe({errno, std::generic_category()});
@@ -146,10 +143,11 @@ Station::Station(StationOptions options, std::unique_ptr<CardSource> source)
 
 Station::~Station() = default;
 
-std::string Station::prepare() {
-    if (!model_) return "unknown model \"" + options_.model + "\"";
+Text Station::prepare() {
+    if (!model_)
+        return Text(QT_TRANSLATE_NOOP("Message", "unknown model \"%1\""), {options_.model});
     auto report = Report::open(options_.reportPath, options_.cameras.columns());
-    if (auto* why = std::get_if<std::string>(&report)) return *why;
+    if (auto* why = std::get_if<Text>(&report)) return *why;
     report_ = std::move(std::get<Report>(report));
     // The backup keeps the template, as a save does; each camera's own file goes beside the
     // report.
@@ -157,14 +155,15 @@ std::string Station::prepare() {
     Recipients recipients = options_.templateRecipients;
     SettingsFile backup(model_->displayName, state, recipients);
     backup.backupPath = model_->backupPath();
-    if (const std::string why = convertGameCall(); !why.empty()) return why;
+    if (Text why = convertGameCall(); !why.empty()) return why;
     if (const files::Status saved = backup.Mng_AllPara(Transfer::Write, SettingsCopy::Backup);
         !saved)
-        return "cannot write the backup " + backup.backupPath + ": " + saved.message();
+        return Text(QT_TRANSLATE_NOOP("Message", "cannot write the backup %1: %2"),
+                    {backup.backupPath, saved.message()});
     return {};
 }
 
-std::string Station::convertGameCall() {
+Text Station::convertGameCall() {
     const std::string source = CUtil::TrimToLength(options_.templateState.gameCallAudioPath, -1);
     if (!model_->hasGameCall || source.empty()) return {};
     const fsys::path target = fsys::absolute(options_.reportPath).parent_path() / kGameCallFile;
@@ -172,8 +171,9 @@ std::string Station::convertGameCall() {
     ProcessRunner& runner = options_.converter ? *options_.converter : system;
     const QString ffmpeg = QStandardPaths::findExecutable(kInstalledConverter);
     if (ffmpeg.isEmpty())
-        return "the game call is converted with ffmpeg, which is not installed: install the "
-               "package ffmpeg";
+        return Text(QT_TRANSLATE_NOOP("Message",
+                                      "the game call is converted with ffmpeg, which is not "
+                                      "installed: install the package ffmpeg"));
     std::error_code ec;
     fsys::remove(target, ec);
     const ProcessResult result =
@@ -184,14 +184,18 @@ std::string Station::convertGameCall() {
         std::string reason = ConverterReason(result.errorOutput);
         for (auto at = reason.find('\n'); at != std::string::npos; at = reason.find('\n', at))
             reason.replace(at, 1, "; ");
-        return "the game call " + source + " could not be converted: " + result.describe() +
-               (reason.empty() ? "" : " (" + reason + ")");
+        if (reason.empty())
+            return Text(QT_TRANSLATE_NOOP("Message", "the game call %1 could not be converted: %2"),
+                        {source, result.describe()});
+        return Text(
+            QT_TRANSLATE_NOOP("Message", "the game call %1 could not be converted: %2 (%3)"),
+            {source, result.describe(), reason});
     }
     gameCall_ = std::move(*bytes);
     return {};
 }
 
-std::string Station::placeGameCall(const Card& card) {
+Text Station::placeGameCall(const Card& card) {
     if (gameCall_.empty()) return {};
     const fsys::path folder = card.folder / "DCIM" / "100WKSIM";
     std::error_code ec;
@@ -202,13 +206,15 @@ std::string Station::placeGameCall(const Card& card) {
                                    {"VIDE0001.AVI", "VIDE0001_RenameForSaveAudioFile.AVI"}}) {
         CUtil::ClearReadOnly((folder / from).string());
         if (CUtil::RenameIfExists((folder / from).string(), (folder / to).string()))
-            return std::string("\"IMAG0001.JPG\" or \"VIDE0001.AVI\" could not be renamed");
+            return Text(QT_TRANSLATE_NOOP(
+                "Message", "\"IMAG0001.JPG\" or \"VIDE0001.AVI\" could not be renamed"));
     }
     const std::string target = (folder / kGameCallFile).string();
     CUtil::ClearReadOnly(target);
-    if (std::string why = putFlushed(target, gameCall_); !why.empty()) return why;
+    if (Text why = putFlushed(target, gameCall_); !why.empty()) return why;
     const auto back = readFromCard(target);
-    if (!back || *back != gameCall_) return "the game call read back is not the one written";
+    if (!back || *back != gameCall_)
+        return Text(QT_TRANSLATE_NOOP("Message", "the game call read back is not the one written"));
     return {};
 }
 
@@ -254,7 +260,8 @@ void Station::sourceLost() {
     source_.release()->deleteLater();
     source_ = std::move(letters);
     emitEvent(StationEvent::Kind::SourceChanged, nextCamera(), {},
-              "UDisks2 went away: unmount each card before you remove it");
+              Text(QT_TRANSLATE_NOOP("Message",
+                                     "UDisks2 went away: unmount each card before you remove it")));
     emit wake();
 }
 
@@ -284,8 +291,8 @@ void Station::serveCards() {
 }
 
 void Station::emitEvent(StationEvent::Kind kind, const std::string& camera, const Card& card,
-                        std::string text) {
-    StationEvent e{kind, camera, card, std::move(text)};
+                        Text text) {
+    StationEvent e{kind, camera, card, std::move(text), StationEvent::Why::None, {}, false};
     if (kind == StationEvent::Kind::Done || kind == StationEvent::Kind::Failed ||
         kind == StationEvent::Kind::Refused || kind == StationEvent::Kind::Known) {
         e.why = std::exchange(why_, StationEvent::Why::None);
@@ -295,7 +302,7 @@ void Station::emitEvent(StationEvent::Kind kind, const std::string& camera, cons
     if (observer_) observer_->stationEvent(e);
 }
 
-std::string Station::refusal(const Card& card) {
+Text Station::refusal(const Card& card) {
     const auto entries = files::listFolder((card.folder / "GSM").string());
     if (!entries) return {};
     for (const CameraModel& other : catalogue()) {
@@ -305,9 +312,12 @@ std::string Station::refusal(const Card& card) {
         if (other.fileStem == model_->fileStem) {
             if (!options_.overwrite) {
                 why_ = StationEvent::Why::HoldsOwnFile;
-                detail_ = "GSM\\" + *name;
-                return "it holds GSM\\" + *name +
-                       " already; it is written over only when the run says so";
+                detail_ = Text::verbatim("GSM\\" + *name);
+                return Text(
+                    QT_TRANSLATE_NOOP(
+                        "Message",
+                        "it holds %1 already; it is written over only when the run says so"),
+                    {"GSM\\" + *name});
             }
             continue;
         }
@@ -316,8 +326,9 @@ std::string Station::refusal(const Card& card) {
         SettingsFile probe(other.displayName, state, recipients);
         if (probe.Mng_ChkFileMark(path)) {
             why_ = StationEvent::Why::HoldsOtherModel;
-            detail_ = other.displayName;
-            return "it holds the settings file of a " + other.displayName + " (GSM\\" + *name + ")";
+            detail_ = Text::verbatim(other.displayName);
+            return Text(QT_TRANSLATE_NOOP("Message", "it holds the settings file of a %1 (%2)"),
+                        {other.displayName, "GSM\\" + *name});
         }
     }
     return {};
@@ -336,8 +347,12 @@ void Station::serve(const Card& card) {
         const EjectOutcome out = source_->eject(card);
         safe_ = out.safe;
         emitEvent(StationEvent::Kind::Known, *known, card,
-                  "this card was written for " + *known +
-                      (out.safe ? " — safe to remove" : " — unmount it before you remove it"));
+                  Text(out.safe ? QT_TRANSLATE_NOOP("Message",
+                                                    "this card was written for %1 — safe to remove")
+                                : QT_TRANSLATE_NOOP("Message",
+                                                    "this card was written for %1 — unmount it "
+                                                    "before you remove it"),
+                       {*known}));
         return;
     }
     const auto camera = next();
@@ -346,20 +361,24 @@ void Station::serve(const Card& card) {
     ReportRow row;
     row.model = model_->displayName;
     row.card = card;
-    if (const std::string why = refusal(card); !why.empty()) {
+    if (Text why = refusal(card); !why.empty()) {
         const EjectOutcome out = source_->eject(card);
         safe_ = out.safe;
-        row.result = "not written: " + why;
+        row.result = "not written: " + why.english();
         ++failed_;
-        finishCard(card, {}, std::move(row), StationEvent::Kind::Refused,
-                   "card left untouched: " + why +
-                       (out.safe ? " — safe to remove" : " — unmount it before you remove it"));
+        finishCard(
+            card, {}, std::move(row), StationEvent::Kind::Refused,
+            Text(out.safe ? QT_TRANSLATE_NOOP("Message", "card left untouched: %1 — safe to remove")
+                          : QT_TRANSLATE_NOOP("Message",
+                                              "card left untouched: %1 — unmount it before "
+                                              "you remove it"))
+                .with(std::move(why)));
         return;
     }
     // A card left untouched gets no camera; this one does.
     emitEvent(StationEvent::Kind::Arrived, camera->id, card);
     if (camera->row) row.listValues = options_.cameras.values(*camera->row);
-    std::string text;
+    Text text;
     const StationEvent::Kind kind = writeCard(card, *camera, row, text);
     if (kind == StationEvent::Kind::Done) {
         ++written_;
@@ -370,26 +389,32 @@ void Station::serve(const Card& card) {
 }
 
 void Station::finishCard(const Card& card, const Camera& camera, ReportRow row,
-                         StationEvent::Kind kind, const std::string& text) {
+                         StationEvent::Kind kind, Text text) {
     row.cameraID = kind == StationEvent::Kind::Refused ? std::string() : camera.id;
     if (row.listValues.empty()) row.listValues.resize(options_.cameras.columns().size());
-    std::string shown = text;
-    if (const std::string why = report_->append(row); !why.empty())
-        shown += " (the report could not be written: " + why + ")";
+    Text shown = std::move(text);
+    if (std::string why = report_->append(row); !why.empty())
+        shown = Text(QT_TRANSLATE_NOOP("Message", "%1 (the report could not be written: %2)"))
+                    .with(std::move(shown))
+                    .with(Text::verbatim(std::move(why)));
     emitEvent(kind, camera.id, card, shown);
     emitEvent(StationEvent::Kind::Waiting, nextCamera(), {});
 }
 
 StationEvent::Kind Station::writeCard(const Card& card, const Camera& camera, ReportRow& row,
-                                      std::string& text) {
-    auto fail = [&](const std::string& why, StationEvent::Why kind = StationEvent::Why::Other) {
+                                      Text& text) {
+    auto fail = [&](const Text& why, StationEvent::Why kind = StationEvent::Why::Other) {
         why_ = kind;
         detail_ = why;
         const EjectOutcome out = source_->eject(card);
         safe_ = out.safe;
-        row.result = "not written: " + why;
-        text = camera.id + " not written: " + why +
-               (out.safe ? " — safe to remove" : " — remove the card and try again");
+        row.result = "not written: " + why.english();
+        text = Text(out.safe ? QT_TRANSLATE_NOOP("Message", "%1 not written: %2 — safe to remove")
+                             : QT_TRANSLATE_NOOP("Message",
+                                                 "%1 not written: %2 — remove the card and try "
+                                                 "again"),
+                    {camera.id})
+                   .with(why);
         return StationEvent::Kind::Failed;
     };
 
@@ -408,9 +433,13 @@ StationEvent::Kind Station::writeCard(const Card& card, const Camera& camera, Re
     file.backupPath = copy;
     row.time = timeText(now());
     if (const files::Status made = file.Mng_AllPara(Transfer::Write, SettingsCopy::Backup); !made)
-        return fail("the camera's copy " + copy + " could not be written: " + made.message());
+        return fail(
+            Text(QT_TRANSLATE_NOOP("Message", "the camera's copy %1 could not be written: %2"),
+                 {copy, made.message()}));
     const auto bytes = files::readFile(copy);
-    if (!bytes) return fail("the camera's copy " + copy + " could not be read: " + bytes.message());
+    if (!bytes)
+        return fail(Text(QT_TRANSLATE_NOOP("Message", "the camera's copy %1 could not be read: %2"),
+                         {copy, bytes.message()}));
     row.sha256 =
         QCryptographicHash::hash(QByteArray::fromStdString(*bytes), QCryptographicHash::Sha256)
             .toHex()
@@ -429,29 +458,39 @@ StationEvent::Kind Station::writeCard(const Card& card, const Camera& camera, Re
     CUtil::ClearReadOnly(target);
     if (const files::Status put = files::replaceAtomically(target, *bytes); !put)
         return fail(describe(put.error()), whyOf(put.error()));
-    if (const std::string why = placeGameCall(card); !why.empty())
-        return fail("the game call: " + why);
+    if (Text why = placeGameCall(card); !why.empty())
+        return fail(Text(QT_TRANSLATE_NOOP("Message", "the game call: %1")).with(std::move(why)));
     emitEvent(StationEvent::Kind::Written, camera.id, card);
 
     const auto back = readFromCard(target);
-    if (!back) return fail("the card could not be read back: " + describe(back.error()));
-    if (*back != *bytes) return fail("the card gave back other bytes than were written");
+    if (!back)
+        return fail(Text(QT_TRANSLATE_NOOP("Message", "the card could not be read back: %1"))
+                        .with(describe(back.error())));
+    if (*back != *bytes)
+        return fail(
+            Text(QT_TRANSLATE_NOOP("Message", "the card gave back other bytes than were written")));
     // The template's placeholder sender account is the user's choice, told on the main screen;
     // every other problem means the camera would not read what was meant.
     auto problems = checkSettingsDocument(*model_, ProfileDocument::parse(*back));
     std::erase(problems, placeholderSenderProblem());
-    if (!problems.empty()) return fail("the camera would not read it: " + problems.front());
+    if (!problems.empty())
+        return fail(Text(QT_TRANSLATE_NOOP("Message", "the camera would not read it: %1"),
+                         {problems.front()}));
     emitEvent(StationEvent::Kind::Verified, camera.id, card);
 
     const EjectOutcome out = source_->eject(card);
     safe_ = out.safe;
     if (out.safe) {
         row.result = kResultEjected;
-        text = camera.id + " done — safe to remove";
+        text = Text(QT_TRANSLATE_NOOP("Message", "%1 done — safe to remove"), {camera.id});
     } else {
         row.result = kResultNotEjected;
-        text = camera.id + " done — unmount it before you remove it";
-        if (!out.flushed) text += " (" + out.why + ")";
+        text = out.flushed
+                   ? Text(QT_TRANSLATE_NOOP("Message", "%1 done — unmount it before you remove it"),
+                          {camera.id})
+                   : Text(QT_TRANSLATE_NOOP("Message",
+                                            "%1 done — unmount it before you remove it (%2)"),
+                          {camera.id, out.why});
     }
     return StationEvent::Kind::Done;
 }

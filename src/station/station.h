@@ -15,6 +15,7 @@
 #include <string>
 
 #include "platform/cardsource.h"
+#include "platform/message.h"
 #include "platform/process.h"
 #include "settings/appstate.h"
 #include "station/cameralist.h"
@@ -54,14 +55,14 @@ struct StationEvent {
         WentAway,         // pulled out, or failing, while it was written
         HoldsOwnFile,     // `detail`: the file's name on the card ("GSM\LN714W.TXT")
         HoldsOtherModel,  // `detail`: that model's display name
-        Other,            // `detail`: the words (a system's reason, a problem of the file)
+        Other,            // `detail`: the reason (a system's words, a problem of the file)
     };
     Kind kind;
     std::string camera;
     Card card;
-    std::string text;  // the whole line, in English (the command line prints it)
+    Text text;  // the whole line (the command line prints it in English)
     Why why = Why::None;
-    std::string detail;
+    Text detail;
     bool safe = false;  // Done, Failed, Refused, Known: the card may be removed now
 };
 
@@ -78,8 +79,8 @@ class Station : public QObject {
     ~Station() override;
 
     // Opens the report (taking the cameras done in it) and writes the template's backup; the
-    // words of the reason when the run cannot start.
-    std::string prepare();
+    // words of the reason when the run cannot start, empty when it can.
+    Text prepare();
     void setObserver(StationObserver* observer) { observer_ = observer; }
 
     // Serves the cards in now, one after the other; returns when none is left to serve.
@@ -114,19 +115,19 @@ class Station : public QObject {
     std::optional<Camera> next() const;
     void serve(const Card& card);
     void emitEvent(StationEvent::Kind kind, const std::string& camera, const Card& card,
-                   std::string text = {});
+                   Text text = {});
     void finishCard(const Card& card, const Camera& camera, ReportRow row, StationEvent::Kind kind,
-                    const std::string& text);
+                    Text text);
     // Why the card must be left untouched (why_ and detail_ set too); empty when it may be
     // written.
-    std::string refusal(const Card& card);
+    Text refusal(const Card& card);
     // Converts the template's game call once for the whole run, beside the report.
-    std::string convertGameCall();
+    Text convertGameCall();
     // Puts the converted game call on the card and reads it back; the reason when it failed.
-    std::string placeGameCall(const Card& card);
+    Text placeGameCall(const Card& card);
     // Writes, verifies and ejects: the row's result and the words for the user.
     StationEvent::Kind writeCard(const Card& card, const Camera& camera, ReportRow& row,
-                                 std::string& text);
+                                 Text& text);
 
     StationOptions options_;
     const CameraModel* model_;
@@ -135,7 +136,7 @@ class Station : public QObject {
     StationObserver* observer_ = nullptr;
     std::string gameCall_;  // the converted game call; empty when there is none
     StationEvent::Why why_ = StationEvent::Why::None;  // of the card ending now
-    std::string detail_;
+    Text detail_;
     bool safe_ = false;
     std::set<std::string> handled_;  // the cards in now that were served
     int written_ = 0, failed_ = 0, served_ = 0;

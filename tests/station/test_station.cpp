@@ -35,7 +35,7 @@ struct Recorder : StationObserver {
     std::vector<std::string> texts(Kind kind) const {
         std::vector<std::string> out;
         for (const auto& e : events) {
-            if (e.kind == kind) out.push_back(e.camera + ": " + e.text);
+            if (e.kind == kind) out.push_back(e.camera + ": " + e.text.english());
         }
         return out;
     }
@@ -81,7 +81,7 @@ class StationTest : public QObject {
         if (!csv.empty()) {
             test::writeBytes(root() / "list.csv", csv);
             auto list = CameraList::read((root() / "list.csv").string(), *findModel(kModel));
-            if (auto* why = std::get_if<std::string>(&list)) qFatal("%s", why->c_str());
+            if (auto* why = std::get_if<Text>(&list)) qFatal("%s", why->english().c_str());
             o.cameras = std::get<CameraList>(list);
         }
         return o;
@@ -141,9 +141,9 @@ class StationTest : public QObject {
             QCOMPARE(l.values(0)[1], std::string("Ridge, north"));
             QCOMPARE(l.values(1)[1], std::string("Two\nlines"));
         } else {
-            QVERIFY(std::holds_alternative<std::string>(list));
-            QVERIFY2(std::get<std::string>(list).find(error.toStdString()) != std::string::npos,
-                     std::get<std::string>(list).c_str());
+            QVERIFY(std::holds_alternative<Text>(list));
+            const std::string why = std::get<Text>(list).english();
+            QVERIFY2(why.find(error.toStdString()) != std::string::npos, why.c_str());
         }
     }
 
@@ -162,7 +162,7 @@ class StationTest : public QObject {
             Station station(std::move(o), UDisksCardSource::open(note));
             Recorder rec;
             station.setObserver(&rec);
-            QCOMPARE(station.prepare(), std::string());
+            QCOMPARE(station.prepare().english(), std::string());
             QVERIFY(udisks.addCard(card("card1")));
             QVERIFY(udisks.addCard(card("card2")));
             QVERIFY(udisks.addCard(card("card3", true)));
@@ -205,7 +205,7 @@ class StationTest : public QObject {
         Station again(options(csv), UDisksCardSource::open(note));
         Recorder rec;
         again.setObserver(&rec);
-        QCOMPARE(again.prepare(), std::string());
+        QCOMPARE(again.prepare().english(), std::string());
         QCOMPARE(again.nextCamera(), std::string("C4"));
         const std::string before = test::readBytes(cardFile(store("card2")));
         QVERIFY(udisks.addCard(card("card2")));  // finished before: known, left as it was
@@ -249,7 +249,7 @@ class StationTest : public QObject {
         Station station(options(), UDisksCardSource::open(note));
         Recorder rec;
         station.setObserver(&rec);
-        QCOMPARE(station.prepare(), std::string());
+        QCOMPARE(station.prepare().english(), std::string());
         QVERIFY(udisks.addCard(other));
         QVERIFY(udisks.addCard(own));
         if (readOnly.ok())
@@ -291,7 +291,7 @@ class StationTest : public QObject {
         Station second(std::move(o), UDisksCardSource::open(note));
         Recorder rec2;
         second.setObserver(&rec2);
-        QCOMPARE(second.prepare(), std::string());
+        QCOMPARE(second.prepare().english(), std::string());
         QVERIFY(udisks.addCard(own));
         second.serveCards();
         QCOMPARE(rec2.texts(Kind::Done).size(), std::size_t(1));
@@ -319,7 +319,7 @@ class StationTest : public QObject {
         Station station(options(), UDisksCardSource::open(note));
         Recorder rec;
         station.setObserver(&rec);
-        QCOMPARE(station.prepare(), std::string());
+        QCOMPARE(station.prepare().english(), std::string());
         auto stays = card("stays");
         stays.canPowerOff = false;
         QVERIFY(udisks.addCard(stays));
@@ -436,7 +436,7 @@ class StationTest : public QObject {
         Station station(std::move(o), std::make_unique<LetterCardSource>());
         Recorder rec;
         station.setObserver(&rec);
-        const std::string prepared = station.prepare();
+        const std::string prepared = station.prepare().english();
         QVERIFY2(prepared.empty(), prepared.c_str());
         test::writeBytes(root() / "sd/DCIM/100WKSIM/IMAG0001.JPG", "picture");
         fs::create_directory_symlink(root() / "sd", dos / "e:");
@@ -466,7 +466,7 @@ class StationTest : public QObject {
         Station second(options(), std::make_unique<LetterCardSource>());
         stopper.station = &second;
         second.setObserver(&stopper);
-        QCOMPARE(second.prepare(), std::string());
+        QCOMPARE(second.prepare().english(), std::string());
         for (const char* n : {"f", "g"}) {
             fs::create_directories(root() / n);
             fs::create_directory_symlink(root() / n, dos / (std::string(n) + ":"));

@@ -88,13 +88,15 @@ QString desktopLanguage() {
 QString shownText(const Text& text) {
     if (!text.context) return QString::fromStdString(text.english());
     const QString words = QCoreApplication::translate(text.context, text.source);
+    QStringList values;
+    for (const std::string& value : text.args) values << QString::fromStdString(value);
+    for (const Text& value : text.inner) values << shownText(value);
     QString shown;
     for (qsizetype i = 0; i < words.size(); ++i) {
         const QChar next = i + 1 < words.size() ? words[i + 1] : QChar();
         const int number = next.digitValue();
-        if (words[i] == QLatin1Char('%') && number >= 1 &&
-            std::size_t(number) <= text.args.size()) {
-            shown += QString::fromStdString(text.args[number - 1]);
+        if (words[i] == QLatin1Char('%') && number >= 1 && number <= values.size()) {
+            shown += values[number - 1];
             ++i;
         } else {
             shown += words[i];

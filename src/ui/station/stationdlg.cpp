@@ -10,6 +10,7 @@
 #include "session/prompts.h"
 #include "station/csvtable.h"
 #include "ui/common/accessibility.h"
+#include "ui/common/translations.h"
 #include "ui/station/desktopnotice.h"
 #include "ui_stationdlg.h"
 
@@ -29,10 +30,11 @@ QString CardStationDlg::shownWhy(const StationEvent& e) {
     const QString camera = text(e.camera);
     if (e.kind == Kind::Known) return tr("This card was written for %1").arg(camera);
     if (e.why == Why::HoldsOwnFile)
-        return tr("Card left untouched: it holds %1 already").arg(text(e.detail));
+        return tr("Card left untouched: it holds %1 already").arg(shownText(e.detail));
     if (e.why == Why::HoldsOtherModel)
-        return tr("Card left untouched: it holds the settings file of a %1").arg(text(e.detail));
-    QString reason = text(e.detail);
+        return tr("Card left untouched: it holds the settings file of a %1")
+            .arg(shownText(e.detail));
+    QString reason = shownText(e.detail);
     if (e.why == Why::ReadOnly) reason = tr("the card is read-only");
     if (e.why == Why::Full) reason = tr("the card is full");
     if (e.why == Why::WentAway) reason = tr("the card went away or failed while it was written");
@@ -89,8 +91,8 @@ void CardStationDlg::chooseList() {
 
 bool CardStationDlg::openList(const std::string& path) {
     auto rows = readCsv(path);
-    if (auto* why = std::get_if<std::string>(&rows)) {
-        showMessage({kAppTitle, Text::verbatim(*why), Buttons::Ok, Icon::Warning});
+    if (auto* why = std::get_if<Text>(&rows)) {
+        showMessage({kAppTitle, *why, Buttons::Ok, Icon::Warning});
         return false;
     }
     const auto& all = std::get<std::vector<CsvRow>>(rows);
@@ -156,8 +158,8 @@ void CardStationDlg::start() {
         rows.push_back(std::move(row));
     }
     auto list = CameraList::make(header, rows, *model);
-    if (auto* why = std::get_if<std::string>(&list)) {
-        showMessage({kAppTitle, Text::verbatim(*why), Buttons::Ok, Icon::Warning});
+    if (auto* why = std::get_if<Text>(&list)) {
+        showMessage({kAppTitle, *why, Buttons::Ok, Icon::Warning});
         return;
     }
     StationOptions options;
@@ -170,9 +172,9 @@ void CardStationDlg::start() {
     std::string note;
     station_ = std::make_unique<Station>(std::move(options), openCardSource(note));
     station_->setObserver(this);
-    if (const std::string why = station_->prepare(); !why.empty()) {
+    if (Text why = station_->prepare(); !why.empty()) {
         station_.reset();
-        showMessage({kAppTitle, Text::verbatim(why), Buttons::Ok, Icon::Warning});
+        showMessage({kAppTitle, std::move(why), Buttons::Ok, Icon::Warning});
         return;
     }
     setEditing(false);

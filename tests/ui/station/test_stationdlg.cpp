@@ -9,8 +9,10 @@
 #include <QTableWidget>
 #include <QtTest>
 
+#include "session/prompts.h"
 #include "support/mockudisks.h"
 #include "support/tempdrives.h"
+#include "ui/common/translations.h"
 #include "ui/station/stationdlg.h"
 
 using namespace wks;
@@ -77,6 +79,26 @@ class TestStationDlg : public QObject {
         for (const char* n : {"a", "b", "c"})
             QVERIFY(fs::exists(root / "store" / n / "GSM" / "LN714W.TXT"));
         QVERIFY(start->isEnabled());
+    }
+
+    // The station's own reasons reach the window as words to translate, a reason within a
+    // reason each in the user's language: a camera named twice in the table, in German.
+    void reasonsInTheUsersLanguage() {
+        test::TempDrives drives("C");
+        ScriptedPrompter prompts;
+        ScopedPrompter scope(prompts);
+        ui::useLanguage("de");
+        ui::CardStationDlg dlg("LN714W-12P", AppState(), Recipients{});
+        dlg.setReportPath((drives.root() / "report.csv").string());
+        auto* add = dlg.findChild<QPushButton*>("addButton");
+        for (int i = 0; i < 2; ++i) QTest::mouseClick(add, Qt::LeftButton);
+        dlg.findChild<QTableWidget*>("cameraTable")->item(1, 0)->setText("CAM-001");
+        QTest::mouseClick(dlg.findChild<QPushButton*>("startButton"), Qt::LeftButton);
+        const QString shown =
+            prompts.shown().empty() ? QString() : ui::shownText(prompts.shown()[0]);
+        ui::useLanguage({});
+        QCOMPARE(shown, QString("Zeile 3, Spalte „cameraID“: „CAM-001“ steht bereits in Zeile 2"));
+        QVERIFY(!dlg.running());
     }
 };
 
