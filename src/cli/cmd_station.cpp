@@ -50,7 +50,8 @@ class Lines : public StationObserver {
                 std::cerr << printablePath(e.text.english()) << std::endl;
                 break;
             case Kind::LeftAlone:
-                std::cerr << printablePath(e.text) << " (--any-medium serves it)" << std::endl;
+                std::cerr << printablePath(e.text.english()) << " (--any-medium serves it)"
+                          << std::endl;
                 break;
             default:
                 break;

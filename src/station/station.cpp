@@ -340,7 +340,8 @@ void Station::serve(const Card& card) {
         const std::string name = !card.label.empty()    ? card.label
                                  : !card.device.empty() ? card.device
                                                         : card.folder.string();
-        emitEvent(StationEvent::Kind::LeftAlone, {}, card, name + " left alone: " + card.notCard);
+        emitEvent(StationEvent::Kind::LeftAlone, {}, card,
+                  Text::verbatim(name + " left alone: " + card.notCard));
         return;
     }
     if (const auto known = report_->cameraOf(card)) {

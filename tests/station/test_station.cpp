@@ -360,7 +360,7 @@ class StationTest : public QObject {
         Station station(options(), UDisksCardSource::open(note));
         Recorder rec;
         station.setObserver(&rec);
-        QCOMPARE(station.prepare(), std::string());
+        QCOMPARE(station.prepare().english(), std::string());
         QVERIFY(udisks.addCard(card("card1")));
         QVERIFY(udisks.addCard(backup));
         station.serveCards();
@@ -385,7 +385,7 @@ class StationTest : public QObject {
         auto o = options();
         o.reportPath = (root() / "any.csv").string();
         Station any(std::move(o), UDisksCardSource::open(note, true));
-        QCOMPARE(any.prepare(), std::string());
+        QCOMPARE(any.prepare().english(), std::string());
         any.serveCards();
         QVERIFY(fs::exists(cardFile(store("stick"))));
 
