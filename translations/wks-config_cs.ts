@@ -1153,6 +1153,30 @@ Ponechat naposledy přidaný zvukový soubor?</translation>
         <source>%1 done — unmount it before you remove it (%2)</source>
         <translation>%1 hotovo — před odebráním kartu odpojte (%2)</translation>
     </message>
+    <message>
+        <source>SMTP SSL is 0, 1 or empty, not &quot;%1&quot;</source>
+        <translation>SMTP SSL je 0, 1 nebo prázdné, ne „%1“</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a network key of %2</source>
+        <translation>„%1“ není síťový klíč modelu %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a camera key of %2</source>
+        <translation>„%1“ není klíč fotopasti modelu %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; for &quot;%2&quot; is not a number</source>
+        <translation>„%1“ pro „%2“ není číslo</translation>
+    </message>
+    <message>
+        <source>%1 for %2: %3, not %4</source>
+        <translation>%1 pro %2: %3, ne %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a key of %2&apos;s settings file</source>
+        <translation>„%1“ není klíč souboru nastavení modelu %2</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>

@@ -1153,6 +1153,30 @@ Vil du beholde den lydfil, du tilføjede sidst?</translation>
         <source>%1 done — unmount it before you remove it (%2)</source>
         <translation>%1 færdig — afmonter det, før du fjerner det (%2)</translation>
     </message>
+    <message>
+        <source>SMTP SSL is 0, 1 or empty, not &quot;%1&quot;</source>
+        <translation>SMTP SSL er 0, 1 eller tom, ikke »%1«</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a network key of %2</source>
+        <translation>»%1« er ikke en netværksnøgle til %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a camera key of %2</source>
+        <translation>»%1« er ikke en kameranøgle til %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; for &quot;%2&quot; is not a number</source>
+        <translation>»%1« for »%2« er ikke et tal</translation>
+    </message>
+    <message>
+        <source>%1 for %2: %3, not %4</source>
+        <translation>%1 for %2: %3, ikke %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a key of %2&apos;s settings file</source>
+        <translation>»%1« er ikke en nøgle i indstillingsfilen til %2</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>

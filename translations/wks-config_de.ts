@@ -1153,6 +1153,30 @@ Soll die zuletzt hinzugefügte Audiodatei beibehalten werden?</translation>
         <source>%1 done — unmount it before you remove it (%2)</source>
         <translation>%1 fertig — vor dem Entfernen aushängen (%2)</translation>
     </message>
+    <message>
+        <source>SMTP SSL is 0, 1 or empty, not &quot;%1&quot;</source>
+        <translation>SMTP SSL ist 0, 1 oder leer, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a network key of %2</source>
+        <translation>„%1“ ist kein Netzwerkschlüssel der %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a camera key of %2</source>
+        <translation>„%1“ ist kein Kameraschlüssel der %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; for &quot;%2&quot; is not a number</source>
+        <translation>„%1“ für „%2“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>%1 for %2: %3, not %4</source>
+        <translation>%1 für %2: %3, nicht %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a key of %2&apos;s settings file</source>
+        <translation>„%1“ ist kein Schlüssel der Einstellungsdatei der %2</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>

@@ -1153,6 +1153,30 @@ Säilytetäänkö viimeksi lisätty äänitiedosto?</translation>
         <source>%1 done — unmount it before you remove it (%2)</source>
         <translation>%1 valmis — irrota ennen poistamista (%2)</translation>
     </message>
+    <message>
+        <source>SMTP SSL is 0, 1 or empty, not &quot;%1&quot;</source>
+        <translation>SMTP SSL on 0, 1 tai tyhjä, ei ”%1”</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a network key of %2</source>
+        <translation>”%1” ei ole mallin %2 verkkoavain</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a camera key of %2</source>
+        <translation>”%1” ei ole mallin %2 kamera-avain</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; for &quot;%2&quot; is not a number</source>
+        <translation>”%1” kohteelle ”%2” ei ole luku</translation>
+    </message>
+    <message>
+        <source>%1 for %2: %3, not %4</source>
+        <translation>%1 mallille %2: %3, ei %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a key of %2&apos;s settings file</source>
+        <translation>”%1” ei ole mallin %2 asetustiedoston avain</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>

@@ -1153,6 +1153,30 @@ Conserver le dernier fichier audio ajouté&#x202f;?</translation>
         <source>%1 done — unmount it before you remove it (%2)</source>
         <translation>%1 terminée — démontez la carte avant de la retirer (%2)</translation>
     </message>
+    <message>
+        <source>SMTP SSL is 0, 1 or empty, not &quot;%1&quot;</source>
+        <translation>SMTP SSL vaut 0, 1 ou rien, pas «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a network key of %2</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une clé réseau de la %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a camera key of %2</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une clé de caméra de la %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; for &quot;%2&quot; is not a number</source>
+        <translation>«&#xa0;%1&#xa0;» pour «&#xa0;%2&#xa0;» n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>%1 for %2: %3, not %4</source>
+        <translation>%1 pour %2&#xa0;: %3, pas %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a key of %2&apos;s settings file</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une clé du fichier de réglages de la %2</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>

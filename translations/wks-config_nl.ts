@@ -1153,6 +1153,30 @@ Het laatst toegevoegde audiobestand behouden?</translation>
         <source>%1 done — unmount it before you remove it (%2)</source>
         <translation>%1 klaar — ontkoppel de kaart voordat u hem verwijdert (%2)</translation>
     </message>
+    <message>
+        <source>SMTP SSL is 0, 1 or empty, not &quot;%1&quot;</source>
+        <translation>SMTP SSL is 0, 1 of leeg, niet ‘%1’</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a network key of %2</source>
+        <translation>‘%1’ is geen netwerksleutel van de %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a camera key of %2</source>
+        <translation>‘%1’ is geen camerasleutel van de %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; for &quot;%2&quot; is not a number</source>
+        <translation>‘%1’ voor ‘%2’ is geen getal</translation>
+    </message>
+    <message>
+        <source>%1 for %2: %3, not %4</source>
+        <translation>%1 voor %2: %3, niet %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a key of %2&apos;s settings file</source>
+        <translation>‘%1’ is geen sleutel van het instellingenbestand van de %2</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>

@@ -1153,6 +1153,30 @@ Vill du behålla ljudfilen som du lade till senast?</translation>
         <source>%1 done — unmount it before you remove it (%2)</source>
         <translation>%1 klart — avmontera det innan du tar bort det (%2)</translation>
     </message>
+    <message>
+        <source>SMTP SSL is 0, 1 or empty, not &quot;%1&quot;</source>
+        <translation>SMTP SSL är 0, 1 eller tomt, inte ”%1”</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a network key of %2</source>
+        <translation>”%1” är ingen nätverksnyckel för %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a camera key of %2</source>
+        <translation>”%1” är ingen kameranyckel för %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; for &quot;%2&quot; is not a number</source>
+        <translation>”%1” för ”%2” är inget tal</translation>
+    </message>
+    <message>
+        <source>%1 for %2: %3, not %4</source>
+        <translation>%1 för %2: %3, inte %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a key of %2&apos;s settings file</source>
+        <translation>”%1” är ingen nyckel i inställningsfilen för %2</translation>
+    </message>
 </context>
 <context>
     <name>QPlatformTheme</name>

@@ -112,14 +112,14 @@ void Changes::check(const CameraModel& model) {
     for (const auto& text : netTexts_) {
         auto [key, value] = splitAssignment("net", text);
         const auto judged = judgeKeyChange(model, KeyScope::Network, key, value);
-        if (const auto* why = std::get_if<std::string>(&judged)) throw UsageError(*why);
+        if (const auto* why = std::get_if<Text>(&judged)) throw UsageError(why->english());
         c.network_.emplace_back(key, latin1Argument("--net " + key, value));
     }
 
     for (const auto& text : setTexts_) {
         auto [key, value] = splitAssignment("set", text);
         const auto judged = judgeKeyChange(model, KeyScope::Camera, key, value);
-        if (const auto* why = std::get_if<std::string>(&judged)) throw UsageError(*why);
+        if (const auto* why = std::get_if<Text>(&judged)) throw UsageError(why->english());
         const auto& change = std::get<KeyChange>(judged);
         c.camera_.emplace_back(change.camera, change.code);
     }

@@ -18,15 +18,15 @@ bool isNumber(const std::string& text) {
 
 }  // namespace
 
-std::variant<KeyChange, std::string> judgeKeyChange(const CameraModel& model, KeyScope scope,
-                                                    const std::string& key,
-                                                    const std::string& value) {
+std::variant<KeyChange, Text> judgeKeyChange(const CameraModel& model, KeyScope scope,
+                                             const std::string& key, const std::string& value) {
     KeyChange c;
     c.value = value;
     if (scope != KeyScope::Camera) {
         if (key == kSslKey && model.hasSmtpSsl) {
             if (!value.empty() && value != "0" && value != "1")
-                return "SMTP SSL is 0, 1 or empty, not \"" + value + "\"";
+                return Text(QT_TRANSLATE_NOOP("Message", "SMTP SSL is 0, 1 or empty, not \"%1\""),
+                            {value});
             c.kind = KeyChange::Kind::Ssl;
             return c;
         }
@@ -37,7 +37,8 @@ std::variant<KeyChange, std::string> judgeKeyChange(const CameraModel& model, Ke
             return c;
         }
         if (scope == KeyScope::Network)
-            return "\"" + key + "\" is not a network key of " + model.displayName;
+            return Text(QT_TRANSLATE_NOOP("Message", "\"%1\" is not a network key of %2"),
+                        {key, model.displayName});
         for (std::size_t i = 0; i < Recipients::kCount; ++i) {
             if (key != kRecipientKeys[i]) continue;
             c.kind = KeyChange::Kind::Recipient;
@@ -49,16 +50,19 @@ std::variant<KeyChange, std::string> judgeKeyChange(const CameraModel& model, Ke
     auto it =
         std::find_if(keys.begin(), keys.end(), [&](const CameraKey& k) { return key == k.key; });
     if (it == keys.end()) {
-        return "\"" + key + "\" is not a " +
-               (scope == KeyScope::Camera ? "camera key of " + model.displayName
-                                          : "key of " + model.displayName + "'s settings file");
+        return Text(scope == KeyScope::Camera
+                        ? QT_TRANSLATE_NOOP("Message", "\"%1\" is not a camera key of %2")
+                        : kNotAKeyOf,
+                    {key, model.displayName});
     }
-    if (!isNumber(value)) return "\"" + value + "\" for \"" + key + "\" is not a number";
+    if (!isNumber(value))
+        return Text(QT_TRANSLATE_NOOP("Message", "\"%1\" for \"%2\" is not a number"),
+                    {value, key});
     // Judged as check judges a file: a code outside the model's list is no setting.
     const std::int32_t code = parseDecimal(value);
     if (!it->codes->holds(code)) {
-        return key + " for " + model.displayName + ": " + it->codes->validValues() + ", not " +
-               value;
+        return Text(QT_TRANSLATE_NOOP("Message", "%1 for %2: %3, not %4"),
+                    {key, model.displayName, it->codes->validValues(), value});
     }
     c.kind = KeyChange::Kind::Camera;
     c.camera = *it;

@@ -10,6 +10,7 @@
 #include <variant>
 
 #include "app/catalogue.h"
+#include "platform/message.h"
 #include "settings/settingsfile.h"
 
 namespace wks {
@@ -29,9 +30,11 @@ enum class KeyScope { Network, Camera, Any };
 
 // The change, or the words saying why it is none ("\"PIR Interval\" is not a camera key of
 // KT470RX-8PRO"). Camera values are numbers among the model's codes, as check judges a file.
-std::variant<KeyChange, std::string> judgeKeyChange(const CameraModel& model, KeyScope scope,
-                                                    const std::string& key,
-                                                    const std::string& value);
+std::variant<KeyChange, Text> judgeKeyChange(const CameraModel& model, KeyScope scope,
+                                             const std::string& key, const std::string& value);
+// The words judgeKeyChange gives for a key the model's settings file does not have.
+inline constexpr const char* kNotAKeyOf =
+    QT_TRANSLATE_NOOP("Message", "\"%1\" is not a key of %2's settings file");
 
 void applyKeyChange(const KeyChange& change, AppState& state, Recipients& recipients);
 

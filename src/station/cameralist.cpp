@@ -88,8 +88,8 @@ std::variant<CameraList, Text> CameraList::check(std::vector<std::string> header
         if (kDeploymentColumns.count(name)) continue;
         // A key column: judged with a value it would take, to know the name.
         const auto judged = judgeKeyChange(model, KeyScope::Any, name, "0");
-        const auto* why = std::get_if<std::string>(&judged);
-        if (why && why->find("is not a key of") != std::string::npos)
+        const auto* why = std::get_if<Text>(&judged);
+        if (why && why->source == kNotAKeyOf)
             return at(1, name,
                       Text(QT_TRANSLATE_NOOP("Message",
                                              "no key of %1's settings file, nor a "
@@ -144,8 +144,7 @@ std::variant<CameraList, Text> CameraList::check(std::vector<std::string> header
                                                  "a character that the camera's files "
                                                  "cannot hold (Latin-1 only)")));
             auto judged = judgeKeyChange(model, KeyScope::Any, header[c], *latin1);
-            if (auto* why = std::get_if<std::string>(&judged))
-                return at(line, header[c], Text::verbatim(*why));
+            if (auto* why = std::get_if<Text>(&judged)) return at(line, header[c], *why);
             changes.push_back(std::get<KeyChange>(judged));
         }
         list.ids_.push_back(id);
