@@ -1656,6 +1656,10 @@ Ponechat naposledy přidaný zvukový soubor?</translation>
         <translation>Hotovo %1 z %2 fotopastí</translation>
     </message>
     <message>
+        <source>Left alone: it is not a memory card</source>
+        <translation>Ponecháno beze změny: nejde o paměťovou kartu</translation>
+    </message>
+    <message>
         <source>Every camera is done.</source>
         <translation>Všechny fotopasti jsou hotové.</translation>
     </message>

@@ -1656,6 +1656,10 @@ Vil du beholde den lydfil, du tilføjede sidst?</translation>
         <translation>%1 af %2 kameraer færdige</translation>
     </message>
     <message>
+        <source>Left alone: it is not a memory card</source>
+        <translation>Ladt uberørt: det er ikke et hukommelseskort</translation>
+    </message>
+    <message>
         <source>Every camera is done.</source>
         <translation>Alle kameraer er færdige.</translation>
     </message>

@@ -1656,6 +1656,10 @@ Soll die zuletzt hinzugefügte Audiodatei beibehalten werden?</translation>
         <translation>%1 von %2 Kameras fertig</translation>
     </message>
     <message>
+        <source>Left alone: it is not a memory card</source>
+        <translation>Nicht angerührt: Es ist keine Speicherkarte</translation>
+    </message>
+    <message>
         <source>Every camera is done.</source>
         <translation>Alle Kameras sind fertig.</translation>
     </message>

@@ -1656,6 +1656,10 @@ Säilytetäänkö viimeksi lisätty äänitiedosto?</translation>
         <translation>%1/%2 kameraa valmiina</translation>
     </message>
     <message>
+        <source>Left alone: it is not a memory card</source>
+        <translation>Jätetty koskematta: se ei ole muistikortti</translation>
+    </message>
+    <message>
         <source>Every camera is done.</source>
         <translation>Kaikki kamerat ovat valmiina.</translation>
     </message>

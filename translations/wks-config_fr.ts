@@ -1656,6 +1656,10 @@ Conserver le dernier fichier audio ajouté&#x202f;?</translation>
         <translation>%1 caméras sur %2 terminées</translation>
     </message>
     <message>
+        <source>Left alone: it is not a memory card</source>
+        <translation>Laissé intact&#xa0;: ce n’est pas une carte mémoire</translation>
+    </message>
+    <message>
         <source>Every camera is done.</source>
         <translation>Toutes les caméras sont terminées.</translation>
     </message>

@@ -1656,6 +1656,10 @@ Vil du beholde lydfilen du la til sist?</translation>
         <translation>%1 av %2 kameraer ferdige</translation>
     </message>
     <message>
+        <source>Left alone: it is not a memory card</source>
+        <translation>Latt urørt: det er ikke et minnekort</translation>
+    </message>
+    <message>
         <source>Every camera is done.</source>
         <translation>Alle kameraene er ferdige.</translation>
     </message>

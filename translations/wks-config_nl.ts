@@ -1656,6 +1656,10 @@ Het laatst toegevoegde audiobestand behouden?</translation>
         <translation>%1 van %2 camera&apos;s klaar</translation>
     </message>
     <message>
+        <source>Left alone: it is not a memory card</source>
+        <translation>Niet aangeraakt: het is geen geheugenkaart</translation>
+    </message>
+    <message>
         <source>Every camera is done.</source>
         <translation>Alle camera&apos;s zijn klaar.</translation>
     </message>

@@ -1656,6 +1656,10 @@ Vill du behålla ljudfilen som du lade till senast?</translation>
         <translation>%1 av %2 kameror klara</translation>
     </message>
     <message>
+        <source>Left alone: it is not a memory card</source>
+        <translation>Lämnad orörd: det är inget minneskort</translation>
+    </message>
+    <message>
         <source>Every camera is done.</source>
         <translation>Alla kameror är klara.</translation>
     </message>

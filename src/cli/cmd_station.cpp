@@ -49,6 +49,10 @@ class Lines : public StationObserver {
             case Kind::SourceChanged:
                 std::cerr << printablePath(e.text.english()) << std::endl;
                 break;
+            case Kind::LeftAlone:
+                std::cerr << printablePath(e.text.english()) << " (--any-medium serves it)"
+                          << std::endl;
+                break;
             default:
                 break;
         }
@@ -79,11 +83,13 @@ int cmdStation(Args& args) {
     const auto cameras = args.option("cameras");
     const auto reportPath = args.option("report");
     const bool overwrite = args.flag("overwrite");
+    const bool anyMedium = args.flag("any-medium");
     const auto countText = args.option("count");
     const auto audio = args.option("audio");
     auto p = args.expect(1,
                          "wks-settings station MODEL --from FILE [--cameras LIST.csv] "
-                         "[--report OUT.csv] [--overwrite] [--count N] [--audio SOURCE]");
+                         "[--report OUT.csv] [--overwrite] [--any-medium] [--count N] "
+                         "[--audio SOURCE]");
     const CameraModel& model = requireModel(p[0]);
     if (!from)
         throw UsageError("--from FILE is required: the settings file every card starts from");
@@ -133,7 +139,7 @@ int cmdStation(Args& args) {
     ensureApplication();
     ScopedDrives scope(DriveTable::forUser());
     std::string note;
-    auto source = openCardSource(note);
+    auto source = openCardSource(note, anyMedium);
     if (!note.empty())
         std::cerr << "UDisks2 not used (" << printablePath(note)
                   << "): the drive letters' media are watched, and each card must be "

@@ -89,7 +89,7 @@ const std::vector<Command>& commands() {
         {"station",
          "write card after card for the cameras of a list: write, verify, eject",
          "wks-settings station MODEL --from FILE [--cameras FILE] [--report FILE]\n"
-         "                  [--overwrite] [--count N] [--audio SOURCE]",
+         "                  [--overwrite] [--any-medium] [--count N] [--audio SOURCE]",
          "Waits for cards and writes each for the next camera of the list not yet done:\n"
          "the settings of --from with the camera's own columns over them, each card's camera\n"
          "clock set to the time it is written, and the game call of --audio. Each card is\n"
@@ -102,15 +102,21 @@ const std::vector<Command>& commands() {
          "table, carried into the report. Every row is checked before the first card. Without\n"
          "a list the cameras are CAM-001, CAM-002, ... for as many cards as come. A card that\n"
          "holds the model's settings file is left untouched without --overwrite; one holding\n"
-         "another model's always is. The report (default: beside the list, LIST-report.csv)\n"
-         "gets a row per card; run again with the same report, the station goes on with the\n"
-         "cameras not yet done. Ctrl-C stops after the current card (exit status 130). Exit\n"
-         "status 0 when every card was written, 1 when one was not, 2 for bad input (a bad\n"
-         "list: its line and column are named).\n",
+         "another model's always is. Only cards are served: a medium in a card reader's\n"
+         "slot, or one the system calls a flash card. A USB stick or disk is left alone (not\n"
+         "mounted, written or ejected; one line says so) unless --any-medium is given. Without\n"
+         "UDisks2, a medium whose disk sysfs calls not removable is left alone, and one sysfs\n"
+         "knows nothing of is served only when it comes after the start. The report\n"
+         "(default: beside the list, LIST-report.csv) gets a row per card; run again with\n"
+         "the same report, the station goes on with the cameras not yet done. Ctrl-C stops\n"
+         "after the current card (exit status 130). Exit status 0 when every card was\n"
+         "written, 1 when one was not, 2 for bad input (a bad list: its line and column are\n"
+         "named).\n",
          {{"from", "FILE", "the settings file every card starts from"},
           {"cameras", "FILE", "the camera list (CSV)"},
           {"report", "FILE", "the report (CSV); rows are appended"},
           {"overwrite", nullptr, "write cards that hold the model's settings file already"},
+          {"any-medium", nullptr, "take any removable medium for a card (a USB stick too)"},
           {"count", "N", "stop after N cards written"},
           {"audio", "SOURCE", "the game call for every card (game-call models)"}},
          false,

@@ -107,7 +107,22 @@ struct CardObject {
     Card card;
     QList<QByteArray> mountPoints;
     bool canPowerOff = false, ejectable = false;
+    bool inCardSlot = false;
 };
+
+// A card reader's slot says its medium is removable (a USB stick or disk says it is not); a
+// reader that does not say so names the flash card it holds.
+bool inCardSlot(const QVariantMap& drive) {
+    if (drive.value(QStringLiteral("MediaRemovable")).toBool()) return true;
+    QStringList media = drive.value(QStringLiteral("MediaCompatibility")).toStringList();
+    media << drive.value(QStringLiteral("Media")).toString();
+    static const QStringList kFlashCards = {"flash_sd", "flash_mmc", "flash_ms",
+                                            "flash_cf", "flash_xd",  "flash_sm"};
+    return std::any_of(media.begin(), media.end(), [](const QString& m) {
+        return std::any_of(kFlashCards.begin(), kFlashCards.end(),
+                           [&](const QString& card) { return m.startsWith(card); });
+    });
+}
 
 std::vector<CardObject> cardObjects(const ManagedObjects& objects) {
     std::vector<CardObject> out;
@@ -138,6 +153,7 @@ std::vector<CardObject> cardObjects(const ManagedObjects& objects) {
         if (!o.mountPoints.isEmpty()) o.card.folder = bytesText(o.mountPoints.front());
         o.canPowerOff = d.value(QStringLiteral("CanPowerOff")).toBool();
         o.ejectable = d.value(QStringLiteral("Ejectable")).toBool();
+        o.inCardSlot = inCardSlot(d);
         out.push_back(std::move(o));
     }
     return out;
@@ -176,26 +192,29 @@ std::string sysfsSerial(const fsys::path& root, const std::string& device) {
     return trimmedLine(node / "device/serial");
 }
 
-LetterCardSource::LetterCardSource() {
+LetterCardSource::LetterCardSource(bool anyMedium, fsys::path root)
+    : CardSource(anyMedium), root_(std::move(root)) {
     DriveTable& table = drives();
     table.refresh();
     for (const auto& [letter, folder] : table.letters()) {
-        if (letter != 'C' && !table.isMedium(letter)) linked_.insert(folder);
+        if (letter != 'C') (table.isMedium(letter) ? first_ : linked_).insert(folder);
     }
 }
 
 std::vector<Card> LetterCardSource::cards() {
     DriveTable& table = drives();
     table.refresh();
-    std::set<fsys::path> linkedNow;
+    std::set<fsys::path> linkedNow, mediaNow;
     std::vector<Card> out;
-    const std::vector<Mount> mounts = readMounts("/");
+    const std::vector<Mount> mounts = readMounts(root_);
     for (const auto& [letter, folder] : table.letters()) {
         if (letter == 'C') continue;
         const bool medium = table.isMedium(letter);
         if (!medium) {
             linkedNow.insert(folder);
             if (linked_.count(folder)) continue;
+        } else {
+            mediaNow.insert(folder);
         }
         if (!table.canEnter(std::string(1, letter) + ":\\")) continue;
         Card card;
@@ -204,24 +223,32 @@ std::vector<Card> LetterCardSource::cards() {
         card.label = table.labelOf(letter);
         std::error_code ec;
         const fsys::path real = fsys::canonical(folder, ec);
+        const fsys::path systemFolder = "/" / real.lexically_relative(root_);
         for (const Mount& m : mounts) {
-            if (ec || m.mountPoint != real.string() || m.device.rfind("/dev/", 0) != 0) continue;
+            if (ec || m.mountPoint != systemFolder.string() || m.device.rfind("/dev/", 0) != 0)
+                continue;
             card.device = m.device;
-            card.serial = sysfsSerial("/", m.device);
-            for (const auto& e : fsys::directory_iterator("/dev/disk/by-uuid", ec)) {
+            card.serial = sysfsSerial(root_, m.device);
+            for (const auto& e : fsys::directory_iterator(root_ / "dev/disk/by-uuid", ec)) {
                 std::error_code linkError;
-                if (fsys::canonical(e.path(), linkError) == fsys::path(m.device))
+                if (fsys::canonical(e.path(), linkError) == root_ / m.device.substr(1))
                     card.uuid = e.path().filename().string();
+            }
+        }
+        if (medium && !anyMedium_) {
+            const CardSlot slot = cardSlotOf(root_, fsys::path(card.device).filename().string());
+            if (slot == CardSlot::NotCard) {
+                card.notCard = "it is no card: the system says its disk is not removable";
+            } else if (slot == CardSlot::Unknown && first_.count(folder)) {
+                card.notCard =
+                    "it was in before the start, and the system cannot tell whether it is a card";
             }
         }
         out.push_back(std::move(card));
     }
-    // A link that went away counts as a card when it comes again.
-    std::set<fsys::path> kept;
-    for (const auto& f : linked_) {
-        if (linkedNow.count(f)) kept.insert(f);
-    }
-    linked_ = std::move(kept);
+    // A link or medium that went away counts as a card when it comes again.
+    std::erase_if(linked_, [&](const fsys::path& f) { return !linkedNow.count(f); });
+    std::erase_if(first_, [&](const fsys::path& f) { return !mediaNow.count(f); });
     return out;
 }
 
@@ -232,7 +259,7 @@ EjectOutcome LetterCardSource::eject(const Card& card) {
     return out;
 }
 
-std::unique_ptr<UDisksCardSource> UDisksCardSource::open(std::string& why) {
+std::unique_ptr<UDisksCardSource> UDisksCardSource::open(std::string& why, bool anyMedium) {
     if (!bus().isConnected()) {
         why = "no system bus";
         return nullptr;
@@ -246,7 +273,7 @@ std::unique_ptr<UDisksCardSource> UDisksCardSource::open(std::string& why) {
         why = "UDisks2 does not answer: " + error.toStdString();
         return nullptr;
     }
-    std::unique_ptr<UDisksCardSource> source(new UDisksCardSource);
+    std::unique_ptr<UDisksCardSource> source(new UDisksCardSource(anyMedium));
     for (const char* signal : {"InterfacesAdded", "InterfacesRemoved"}) {
         bus().connect(kService, kRootObject, kObjectManager, QString::fromLatin1(signal),
                       source.get(), SLOT(objectsChanged()));
@@ -284,6 +311,11 @@ std::vector<Card> UDisksCardSource::cards() {
     });
     for (CardObject& o : cards) {
         if (ejected_.count(o.card.key)) continue;
+        if (!o.inCardSlot && !anyMedium_) {
+            o.card.notCard = "it is no card in a card reader's slot";
+            out.push_back(std::move(o.card));
+            continue;
+        }
         if (o.card.folder.empty()) {
             bool refused = false;
             QString mountedAt;
@@ -318,9 +350,9 @@ EjectOutcome UDisksCardSource::eject(const Card& card) {
     return out;
 }
 
-std::unique_ptr<CardSource> openCardSource(std::string& note) {
-    if (auto udisks = UDisksCardSource::open(note)) return udisks;
-    return std::make_unique<LetterCardSource>();
+std::unique_ptr<CardSource> openCardSource(std::string& note, bool anyMedium) {
+    if (auto udisks = UDisksCardSource::open(note, anyMedium)) return udisks;
+    return std::make_unique<LetterCardSource>(anyMedium);
 }
 
 EjectOutcome ejectFolder(const fsys::path& folder) {

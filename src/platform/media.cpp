@@ -112,6 +112,22 @@ bool isRemovableDevice(const fsys::path& root, const std::string& name) {
     });
 }
 
+CardSlot cardSlotOf(const fsys::path& root, const std::string& name) {
+    if (name.empty()) return CardSlot::Unknown;
+    std::error_code ec;
+    const fsys::path real = fsys::canonical(root / "sys/class/block" / name, ec);
+    if (ec) return CardSlot::Unknown;
+    const fsys::path disk = fsys::exists(real / "partition", ec) ? real.parent_path() : real;
+    const fsys::path devices = disk.lexically_relative(fsys::canonical(root / "sys", ec));
+    if (std::any_of(devices.begin(), devices.end(),
+                    [](const fsys::path& part) { return startsWith(part.string(), "mmc"); }))
+        return CardSlot::Card;
+    std::ifstream flag(disk / "removable");
+    char c = 0;
+    if (!(flag >> c)) return CardSlot::Unknown;
+    return c == '1' ? CardSlot::Card : CardSlot::NotCard;
+}
+
 std::string volumeLabel(const fsys::path& root, const std::string& name) {
     std::error_code ec;
     for (const auto& entry : fsys::directory_iterator(root / "dev/disk/by-label", ec)) {

@@ -25,6 +25,12 @@ std::vector<Mount> readMounts(const std::filesystem::path& root);
 // 0).
 bool isRemovableDevice(const std::filesystem::path& root, const std::string& name);
 
+// Whether the block device's medium sits in a card slot, as far as sysfs tells: on an SD/MMC
+// host, or on a disk whose medium is removable (a card reader's slot; a USB disk says it is
+// not). Unknown when sysfs does not have the device.
+enum class CardSlot { Card, NotCard, Unknown };
+CardSlot cardSlotOf(const std::filesystem::path& root, const std::string& name);
+
 // The device's volume label as the system keeps it (bytes as they are), empty when it has none.
 std::string volumeLabel(const std::filesystem::path& root, const std::string& name);
 

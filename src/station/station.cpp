@@ -255,7 +255,7 @@ void Station::stop() {
 
 void Station::sourceLost() {
     // The cards in now were served or are being served: none is written twice.
-    auto letters = std::make_unique<LetterCardSource>();
+    auto letters = std::make_unique<LetterCardSource>(source_->anyMedium());
     for (const Card& card : letters->cards()) handled_.insert(servedKey(card));
     source_.release()->deleteLater();
     source_ = std::move(letters);
@@ -336,6 +336,15 @@ Text Station::refusal(const Card& card) {
 }
 
 void Station::serve(const Card& card) {
+    // A user's USB disk is never written, powered off or taken for a camera done.
+    if (!card.notCard.empty()) {
+        const std::string name = !card.label.empty()    ? card.label
+                                 : !card.device.empty() ? card.device
+                                                        : card.folder.string();
+        emitEvent(StationEvent::Kind::LeftAlone, {}, card,
+                  Text::verbatim(name + " left alone: " + card.notCard));
+        return;
+    }
     if (const auto known = report_->cameraOf(card)) {
         const EjectOutcome out = source_->eject(card);
         safe_ = out.safe;

@@ -45,6 +45,7 @@ struct StationEvent {
         Refused,        // left untouched: `text` says why
         Known,          // a card finished before: `camera` is the one it was written for
         SourceChanged,  // UDisks2 went away: the drive letters' media are watched from now on
+        LeftAlone,      // a medium that is not a card: not written, ejected, reported or counted
     };
     // Why a card was not written, for a window to say in the user's language.
     enum class Why {

@@ -84,11 +84,15 @@ class StationCliTest : public QObject {
         fs::create_directories(root());
     }
 
-    // Five cameras: two cards at once, a pulled-out one given again, the rest while it waits;
-    // then the same report again: nothing left to do.
+    // Five cameras: two cards at once, a pulled-out one given again, the rest while it waits,
+    // and a USB disk beside them that is left alone with one line; then the same report again:
+    // nothing left to do.
     void fiveCardsFromAList() {
         test::MockUDisks udisks;
         if (!udisks.running()) QSKIP(udisks.whyNot().c_str());
+        auto disk = card("usb");
+        disk.cardReader = false;
+        QVERIFY(udisks.addCard(disk));
         QVERIFY(udisks.addCard(card("a")));
         QVERIFY(udisks.addCard(card("b")));
         fs::create_directories(root() / "data");
@@ -106,6 +110,9 @@ class StationCliTest : public QObject {
         QCOMPARE(lines, (QList<QByteArray>{"C1 done — safe to remove", "C2 done — safe to remove",
                                            "C3 done — safe to remove", "C4 done — safe to remove",
                                            "C5 done — safe to remove"}));
+        seen += p.readAllStandardError();
+        QCOMPARE(seen.count("left alone: it is no card"), 1);
+        QVERIFY(fs::exists(store("usb")) && !fs::exists(store("usb") / "GSM"));
         QCOMPARE(keyOf(store("e") / "GSM" / "LN714W.TXT", "Camera Position"), std::string("5"));
         QCOMPARE(keyOf(store("b") / "GSM" / "LN714W.TXT", "URL"),
                  std::string("http://mms.example"));

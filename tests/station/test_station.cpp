@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include "platform/drives.h"
+#include "platform/media.h"
 #include "platform/profile.h"
 #include "session/operatorchoice.h"
 #include "station/csvtable.h"
@@ -343,6 +344,75 @@ class StationTest : public QObject {
             "0x1234abcd\n");
         QCOMPARE(sysfsSerial(sys.root(), "/dev/mmcblk0p1"), std::string("0x1234abcd"));
         QCOMPARE(sysfsSerial(sys.root(), "/dev/sdz1"), std::string());
+    }
+
+    // Only media in a card slot are served: a USB disk present at the start (mounted by the
+    // desktop) and one plugged in mid-run are neither mounted, written, ejected nor counted, and
+    // each is told once; the cards beside them are served as always.
+    void onlyCardsAreServed() {
+        test::MockUDisks udisks;
+        if (!udisks.running()) QSKIP(udisks.whyNot().c_str());
+        auto backup = card("backup", true);
+        backup.cardReader = false;
+        auto stick = card("stick");
+        stick.cardReader = false;
+        std::string note;
+        Station station(options(), UDisksCardSource::open(note));
+        Recorder rec;
+        station.setObserver(&rec);
+        QCOMPARE(station.prepare().english(), std::string());
+        QVERIFY(udisks.addCard(card("card1")));
+        QVERIFY(udisks.addCard(backup));
+        station.serveCards();
+        QVERIFY(udisks.addCard(stick));
+        QVERIFY(udisks.addCard(card("card2")));
+        station.serveCards();
+        station.serveCards();
+        QCOMPARE(rec.texts(Kind::Done).size(), std::size_t(2));
+        for (const char* n : {"card1", "card2"}) QVERIFY(fs::exists(cardFile(store(n))));
+        QVERIFY(fs::exists(media("backup")));  // still mounted
+        QVERIFY(!fs::exists(media("backup") / "GSM"));
+        QVERIFY(fs::exists(store("stick")));  // never mounted
+        QVERIFY(!fs::exists(store("stick") / "GSM"));
+        QCOMPARE(reportRows(report()).size(), std::size_t(3));
+        QCOMPARE(station.failed(), 0);
+        QCOMPARE(rec.texts(Kind::LeftAlone),
+                 (std::vector<std::string>{
+                     ": LABEL-backup left alone: it is no card in a card reader's slot",
+                     ": LABEL-stick left alone: it is no card in a card reader's slot"}));
+
+        // Asked for, any medium is a card: the stick is mounted and written.
+        auto o = options();
+        o.reportPath = (root() / "any.csv").string();
+        Station any(std::move(o), UDisksCardSource::open(note, true));
+        QCOMPARE(any.prepare().english(), std::string());
+        any.serveCards();
+        QVERIFY(fs::exists(cardFile(store("stick"))));
+
+        // Without UDisks2, sysfs tells a card from a disk; a medium it knows nothing of is a card
+        // only when it comes after the start.
+        test::FakeSystem sys;
+        sys.blockDevice("platform/mmc_host/mmc0/mmc0:0001", "mmcblk0", "mmcblk0p1", false);
+        sys.blockDevice("pci0/usb2/2-1/host6/target6:0:0/6:0:0:0", "sdb", "sdb1", true);
+        sys.blockDevice("pci0/usb2/2-2/host7/target7:0:0/7:0:0:0", "sdc", "sdc1", false);
+        QCOMPARE(cardSlotOf(sys.root(), "mmcblk0p1"), CardSlot::Card);
+        QCOMPARE(cardSlotOf(sys.root(), "sdb1"), CardSlot::Card);
+        QCOMPARE(cardSlotOf(sys.root(), "sdc1"), CardSlot::NotCard);
+        QCOMPARE(cardSlotOf(sys.root(), "sdz1"), CardSlot::Unknown);
+        sys.mount("/dev/sdc1", "/media/anna/BACKUP");
+        sys.mount("/dev/sdy1", "/media/anna/FIRST");
+        ScopedDrives scope(DriveTable::live(sys.dosdevices(), sys.root(), "anna"));
+        LetterCardSource lettersAny(true, sys.root());
+        LetterCardSource lettersHere(false, sys.root());
+        sys.mount("/dev/mmcblk0p1", "/media/anna/SD");
+        sys.mount("/dev/sdz1", "/media/anna/LATER");
+        std::map<std::string, std::string> why;
+        for (const Card& c : lettersHere.cards()) why[c.folder.filename().string()] = c.notCard;
+        QCOMPARE(why.size(), std::size_t(4));
+        QVERIFY(why["BACKUP"].find("not removable") != std::string::npos);
+        QVERIFY(why["FIRST"].find("before the start") != std::string::npos);
+        QCOMPARE(why["SD"] + why["LATER"], std::string());
+        for (const Card& c : lettersAny.cards()) QCOMPARE(c.notCard, std::string());
     }
 
     // Without UDisks2: a drive letter that appears is a card, flushed and left mounted; the

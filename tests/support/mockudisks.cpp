@@ -100,11 +100,12 @@ bool MockUDisks::call(const char* method, const QVariantList& args) {
 }
 
 bool MockUDisks::addCard(const MockCard& c) {
-    return call("AddCard", {QString::fromStdString(c.name), QString::fromStdString(c.store),
-                            QString::fromStdString(c.media),
-                            QString("/dev/mock-" + QString::fromStdString(c.name)),
-                            QString::fromStdString(c.uuid), QString::fromStdString(c.label),
-                            QString::fromStdString(c.serial), c.mounted, c.canPowerOff});
+    return call(
+        "AddCard",
+        {QString::fromStdString(c.name), QString::fromStdString(c.store),
+         QString::fromStdString(c.media), QString("/dev/mock-" + QString::fromStdString(c.name)),
+         QString::fromStdString(c.uuid), QString::fromStdString(c.label),
+         QString::fromStdString(c.serial), c.mounted, c.canPowerOff, c.cardReader});
 }
 
 bool MockUDisks::removeCard(const std::string& name) {

@@ -23,6 +23,7 @@ struct MockCard {
     std::string uuid, label, serial;
     bool mounted = false;     // mounted already when it comes, as by the desktop
     bool canPowerOff = true;  // false: a slot that can neither be powered off nor ejected
+    bool cardReader = true;   // false: a USB disk, whose medium is not removable
 };
 
 class MockUDisks {

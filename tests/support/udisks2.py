@@ -92,14 +92,18 @@ def power_off(self, options):
     GLib.idle_add(later)
 
 
-@dbus.service.method(MOCK_IFACE, in_signature='sssssssbb', out_signature='s')
-def AddCard(self, name, store, media, device, uuid, label, serial, mounted, can_power_off):
-    '''A card inserted: its folder lies at store (media when mounted).'''
+@dbus.service.method(MOCK_IFACE, in_signature='sssssssbbb', out_signature='s')
+def AddCard(self, name, store, media, device, uuid, label, serial, mounted, can_power_off,
+            card_reader):
+    '''A card inserted: its folder lies at store (media when mounted). Without card_reader it is
+    a USB disk: removable as a drive, but its medium is not.'''
     drive = '/org/freedesktop/UDisks2/drives/' + name
     block = '/org/freedesktop/UDisks2/block_devices/' + name
     self.AddObject(drive, DRIVE, {
-        'Removable': True, 'MediaRemovable': True, 'Ejectable': can_power_off,
+        'Removable': True, 'MediaRemovable': card_reader, 'Ejectable': can_power_off,
         'CanPowerOff': can_power_off, 'Serial': serial,
+        'ConnectionBus': 'sdio' if card_reader else 'usb',
+        'Media': '', 'MediaCompatibility': dbus.Array([], signature='s'),
     }, [])
     mockobject.objects[drive].AddMethods(DRIVE, [
         ('PowerOff', 'a{sv}', '', power_off),

@@ -270,6 +270,9 @@ void CardStationDlg::stationEvent(const StationEvent& e) {
             announce(words);
             break;
         }
+        case Kind::LeftAlone:
+            stateOf(e.card, std::string())->setText(tr("Left alone: it is not a memory card"));
+            break;
         case Kind::SourceChanged:
             ui_->nextLabel->setText(
                 tr("UDisks2 went away: unmount each card before you remove it"));
