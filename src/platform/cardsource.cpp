@@ -193,7 +193,7 @@ std::string sysfsSerial(const fsys::path& root, const std::string& device) {
 }
 
 LetterCardSource::LetterCardSource(bool anyMedium, fsys::path root)
-    : CardSource(anyMedium), root_(std::move(root)) {
+    : CardSource(anyMedium), root_(fsys::weakly_canonical(root)) {
     DriveTable& table = drives();
     table.refresh();
     for (const auto& [letter, folder] : table.letters()) {

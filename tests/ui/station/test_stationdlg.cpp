@@ -51,28 +51,32 @@ class TestStationDlg : public QObject {
 
         std::vector<std::string> states;
         QTimer::singleShot(100, this, [&] {
-            // Served first: a card of another model, left untouched.
+            // Served first: a card of another model, left untouched; then a USB disk, left alone.
             test::writeBytes(root / "store" / "0" / "GSM" / "KT470RX.TXT",
                              "[WKSFileMark]\r\nModel=KT470RX\r\n");
-            for (const char* n : {"0", "a", "b", "c"}) {
+            for (const char* n : {"0", "1", "a", "b", "c"}) {
                 fs::create_directories(root / "store" / n);
                 fs::create_directories(root / "media");
                 udisks.addCard({n, root / "store" / n, root / "media" / n, std::string("u-") + n, n,
-                                "", false, true});
+                                "", false, true, *n != '1'});
             }
         });
         QTimer::singleShot(20000, &dlg, [&] { dlg.reject(); });  // a run that hangs ends
         start->setFocus();
         QTest::keyClick(start, Qt::Key_Space);  // returns when the run has ended
         QVERIFY(!dlg.running());
-        QCOMPARE(cards->rowCount(), 4);
+        QCOMPARE(cards->rowCount(), 5);
         QCOMPARE(cards->item(0, 0)->text(), QString());
         QCOMPARE(cards->item(0, 2)->text(),
                  QString("Card left untouched: it holds the settings file of a KT470RX-8PRO — "
                          "safe to remove"));
+        QCOMPARE(cards->item(1, 0)->text(), QString());
+        QCOMPARE(cards->item(1, 2)->text(), QString("Left alone: it is not a memory card"));
+        QVERIFY(fs::is_empty(root / "store" / "1"));
         for (int r = 1; r < 4; ++r) {
-            QCOMPARE(cards->item(r, 0)->text(), QString("CAM-00%1").arg(r));
-            QCOMPARE(cards->item(r, 2)->text(), QString("CAM-00%1 done — safe to remove").arg(r));
+            QCOMPARE(cards->item(r + 1, 0)->text(), QString("CAM-00%1").arg(r));
+            QCOMPARE(cards->item(r + 1, 2)->text(),
+                     QString("CAM-00%1 done — safe to remove").arg(r));
         }
         QCOMPARE(dlg.findChild<QLabel*>("countLabel")->text(), QString("3 of 3 cameras done"));
         QCOMPARE(dlg.findChild<QLabel*>("nextLabel")->text(), QString("Every camera is done."));
