@@ -4,9 +4,7 @@
 
 #include <unistd.h>
 
-#include <QTest>
-
-#include "platform/media.h"
+#include "support/slowfolder.h"
 
 namespace fs = std::filesystem;
 
@@ -20,15 +18,7 @@ FailingCard::FailingCard(const fs::path& mountPoint, bool full) : mount_(mountPo
     fs::create_directories(mount_);
     process_.start(WKS_FAILINGCARD,
                    full ? QStringList{mount_.c_str(), "full"} : QStringList{mount_.c_str()});
-    bool there = false;
-    for (int i = 0; i < 100 && !there && process_.state() != QProcess::NotRunning; ++i) {
-        QTest::qWait(50);
-        for (const Mount& m : readMounts("/")) there = there || m.mountPoint == mount_;
-    }
-    if (!there) {
-        why_ = "the FUSE folder did not mount (it needs fuse3 and python3-fusepy): " +
-               process_.readAllStandardError().toStdString();
-    }
+    why_ = waitForFuseMount(process_, mount_);
 }
 
 FailingCard::~FailingCard() {

@@ -15,6 +15,16 @@ namespace fs = std::filesystem;
 
 namespace wks::test {
 
+std::string waitForFuseMount(QProcess& daemon, const fs::path& mountPoint) {
+    for (int i = 0; i < 100 && daemon.state() != QProcess::NotRunning; ++i) {
+        QTest::qWait(50);
+        for (const Mount& m : readMounts("/"))
+            if (m.mountPoint == mountPoint) return {};
+    }
+    return "the FUSE folder did not mount (it needs fuse3 and python3-fusepy): " +
+           daemon.readAllStandardError().toStdString();
+}
+
 SlowFolder::SlowFolder(const fs::path& mountPoint, const char* seconds) : mount_(mountPoint) {
     if (::access("/dev/fuse", R_OK | W_OK) != 0) {
         why_ = "no usable /dev/fuse here";
@@ -22,16 +32,7 @@ SlowFolder::SlowFolder(const fs::path& mountPoint, const char* seconds) : mount_
     }
     fs::create_directories(mount_);
     process_.start(WKS_SLOWFS, {mount_.c_str(), seconds});
-    // Read from the mount table: a look-up on the folder itself would take the delay.
-    bool there = false;
-    for (int i = 0; i < 100 && !there && process_.state() != QProcess::NotRunning; ++i) {
-        QTest::qWait(50);
-        for (const Mount& m : readMounts("/")) there = there || m.mountPoint == mount_;
-    }
-    if (!there) {
-        why_ = "the FUSE folder did not mount (it needs fuse3 and python3-fusepy): " +
-               process_.readAllStandardError().toStdString();
-    }
+    why_ = waitForFuseMount(process_, mount_);
 }
 
 void SlowFolder::stop() {

@@ -13,6 +13,10 @@
 
 namespace wks::test {
 
+// Waits until the FUSE daemon just started in `daemon` shows `mountPoint` in the mount table
+// (a look-up on the folder itself could wait on the daemon); empty when it did, else why not.
+std::string waitForFuseMount(QProcess& daemon, const std::filesystem::path& mountPoint);
+
 class SlowFolder {
   public:
     SlowFolder(const std::filesystem::path& mountPoint, const char* seconds);
