@@ -1170,12 +1170,60 @@ Ponechat naposledy přidaný zvukový soubor?</translation>
         <translation>„%1“ pro „%2“ není číslo</translation>
     </message>
     <message>
-        <source>%1 for %2: %3, not %4</source>
-        <translation>%1 pro %2: %3, ne %4</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; is not a key of %2&apos;s settings file</source>
         <translation>„%1“ není klíč souboru nastavení modelu %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 až %2</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 nebo %2</translation>
+    </message>
+    <message>
+        <source>no file mark: [WKSFileMark] Model is missing</source>
+        <translation>chybí značka souboru: [WKSFileMark] Model</translation>
+    </message>
+    <message>
+        <source>file mark &quot;%1&quot; is not %2</source>
+        <translation>značka souboru „%1“ není %2</translation>
+    </message>
+    <message>
+        <source>[%1] %2 is missing</source>
+        <translation>[%1] %2 chybí</translation>
+    </message>
+    <message>
+        <source>[%1] %2 is longer than %3 characters, the most the program writes</source>
+        <translation>[%1] %2 je delší než %3 znaků, nejvíc, co program zapisuje</translation>
+    </message>
+    <message>
+        <source>[%1] %2 &quot;%3&quot; is neither 0 nor 1</source>
+        <translation>[%1] %2 „%3“ není 0 ani 1</translation>
+    </message>
+    <message>
+        <source>[%1] %2 is longer than %3 characters</source>
+        <translation>[%1] %2 je delší než %3 znaků</translation>
+    </message>
+    <message>
+        <source>[%1] %2 &quot;%3&quot; is not a number</source>
+        <translation>[%1] %2 „%3“ není číslo</translation>
+    </message>
+    <message>
+        <source>[%1] %2 %3 is outside %4 to %5</source>
+        <translation>[%1] %2 %3 je mimo rozsah %4 až %5</translation>
+    </message>
+    <message>
+        <source>the camera clock is not a valid date and time</source>
+        <translation>hodiny fotopasti neukazují platné datum a čas</translation>
+    </message>
+    <message>
+        <source>[%1] %2 is not a key of %3</source>
+        <translation>[%1] %2 není klíč modelu %3</translation>
+    </message>
+    <message>
+        <source>%1 for %2: %4, not %3</source>
+        <translation>%1 pro %2: %4, ne %3</translation>
     </message>
 </context>
 <context>

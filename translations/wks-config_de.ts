@@ -1170,12 +1170,60 @@ Soll die zuletzt hinzugefügte Audiodatei beibehalten werden?</translation>
         <translation>„%1“ für „%2“ ist keine Zahl</translation>
     </message>
     <message>
-        <source>%1 for %2: %3, not %4</source>
-        <translation>%1 für %2: %3, nicht %4</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; is not a key of %2&apos;s settings file</source>
         <translation>„%1“ ist kein Schlüssel der Einstellungsdatei der %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 oder %2</translation>
+    </message>
+    <message>
+        <source>no file mark: [WKSFileMark] Model is missing</source>
+        <translation>keine Dateimarke: [WKSFileMark] Model fehlt</translation>
+    </message>
+    <message>
+        <source>file mark &quot;%1&quot; is not %2</source>
+        <translation>Dateimarke „%1“ ist nicht %2</translation>
+    </message>
+    <message>
+        <source>[%1] %2 is missing</source>
+        <translation>[%1] %2 fehlt</translation>
+    </message>
+    <message>
+        <source>[%1] %2 is longer than %3 characters, the most the program writes</source>
+        <translation>[%1] %2 ist länger als %3 Zeichen, die das Programm höchstens schreibt</translation>
+    </message>
+    <message>
+        <source>[%1] %2 &quot;%3&quot; is neither 0 nor 1</source>
+        <translation>[%1] %2 „%3“ ist weder 0 noch 1</translation>
+    </message>
+    <message>
+        <source>[%1] %2 is longer than %3 characters</source>
+        <translation>[%1] %2 ist länger als %3 Zeichen</translation>
+    </message>
+    <message>
+        <source>[%1] %2 &quot;%3&quot; is not a number</source>
+        <translation>[%1] %2 „%3“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>[%1] %2 %3 is outside %4 to %5</source>
+        <translation>[%1] %2 %3 liegt außerhalb von %4 bis %5</translation>
+    </message>
+    <message>
+        <source>the camera clock is not a valid date and time</source>
+        <translation>die Kamerauhr zeigt kein gültiges Datum mit Uhrzeit</translation>
+    </message>
+    <message>
+        <source>[%1] %2 is not a key of %3</source>
+        <translation>[%1] %2 ist kein Schlüssel der %3</translation>
+    </message>
+    <message>
+        <source>%1 for %2: %4, not %3</source>
+        <translation>%1 für %2: %4, nicht %3</translation>
     </message>
 </context>
 <context>

@@ -1170,12 +1170,60 @@ Säilytetäänkö viimeksi lisätty äänitiedosto?</translation>
         <translation>”%1” kohteelle ”%2” ei ole luku</translation>
     </message>
     <message>
-        <source>%1 for %2: %3, not %4</source>
-        <translation>%1 mallille %2: %3, ei %4</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; is not a key of %2&apos;s settings file</source>
         <translation>”%1” ei ole mallin %2 asetustiedoston avain</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 tai %2</translation>
+    </message>
+    <message>
+        <source>no file mark: [WKSFileMark] Model is missing</source>
+        <translation>ei tiedostomerkintää: [WKSFileMark] Model puuttuu</translation>
+    </message>
+    <message>
+        <source>file mark &quot;%1&quot; is not %2</source>
+        <translation>tiedostomerkintä ”%1” ei ole %2</translation>
+    </message>
+    <message>
+        <source>[%1] %2 is missing</source>
+        <translation>[%1] %2 puuttuu</translation>
+    </message>
+    <message>
+        <source>[%1] %2 is longer than %3 characters, the most the program writes</source>
+        <translation>[%1] %2 on yli %3 merkkiä pitkä, enemmän kuin ohjelma kirjoittaa</translation>
+    </message>
+    <message>
+        <source>[%1] %2 &quot;%3&quot; is neither 0 nor 1</source>
+        <translation>[%1] %2 ”%3” ei ole 0 eikä 1</translation>
+    </message>
+    <message>
+        <source>[%1] %2 is longer than %3 characters</source>
+        <translation>[%1] %2 on yli %3 merkkiä pitkä</translation>
+    </message>
+    <message>
+        <source>[%1] %2 &quot;%3&quot; is not a number</source>
+        <translation>[%1] %2 ”%3” ei ole luku</translation>
+    </message>
+    <message>
+        <source>[%1] %2 %3 is outside %4 to %5</source>
+        <translation>[%1] %2 %3 on välin %4–%5 ulkopuolella</translation>
+    </message>
+    <message>
+        <source>the camera clock is not a valid date and time</source>
+        <translation>kameran kello ei ole kelvollinen päivämäärä ja aika</translation>
+    </message>
+    <message>
+        <source>[%1] %2 is not a key of %3</source>
+        <translation>[%1] %2 ei ole mallin %3 avain</translation>
+    </message>
+    <message>
+        <source>%1 for %2: %4, not %3</source>
+        <translation>%1 mallille %2: %4, ei %3</translation>
     </message>
 </context>
 <context>

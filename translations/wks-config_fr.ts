@@ -1170,12 +1170,60 @@ Conserver le dernier fichier audio ajouté&#x202f;?</translation>
         <translation>«&#xa0;%1&#xa0;» pour «&#xa0;%2&#xa0;» n&apos;est pas un nombre</translation>
     </message>
     <message>
-        <source>%1 for %2: %3, not %4</source>
-        <translation>%1 pour %2&#xa0;: %3, pas %4</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; is not a key of %2&apos;s settings file</source>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas une clé du fichier de réglages de la %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <source>no file mark: [WKSFileMark] Model is missing</source>
+        <translation>pas de marque de fichier&#xa0;: [WKSFileMark] Model manque</translation>
+    </message>
+    <message>
+        <source>file mark &quot;%1&quot; is not %2</source>
+        <translation>la marque de fichier «&#xa0;%1&#xa0;» n&apos;est pas %2</translation>
+    </message>
+    <message>
+        <source>[%1] %2 is missing</source>
+        <translation>[%1] %2 manque</translation>
+    </message>
+    <message>
+        <source>[%1] %2 is longer than %3 characters, the most the program writes</source>
+        <translation>[%1] %2 dépasse %3 caractères, le plus que le programme écrit</translation>
+    </message>
+    <message>
+        <source>[%1] %2 &quot;%3&quot; is neither 0 nor 1</source>
+        <translation>[%1] %2 «&#xa0;%3&#xa0;» n&apos;est ni 0 ni 1</translation>
+    </message>
+    <message>
+        <source>[%1] %2 is longer than %3 characters</source>
+        <translation>[%1] %2 dépasse %3 caractères</translation>
+    </message>
+    <message>
+        <source>[%1] %2 &quot;%3&quot; is not a number</source>
+        <translation>[%1] %2 «&#xa0;%3&#xa0;» n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>[%1] %2 %3 is outside %4 to %5</source>
+        <translation>[%1] %2 %3 est hors de %4 à %5</translation>
+    </message>
+    <message>
+        <source>the camera clock is not a valid date and time</source>
+        <translation>l&apos;horloge de la caméra n&apos;est pas une date et une heure valides</translation>
+    </message>
+    <message>
+        <source>[%1] %2 is not a key of %3</source>
+        <translation>[%1] %2 n&apos;est pas une clé de la %3</translation>
+    </message>
+    <message>
+        <source>%1 for %2: %4, not %3</source>
+        <translation>%1 pour %2&#xa0;: %4, pas %3</translation>
     </message>
 </context>
 <context>

@@ -1170,12 +1170,60 @@ Vil du beholde lydfilen du la til sist?</translation>
         <translation>«%1» for «%2» er ikke et tall</translation>
     </message>
     <message>
-        <source>%1 for %2: %3, not %4</source>
-        <translation>%1 for %2: %3, ikke %4</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; is not a key of %2&apos;s settings file</source>
         <translation>«%1» er ingen nøkkel i innstillingsfilen til %2</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 til %2</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 eller %2</translation>
+    </message>
+    <message>
+        <source>no file mark: [WKSFileMark] Model is missing</source>
+        <translation>ingen filmerking: [WKSFileMark] Model mangler</translation>
+    </message>
+    <message>
+        <source>file mark &quot;%1&quot; is not %2</source>
+        <translation>filmerkingen «%1» er ikke %2</translation>
+    </message>
+    <message>
+        <source>[%1] %2 is missing</source>
+        <translation>[%1] %2 mangler</translation>
+    </message>
+    <message>
+        <source>[%1] %2 is longer than %3 characters, the most the program writes</source>
+        <translation>[%1] %2 er lengre enn %3 tegn, det meste programmet skriver</translation>
+    </message>
+    <message>
+        <source>[%1] %2 &quot;%3&quot; is neither 0 nor 1</source>
+        <translation>[%1] %2 «%3» er verken 0 eller 1</translation>
+    </message>
+    <message>
+        <source>[%1] %2 is longer than %3 characters</source>
+        <translation>[%1] %2 er lengre enn %3 tegn</translation>
+    </message>
+    <message>
+        <source>[%1] %2 &quot;%3&quot; is not a number</source>
+        <translation>[%1] %2 «%3» er ikke et tall</translation>
+    </message>
+    <message>
+        <source>[%1] %2 %3 is outside %4 to %5</source>
+        <translation>[%1] %2 %3 ligger utenfor %4 til %5</translation>
+    </message>
+    <message>
+        <source>the camera clock is not a valid date and time</source>
+        <translation>kameraklokken er ikke en gyldig dato og tid</translation>
+    </message>
+    <message>
+        <source>[%1] %2 is not a key of %3</source>
+        <translation>[%1] %2 er ingen nøkkel for %3</translation>
+    </message>
+    <message>
+        <source>%1 for %2: %4, not %3</source>
+        <translation>%1 for %2: %4, ikke %3</translation>
     </message>
 </context>
 <context>

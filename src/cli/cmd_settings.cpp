@@ -147,7 +147,9 @@ int cmdCheck(Args& args) {
     auto p = args.expect(1, "wks-settings check FILE --model MODEL [--json]");
     const CameraModel& model = requireModel(modelName);
     ProfileDocument doc = requireDocument(p[0]);
-    const std::vector<std::string> problems = checkSettingsDocument(model, doc);
+    std::vector<std::string> problems;
+    for (const Text& problem : checkSettingsDocument(model, doc))
+        problems.push_back(problem.english());
     if (json) {
         QJsonArray list;
         for (const auto& text : problems) list.append(latin1Json(text));

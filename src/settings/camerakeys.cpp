@@ -319,7 +319,7 @@ std::string Codes::meaning(std::int32_t code) const {
     return options[static_cast<std::size_t>(code - first)];
 }
 
-std::string Codes::validValues() const {
+Text Codes::validValues() const {
     auto value = [this](std::int32_t code) {
         const std::string n = std::to_string(code);
         const std::string m = meaning(code);
@@ -327,12 +327,12 @@ std::string Codes::validValues() const {
     };
     // A short list is named item by item, a long one by its ends.
     constexpr std::int32_t kNamedItems = 8;
-    if (last - first >= kNamedItems) return value(first) + " to " + value(last);
-    std::string text;
-    for (std::int32_t c = first; c <= last; ++c) {
-        text += (c == first ? "" : c == last ? " or " : ", ") + value(c);
-    }
-    return text;
+    if (last - first >= kNamedItems)
+        return Text(QT_TRANSLATE_NOOP("Message", "%1 to %2"), {value(first), value(last)});
+    if (first == last) return Text::verbatim(value(first));
+    std::string head;
+    for (std::int32_t c = first; c < last; ++c) head += (c == first ? "" : ", ") + value(c);
+    return Text(QT_TRANSLATE_NOOP("Message", "%1 or %2"), {head, value(last)});
 }
 
 std::int32_t parseDecimal(const std::string& text) {

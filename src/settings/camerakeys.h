@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/catalogue.h"
+#include "platform/message.h"
 #include "settings/cameraparams.h"
 
 namespace wks {
@@ -35,7 +36,7 @@ struct Codes {
     // What a code in range means: "2 minutes", "Unlimited", "1753".
     std::string meaning(std::int32_t code) const;
     // The valid codes for a message: "0 (5M) or 1 (8M)", "0 (OFF) to 19 (8 hours)".
-    std::string validValues() const;
+    Text validValues() const;
 };
 
 struct CameraKey {

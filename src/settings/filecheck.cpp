@@ -46,43 +46,50 @@ std::string placeholderSenderProblem() {
     return std::string(kPlaceholderSenderNote) + kPlaceholderSenderMend;
 }
 
-std::vector<std::string> checkSettingsDocument(const CameraModel& model,
-                                               const ProfileDocument& doc) {
-    std::vector<std::string> problems;
-    auto problem = [&](std::string text) { problems.push_back(std::move(text)); };
+// The file's own bytes go in as values, as the command line has always printed them.
+std::vector<Text> checkSettingsDocument(const CameraModel& model, const ProfileDocument& doc) {
+    std::vector<Text> problems;
+    auto problem = [&](const char* source, std::vector<std::string> values = {}) {
+        problems.emplace_back(source, std::move(values));
+    };
 
     auto mark = doc.value(kMarkSection, kMarkKey);
     if (!mark) {
-        problem("no file mark: [WKSFileMark] Model is missing");
+        problem(QT_TRANSLATE_NOOP("Message", "no file mark: [WKSFileMark] Model is missing"));
     } else if (CUtil::TrimToLength(doc.read(kMarkSection, kMarkKey, "", 15), 15) !=
                model.fileStem) {  // judged as the program judges it: the first 14 bytes
-        problem("file mark \"" + *mark + "\" is not " + model.fileStem);
+        problem(QT_TRANSLATE_NOOP("Message", "file mark \"%1\" is not %2"),
+                {*mark, model.fileStem});
     }
 
     for (const auto& k : kNetworkKeys) {
         auto v = doc.value(k.section, k.key);
         if (!v) {
-            problem(std::string("[") + k.section + "] " + k.key + " is missing");
+            problem(QT_TRANSLATE_NOOP("Message", "[%1] %2 is missing"), {k.section, k.key});
         } else if (v->size() > static_cast<std::size_t>(k.limit)) {
-            problem(std::string("[") + k.section + "] " + k.key + " is longer than " +
-                    std::to_string(k.limit) + " characters, the most the program writes");
+            problem(QT_TRANSLATE_NOOP("Message",
+                                      "[%1] %2 is longer than %3 characters, the most the "
+                                      "program writes"),
+                    {k.section, k.key, std::to_string(k.limit)});
         }
     }
     NetworkPreset saved;
     for (const auto& k : kNetworkKeys) saved.*k.field = doc.value(k.section, k.key).value_or("");
-    if (isPlaceholderSender(saved)) problem(placeholderSenderProblem());
+    if (isPlaceholderSender(saved)) problems.push_back(Text::verbatim(placeholderSenderProblem()));
     auto ssl = doc.value(kInternetSection, kSslKey);
-    if (model.hasSmtpSsl && !ssl) problem("[Via Internet Settings] SMTP SSL is missing");
+    if (model.hasSmtpSsl && !ssl)
+        problem(QT_TRANSLATE_NOOP("Message", "[%1] %2 is missing"), {kInternetSection, kSslKey});
     if (model.hasSmtpSsl && ssl && !ssl->empty() && *ssl != "0" && *ssl != "1") {
-        problem("[Via Internet Settings] SMTP SSL \"" + *ssl + "\" is neither 0 nor 1");
+        problem(QT_TRANSLATE_NOOP("Message", "[%1] %2 \"%3\" is neither 0 nor 1"),
+                {kInternetSection, kSslKey, *ssl});
     }
     for (const char* key : kRecipientKeys) {
         auto v = doc.value(kReceiveSection, key);
         if (!v)
-            problem(std::string("[") + kReceiveSection + "] " + key + " is missing");
+            problem(QT_TRANSLATE_NOOP("Message", "[%1] %2 is missing"), {kReceiveSection, key});
         else if (v->size() > static_cast<std::size_t>(kRecipientLimit))
-            problem(std::string("[") + kReceiveSection + "] " + key + " is longer than " +
-                    std::to_string(kRecipientLimit) + " characters");
+            problem(QT_TRANSLATE_NOOP("Message", "[%1] %2 is longer than %3 characters"),
+                    {kReceiveSection, key, std::to_string(kRecipientLimit)});
     }
 
     const auto keys = cameraKeysFor(model.family, model.displayName);
@@ -93,18 +100,19 @@ std::vector<std::string> checkSettingsDocument(const CameraModel& model,
     bool clockComplete = true;
     for (const CameraKey& k : keys) {
         auto v = doc.value(kCameraSection, k.key);
-        const std::string name = std::string("[Camera Setting] ") + k.key;
         // Judged as the reader takes it: the first 9 bytes, an empty value as 0.
         const std::string text = v ? cameraText(*v) : std::string();
         const std::int32_t code = cameraCode(k, text);
         const bool number = text.empty() || isWholeNumber(text);
         if (!v) {
-            problem(name + " is missing");
+            problem(QT_TRANSLATE_NOOP("Message", "[%1] %2 is missing"), {kCameraSection, k.key});
         } else if (!number) {
-            problem(name + " \"" + *v + "\" is not a number");
+            problem(QT_TRANSLATE_NOOP("Message", "[%1] %2 \"%3\" is not a number"),
+                    {kCameraSection, k.key, *v});
         } else if (!k.codes->holds(code)) {
-            problem(name + " " + text + " is outside " + std::to_string(k.codes->first) + " to " +
-                    std::to_string(k.codes->last));
+            problem(QT_TRANSLATE_NOOP("Message", "[%1] %2 %3 is outside %4 to %5"),
+                    {kCameraSection, k.key, text, std::to_string(k.codes->first),
+                     std::to_string(k.codes->last)});
         }
         if (isClockKey(k)) {
             if (v && number) *clockParts[clockIndex] = code;
@@ -113,11 +121,12 @@ std::vector<std::string> checkSettingsDocument(const CameraModel& model,
         }
     }
     if (clockComplete && CUtil::ChkDateTime(clock) != 0) {
-        problem("the camera clock is not a valid date and time");
+        problem(QT_TRANSLATE_NOOP("Message", "the camera clock is not a valid date and time"));
     }
     for (const auto& key : doc.keys(kCameraSection)) {
         if (!findCameraKey(keys, key)) {
-            problem("[Camera Setting] " + key + " is not a key of " + model.displayName);
+            problem(QT_TRANSLATE_NOOP("Message", "[%1] %2 is not a key of %3"),
+                    {kCameraSection, key, model.displayName});
         }
     }
 

@@ -9,14 +9,14 @@
 #include <vector>
 
 #include "app/catalogue.h"
+#include "platform/message.h"
 #include "platform/profile.h"
 #include "settings/camerakeys.h"
 
 namespace wks {
 
 // The problems of the document as the model's settings file; none when the camera reads it all.
-std::vector<std::string> checkSettingsDocument(const CameraModel& model,
-                                               const ProfileDocument& doc);
+std::vector<Text> checkSettingsDocument(const CameraModel& model, const ProfileDocument& doc);
 
 // The problem listed for a placeholder sender account, with the options that mend it.
 std::string placeholderSenderProblem();

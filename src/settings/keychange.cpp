@@ -61,8 +61,9 @@ std::variant<KeyChange, Text> judgeKeyChange(const CameraModel& model, KeyScope 
     // Judged as check judges a file: a code outside the model's list is no setting.
     const std::int32_t code = parseDecimal(value);
     if (!it->codes->holds(code)) {
-        return Text(QT_TRANSLATE_NOOP("Message", "%1 for %2: %3, not %4"),
-                    {key, model.displayName, it->codes->validValues(), value});
+        return Text(QT_TRANSLATE_NOOP("Message", "%1 for %2: %4, not %3"),
+                    {key, model.displayName, value})
+            .with(it->codes->validValues());
     }
     c.kind = KeyChange::Kind::Camera;
     c.camera = *it;

@@ -475,10 +475,11 @@ StationEvent::Kind Station::writeCard(const Card& card, const Camera& camera, Re
     // The template's placeholder sender account is the user's choice, told on the main screen;
     // every other problem means the camera would not read what was meant.
     auto problems = checkSettingsDocument(*model_, ProfileDocument::parse(*back));
-    std::erase(problems, placeholderSenderProblem());
+    std::erase_if(problems,
+                  [](const Text& p) { return p.english() == placeholderSenderProblem(); });
     if (!problems.empty())
-        return fail(Text(QT_TRANSLATE_NOOP("Message", "the camera would not read it: %1"),
-                         {problems.front()}));
+        return fail(Text(QT_TRANSLATE_NOOP("Message", "the camera would not read it: %1"))
+                        .with(std::move(problems.front())));
     emitEvent(StationEvent::Kind::Verified, camera.id, card);
 
     const EjectOutcome out = source_->eject(card);

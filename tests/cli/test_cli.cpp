@@ -565,7 +565,7 @@ void TestCli::setAgreesWithCheck() {
             const Run r = card.create(model, {"--set", set(k, code)});
             QVERIFY2(r.code == 2 && fs::is_empty(card.path().toStdString()), k.key);
             QVERIFY2(r.err.contains((std::string(k.key) + " for " + m.displayName + ": " +
-                                     k.codes->validValues())
+                                     k.codes->validValues().english())
                                         .c_str()),
                      r.err);
         }

@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include "session/prompts.h"
+#include "settings/filecheck.h"
 #include "support/mockudisks.h"
 #include "support/tempdrives.h"
 #include "ui/common/translations.h"
@@ -132,8 +133,20 @@ class TestStationDlg : public QObject {
         QTest::mouseClick(dlg.findChild<QPushButton*>("startButton"), Qt::LeftButton);
         const QString shown =
             prompts.shown().empty() ? QString() : ui::shownText(prompts.shown()[0]);
+        // What check finds on a card read back, within the station's own reason.
+        const auto problems = checkSettingsDocument(
+            *findModel("LN714W-12P"),
+            ProfileDocument::parse("[Camera Setting]\r\nClock Year=1700\r\n"));
+        const auto outside = std::find_if(problems.begin(), problems.end(), [](const Text& t) {
+            return t.english().find("Clock Year 1700") != std::string::npos;
+        });
+        QVERIFY(outside != problems.end());
+        const QString unread = ui::shownText(
+            Text(QT_TRANSLATE_NOOP("Message", "the camera would not read it: %1")).with(*outside));
         ui::useLanguage({});
         QCOMPARE(shown, QString("Zeile 3, Spalte „cameraID“: „CAM-001“ steht bereits in Zeile 2"));
+        QCOMPARE(unread, QString("die Kamera würde sie nicht lesen: [Camera Setting] Clock Year "
+                                 "1700 liegt außerhalb von 1753 bis 9999"));
         QVERIFY(!dlg.running());
     }
 };
