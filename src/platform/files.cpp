@@ -413,9 +413,10 @@ Status writeNewFile(const std::string& path, std::string_view bytes) {
     return {};
 }
 
-Status replaceAtomically(const std::string& path, std::string_view bytes, LinkAtPath link) {
+Status replaceAtomically(const std::string& path, std::string_view bytes, LinkAtPath link,
+                         std::size_t maxBytes) {
     // Nothing is written that a read would refuse.
-    if (bytes.size() > kMaxReadBytes) return failure(EFBIG);
+    if (bytes.size() > maxBytes) return failure(EFBIG);
     const bool follow = link == LinkAtPath::Follow;
     auto p = nativeInside(path, follow ? Last::Follow : Last::Keep);
     if (!p) return p.error();

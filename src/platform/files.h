@@ -99,13 +99,15 @@ Status writeNewFile(const std::string& path, std::string_view bytes);
 // Replaces the file's content in one step: a temporary file beside it is written, flushed and
 // renamed over it, so the file is always either the old whole file or the new whole file.
 // A read-only file, one whose owner or group this process may not keep, something that is no
-// regular file, and bytes past the read bound are refused before anything is written. The
+// regular file, and bytes past `maxBytes` (the read bound unless told) are refused before
+// anything is written. The
 // file's owner, group, mode and hidden flag stay where the file system keeps them. What a
 // killed replacement of the same file left beside it goes first. A file that is a link is
 // replaced where the link leads, or, with LinkAtPath::Replace, the link itself is replaced.
 enum class LinkAtPath { Follow, Replace };
 Status replaceAtomically(const std::string& path, std::string_view bytes,
-                         LinkAtPath link = LinkAtPath::Follow);
+                         LinkAtPath link = LinkAtPath::Follow,
+                         std::size_t maxBytes = kMaxReadBytes);
 // Puts a finished file in place of another in one step, once its bytes are on the disk: `from`,
 // which must be a regular file itself (no link), is flushed, renamed over `to` (a link there is
 // replaced, never written through) and their folder is flushed. A failure before the rename

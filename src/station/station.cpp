@@ -29,6 +29,8 @@ namespace fsys = std::filesystem;
 
 // Cards are looked at again at least this often, also when no signal tells of one.
 constexpr int kLookAgainMs = 1000;
+// A game call is a few seconds of 8-bit mono sound: far past the settings file's bound.
+constexpr std::size_t kGameCallBound = std::size_t(64) << 20;
 
 std::string upper(std::string text) {
     for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -90,35 +92,12 @@ Text describe(const std::error_code& error) {
 // flushed it, so its pages are clean and can be dropped: flushing again would cost the card
 // another cache flush for nothing.
 files::Result<std::string> readFromCard(const std::string& path) {
-    constexpr std::size_t kGameCallBound = std::size_t(64) << 20;
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd >= 0) {
         ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
         ::close(fd);
     }
     return files::readFile(path, kGameCallBound);
-}
-
-// Writes the file anew beside the target, flushes it and puts it in place; the reason when not.
-Text putFlushed(const std::string& target, const std::string& bytes) {
-    const std::string temp = target + ".wkstmp";
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return describe({errno, std::generic_category()});
-    std::size_t done = 0;
-    int error = 0;
-    while (done < bytes.size() && !error) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno != EINTR) error = errno;
-        if (n > 0) done += static_cast<std::size_t>(n);
-    }
-    if (!error && ::fsync(fd) != 0) error = errno;
-    ::close(fd);
-    if (!error && ::rename(temp.c_str(), target.c_str()) != 0) error = errno;
-    if (error) {
-        ::unlink(temp.c_str());
-        return describe({error, std::generic_category()});
-    }
-    return {};
 }
 
 // The name of an entry of the folder equal to `name` in any letter case, as a card's FAT has it.
@@ -211,7 +190,10 @@ Text Station::placeGameCall(const Card& card) {
     }
     const std::string target = (folder / kGameCallFile).string();
     CUtil::ClearReadOnly(target);
-    if (Text why = putFlushed(target, gameCall_); !why.empty()) return why;
+    if (const files::Status put =
+            files::replaceAtomically(target, gameCall_, files::LinkAtPath::Follow, kGameCallBound);
+        !put)
+        return describe(put.error());
     const auto back = readFromCard(target);
     if (!back || *back != gameCall_)
         return Text(QT_TRANSLATE_NOOP("Message", "the game call read back is not the one written"));
